@@ -1,0 +1,17 @@
+# Qt modules used above the core, and the variant's identity.
+set(CMAKE_AUTOMOC ON)
+set(CMAKE_AUTOUIC ON)
+set(CMAKE_AUTORCC ON)
+find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets Test)
+
+if(VARIANT STREQUAL "tremolax")
+  set(TUMBO_APP_ID "com.tremolax.viewer")
+  set(TUMBO_APP_NAME "Tremolax Viewer")
+elseif(VARIANT STREQUAL "orvisto")
+  set(TUMBO_APP_ID "com.orvisto.viewer")
+  set(TUMBO_APP_NAME "Orvisto Viewer")
+else()
+  set(TUMBO_APP_ID "com.tumbo.viewer")
+  set(TUMBO_APP_NAME "Tumbo Viewer")
+endif()
+set(TUMBO_VIEWER_BINARY "${VARIANT}-viewer")

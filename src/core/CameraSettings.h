@@ -1,0 +1,42 @@
+// The camera's settings ("config/set.dat"), clock ("config/time.ini") and version files.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+class CameraSettings {
+public:
+    enum class Variant { Default, Orvisto };
+
+    // Keys in the order the settings file is written.
+    static const std::vector<std::string> &keys();
+    // Default value of a key for a variant (VEHICLEID defaults to "").
+    static std::string defaultValue(const std::string &key, Variant variant = Variant::Default);
+    // The whole "set.dat" put on a freshly formatted card.
+    static const char *defaultConfigText();
+
+    static int64_t encodePin(int64_t pin);
+    static int64_t decodePin(int64_t stored);
+
+    // Reads "set.dat" (or "set.ini"), every key with its default filled in.
+    static CameraSettings read(const std::string &cardFolder, Variant variant = Variant::Default);
+    // Writes "set.dat" atomically; on failure the previous file is put back.
+    bool write(const std::string &cardFolder) const;
+    std::string text() const;
+
+    // Seconds since 1970 of "time.ini"'s UTCTIME, or -1 when there is no manual clock.
+    static int64_t readClock(const std::string &cardFolder);
+    static bool writeClock(const std::string &cardFolder, int64_t utcSeconds);
+    // "VERSION" of "version.ini", or "".
+    static std::string readVersion(const std::string &cardFolder);
+
+    long integer(const std::string &key) const;
+    std::string string(const std::string &key) const;
+    void set(const std::string &key, const std::string &value);
+    void setInteger(const std::string &key, long value);
+
+private:
+    std::map<std::string, std::string> values_;
+};

@@ -1,0 +1,21 @@
+// The camera's KEY=VALUE text files ("[SET]" header line, CRLF or LF line ends).
+#pragma once
+
+#include <map>
+#include <string>
+
+class IniFile {
+public:
+    explicit IniFile(const std::string &path);
+
+    // Key to value text; empty when the file cannot be read.
+    static std::map<std::string, std::string> readWithPath(const std::string &path);
+    static std::map<std::string, std::string> parse(const std::string &text);
+
+    std::string stringForKey(const std::string &key) const;
+    long integerForKey(const std::string &key, long defValue) const;
+    bool contains(const std::string &key) const { return _info.count(key) != 0; }
+
+private:
+    std::map<std::string, std::string> _info;
+};

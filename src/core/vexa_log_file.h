@@ -1,0 +1,31 @@
+// Reader of one driving log: NMEA-style sentences, one record per second.
+#pragma once
+
+#include "vexa_types.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class vexa_log_file {
+public:
+    static constexpr uint64_t max_records = 3610;  // a log that reaches this is refused
+
+    bool load(const char *path);
+
+    const std::string &path() const { return path_; }
+    int64_t sequence_number() const { return sequence_number_; }
+    uint64_t count() const { return records_.size(); }
+    // All-zero record when out of range.
+    const _vexa_log_info_t &record_at(uint64_t index) const;
+    const _vexa_log_info_t &last_record() const;
+    const std::vector<_vexa_log_info_t> &records() const { return records_; }
+    double distance() const { return distance_; }
+    uint64_t duration_seconds() const;
+
+private:
+    std::string path_;
+    int64_t sequence_number_ = 0;
+    double distance_ = 0;
+    std::vector<_vexa_log_info_t> records_;
+};
