@@ -38,7 +38,10 @@ public:
 
 private:
     bool load_index(const char *vdx_path);
+    bool load_old_index_header(FILE *f, int64_t size);
     bool scan_index();
+    void scan_pictures(const uint8_t *data, uint64_t size);
+    void add_picture(const uint8_t *picture, uint64_t offset, uint64_t length);
 
     FILE *file_ = nullptr;
     std::string path_;

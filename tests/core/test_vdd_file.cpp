@@ -1,0 +1,563 @@
+#include "TestFiles.h"
+#include "vexa_telemetry.h"
+#include "vexa_vdd_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+namespace {
+
+Payload framePayload(int i)
+{
+    Payload p;
+    p.second = i / 10;
+    p.frame = i % 10;
+    p.speed = 50 + i;
+    p.event_type = 1;
+    p.phase = 2;
+    return p;
+}
+
+// A .vdd of count pictures laid end to end, each with its own payload.
+struct Recording {
+    Bytes vdd;
+    std::vector<Bytes> pictures;
+    std::vector<uint32_t> offsets;
+    std::vector<Bytes> payloads;
+
+    void add(const Bytes &picture, const Bytes &payload = {})
+    {
+        offsets.push_back(uint32_t(vdd.size()));
+        pictures.push_back(picture);
+        payloads.push_back(payload);
+        append(vdd, picture);
+    }
+    void addFrame(const Payload &p, size_t scanBytes = 32)
+    {
+        const Bytes payload = makePayload(p);
+        add(makePicture(&payload, scanBytes), payload);
+    }
+};
+
+Recording makeRecording(int count)
+{
+    Recording r;
+    for (int i = 0; i < count; ++i)
+        r.addFrame(framePayload(i));
+    return r;
+}
+
+// The headers the camera would store in a sidecar for this recording.
+std::vector<_vexa_video_frame_header_t> sidecarHeaders(const Recording &r)
+{
+    std::vector<_vexa_video_frame_header_t> hs;
+    for (size_t i = 0; i < r.pictures.size(); ++i)
+        hs.push_back(decode_frame_comment(r.payloads[i].data(), r.offsets[i], uint32_t(r.pictures[i].size())));
+    return hs;
+}
+
+_vexa_video_index_header_t trailerFor(size_t count, uint8_t eventType = 1)
+{
+    _vexa_video_index_header_t ih{};
+    ih.magic = VEXA_INDEX_MAGIC;
+    ih.version = 1;
+    ih.event_type = eventType;
+    ih.index_valid = 1;
+    ih.index_flag = 1;
+    ih.frame_count = uint32_t(count);
+    return ih;
+}
+
+Bytes sidecarBytes(const std::vector<_vexa_video_frame_header_t> &hs)
+{
+    Bytes b;
+    for (const auto &h : hs)
+        append(b, headerBytes(h));
+    return b;
+}
+
+bool isZero(const _vexa_video_frame_header_t &h)
+{
+    const _vexa_video_frame_header_t zero{};
+    return std::memcmp(&h, &zero, sizeof h) == 0;
+}
+
+class VddFileTest : public ::testing::Test {
+protected:
+    TempDir dir;
+    vexa_vdd_file file;
+
+    std::string vddPath() const { return dir.file("0000000042_E.vdd"); }
+    std::string vdxPath() const { return dir.file("0000000042_E.vdx"); }
+
+    bool openBytes(const Bytes &vdd)
+    {
+        writeFile(vddPath(), vdd);
+        return file.open(vddPath().c_str(), nullptr);
+    }
+    bool openWithSidecar(const Bytes &vdd, const Bytes &vdx)
+    {
+        writeFile(vddPath(), vdd);
+        writeFile(vdxPath(), vdx);
+        return file.open(vddPath().c_str(), vdxPath().c_str());
+    }
+    // The headers the reader holds must be the recording's pictures, found by scanning.
+    void expectScanned(const Recording &r)
+    {
+        ASSERT_EQ(file.frame_count(), r.pictures.size());
+        EXPECT_EQ(+file.index_header().frame_count, r.pictures.size());
+        for (size_t i = 0; i < r.pictures.size(); ++i) {
+            EXPECT_EQ(+file.header_at(i).offset, r.offsets[i]) << "frame " << i;
+            EXPECT_EQ(+file.header_at(i).length, r.pictures[i].size()) << "frame " << i;
+        }
+    }
+};
+
+} // namespace
+
+// --- Scanning the .vdd ---------------------------------------------------------------
+
+TEST_F(VddFileTest, ScanIndexesEveryPictureInFileOrder)
+{
+    const Recording r = makeRecording(3);
+    ASSERT_TRUE(openBytes(r.vdd));
+    expectScanned(r);
+    for (int i = 0; i < 3; ++i) {
+        const auto &h = file.header_at(i);
+        EXPECT_EQ(+h.magic, VEXA_FRAME_MAGIC);
+        EXPECT_EQ(+h.time_set, 1);
+        EXPECT_EQ(+h.speed, 50 + i);
+        EXPECT_EQ(+h.time.millisecond, i * 100);
+    }
+    const auto &ih = file.index_header();
+    EXPECT_EQ(+ih.magic, VEXA_INDEX_MAGIC);
+    EXPECT_EQ(+ih.version, 1);
+    EXPECT_EQ(+ih.event_type, 1);
+    EXPECT_EQ(+ih.index_valid, 1);
+    EXPECT_EQ(+ih.index_flag, 1);
+    EXPECT_EQ(+ih.reserved, 0);
+    EXPECT_EQ(file.file_size(), int64_t(r.vdd.size()));
+}
+
+TEST_F(VddFileTest, ScanSkipsPaddingBetweenPictures)
+{
+    Recording r;
+    r.vdd = {0x00, 0xFF, 0x00, 0xFF, 0xD9, 0xFF};  // a stray end marker outside any picture
+    r.addFrame(framePayload(0));
+    append(r.vdd, Bytes(100, 0xAA));
+    append(r.vdd, {0xFF, 0xFF, 0xFF});
+    r.addFrame(framePayload(1));
+    append(r.vdd, Bytes(7, 0x00));
+    ASSERT_TRUE(openBytes(r.vdd));
+    expectScanned(r);
+}
+
+TEST_F(VddFileTest, ScanSkipsPictureWithoutComment)
+{
+    Recording r;
+    r.addFrame(framePayload(0));
+    r.vdd.insert(r.vdd.end(), {0x01, 0x02});
+    append(r.vdd, makePicture(nullptr));
+    r.addFrame(framePayload(2));
+    ASSERT_TRUE(openBytes(r.vdd));
+    expectScanned(r);
+    EXPECT_EQ(+file.header_at(1).speed, 52);
+}
+
+TEST_F(VddFileTest, ScanIgnoresCommentAfterScanStart)
+{
+    // The COM segment sits behind SOS, so it belongs to the scan data.
+    const Bytes payload = makePayload(framePayload(0));
+    Bytes pic{0xFF, 0xD8, 0xFF, 0xDA, 0x00, 0x04, 0x01, 0x00, 0xFF, 0xFE, 0x00, uint8_t(payload.size() + 2)};
+    append(pic, payload);
+    append(pic, {0xFF, 0xD9});
+    ASSERT_TRUE(openBytes(pic));
+    EXPECT_EQ(file.frame_count(), 0u);
+}
+
+TEST_F(VddFileTest, ScanWalksFillAndRestartMarkers)
+{
+    const Bytes payload = makePayload(framePayload(7));
+    Bytes pic{0xFF, 0xD8, 0xFF, 0x01, 0xFF, 0xD3, 0x00, 0x12, 0xFF, 0xFE, 0x00, uint8_t(payload.size() + 2)};
+    append(pic, payload);
+    append(pic, {0xFF, 0xD9});
+    ASSERT_TRUE(openBytes(pic));
+    ASSERT_EQ(file.frame_count(), 1u);
+    EXPECT_EQ(+file.header_at(0).speed, 57);
+}
+
+TEST_F(VddFileTest, ScanDropsTruncatedLastPicture)
+{
+    Recording r = makeRecording(2);
+    Bytes cut = makePicture(&r.payloads[0]);
+    cut.resize(cut.size() - 1);  // ends with a lone 0xFF
+    append(r.vdd, cut);
+    ASSERT_TRUE(openBytes(r.vdd));
+    expectScanned(r);
+}
+
+TEST_F(VddFileTest, ScanDropsPicturesCutInsideTheirHeaders)
+{
+    const Bytes payload = makePayload(framePayload(0));
+    const Bytes whole = makePicture(&payload);
+    // Every prefix of a picture, closed with an end marker, must be handled without reading past it.
+    for (size_t n = 2; n < 60; ++n) {
+        Bytes pic(whole.begin(), whole.begin() + long(n));
+        append(pic, {0xFF, 0xD9});
+        ASSERT_TRUE(openBytes(pic));
+        EXPECT_EQ(file.frame_count(), 0u) << "prefix " << n;
+    }
+}
+
+TEST_F(VddFileTest, ScanStopsAtSegmentLengthPastTheEnd)
+{
+    const Bytes payload = makePayload(framePayload(0));
+    Bytes pic{0xFF, 0xD8, 0xFF, 0xE0, 0xFF, 0xFF, 0x00};
+    append(pic, {0xFF, 0xFE, 0x00, uint8_t(payload.size() + 2)});
+    append(pic, payload);
+    append(pic, {0xFF, 0xD9});
+    ASSERT_TRUE(openBytes(pic));
+    EXPECT_EQ(file.frame_count(), 0u);
+}
+
+TEST_F(VddFileTest, ScanNeedsAWholePayloadInsideThePicture)
+{
+    // A comment of 10 bytes right before the end marker: 59 bytes would run past the picture.
+    Bytes pic{0xFF, 0xD8, 0xFF, 0xFE, 0x00, 12};
+    append(pic, Bytes(10, 0x20));
+    append(pic, {0xFF, 0xD9});
+    ASSERT_TRUE(openBytes(pic));
+    EXPECT_EQ(file.frame_count(), 0u);
+}
+
+TEST_F(VddFileTest, ScanHandles0xFFAsTheLastByte)
+{
+    Recording r = makeRecording(1);
+    r.vdd.push_back(0xFF);
+    ASSERT_TRUE(openBytes(r.vdd));
+    expectScanned(r);
+
+    ASSERT_TRUE(openBytes(Bytes{0xFF}));
+    EXPECT_EQ(file.frame_count(), 0u);
+    ASSERT_TRUE(openBytes(Bytes{0xFF, 0xD8, 0xFF}));
+    EXPECT_EQ(file.frame_count(), 0u);
+}
+
+TEST_F(VddFileTest, EmptyAndMissingFiles)
+{
+    ASSERT_TRUE(openBytes(Bytes{}));
+    EXPECT_EQ(file.frame_count(), 0u);
+    EXPECT_EQ(+file.index_header().magic, VEXA_INDEX_MAGIC);
+    EXPECT_EQ(+file.index_header().frame_count, 0u);
+    EXPECT_EQ(file.duration_seconds(), 0u);
+
+    EXPECT_FALSE(file.open(dir.file("missing.vdd").c_str(), nullptr));
+    EXPECT_EQ(file.frame_count(), 0u);
+    EXPECT_FALSE(file.open(nullptr, nullptr));
+}
+
+// --- Sidecar index ------------------------------------------------------------------
+
+TEST_F(VddFileTest, SidecarWithTrailerIsUsed)
+{
+    const Recording r = makeRecording(3);
+    auto hs = sidecarHeaders(r);
+    for (auto &h : hs)
+        h.speed = 200;  // proves the headers come from the sidecar
+    Bytes vdx = sidecarBytes(hs);
+    append(vdx, indexHeaderBytes(trailerFor(3, 16)));
+    ASSERT_TRUE(openWithSidecar(r.vdd, vdx));
+    ASSERT_EQ(file.frame_count(), 3u);
+    EXPECT_EQ(+file.header_at(2).speed, 200);
+    EXPECT_EQ(+file.index_header().event_type, 16);
+    EXPECT_EQ(+file.index_header().frame_count, 3u);
+}
+
+TEST_F(VddFileTest, OldSidecarIgnoresTrailingPartialRecord)
+{
+    const Recording r = makeRecording(2);
+    auto hs = sidecarHeaders(r);
+    hs[0].event_type = 0x0108;
+    hs[0].speed = 201;
+    Bytes vdx = sidecarBytes(hs);
+    append(vdx, Bytes(30, 0x77));
+    ASSERT_TRUE(openWithSidecar(r.vdd, vdx));
+    ASSERT_EQ(file.frame_count(), 2u);
+    EXPECT_EQ(+file.header_at(0).speed, 201);
+    const auto &ih = file.index_header();
+    EXPECT_EQ(+ih.magic, VEXA_INDEX_MAGIC);
+    EXPECT_EQ(+ih.version, 1);
+    EXPECT_EQ(+ih.event_type, 0x08);  // low byte of the first header's trigger
+    EXPECT_EQ(+ih.index_valid, 1);
+    EXPECT_EQ(+ih.index_flag, 1);
+    EXPECT_EQ(+ih.frame_count, 2u);
+}
+
+TEST_F(VddFileTest, SidecarWithZeroYearRecordFallsBackToScan)
+{
+    const Recording r = makeRecording(3);
+    auto hs = sidecarHeaders(r);
+    for (auto &h : hs)
+        h.speed = 200;
+    hs[2].time.year = 0;
+    Bytes vdx = sidecarBytes(hs);
+    append(vdx, indexHeaderBytes(trailerFor(3)));
+    ASSERT_TRUE(openWithSidecar(r.vdd, vdx));
+    expectScanned(r);
+    EXPECT_EQ(+file.header_at(2).speed, 52);
+}
+
+TEST_F(VddFileTest, SidecarTrailerCountingMoreThanItHoldsFallsBackToScan)
+{
+    const Recording r = makeRecording(2);
+    auto hs = sidecarHeaders(r);
+    hs[0].speed = 200;
+    Bytes vdx = sidecarBytes(hs);
+    append(vdx, indexHeaderBytes(trailerFor(3)));
+    ASSERT_TRUE(openWithSidecar(r.vdd, vdx));
+    expectScanned(r);
+    EXPECT_EQ(+file.header_at(0).speed, 50);
+
+    std::memset(vdx.data() + vdx.size() - 16, 0xFF, 4);  // frame_count 0xFFFFFFFF
+    ASSERT_TRUE(openWithSidecar(r.vdd, vdx));
+    expectScanned(r);
+}
+
+TEST_F(VddFileTest, SidecarWithoutFramesFallsBackToScan)
+{
+    const Recording r = makeRecording(2);
+    const Bytes shortFile(25, 0xA1);
+    const Bytes unrecognised(200, 0x33);
+    const Bytes zeroTrailer = indexHeaderBytes(trailerFor(0));
+    Bytes badTrailerNoFrames = indexHeaderBytes(trailerFor(2));
+    badTrailerNoFrames[8] = 0;  // index_valid not set and no frame header at the start
+    for (const Bytes &vdx : {shortFile, unrecognised, zeroTrailer, badTrailerNoFrames, Bytes{}}) {
+        ASSERT_TRUE(openWithSidecar(r.vdd, vdx));
+        expectScanned(r);
+    }
+}
+
+TEST_F(VddFileTest, SidecarWithoutFramesAndEmptyRecording)
+{
+    ASSERT_TRUE(openWithSidecar(Bytes(64, 0), indexHeaderBytes(trailerFor(0))));
+    EXPECT_EQ(file.frame_count(), 0u);
+    EXPECT_EQ(+file.index_header().frame_count, 0u);
+}
+
+TEST_F(VddFileTest, MissingOrEmptySidecarPathScans)
+{
+    const Recording r = makeRecording(2);
+    writeFile(vddPath(), r.vdd);
+    ASSERT_TRUE(file.open(vddPath().c_str(), dir.file("nothing.vdx").c_str()));
+    expectScanned(r);
+    ASSERT_TRUE(file.open(vddPath().c_str(), ""));
+    expectScanned(r);
+}
+
+TEST_F(VddFileTest, OldSidecarNeedsAWholeFirstRecord)
+{
+    const Recording r = makeRecording(1);
+    auto hs = sidecarHeaders(r);
+    hs[0].speed = 200;
+    Bytes vdx = sidecarBytes(hs);
+    vdx.resize(40);  // magic present, but no whole record
+    ASSERT_TRUE(openWithSidecar(r.vdd, vdx));
+    expectScanned(r);
+    EXPECT_EQ(+file.header_at(0).speed, 50);
+}
+
+// --- Frame access -------------------------------------------------------------------
+
+TEST_F(VddFileTest, HeaderOutOfRangeIsAllZero)
+{
+    ASSERT_TRUE(openBytes(makeRecording(2).vdd));
+    EXPECT_FALSE(isZero(file.header_at(1)));
+    EXPECT_TRUE(isZero(file.header_at(2)));
+    EXPECT_TRUE(isZero(file.header_at(UINT64_MAX)));
+}
+
+TEST_F(VddFileTest, FrameDataIsThePictureAsStored)
+{
+    Recording r = makeRecording(2);
+    append(r.vdd, Bytes(5, 0));
+    ASSERT_TRUE(openBytes(r.vdd));
+    for (size_t i = 0; i < 2; ++i) {
+        Bytes buf(r.pictures[i].size() + 10, 0xCC);
+        ASSERT_TRUE(file.get_frame_data(i, buf.data(), buf.size()));
+        EXPECT_EQ(Bytes(buf.begin(), buf.begin() + long(r.pictures[i].size())), r.pictures[i]);
+        EXPECT_EQ(buf.back(), 0xCC);
+    }
+}
+
+TEST_F(VddFileTest, FrameDataRefusesBadRequests)
+{
+    const Recording r = makeRecording(1);
+    ASSERT_TRUE(openBytes(r.vdd));
+    Bytes buf(r.pictures[0].size(), 0xCC);
+    EXPECT_FALSE(file.get_frame_data(0, buf.data(), buf.size() - 1));  // too small
+    EXPECT_FALSE(file.get_frame_data(1, buf.data(), buf.size()));      // out of range
+    EXPECT_FALSE(file.get_frame_data(0, nullptr, buf.size()));
+    EXPECT_FALSE(file.get_frame_data(0, buf.data(), 0));
+    EXPECT_EQ(buf, Bytes(buf.size(), 0xCC));
+
+    file.close();
+    EXPECT_FALSE(file.get_frame_data(0, buf.data(), buf.size()));
+    EXPECT_EQ(file.frame_count(), 1u);  // the index outlives the stream
+    EXPECT_EQ(+file.header_at(0).length, r.pictures[0].size());
+
+    vexa_vdd_file never_opened;
+    EXPECT_FALSE(never_opened.get_frame_data(0, buf.data(), buf.size()));
+    EXPECT_TRUE(isZero(never_opened.header_at(0)));
+}
+
+TEST_F(VddFileTest, SidecarPointingPastTheFileReadsNothing)
+{
+    const Recording r = makeRecording(1);
+    auto hs = sidecarHeaders(r);
+    hs[0].offset = uint32_t(r.vdd.size() - 10);
+    Bytes vdx = sidecarBytes(hs);
+    append(vdx, indexHeaderBytes(trailerFor(1)));
+    ASSERT_TRUE(openWithSidecar(r.vdd, vdx));
+    Bytes buf(hs[0].length);
+    EXPECT_FALSE(file.get_frame_data(0, buf.data(), buf.size()));
+    uint8_t comment[VEXA_COMMENT_SIZE];
+    EXPECT_FALSE(file.get_jpeg_comment(0, comment));
+    EXPECT_FALSE(file.save_jpeg_file(0, dir.file("out.jpg").c_str()));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("out.jpg")));
+}
+
+TEST_F(VddFileTest, CommentIsTheRawPayload)
+{
+    const Recording r = makeRecording(3);
+    ASSERT_TRUE(openBytes(r.vdd));
+    uint8_t comment[VEXA_COMMENT_SIZE];
+    for (size_t i = 0; i < 3; ++i) {
+        ASSERT_TRUE(file.get_jpeg_comment(i, comment));
+        EXPECT_EQ(Bytes(comment, comment + VEXA_COMMENT_SIZE), r.payloads[i]);
+    }
+    EXPECT_FALSE(file.get_jpeg_comment(3, comment));
+}
+
+TEST_F(VddFileTest, CommentOfPictureAboveTheWorkingBufferFails)
+{
+    Recording r;
+    r.addFrame(framePayload(0), 512000);  // picture larger than 512000 bytes
+    r.addFrame(framePayload(1), 511000);
+    ASSERT_GT(r.pictures[0].size(), 512000u);
+    ASSERT_LE(r.pictures[1].size(), 512000u);
+    ASSERT_TRUE(openBytes(r.vdd));
+    ASSERT_EQ(file.frame_count(), 2u);
+    uint8_t comment[VEXA_COMMENT_SIZE];
+    EXPECT_FALSE(file.get_jpeg_comment(0, comment));
+    EXPECT_TRUE(file.get_jpeg_comment(1, comment));
+    Bytes buf(r.pictures[0].size());
+    EXPECT_TRUE(file.get_frame_data(0, buf.data(), buf.size()));
+}
+
+TEST_F(VddFileTest, CommentChecksThePictureItReads)
+{
+    // The sidecar points one byte too far: the bytes read are no longer a picture.
+    const Recording r = makeRecording(2);
+    auto hs = sidecarHeaders(r);
+    hs[1].offset += 1;
+    hs[1].length -= 1;
+    Bytes vdx = sidecarBytes(hs);
+    append(vdx, indexHeaderBytes(trailerFor(2)));
+    ASSERT_TRUE(openWithSidecar(r.vdd, vdx));
+    uint8_t comment[VEXA_COMMENT_SIZE];
+    EXPECT_TRUE(file.get_jpeg_comment(0, comment));
+    EXPECT_FALSE(file.get_jpeg_comment(1, comment));
+}
+
+TEST_F(VddFileTest, SaveJpegWritesTheExactBytes)
+{
+    const Recording r = makeRecording(2);
+    ASSERT_TRUE(openBytes(r.vdd));
+    const std::string out = dir.file("still.jpg");
+    writeFile(out, Bytes(5000, 0x55));  // an older, longer file is replaced
+    ASSERT_TRUE(file.save_jpeg_file(1, out.c_str()));
+    EXPECT_EQ(readFile(out), r.pictures[1]);
+}
+
+TEST_F(VddFileTest, SaveJpegFailsWithoutTouchingTheFile)
+{
+    ASSERT_TRUE(openBytes(makeRecording(1).vdd));
+    const std::string out = dir.file("none.jpg");
+    EXPECT_FALSE(file.save_jpeg_file(1, out.c_str()));
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_FALSE(file.save_jpeg_file(0, nullptr));
+    EXPECT_FALSE(file.save_jpeg_file(0, dir.file("no/such/folder.jpg").c_str()));
+    file.close();
+    EXPECT_FALSE(file.save_jpeg_file(0, out.c_str()));
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+// --- Duration, sequence number, reopening -------------------------------------------
+
+TEST_F(VddFileTest, DurationCountsWholeSeconds)
+{
+    ASSERT_TRUE(openBytes(makeRecording(1).vdd));
+    EXPECT_EQ(file.duration_seconds(), 1u);
+
+    ASSERT_TRUE(openBytes(makeRecording(25).vdd));  // seconds 0..2
+    EXPECT_EQ(file.duration_seconds(), 3u);
+
+    Recording midnight;
+    Payload p;
+    p.day = 31; p.month = 12; p.hour = 23; p.minute = 59; p.second = 59;
+    midnight.addFrame(p);
+    p.year += 1; p.day = 1; p.month = 1; p.hour = 0; p.minute = 1; p.second = 0;
+    midnight.addFrame(p);
+    ASSERT_TRUE(openBytes(midnight.vdd));
+    EXPECT_EQ(file.duration_seconds(), 62u);
+}
+
+TEST_F(VddFileTest, DurationOfABackwardClockIsZero)
+{
+    Recording r;
+    Payload p;
+    p.minute = 31;
+    r.addFrame(p);
+    p.minute = 30;
+    r.addFrame(p);
+    ASSERT_TRUE(openBytes(r.vdd));
+    EXPECT_EQ(file.duration_seconds(), 0u);
+}
+
+TEST_F(VddFileTest, SequenceNumberFromTheFileName)
+{
+    const Bytes vdd = makeRecording(1).vdd;
+    const struct {
+        const char *name;
+        int64_t seq;
+    } cases[] = {
+        {"0000012345_E.vdd", 12345},
+        {"A0000012345.vdd", 0},
+        {"123456789012.vdd", 1234567890},
+        {"77.vdd", 77},
+    };
+    for (const auto &c : cases) {
+        const std::string path = dir.file(c.name);
+        writeFile(path, vdd);
+        ASSERT_TRUE(file.open(path.c_str(), nullptr)) << c.name;
+        EXPECT_EQ(file.sequence_number(), c.seq) << c.name;
+        EXPECT_EQ(file.path(), path);
+    }
+}
+
+TEST_F(VddFileTest, ReopenReplacesTheIndex)
+{
+    ASSERT_TRUE(openBytes(makeRecording(3).vdd));
+    const std::string other = dir.file("9_N.vdd");
+    writeFile(other, makeRecording(1).vdd);
+    ASSERT_TRUE(file.open(other.c_str(), nullptr));
+    EXPECT_EQ(file.frame_count(), 1u);
+    EXPECT_EQ(+file.index_header().frame_count, 1u);
+    EXPECT_EQ(file.sequence_number(), 9);
+
+    EXPECT_FALSE(file.open(dir.file("gone.vdd").c_str(), nullptr));
+    EXPECT_EQ(file.frame_count(), 0u);
+    EXPECT_TRUE(file.path().empty());
+}
