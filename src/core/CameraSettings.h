@@ -17,13 +17,24 @@ public:
     // The whole "set.dat" put on a freshly formatted card.
     static const char *defaultConfigText();
 
+    // PIN 1000..9999 <-> stored "PASSWORD"; 0 means no PIN.
     static int64_t encodePin(int64_t pin);
     static int64_t decodePin(int64_t stored);
 
-    // Reads "set.dat" (or "set.ini"), every key with its default filled in.
+    // Every key with its default.
+    static CameraSettings defaults(Variant variant = Variant::Default);
+    // Values of a settings text or key map, defaults for absent keys.
+    static CameraSettings parse(const std::string &text, Variant variant = Variant::Default);
+    static CameraSettings fromValues(const std::map<std::string, std::string> &values,
+        Variant variant = Variant::Default);
+
+    // Reads "set.dat" (or "set.ini" when there is no "set.dat"), every key with its default filled in.
     static CameraSettings read(const std::string &cardFolder, Variant variant = Variant::Default);
-    // Writes "set.dat" atomically; on failure the previous file is put back.
+    // Writes "set.dat" atomically, keeping the old one as "set.dat.bak" until the write succeeded;
+    // on failure the previous file is put back.
     bool write(const std::string &cardFolder) const;
+    // The file text in write order; "PRERECINT1"/"PRESIZE1" repeat their "POST" twins,
+    // "TRGSET" and "PREFIELD1" are fixed, line breaks are dropped from "VEHICLEID".
     std::string text() const;
 
     // Seconds since 1970 of "time.ini"'s UTCTIME, or -1 when there is no manual clock.
@@ -32,8 +43,13 @@ public:
     // "VERSION" of "version.ini", or "".
     static std::string readVersion(const std::string &cardFolder);
 
+    // Writes through path + ".tmp" (synced) and a rename, so readers see the old or the new file.
+    static bool writeAtomically(const std::string &path, const std::string &text);
+
+    // Values absent from this object read as the default variant's defaults.
     long integer(const std::string &key) const;
     std::string string(const std::string &key) const;
+    // Line breaks are dropped from "VEHICLEID".
     void set(const std::string &key, const std::string &value);
     void setInteger(const std::string &key, long value);
 

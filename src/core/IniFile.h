@@ -3,10 +3,12 @@
 
 #include <map>
 #include <string>
+#include <utility>
 
 class IniFile {
 public:
     explicit IniFile(const std::string &path);
+    explicit IniFile(std::map<std::string, std::string> info) : _info(std::move(info)) {}
 
     // Key to value text; empty when the file cannot be read.
     static std::map<std::string, std::string> readWithPath(const std::string &path);
@@ -15,6 +17,10 @@ public:
     std::string stringForKey(const std::string &key) const;
     long integerForKey(const std::string &key, long defValue) const;
     bool contains(const std::string &key) const { return _info.count(key) != 0; }
+    const std::map<std::string, std::string> &info() const { return _info; }
+
+    // Optional blanks and sign, then decimal digits; 0 when there are none.
+    static long leadingInteger(const std::string &text);
 
 private:
     std::map<std::string, std::string> _info;

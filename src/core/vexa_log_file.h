@@ -11,6 +11,8 @@ class vexa_log_file {
 public:
     static constexpr uint64_t max_records = 3610;  // a log that reaches this is refused
 
+    // Reads the whole log; false when it cannot be opened, has no "$REZEZ" record,
+    // or reaches max_records inside the time window.
     bool load(const char *path);
 
     const std::string &path() const { return path_; }
@@ -24,6 +26,8 @@ public:
     uint64_t duration_seconds() const;
 
 private:
+    double compute_distance() const;
+
     std::string path_;
     int64_t sequence_number_ = 0;
     double distance_ = 0;

@@ -1,5 +1,7 @@
 #include "vexa_time.h"
 
+#include <algorithm>
+#include <cfloat>
 #include <cmath>
 #include <cstring>
 #include <ctime>
@@ -47,6 +49,17 @@ int64_t civil_seconds(int64_t year, int64_t month, int64_t day, int64_t hour, in
     const int64_t m = m0 - floor_div(m0, 12) * 12 + 1;
     const int64_t days = days_from_civil(year, m, 1) + day - 1;
     return days * 86400 + hour * 3600 + minute * 60 + second;
+}
+
+// Degrees and minutes of a valid position fit a byte; garbage must not overflow the cast.
+uint8_t to_byte(double v)
+{
+    return v >= 0 && v <= 255 ? uint8_t(v) : 0;
+}
+
+float to_f32(double v)
+{
+    return float(std::clamp(v, -double(FLT_MAX), double(FLT_MAX)));
 }
 
 int weekday_from_days(int64_t days)
@@ -134,9 +147,9 @@ _vexa_dms_t nmea_to_dms(double v)
     const double degrees = std::trunc(a / 100);
     const double minutes = std::trunc(a - degrees * 100);
     _vexa_dms_t r{};
-    r.degrees = uint8_t(degrees);
-    r.minutes = uint8_t(minutes);
-    r.seconds = float((a - (degrees * 100 + minutes)) * 60);
+    r.degrees = to_byte(degrees);
+    r.minutes = to_byte(minutes);
+    r.seconds = to_f32((a - (degrees * 100 + minutes)) * 60);
     return r;
 }
 
@@ -145,7 +158,7 @@ double nmea_to_degrees(double v)
     const double a = std::fabs(v);
     const double degrees = std::trunc(a / 100);
     const double minutes = std::trunc(a - degrees * 100);
-    const float seconds = float((a - (degrees * 100 + minutes)) * 60);
+    const float seconds = to_f32((a - (degrees * 100 + minutes)) * 60);
     const double r = degrees + (minutes + double(seconds) / 60) / 60;
     return v < 0 ? -r : r;
 }
@@ -173,7 +186,8 @@ double distance_m(double lat1, double lon1, double lat2, double lon2)
         return 0;  // coincident points
     const double cosSigma = sinU1 * sinU2 + cosU1 * cosU2 * cosLambda;
     const double sigma = std::atan(sinSigma / cosSigma);
-    const double sinAlpha = cosU1 * cosU2 * sinLambda / sinSigma;
+    // Rounding can push the ratio just past 1 on the equator; asin would give NaN.
+    const double sinAlpha = std::clamp(cosU1 * cosU2 * sinLambda / sinSigma, -1.0, 1.0);
     const double cosAlpha = std::cos(std::asin(sinAlpha));
     const double cos2Alpha = cosAlpha * cosAlpha;
     const double cos2SigmaM = cos2Alpha != 0 ? cosSigma - 2 * sinU1 * sinU2 / cos2Alpha : 0;

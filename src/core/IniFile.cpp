@@ -1,0 +1,72 @@
+#include "IniFile.h"
+
+#include <climits>
+#include <fstream>
+#include <iterator>
+#include <string_view>
+
+IniFile::IniFile(const std::string &path) : _info(readWithPath(path))
+{
+}
+
+std::map<std::string, std::string> IniFile::readWithPath(const std::string &path)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return {};
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+        return {};
+    return parse(text);
+}
+
+std::map<std::string, std::string> IniFile::parse(const std::string &text)
+{
+    // The camera writes CRLF; hand-edited files may have bare line feeds only.
+    const std::string separator = text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
+    std::map<std::string, std::string> info;
+    size_t from = text.find(separator);  // the section header line is skipped
+    while (from != std::string::npos) {
+        from += separator.size();
+        const size_t end = text.find(separator, from);
+        const std::string_view line = std::string_view(text).substr(from, end == std::string::npos ? std::string::npos : end - from);
+        const size_t equals = line.find('=');
+        if (equals != std::string_view::npos) {
+            const std::string_view rest = line.substr(equals + 1);
+            info.insert_or_assign(std::string(line.substr(0, equals)), std::string(rest.substr(0, rest.find('='))));
+        }
+        from = end;
+    }
+    return info;
+}
+
+std::string IniFile::stringForKey(const std::string &key) const
+{
+    const auto it = _info.find(key);
+    return it == _info.end() ? std::string() : it->second;
+}
+
+long IniFile::integerForKey(const std::string &key, long defValue) const
+{
+    const auto it = _info.find(key);
+    return it == _info.end() ? defValue : leadingInteger(it->second);
+}
+
+long IniFile::leadingInteger(const std::string &text)
+{
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        negative = text[i++] == '-';
+    unsigned long v = 0;
+    const unsigned long limit = negative ? 0UL - (unsigned long)LONG_MIN : (unsigned long)LONG_MAX;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        const unsigned digit = unsigned(text[i] - '0');
+        if (v > (limit - digit) / 10)
+            return negative ? LONG_MIN : LONG_MAX;  // saturates like strtol
+        v = v * 10 + digit;
+    }
+    return negative ? long(0UL - v) : long(v);
+}

@@ -1,0 +1,300 @@
+#include "vexa_log_file.h"
+
+#include "vexa_time.h"
+
+#include <algorithm>
+#include <cfloat>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <limits>
+#include <string_view>
+
+namespace {
+
+// The camera's reader took lines through a 512,000-byte buffer; longer lines arrive in pieces.
+constexpr size_t piece_max = 511999;
+constexpr size_t read_buffer = size_t(1) << 20;
+// Tokens 0..9 are the most any sentence needs.
+constexpr size_t token_max = 10;
+constexpr int64_t window_seconds = 3610;
+
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_space(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+struct Tokens {
+    std::string_view item[token_max];
+    size_t count = 0;
+    // A token the line lacks reads as empty.
+    std::string_view operator[](size_t i) const { return i < count ? item[i] : std::string_view(); }
+};
+
+Tokens split(std::string_view line)
+{
+    Tokens t;
+    size_t from = 0;
+    while (t.count < token_max) {
+        const size_t comma = line.find(',', from);
+        if (comma == std::string_view::npos) {
+            if (from < line.size() || t.count == 0)
+                t.item[t.count++] = line.substr(from);
+            break;
+        }
+        t.item[t.count++] = line.substr(from, comma - from);
+        from = comma + 1;
+    }
+    return t;
+}
+
+size_t skip_space(std::string_view s)
+{
+    size_t i = 0;
+    while (i < s.size() && is_space(s[i]))
+        ++i;
+    return i;
+}
+
+// Sign, digits, decimal point and exponent at the start of the token; 0 when there are none.
+// Hand-scanned and converted with from_chars, so the locale's decimal separator plays no part.
+double leading_double(std::string_view s)
+{
+    size_t i = skip_space(s);
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        negative = s[i++] == '-';
+    const size_t start = i;
+    size_t digits = 0;
+    for (; i < s.size() && is_digit(s[i]); ++i)
+        ++digits;
+    if (i < s.size() && s[i] == '.')
+        for (++i; i < s.size() && is_digit(s[i]); ++i)
+            ++digits;
+    if (digits == 0)
+        return 0;
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
+            ++j;
+        if (j < s.size() && is_digit(s[j])) {
+            while (j < s.size() && is_digit(s[j]))
+                ++j;
+            i = j;
+        }
+    }
+    double v = 0;
+    const auto r = std::from_chars(s.data() + start, s.data() + i, v);
+    if (r.ec != std::errc())
+        return 0;  // out of range: no usable number
+    return negative ? -v : v;
+}
+
+// Optional sign and decimal digits, saturating at the target type's limits.
+template <typename T> T leading_integer(std::string_view s)
+{
+    size_t i = skip_space(s);
+    bool negative = false;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-'))
+        negative = s[i++] == '-';
+    constexpr int64_t lo = std::numeric_limits<T>::min();
+    constexpr int64_t hi = std::numeric_limits<T>::max();
+    int64_t v = 0;
+    for (; i < s.size() && is_digit(s[i]); ++i) {
+        v = v * 10 + (s[i] - '0');
+        if (v > hi - lo)
+            break;
+    }
+    v = negative ? -v : v;
+    return T(std::clamp(v, lo, hi));
+}
+
+// Decimal digits only, taken from characters [at, at + len) of the token.
+uint16_t digits_at(std::string_view s, size_t at, size_t len)
+{
+    uint16_t v = 0;
+    for (size_t i = at; i < at + len && i < s.size() && is_digit(s[i]); ++i)
+        v = uint16_t(v * 10 + (s[i] - '0'));
+    return v;
+}
+
+float to_float(double v)
+{
+    return float(std::clamp(v, double(-FLT_MAX), double(FLT_MAX)));
+}
+
+bool begins_with(std::string_view s, char c) { return !s.empty() && s[0] == c; }
+
+void read_rmc(const Tokens &t, _vexa_log_info_t &r)
+{
+    r.gps_valid = begins_with(t[2], 'A') ? 1 : 0;
+    const double latitude = leading_double(t[3]);
+    r.latitude = begins_with(t[4], 'S') ? -latitude : latitude;
+    const double longitude = leading_double(t[5]);
+    r.longitude = begins_with(t[6], 'W') ? -longitude : longitude;
+    r.speed = to_float(leading_double(t[7]) * 1.852);
+    r.course = to_float(leading_double(t[8]));
+}
+
+void read_gga(const Tokens &t, _vexa_log_info_t &r)
+{
+    r.satellites_used = leading_integer<uint8_t>(t[7]);
+    r.hdop = to_float(leading_double(t[8]));
+    r.altitude = to_float(leading_double(t[9]));
+}
+
+void read_rezez(const Tokens &t, _vexa_log_info_t &r)
+{
+    r.drl_code = leading_integer<uint8_t>(t[2]);
+    r.gsensor_x = leading_integer<int16_t>(t[3]);
+    r.gsensor_y = leading_integer<int16_t>(t[4]);
+    r.gsensor_z = leading_integer<int16_t>(t[5]);
+    const std::string_view clock = t[6], date = t[7];
+    r.time.day = digits_at(date, 0, 2);
+    r.time.month = digits_at(date, 2, 2);
+    r.time.year = uint16_t(2000 + digits_at(date, 4, 2));
+    r.time.hour = digits_at(clock, 0, 2);
+    r.time.minute = digits_at(clock, 2, 2);
+    r.time.second = digits_at(clock, 4, 2);
+    r.time.millisecond = digits_at(clock, 6, 3);
+    r.time.day_of_week = uint16_t(weekday_of_date(r.time.year, r.time.month, r.time.day));
+}
+
+// Hands out the file's lines (or pieces of overlong lines) from one large buffer.
+class LineReader {
+public:
+    explicit LineReader(FILE *file) : file_(file), buf_(read_buffer) {}
+
+    bool next(std::string_view &piece)
+    {
+        for (;;) {
+            const size_t avail = end_ - begin_;
+            const char *p = buf_.data() + begin_;
+            const auto *nl = static_cast<const char *>(std::memchr(p, '\n', std::min(avail, piece_max)));
+            size_t len = 0;
+            if (nl)
+                len = size_t(nl - p) + 1;
+            else if (avail >= piece_max || (eof_ && avail > 0))
+                len = std::min(avail, piece_max);
+            else if (eof_)
+                return false;
+            else {
+                fill();
+                continue;
+            }
+            piece = std::string_view(p, len);
+            begin_ += len;
+            return true;
+        }
+    }
+
+private:
+    void fill()
+    {
+        std::memmove(buf_.data(), buf_.data() + begin_, end_ - begin_);
+        end_ -= begin_;
+        begin_ = 0;
+        const size_t got = std::fread(buf_.data() + end_, 1, buf_.size() - end_, file_);
+        end_ += got;
+        if (got == 0)
+            eof_ = true;
+    }
+
+    FILE *file_;
+    std::vector<char> buf_;
+    size_t begin_ = 0, end_ = 0;
+    bool eof_ = false;
+};
+
+std::string_view strip_line_end(std::string_view line)
+{
+    if (!line.empty() && line.back() == '\n') {
+        line.remove_suffix(1);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+    }
+    return line;
+}
+
+const _vexa_log_info_t zero_record{};
+
+} // namespace
+
+bool vexa_log_file::load(const char *path)
+{
+    records_.clear();
+    FILE *file = path ? std::fopen(path, "rb") : nullptr;
+    if (!file)
+        return false;
+
+    LineReader reader(file);
+    _vexa_log_info_t work{};
+    int64_t start = 0;
+    std::string_view line;
+    while (reader.next(line)) {
+        line = strip_line_end(line);
+        if (line.size() < 6 || line[0] != '$')
+            continue;
+        const Tokens t = split(line);
+        if (t[0] == "$GPRMC") {
+            read_rmc(t, work);
+        } else if (t[0] == "$GPGGA") {
+            read_gga(t, work);
+        } else if (t[0] == "$GPGSV") {
+            work.satellites_in_view = leading_integer<uint8_t>(t[3]);
+        } else if (t[0] == "$REZEZ") {
+            read_rezez(t, work);
+            const int64_t seconds = time_to_seconds(work.time);
+            if (records_.empty())
+                start = seconds;
+            else if (seconds < start || seconds > start + window_seconds)
+                break;
+            records_.push_back(work);
+            if (records_.size() >= max_records)
+                break;
+        }
+    }
+    std::fclose(file);
+
+    records_.shrink_to_fit();
+    distance_ = compute_distance();
+    path_ = path;
+    sequence_number_ = sequence_from_path(path);
+    return !records_.empty() && records_.size() < max_records;
+}
+
+const _vexa_log_info_t &vexa_log_file::record_at(uint64_t index) const
+{
+    return index < records_.size() ? records_[index] : zero_record;
+}
+
+const _vexa_log_info_t &vexa_log_file::last_record() const
+{
+    return record_at(count() - 1);
+}
+
+uint64_t vexa_log_file::duration_seconds() const
+{
+    if (records_.empty())
+        return 0;
+    const int64_t span = time_to_seconds(records_.back().time) - time_to_seconds(records_.front().time);
+    return span > 0 ? uint64_t(span) + 1 : 1;
+}
+
+// Sum over consecutive valid fixes; records without a fix are skipped.
+double vexa_log_file::compute_distance() const
+{
+    double total = 0;
+    const _vexa_log_info_t *previous = nullptr;
+    for (const _vexa_log_info_t &r : records_) {
+        if (!r.gps_valid)
+            continue;
+        if (previous) {
+            const double d = distance_m(nmea_to_degrees(previous->latitude), nmea_to_degrees(previous->longitude),
+                nmea_to_degrees(r.latitude), nmea_to_degrees(r.longitude));
+            if (std::isfinite(d))  // a garbage position must not poison the total
+                total += d;
+        }
+        previous = &r;
+    }
+    return total;
+}
