@@ -1,8 +1,7 @@
 #include "IniFile.h"
 
 #include <climits>
-#include <fstream>
-#include <iterator>
+#include <cstdio>
 #include <string_view>
 
 IniFile::IniFile(const std::string &path) : _info(readWithPath(path))
@@ -11,13 +10,18 @@ IniFile::IniFile(const std::string &path) : _info(readWithPath(path))
 
 std::map<std::string, std::string> IniFile::readWithPath(const std::string &path)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    // Plain stdio: a stream would throw on a read error such as a directory given as the path.
+    FILE *file = std::fopen(path.c_str(), "rb");
+    if (!file)
         return {};
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        return {};
-    return parse(text);
+    std::string text;
+    char chunk[4096];
+    size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+        text.append(chunk, got);
+    const bool failed = std::ferror(file) != 0;
+    std::fclose(file);
+    return failed ? std::map<std::string, std::string>() : parse(text);
 }
 
 std::map<std::string, std::string> IniFile::parse(const std::string &text)

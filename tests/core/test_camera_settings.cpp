@@ -1,0 +1,272 @@
+#include "CameraSettings.h"
+#include "IniFile.h"
+#include "TestFiles.h"
+#include "vexa_time.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace fs = std::filesystem;
+using Variant = CameraSettings::Variant;
+
+namespace {
+
+std::string textOf(const std::string &path)
+{
+    const Bytes b = readFile(path);
+    return std::string(b.begin(), b.end());
+}
+
+class CardTest : public ::testing::Test {
+protected:
+    void SetUp() override { fs::create_directories(config()); }
+    std::string config() const { return dir.path() + "/config"; }
+    std::string config(const std::string &name) const { return config() + "/" + name; }
+
+    TempDir dir;
+};
+
+const char *const defaultText = "[SET]\r\n"
+                                "POSTFIELD1=4\r\n"
+                                "POSTRECINT1=10\r\n"
+                                "PRERECINT1=10\r\n"
+                                "POSTSIZE1=64\r\n"
+                                "PRESIZE1=64\r\n"
+                                "RECMOD=2\r\n"
+                                "BEEPRECORD=1\r\n"
+                                "PASSWORD=0\r\n"
+                                "TRGSET=3\r\n"
+                                "ACCSEN=9\r\n"
+                                "ACCSENX=4\r\n"
+                                "ACCSENY=4\r\n"
+                                "ACCSENZ=4\r\n"
+                                "GSSPEED=0\r\n"
+                                "VEHICLEID=\r\n"
+                                "RECINGMODE1=1\r\n"
+                                "PRERECTIME1=12\r\n"
+                                "POSTRECTIME1=8\r\n"
+                                "PREFIELD1=4\r\n"
+                                "GPSRECTIME=48\r\n"
+                                "BEEPERROR=5\r\n";
+
+} // namespace
+
+TEST(CameraSettings, KeysInWriteOrder)
+{
+    const std::vector<std::string> expected = {"POSTFIELD1", "POSTRECINT1", "PRERECINT1", "POSTSIZE1", "PRESIZE1",
+        "RECMOD", "BEEPRECORD", "PASSWORD", "TRGSET", "ACCSEN", "ACCSENX", "ACCSENY", "ACCSENZ", "GSSPEED",
+        "VEHICLEID", "RECINGMODE1", "PRERECTIME1", "POSTRECTIME1", "PREFIELD1", "GPSRECTIME", "BEEPERROR"};
+    EXPECT_EQ(CameraSettings::keys(), expected);
+}
+
+TEST(CameraSettings, DefaultsWrittenByteForByte)
+{
+    EXPECT_EQ(CameraSettings::defaults().text(), defaultText);
+    EXPECT_EQ(CameraSettings().text(), defaultText);
+}
+
+TEST(CameraSettings, OrvistoDefaults)
+{
+    const CameraSettings s = CameraSettings::defaults(Variant::Orvisto);
+    EXPECT_EQ(s.integer("POSTRECINT1"), 5);
+    EXPECT_EQ(s.integer("PRERECINT1"), 5);
+    EXPECT_EQ(s.integer("POSTSIZE1"), 32);
+    EXPECT_EQ(s.integer("PRESIZE1"), 32);
+    EXPECT_EQ(s.integer("BEEPRECORD"), 0);
+    EXPECT_EQ(s.integer("ACCSEN"), 1);
+    EXPECT_EQ(s.integer("GPSRECTIME"), 168);
+    EXPECT_EQ(s.integer("BEEPERROR"), -1);
+    EXPECT_EQ(s.integer("RECMOD"), 2);
+    EXPECT_EQ(CameraSettings::defaultValue("BEEPERROR", Variant::Orvisto), "-1");
+    EXPECT_EQ(CameraSettings::defaultValue("VEHICLEID"), "");
+    EXPECT_EQ(CameraSettings::defaultValue("NOSUCHKEY"), "");
+}
+
+TEST(CameraSettings, FormattedCardTextReadsAsTheDefaults)
+{
+    const std::string text = CameraSettings::defaultConfigText();
+    EXPECT_EQ(text.substr(0, 21), "[SET]\r\nPOSTFIELD1=4\r\n");
+    EXPECT_EQ(text.substr(text.size() - 15), "GPSRECTIME=48\r\n");
+    EXPECT_EQ(IniFile::parse(text).size(), 17u);
+    EXPECT_EQ(CameraSettings::parse(text).text(), defaultText);
+}
+
+TEST(CameraSettings, WriteOrderWithChosenValues)
+{
+    CameraSettings s = CameraSettings::defaults();
+    s.setInteger("POSTFIELD1", 2);
+    s.setInteger("POSTRECINT1", 15);
+    s.setInteger("PRERECINT1", 1);  // always follows the after-event rate
+    s.setInteger("POSTSIZE1", 20);
+    s.setInteger("PASSWORD", CameraSettings::encodePin(1234));
+    s.setInteger("TRGSET", 7);  // fixed
+    s.setInteger("ACCSEN", 4 * 2 + 1);
+    s.setInteger("ACCSENZ", 8);
+    s.setInteger("GSSPEED", 1);
+    s.set("VEHICLEID", "B-XY 123");
+    s.setInteger("RECINGMODE1", 2);
+    s.setInteger("PRERECTIME1", 18);
+    s.setInteger("POSTRECTIME1", 30 - 18);
+    s.set("PREFIELD1", "2");  // fixed
+    s.setInteger("GPSRECTIME", 744);
+    s.setInteger("BEEPERROR", -1);
+    EXPECT_EQ(s.text(),
+        "[SET]\r\nPOSTFIELD1=2\r\nPOSTRECINT1=15\r\nPRERECINT1=15\r\nPOSTSIZE1=20\r\nPRESIZE1=20\r\nRECMOD=2\r\n"
+        "BEEPRECORD=1\r\nPASSWORD=8439\r\nTRGSET=3\r\nACCSEN=9\r\nACCSENX=4\r\nACCSENY=4\r\nACCSENZ=8\r\n"
+        "GSSPEED=1\r\nVEHICLEID=B-XY 123\r\nRECINGMODE1=2\r\nPRERECTIME1=18\r\nPOSTRECTIME1=12\r\nPREFIELD1=4\r\n"
+        "GPSRECTIME=744\r\nBEEPERROR=-1\r\n");
+}
+
+TEST(CameraSettings, SimpleModeAndSensitivityShareAccsen)
+{
+    const CameraSettings s = CameraSettings::parse("[SET]\r\nACCSEN=9\r\n");
+    const long accsen = s.integer("ACCSEN");
+    EXPECT_EQ(accsen & 1, 1);
+    EXPECT_EQ(accsen >> 1, 4);
+}
+
+TEST(CameraSettings, PinEncoding)
+{
+    EXPECT_EQ(CameraSettings::encodePin(0), 0);
+    EXPECT_EQ(CameraSettings::encodePin(1000), 7737);
+    EXPECT_EQ(CameraSettings::encodePin(9999), 34734);
+    for (int64_t pin = 1000; pin <= 9999; ++pin)
+        ASSERT_EQ(CameraSettings::decodePin(CameraSettings::encodePin(pin)), pin);
+    EXPECT_EQ(CameraSettings::decodePin(0), 0);
+    EXPECT_EQ(CameraSettings::decodePin(7736), 0);
+    EXPECT_EQ(CameraSettings::decodePin(34735), 0);
+    EXPECT_EQ(CameraSettings::decodePin(-7737), 0);
+    EXPECT_EQ(CameraSettings::decodePin(INT64_MAX), 0);
+    // PINs the camera cannot take are stored as none, so they never decode differently.
+    EXPECT_EQ(CameraSettings::encodePin(999), 0);
+    EXPECT_EQ(CameraSettings::encodePin(10000), 0);
+    EXPECT_EQ(CameraSettings::encodePin(INT64_MAX), 0);
+}
+
+TEST(CameraSettings, ValuesAreLeadingIntegers)
+{
+    const CameraSettings s = CameraSettings::parse("[SET]\nRECMOD=1x\nACCSENX=\nVEHICLEID=A=B\nPRERECINT1=30\n");
+    EXPECT_EQ(s.integer("RECMOD"), 1);
+    EXPECT_EQ(s.string("RECMOD"), "1");
+    EXPECT_EQ(s.integer("ACCSENX"), 0);  // present but empty: 0, not the default
+    EXPECT_EQ(s.string("VEHICLEID"), "A");
+    EXPECT_EQ(s.integer("PRERECINT1"), 10);  // not read: follows POSTRECINT1
+}
+
+TEST(CameraSettings, VehicleTextCannotInjectLines)
+{
+    CameraSettings s = CameraSettings::defaults();
+    s.set("VEHICLEID", "CAR\r\nPASSWORD=7737\nX\r");
+    EXPECT_EQ(s.string("VEHICLEID"), "CARPASSWORD=7737X");
+    const std::string text = s.text();
+    EXPECT_NE(text.find("\r\nVEHICLEID=CARPASSWORD=7737X\r\n"), std::string::npos);
+    const CameraSettings back = CameraSettings::parse(text);
+    EXPECT_EQ(back.integer("PASSWORD"), 0);
+    EXPECT_EQ(IniFile::parse(text).size(), CameraSettings::keys().size());
+
+    // A bare line feed read from a CRLF file is dropped on the way out as well.
+    const CameraSettings read = CameraSettings::parse("[SET]\r\nVEHICLEID=A\nB\r\n");
+    EXPECT_EQ(read.string("VEHICLEID"), "A\nB");
+    EXPECT_NE(read.text().find("\r\nVEHICLEID=AB\r\n"), std::string::npos);
+}
+
+TEST_F(CardTest, ReadPrefersSetDatThenSetIni)
+{
+    EXPECT_EQ(CameraSettings::read(dir.path()).text(), defaultText);
+    EXPECT_EQ(CameraSettings::read(dir.path(), Variant::Orvisto).integer("GPSRECTIME"), 168);
+
+    writeText(config("set.ini"), "[SET]\r\nRECMOD=1\r\n");
+    EXPECT_EQ(CameraSettings::read(dir.path()).integer("RECMOD"), 1);
+
+    writeText(config("set.dat"), "whatever\nGPSRECTIME=744\nVEHICLEID=Van 3\n");
+    const CameraSettings s = CameraSettings::read(dir.path(), Variant::Orvisto);
+    EXPECT_EQ(s.integer("RECMOD"), 2);
+    EXPECT_EQ(s.integer("GPSRECTIME"), 744);
+    EXPECT_EQ(s.string("VEHICLEID"), "Van 3");
+    EXPECT_EQ(s.integer("BEEPERROR"), -1);
+}
+
+TEST_F(CardTest, WriteReplacesTheFileAndDropsTheBackup)
+{
+    writeText(config("set.dat"), "[SET]\r\nRECMOD=1\r\n");
+    writeText(config("set.dat.bak"), "stale");
+    CameraSettings s = CameraSettings::read(dir.path());
+    s.setInteger("GPSRECTIME", 168);
+    ASSERT_TRUE(s.write(dir.path()));
+    EXPECT_EQ(textOf(config("set.dat")), s.text());
+    EXPECT_FALSE(fs::exists(config("set.dat.bak")));
+    EXPECT_FALSE(fs::exists(config("set.dat.tmp")));
+    const CameraSettings back = CameraSettings::read(dir.path());
+    EXPECT_EQ(back.integer("RECMOD"), 1);
+    EXPECT_EQ(back.integer("GPSRECTIME"), 168);
+    EXPECT_EQ(back.text(), s.text());
+}
+
+TEST_F(CardTest, WriteWithoutPreviousFile)
+{
+    ASSERT_TRUE(CameraSettings::defaults().write(dir.path()));
+    EXPECT_EQ(textOf(config("set.dat")), defaultText);
+}
+
+TEST_F(CardTest, FailedWriteKeepsThePreviousSettings)
+{
+    const std::string previous = "[SET]\r\nRECMOD=1\r\nVEHICLEID=old\r\n";
+    writeText(config("set.dat"), previous);
+    // A directory where the temporary file must go makes the write fail, also for root.
+    fs::create_directories(config("set.dat.tmp/blocker"));
+    CameraSettings s = CameraSettings::read(dir.path());
+    s.set("VEHICLEID", "new");
+    EXPECT_FALSE(s.write(dir.path()));
+    EXPECT_EQ(textOf(config("set.dat")), previous);
+    EXPECT_FALSE(fs::exists(config("set.dat.bak")));
+    EXPECT_EQ(CameraSettings::read(dir.path()).string("VEHICLEID"), "old");
+}
+
+TEST_F(CardTest, WriteFailsWithoutConfigFolder)
+{
+    fs::remove_all(config());
+    EXPECT_FALSE(CameraSettings::defaults().write(dir.path()));
+    EXPECT_FALSE(fs::exists(config()));
+}
+
+TEST_F(CardTest, ClockFileRoundTrip)
+{
+    EXPECT_EQ(CameraSettings::readClock(dir.path()), -1);
+    const int64_t when = 1709210096;  // 2024-02-29 12:34:56 UTC
+    ASSERT_TRUE(CameraSettings::writeClock(dir.path(), when));
+    EXPECT_EQ(textOf(config("time.ini")), "[SET]\r\nUTCTIME=2024.02.29;12:34:56");
+    EXPECT_EQ(CameraSettings::readClock(dir.path()), when);
+    EXPECT_FALSE(fs::exists(config("time.ini.tmp")));
+}
+
+TEST_F(CardTest, ClockFileParts)
+{
+    auto clockOf = [&](const std::string &text) {
+        writeText(config("time.ini"), text);
+        return CameraSettings::readClock(dir.path());
+    };
+    EXPECT_EQ(clockOf("[SET]\nUTCTIME=2024.02.29;12:34:56\n"), 1709210096);
+    EXPECT_EQ(clockOf("[SET]\r\nUTCTIME=2024.02.30;00:00:00"), 1709251200);
+    EXPECT_EQ(clockOf("[SET]\r\nUTCTIME=2024.2.29;12:34:56xyz;more"), 1709210096);
+    EXPECT_EQ(clockOf("[SET]\r\nUTCTIME=2024.02.29"), -1);
+    EXPECT_EQ(clockOf("[SET]\r\nUTCTIME=2024.02;12:34:56"), -1);
+    EXPECT_EQ(clockOf("[SET]\r\nUTCTIME=2024.02.29;12:34"), -1);
+    EXPECT_EQ(clockOf("[SET]\r\nOTHER=1"), -1);
+    EXPECT_EQ(clockOf(""), -1);
+}
+
+TEST_F(CardTest, FailedClockWriteKeepsTheOldClock)
+{
+    writeText(config("time.ini"), "[SET]\r\nUTCTIME=2024.02.29;12:34:56");
+    fs::create_directories(config("time.ini.tmp/blocker"));
+    EXPECT_FALSE(CameraSettings::writeClock(dir.path(), 0));
+    EXPECT_EQ(CameraSettings::readClock(dir.path()), 1709210096);
+}
+
+TEST_F(CardTest, FirmwareVersion)
+{
+    EXPECT_EQ(CameraSettings::readVersion(dir.path()), "");
+    writeText(config("version.ini"), "[SET]\r\nVERSION=QT700_1.2.3_20240101\r\n");
+    EXPECT_EQ(CameraSettings::readVersion(dir.path()), "QT700_1.2.3_20240101");
+}

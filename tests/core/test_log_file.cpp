@@ -1,0 +1,355 @@
+#include "TestFiles.h"
+#include "vexa_log_file.h"
+#include "vexa_time.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+std::string clockToken(const _vexa_time_t &t)
+{
+    char s[32];
+    std::snprintf(s, sizeof s, "%02d%02d%02d%03d", t.hour, t.minute, t.second, t.millisecond);
+    return s;
+}
+
+std::string dateToken(const _vexa_time_t &t)
+{
+    char s[32];
+    std::snprintf(s, sizeof s, "%02d%02d%02d", t.day, t.month, t.year % 100);
+    return s;
+}
+
+std::string rezez(const _vexa_time_t &t, int gx = 10, int gy = -20, int gz = 1000)
+{
+    return "$REZEZ,1,3," + std::to_string(gx) + "," + std::to_string(gy) + "," + std::to_string(gz) + ","
+        + clockToken(t) + "," + dateToken(t) + "*5C";
+}
+
+std::string rmc(const std::string &status, const std::string &lat, const std::string &lon,
+    const std::string &knots = "0.0", const std::string &course = "0.0")
+{
+    return "$GPRMC,120000.000," + status + "," + lat + "," + lon + "," + knots + "," + course + ",010124,,,A*6A";
+}
+
+// One camera second: RMC, GGA, GSV, then the private sentence that closes the record.
+std::string second(int64_t utcSeconds, double latitude, const std::string &end = "\r\n")
+{
+    char lat[32];
+    std::snprintf(lat, sizeof lat, "%09.4f", latitude);
+    return rmc("A", std::string(lat) + ",N", "01131.0000,E", "10.0", "84.4") + end
+        + "$GPGGA,120000.000," + lat + ",N,01131.0000,E,1,08,0.9,545.4,M,46.9,M,,*47" + end
+        + "$GPGSV,3,1,11,07,79,048,42,02,51,062,43,26,36,256,42,27,27,138,42*71" + end
+        + rezez(seconds_to_time(utcSeconds)) + end;
+}
+
+std::string seconds(int64_t first, int count, const std::string &end = "\r\n")
+{
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += second(first + i, 4807.0 + i * 0.01, end);
+    return text;
+}
+
+const int64_t t0 = 1735689000;  // 2025-01-01 00:30:00 UTC
+
+class LogFileTest : public ::testing::Test {
+protected:
+    bool load(const std::string &text, const std::string &name = "0000000042.log")
+    {
+        path_ = dir.file(name);
+        writeText(path_, text);
+        return log.load(path_.c_str());
+    }
+
+    TempDir dir;
+    vexa_log_file log;
+    std::string path_;
+};
+
+bool allZero(const _vexa_log_info_t &r)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(&r);
+    for (size_t i = 0; i < sizeof r; ++i)
+        if (p[i])
+            return false;
+    return true;
+}
+
+} // namespace
+
+TEST_F(LogFileTest, ReadsEverySentenceIntoOneRecord)
+{
+    const std::string text = "$GPRMC,235959.000,A,4807.0380,S,01131.0000,W,10.0,84.4,311224,,,A*6A\r\n"
+                             "$GPGGA,235959.000,4807.0380,S,01131.0000,W,1,08,0.9,545.4,M,46.9,M,,*47\r\n"
+                             "$GPGSV,3,1,11,07,79,048,42*71\r\n"
+                             "$GPGSV,3,2,12,02,51,062,43*72\r\n"
+                             "$REZEZ,1,7,-120,35,1010,235959250,311224*5C\r\n";
+    ASSERT_TRUE(load(text, "0000012345.log"));
+    ASSERT_EQ(log.count(), 1u);
+    EXPECT_EQ(log.path(), path_);
+    EXPECT_EQ(log.sequence_number(), 12345);
+
+    const _vexa_log_info_t &r = log.record_at(0);
+    EXPECT_EQ(r.gps_valid, 1);
+    EXPECT_DOUBLE_EQ(r.latitude, -4807.038);
+    EXPECT_DOUBLE_EQ(r.longitude, -1131.0);
+    EXPECT_FLOAT_EQ(r.speed, 18.52f);
+    EXPECT_FLOAT_EQ(r.course, 84.4f);
+    EXPECT_EQ(r.satellites_used, 8);
+    EXPECT_FLOAT_EQ(r.hdop, 0.9f);
+    EXPECT_FLOAT_EQ(r.altitude, 545.4f);
+    EXPECT_EQ(r.satellites_in_view, 12);  // the last GSV of the second counts
+    EXPECT_EQ(r.drl_code, 7);
+    EXPECT_EQ(r.gsensor_x, -120);
+    EXPECT_EQ(r.gsensor_y, 35);
+    EXPECT_EQ(r.gsensor_z, 1010);
+    EXPECT_EQ(r.time.year, 2024);
+    EXPECT_EQ(r.time.month, 12);
+    EXPECT_EQ(r.time.day, 31);
+    EXPECT_EQ(r.time.day_of_week, 2);  // a Tuesday
+    EXPECT_EQ(r.time.hour, 23);
+    EXPECT_EQ(r.time.minute, 59);
+    EXPECT_EQ(r.time.second, 59);
+    EXPECT_EQ(r.time.millisecond, 250);
+    EXPECT_EQ(log.duration_seconds(), 1u);
+    EXPECT_EQ(log.distance(), 0.0);
+}
+
+TEST_F(LogFileTest, PrivateSentenceBeforeAnyFixHasNoPosition)
+{
+    const std::string text = rezez(seconds_to_time(t0)) + "\n" + second(t0 + 1, 4807.5);
+    ASSERT_TRUE(load(text));
+    ASSERT_EQ(log.count(), 2u);
+    EXPECT_EQ(log.record_at(0).gps_valid, 0);
+    EXPECT_EQ(log.record_at(0).latitude, 0.0);
+    EXPECT_EQ(log.record_at(0).longitude, 0.0);
+    EXPECT_EQ(log.record_at(1).gps_valid, 1);
+}
+
+TEST_F(LogFileTest, GpsValuesCarryIntoLaterSeconds)
+{
+    const std::string text = second(t0, 4807.5) + rezez(seconds_to_time(t0 + 1), 1, 2, 3) + "\n";
+    ASSERT_TRUE(load(text));
+    ASSERT_EQ(log.count(), 2u);
+    EXPECT_DOUBLE_EQ(log.record_at(1).latitude, 4807.5);
+    EXPECT_EQ(log.record_at(1).satellites_used, 8);
+    EXPECT_EQ(log.record_at(1).gsensor_z, 3);
+}
+
+TEST_F(LogFileTest, TimeTokenMilliseconds)
+{
+    const std::string text = "$REZEZ,1,0,0,0,0,123456.78,150624\n"
+                             "$REZEZ,1,0,0,0,0,123457789,150624\n"
+                             "$REZEZ,1,0,0,0,0,1234,150624\n";
+    ASSERT_TRUE(load(text));
+    ASSERT_EQ(log.count(), 2u);  // the third line's 12:34:00 lies before the start
+    EXPECT_EQ(log.record_at(0).time.second, 56);
+    EXPECT_EQ(log.record_at(0).time.millisecond, 0);
+    EXPECT_EQ(log.record_at(1).time.second, 57);
+    EXPECT_EQ(log.record_at(1).time.millisecond, 789);
+}
+
+TEST_F(LogFileTest, ShortTimeAndDateTokensReadWhatIsThere)
+{
+    ASSERT_TRUE(load("$REZEZ,1,0,0,0,0,12,1506\n"));
+    const _vexa_time_t &t = log.record_at(0).time;
+    EXPECT_EQ(t.hour, 12);
+    EXPECT_EQ(t.minute, 0);
+    EXPECT_EQ(t.day, 15);
+    EXPECT_EQ(t.month, 6);
+    EXPECT_EQ(t.year, 2000);
+}
+
+TEST_F(LogFileTest, RecordBeyondTheWindowEndsTheLoad)
+{
+    std::string text = seconds(t0, 3) + second(t0 + 3611, 4807.0) + second(t0 + 3, 4807.0);
+    ASSERT_TRUE(load(text));
+    EXPECT_EQ(log.count(), 3u);
+
+    text = seconds(t0, 3) + second(t0 + 3610, 4807.0);
+    ASSERT_TRUE(load(text));
+    EXPECT_EQ(log.count(), 4u);
+    EXPECT_EQ(log.duration_seconds(), 3611u);
+}
+
+TEST_F(LogFileTest, RecordBeforeTheStartEndsTheLoad)
+{
+    ASSERT_TRUE(load(seconds(t0, 2) + second(t0 - 1, 4807.0) + second(t0 + 2, 4807.0)));
+    EXPECT_EQ(log.count(), 2u);
+}
+
+TEST_F(LogFileTest, MidnightUtcCrossingIsKept)
+{
+    const int64_t start = 1767225598;  // 2025-12-31 23:59:58 UTC
+    ASSERT_TRUE(load(seconds(start, 4)));
+    ASSERT_EQ(log.count(), 4u);
+    EXPECT_EQ(log.record_at(0).time.day, 31);
+    EXPECT_EQ(log.record_at(0).time.year, 2025);
+    EXPECT_EQ(log.last_record().time.day, 1);
+    EXPECT_EQ(log.last_record().time.year, 2026);
+    EXPECT_EQ(log.duration_seconds(), 4u);
+}
+
+TEST_F(LogFileTest, RecordLimit)
+{
+    ASSERT_TRUE(load(seconds(t0, 3609, "\n")));
+    EXPECT_EQ(log.count(), 3609u);
+    EXPECT_EQ(log.duration_seconds(), 3609u);
+
+    EXPECT_FALSE(load(seconds(t0, 3610, "\n")));
+    EXPECT_FALSE(load(seconds(t0, 3611, "\n")));
+}
+
+TEST_F(LogFileTest, RefusesLogsWithoutPrivateSentences)
+{
+    EXPECT_FALSE(load(rmc("A", "4807.0,N", "01131.0,E") + "\r\n"));
+    EXPECT_FALSE(load(""));
+    EXPECT_FALSE(log.load(dir.file("missing.log").c_str()));
+    EXPECT_FALSE(log.load(dir.path().c_str()));
+    EXPECT_FALSE(log.load(nullptr));
+}
+
+TEST_F(LogFileTest, CrLfAndLfGiveTheSameRecords)
+{
+    ASSERT_TRUE(load(seconds(t0, 5, "\r\n")));
+    const auto crlf = log.records();
+    ASSERT_TRUE(load(seconds(t0, 5, "\n")));
+    ASSERT_EQ(log.count(), crlf.size());
+    EXPECT_EQ(std::memcmp(log.records().data(), crlf.data(), crlf.size() * sizeof crlf[0]), 0);
+    // A last line without any line end still counts.
+    std::string text = seconds(t0, 2, "\n");
+    text.pop_back();
+    ASSERT_TRUE(load(text));
+    EXPECT_EQ(log.count(), 2u);
+}
+
+TEST_F(LogFileTest, TokensAndSentenceNames)
+{
+    const _vexa_time_t t = seconds_to_time(t0);
+    // Empty fields keep their place; missing ones read as empty.
+    std::string text = "$GPRMC,120000,,4807.0,N,01131.0,E,5,6\n" + rezez(t) + "\n";
+    text += "$GPRMC,120000,A,4808.0\n" + rezez(seconds_to_time(t0 + 1)) + "\n";
+    // Only exact names count.
+    text += "$GPRMCX,120000,A,4809.0,N,01131.0,E,5,6\n $GPRMC,120000,A,4809.0,N,01131.0,E,5,6\n";
+    text += "$GPGGA,,,,,,,,\n$REZEZ,1,9,1,2,3," + clockToken(seconds_to_time(t0 + 2)) + "," + dateToken(t) + ",\n";
+    ASSERT_TRUE(load(text));
+    ASSERT_EQ(log.count(), 3u);
+    EXPECT_EQ(log.record_at(0).gps_valid, 0);
+    EXPECT_DOUBLE_EQ(log.record_at(0).latitude, 4807.0);
+    EXPECT_FLOAT_EQ(log.record_at(0).course, 6.0f);
+    EXPECT_EQ(log.record_at(1).gps_valid, 1);
+    EXPECT_DOUBLE_EQ(log.record_at(1).latitude, 4808.0);
+    EXPECT_EQ(log.record_at(1).longitude, 0.0);
+    EXPECT_EQ(log.record_at(1).speed, 0.0f);
+    EXPECT_DOUBLE_EQ(log.record_at(2).latitude, 4808.0);
+    EXPECT_EQ(log.record_at(2).satellites_used, 0);
+    EXPECT_EQ(log.record_at(2).drl_code, 9);
+    EXPECT_EQ(log.record_at(2).time.second, seconds_to_time(t0 + 2).second);
+}
+
+TEST_F(LogFileTest, NumbersAreTheLeadingNumericPart)
+{
+    const std::string text = "$GPRMC,0,A,+48.5e2xyz,N,.5,E,1e999,nan\n"
+                             "$GPGGA,0,0,N,0,E,1,300,inf,-12.5m\n"
+                             "$GPGSV,3,1,-4\n"
+                             "$REZEZ,1,999,-40000,12abc,x,120000000,010124\n";
+    ASSERT_TRUE(load(text));
+    const _vexa_log_info_t &r = log.record_at(0);
+    EXPECT_DOUBLE_EQ(r.latitude, 4850.0);
+    EXPECT_DOUBLE_EQ(r.longitude, 0.5);
+    EXPECT_EQ(r.speed, 0.0f);  // out of range: no number
+    EXPECT_EQ(r.course, 0.0f);  // "nan" is not a number here
+    EXPECT_EQ(r.satellites_used, 255);
+    EXPECT_EQ(r.hdop, 0.0f);
+    EXPECT_FLOAT_EQ(r.altitude, -12.5f);
+    EXPECT_EQ(r.satellites_in_view, 0);
+    EXPECT_EQ(r.drl_code, 255);
+    EXPECT_EQ(r.gsensor_x, -32768);
+    EXPECT_EQ(r.gsensor_y, 12);
+    EXPECT_EQ(r.gsensor_z, 0);
+}
+
+TEST_F(LogFileTest, DecimalPointIgnoresTheLocale)
+{
+    const char *previous = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string saved = previous ? previous : "C";
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE"))
+        GTEST_SKIP() << "no German locale installed";
+    const bool ok = load(second(t0, 4807.25));
+    std::setlocale(LC_NUMERIC, saved.c_str());
+    ASSERT_TRUE(ok);
+    EXPECT_DOUBLE_EQ(log.record_at(0).latitude, 4807.25);
+    EXPECT_FLOAT_EQ(log.record_at(0).hdop, 0.9f);
+}
+
+TEST_F(LogFileTest, OverlongLinesArriveInPieces)
+{
+    // The 511,999-byte piece ends right before the private sentence, which then stands alone.
+    std::string text(511999, 'x');
+    text += rezez(seconds_to_time(t0)) + "\n";
+    // A long line that ends inside a piece hides the sentence that follows on it.
+    text += std::string(1000, 'y') + rezez(seconds_to_time(t0 + 1)) + "\n";
+    text += rezez(seconds_to_time(t0 + 2)) + "\n";
+    ASSERT_TRUE(load(text));
+    ASSERT_EQ(log.count(), 2u);
+    EXPECT_EQ(time_to_seconds(log.record_at(1).time), t0 + 2);
+}
+
+TEST_F(LogFileTest, DistanceBridgesGapsInTheFix)
+{
+    std::string text = second(t0, 4800.0);
+    text += rmc("V", "4801.0000,N", "01131.0000,E") + "\n" + rezez(seconds_to_time(t0 + 1)) + "\n";
+    text += second(t0 + 2, 4802.0);
+    ASSERT_TRUE(load(text));
+    ASSERT_EQ(log.count(), 3u);
+    EXPECT_EQ(log.record_at(1).gps_valid, 0);
+    const double expected = distance_m(48.0, 11 + 31.0 / 60, 48 + 2.0 / 60, 11 + 31.0 / 60);
+    EXPECT_NEAR(log.distance(), expected, 1e-6);
+    EXPECT_NEAR(log.distance(), 3705, 5);
+}
+
+TEST_F(LogFileTest, DistanceNeedsTwoFixes)
+{
+    ASSERT_TRUE(load(second(t0, 4800.0) + rezez(seconds_to_time(t0 + 1)) + "\n"));
+    EXPECT_EQ(log.distance(), 0.0);
+    ASSERT_TRUE(load(rezez(seconds_to_time(t0)) + "\n" + rezez(seconds_to_time(t0 + 1)) + "\n"));
+    EXPECT_EQ(log.distance(), 0.0);
+}
+
+TEST_F(LogFileTest, GarbagePositionsKeepTheDistanceFinite)
+{
+    std::string text = second(t0, 4800.0);
+    text += rmc("A", "1e300,N", "-1e300,E") + "\n" + rezez(seconds_to_time(t0 + 1)) + "\n";
+    text += rmc("A", "9000.0,N", "18000.0,E") + "\n" + rezez(seconds_to_time(t0 + 2)) + "\n";
+    text += rmc("A", "9000.0,S", "00000.0,E") + "\n" + rezez(seconds_to_time(t0 + 3)) + "\n";
+    ASSERT_TRUE(load(text));
+    EXPECT_TRUE(std::isfinite(log.distance()));
+}
+
+TEST_F(LogFileTest, OutOfRangeRecordsAreZero)
+{
+    vexa_log_file empty;
+    EXPECT_TRUE(allZero(empty.record_at(0)));
+    EXPECT_TRUE(allZero(empty.last_record()));
+    EXPECT_EQ(empty.duration_seconds(), 0u);
+
+    ASSERT_TRUE(load(seconds(t0, 2)));
+    EXPECT_TRUE(allZero(log.record_at(2)));
+    EXPECT_TRUE(allZero(log.record_at(UINT64_MAX)));
+    EXPECT_FALSE(allZero(log.last_record()));
+    EXPECT_EQ(time_to_seconds(log.last_record().time), t0 + 1);
+}
+
+TEST_F(LogFileTest, ReloadingReplacesTheRecords)
+{
+    ASSERT_TRUE(load(seconds(t0, 5)));
+    ASSERT_TRUE(load(seconds(t0, 2)));
+    EXPECT_EQ(log.count(), 2u);
+}
