@@ -200,10 +200,10 @@ bool vexa_vdd_file::scan_index()
     if (size < 0)
         return false;
     if (size > 0) {
-        void *map = mmap(nullptr, size_t(size), PROT_READ, MAP_PRIVATE, fileno(file_), 0);
+        // Populating up front costs one call instead of a page fault per page.
+        void *map = mmap(nullptr, size_t(size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, fileno(file_), 0);
         if (map == MAP_FAILED)
             return false;
-        madvise(map, size_t(size), MADV_SEQUENTIAL);
         scan_pictures(static_cast<const uint8_t *>(map), uint64_t(size));
         munmap(map, size_t(size));
     }
