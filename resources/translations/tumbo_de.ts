@@ -1,0 +1,1127 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name></name>
+    <message id="button_all">
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message id="button_close">
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message id="button_csv">
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message id="button_event">
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message id="button_load">
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message id="button_log">
+        <source>Log</source>
+        <translation>Log</translation>
+    </message>
+    <message id="button_log_search">
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message id="button_normal">
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message id="button_play_list">
+        <source>Play List</source>
+        <translation>Wiedergabeliste</translation>
+    </message>
+    <message id="gui_about_2days">
+        <source>About 2 days</source>
+        <translation>Ca. 2 Tage</translation>
+    </message>
+    <message id="gui_about_31days">
+        <source>About 31 days</source>
+        <translation>Ca. 31 Tage</translation>
+    </message>
+    <message id="gui_about_7days">
+        <source>About 7 days</source>
+        <translation>Ca. 7 Tage</translation>
+    </message>
+    <message id="gui_acc_switch">
+        <source>Ignition (ACC)</source>
+        <translation>Zündung (ACC)</translation>
+    </message>
+    <message id="gui_alarm_duration">
+        <source>Alarm duration</source>
+        <translation>Alarmdauer</translation>
+    </message>
+    <message id="gui_altitude">
+        <source>Altitude</source>
+        <translation>Höhe</translation>
+    </message>
+    <message id="gui_avi_folder">
+        <source>Movie folder</source>
+        <translation>Filmordner</translation>
+    </message>
+    <message id="gui_avi_name">
+        <source>File name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message id="gui_avi_range">
+        <source>Time range</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message id="gui_back_motion">
+        <source>Reversing</source>
+        <translation>Rückwärtsfahrt</translation>
+    </message>
+    <message id="gui_backup">
+        <source>Back Up Card Data</source>
+        <translation>Kartendaten sichern</translation>
+    </message>
+    <message id="gui_backup_all">
+        <source>Back up everything</source>
+        <translation>Alles sichern</translation>
+    </message>
+    <message id="gui_backup_config_file">
+        <source>Keep the camera settings</source>
+        <translation>Kameraeinstellungen behalten</translation>
+    </message>
+    <message id="gui_backup_folder">
+        <source>Backup folder</source>
+        <translation>Sicherungsordner</translation>
+    </message>
+    <message id="gui_backup_size">
+        <source>Backup size</source>
+        <translation>Sicherungsgröße</translation>
+    </message>
+    <message id="gui_batt_off">
+        <source>Power loss</source>
+        <translation>Stromausfall</translation>
+    </message>
+    <message id="gui_beep_record">
+        <source>Beep while recording</source>
+        <translation>Signalton während der Aufnahme</translation>
+    </message>
+    <message id="gui_browse">
+        <source>Browse…</source>
+        <translation>Durchsuchen…</translation>
+    </message>
+    <message id="gui_camera_position">
+        <source>Camera mounting</source>
+        <translation>Kameramontage</translation>
+    </message>
+    <message id="gui_cancel">
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message id="gui_caption">
+        <source>Caption</source>
+        <translation>Einblendungen</translation>
+    </message>
+    <message id="gui_car_track">
+        <source>Vehicle track</source>
+        <translation>Fahrtroute</translation>
+    </message>
+    <message id="gui_close">
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message id="gui_codec">
+        <source>Codec</source>
+        <translation>Codec</translation>
+    </message>
+    <message id="gui_comment">
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message id="gui_course_e">
+        <source>E</source>
+        <translation>O</translation>
+    </message>
+    <message id="gui_course_n">
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message id="gui_course_ne">
+        <source>NE</source>
+        <translation>NO</translation>
+    </message>
+    <message id="gui_course_nw">
+        <source>NW</source>
+        <translation>NW</translation>
+    </message>
+    <message id="gui_course_s">
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message id="gui_course_se">
+        <source>SE</source>
+        <translation>SO</translation>
+    </message>
+    <message id="gui_course_sw">
+        <source>SW</source>
+        <translation>SW</translation>
+    </message>
+    <message id="gui_course_w">
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message id="gui_csv_folder">
+        <source>CSV folder</source>
+        <translation>CSV-Ordner</translation>
+    </message>
+    <message id="gui_csv_name">
+        <source>File name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message id="gui_current_image">
+        <source>Current picture only</source>
+        <translation>Nur das aktuelle Bild</translation>
+    </message>
+    <message id="gui_date">
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message id="gui_date_format">
+        <source>Date format</source>
+        <translation>Datumsformat</translation>
+    </message>
+    <message id="gui_date_time">
+        <source>Date/Time</source>
+        <translation>Datum/Uhrzeit</translation>
+    </message>
+    <message id="gui_datetime">
+        <source>Date and time</source>
+        <translation>Datum und Uhrzeit</translation>
+    </message>
+    <message id="gui_del_files">
+        <source>Deleting Recorded Data</source>
+        <translation>Aufnahmedaten werden gelöscht</translation>
+    </message>
+    <message id="gui_drive_distance">
+        <source>Driving Distance</source>
+        <translation>Gefahrene Strecke</translation>
+    </message>
+    <message id="gui_duration">
+        <source>Duration</source>
+        <translation>Dauer</translation>
+    </message>
+    <message id="gui_event_file">
+        <source>Event recording</source>
+        <translation>Ereignisaufnahme</translation>
+    </message>
+    <message id="gui_event_record">
+        <source>Event recording</source>
+        <translation>Ereignisaufnahme</translation>
+    </message>
+    <message id="gui_event_report">
+        <source>Event Report</source>
+        <translation>Ereignisbericht</translation>
+    </message>
+    <message id="gui_event_type">
+        <source>Event type</source>
+        <translation>Ereignistyp</translation>
+    </message>
+    <message id="gui_file_name">
+        <source>File name</source>
+        <translation>Dateiname</translation>
+    </message>
+    <message id="gui_flip_leftright">
+        <source>Mirror left/right</source>
+        <translation>Links/rechts spiegeln</translation>
+    </message>
+    <message id="gui_flip_leftrightupdown">
+        <source>Rotate 180°</source>
+        <translation>Um 180° drehen</translation>
+    </message>
+    <message id="gui_flip_none">
+        <source>No flip</source>
+        <translation>Nicht spiegeln</translation>
+    </message>
+    <message id="gui_flip_updown">
+        <source>Mirror top/bottom</source>
+        <translation>Oben/unten spiegeln</translation>
+    </message>
+    <message id="gui_format_sdcard">
+        <source>Format SD Card</source>
+        <translation>SD-Karte formatieren</translation>
+    </message>
+    <message id="gui_fps">
+        <source>Frames per second</source>
+        <translation>Bilder pro Sekunde</translation>
+    </message>
+    <message id="gui_frame_no">
+        <source>Frame</source>
+        <translation>Bild</translation>
+    </message>
+    <message id="gui_frame_rate">
+        <source>Frame rate</source>
+        <translation>Bildrate</translation>
+    </message>
+    <message id="gui_frame_time">
+        <source>Frame time</source>
+        <translation>Bildzeit</translation>
+    </message>
+    <message id="gui_friday">
+        <source>Fri</source>
+        <translation>Fr</translation>
+    </message>
+    <message id="gui_gps_coord">
+        <source>Coordinates</source>
+        <translation>Koordinaten</translation>
+    </message>
+    <message id="gui_gps_rec_time">
+        <source>GPS recording time</source>
+        <translation>GPS-Aufzeichnungsdauer</translation>
+    </message>
+    <message id="gui_gps_signal_invalid">
+        <source>No GPS signal</source>
+        <translation>Kein GPS-Signal</translation>
+    </message>
+    <message id="gui_gps_speed_over">
+        <source>Speed over</source>
+        <translation>Geschwindigkeit über</translation>
+    </message>
+    <message id="gui_gps_time">
+        <source>GPS time</source>
+        <translation>GPS-Zeit</translation>
+    </message>
+    <message id="gui_gsensor">
+        <source>G-sensor</source>
+        <translation>G-Sensor</translation>
+    </message>
+    <message id="gui_gsensor_graph">
+        <source>G-sensor graph</source>
+        <translation>G-Sensor-Diagramm</translation>
+    </message>
+    <message id="gui_gsensor_setting">
+        <source>G-sensor</source>
+        <translation>G-Sensor</translation>
+    </message>
+    <message id="gui_gsensor_x">
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message id="gui_gsensor_x_over">
+        <source>G-sensor X over</source>
+        <translation>G-Sensor X über</translation>
+    </message>
+    <message id="gui_gsensor_y">
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message id="gui_gsensor_y_over">
+        <source>G-sensor Y over</source>
+        <translation>G-Sensor Y über</translation>
+    </message>
+    <message id="gui_gsensor_z">
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message id="gui_gsensor_z_over">
+        <source>G-sensor Z over</source>
+        <translation>G-Sensor Z über</translation>
+    </message>
+    <message id="gui_high">
+        <source>High</source>
+        <translation>Hoch</translation>
+    </message>
+    <message id="gui_icon_height">
+        <source>Track height from</source>
+        <translation>Streckenhöhe aus</translation>
+    </message>
+    <message id="gui_img_quality">
+        <source>Image quality</source>
+        <translation>Bildqualität</translation>
+    </message>
+    <message id="gui_img_resolution">
+        <source>Resolution</source>
+        <translation>Auflösung</translation>
+    </message>
+    <message id="gui_information">
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message id="gui_init_sdcard">
+        <source>Format Card…</source>
+        <translation>Karte formatieren…</translation>
+    </message>
+    <message id="gui_initial_config_file">
+        <source>Reset the camera settings</source>
+        <translation>Kameraeinstellungen zurücksetzen</translation>
+    </message>
+    <message id="gui_initial_data">
+        <source>Reset Data</source>
+        <translation>Daten zurücksetzen</translation>
+    </message>
+    <message id="gui_jpeg_folder">
+        <source>Picture folder</source>
+        <translation>Bilderordner</translation>
+    </message>
+    <message id="gui_kml_convert">
+        <source>Export KML Track</source>
+        <translation>KML-Strecke exportieren</translation>
+    </message>
+    <message id="gui_kml_folder">
+        <source>KML folder</source>
+        <translation>KML-Ordner</translation>
+    </message>
+    <message id="gui_latitude">
+        <source>Latitude</source>
+        <translation>Breitengrad</translation>
+    </message>
+    <message id="gui_line_interval">
+        <source>Track point every</source>
+        <translation>Streckenpunkt alle</translation>
+    </message>
+    <message id="gui_list_no">
+        <source>No.</source>
+        <translation>Nr.</translation>
+    </message>
+    <message id="gui_log_file">
+        <source>Driving log</source>
+        <translation>Fahrtenlog</translation>
+    </message>
+    <message id="gui_log_report">
+        <source>Driving Log Report</source>
+        <translation>Fahrtenlog-Bericht</translation>
+    </message>
+    <message id="gui_log_time">
+        <source>Log time</source>
+        <translation>Log-Zeit</translation>
+    </message>
+    <message id="gui_longitude">
+        <source>Longitude</source>
+        <translation>Längengrad</translation>
+    </message>
+    <message id="gui_low">
+        <source>Low</source>
+        <translation>Niedrig</translation>
+    </message>
+    <message id="gui_machine_version">
+        <source>Camera firmware</source>
+        <translation>Kamera-Firmware</translation>
+    </message>
+    <message id="gui_man_time_setting">
+        <source>Set the camera clock</source>
+        <translation>Kamerauhr stellen</translation>
+    </message>
+    <message id="gui_map">
+        <source>Map</source>
+        <translation>Karte</translation>
+    </message>
+    <message id="gui_measure_system">
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message id="gui_method_knot">
+        <source>Nautical (kn)</source>
+        <translation>Nautisch (kn)</translation>
+    </message>
+    <message id="gui_method_meter">
+        <source>Metric (km/h)</source>
+        <translation>Metrisch (km/h)</translation>
+    </message>
+    <message id="gui_method_us">
+        <source>US (MPH)</source>
+        <translation>US-Einheiten (MPH)</translation>
+    </message>
+    <message id="gui_minute">
+        <source>min</source>
+        <translation>Min.</translation>
+    </message>
+    <message id="gui_monday">
+        <source>Mon</source>
+        <translation>Mo</translation>
+    </message>
+    <message id="gui_no">
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message id="gui_no_event_marker">
+        <source>No event marks</source>
+        <translation>Keine Ereignismarken</translation>
+    </message>
+    <message id="gui_normal">
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message id="gui_normal_file">
+        <source>Normal recording</source>
+        <translation>Normalaufnahme</translation>
+    </message>
+    <message id="gui_normal_record">
+        <source>Normal recording</source>
+        <translation>Normalaufnahme</translation>
+    </message>
+    <message id="gui_ok">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="gui_password">
+        <source>Camera PIN</source>
+        <translation>Kamera-PIN</translation>
+    </message>
+    <message id="gui_password_setting">
+        <source>PIN</source>
+        <translation>PIN</translation>
+    </message>
+    <message id="gui_pc_version">
+        <source>Viewer version</source>
+        <translation>Viewer-Version</translation>
+    </message>
+    <message id="gui_point_interval">
+        <source>Marker every</source>
+        <translation>Markierung alle</translation>
+    </message>
+    <message id="gui_pre_record_time">
+        <source>Before/after event</source>
+        <translation>Vor/nach Ereignis</translation>
+    </message>
+    <message id="gui_print_comment">
+        <source>Comment</source>
+        <translation>Kommentar</translation>
+    </message>
+    <message id="gui_print_image">
+        <source>Print Report</source>
+        <translation>Bericht drucken</translation>
+    </message>
+    <message id="gui_print_time">
+        <source>Printed</source>
+        <translation>Gedruckt</translation>
+    </message>
+    <message id="gui_print_title">
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message id="gui_rank2">
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message id="gui_rank3">
+        <source>Fine</source>
+        <translation>Fein</translation>
+    </message>
+    <message id="gui_rd_detect">
+        <source>RD input</source>
+        <translation>RD-Eingang</translation>
+    </message>
+    <message id="gui_rec_data_delete">
+        <source>Delete all recordings and logs</source>
+        <translation>Alle Aufnahmen und Logs löschen</translation>
+    </message>
+    <message id="gui_rec_mode">
+        <source>Record mode</source>
+        <translation>Aufnahmemodus</translation>
+    </message>
+    <message id="gui_rec_normal">
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message id="gui_rec_onetime">
+        <source>Stop when full</source>
+        <translation>Anhalten, wenn voll</translation>
+    </message>
+    <message id="gui_rec_overwrite">
+        <source>Overwrite oldest</source>
+        <translation>Älteste überschreiben</translation>
+    </message>
+    <message id="gui_rec_post">
+        <source>After event</source>
+        <translation>Nach Ereignis</translation>
+    </message>
+    <message id="gui_rec_pre">
+        <source>Before event</source>
+        <translation>Vor Ereignis</translation>
+    </message>
+    <message id="gui_record">
+        <source>Recording</source>
+        <translation>Aufnahme</translation>
+    </message>
+    <message id="gui_record_method">
+        <source>Record method</source>
+        <translation>Aufnahmeart</translation>
+    </message>
+    <message id="gui_satelite">
+        <source>Satellites</source>
+        <translation>Satelliten</translation>
+    </message>
+    <message id="gui_saturday">
+        <source>Sat</source>
+        <translation>Sa</translation>
+    </message>
+    <message id="gui_save_avi">
+        <source>Save Movie</source>
+        <translation>Film speichern</translation>
+    </message>
+    <message id="gui_save_csv_file">
+        <source>Export CSV File</source>
+        <translation>CSV-Datei exportieren</translation>
+    </message>
+    <message id="gui_save_jpeg">
+        <source>Save Still Pictures</source>
+        <translation>Standbilder speichern</translation>
+    </message>
+    <message id="gui_second">
+        <source>sec</source>
+        <translation>Sek.</translation>
+    </message>
+    <message id="gui_select_folder">
+        <source>Choose a Folder</source>
+        <translation>Ordner auswählen</translation>
+    </message>
+    <message id="gui_select_sd_folder">
+        <source>Choose the Card Folder</source>
+        <translation>Kartenordner auswählen</translation>
+    </message>
+    <message id="gui_selected_event">
+        <source>Event recordings</source>
+        <translation>Ereignisaufnahmen</translation>
+    </message>
+    <message id="gui_selected_image">
+        <source>Series from the current picture</source>
+        <translation>Serie ab dem aktuellen Bild</translation>
+    </message>
+    <message id="gui_selected_log">
+        <source>Driving logs</source>
+        <translation>Fahrtenlogs</translation>
+    </message>
+    <message id="gui_selected_normal">
+        <source>Normal recordings</source>
+        <translation>Normalaufnahmen</translation>
+    </message>
+    <message id="gui_sensitivity">
+        <source>Sensitivity</source>
+        <translation>Empfindlichkeit</translation>
+    </message>
+    <message id="gui_setting">
+        <source>Camera Settings</source>
+        <translation>Kameraeinstellungen</translation>
+    </message>
+    <message id="gui_simple_set_mode">
+        <source>Simple mode</source>
+        <translation>Einfacher Modus</translation>
+    </message>
+    <message id="gui_speed">
+        <source>Speed</source>
+        <translation>Geschwindigkeit</translation>
+    </message>
+    <message id="gui_speed_gsensor">
+        <source>Speed-dependent G-sensor</source>
+        <translation>Geschwindigkeitsabhängiger G-Sensor</translation>
+    </message>
+    <message id="gui_start">
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message id="gui_sunday">
+        <source>Sun</source>
+        <translation>So</translation>
+    </message>
+    <message id="gui_switch">
+        <source>Manual switch</source>
+        <translation>Handschalter</translation>
+    </message>
+    <message id="gui_system">
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message id="gui_thursday">
+        <source>Thu</source>
+        <translation>Do</translation>
+    </message>
+    <message id="gui_time">
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message id="gui_total">
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message id="gui_total_distance">
+        <source>Total distance: %1</source>
+        <translation>Gesamtstrecke: %1</translation>
+    </message>
+    <message id="gui_trigger_xval">
+        <source>X trigger level</source>
+        <translation>Auslöseschwelle X</translation>
+    </message>
+    <message id="gui_trigger_yval">
+        <source>Y trigger level</source>
+        <translation>Auslöseschwelle Y</translation>
+    </message>
+    <message id="gui_trigger_zval">
+        <source>Z trigger level</source>
+        <translation>Auslöseschwelle Z</translation>
+    </message>
+    <message id="gui_tuesday">
+        <source>Tue</source>
+        <translation>Di</translation>
+    </message>
+    <message id="gui_type">
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message id="gui_unknown">
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message id="gui_vehicle_id">
+        <source>Vehicle ID</source>
+        <translation>Fahrzeugkennung</translation>
+    </message>
+    <message id="gui_video_flip">
+        <source>Picture orientation</source>
+        <translation>Bildausrichtung</translation>
+    </message>
+    <message id="gui_viewer_setting">
+        <source>Viewer Preferences</source>
+        <translation>Viewer-Einstellungen</translation>
+    </message>
+    <message id="gui_wednesday">
+        <source>Wed</source>
+        <translation>Mi</translation>
+    </message>
+    <message id="gui_yes">
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message id="gui_zoom">
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message id="menu_edit">
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message id="menu_edit_select_all">
+        <source>Select All</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message id="menu_edit_unselect_all">
+        <source>Deselect All</source>
+        <translation>Auswahl aufheben</translation>
+    </message>
+    <message id="menu_file">
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message id="menu_file_exit">
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message id="menu_file_list">
+        <source>Back to the File List</source>
+        <translation>Zurück zur Dateiliste</translation>
+    </message>
+    <message id="menu_file_load">
+        <source>Load</source>
+        <translation>Laden</translation>
+    </message>
+    <message id="menu_file_load_event">
+        <source>Event Recordings</source>
+        <translation>Ereignisaufnahmen</translation>
+    </message>
+    <message id="menu_file_load_log">
+        <source>Driving Logs</source>
+        <translation>Fahrtenlogs</translation>
+    </message>
+    <message id="menu_file_load_normal">
+        <source>Normal Recordings</source>
+        <translation>Normalaufnahmen</translation>
+    </message>
+    <message id="menu_file_print">
+        <source>Print…</source>
+        <translation>Drucken…</translation>
+    </message>
+    <message id="menu_file_select_folder">
+        <source>Open Card Folder…</source>
+        <translation>Kartenordner öffnen…</translation>
+    </message>
+    <message id="menu_file_setting">
+        <source>Preferences…</source>
+        <translation>Einstellungen…</translation>
+    </message>
+    <message id="menu_help">
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message id="menu_help_homepage">
+        <source>Home Page</source>
+        <translation>Homepage</translation>
+    </message>
+    <message id="menu_help_version">
+        <source>About…</source>
+        <translation>Über…</translation>
+    </message>
+    <message id="menu_play">
+        <source>Play</source>
+        <translation>Wiedergabe</translation>
+    </message>
+    <message id="menu_play_back_play">
+        <source>Play Backward</source>
+        <translation>Rückwärts abspielen</translation>
+    </message>
+    <message id="menu_play_fast_back_play">
+        <source>Fast Backward</source>
+        <translation>Schnell rückwärts</translation>
+    </message>
+    <message id="menu_play_fast_play">
+        <source>Fast Forward</source>
+        <translation>Schnell vorwärts</translation>
+    </message>
+    <message id="menu_play_next_frame">
+        <source>Next Frame</source>
+        <translation>Nächstes Bild</translation>
+    </message>
+    <message id="menu_play_play">
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message id="menu_play_prev_frame">
+        <source>Previous Frame</source>
+        <translation>Vorheriges Bild</translation>
+    </message>
+    <message id="menu_play_stop">
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message id="menu_tool">
+        <source>Tools</source>
+        <translation>Werkzeuge</translation>
+    </message>
+    <message id="menu_tool_backup">
+        <source>Back Up Card Data…</source>
+        <translation>Kartendaten sichern…</translation>
+    </message>
+    <message id="menu_tool_save_avi">
+        <source>Save Movie…</source>
+        <translation>Film speichern…</translation>
+    </message>
+    <message id="menu_tool_save_jpg">
+        <source>Save Still Pictures…</source>
+        <translation>Standbilder speichern…</translation>
+    </message>
+    <message id="menu_tool_sd_eject">
+        <source>Eject SD Card</source>
+        <translation>SD-Karte auswerfen</translation>
+    </message>
+    <message id="menu_tool_sd_init">
+        <source>Format SD Card…</source>
+        <translation>SD-Karte formatieren…</translation>
+    </message>
+    <message id="menu_tool_setting">
+        <source>Camera Settings…</source>
+        <translation>Kameraeinstellungen…</translation>
+    </message>
+    <message id="menu_view">
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message id="menu_view_full">
+        <source>Enlarge Video</source>
+        <translation>Video vergrößern</translation>
+    </message>
+    <message id="menu_view_full_screen">
+        <source>Full Screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message id="menu_view_full_window">
+        <source>Fill the Window</source>
+        <translation>Fensterfüllend</translation>
+    </message>
+    <message id="menu_view_gsgraph">
+        <source>G-Sensor Graph Scale</source>
+        <translation>G-Sensor-Diagrammskala</translation>
+    </message>
+    <message id="menu_view_gsgraph_scale1">
+        <source>Zoom 4×</source>
+        <translation>Zoom 4×</translation>
+    </message>
+    <message id="menu_view_gsgraph_scale2">
+        <source>Zoom 3×</source>
+        <translation>Zoom 3×</translation>
+    </message>
+    <message id="menu_view_gsgraph_scale3">
+        <source>Zoom 2×</source>
+        <translation>Zoom 2×</translation>
+    </message>
+    <message id="menu_view_gsgraph_scale4">
+        <source>Zoom 1×</source>
+        <translation>Zoom 1×</translation>
+    </message>
+    <message id="menu_view_layout">
+        <source>Layout</source>
+        <translation>Layout</translation>
+    </message>
+    <message id="menu_view_layout_single">
+        <source>Single View</source>
+        <translation>Einzelansicht</translation>
+    </message>
+    <message id="menu_view_layout_thumb">
+        <source>Thumbnails</source>
+        <translation>Miniaturansicht</translation>
+    </message>
+    <message id="msg_avi_cancel">
+        <source>Saving the movie was cancelled. No file was written.</source>
+        <translation>Das Speichern des Films wurde abgebrochen. Es wurde keine Datei geschrieben.</translation>
+    </message>
+    <message id="msg_avi_error">
+        <source>The movie could not be saved. Check that the end of the time range lies after its start and that the folder can be written to.</source>
+        <translation>Der Film konnte nicht gespeichert werden. Prüfen Sie, ob das Ende des Zeitraums nach seinem Anfang liegt und ob der Ordner beschreibbar ist.</translation>
+    </message>
+    <message id="msg_avi_ok">
+        <source>The movie was saved.</source>
+        <translation>Der Film wurde gespeichert.</translation>
+    </message>
+    <message id="msg_complete_del_config">
+        <source>The camera settings were reset to their factory values.</source>
+        <translation>Die Kameraeinstellungen wurden auf die Werkseinstellungen zurückgesetzt.</translation>
+    </message>
+    <message id="msg_complete_delete_data">
+        <source>All recordings and logs were deleted from the card.</source>
+        <translation>Alle Aufnahmen und Logs wurden von der Karte gelöscht.</translation>
+    </message>
+    <message id="msg_delete_data">
+        <source>The recordings on the card do not match the new settings. Delete all recordings and logs on the card?</source>
+        <translation>Die Aufnahmen auf der Karte passen nicht zu den neuen Einstellungen. Alle Aufnahmen und Logs auf der Karte löschen?</translation>
+    </message>
+    <message id="msg_eject_fail">
+        <source>The card could not be ejected. Close every program that uses it and try again.</source>
+        <translation>Die Karte konnte nicht ausgeworfen werden. Schließen Sie alle Programme, die sie verwenden, und versuchen Sie es erneut.</translation>
+    </message>
+    <message id="msg_eject_ok">
+        <source>The card was ejected and can now be removed safely.</source>
+        <translation>Die Karte wurde ausgeworfen und kann jetzt sicher entfernt werden.</translation>
+    </message>
+    <message id="msg_enter_filename">
+        <source>Please enter a file name.</source>
+        <translation>Bitte geben Sie einen Dateinamen ein.</translation>
+    </message>
+    <message id="msg_file_not_time_order">
+        <source>The selected logs cannot be shown together because they are not in time order.</source>
+        <translation>Die ausgewählten Logs können nicht zusammen angezeigt werden, weil sie zeitlich nicht aufeinander folgen.</translation>
+    </message>
+    <message id="msg_format_fail">
+        <source>The card could not be formatted. Select the card in the list and try again.</source>
+        <translation>Die Karte konnte nicht formatiert werden. Wählen Sie die Karte in der Liste aus und versuchen Sie es erneut.</translation>
+    </message>
+    <message id="msg_format_ok">
+        <source>The card was formatted and is ready for the camera.</source>
+        <translation>Die Karte wurde formatiert und ist bereit für die Kamera.</translation>
+    </message>
+    <message id="msg_init_sdcard">
+        <source>Formatting erases everything on the card. Format the card now?</source>
+        <translation>Beim Formatieren wird alles auf der Karte gelöscht. Karte jetzt formatieren?</translation>
+    </message>
+    <message id="msg_invalid_password">
+        <source>The PIN must be a number from 1000 to 9999.</source>
+        <translation>Die PIN muss eine Zahl von 1000 bis 9999 sein.</translation>
+    </message>
+    <message id="msg_invalid_sd_folder">
+        <source>This folder is not the top folder of a camera card. Choose the card's own folder.</source>
+        <translation>Dieser Ordner ist nicht der oberste Ordner einer Kamerakarte. Wählen Sie den Ordner der Karte selbst.</translation>
+    </message>
+    <message id="msg_no_event_loaded">
+        <source>Nothing is loaded yet. Open a card folder and load a recording or a log first.</source>
+        <translation>Es ist noch nichts geladen. Öffnen Sie zuerst einen Kartenordner und laden Sie eine Aufnahme oder ein Log.</translation>
+    </message>
+    <message id="msg_no_preview_img">
+        <source>There is no video picture for the current log position.</source>
+        <translation>Für die aktuelle Log-Position gibt es kein Videobild.</translation>
+    </message>
+    <message id="msg_no_sdcard">
+        <source>No card folder is open. Open the card folder first.</source>
+        <translation>Es ist kein Kartenordner geöffnet. Öffnen Sie zuerst den Kartenordner.</translation>
+    </message>
+    <message id="msg_noselected_event">
+        <source>Tick at least one event recording.</source>
+        <translation>Markieren Sie mindestens eine Ereignisaufnahme.</translation>
+    </message>
+    <message id="msg_noselected_log">
+        <source>Tick at least one driving log.</source>
+        <translation>Markieren Sie mindestens ein Fahrtenlog.</translation>
+    </message>
+    <message id="msg_noselected_normal">
+        <source>Tick at least one normal recording.</source>
+        <translation>Markieren Sie mindestens eine Normalaufnahme.</translation>
+    </message>
+    <message id="msg_not_suport_sd">
+        <source>This card is not supported: the camera needs at least 1.5 GB of free space on it.</source>
+        <translation>Diese Karte wird nicht unterstützt: Die Kamera benötigt darauf mindestens 1,5 GB freien Speicher.</translation>
+    </message>
+    <message id="msg_password_not_equal">
+        <source>The PIN is not correct.</source>
+        <translation>Die PIN ist nicht korrekt.</translation>
+    </message>
+    <message id="msg_remove_data">
+        <source>These changes make the recordings on the card unusable. Back up the recorded data first?</source>
+        <translation>Durch diese Änderungen werden die Aufnahmen auf der Karte unbrauchbar. Sollen die Daten vorher gesichert werden?</translation>
+    </message>
+    <message id="msg_samefile_overwrite">
+        <source>A file with this name already exists. Replace it?</source>
+        <translation>Eine Datei mit diesem Namen ist bereits vorhanden. Soll sie ersetzt werden?</translation>
+    </message>
+    <message id="msg_save_csvfile_cancel">
+        <source>The export was cancelled. The file holds the records written so far.</source>
+        <translation>Der Export wurde abgebrochen. Die Datei enthält die bis dahin geschriebenen Datensätze.</translation>
+    </message>
+    <message id="msg_save_csvfile_ok">
+        <source>The CSV file was saved.</source>
+        <translation>Die CSV-Datei wurde gespeichert.</translation>
+    </message>
+    <message id="msg_save_cur_setting">
+        <source>Save these settings to the card?</source>
+        <translation>Diese Einstellungen auf der Karte speichern?</translation>
+    </message>
+    <message id="msg_save_jpeg_error">
+        <source>The pictures could not be saved.</source>
+        <translation>Die Bilder konnten nicht gespeichert werden.</translation>
+    </message>
+    <message id="msg_save_jpeg_ok">
+        <source>The pictures were saved.</source>
+        <translation>Die Bilder wurden gespeichert.</translation>
+    </message>
+    <message id="msg_save_set_fail">
+        <source>The settings could not be written to the card. Check that the card is not write-protected.</source>
+        <translation>Die Einstellungen konnten nicht auf die Karte geschrieben werden. Prüfen Sie, ob die Karte schreibgeschützt ist.</translation>
+    </message>
+    <message id="msg_save_set_ok">
+        <source>The settings were saved to the card.</source>
+        <translation>Die Einstellungen wurden auf der Karte gespeichert.</translation>
+    </message>
+    <message id="tooltip_about">
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message id="tooltip_all">
+        <source>Tick all rows</source>
+        <translation>Alle Zeilen markieren</translation>
+    </message>
+    <message id="tooltip_back_fast">
+        <source>Fast backward</source>
+        <translation>Schnell rückwärts</translation>
+    </message>
+    <message id="tooltip_back_play">
+        <source>Play backward</source>
+        <translation>Rückwärts abspielen</translation>
+    </message>
+    <message id="tooltip_backup">
+        <source>Back up card data</source>
+        <translation>Kartendaten sichern</translation>
+    </message>
+    <message id="tooltip_close">
+        <source>Close the play list</source>
+        <translation>Wiedergabeliste schließen</translation>
+    </message>
+    <message id="tooltip_continuous_play">
+        <source>Play the list continuously</source>
+        <translation>Liste fortlaufend abspielen</translation>
+    </message>
+    <message id="tooltip_csv">
+        <source>Export the ticked logs as CSV</source>
+        <translation>Markierte Logs als CSV exportieren</translation>
+    </message>
+    <message id="tooltip_default">
+        <source>Default graph scale</source>
+        <translation>Standard-Diagrammskala</translation>
+    </message>
+    <message id="tooltip_event">
+        <source>Event recordings</source>
+        <translation>Ereignisaufnahmen</translation>
+    </message>
+    <message id="tooltip_exit">
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message id="tooltip_google_earth">
+        <source>Export the ticked logs as a KML track</source>
+        <translation>Markierte Logs als KML-Strecke exportieren</translation>
+    </message>
+    <message id="tooltip_load">
+        <source>Load the ticked rows</source>
+        <translation>Markierte Einträge laden</translation>
+    </message>
+    <message id="tooltip_log">
+        <source>Driving logs</source>
+        <translation>Fahrtenlogs</translation>
+    </message>
+    <message id="tooltip_minimize">
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message id="tooltip_next">
+        <source>Next frame</source>
+        <translation>Nächstes Bild</translation>
+    </message>
+    <message id="tooltip_normal">
+        <source>Normal recordings</source>
+        <translation>Normalaufnahmen</translation>
+    </message>
+    <message id="tooltip_open">
+        <source>Open card folder</source>
+        <translation>Kartenordner öffnen</translation>
+    </message>
+    <message id="tooltip_pause">
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message id="tooltip_play">
+        <source>Play</source>
+        <translation>Abspielen</translation>
+    </message>
+    <message id="tooltip_play_fast">
+        <source>Fast forward</source>
+        <translation>Schnell vorwärts</translation>
+    </message>
+    <message id="tooltip_previous">
+        <source>Previous frame</source>
+        <translation>Vorheriges Bild</translation>
+    </message>
+    <message id="tooltip_print_image">
+        <source>Print report</source>
+        <translation>Bericht drucken</translation>
+    </message>
+    <message id="tooltip_save_avi">
+        <source>Save movie</source>
+        <translation>Film speichern</translation>
+    </message>
+    <message id="tooltip_save_image">
+        <source>Save still pictures</source>
+        <translation>Standbilder speichern</translation>
+    </message>
+    <message id="tooltip_search_log">
+        <source>Search the log</source>
+        <translation>Log durchsuchen</translation>
+    </message>
+    <message id="tooltip_setting">
+        <source>Camera settings</source>
+        <translation>Kameraeinstellungen</translation>
+    </message>
+    <message id="tooltip_show_trigger">
+        <source>Show the event marks of the recording</source>
+        <translation>Ereignismarken der Aufnahme anzeigen</translation>
+    </message>
+    <message id="tooltip_single_view">
+        <source>Single view</source>
+        <translation>Einzelansicht</translation>
+    </message>
+    <message id="tooltip_thumb_view">
+        <source>Thumbnail view</source>
+        <translation>Miniaturansicht</translation>
+    </message>
+    <message id="tooltip_zoom_in">
+        <source>Enlarge the graph</source>
+        <translation>Diagramm vergrößern</translation>
+    </message>
+    <message id="tooltip_zoom_out">
+        <source>Reduce the graph</source>
+        <translation>Diagramm verkleinern</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1127 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en">
+<context>
+    <name></name>
+    <message id="button_all">
+        <source>All</source>
+        <translation>All</translation>
+    </message>
+    <message id="button_close">
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message id="button_csv">
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message id="button_event">
+        <source>Event</source>
+        <translation>Event</translation>
+    </message>
+    <message id="button_load">
+        <source>Load</source>
+        <translation>Load</translation>
+    </message>
+    <message id="button_log">
+        <source>Log</source>
+        <translation>Log</translation>
+    </message>
+    <message id="button_log_search">
+        <source>Search</source>
+        <translation>Search</translation>
+    </message>
+    <message id="button_normal">
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message id="button_play_list">
+        <source>Play List</source>
+        <translation>Play List</translation>
+    </message>
+    <message id="gui_about_2days">
+        <source>About 2 days</source>
+        <translation>About 2 days</translation>
+    </message>
+    <message id="gui_about_31days">
+        <source>About 31 days</source>
+        <translation>About 31 days</translation>
+    </message>
+    <message id="gui_about_7days">
+        <source>About 7 days</source>
+        <translation>About 7 days</translation>
+    </message>
+    <message id="gui_acc_switch">
+        <source>Ignition (ACC)</source>
+        <translation>Ignition (ACC)</translation>
+    </message>
+    <message id="gui_alarm_duration">
+        <source>Alarm duration</source>
+        <translation>Alarm duration</translation>
+    </message>
+    <message id="gui_altitude">
+        <source>Altitude</source>
+        <translation>Altitude</translation>
+    </message>
+    <message id="gui_avi_folder">
+        <source>Movie folder</source>
+        <translation>Movie folder</translation>
+    </message>
+    <message id="gui_avi_name">
+        <source>File name</source>
+        <translation>File name</translation>
+    </message>
+    <message id="gui_avi_range">
+        <source>Time range</source>
+        <translation>Time range</translation>
+    </message>
+    <message id="gui_back_motion">
+        <source>Reversing</source>
+        <translation>Reversing</translation>
+    </message>
+    <message id="gui_backup">
+        <source>Back Up Card Data</source>
+        <translation>Back Up Card Data</translation>
+    </message>
+    <message id="gui_backup_all">
+        <source>Back up everything</source>
+        <translation>Back up everything</translation>
+    </message>
+    <message id="gui_backup_config_file">
+        <source>Keep the camera settings</source>
+        <translation>Keep the camera settings</translation>
+    </message>
+    <message id="gui_backup_folder">
+        <source>Backup folder</source>
+        <translation>Backup folder</translation>
+    </message>
+    <message id="gui_backup_size">
+        <source>Backup size</source>
+        <translation>Backup size</translation>
+    </message>
+    <message id="gui_batt_off">
+        <source>Power loss</source>
+        <translation>Power loss</translation>
+    </message>
+    <message id="gui_beep_record">
+        <source>Beep while recording</source>
+        <translation>Beep while recording</translation>
+    </message>
+    <message id="gui_browse">
+        <source>Browse…</source>
+        <translation>Browse…</translation>
+    </message>
+    <message id="gui_camera_position">
+        <source>Camera mounting</source>
+        <translation>Camera mounting</translation>
+    </message>
+    <message id="gui_cancel">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="gui_caption">
+        <source>Caption</source>
+        <translation>Caption</translation>
+    </message>
+    <message id="gui_car_track">
+        <source>Vehicle track</source>
+        <translation>Vehicle track</translation>
+    </message>
+    <message id="gui_close">
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message id="gui_codec">
+        <source>Codec</source>
+        <translation>Codec</translation>
+    </message>
+    <message id="gui_comment">
+        <source>Comment</source>
+        <translation>Comment</translation>
+    </message>
+    <message id="gui_course_e">
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message id="gui_course_n">
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message id="gui_course_ne">
+        <source>NE</source>
+        <translation>NE</translation>
+    </message>
+    <message id="gui_course_nw">
+        <source>NW</source>
+        <translation>NW</translation>
+    </message>
+    <message id="gui_course_s">
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message id="gui_course_se">
+        <source>SE</source>
+        <translation>SE</translation>
+    </message>
+    <message id="gui_course_sw">
+        <source>SW</source>
+        <translation>SW</translation>
+    </message>
+    <message id="gui_course_w">
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message id="gui_csv_folder">
+        <source>CSV folder</source>
+        <translation>CSV folder</translation>
+    </message>
+    <message id="gui_csv_name">
+        <source>File name</source>
+        <translation>File name</translation>
+    </message>
+    <message id="gui_current_image">
+        <source>Current picture only</source>
+        <translation>Current picture only</translation>
+    </message>
+    <message id="gui_date">
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message id="gui_date_format">
+        <source>Date format</source>
+        <translation>Date format</translation>
+    </message>
+    <message id="gui_date_time">
+        <source>Date/Time</source>
+        <translation>Date/Time</translation>
+    </message>
+    <message id="gui_datetime">
+        <source>Date and time</source>
+        <translation>Date and time</translation>
+    </message>
+    <message id="gui_del_files">
+        <source>Deleting Recorded Data</source>
+        <translation>Deleting Recorded Data</translation>
+    </message>
+    <message id="gui_drive_distance">
+        <source>Driving Distance</source>
+        <translation>Driving Distance</translation>
+    </message>
+    <message id="gui_duration">
+        <source>Duration</source>
+        <translation>Duration</translation>
+    </message>
+    <message id="gui_event_file">
+        <source>Event recording</source>
+        <translation>Event recording</translation>
+    </message>
+    <message id="gui_event_record">
+        <source>Event recording</source>
+        <translation>Event recording</translation>
+    </message>
+    <message id="gui_event_report">
+        <source>Event Report</source>
+        <translation>Event Report</translation>
+    </message>
+    <message id="gui_event_type">
+        <source>Event type</source>
+        <translation>Event type</translation>
+    </message>
+    <message id="gui_file_name">
+        <source>File name</source>
+        <translation>File name</translation>
+    </message>
+    <message id="gui_flip_leftright">
+        <source>Mirror left/right</source>
+        <translation>Mirror left/right</translation>
+    </message>
+    <message id="gui_flip_leftrightupdown">
+        <source>Rotate 180°</source>
+        <translation>Rotate 180°</translation>
+    </message>
+    <message id="gui_flip_none">
+        <source>No flip</source>
+        <translation>No flip</translation>
+    </message>
+    <message id="gui_flip_updown">
+        <source>Mirror top/bottom</source>
+        <translation>Mirror top/bottom</translation>
+    </message>
+    <message id="gui_format_sdcard">
+        <source>Format SD Card</source>
+        <translation>Format SD Card</translation>
+    </message>
+    <message id="gui_fps">
+        <source>Frames per second</source>
+        <translation>Frames per second</translation>
+    </message>
+    <message id="gui_frame_no">
+        <source>Frame</source>
+        <translation>Frame</translation>
+    </message>
+    <message id="gui_frame_rate">
+        <source>Frame rate</source>
+        <translation>Frame rate</translation>
+    </message>
+    <message id="gui_frame_time">
+        <source>Frame time</source>
+        <translation>Frame time</translation>
+    </message>
+    <message id="gui_friday">
+        <source>Fri</source>
+        <translation>Fri</translation>
+    </message>
+    <message id="gui_gps_coord">
+        <source>Coordinates</source>
+        <translation>Coordinates</translation>
+    </message>
+    <message id="gui_gps_rec_time">
+        <source>GPS recording time</source>
+        <translation>GPS recording time</translation>
+    </message>
+    <message id="gui_gps_signal_invalid">
+        <source>No GPS signal</source>
+        <translation>No GPS signal</translation>
+    </message>
+    <message id="gui_gps_speed_over">
+        <source>Speed over</source>
+        <translation>Speed over</translation>
+    </message>
+    <message id="gui_gps_time">
+        <source>GPS time</source>
+        <translation>GPS time</translation>
+    </message>
+    <message id="gui_gsensor">
+        <source>G-sensor</source>
+        <translation>G-sensor</translation>
+    </message>
+    <message id="gui_gsensor_graph">
+        <source>G-sensor graph</source>
+        <translation>G-sensor graph</translation>
+    </message>
+    <message id="gui_gsensor_setting">
+        <source>G-sensor</source>
+        <translation>G-sensor</translation>
+    </message>
+    <message id="gui_gsensor_x">
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message id="gui_gsensor_x_over">
+        <source>G-sensor X over</source>
+        <translation>G-sensor X over</translation>
+    </message>
+    <message id="gui_gsensor_y">
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message id="gui_gsensor_y_over">
+        <source>G-sensor Y over</source>
+        <translation>G-sensor Y over</translation>
+    </message>
+    <message id="gui_gsensor_z">
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message id="gui_gsensor_z_over">
+        <source>G-sensor Z over</source>
+        <translation>G-sensor Z over</translation>
+    </message>
+    <message id="gui_high">
+        <source>High</source>
+        <translation>High</translation>
+    </message>
+    <message id="gui_icon_height">
+        <source>Track height from</source>
+        <translation>Track height from</translation>
+    </message>
+    <message id="gui_img_quality">
+        <source>Image quality</source>
+        <translation>Image quality</translation>
+    </message>
+    <message id="gui_img_resolution">
+        <source>Resolution</source>
+        <translation>Resolution</translation>
+    </message>
+    <message id="gui_information">
+        <source>Information</source>
+        <translation>Information</translation>
+    </message>
+    <message id="gui_init_sdcard">
+        <source>Format Card…</source>
+        <translation>Format Card…</translation>
+    </message>
+    <message id="gui_initial_config_file">
+        <source>Reset the camera settings</source>
+        <translation>Reset the camera settings</translation>
+    </message>
+    <message id="gui_initial_data">
+        <source>Reset Data</source>
+        <translation>Reset Data</translation>
+    </message>
+    <message id="gui_jpeg_folder">
+        <source>Picture folder</source>
+        <translation>Picture folder</translation>
+    </message>
+    <message id="gui_kml_convert">
+        <source>Export KML Track</source>
+        <translation>Export KML Track</translation>
+    </message>
+    <message id="gui_kml_folder">
+        <source>KML folder</source>
+        <translation>KML folder</translation>
+    </message>
+    <message id="gui_latitude">
+        <source>Latitude</source>
+        <translation>Latitude</translation>
+    </message>
+    <message id="gui_line_interval">
+        <source>Track point every</source>
+        <translation>Track point every</translation>
+    </message>
+    <message id="gui_list_no">
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message id="gui_log_file">
+        <source>Driving log</source>
+        <translation>Driving log</translation>
+    </message>
+    <message id="gui_log_report">
+        <source>Driving Log Report</source>
+        <translation>Driving Log Report</translation>
+    </message>
+    <message id="gui_log_time">
+        <source>Log time</source>
+        <translation>Log time</translation>
+    </message>
+    <message id="gui_longitude">
+        <source>Longitude</source>
+        <translation>Longitude</translation>
+    </message>
+    <message id="gui_low">
+        <source>Low</source>
+        <translation>Low</translation>
+    </message>
+    <message id="gui_machine_version">
+        <source>Camera firmware</source>
+        <translation>Camera firmware</translation>
+    </message>
+    <message id="gui_man_time_setting">
+        <source>Set the camera clock</source>
+        <translation>Set the camera clock</translation>
+    </message>
+    <message id="gui_map">
+        <source>Map</source>
+        <translation>Map</translation>
+    </message>
+    <message id="gui_measure_system">
+        <source>Units</source>
+        <translation>Units</translation>
+    </message>
+    <message id="gui_method_knot">
+        <source>Nautical (kn)</source>
+        <translation>Nautical (kn)</translation>
+    </message>
+    <message id="gui_method_meter">
+        <source>Metric (km/h)</source>
+        <translation>Metric (km/h)</translation>
+    </message>
+    <message id="gui_method_us">
+        <source>US (MPH)</source>
+        <translation>US (MPH)</translation>
+    </message>
+    <message id="gui_minute">
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message id="gui_monday">
+        <source>Mon</source>
+        <translation>Mon</translation>
+    </message>
+    <message id="gui_no">
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message id="gui_no_event_marker">
+        <source>No event marks</source>
+        <translation>No event marks</translation>
+    </message>
+    <message id="gui_normal">
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message id="gui_normal_file">
+        <source>Normal recording</source>
+        <translation>Normal recording</translation>
+    </message>
+    <message id="gui_normal_record">
+        <source>Normal recording</source>
+        <translation>Normal recording</translation>
+    </message>
+    <message id="gui_ok">
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message id="gui_password">
+        <source>Camera PIN</source>
+        <translation>Camera PIN</translation>
+    </message>
+    <message id="gui_password_setting">
+        <source>PIN</source>
+        <translation>PIN</translation>
+    </message>
+    <message id="gui_pc_version">
+        <source>Viewer version</source>
+        <translation>Viewer version</translation>
+    </message>
+    <message id="gui_point_interval">
+        <source>Marker every</source>
+        <translation>Marker every</translation>
+    </message>
+    <message id="gui_pre_record_time">
+        <source>Before/after event</source>
+        <translation>Before/after event</translation>
+    </message>
+    <message id="gui_print_comment">
+        <source>Comment</source>
+        <translation>Comment</translation>
+    </message>
+    <message id="gui_print_image">
+        <source>Print Report</source>
+        <translation>Print Report</translation>
+    </message>
+    <message id="gui_print_time">
+        <source>Printed</source>
+        <translation>Printed</translation>
+    </message>
+    <message id="gui_print_title">
+        <source>Title</source>
+        <translation>Title</translation>
+    </message>
+    <message id="gui_rank2">
+        <source>Standard</source>
+        <translation>Standard</translation>
+    </message>
+    <message id="gui_rank3">
+        <source>Fine</source>
+        <translation>Fine</translation>
+    </message>
+    <message id="gui_rd_detect">
+        <source>RD input</source>
+        <translation>RD input</translation>
+    </message>
+    <message id="gui_rec_data_delete">
+        <source>Delete all recordings and logs</source>
+        <translation>Delete all recordings and logs</translation>
+    </message>
+    <message id="gui_rec_mode">
+        <source>Record mode</source>
+        <translation>Record mode</translation>
+    </message>
+    <message id="gui_rec_normal">
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message id="gui_rec_onetime">
+        <source>Stop when full</source>
+        <translation>Stop when full</translation>
+    </message>
+    <message id="gui_rec_overwrite">
+        <source>Overwrite oldest</source>
+        <translation>Overwrite oldest</translation>
+    </message>
+    <message id="gui_rec_post">
+        <source>After event</source>
+        <translation>After event</translation>
+    </message>
+    <message id="gui_rec_pre">
+        <source>Before event</source>
+        <translation>Before event</translation>
+    </message>
+    <message id="gui_record">
+        <source>Recording</source>
+        <translation>Recording</translation>
+    </message>
+    <message id="gui_record_method">
+        <source>Record method</source>
+        <translation>Record method</translation>
+    </message>
+    <message id="gui_satelite">
+        <source>Satellites</source>
+        <translation>Satellites</translation>
+    </message>
+    <message id="gui_saturday">
+        <source>Sat</source>
+        <translation>Sat</translation>
+    </message>
+    <message id="gui_save_avi">
+        <source>Save Movie</source>
+        <translation>Save Movie</translation>
+    </message>
+    <message id="gui_save_csv_file">
+        <source>Export CSV File</source>
+        <translation>Export CSV File</translation>
+    </message>
+    <message id="gui_save_jpeg">
+        <source>Save Still Pictures</source>
+        <translation>Save Still Pictures</translation>
+    </message>
+    <message id="gui_second">
+        <source>sec</source>
+        <translation>sec</translation>
+    </message>
+    <message id="gui_select_folder">
+        <source>Choose a Folder</source>
+        <translation>Choose a Folder</translation>
+    </message>
+    <message id="gui_select_sd_folder">
+        <source>Choose the Card Folder</source>
+        <translation>Choose the Card Folder</translation>
+    </message>
+    <message id="gui_selected_event">
+        <source>Event recordings</source>
+        <translation>Event recordings</translation>
+    </message>
+    <message id="gui_selected_image">
+        <source>Series from the current picture</source>
+        <translation>Series from the current picture</translation>
+    </message>
+    <message id="gui_selected_log">
+        <source>Driving logs</source>
+        <translation>Driving logs</translation>
+    </message>
+    <message id="gui_selected_normal">
+        <source>Normal recordings</source>
+        <translation>Normal recordings</translation>
+    </message>
+    <message id="gui_sensitivity">
+        <source>Sensitivity</source>
+        <translation>Sensitivity</translation>
+    </message>
+    <message id="gui_setting">
+        <source>Camera Settings</source>
+        <translation>Camera Settings</translation>
+    </message>
+    <message id="gui_simple_set_mode">
+        <source>Simple mode</source>
+        <translation>Simple mode</translation>
+    </message>
+    <message id="gui_speed">
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message id="gui_speed_gsensor">
+        <source>Speed-dependent G-sensor</source>
+        <translation>Speed-dependent G-sensor</translation>
+    </message>
+    <message id="gui_start">
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message id="gui_sunday">
+        <source>Sun</source>
+        <translation>Sun</translation>
+    </message>
+    <message id="gui_switch">
+        <source>Manual switch</source>
+        <translation>Manual switch</translation>
+    </message>
+    <message id="gui_system">
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message id="gui_thursday">
+        <source>Thu</source>
+        <translation>Thu</translation>
+    </message>
+    <message id="gui_time">
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message id="gui_total">
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message id="gui_total_distance">
+        <source>Total distance: %1</source>
+        <translation>Total distance: %1</translation>
+    </message>
+    <message id="gui_trigger_xval">
+        <source>X trigger level</source>
+        <translation>X trigger level</translation>
+    </message>
+    <message id="gui_trigger_yval">
+        <source>Y trigger level</source>
+        <translation>Y trigger level</translation>
+    </message>
+    <message id="gui_trigger_zval">
+        <source>Z trigger level</source>
+        <translation>Z trigger level</translation>
+    </message>
+    <message id="gui_tuesday">
+        <source>Tue</source>
+        <translation>Tue</translation>
+    </message>
+    <message id="gui_type">
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message id="gui_unknown">
+        <source>Unknown</source>
+        <translation>Unknown</translation>
+    </message>
+    <message id="gui_vehicle_id">
+        <source>Vehicle ID</source>
+        <translation>Vehicle ID</translation>
+    </message>
+    <message id="gui_video_flip">
+        <source>Picture orientation</source>
+        <translation>Picture orientation</translation>
+    </message>
+    <message id="gui_viewer_setting">
+        <source>Viewer Preferences</source>
+        <translation>Viewer Preferences</translation>
+    </message>
+    <message id="gui_wednesday">
+        <source>Wed</source>
+        <translation>Wed</translation>
+    </message>
+    <message id="gui_yes">
+        <source>Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message id="gui_zoom">
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message id="menu_edit">
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message id="menu_edit_select_all">
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+    <message id="menu_edit_unselect_all">
+        <source>Deselect All</source>
+        <translation>Deselect All</translation>
+    </message>
+    <message id="menu_file">
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message id="menu_file_exit">
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message id="menu_file_list">
+        <source>Back to the File List</source>
+        <translation>Back to the File List</translation>
+    </message>
+    <message id="menu_file_load">
+        <source>Load</source>
+        <translation>Load</translation>
+    </message>
+    <message id="menu_file_load_event">
+        <source>Event Recordings</source>
+        <translation>Event Recordings</translation>
+    </message>
+    <message id="menu_file_load_log">
+        <source>Driving Logs</source>
+        <translation>Driving Logs</translation>
+    </message>
+    <message id="menu_file_load_normal">
+        <source>Normal Recordings</source>
+        <translation>Normal Recordings</translation>
+    </message>
+    <message id="menu_file_print">
+        <source>Print…</source>
+        <translation>Print…</translation>
+    </message>
+    <message id="menu_file_select_folder">
+        <source>Open Card Folder…</source>
+        <translation>Open Card Folder…</translation>
+    </message>
+    <message id="menu_file_setting">
+        <source>Preferences…</source>
+        <translation>Preferences…</translation>
+    </message>
+    <message id="menu_help">
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message id="menu_help_homepage">
+        <source>Home Page</source>
+        <translation>Home Page</translation>
+    </message>
+    <message id="menu_help_version">
+        <source>About…</source>
+        <translation>About…</translation>
+    </message>
+    <message id="menu_play">
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message id="menu_play_back_play">
+        <source>Play Backward</source>
+        <translation>Play Backward</translation>
+    </message>
+    <message id="menu_play_fast_back_play">
+        <source>Fast Backward</source>
+        <translation>Fast Backward</translation>
+    </message>
+    <message id="menu_play_fast_play">
+        <source>Fast Forward</source>
+        <translation>Fast Forward</translation>
+    </message>
+    <message id="menu_play_next_frame">
+        <source>Next Frame</source>
+        <translation>Next Frame</translation>
+    </message>
+    <message id="menu_play_play">
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message id="menu_play_prev_frame">
+        <source>Previous Frame</source>
+        <translation>Previous Frame</translation>
+    </message>
+    <message id="menu_play_stop">
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message id="menu_tool">
+        <source>Tools</source>
+        <translation>Tools</translation>
+    </message>
+    <message id="menu_tool_backup">
+        <source>Back Up Card Data…</source>
+        <translation>Back Up Card Data…</translation>
+    </message>
+    <message id="menu_tool_save_avi">
+        <source>Save Movie…</source>
+        <translation>Save Movie…</translation>
+    </message>
+    <message id="menu_tool_save_jpg">
+        <source>Save Still Pictures…</source>
+        <translation>Save Still Pictures…</translation>
+    </message>
+    <message id="menu_tool_sd_eject">
+        <source>Eject SD Card</source>
+        <translation>Eject SD Card</translation>
+    </message>
+    <message id="menu_tool_sd_init">
+        <source>Format SD Card…</source>
+        <translation>Format SD Card…</translation>
+    </message>
+    <message id="menu_tool_setting">
+        <source>Camera Settings…</source>
+        <translation>Camera Settings…</translation>
+    </message>
+    <message id="menu_view">
+        <source>View</source>
+        <translation>View</translation>
+    </message>
+    <message id="menu_view_full">
+        <source>Enlarge Video</source>
+        <translation>Enlarge Video</translation>
+    </message>
+    <message id="menu_view_full_screen">
+        <source>Full Screen</source>
+        <translation>Full Screen</translation>
+    </message>
+    <message id="menu_view_full_window">
+        <source>Fill the Window</source>
+        <translation>Fill the Window</translation>
+    </message>
+    <message id="menu_view_gsgraph">
+        <source>G-Sensor Graph Scale</source>
+        <translation>G-Sensor Graph Scale</translation>
+    </message>
+    <message id="menu_view_gsgraph_scale1">
+        <source>Zoom 4×</source>
+        <translation>Zoom 4×</translation>
+    </message>
+    <message id="menu_view_gsgraph_scale2">
+        <source>Zoom 3×</source>
+        <translation>Zoom 3×</translation>
+    </message>
+    <message id="menu_view_gsgraph_scale3">
+        <source>Zoom 2×</source>
+        <translation>Zoom 2×</translation>
+    </message>
+    <message id="menu_view_gsgraph_scale4">
+        <source>Zoom 1×</source>
+        <translation>Zoom 1×</translation>
+    </message>
+    <message id="menu_view_layout">
+        <source>Layout</source>
+        <translation>Layout</translation>
+    </message>
+    <message id="menu_view_layout_single">
+        <source>Single View</source>
+        <translation>Single View</translation>
+    </message>
+    <message id="menu_view_layout_thumb">
+        <source>Thumbnails</source>
+        <translation>Thumbnails</translation>
+    </message>
+    <message id="msg_avi_cancel">
+        <source>Saving the movie was cancelled. No file was written.</source>
+        <translation>Saving the movie was cancelled. No file was written.</translation>
+    </message>
+    <message id="msg_avi_error">
+        <source>The movie could not be saved. Check that the end of the time range lies after its start and that the folder can be written to.</source>
+        <translation>The movie could not be saved. Check that the end of the time range lies after its start and that the folder can be written to.</translation>
+    </message>
+    <message id="msg_avi_ok">
+        <source>The movie was saved.</source>
+        <translation>The movie was saved.</translation>
+    </message>
+    <message id="msg_complete_del_config">
+        <source>The camera settings were reset to their factory values.</source>
+        <translation>The camera settings were reset to their factory values.</translation>
+    </message>
+    <message id="msg_complete_delete_data">
+        <source>All recordings and logs were deleted from the card.</source>
+        <translation>All recordings and logs were deleted from the card.</translation>
+    </message>
+    <message id="msg_delete_data">
+        <source>The recordings on the card do not match the new settings. Delete all recordings and logs on the card?</source>
+        <translation>The recordings on the card do not match the new settings. Delete all recordings and logs on the card?</translation>
+    </message>
+    <message id="msg_eject_fail">
+        <source>The card could not be ejected. Close every program that uses it and try again.</source>
+        <translation>The card could not be ejected. Close every program that uses it and try again.</translation>
+    </message>
+    <message id="msg_eject_ok">
+        <source>The card was ejected and can now be removed safely.</source>
+        <translation>The card was ejected and can now be removed safely.</translation>
+    </message>
+    <message id="msg_enter_filename">
+        <source>Please enter a file name.</source>
+        <translation>Please enter a file name.</translation>
+    </message>
+    <message id="msg_file_not_time_order">
+        <source>The selected logs cannot be shown together because they are not in time order.</source>
+        <translation>The selected logs cannot be shown together because they are not in time order.</translation>
+    </message>
+    <message id="msg_format_fail">
+        <source>The card could not be formatted. Select the card in the list and try again.</source>
+        <translation>The card could not be formatted. Select the card in the list and try again.</translation>
+    </message>
+    <message id="msg_format_ok">
+        <source>The card was formatted and is ready for the camera.</source>
+        <translation>The card was formatted and is ready for the camera.</translation>
+    </message>
+    <message id="msg_init_sdcard">
+        <source>Formatting erases everything on the card. Format the card now?</source>
+        <translation>Formatting erases everything on the card. Format the card now?</translation>
+    </message>
+    <message id="msg_invalid_password">
+        <source>The PIN must be a number from 1000 to 9999.</source>
+        <translation>The PIN must be a number from 1000 to 9999.</translation>
+    </message>
+    <message id="msg_invalid_sd_folder">
+        <source>This folder is not the top folder of a camera card. Choose the card's own folder.</source>
+        <translation>This folder is not the top folder of a camera card. Choose the card's own folder.</translation>
+    </message>
+    <message id="msg_no_event_loaded">
+        <source>Nothing is loaded yet. Open a card folder and load a recording or a log first.</source>
+        <translation>Nothing is loaded yet. Open a card folder and load a recording or a log first.</translation>
+    </message>
+    <message id="msg_no_preview_img">
+        <source>There is no video picture for the current log position.</source>
+        <translation>There is no video picture for the current log position.</translation>
+    </message>
+    <message id="msg_no_sdcard">
+        <source>No card folder is open. Open the card folder first.</source>
+        <translation>No card folder is open. Open the card folder first.</translation>
+    </message>
+    <message id="msg_noselected_event">
+        <source>Tick at least one event recording.</source>
+        <translation>Tick at least one event recording.</translation>
+    </message>
+    <message id="msg_noselected_log">
+        <source>Tick at least one driving log.</source>
+        <translation>Tick at least one driving log.</translation>
+    </message>
+    <message id="msg_noselected_normal">
+        <source>Tick at least one normal recording.</source>
+        <translation>Tick at least one normal recording.</translation>
+    </message>
+    <message id="msg_not_suport_sd">
+        <source>This card is not supported: the camera needs at least 1.5 GB of free space on it.</source>
+        <translation>This card is not supported: the camera needs at least 1.5 GB of free space on it.</translation>
+    </message>
+    <message id="msg_password_not_equal">
+        <source>The PIN is not correct.</source>
+        <translation>The PIN is not correct.</translation>
+    </message>
+    <message id="msg_remove_data">
+        <source>These changes make the recordings on the card unusable. Back up the recorded data first?</source>
+        <translation>These changes make the recordings on the card unusable. Back up the recorded data first?</translation>
+    </message>
+    <message id="msg_samefile_overwrite">
+        <source>A file with this name already exists. Replace it?</source>
+        <translation>A file with this name already exists. Replace it?</translation>
+    </message>
+    <message id="msg_save_csvfile_cancel">
+        <source>The export was cancelled. The file holds the records written so far.</source>
+        <translation>The export was cancelled. The file holds the records written so far.</translation>
+    </message>
+    <message id="msg_save_csvfile_ok">
+        <source>The CSV file was saved.</source>
+        <translation>The CSV file was saved.</translation>
+    </message>
+    <message id="msg_save_cur_setting">
+        <source>Save these settings to the card?</source>
+        <translation>Save these settings to the card?</translation>
+    </message>
+    <message id="msg_save_jpeg_error">
+        <source>The pictures could not be saved.</source>
+        <translation>The pictures could not be saved.</translation>
+    </message>
+    <message id="msg_save_jpeg_ok">
+        <source>The pictures were saved.</source>
+        <translation>The pictures were saved.</translation>
+    </message>
+    <message id="msg_save_set_fail">
+        <source>The settings could not be written to the card. Check that the card is not write-protected.</source>
+        <translation>The settings could not be written to the card. Check that the card is not write-protected.</translation>
+    </message>
+    <message id="msg_save_set_ok">
+        <source>The settings were saved to the card.</source>
+        <translation>The settings were saved to the card.</translation>
+    </message>
+    <message id="tooltip_about">
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message id="tooltip_all">
+        <source>Tick all rows</source>
+        <translation>Tick all rows</translation>
+    </message>
+    <message id="tooltip_back_fast">
+        <source>Fast backward</source>
+        <translation>Fast backward</translation>
+    </message>
+    <message id="tooltip_back_play">
+        <source>Play backward</source>
+        <translation>Play backward</translation>
+    </message>
+    <message id="tooltip_backup">
+        <source>Back up card data</source>
+        <translation>Back up card data</translation>
+    </message>
+    <message id="tooltip_close">
+        <source>Close the play list</source>
+        <translation>Close the play list</translation>
+    </message>
+    <message id="tooltip_continuous_play">
+        <source>Play the list continuously</source>
+        <translation>Play the list continuously</translation>
+    </message>
+    <message id="tooltip_csv">
+        <source>Export the ticked logs as CSV</source>
+        <translation>Export the ticked logs as CSV</translation>
+    </message>
+    <message id="tooltip_default">
+        <source>Default graph scale</source>
+        <translation>Default graph scale</translation>
+    </message>
+    <message id="tooltip_event">
+        <source>Event recordings</source>
+        <translation>Event recordings</translation>
+    </message>
+    <message id="tooltip_exit">
+        <source>Exit</source>
+        <translation>Exit</translation>
+    </message>
+    <message id="tooltip_google_earth">
+        <source>Export the ticked logs as a KML track</source>
+        <translation>Export the ticked logs as a KML track</translation>
+    </message>
+    <message id="tooltip_load">
+        <source>Load the ticked rows</source>
+        <translation>Load the ticked rows</translation>
+    </message>
+    <message id="tooltip_log">
+        <source>Driving logs</source>
+        <translation>Driving logs</translation>
+    </message>
+    <message id="tooltip_minimize">
+        <source>Minimize</source>
+        <translation>Minimize</translation>
+    </message>
+    <message id="tooltip_next">
+        <source>Next frame</source>
+        <translation>Next frame</translation>
+    </message>
+    <message id="tooltip_normal">
+        <source>Normal recordings</source>
+        <translation>Normal recordings</translation>
+    </message>
+    <message id="tooltip_open">
+        <source>Open card folder</source>
+        <translation>Open card folder</translation>
+    </message>
+    <message id="tooltip_pause">
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message id="tooltip_play">
+        <source>Play</source>
+        <translation>Play</translation>
+    </message>
+    <message id="tooltip_play_fast">
+        <source>Fast forward</source>
+        <translation>Fast forward</translation>
+    </message>
+    <message id="tooltip_previous">
+        <source>Previous frame</source>
+        <translation>Previous frame</translation>
+    </message>
+    <message id="tooltip_print_image">
+        <source>Print report</source>
+        <translation>Print report</translation>
+    </message>
+    <message id="tooltip_save_avi">
+        <source>Save movie</source>
+        <translation>Save movie</translation>
+    </message>
+    <message id="tooltip_save_image">
+        <source>Save still pictures</source>
+        <translation>Save still pictures</translation>
+    </message>
+    <message id="tooltip_search_log">
+        <source>Search the log</source>
+        <translation>Search the log</translation>
+    </message>
+    <message id="tooltip_setting">
+        <source>Camera settings</source>
+        <translation>Camera settings</translation>
+    </message>
+    <message id="tooltip_show_trigger">
+        <source>Show the event marks of the recording</source>
+        <translation>Show the event marks of the recording</translation>
+    </message>
+    <message id="tooltip_single_view">
+        <source>Single view</source>
+        <translation>Single view</translation>
+    </message>
+    <message id="tooltip_thumb_view">
+        <source>Thumbnail view</source>
+        <translation>Thumbnail view</translation>
+    </message>
+    <message id="tooltip_zoom_in">
+        <source>Enlarge the graph</source>
+        <translation>Enlarge the graph</translation>
+    </message>
+    <message id="tooltip_zoom_out">
+        <source>Reduce the graph</source>
+        <translation>Reduce the graph</translation>
+    </message>
+</context>
+</TS>

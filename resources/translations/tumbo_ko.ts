@@ -1,0 +1,1127 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko">
+<context>
+    <name></name>
+    <message id="button_all">
+        <source>All</source>
+        <translation>전체</translation>
+    </message>
+    <message id="button_close">
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message id="button_csv">
+        <source>CSV</source>
+        <translation>CSV</translation>
+    </message>
+    <message id="button_event">
+        <source>Event</source>
+        <translation>이벤트</translation>
+    </message>
+    <message id="button_load">
+        <source>Load</source>
+        <translation>불러오기</translation>
+    </message>
+    <message id="button_log">
+        <source>Log</source>
+        <translation>로그</translation>
+    </message>
+    <message id="button_log_search">
+        <source>Search</source>
+        <translation>검색</translation>
+    </message>
+    <message id="button_normal">
+        <source>Normal</source>
+        <translation>일반</translation>
+    </message>
+    <message id="button_play_list">
+        <source>Play List</source>
+        <translation>재생 목록</translation>
+    </message>
+    <message id="gui_about_2days">
+        <source>About 2 days</source>
+        <translation>약 2일</translation>
+    </message>
+    <message id="gui_about_31days">
+        <source>About 31 days</source>
+        <translation>약 31일</translation>
+    </message>
+    <message id="gui_about_7days">
+        <source>About 7 days</source>
+        <translation>약 7일</translation>
+    </message>
+    <message id="gui_acc_switch">
+        <source>Ignition (ACC)</source>
+        <translation>시동 (ACC)</translation>
+    </message>
+    <message id="gui_alarm_duration">
+        <source>Alarm duration</source>
+        <translation>경보 시간</translation>
+    </message>
+    <message id="gui_altitude">
+        <source>Altitude</source>
+        <translation>고도</translation>
+    </message>
+    <message id="gui_avi_folder">
+        <source>Movie folder</source>
+        <translation>동영상 폴더</translation>
+    </message>
+    <message id="gui_avi_name">
+        <source>File name</source>
+        <translation>파일 이름</translation>
+    </message>
+    <message id="gui_avi_range">
+        <source>Time range</source>
+        <translation>시간 범위</translation>
+    </message>
+    <message id="gui_back_motion">
+        <source>Reversing</source>
+        <translation>후진</translation>
+    </message>
+    <message id="gui_backup">
+        <source>Back Up Card Data</source>
+        <translation>카드 데이터 백업</translation>
+    </message>
+    <message id="gui_backup_all">
+        <source>Back up everything</source>
+        <translation>전체 백업</translation>
+    </message>
+    <message id="gui_backup_config_file">
+        <source>Keep the camera settings</source>
+        <translation>카메라 설정 유지</translation>
+    </message>
+    <message id="gui_backup_folder">
+        <source>Backup folder</source>
+        <translation>백업 폴더</translation>
+    </message>
+    <message id="gui_backup_size">
+        <source>Backup size</source>
+        <translation>백업 크기</translation>
+    </message>
+    <message id="gui_batt_off">
+        <source>Power loss</source>
+        <translation>전원 차단</translation>
+    </message>
+    <message id="gui_beep_record">
+        <source>Beep while recording</source>
+        <translation>녹화 중 알림음</translation>
+    </message>
+    <message id="gui_browse">
+        <source>Browse…</source>
+        <translation>찾아보기…</translation>
+    </message>
+    <message id="gui_camera_position">
+        <source>Camera mounting</source>
+        <translation>카메라 장착 방향</translation>
+    </message>
+    <message id="gui_cancel">
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message id="gui_caption">
+        <source>Caption</source>
+        <translation>자막</translation>
+    </message>
+    <message id="gui_car_track">
+        <source>Vehicle track</source>
+        <translation>주행 경로</translation>
+    </message>
+    <message id="gui_close">
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message id="gui_codec">
+        <source>Codec</source>
+        <translation>코덱</translation>
+    </message>
+    <message id="gui_comment">
+        <source>Comment</source>
+        <translation>메모</translation>
+    </message>
+    <message id="gui_course_e">
+        <source>E</source>
+        <translation>동</translation>
+    </message>
+    <message id="gui_course_n">
+        <source>N</source>
+        <translation>북</translation>
+    </message>
+    <message id="gui_course_ne">
+        <source>NE</source>
+        <translation>북동</translation>
+    </message>
+    <message id="gui_course_nw">
+        <source>NW</source>
+        <translation>북서</translation>
+    </message>
+    <message id="gui_course_s">
+        <source>S</source>
+        <translation>남</translation>
+    </message>
+    <message id="gui_course_se">
+        <source>SE</source>
+        <translation>남동</translation>
+    </message>
+    <message id="gui_course_sw">
+        <source>SW</source>
+        <translation>남서</translation>
+    </message>
+    <message id="gui_course_w">
+        <source>W</source>
+        <translation>서</translation>
+    </message>
+    <message id="gui_csv_folder">
+        <source>CSV folder</source>
+        <translation>CSV 폴더</translation>
+    </message>
+    <message id="gui_csv_name">
+        <source>File name</source>
+        <translation>파일 이름</translation>
+    </message>
+    <message id="gui_current_image">
+        <source>Current picture only</source>
+        <translation>현재 이미지만</translation>
+    </message>
+    <message id="gui_date">
+        <source>Date</source>
+        <translation>날짜</translation>
+    </message>
+    <message id="gui_date_format">
+        <source>Date format</source>
+        <translation>날짜 형식</translation>
+    </message>
+    <message id="gui_date_time">
+        <source>Date/Time</source>
+        <translation>날짜/시간</translation>
+    </message>
+    <message id="gui_datetime">
+        <source>Date and time</source>
+        <translation>날짜 및 시간</translation>
+    </message>
+    <message id="gui_del_files">
+        <source>Deleting Recorded Data</source>
+        <translation>녹화 데이터 삭제 중</translation>
+    </message>
+    <message id="gui_drive_distance">
+        <source>Driving Distance</source>
+        <translation>주행 거리</translation>
+    </message>
+    <message id="gui_duration">
+        <source>Duration</source>
+        <translation>길이</translation>
+    </message>
+    <message id="gui_event_file">
+        <source>Event recording</source>
+        <translation>이벤트 녹화</translation>
+    </message>
+    <message id="gui_event_record">
+        <source>Event recording</source>
+        <translation>이벤트 녹화</translation>
+    </message>
+    <message id="gui_event_report">
+        <source>Event Report</source>
+        <translation>이벤트 보고서</translation>
+    </message>
+    <message id="gui_event_type">
+        <source>Event type</source>
+        <translation>이벤트 유형</translation>
+    </message>
+    <message id="gui_file_name">
+        <source>File name</source>
+        <translation>파일 이름</translation>
+    </message>
+    <message id="gui_flip_leftright">
+        <source>Mirror left/right</source>
+        <translation>좌우 반전</translation>
+    </message>
+    <message id="gui_flip_leftrightupdown">
+        <source>Rotate 180°</source>
+        <translation>180° 회전</translation>
+    </message>
+    <message id="gui_flip_none">
+        <source>No flip</source>
+        <translation>반전 없음</translation>
+    </message>
+    <message id="gui_flip_updown">
+        <source>Mirror top/bottom</source>
+        <translation>상하 반전</translation>
+    </message>
+    <message id="gui_format_sdcard">
+        <source>Format SD Card</source>
+        <translation>SD 카드 포맷</translation>
+    </message>
+    <message id="gui_fps">
+        <source>Frames per second</source>
+        <translation>초당 프레임 수</translation>
+    </message>
+    <message id="gui_frame_no">
+        <source>Frame</source>
+        <translation>프레임</translation>
+    </message>
+    <message id="gui_frame_rate">
+        <source>Frame rate</source>
+        <translation>프레임 속도</translation>
+    </message>
+    <message id="gui_frame_time">
+        <source>Frame time</source>
+        <translation>프레임 시간</translation>
+    </message>
+    <message id="gui_friday">
+        <source>Fri</source>
+        <translation>금</translation>
+    </message>
+    <message id="gui_gps_coord">
+        <source>Coordinates</source>
+        <translation>좌표</translation>
+    </message>
+    <message id="gui_gps_rec_time">
+        <source>GPS recording time</source>
+        <translation>GPS 기록 기간</translation>
+    </message>
+    <message id="gui_gps_signal_invalid">
+        <source>No GPS signal</source>
+        <translation>GPS 신호 없음</translation>
+    </message>
+    <message id="gui_gps_speed_over">
+        <source>Speed over</source>
+        <translation>속도 초과</translation>
+    </message>
+    <message id="gui_gps_time">
+        <source>GPS time</source>
+        <translation>GPS 시간</translation>
+    </message>
+    <message id="gui_gsensor">
+        <source>G-sensor</source>
+        <translation>G센서</translation>
+    </message>
+    <message id="gui_gsensor_graph">
+        <source>G-sensor graph</source>
+        <translation>G센서 그래프</translation>
+    </message>
+    <message id="gui_gsensor_setting">
+        <source>G-sensor</source>
+        <translation>G센서</translation>
+    </message>
+    <message id="gui_gsensor_x">
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message id="gui_gsensor_x_over">
+        <source>G-sensor X over</source>
+        <translation>G센서 X 초과</translation>
+    </message>
+    <message id="gui_gsensor_y">
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message id="gui_gsensor_y_over">
+        <source>G-sensor Y over</source>
+        <translation>G센서 Y 초과</translation>
+    </message>
+    <message id="gui_gsensor_z">
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message id="gui_gsensor_z_over">
+        <source>G-sensor Z over</source>
+        <translation>G센서 Z 초과</translation>
+    </message>
+    <message id="gui_high">
+        <source>High</source>
+        <translation>높음</translation>
+    </message>
+    <message id="gui_icon_height">
+        <source>Track height from</source>
+        <translation>경로 높이 기준</translation>
+    </message>
+    <message id="gui_img_quality">
+        <source>Image quality</source>
+        <translation>화질</translation>
+    </message>
+    <message id="gui_img_resolution">
+        <source>Resolution</source>
+        <translation>해상도</translation>
+    </message>
+    <message id="gui_information">
+        <source>Information</source>
+        <translation>정보</translation>
+    </message>
+    <message id="gui_init_sdcard">
+        <source>Format Card…</source>
+        <translation>카드 포맷…</translation>
+    </message>
+    <message id="gui_initial_config_file">
+        <source>Reset the camera settings</source>
+        <translation>카메라 설정 초기화</translation>
+    </message>
+    <message id="gui_initial_data">
+        <source>Reset Data</source>
+        <translation>데이터 초기화</translation>
+    </message>
+    <message id="gui_jpeg_folder">
+        <source>Picture folder</source>
+        <translation>이미지 폴더</translation>
+    </message>
+    <message id="gui_kml_convert">
+        <source>Export KML Track</source>
+        <translation>KML 경로 내보내기</translation>
+    </message>
+    <message id="gui_kml_folder">
+        <source>KML folder</source>
+        <translation>KML 폴더</translation>
+    </message>
+    <message id="gui_latitude">
+        <source>Latitude</source>
+        <translation>위도</translation>
+    </message>
+    <message id="gui_line_interval">
+        <source>Track point every</source>
+        <translation>경로 점 간격</translation>
+    </message>
+    <message id="gui_list_no">
+        <source>No.</source>
+        <translation>번호</translation>
+    </message>
+    <message id="gui_log_file">
+        <source>Driving log</source>
+        <translation>주행 로그</translation>
+    </message>
+    <message id="gui_log_report">
+        <source>Driving Log Report</source>
+        <translation>주행 로그 보고서</translation>
+    </message>
+    <message id="gui_log_time">
+        <source>Log time</source>
+        <translation>로그 시간</translation>
+    </message>
+    <message id="gui_longitude">
+        <source>Longitude</source>
+        <translation>경도</translation>
+    </message>
+    <message id="gui_low">
+        <source>Low</source>
+        <translation>낮음</translation>
+    </message>
+    <message id="gui_machine_version">
+        <source>Camera firmware</source>
+        <translation>카메라 펌웨어</translation>
+    </message>
+    <message id="gui_man_time_setting">
+        <source>Set the camera clock</source>
+        <translation>카메라 시계 설정</translation>
+    </message>
+    <message id="gui_map">
+        <source>Map</source>
+        <translation>지도</translation>
+    </message>
+    <message id="gui_measure_system">
+        <source>Units</source>
+        <translation>단위</translation>
+    </message>
+    <message id="gui_method_knot">
+        <source>Nautical (kn)</source>
+        <translation>노트 (kn)</translation>
+    </message>
+    <message id="gui_method_meter">
+        <source>Metric (km/h)</source>
+        <translation>미터법 (km/h)</translation>
+    </message>
+    <message id="gui_method_us">
+        <source>US (MPH)</source>
+        <translation>마일 (MPH)</translation>
+    </message>
+    <message id="gui_minute">
+        <source>min</source>
+        <translation>분</translation>
+    </message>
+    <message id="gui_monday">
+        <source>Mon</source>
+        <translation>월</translation>
+    </message>
+    <message id="gui_no">
+        <source>No</source>
+        <translation>아니요</translation>
+    </message>
+    <message id="gui_no_event_marker">
+        <source>No event marks</source>
+        <translation>이벤트 표시 없음</translation>
+    </message>
+    <message id="gui_normal">
+        <source>Normal</source>
+        <translation>일반</translation>
+    </message>
+    <message id="gui_normal_file">
+        <source>Normal recording</source>
+        <translation>일반 녹화</translation>
+    </message>
+    <message id="gui_normal_record">
+        <source>Normal recording</source>
+        <translation>일반 녹화</translation>
+    </message>
+    <message id="gui_ok">
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message id="gui_password">
+        <source>Camera PIN</source>
+        <translation>카메라 PIN</translation>
+    </message>
+    <message id="gui_password_setting">
+        <source>PIN</source>
+        <translation>PIN</translation>
+    </message>
+    <message id="gui_pc_version">
+        <source>Viewer version</source>
+        <translation>뷰어 버전</translation>
+    </message>
+    <message id="gui_point_interval">
+        <source>Marker every</source>
+        <translation>표시 간격</translation>
+    </message>
+    <message id="gui_pre_record_time">
+        <source>Before/after event</source>
+        <translation>이벤트 전/후</translation>
+    </message>
+    <message id="gui_print_comment">
+        <source>Comment</source>
+        <translation>메모</translation>
+    </message>
+    <message id="gui_print_image">
+        <source>Print Report</source>
+        <translation>보고서 인쇄</translation>
+    </message>
+    <message id="gui_print_time">
+        <source>Printed</source>
+        <translation>인쇄 시간</translation>
+    </message>
+    <message id="gui_print_title">
+        <source>Title</source>
+        <translation>제목</translation>
+    </message>
+    <message id="gui_rank2">
+        <source>Standard</source>
+        <translation>표준</translation>
+    </message>
+    <message id="gui_rank3">
+        <source>Fine</source>
+        <translation>고화질</translation>
+    </message>
+    <message id="gui_rd_detect">
+        <source>RD input</source>
+        <translation>RD 입력</translation>
+    </message>
+    <message id="gui_rec_data_delete">
+        <source>Delete all recordings and logs</source>
+        <translation>모든 녹화와 로그 삭제</translation>
+    </message>
+    <message id="gui_rec_mode">
+        <source>Record mode</source>
+        <translation>녹화 모드</translation>
+    </message>
+    <message id="gui_rec_normal">
+        <source>Normal</source>
+        <translation>일반</translation>
+    </message>
+    <message id="gui_rec_onetime">
+        <source>Stop when full</source>
+        <translation>가득 차면 정지</translation>
+    </message>
+    <message id="gui_rec_overwrite">
+        <source>Overwrite oldest</source>
+        <translation>오래된 녹화 덮어쓰기</translation>
+    </message>
+    <message id="gui_rec_post">
+        <source>After event</source>
+        <translation>이벤트 후</translation>
+    </message>
+    <message id="gui_rec_pre">
+        <source>Before event</source>
+        <translation>이벤트 전</translation>
+    </message>
+    <message id="gui_record">
+        <source>Recording</source>
+        <translation>녹화</translation>
+    </message>
+    <message id="gui_record_method">
+        <source>Record method</source>
+        <translation>녹화 방식</translation>
+    </message>
+    <message id="gui_satelite">
+        <source>Satellites</source>
+        <translation>위성</translation>
+    </message>
+    <message id="gui_saturday">
+        <source>Sat</source>
+        <translation>토</translation>
+    </message>
+    <message id="gui_save_avi">
+        <source>Save Movie</source>
+        <translation>동영상 저장</translation>
+    </message>
+    <message id="gui_save_csv_file">
+        <source>Export CSV File</source>
+        <translation>CSV 파일 내보내기</translation>
+    </message>
+    <message id="gui_save_jpeg">
+        <source>Save Still Pictures</source>
+        <translation>정지 이미지 저장</translation>
+    </message>
+    <message id="gui_second">
+        <source>sec</source>
+        <translation>초</translation>
+    </message>
+    <message id="gui_select_folder">
+        <source>Choose a Folder</source>
+        <translation>폴더 선택</translation>
+    </message>
+    <message id="gui_select_sd_folder">
+        <source>Choose the Card Folder</source>
+        <translation>카드 폴더 선택</translation>
+    </message>
+    <message id="gui_selected_event">
+        <source>Event recordings</source>
+        <translation>이벤트 녹화</translation>
+    </message>
+    <message id="gui_selected_image">
+        <source>Series from the current picture</source>
+        <translation>현재 이미지부터 여러 장</translation>
+    </message>
+    <message id="gui_selected_log">
+        <source>Driving logs</source>
+        <translation>주행 로그</translation>
+    </message>
+    <message id="gui_selected_normal">
+        <source>Normal recordings</source>
+        <translation>일반 녹화</translation>
+    </message>
+    <message id="gui_sensitivity">
+        <source>Sensitivity</source>
+        <translation>감도</translation>
+    </message>
+    <message id="gui_setting">
+        <source>Camera Settings</source>
+        <translation>카메라 설정</translation>
+    </message>
+    <message id="gui_simple_set_mode">
+        <source>Simple mode</source>
+        <translation>간편 모드</translation>
+    </message>
+    <message id="gui_speed">
+        <source>Speed</source>
+        <translation>속도</translation>
+    </message>
+    <message id="gui_speed_gsensor">
+        <source>Speed-dependent G-sensor</source>
+        <translation>속도 연동 G센서</translation>
+    </message>
+    <message id="gui_start">
+        <source>Start</source>
+        <translation>시작</translation>
+    </message>
+    <message id="gui_sunday">
+        <source>Sun</source>
+        <translation>일</translation>
+    </message>
+    <message id="gui_switch">
+        <source>Manual switch</source>
+        <translation>수동 스위치</translation>
+    </message>
+    <message id="gui_system">
+        <source>System</source>
+        <translation>시스템</translation>
+    </message>
+    <message id="gui_thursday">
+        <source>Thu</source>
+        <translation>목</translation>
+    </message>
+    <message id="gui_time">
+        <source>Time</source>
+        <translation>시간</translation>
+    </message>
+    <message id="gui_total">
+        <source>Total</source>
+        <translation>전체</translation>
+    </message>
+    <message id="gui_total_distance">
+        <source>Total distance: %1</source>
+        <translation>총 주행 거리: %1</translation>
+    </message>
+    <message id="gui_trigger_xval">
+        <source>X trigger level</source>
+        <translation>X축 감지 기준</translation>
+    </message>
+    <message id="gui_trigger_yval">
+        <source>Y trigger level</source>
+        <translation>Y축 감지 기준</translation>
+    </message>
+    <message id="gui_trigger_zval">
+        <source>Z trigger level</source>
+        <translation>Z축 감지 기준</translation>
+    </message>
+    <message id="gui_tuesday">
+        <source>Tue</source>
+        <translation>화</translation>
+    </message>
+    <message id="gui_type">
+        <source>Type</source>
+        <translation>유형</translation>
+    </message>
+    <message id="gui_unknown">
+        <source>Unknown</source>
+        <translation>알 수 없음</translation>
+    </message>
+    <message id="gui_vehicle_id">
+        <source>Vehicle ID</source>
+        <translation>차량 ID</translation>
+    </message>
+    <message id="gui_video_flip">
+        <source>Picture orientation</source>
+        <translation>영상 방향</translation>
+    </message>
+    <message id="gui_viewer_setting">
+        <source>Viewer Preferences</source>
+        <translation>뷰어 설정</translation>
+    </message>
+    <message id="gui_wednesday">
+        <source>Wed</source>
+        <translation>수</translation>
+    </message>
+    <message id="gui_yes">
+        <source>Yes</source>
+        <translation>예</translation>
+    </message>
+    <message id="gui_zoom">
+        <source>Zoom</source>
+        <translation>확대</translation>
+    </message>
+    <message id="menu_edit">
+        <source>Edit</source>
+        <translation>편집</translation>
+    </message>
+    <message id="menu_edit_select_all">
+        <source>Select All</source>
+        <translation>모두 선택</translation>
+    </message>
+    <message id="menu_edit_unselect_all">
+        <source>Deselect All</source>
+        <translation>모두 선택 해제</translation>
+    </message>
+    <message id="menu_file">
+        <source>File</source>
+        <translation>파일</translation>
+    </message>
+    <message id="menu_file_exit">
+        <source>Exit</source>
+        <translation>종료</translation>
+    </message>
+    <message id="menu_file_list">
+        <source>Back to the File List</source>
+        <translation>파일 목록으로 돌아가기</translation>
+    </message>
+    <message id="menu_file_load">
+        <source>Load</source>
+        <translation>불러오기</translation>
+    </message>
+    <message id="menu_file_load_event">
+        <source>Event Recordings</source>
+        <translation>이벤트 녹화</translation>
+    </message>
+    <message id="menu_file_load_log">
+        <source>Driving Logs</source>
+        <translation>주행 로그</translation>
+    </message>
+    <message id="menu_file_load_normal">
+        <source>Normal Recordings</source>
+        <translation>일반 녹화</translation>
+    </message>
+    <message id="menu_file_print">
+        <source>Print…</source>
+        <translation>인쇄…</translation>
+    </message>
+    <message id="menu_file_select_folder">
+        <source>Open Card Folder…</source>
+        <translation>카드 폴더 열기…</translation>
+    </message>
+    <message id="menu_file_setting">
+        <source>Preferences…</source>
+        <translation>환경 설정…</translation>
+    </message>
+    <message id="menu_help">
+        <source>Help</source>
+        <translation>도움말</translation>
+    </message>
+    <message id="menu_help_homepage">
+        <source>Home Page</source>
+        <translation>홈페이지</translation>
+    </message>
+    <message id="menu_help_version">
+        <source>About…</source>
+        <translation>버전 정보…</translation>
+    </message>
+    <message id="menu_play">
+        <source>Play</source>
+        <translation>재생</translation>
+    </message>
+    <message id="menu_play_back_play">
+        <source>Play Backward</source>
+        <translation>역재생</translation>
+    </message>
+    <message id="menu_play_fast_back_play">
+        <source>Fast Backward</source>
+        <translation>빠른 역재생</translation>
+    </message>
+    <message id="menu_play_fast_play">
+        <source>Fast Forward</source>
+        <translation>빠른 재생</translation>
+    </message>
+    <message id="menu_play_next_frame">
+        <source>Next Frame</source>
+        <translation>다음 프레임</translation>
+    </message>
+    <message id="menu_play_play">
+        <source>Play</source>
+        <translation>재생</translation>
+    </message>
+    <message id="menu_play_prev_frame">
+        <source>Previous Frame</source>
+        <translation>이전 프레임</translation>
+    </message>
+    <message id="menu_play_stop">
+        <source>Stop</source>
+        <translation>정지</translation>
+    </message>
+    <message id="menu_tool">
+        <source>Tools</source>
+        <translation>도구</translation>
+    </message>
+    <message id="menu_tool_backup">
+        <source>Back Up Card Data…</source>
+        <translation>카드 데이터 백업…</translation>
+    </message>
+    <message id="menu_tool_save_avi">
+        <source>Save Movie…</source>
+        <translation>동영상 저장…</translation>
+    </message>
+    <message id="menu_tool_save_jpg">
+        <source>Save Still Pictures…</source>
+        <translation>정지 이미지 저장…</translation>
+    </message>
+    <message id="menu_tool_sd_eject">
+        <source>Eject SD Card</source>
+        <translation>SD 카드 꺼내기</translation>
+    </message>
+    <message id="menu_tool_sd_init">
+        <source>Format SD Card…</source>
+        <translation>SD 카드 포맷…</translation>
+    </message>
+    <message id="menu_tool_setting">
+        <source>Camera Settings…</source>
+        <translation>카메라 설정…</translation>
+    </message>
+    <message id="menu_view">
+        <source>View</source>
+        <translation>보기</translation>
+    </message>
+    <message id="menu_view_full">
+        <source>Enlarge Video</source>
+        <translation>영상 크게 보기</translation>
+    </message>
+    <message id="menu_view_full_screen">
+        <source>Full Screen</source>
+        <translation>전체 화면</translation>
+    </message>
+    <message id="menu_view_full_window">
+        <source>Fill the Window</source>
+        <translation>창 가득 채우기</translation>
+    </message>
+    <message id="menu_view_gsgraph">
+        <source>G-Sensor Graph Scale</source>
+        <translation>G센서 그래프 배율</translation>
+    </message>
+    <message id="menu_view_gsgraph_scale1">
+        <source>Zoom 4×</source>
+        <translation>4배 확대</translation>
+    </message>
+    <message id="menu_view_gsgraph_scale2">
+        <source>Zoom 3×</source>
+        <translation>3배 확대</translation>
+    </message>
+    <message id="menu_view_gsgraph_scale3">
+        <source>Zoom 2×</source>
+        <translation>2배 확대</translation>
+    </message>
+    <message id="menu_view_gsgraph_scale4">
+        <source>Zoom 1×</source>
+        <translation>1배 (기본 크기)</translation>
+    </message>
+    <message id="menu_view_layout">
+        <source>Layout</source>
+        <translation>화면 구성</translation>
+    </message>
+    <message id="menu_view_layout_single">
+        <source>Single View</source>
+        <translation>단일 보기</translation>
+    </message>
+    <message id="menu_view_layout_thumb">
+        <source>Thumbnails</source>
+        <translation>썸네일 보기</translation>
+    </message>
+    <message id="msg_avi_cancel">
+        <source>Saving the movie was cancelled. No file was written.</source>
+        <translation>동영상 저장이 취소되었습니다. 파일을 만들지 않았습니다.</translation>
+    </message>
+    <message id="msg_avi_error">
+        <source>The movie could not be saved. Check that the end of the time range lies after its start and that the folder can be written to.</source>
+        <translation>동영상을 저장할 수 없습니다. 종료 시간이 시작 시간보다 뒤인지, 폴더에 쓸 수 있는지 확인하세요.</translation>
+    </message>
+    <message id="msg_avi_ok">
+        <source>The movie was saved.</source>
+        <translation>동영상을 저장했습니다.</translation>
+    </message>
+    <message id="msg_complete_del_config">
+        <source>The camera settings were reset to their factory values.</source>
+        <translation>카메라 설정을 공장 기본값으로 초기화했습니다.</translation>
+    </message>
+    <message id="msg_complete_delete_data">
+        <source>All recordings and logs were deleted from the card.</source>
+        <translation>카드의 모든 녹화와 로그를 삭제했습니다.</translation>
+    </message>
+    <message id="msg_delete_data">
+        <source>The recordings on the card do not match the new settings. Delete all recordings and logs on the card?</source>
+        <translation>카드의 녹화가 새 설정과 맞지 않습니다. 카드의 모든 녹화와 로그를 삭제할까요?</translation>
+    </message>
+    <message id="msg_eject_fail">
+        <source>The card could not be ejected. Close every program that uses it and try again.</source>
+        <translation>카드를 꺼낼 수 없습니다. 카드를 사용하는 프로그램을 모두 닫고 다시 시도하세요.</translation>
+    </message>
+    <message id="msg_eject_ok">
+        <source>The card was ejected and can now be removed safely.</source>
+        <translation>카드를 꺼냈습니다. 이제 안전하게 분리할 수 있습니다.</translation>
+    </message>
+    <message id="msg_enter_filename">
+        <source>Please enter a file name.</source>
+        <translation>파일 이름을 입력하세요.</translation>
+    </message>
+    <message id="msg_file_not_time_order">
+        <source>The selected logs cannot be shown together because they are not in time order.</source>
+        <translation>선택한 로그가 시간 순서대로 이어지지 않아 함께 표시할 수 없습니다.</translation>
+    </message>
+    <message id="msg_format_fail">
+        <source>The card could not be formatted. Select the card in the list and try again.</source>
+        <translation>카드를 포맷할 수 없습니다. 목록에서 카드를 선택한 뒤 다시 시도하세요.</translation>
+    </message>
+    <message id="msg_format_ok">
+        <source>The card was formatted and is ready for the camera.</source>
+        <translation>카드를 포맷했습니다. 이제 카메라에서 사용할 수 있습니다.</translation>
+    </message>
+    <message id="msg_init_sdcard">
+        <source>Formatting erases everything on the card. Format the card now?</source>
+        <translation>포맷하면 카드의 모든 데이터가 지워집니다. 지금 포맷할까요?</translation>
+    </message>
+    <message id="msg_invalid_password">
+        <source>The PIN must be a number from 1000 to 9999.</source>
+        <translation>PIN은 1000에서 9999 사이의 숫자여야 합니다.</translation>
+    </message>
+    <message id="msg_invalid_sd_folder">
+        <source>This folder is not the top folder of a camera card. Choose the card's own folder.</source>
+        <translation>이 폴더는 카메라 카드의 최상위 폴더가 아닙니다. 카드 자체의 폴더를 선택하세요.</translation>
+    </message>
+    <message id="msg_no_event_loaded">
+        <source>Nothing is loaded yet. Open a card folder and load a recording or a log first.</source>
+        <translation>아직 불러온 데이터가 없습니다. 먼저 카드 폴더를 열고 녹화나 로그를 불러오세요.</translation>
+    </message>
+    <message id="msg_no_preview_img">
+        <source>There is no video picture for the current log position.</source>
+        <translation>현재 로그 위치에 해당하는 영상이 없습니다.</translation>
+    </message>
+    <message id="msg_no_sdcard">
+        <source>No card folder is open. Open the card folder first.</source>
+        <translation>열린 카드 폴더가 없습니다. 먼저 카드 폴더를 여세요.</translation>
+    </message>
+    <message id="msg_noselected_event">
+        <source>Tick at least one event recording.</source>
+        <translation>이벤트 녹화를 하나 이상 선택하세요.</translation>
+    </message>
+    <message id="msg_noselected_log">
+        <source>Tick at least one driving log.</source>
+        <translation>주행 로그를 하나 이상 선택하세요.</translation>
+    </message>
+    <message id="msg_noselected_normal">
+        <source>Tick at least one normal recording.</source>
+        <translation>일반 녹화를 하나 이상 선택하세요.</translation>
+    </message>
+    <message id="msg_not_suport_sd">
+        <source>This card is not supported: the camera needs at least 1.5 GB of free space on it.</source>
+        <translation>지원하지 않는 카드입니다. 카메라에 최소 1.5GB의 여유 공간이 필요합니다.</translation>
+    </message>
+    <message id="msg_password_not_equal">
+        <source>The PIN is not correct.</source>
+        <translation>PIN이 올바르지 않습니다.</translation>
+    </message>
+    <message id="msg_remove_data">
+        <source>These changes make the recordings on the card unusable. Back up the recorded data first?</source>
+        <translation>이 변경으로 카드의 녹화 데이터를 사용할 수 없게 됩니다. 먼저 데이터를 백업할까요?</translation>
+    </message>
+    <message id="msg_samefile_overwrite">
+        <source>A file with this name already exists. Replace it?</source>
+        <translation>같은 이름의 파일이 이미 있습니다. 바꿀까요?</translation>
+    </message>
+    <message id="msg_save_csvfile_cancel">
+        <source>The export was cancelled. The file holds the records written so far.</source>
+        <translation>내보내기가 취소되었습니다. 파일에는 지금까지 기록한 데이터만 들어 있습니다.</translation>
+    </message>
+    <message id="msg_save_csvfile_ok">
+        <source>The CSV file was saved.</source>
+        <translation>CSV 파일을 저장했습니다.</translation>
+    </message>
+    <message id="msg_save_cur_setting">
+        <source>Save these settings to the card?</source>
+        <translation>이 설정을 카드에 저장할까요?</translation>
+    </message>
+    <message id="msg_save_jpeg_error">
+        <source>The pictures could not be saved.</source>
+        <translation>이미지를 저장할 수 없습니다.</translation>
+    </message>
+    <message id="msg_save_jpeg_ok">
+        <source>The pictures were saved.</source>
+        <translation>이미지를 저장했습니다.</translation>
+    </message>
+    <message id="msg_save_set_fail">
+        <source>The settings could not be written to the card. Check that the card is not write-protected.</source>
+        <translation>설정을 카드에 쓸 수 없습니다. 카드가 쓰기 방지 상태인지 확인하세요.</translation>
+    </message>
+    <message id="msg_save_set_ok">
+        <source>The settings were saved to the card.</source>
+        <translation>설정을 카드에 저장했습니다.</translation>
+    </message>
+    <message id="tooltip_about">
+        <source>About</source>
+        <translation>정보</translation>
+    </message>
+    <message id="tooltip_all">
+        <source>Tick all rows</source>
+        <translation>모든 항목 선택</translation>
+    </message>
+    <message id="tooltip_back_fast">
+        <source>Fast backward</source>
+        <translation>빠른 역재생</translation>
+    </message>
+    <message id="tooltip_back_play">
+        <source>Play backward</source>
+        <translation>역재생</translation>
+    </message>
+    <message id="tooltip_backup">
+        <source>Back up card data</source>
+        <translation>카드 데이터 백업</translation>
+    </message>
+    <message id="tooltip_close">
+        <source>Close the play list</source>
+        <translation>재생 목록 닫기</translation>
+    </message>
+    <message id="tooltip_continuous_play">
+        <source>Play the list continuously</source>
+        <translation>목록 연속 재생</translation>
+    </message>
+    <message id="tooltip_csv">
+        <source>Export the ticked logs as CSV</source>
+        <translation>선택한 로그를 CSV로 내보내기</translation>
+    </message>
+    <message id="tooltip_default">
+        <source>Default graph scale</source>
+        <translation>그래프 기본 배율</translation>
+    </message>
+    <message id="tooltip_event">
+        <source>Event recordings</source>
+        <translation>이벤트 녹화</translation>
+    </message>
+    <message id="tooltip_exit">
+        <source>Exit</source>
+        <translation>종료</translation>
+    </message>
+    <message id="tooltip_google_earth">
+        <source>Export the ticked logs as a KML track</source>
+        <translation>선택한 로그를 KML 경로로 내보내기</translation>
+    </message>
+    <message id="tooltip_load">
+        <source>Load the ticked rows</source>
+        <translation>선택한 항목 불러오기</translation>
+    </message>
+    <message id="tooltip_log">
+        <source>Driving logs</source>
+        <translation>주행 로그</translation>
+    </message>
+    <message id="tooltip_minimize">
+        <source>Minimize</source>
+        <translation>최소화</translation>
+    </message>
+    <message id="tooltip_next">
+        <source>Next frame</source>
+        <translation>다음 프레임</translation>
+    </message>
+    <message id="tooltip_normal">
+        <source>Normal recordings</source>
+        <translation>일반 녹화</translation>
+    </message>
+    <message id="tooltip_open">
+        <source>Open card folder</source>
+        <translation>카드 폴더 열기</translation>
+    </message>
+    <message id="tooltip_pause">
+        <source>Pause</source>
+        <translation>일시 정지</translation>
+    </message>
+    <message id="tooltip_play">
+        <source>Play</source>
+        <translation>재생</translation>
+    </message>
+    <message id="tooltip_play_fast">
+        <source>Fast forward</source>
+        <translation>빠른 재생</translation>
+    </message>
+    <message id="tooltip_previous">
+        <source>Previous frame</source>
+        <translation>이전 프레임</translation>
+    </message>
+    <message id="tooltip_print_image">
+        <source>Print report</source>
+        <translation>보고서 인쇄</translation>
+    </message>
+    <message id="tooltip_save_avi">
+        <source>Save movie</source>
+        <translation>동영상 저장</translation>
+    </message>
+    <message id="tooltip_save_image">
+        <source>Save still pictures</source>
+        <translation>정지 이미지 저장</translation>
+    </message>
+    <message id="tooltip_search_log">
+        <source>Search the log</source>
+        <translation>로그 검색</translation>
+    </message>
+    <message id="tooltip_setting">
+        <source>Camera settings</source>
+        <translation>카메라 설정</translation>
+    </message>
+    <message id="tooltip_show_trigger">
+        <source>Show the event marks of the recording</source>
+        <translation>녹화의 이벤트 표시 보기</translation>
+    </message>
+    <message id="tooltip_single_view">
+        <source>Single view</source>
+        <translation>단일 보기</translation>
+    </message>
+    <message id="tooltip_thumb_view">
+        <source>Thumbnail view</source>
+        <translation>썸네일 보기</translation>
+    </message>
+    <message id="tooltip_zoom_in">
+        <source>Enlarge the graph</source>
+        <translation>그래프 확대</translation>
+    </message>
+    <message id="tooltip_zoom_out">
+        <source>Reduce the graph</source>
+        <translation>그래프 축소</translation>
+    </message>
+</context>
+</TS>
