@@ -1,0 +1,100 @@
+#include "SkinButtonBase.h"
+
+#include "Geometry.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleHints>
+
+SkinButtonBase::SkinButtonBase(QWidget *parent)
+    : QAbstractButton(parent)
+{
+    // Skinned buttons are mouse controls; keyboard clicks would bypass mouse-down.
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_Hover);
+}
+
+void SkinButtonBase::setTextColor(const QColor &color)
+{
+    _textColor = color;
+    update();
+}
+
+QSize SkinButtonBase::sizeHint() const
+{
+    const QImage &image = currentImage();
+    return image.isNull() ? QSize(0, 0) : image.size();
+}
+
+void SkinButtonBase::place(const SkinButtonInfo &info, int parentHeight)
+{
+    setGeometry(Geometry::toQt(info.position, parentHeight));
+}
+
+void SkinButtonBase::applyVisibility(const SkinButtonInfo &info)
+{
+    if (!info.visible)
+        hide();
+}
+
+bool SkinButtonBase::isLaterClick(const QMouseEvent *event) const
+{
+    if (_lastMultiClick == 0 || event->timestamp() < _lastMultiClick)
+        return false;
+    const auto interval = quint64(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    return event->timestamp() - _lastMultiClick < interval;
+}
+
+bool SkinButtonBase::acceptsPress(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return false;
+    }
+    event->accept();
+    // Qt reports the second click of a multi-click as a double click, a third as a
+    // plain press again; both count as repeats and do nothing.
+    if (isLaterClick(event)) {
+        _lastMultiClick = event->timestamp();
+        return false;
+    }
+    _lastMultiClick = 0;
+    return _enabled;
+}
+
+bool SkinButtonBase::acceptsRelease(QMouseEvent *event) const
+{
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return false;
+    }
+    event->accept();
+    return _enabled;
+}
+
+void SkinButtonBase::sendAction()
+{
+    emit triggered(_tag);
+}
+
+void SkinButtonBase::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    // The second press of a double click: swallowed, not treated as another press.
+    if (event->button() == Qt::LeftButton)
+        _lastMultiClick = event->timestamp();
+    event->accept();
+}
+
+void SkinButtonBase::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QImage &image = currentImage();
+    if (!image.isNull())
+        painter.drawImage(rect(), image);
+    if (!text().isEmpty()) {
+        painter.setPen(_textColor);
+        painter.setFont(font());
+        painter.drawText(rect(), Qt::AlignCenter, text());
+    }
+}
