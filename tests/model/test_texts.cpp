@@ -1,0 +1,298 @@
+// The texts: every key the code shows has an English text, every text belongs to a known
+// key, all languages are complete with matching arguments, and the built-in compiled
+// texts load and fall back as the program expects.
+
+#include "Texts.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QMap>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStandardPaths>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+
+const QString translationsDir = QStringLiteral(TUMBO_SOURCE_DIR "/resources/translations");
+const QString sourceDir = QStringLiteral(TUMBO_SOURCE_DIR "/src");
+
+QStringList knownKeys()
+{
+    QFile file(translationsDir + QStringLiteral("/text-keys.txt"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QStringList keys;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (!line.isEmpty() && !line.startsWith(QLatin1Char('#')))
+            keys.append(line);
+    }
+    return keys;
+}
+
+struct TsFile {
+    QMap<QString, QString> texts;  // id -> translation
+    QStringList problems;          // duplicates, unfinished or empty entries
+};
+
+TsFile readTs(const QString &language)
+{
+    TsFile ts;
+    QFile file(translationsDir + QStringLiteral("/tumbo_%1.ts").arg(language));
+    if (!file.open(QIODevice::ReadOnly)) {
+        ts.problems.append(QStringLiteral("cannot open ") + file.fileName());
+        return ts;
+    }
+    QXmlStreamReader xml(&file);
+    QString id;
+    while (!xml.atEnd()) {
+        xml.readNext();
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("message")) {
+            id = xml.attributes().value(QLatin1String("id")).toString();
+            if (id.isEmpty())
+                ts.problems.append(QStringLiteral("message without id at line %1")
+                                       .arg(xml.lineNumber()));
+        } else if (xml.name() == QLatin1String("translation") && !id.isEmpty()) {
+            const QString type = xml.attributes().value(QLatin1String("type")).toString();
+            const QString text = xml.readElementText();
+            if (ts.texts.contains(id))
+                ts.problems.append(id + QStringLiteral(": listed twice"));
+            if (text.trimmed().isEmpty() || type == QLatin1String("unfinished")
+                || type == QLatin1String("obsolete") || type == QLatin1String("vanished"))
+                ts.problems.append(id + QStringLiteral(": no finished text"));
+            ts.texts.insert(id, text);
+        }
+    }
+    if (xml.hasError())
+        ts.problems.append(QStringLiteral("XML error: ") + xml.errorString());
+    return ts;
+}
+
+// Key literals in the sources: whole string literals of the key families, including
+// ids of Designer forms. A family prefix alone (built up at run time) is not a key.
+QMap<QString, QString> keysInSources()
+{
+    static const QRegularExpression literal(
+        QStringLiteral(R"re("((?:gui|msg|tooltip|menu|button)_[a-z0-9_]*[a-z0-9])")re"));
+    static const QRegularExpression uiText(
+        QStringLiteral(R"re(<string[^>]*>((?:gui|msg|tooltip|menu|button)_[a-z0-9_]*[a-z0-9])</string>)re"));
+    QMap<QString, QString> found;  // key -> first place
+    QDirIterator it(sourceDir, {QStringLiteral("*.cpp"), QStringLiteral("*.h"), QStringLiteral("*.ui")},
+                    QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            continue;
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+        for (int i = 0; i < lines.size(); ++i) {
+            for (const QRegularExpression *re : {&literal, &uiText}) {
+                auto matches = re->globalMatch(lines[i]);
+                while (matches.hasNext()) {
+                    const QString key = matches.next().captured(1);
+                    if (!found.contains(key))
+                        found.insert(key, QDir(TUMBO_SOURCE_DIR).relativeFilePath(path)
+                                              + QLatin1Char(':') + QString::number(i + 1));
+                }
+            }
+        }
+    }
+    return found;
+}
+
+// The numbered arguments of a text, sorted ("%1", "%2"), and any left-over
+// platform-style object argument.
+QStringList argumentsOf(const QString &text)
+{
+    static const QRegularExpression argument(QStringLiteral("%(?:L?[1-9][0-9]?|@)"));
+    QStringList args;
+    auto matches = argument.globalMatch(text);
+    while (matches.hasNext())
+        args.append(matches.next().captured());
+    args.sort();
+    return args;
+}
+
+} // namespace
+
+class TestTexts : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void keyListIsReadable();
+    void everyLanguageHasEveryKnownKey_data();
+    void everyLanguageHasEveryKnownKey();
+    void argumentsAgreeAcrossLanguages();
+    void keysUsedInCodeHaveEnglishTexts();
+    void compiledTextsMatchSources_data();
+    void compiledTextsMatchSources();
+    void missingKeyShowsKey();
+    void languageFollowsLocale_data();
+    void languageFollowsLocale();
+    void unknownLanguageChangesNothing();
+    void formattedTextTakesItsArgument();
+
+private:
+    QStringList _keys;
+};
+
+void TestTexts::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    _keys = knownKeys();
+}
+
+void TestTexts::keyListIsReadable()
+{
+    QVERIFY2(_keys.size() > 100, qPrintable(translationsDir + "/text-keys.txt"));
+    QCOMPARE(QSet<QString>(_keys.begin(), _keys.end()).size(), _keys.size());
+}
+
+void TestTexts::everyLanguageHasEveryKnownKey_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : Texts::languages())
+        QTest::newRow(qPrintable(language)) << language;
+}
+
+void TestTexts::everyLanguageHasEveryKnownKey()
+{
+    QFETCH(QString, language);
+    const TsFile ts = readTs(language);
+    QVERIFY2(ts.problems.isEmpty(), qPrintable(ts.problems.join(QStringLiteral("\n"))));
+
+    const QSet<QString> known(_keys.begin(), _keys.end());
+    const QStringList ids = ts.texts.keys();
+    const QSet<QString> present(ids.begin(), ids.end());
+    QStringList missing = (known - present).values();
+    QStringList unknown = (present - known).values();
+    missing.sort();
+    unknown.sort();
+    QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("no %1 text for: ").arg(language)
+                                           + missing.join(QStringLiteral(", "))));
+    QVERIFY2(unknown.isEmpty(),
+             qPrintable(QStringLiteral("%1 texts for keys not in text-keys.txt: ").arg(language)
+                        + unknown.join(QStringLiteral(", "))));
+}
+
+void TestTexts::argumentsAgreeAcrossLanguages()
+{
+    const TsFile english = readTs(QStringLiteral("en"));
+    QStringList problems;
+    for (auto it = english.texts.cbegin(); it != english.texts.cend(); ++it) {
+        if (argumentsOf(it.value()).contains(QStringLiteral("%@")))
+            problems.append(QStringLiteral("en ") + it.key() + QStringLiteral(": uses %@"));
+    }
+    for (const QString &language : Texts::languages()) {
+        const TsFile ts = readTs(language);
+        for (auto it = ts.texts.cbegin(); it != ts.texts.cend(); ++it) {
+            const QStringList expected = argumentsOf(english.texts.value(it.key()));
+            const QStringList actual = argumentsOf(it.value());
+            if (actual != expected)
+                problems.append(QStringLiteral("%1 %2: arguments [%3], English has [%4]")
+                                    .arg(language, it.key(), actual.join(QLatin1Char(' ')),
+                                         expected.join(QLatin1Char(' '))));
+        }
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
+    // The one formatted text of the list keeps its argument.
+    QCOMPARE(argumentsOf(english.texts.value(QStringLiteral("gui_total_distance"))),
+             QStringList{QStringLiteral("%1")});
+}
+
+void TestTexts::keysUsedInCodeHaveEnglishTexts()
+{
+    const TsFile english = readTs(QStringLiteral("en"));
+    const QMap<QString, QString> used = keysInSources();
+    QStringList problems;
+    for (auto it = used.cbegin(); it != used.cend(); ++it) {
+        if (!english.texts.contains(it.key()))
+            problems.append(it.key() + QStringLiteral(" (") + it.value() + QLatin1Char(')'));
+    }
+    QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("keys without an English text: ")
+                                            + problems.join(QStringLiteral(", "))));
+    QStringList unused;
+    for (const QString &key : std::as_const(_keys)) {
+        if (!used.contains(key))
+            unused.append(key);
+    }
+    if (!unused.isEmpty())
+        qInfo("%d keys are not used in the sources yet", int(unused.size()));
+}
+
+void TestTexts::compiledTextsMatchSources_data()
+{
+    everyLanguageHasEveryKnownKey_data();
+}
+
+void TestTexts::compiledTextsMatchSources()
+{
+    QFETCH(QString, language);
+    QVERIFY2(QFile::exists(Texts::resourcePath(language)),
+             qPrintable(Texts::resourcePath(language)));
+    QVERIFY(Texts::setLanguage(language));
+    QCOMPARE(Texts::language(), language);
+    const TsFile ts = readTs(language);
+    for (auto it = ts.texts.cbegin(); it != ts.texts.cend(); ++it) {
+        QCOMPARE(Texts::text(it.key()), it.value());
+        QCOMPARE(qtTrId(it.key().toUtf8().constData()), it.value());
+    }
+}
+
+void TestTexts::missingKeyShowsKey()
+{
+    for (const QString &language : Texts::languages()) {
+        QVERIFY(Texts::setLanguage(language));
+        QCOMPARE(Texts::text("gui_no_such_key"), QStringLiteral("gui_no_such_key"));
+        QCOMPARE(Texts::text(QStringLiteral("msg_not_a_key")), QStringLiteral("msg_not_a_key"));
+    }
+}
+
+void TestTexts::languageFollowsLocale_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("language");
+    QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << "de";
+    QTest::newRow("Swiss German") << QLocale(QLocale::German, QLocale::Switzerland) << "de";
+    QTest::newRow("Korean") << QLocale(QLocale::Korean, QLocale::SouthKorea) << "ko";
+    QTest::newRow("British English") << QLocale(QLocale::English, QLocale::UnitedKingdom) << "en";
+    QTest::newRow("French falls back") << QLocale(QLocale::French, QLocale::France) << "en";
+    QTest::newRow("C falls back") << QLocale::c() << "en";
+}
+
+void TestTexts::languageFollowsLocale()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, language);
+    QCOMPARE(Texts::install(locale), language);
+    QCOMPARE(Texts::language(), language);
+    QCOMPARE(Texts::text("gui_ok"), readTs(language).texts.value(QStringLiteral("gui_ok")));
+}
+
+void TestTexts::unknownLanguageChangesNothing()
+{
+    QVERIFY(Texts::setLanguage(QStringLiteral("de")));
+    QVERIFY(!Texts::setLanguage(QStringLiteral("fr")));
+    QVERIFY(!Texts::setLanguage(QString()));
+    QCOMPARE(Texts::language(), QStringLiteral("de"));
+    QCOMPARE(Texts::text("gui_cancel"), QStringLiteral("Abbrechen"));
+}
+
+void TestTexts::formattedTextTakesItsArgument()
+{
+    for (const QString &language : Texts::languages()) {
+        QVERIFY(Texts::setLanguage(language));
+        const QString line = Texts::text("gui_total_distance").arg(QStringLiteral("12.5 km"));
+        QCOMPARE(line.count(QStringLiteral("12.5 km")), 1);
+        QVERIFY2(!line.contains(QLatin1Char('%')), qPrintable(line));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestTexts)
+#include "test_texts.moc"

@@ -1,0 +1,567 @@
+// The skinned buttons under synthesized mouse events: they act on mouse-down, once per
+// multi-click, keep their look when disabled, and show the state images of their skin.
+
+#include "SkinButton.h"
+#include "SkinCheckButton.h"
+#include "SkinManager.h"
+
+#include <QBuffer>
+#include <QEnterEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtEndian>
+#include <QtTest>
+
+namespace {
+
+// Solid state colours, neither black nor white so the title stands out.
+const QColor colours[4] = {QColor(200, 40, 40), QColor(40, 160, 40), QColor(40, 40, 200),
+                           QColor(150, 150, 40)};
+
+QImage solid(const QColor &colour, QSize size = QSize(40, 20))
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+SkinButtonInfo makeInfo(bool visible = true)
+{
+    SkinButtonInfo info;
+    info.imageNormal = solid(colours[0]);
+    info.imagePressed = solid(colours[1]);
+    info.imageHover = solid(colours[2]);
+    info.imageDisabled = solid(colours[3]);
+    info.position = QRect(10, 20, 40, 20);  // bottom-left origin
+    info.visible = visible;
+    return info;
+}
+
+QColor shownColour(QWidget *widget)
+{
+    return widget->grab().toImage().pixelColor(1, 1);
+}
+
+void enter(QWidget *widget)
+{
+    QEnterEvent event(QPointF(5, 5), QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)));
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+void leave(QWidget *widget)
+{
+    QEvent event(QEvent::Leave);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+void click(QWidget *widget)
+{
+    QTest::mousePress(widget, Qt::LeftButton);
+    QTest::mouseRelease(widget, Qt::LeftButton);
+}
+
+void doubleClick(QWidget *widget)
+{
+    click(widget);
+    QTest::mouseDClick(widget, Qt::LeftButton);
+    QTest::mouseRelease(widget, Qt::LeftButton);
+}
+
+// A mouse event with a chosen time stamp, for click sequences QTest cannot time.
+void sendMouse(QWidget *widget, QEvent::Type type, quint64 timestamp)
+{
+    const bool down = type != QEvent::MouseButtonRelease;
+    QMouseEvent event(type, QPointF(5, 5), widget->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                      down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    event.setTimestamp(timestamp);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+bool hasColour(const QImage &image, const QColor &colour)
+{
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == colour)
+                return true;
+    return false;
+}
+
+// A skin pair in the descriptor and container formats: one button (key 21), one check
+// button (key 45, hidden) and one picture (key 0).
+QByteArray bmpOf(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
+}
+
+QImage strip()
+{
+    QImage image(160, 20, QImage::Format_RGB32);
+    for (int i = 0; i < 4; ++i)
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 40; ++x)
+                image.setPixelColor(i * 40 + x, y, colours[i]);
+    return image;
+}
+
+struct Item {
+    qint32 key, kind, left, top, right, bottom;
+    bool visible;
+};
+
+bool writeSkin(const QString &dscPath, const QString &chkPath)
+{
+    const Item items[] = {{0, 2, 0, 0, 40, 20, true},
+                          {21, 3, 300, 700, 340, 720, true},
+                          {45, 3, 100, 50, 140, 70, false}};
+    QByteArray dsc(4, '\0');
+    QByteArray chk;
+    qToLittleEndian<quint32>(std::size(items) - 1, dsc.data());
+    for (const Item &item : items) {
+        QByteArray record(48, '\0');
+        char *r = record.data();
+        const qint32 fields[] = {item.key, item.kind, item.left, item.top, item.right, item.bottom};
+        for (int i = 0; i < 6; ++i)
+            qToLittleEndian<qint32>(fields[i], r + 4 * i);
+        qToLittleEndian<quint32>(quint32(chk.size()), r + 32);
+        r[36] = item.visible ? 1 : 0;
+        chk += bmpOf(item.kind == 3 ? strip() : solid(Qt::gray));
+        dsc += record;
+    }
+    QFile d(dscPath), c(chkPath);
+    return d.open(QIODevice::WriteOnly) && d.write(dsc) == dsc.size()
+        && c.open(QIODevice::WriteOnly) && c.write(chk) == chk.size();
+}
+
+} // namespace
+
+class TestSkinButtons : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void init();
+    void cleanup() { delete _parent; }
+
+    void buttonIsPlacedFromBottomLeftPosition();
+    void buttonActsOnMouseDownWithItsTag();
+    void doubleClickRunsCommandOnce();
+    void tripleClickRunsCommandOnce();
+    void otherMouseButtonsDoNothing();
+    void hoverShowsHoverImageAndWhiteTitle();
+    void disabledButtonKeepsImageAndIgnoresMouse();
+    void pushModeShowsHoverAroundClick();
+    void updateImageOutsideStatesChangesNothing();
+    void setSkinStartsAfresh();
+    void paintShowsStateImageAndTitle();
+    void textColorHoldsUntilNextState();
+    void hiddenItemGivesHiddenButton();
+    void menuPopsUpAtBottomLeftCorner();
+
+    void checkButtonStartsOffWithSkinSlots();
+    void checkButtonClickTurnsOnAndSendsOnce();
+    void checkButtonFollowsMouse();
+    void checkButtonDoubleClickFlipsOnce();
+    void disabledCheckButtonKeepsImage();
+    void checkButtonSetStateShowsPlainImage();
+
+    void buttonsComeFromSkin();
+
+private:
+    QWidget *_parent = nullptr;
+};
+
+void TestSkinButtons::init()
+{
+    _parent = new QWidget;
+    _parent->resize(200, 100);
+    _parent->move(0, 0);
+    _parent->show();
+    QVERIFY(QTest::qWaitForWindowExposed(_parent));
+}
+
+void TestSkinButtons::buttonIsPlacedFromBottomLeftPosition()
+{
+    SkinButton button(makeInfo(), 100, QString(), _parent);
+    QCOMPARE(button.geometry(), QRect(10, 60, 40, 20));
+    QCOMPARE(button.imageState(), int(SkinButton::StateNormal));
+    QVERIFY(button.isSkinEnabled());
+    QVERIFY(!button.pushMode());
+}
+
+void TestSkinButtons::buttonActsOnMouseDownWithItsTag()
+{
+    auto *button = new SkinButton(makeInfo(), 100, QString(), _parent);
+    button->setTag(21);
+    button->show();
+    int runs = 0, tagSeen = -1, stateSeen = -1;
+    connect(button, &SkinButton::triggered, this, [&](int tag) {
+        ++runs;
+        tagSeen = tag;
+        stateSeen = button->imageState();
+    });
+    QTest::mousePress(button, Qt::LeftButton);
+    QCOMPARE(runs, 1);  // before the release
+    QCOMPARE(tagSeen, 21);
+    QCOMPARE(stateSeen, int(SkinButton::StatePressed));
+    QCOMPARE(button->imageState(), int(SkinButton::StatePressed));
+    QTest::mouseRelease(button, Qt::LeftButton);
+    QCOMPARE(runs, 1);
+    QCOMPARE(button->imageState(), int(SkinButton::StateNormal));
+}
+
+void TestSkinButtons::doubleClickRunsCommandOnce()
+{
+    auto *button = new SkinButton(makeInfo(), 100, QString(), _parent);
+    button->show();
+    QSignalSpy spy(button, &SkinButton::triggered);
+    doubleClick(button);
+    QCOMPARE(spy.count(), 1);
+    QCOMPARE(button->imageState(), int(SkinButton::StateNormal));
+    click(button);  // a later, separate click acts again
+    QCOMPARE(spy.count(), 2);
+}
+
+void TestSkinButtons::tripleClickRunsCommandOnce()
+{
+    auto *button = new SkinButton(makeInfo(), 100, QString(), _parent);
+    button->show();
+    QSignalSpy spy(button, &SkinButton::triggered);
+    sendMouse(button, QEvent::MouseButtonPress, 10000);
+    sendMouse(button, QEvent::MouseButtonRelease, 10050);
+    sendMouse(button, QEvent::MouseButtonDblClick, 10100);
+    sendMouse(button, QEvent::MouseButtonRelease, 10150);
+    sendMouse(button, QEvent::MouseButtonPress, 10200);  // Qt's third press of the run
+    sendMouse(button, QEvent::MouseButtonRelease, 10250);
+    QCOMPARE(spy.count(), 1);
+    sendMouse(button, QEvent::MouseButtonPress, 20000);  // long after: a new click
+    sendMouse(button, QEvent::MouseButtonRelease, 20050);
+    QCOMPARE(spy.count(), 2);
+}
+
+void TestSkinButtons::otherMouseButtonsDoNothing()
+{
+    auto *button = new SkinButton(makeInfo(), 100, QString(), _parent);
+    button->show();
+    QSignalSpy spy(button, &SkinButton::triggered);
+    QTest::mousePress(button, Qt::RightButton);
+    QTest::mouseRelease(button, Qt::RightButton);
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(button->imageState(), int(SkinButton::StateNormal));
+}
+
+void TestSkinButtons::hoverShowsHoverImageAndWhiteTitle()
+{
+    auto *button = new SkinButton(makeInfo(), 100, QStringLiteral("Go"), _parent);
+    button->show();
+    QCOMPARE(button->textColor(), QColor(Qt::black));
+    enter(button);
+    QCOMPARE(button->imageState(), int(SkinButton::StateHover));
+    QCOMPARE(button->textColor(), QColor(Qt::white));
+    leave(button);
+    QCOMPARE(button->imageState(), int(SkinButton::StateNormal));
+    QCOMPARE(button->textColor(), QColor(Qt::black));
+}
+
+void TestSkinButtons::disabledButtonKeepsImageAndIgnoresMouse()
+{
+    auto *button = new SkinButton(makeInfo(), 100, QString(), _parent);
+    button->show();
+    QSignalSpy spy(button, &SkinButton::triggered);
+    button->setSkinEnabled(false);
+    QVERIFY(!button->isSkinEnabled());
+    QCOMPARE(button->imageState(), int(SkinButton::StateNormal));
+    QCOMPARE(shownColour(button), colours[0]);
+    enter(button);
+    QTest::mousePress(button, Qt::LeftButton);
+    QTest::mouseRelease(button, Qt::LeftButton);
+    leave(button);
+    QCOMPARE(spy.count(), 0);
+    QCOMPARE(button->imageState(), int(SkinButton::StateNormal));
+    QCOMPARE(shownColour(button), colours[0]);
+
+    // A disabled tab keeps its pushed look; only updateImage(3) shows the disabled image.
+    button->setPushMode(true);
+    button->setSkinEnabled(false);
+    QCOMPARE(button->imageState(), int(SkinButton::StateHover));
+    button->updateImage(SkinButton::StateDisabled);
+    QCOMPARE(shownColour(button), colours[3]);
+
+    button->setSkinEnabled(true);
+    click(button);
+    QCOMPARE(spy.count(), 1);
+}
+
+void TestSkinButtons::pushModeShowsHoverAroundClick()
+{
+    auto *button = new SkinButton(makeInfo(), 100, QString(), _parent);
+    button->show();
+    button->setPushMode(true);
+    QCOMPARE(button->imageState(), int(SkinButton::StateHover));
+    enter(button);
+    QCOMPARE(button->imageState(), int(SkinButton::StateHover));
+    QTest::mousePress(button, Qt::LeftButton);
+    QCOMPARE(button->imageState(), int(SkinButton::StatePressed));
+    QTest::mouseRelease(button, Qt::LeftButton);
+    QCOMPARE(button->imageState(), int(SkinButton::StateHover));
+    leave(button);
+    QCOMPARE(button->imageState(), int(SkinButton::StateHover));
+    button->setPushMode(false);
+    QCOMPARE(button->imageState(), int(SkinButton::StateNormal));
+}
+
+void TestSkinButtons::updateImageOutsideStatesChangesNothing()
+{
+    auto *button = new SkinButton(makeInfo(), 100, QStringLiteral("Go"), _parent);
+    button->show();
+    button->updateImage(SkinButton::StatePressed);
+    const QImage before = button->grab().toImage();
+    const QColor colour = button->textColor();
+    button->updateImage(7);
+    button->updateImage(-1);
+    button->updateImage(4);
+    QCOMPARE(button->imageState(), int(SkinButton::StatePressed));
+    QCOMPARE(button->textColor(), colour);
+    QCOMPARE(button->grab().toImage(), before);
+}
+
+void TestSkinButtons::setSkinStartsAfresh()
+{
+    auto *button = new SkinButton(makeInfo(), 100, QString(), _parent);
+    button->setPushMode(true);
+    button->setSkinEnabled(false);
+    SkinButtonInfo other = makeInfo();
+    other.imageNormal = solid(Qt::darkCyan);
+    button->setSkin(other);
+    QVERIFY(button->isSkinEnabled());
+    QVERIFY(!button->pushMode());
+    QCOMPARE(button->imageState(), int(SkinButton::StateNormal));
+    QCOMPARE(shownColour(button), QColor(Qt::darkCyan));
+    QCOMPARE(button->geometry(), QRect(10, 60, 40, 20));  // the place stays
+}
+
+void TestSkinButtons::paintShowsStateImageAndTitle()
+{
+    auto *button = new SkinButton(makeInfo(), 100, QString(), _parent);
+    button->show();
+    for (int state = 0; state < 4; ++state) {
+        button->updateImage(state);
+        QCOMPARE(shownColour(button), colours[state]);
+    }
+    button->setText(QStringLiteral("HHHH"));
+    button->updateImage(SkinButton::StateNormal);
+    QImage shot = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QVERIFY(hasColour(shot, Qt::black));
+    QVERIFY(!hasColour(shot, Qt::white));
+    QCOMPARE(shot.pixelColor(0, 0), colours[0]);  // the image still fills the corners
+    button->updateImage(SkinButton::StateHover);
+    shot = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QVERIFY(hasColour(shot, Qt::white));
+    QVERIFY(!hasColour(shot, Qt::black));
+}
+
+void TestSkinButtons::textColorHoldsUntilNextState()
+{
+    auto *button = new SkinButton(makeInfo(), 100, QStringLiteral("HHHH"), _parent);
+    button->setTextColor(Qt::yellow);
+    QCOMPARE(button->textColor(), QColor(Qt::yellow));
+    QVERIFY(hasColour(button->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                      Qt::yellow));
+    button->updateImage(SkinButton::StatePressed);
+    QCOMPARE(button->textColor(), QColor(Qt::black));
+}
+
+void TestSkinButtons::hiddenItemGivesHiddenButton()
+{
+    QWidget view;
+    view.resize(200, 100);
+    auto *hidden = new SkinButton(makeInfo(false), 100, QString(), &view);
+    auto *shown = new SkinButton(makeInfo(true), 100, QString(), &view);
+    auto *check = new SkinCheckButton(makeInfo(false), 100, QString(), &view);
+    view.show();
+    QVERIFY(!hidden->isVisible());
+    QVERIFY(!check->isVisible());
+    QVERIFY(shown->isVisible());
+    // The owner can show them later.
+    hidden->show();
+    check->show();
+    QVERIFY(hidden->isVisible());
+    QVERIFY(check->isVisible());
+}
+
+void TestSkinButtons::menuPopsUpAtBottomLeftCorner()
+{
+    auto *button = new SkinButton(makeInfo(), 100, QStringLiteral("File"), _parent);
+    button->show();
+    QMenu menu;
+    menu.addAction(QStringLiteral("Open"));
+    QPoint shownAt;
+    QTimer::singleShot(0, &menu, [&] {
+        shownAt = menu.pos();
+        menu.close();
+    });
+    QAction *chosen = button->showMenu(&menu);
+    QCOMPARE(chosen, nullptr);
+    QCOMPARE(shownAt, button->mapToGlobal(QPoint(0, button->height())));
+    QCOMPARE(button->showMenu(nullptr), nullptr);
+}
+
+void TestSkinButtons::checkButtonStartsOffWithSkinSlots()
+{
+    SkinCheckButton button(makeInfo(), 100, QString(), _parent);
+    QVERIFY(!button.state());
+    QCOMPARE(button.geometry(), QRect(10, 60, 40, 20));
+    QCOMPARE(button.shownImage(), SkinCheckButton::ImageNormal);
+    // The skin's four slots are off, off + mouse, on, on + mouse.
+    const SkinCheckButton::Image images[] = {SkinCheckButton::ImageNormal,
+                                             SkinCheckButton::ImageNormalHover,
+                                             SkinCheckButton::ImageCheck,
+                                             SkinCheckButton::ImageCheckHover};
+    button.setState(true);
+    QCOMPARE(button.shownImage(), images[2]);
+    QCOMPARE(shownColour(&button), colours[2]);
+    button.setState(false);
+    QCOMPARE(shownColour(&button), colours[0]);
+    enter(&button);
+    QCOMPARE(shownColour(&button), colours[1]);
+    button.setState(true);
+    enter(&button);
+    QCOMPARE(button.shownImage(), images[3]);
+    QCOMPARE(shownColour(&button), colours[3]);
+}
+
+void TestSkinButtons::checkButtonClickTurnsOnAndSendsOnce()
+{
+    auto *button = new SkinCheckButton(makeInfo(), 100, QString(), _parent);
+    button->setTag(45);
+    button->show();
+    int runs = 0, tagSeen = -1;
+    bool stateSeen = false;
+    SkinCheckButton::Image imageSeen = SkinCheckButton::ImageNormal;
+    connect(button, &SkinCheckButton::triggered, this, [&](int tag) {
+        ++runs;
+        tagSeen = tag;
+        stateSeen = button->state();
+        imageSeen = button->shownImage();
+    });
+    QTest::mousePress(button, Qt::LeftButton);
+    QCOMPARE(runs, 1);
+    QCOMPARE(tagSeen, 45);
+    QVERIFY(stateSeen);  // the handler reads the new state
+    QCOMPARE(imageSeen, SkinCheckButton::ImageCheck);
+    QTest::mouseRelease(button, Qt::LeftButton);
+    QCOMPARE(runs, 1);
+    QCOMPARE(button->shownImage(), SkinCheckButton::ImageCheckHover);
+
+    click(button);
+    QCOMPARE(runs, 2);
+    QVERIFY(!stateSeen);
+    QCOMPARE(imageSeen, SkinCheckButton::ImageNormal);
+    QCOMPARE(button->shownImage(), SkinCheckButton::ImageNormalHover);
+}
+
+void TestSkinButtons::checkButtonFollowsMouse()
+{
+    auto *button = new SkinCheckButton(makeInfo(), 100, QStringLiteral("All"), _parent);
+    button->show();
+    enter(button);
+    QCOMPARE(button->shownImage(), SkinCheckButton::ImageNormalHover);
+    QCOMPARE(button->textColor(), QColor(Qt::white));
+    leave(button);
+    QCOMPARE(button->shownImage(), SkinCheckButton::ImageNormal);
+    QCOMPARE(button->textColor(), QColor(Qt::black));
+    button->setState(true);
+    enter(button);
+    QCOMPARE(button->shownImage(), SkinCheckButton::ImageCheckHover);
+    leave(button);
+    QCOMPARE(button->shownImage(), SkinCheckButton::ImageCheck);
+}
+
+void TestSkinButtons::checkButtonDoubleClickFlipsOnce()
+{
+    auto *button = new SkinCheckButton(makeInfo(), 100, QString(), _parent);
+    button->show();
+    QSignalSpy spy(button, &SkinCheckButton::triggered);
+    doubleClick(button);
+    QCOMPARE(spy.count(), 1);
+    QVERIFY(button->state());
+}
+
+void TestSkinButtons::disabledCheckButtonKeepsImage()
+{
+    auto *button = new SkinCheckButton(makeInfo(), 100, QString(), _parent);
+    button->show();
+    button->setState(true);
+    QSignalSpy spy(button, &SkinCheckButton::triggered);
+    button->setSkinEnabled(false);
+    QVERIFY(!button->isSkinEnabled());
+    QCOMPARE(button->shownImage(), SkinCheckButton::ImageCheck);
+    enter(button);
+    QTest::mousePress(button, Qt::LeftButton);
+    QTest::mouseRelease(button, Qt::LeftButton);
+    leave(button);
+    QCOMPARE(spy.count(), 0);
+    QVERIFY(button->state());
+    QCOMPARE(button->shownImage(), SkinCheckButton::ImageCheck);
+    QCOMPARE(button->textColor(), QColor(Qt::black));
+}
+
+void TestSkinButtons::checkButtonSetStateShowsPlainImage()
+{
+    auto *button = new SkinCheckButton(makeInfo(), 100, QString(), _parent);
+    button->show();
+    QSignalSpy spy(button, &SkinCheckButton::triggered);
+    enter(button);
+    button->setState(true);  // from the program, not the mouse: no action
+    QCOMPARE(button->shownImage(), SkinCheckButton::ImageCheck);
+    QVERIFY(button->isChecked());
+    button->setState(false);
+    QCOMPARE(button->shownImage(), SkinCheckButton::ImageNormal);
+    QCOMPARE(spy.count(), 0);
+}
+
+void TestSkinButtons::buttonsComeFromSkin()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString dsc = dir.filePath(QStringLiteral("brumoset.dsc"));
+    const QString chk = dir.filePath(QStringLiteral("brumoset.chk"));
+    QVERIFY(writeSkin(dsc, chk));
+    const std::unique_ptr<SkinManager> skin = SkinManager::create(dsc, chk);
+    QVERIFY(skin);
+
+    QWidget view;
+    view.resize(1024, 768);
+    SkinButton *button = SkinButton::create(*skin, 21, &view, QStringLiteral("Play"),
+                                            QStringLiteral("Play it"));
+    QVERIFY(button);
+    QCOMPARE(button->parentWidget(), &view);
+    QCOMPARE(button->tag(), 21);
+    QCOMPARE(button->text(), QStringLiteral("Play"));
+    QCOMPARE(button->toolTip(), QStringLiteral("Play it"));
+    QCOMPARE(button->geometry(), QRect(300, 700, 40, 20));  // the item's left and top
+    for (int state = 0; state < 4; ++state) {
+        button->updateImage(state);
+        QCOMPARE(shownColour(button), colours[state]);
+    }
+
+    SkinCheckButton *check = SkinCheckButton::create(*skin, 45, &view);
+    QVERIFY(check);
+    QCOMPARE(check->tag(), 45);
+    QCOMPARE(check->geometry(), QRect(100, 50, 40, 20));
+    QVERIFY(check->isHidden());
+
+    QCOMPARE(SkinButton::create(*skin, 0, &view), nullptr);  // a picture, not a button
+    QCOMPARE(SkinButton::create(*skin, 99, &view), nullptr);
+    QCOMPARE(SkinCheckButton::create(*skin, 0, &view), nullptr);
+}
+
+QTEST_MAIN(TestSkinButtons)
+#include "test_skin_buttons.moc"
