@@ -1,0 +1,206 @@
+#include "GlyphArt.h"
+
+#include "Palette.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <functional>
+
+namespace {
+
+// Segment bits: a top, b upper right, c lower right, d bottom, e lower left, f upper left,
+// g middle.
+enum Segment { A = 1, B = 2, C = 4, D = 8, E = 16, F = 32, G = 64 };
+const int DigitSegments[10] = {
+    A | B | C | D | E | F, B | C, A | B | G | E | D, A | B | G | C | D, F | G | B | C,
+    A | F | G | C | D, A | F | G | E | C | D, A | B | C, A | B | C | D | E | F | G,
+    A | B | C | D | F | G,
+};
+
+QPolygonF horizontal(qreal x0, qreal x1, qreal y, qreal t)
+{
+    const qreal h = t / 2;
+    return QPolygonF({QPointF(x0, y), QPointF(x0 + h, y - h), QPointF(x1 - h, y - h), QPointF(x1, y),
+                      QPointF(x1 - h, y + h), QPointF(x0 + h, y + h)});
+}
+
+QPolygonF vertical(qreal x, qreal y0, qreal y1, qreal t)
+{
+    const qreal h = t / 2;
+    return QPolygonF({QPointF(x, y0), QPointF(x + h, y0 + h), QPointF(x + h, y1 - h), QPointF(x, y1),
+                      QPointF(x - h, y1 - h), QPointF(x - h, y0 + h)});
+}
+
+struct SegmentBox {
+    QRectF area;     // where the digit is drawn inside its slice
+    qreal thickness;
+};
+
+SegmentBox boxFor(const QSizeF &cell)
+{
+    const qreal t = qMax(1.6, cell.height() * 0.125);
+    const qreal mx = cell.width() >= 14 ? 1.5 : 0.6;
+    return {QRectF(mx, 0.6, cell.width() - 2 * mx, cell.height() - 1.2), t};
+}
+
+QPainterPath segmentsPath(const SegmentBox &box, int mask)
+{
+    const QRectF &r = box.area;
+    const qreal t = box.thickness;
+    const qreal gap = qMax(0.35, t * 0.18);
+    const qreal left = r.left() + t / 2, right = r.right() - t / 2;
+    const qreal top = r.top() + t / 2, bottom = r.bottom() - t / 2, middle = (top + bottom) / 2;
+    QPainterPath path;
+    auto add = [&](int bit, const QPolygonF &poly) {
+        if (mask & bit)
+            path.addPolygon(poly), path.closeSubpath();
+    };
+    add(A, horizontal(left + gap, right - gap, top, t));
+    add(G, horizontal(left + gap, right - gap, middle, t));
+    add(D, horizontal(left + gap, right - gap, bottom, t));
+    add(F, vertical(left, top + gap, middle - gap, t));
+    add(B, vertical(right, top + gap, middle - gap, t));
+    add(E, vertical(left, middle + gap, bottom - gap, t));
+    add(C, vertical(right, middle + gap, bottom - gap, t));
+    return path;
+}
+
+// A faint halo under the lit shape, then the shape itself.
+void paintLit(QPainter &p, const QPainterPath &path)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    QColor glow = Palette::segmentGlow;
+    glow.setAlpha(55);
+    p.strokePath(path, QPen(glow, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.fillPath(path, Palette::segment);
+}
+
+void paintDigit(QPainter &p, const QSizeF &cell, int mask)
+{
+    paintLit(p, segmentsPath(boxFor(cell), mask));
+}
+
+void paintColon(QPainter &p, const QSizeF &cell)
+{
+    const SegmentBox box = boxFor(cell);
+    const qreal s = box.thickness * 1.05;
+    const qreal cx = cell.width() / 2;
+    QPainterPath path;
+    path.addRect(QRectF(cx - s / 2, box.area.top() + box.area.height() * 0.30 - s / 2, s, s));
+    path.addRect(QRectF(cx - s / 2, box.area.top() + box.area.height() * 0.72 - s / 2, s, s));
+    paintLit(p, path);
+}
+
+// Separators that sit at the baseline or near the top of the digits.
+void paintMark(QPainter &p, const QSizeF &cell, int index, bool gps)
+{
+    const SegmentBox box = boxFor(QSizeF(10, cell.height()));
+    const qreal t = box.thickness;
+    const qreal cx = cell.width() / 2;
+    const qreal bottom = box.area.bottom();
+    QPainterPath path;
+    if (!gps) {
+        if (index == 0)
+            path.addRect(QRectF(cx - t / 2, bottom - t, t, t));  // date dot
+        else
+            path.addRect(QRectF(0.5, (box.area.top() + bottom) / 2 - t / 2, cell.width() - 1, t));  // dash
+        paintLit(p, path);
+        return;
+    }
+    switch (index) {
+    case 0:  // decimal point
+        path.addRect(QRectF(cx - t / 2, bottom - t, t, t));
+        paintLit(p, path);
+        return;
+    case 1: {  // degree ring
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(Palette::segment, qMax(1.1, t * 0.6)));
+        p.setBrush(Qt::NoBrush);
+        const qreal r = cell.width() * 0.27;
+        p.drawEllipse(QPointF(cx, box.area.top() + r + 0.6), r, r);
+        return;
+    }
+    default: {  // minute and second ticks
+        const qreal len = cell.height() * 0.28;
+        const int ticks = index == 2 ? 1 : 2;
+        const qreal spacing = cell.width() * 0.38;
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(Palette::segment, qMax(1.2, t * 0.7), Qt::SolidLine, Qt::FlatCap));
+        for (int i = 0; i < ticks; ++i) {
+            const qreal x = cx + (i - (ticks - 1) / 2.0) * spacing;
+            p.drawLine(QPointF(x + 0.7, box.area.top()), QPointF(x - 0.5, box.area.top() + len));
+        }
+        return;
+    }
+    }
+}
+
+void paintLetters(QPainter &p, const QSizeF &cell, const QString &text)
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setPixelSize(int(cell.height() - 2));
+    font.setHintingPreference(QFont::PreferFullHinting);
+    // squeeze horizontally until the letters fit their slice
+    for (int stretch = 100; stretch >= 60; stretch -= 5) {
+        font.setStretch(stretch);
+        if (QFontMetricsF(font).horizontalAdvance(text) <= cell.width() - 1)
+            break;
+    }
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setFont(font);
+    p.setPen(Palette::segment);
+    p.drawText(QRectF(0, 0, cell.width(), cell.height() + 1), Qt::AlignCenter, text);
+}
+
+using GlyphPainter = std::function<void(QPainter &, const QSizeF &, int)>;
+
+GlyphPainter painterFor(const QString &art)
+{
+    if (art == QLatin1String("digits") || art == QLatin1String("digits_dash"))
+        return [](QPainter &p, const QSizeF &cell, int i) { paintDigit(p, cell, i < 10 ? DigitSegments[i] : G); };
+    if (art == QLatin1String("time"))
+        return [](QPainter &p, const QSizeF &cell, int i) {
+            if (i < 10)
+                paintDigit(p, cell, DigitSegments[i]);
+            else
+                paintColon(p, cell);  // 10 after the minutes, 11 after the hours
+        };
+    if (art == QLatin1String("date_dots"))
+        return [](QPainter &p, const QSizeF &cell, int i) { paintMark(p, cell, i, false); };
+    if (art == QLatin1String("gps_dots"))
+        return [](QPainter &p, const QSizeF &cell, int i) { paintMark(p, cell, i, true); };
+    if (art == QLatin1String("weekdays"))
+        return [](QPainter &p, const QSizeF &cell, int i) {
+            static const char *const days[] = {"SUN", "MON", "TUE", "WED", "THU", "FRI", "SAT"};
+            paintLetters(p, cell, QString::fromLatin1(days[i % 7]));
+        };
+    if (art == QLatin1String("compass"))
+        return [](QPainter &p, const QSizeF &cell, int i) {
+            static const char *const dirs[] = {"N", "S", "E", "W"};
+            paintLetters(p, cell, QString::fromLatin1(dirs[i % 4]));
+        };
+    return {};
+}
+
+} // namespace
+
+QImage GlyphArt::strip(const StripSpec &spec)
+{
+    const GlyphPainter paint = painterFor(spec.art);
+    if (!paint || spec.count < 1 || spec.width < 1 || spec.height < 1)
+        return QImage();
+    QImage image(spec.width * spec.count, spec.height, QImage::Format_RGB32);
+    image.fill(Palette::lcd);
+    const QSizeF cell(spec.width, spec.height);
+    for (int i = 0; i < spec.count; ++i) {
+        QPainter p(&image);
+        p.setClipRect(QRect(i * spec.width, 0, spec.width, spec.height));
+        p.translate(i * spec.width, 0);
+        paint(p, cell, i);
+    }
+    return image;
+}

@@ -1,0 +1,117 @@
+#include "CardSummary.h"
+
+#include "CliCommands.h"
+#include "JsonWriter.h"
+#include "RecordJson.h"
+#include "vexa_log_file.h"
+#include "vexa_vdd_file.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+
+#include <algorithm>
+
+bool CardSummary::checkFolder(const QString &folder)
+{
+    return QFileInfo(folder + QStringLiteral("/CH1/event")).isDir() && QFileInfo(folder + QStringLiteral("/log")).isDir();
+}
+
+QStringList CardSummary::findFiles(const QString &folder, const QString &extension)
+{
+    QStringList files;
+    const QDir base(QFileInfo(folder).absoluteFilePath());
+    QDirIterator it(base.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (it.fileInfo().suffix() == extension)
+            files << base.relativeFilePath(path);
+    }
+    std::sort(files.begin(), files.end());
+    return files;
+}
+
+void CardSummary::writeRecordings(JsonWriter &json, const QString &folder, const QString &list, QList<Skipped> &skipped)
+{
+    const QString listFolder = folder + QStringLiteral("/CH1/") + list;
+    json.key(list);
+    json.beginArray();
+    for (const QString &file : findFiles(listFolder, QStringLiteral("vdd"))) {
+        const QString path = listFolder + u'/' + file;
+        vexa_vdd_file recording;
+        if (!recording.open(CliCommands::nativePath(path).constData(),
+                            CliCommands::nativePath(CliCommands::sidecarPath(path)).constData())) {
+            skipped.append({QStringLiteral("CH1/%1/%2").arg(list, file), QStringLiteral("cannot open")});
+            continue;
+        }
+        json.beginObject(JsonWriter::Layout::Inline);
+        json.field("file", file);
+        json.field("sequence", recording.sequence_number());
+        json.field("frames", unsigned(recording.index_header().frame_count));
+        json.key("start");
+        if (recording.headers().empty())
+            json.null();
+        else
+            json.value(RecordJson::timeText(recording.headers().front().time));
+        json.field("duration_seconds", recording.duration_seconds());
+        json.field("event_type", int(recording.index_header().event_type));
+        json.endObject();
+    }
+    json.endArray();
+}
+
+void CardSummary::writeLogs(JsonWriter &json, const QString &folder, QList<Skipped> &skipped)
+{
+    const QString logFolder = folder + QStringLiteral("/log");
+    json.key("log");
+    json.beginArray();
+    for (const QString &file : findFiles(logFolder, QStringLiteral("log"))) {
+        const QString path = logFolder + u'/' + file;
+        vexa_log_file log;
+        if (!log.load(CliCommands::nativePath(path).constData())) {
+            skipped.append({QStringLiteral("log/") + file, CliCommands::logFailure(path)});
+            continue;
+        }
+        json.beginObject(JsonWriter::Layout::Inline);
+        json.field("file", file);
+        json.field("sequence", log.sequence_number());
+        json.field("records", log.count());
+        json.field("start", RecordJson::timeText(log.record_at(0).time));
+        json.field("duration_seconds", log.duration_seconds());
+        json.field("distance_m", log.distance());
+        json.endObject();
+    }
+    json.endArray();
+}
+
+QByteArray CardSummary::json(const QString &folder)
+{
+    const bool valid = checkFolder(folder);
+    QList<Skipped> skipped;
+    JsonWriter json;
+    json.beginObject();
+    json.field("valid", valid);
+    if (valid) {
+        writeRecordings(json, folder, QStringLiteral("event"), skipped);
+        writeRecordings(json, folder, QStringLiteral("normal"), skipped);
+        writeLogs(json, folder, skipped);
+    } else {
+        // As the viewer: a folder without the camera's layout loads nothing.
+        for (const char *list : {"event", "normal", "log"}) {
+            json.key(QLatin1String(list));
+            json.beginArray();
+            json.endArray();
+        }
+    }
+    json.key("skipped");
+    json.beginArray();
+    for (const Skipped &s : skipped) {
+        json.beginObject(JsonWriter::Layout::Inline);
+        json.field("file", s.file);
+        json.field("reason", s.reason);
+        json.endObject();
+    }
+    json.endArray();
+    json.endObject();
+    return json.finish();
+}

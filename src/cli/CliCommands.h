@@ -1,0 +1,28 @@
+// The commands of tumbo-cli. Each returns the process exit status:
+// 0 done, 1 the operation failed (message on stderr), 2 wrong usage (usage text on stderr).
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class CliCommands {
+public:
+    static int run(const QStringList &arguments);
+
+    static int frames(const QStringList &args);
+    static int log(const QStringList &args);
+    static int card(const QStringList &args);
+    static int config(const QStringList &args);
+
+    static QString usageText();
+    static int usage(const QString &problem);
+    static int fail(const QString &message);
+    static void print(const QByteArray &json);
+
+    // Why the log reader refuses a file: unreadable, no "$REZEZ" line, or too many records.
+    static QString logFailure(const QString &path);
+    // The recording's sidecar: directory + "/" + name without extension + ".vdx".
+    static QString sidecarPath(const QString &vddPath);
+    static QByteArray nativePath(const QString &path);
+};
