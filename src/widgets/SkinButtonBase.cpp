@@ -86,6 +86,12 @@ void SkinButtonBase::mouseDoubleClickEvent(QMouseEvent *event)
     event->accept();
 }
 
+void SkinButtonBase::mouseMoveEvent(QMouseEvent *event)
+{
+    // A drag that starts on a button stays with it (it must not move the window).
+    event->accept();
+}
+
 void SkinButtonBase::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

@@ -52,6 +52,7 @@ protected:
 
     void paintEvent(QPaintEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
 
     bool _enabled = true;
 

@@ -140,6 +140,17 @@ bool writeSkin(const QString &dscPath, const QString &chkPath)
         && c.open(QIODevice::WriteOnly) && c.write(chk) == chk.size();
 }
 
+// A parent that counts the mouse events its children pass on.
+class Recorder : public QWidget {
+public:
+    int presses = 0;
+    int moves = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent *) override { ++presses; }
+    void mouseMoveEvent(QMouseEvent *) override { ++moves; }
+};
+
 } // namespace
 
 class TestSkinButtons : public QObject {
@@ -155,6 +166,7 @@ private slots:
     void doubleClickRunsCommandOnce();
     void tripleClickRunsCommandOnce();
     void otherMouseButtonsDoNothing();
+    void dragStaysWithButton();
     void hoverShowsHoverImageAndWhiteTitle();
     void disabledButtonKeepsImageAndIgnoresMouse();
     void pushModeShowsHoverAroundClick();
@@ -248,13 +260,31 @@ void TestSkinButtons::tripleClickRunsCommandOnce()
 
 void TestSkinButtons::otherMouseButtonsDoNothing()
 {
-    auto *button = new SkinButton(makeInfo(), 100, QString(), _parent);
-    button->show();
+    Recorder view;
+    view.resize(200, 100);
+    auto *button = new SkinButton(makeInfo(), 100, QString(), &view);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
     QSignalSpy spy(button, &SkinButton::triggered);
     QTest::mousePress(button, Qt::RightButton);
     QTest::mouseRelease(button, Qt::RightButton);
     QCOMPARE(spy.count(), 0);
     QCOMPARE(button->imageState(), int(SkinButton::StateNormal));
+    QCOMPARE(view.presses, 1);  // passed on, as a plain view would
+}
+
+void TestSkinButtons::dragStaysWithButton()
+{
+    Recorder view;
+    view.resize(200, 100);
+    auto *button = new SkinButton(makeInfo(), 100, QString(), &view);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseMove(button, QPoint(30, 10));
+    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(30, 10));
+    QCOMPARE(view.presses, 0);
+    QCOMPARE(view.moves, 0);
 }
 
 void TestSkinButtons::hoverShowsHoverImageAndWhiteTitle()
