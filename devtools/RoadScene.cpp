@@ -56,6 +56,7 @@ QImage RoadScene::drawRoad(int phase) const
     const double w = size_.width();
     const double h = size_.height();
     QImage image(size_, QImage::Format_RGB32);
+    image.fill(QColor(0x4f, 0x7d, 0x3c));  // antialiased edges blend with what is below them
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);

@@ -188,19 +188,6 @@ void groove(QPainter &p, const QRectF &r)
     p.drawLine(QPointF(r.left() + 1.5, r.top()), QPointF(r.left() + 1.5, r.bottom()));
 }
 
-void screw(QPainter &p, const QRectF &r)
-{
-    const QPointF c = r.topLeft();
-    QRadialGradient g(c - QPointF(1.5, 1.5), 5);
-    g.setColorAt(0, QColor(0xf2, 0xf4, 0xf6));
-    g.setColorAt(1, QColor(0x8a, 0x92, 0x9b));
-    p.setPen(QPen(QColor(0x5b, 0x63, 0x6c), 1));
-    p.setBrush(g);
-    p.drawEllipse(c, 3.6, 3.6);
-    p.setPen(QPen(QColor(0x55, 0x5d, 0x66), 1.2));
-    p.drawLine(c + QPointF(-2.2, 1.4), c + QPointF(2.2, -1.4));
-}
-
 void paintDecor(QPainter &p, const DecorItem &d)
 {
     const QRectF r(d.rect);
@@ -227,8 +214,6 @@ void paintDecor(QPainter &p, const DecorItem &d)
         axisIcon(p, r);
     else if (a == QLatin1String("groove"))
         groove(p, r);
-    else if (a == QLatin1String("screw"))
-        screw(p, r);
 }
 
 } // namespace

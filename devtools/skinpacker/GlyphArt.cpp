@@ -142,7 +142,7 @@ void paintLetters(QPainter &p, const QSizeF &cell, const QString &text)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
-    font.setPixelSize(int(cell.height() - 2));
+    font.setPixelSize(int(cell.height() - 1));
     font.setHintingPreference(QFont::PreferFullHinting);
     // squeeze horizontally until the letters fit their slice
     for (int stretch = 100; stretch >= 60; stretch -= 5) {

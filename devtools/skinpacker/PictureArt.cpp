@@ -62,24 +62,31 @@ void paintMap(QPainter &p, const QSize &size)
     p.translate(r.center());
     p.rotate(-14);
     p.translate(-r.center());
-    const int pitch = 38;
-    for (int gx = -3; gx < size.width() / pitch + 4; ++gx) {
-        for (int gy = -3; gy < size.height() / pitch + 4; ++gy) {
-            const QRectF block(gx * pitch + 4, gy * pitch + 4, pitch - 8, pitch - 8);
-            const int kind = rng.bounded(10);
-            QColor c(0x24, 0x2a, 0x32);
-            if (kind == 0)
-                c = QColor(0x1f, 0x36, 0x29);
+    const int pitch = 30;
+    const int cols = size.width() / pitch + 8, rows = size.height() / pitch + 8;
+    for (int gx = -4; gx < cols; ++gx) {
+        for (int gy = -4; gy < rows; ++gy) {
+            const int kind = rng.bounded(12);
+            const QRectF block(gx * pitch + 3, gy * pitch + 3, pitch - 6, pitch - 6);
             p.setPen(Qt::NoPen);
-            p.setBrush(c);
-            p.drawRoundedRect(block, 3, 3);
+            p.setBrush(kind == 0 ? QColor(0x1e, 0x35, 0x28) : QColor(0x25, 0x2b, 0x33));
+            p.drawRoundedRect(block, 2, 2);
+            if (kind > 6) {
+                // buildings inside the block
+                p.setBrush(QColor(0x2b, 0x32, 0x3b));
+                p.drawRect(block.adjusted(3, 3, -block.width() / 2, -block.height() / 2));
+                p.drawRect(block.adjusted(block.width() / 2 + 1, block.height() / 3, -3, -3));
+            }
         }
     }
-    p.setPen(QPen(QColor(0x3a, 0x43, 0x4e), 4));
-    for (int gx = -3; gx < size.width() / pitch + 4; ++gx)
-        p.drawLine(QPointF(gx * pitch, -200), QPointF(gx * pitch, size.height() + 200));
-    for (int gy = -3; gy < size.height() / pitch + 4; ++gy)
-        p.drawLine(QPointF(-200, gy * pitch), QPointF(size.width() + 200, gy * pitch));
+    for (int gx = -4; gx < cols; ++gx) {
+        p.setPen(QPen(QColor(0x39, 0x42, 0x4d), gx % 4 == 0 ? 5 : 2.5));
+        p.drawLine(QPointF(gx * pitch, -4 * pitch), QPointF(gx * pitch, rows * pitch));
+    }
+    for (int gy = -4; gy < rows; ++gy) {
+        p.setPen(QPen(QColor(0x39, 0x42, 0x4d), gy % 4 == 0 ? 5 : 2.5));
+        p.drawLine(QPointF(-4 * pitch, gy * pitch), QPointF(cols * pitch, gy * pitch));
+    }
     p.restore();
 
     QPainterPath river;

@@ -3,7 +3,10 @@
 #include "ButtonArt.h"
 
 #include <QFont>
+#include <QMap>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace {
 
@@ -216,11 +219,20 @@ QImage Preview::layout(const SkinPacker &packer)
     font.setBold(true);
     font.setPixelSize(11);
     p.setFont(font);
+    QList<QRect> tags;
     auto outline = [&](const QRect &r, const QColor &c, const QString &label, Qt::PenStyle style) {
         p.setPen(QPen(c, 1, style));
         p.setBrush(Qt::NoBrush);
         p.drawRect(r.adjusted(0, 0, -1, -1));
-        const QRect tag(r.left() + 1, r.top() + 1, p.fontMetrics().horizontalAdvance(label) + 6, 14);
+        QRect tag(r.left() + 1, r.top() + 1, p.fontMetrics().horizontalAdvance(label) + 6, 14);
+        // keep labels of stacked rectangles readable
+        for (int i = 0; i < tags.size(); ++i) {
+            if (tags[i].intersects(tag)) {
+                tag.translate(0, 15);
+                i = -1;
+            }
+        }
+        tags.append(tag);
         p.fillRect(tag, c);
         p.setPen(Qt::black);
         p.drawText(tag, Qt::AlignCenter, label);
@@ -237,18 +249,66 @@ QImage Preview::layout(const SkinPacker &packer)
         outline(fixedRect(video->rect.right() + 1 - 230, 166, 230, 24), fixed, QStringLiteral("date/time"),
                 Qt::SolidLine);
     outline(QRect(0, 0, 1024, WindowHeight - 735), fixed, QStringLiteral("drag strip"), Qt::DotLine);
+    // items sharing one rectangle get one outline, labelled with all their keys
+    QList<QPair<QRect, const SkinItem *>> drawn;
+    QMap<int, QString> labels;
     for (const SkinItem &item : packer.source().items) {
         if (item.key == 0)
             continue;
+        const QRect r = inWindow(packer, item);
+        auto same = std::find_if(drawn.begin(), drawn.end(), [&](const auto &d) { return d.first == r; });
+        if (same != drawn.end()) {
+            labels[same->second->key] += QLatin1Char('/') + QString::number(item.key);
+            continue;
+        }
+        drawn.append({r, &item});
+        labels[item.key] = QString::number(item.key);
+    }
+    for (const auto &[r, item] : drawn) {
         QColor c(120, 220, 255);
-        if (item.space == QLatin1String("list"))
+        if (item->space == QLatin1String("list"))
             c = QColor(140, 255, 140);
-        else if (item.space == QLatin1String("logpage"))
+        else if (item->space == QLatin1String("logpage"))
             c = QColor(255, 140, 220);
-        else if (!item.isButton())
+        else if (!item->isButton())
             c = QColor(255, 255, 255);
-        outline(inWindow(packer, item), c, QString::number(item.key),
-                item.space == QLatin1String("logpage") ? Qt::DashLine : Qt::SolidLine);
+        outline(r, c, labels.value(item->key),
+                item->space == QLatin1String("logpage") ? Qt::DashLine : Qt::SolidLine);
     }
     return image;
+}
+
+QImage Preview::buttonStates(const SkinPacker &packer)
+{
+    const int scale = 2, margin = 8, labelWidth = 40;
+    QList<const SkinItem *> buttons;
+    int width = 0, height = margin;
+    for (const SkinItem &item : packer.source().items) {
+        if (!item.isButton())
+            continue;
+        buttons.append(&item);
+        width = qMax(width, item.rect.width() * 4 * scale + 3 * margin);
+        height += item.rect.height() * scale + margin;
+    }
+    QImage sheet(labelWidth + width + margin, height, QImage::Format_RGB32);
+    sheet.fill(QColor(0x30, 0x30, 0x30));
+    QPainter p(&sheet);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setPixelSize(12);
+    p.setFont(font);
+    int y = margin;
+    for (const SkinItem *item : buttons) {
+        const QImage strip = packer.itemImage(item->key);
+        const int w = strip.width() / 4;
+        p.setPen(Qt::white);
+        p.drawText(QRect(0, y, labelWidth - 6, item->rect.height() * scale), Qt::AlignRight | Qt::AlignVCenter,
+                   QString::number(item->key));
+        for (int i = 0; i < 4; ++i) {
+            const QImage state = strip.copy(i * w, 0, w, strip.height());
+            p.drawImage(QRect(labelWidth + i * (w * scale + margin), y, w * scale, strip.height() * scale), state);
+        }
+        y += item->rect.height() * scale + margin;
+    }
+    return sheet;
 }

@@ -1,6 +1,6 @@
 // tumbo-skinpacker SKIN_JSON OUT_DIR [--preview DOCS_DIR]
 // Draws the skin described by SKIN_JSON and writes the skin pair and the BMP resources
-// into OUT_DIR; with --preview also the documentation pictures skin.png and layout.png.
+// into OUT_DIR; with --preview also the documentation pictures skin.png, layout.png and buttons.png.
 #include "Preview.h"
 #include "SkinPacker.h"
 #include "SkinSource.h"
@@ -30,7 +30,7 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("source"), QStringLiteral("the skin description (skin.json)"));
     parser.addPositionalArgument(QStringLiteral("out"), QStringLiteral("folder for skin/ and resources/"));
-    const QCommandLineOption preview(QStringLiteral("preview"), QStringLiteral("write skin.png and layout.png here"),
+    const QCommandLineOption preview(QStringLiteral("preview"), QStringLiteral("write skin.png, layout.png and buttons.png here"),
                                      QStringLiteral("dir"));
     parser.addOption(preview);
     parser.process(app);
@@ -48,7 +48,8 @@ int main(int argc, char *argv[])
     if (parser.isSet(preview)) {
         const QDir docs(parser.value(preview));
         if (!Preview::window(packer).save(docs.filePath(QStringLiteral("skin.png")))
-            || !Preview::layout(packer).save(docs.filePath(QStringLiteral("layout.png"))))
+            || !Preview::layout(packer).save(docs.filePath(QStringLiteral("layout.png")))
+            || !Preview::buttonStates(packer).save(docs.filePath(QStringLiteral("buttons.png"))))
             return fail(QStringLiteral("cannot write the previews into %1").arg(docs.path()));
     }
     return 0;
