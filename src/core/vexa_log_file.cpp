@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <string_view>
 
 namespace {
@@ -162,13 +163,15 @@ void read_rezez(const Tokens &t, _vexa_log_info_t &r)
 // Hands out the file's lines (or pieces of overlong lines) from one large buffer.
 class LineReader {
 public:
-    explicit LineReader(FILE *file) : file_(file), buf_(read_buffer) {}
+    // A small log is read whole; a large one streams through a fixed buffer that still
+    // holds more than one piece.
+    LineReader(FILE *file, size_t capacity) : file_(file), size_(capacity), buf_(new char[capacity]) {}
 
     bool next(std::string_view &piece)
     {
         for (;;) {
             const size_t avail = end_ - begin_;
-            const char *p = buf_.data() + begin_;
+            const char *p = buf_.get() + begin_;
             const auto *nl = static_cast<const char *>(std::memchr(p, '\n', std::min(avail, piece_max)));
             size_t len = 0;
             if (nl)
@@ -190,17 +193,18 @@ public:
 private:
     void fill()
     {
-        std::memmove(buf_.data(), buf_.data() + begin_, end_ - begin_);
+        std::memmove(buf_.get(), buf_.get() + begin_, end_ - begin_);
         end_ -= begin_;
         begin_ = 0;
-        const size_t got = std::fread(buf_.data() + end_, 1, buf_.size() - end_, file_);
+        const size_t got = std::fread(buf_.get() + end_, 1, size_ - end_, file_);
         end_ += got;
         if (got == 0)
             eof_ = true;
     }
 
     FILE *file_;
-    std::vector<char> buf_;
+    size_t size_;
+    std::unique_ptr<char[]> buf_;
     size_t begin_ = 0, end_ = 0;
     bool eof_ = false;
 };
@@ -215,6 +219,16 @@ std::string_view strip_line_end(std::string_view line)
     return line;
 }
 
+size_t buffer_size(FILE *file)
+{
+    long size = -1;
+    if (std::fseek(file, 0, SEEK_END) == 0)
+        size = std::ftell(file);
+    std::rewind(file);
+    // One spare byte lets the first read already see the end of the file.
+    return size >= 0 && size_t(size) < read_buffer ? size_t(size) + 1 : read_buffer;
+}
+
 const _vexa_log_info_t zero_record{};
 
 } // namespace
@@ -226,7 +240,7 @@ bool vexa_log_file::load(const char *path)
     if (!file)
         return false;
 
-    LineReader reader(file);
+    LineReader reader(file, buffer_size(file));
     _vexa_log_info_t work{};
     int64_t start = 0;
     std::string_view line;

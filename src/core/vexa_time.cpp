@@ -185,7 +185,8 @@ double distance_m(double lat1, double lon1, double lat2, double lon2)
     if (sinSigma == 0)
         return 0;  // coincident points
     const double cosSigma = sinU1 * sinU2 + cosU1 * cosU2 * cosLambda;
-    const double sigma = std::atan(sinSigma / cosSigma);
+    // The two-argument form: the plain arctangent turns arcs beyond 90 degrees negative.
+    const double sigma = std::atan2(sinSigma, cosSigma);
     // Rounding can push the ratio just past 1 on the equator; asin would give NaN.
     const double sinAlpha = std::clamp(cosU1 * cosU2 * sinLambda / sinSigma, -1.0, 1.0);
     const double cosAlpha = std::cos(std::asin(sinAlpha));

@@ -227,6 +227,15 @@ TEST(Distance, ShortHopsAndSpecialCases)
     }
 }
 
+TEST(Distance, LongArcsStayPositive)
+{
+    // A GPS jump across the globe must add distance, never subtract it.
+    EXPECT_NEAR(distance_m(0, 0, 0, 120), 111319.49 * 120, 111319.49 * 120 * 0.005);
+    const double munichSydney = distance_m(48.14, 11.58, -33.87, 151.21);
+    EXPECT_GT(munichSydney, 16.0e6);
+    EXPECT_LT(munichSydney, 16.6e6);
+}
+
 TEST(SequenceNumber, LeadingDigitsOfTheFileName)
 {
     EXPECT_EQ(sequence_from_path("/card/log/0000012345.log"), 12345);
