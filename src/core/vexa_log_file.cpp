@@ -17,7 +17,7 @@ namespace {
 // The camera's reader took lines through a 512,000-byte buffer; longer lines arrive in pieces.
 constexpr size_t piece_max = 511999;
 constexpr size_t read_buffer = size_t(1) << 20;
-// Tokens 0..9 are the most any sentence needs.
+// Tokens 0..9 are the most any sentence reads.
 constexpr size_t token_max = 10;
 constexpr int64_t window_seconds = 3610;
 
@@ -31,20 +31,21 @@ struct Tokens {
     std::string_view operator[](size_t i) const { return i < count ? item[i] : std::string_view(); }
 };
 
-Tokens split(std::string_view line)
+// Splits at every comma; only the first `limit` tokens are kept. One pass over the bytes,
+// since the lines are short and many.
+Tokens split(std::string_view line, size_t limit)
 {
     Tokens t;
     size_t from = 0;
-    while (t.count < token_max) {
-        const size_t comma = line.find(',', from);
-        if (comma == std::string_view::npos) {
-            if (from < line.size() || t.count == 0)
-                t.item[t.count++] = line.substr(from);
-            break;
+    for (size_t i = 0; i < line.size() && t.count < limit; ++i) {
+        if (line[i] == ',') {
+            t.item[t.count++] = line.substr(from, i - from);
+            from = i + 1;
         }
-        t.item[t.count++] = line.substr(from, comma - from);
-        from = comma + 1;
     }
+    // A trailing comma adds no token.
+    if (t.count < limit && (from < line.size() || t.count == 0))
+        t.item[t.count++] = line.substr(from);
     return t;
 }
 
@@ -219,6 +220,40 @@ std::string_view strip_line_end(std::string_view line)
     return line;
 }
 
+enum class Sentence { Other, Rmc, Gga, Gsv, Rezez };
+
+// Token 0 must be exactly one of the four names.
+Sentence sentence_of(std::string_view line)
+{
+    if (line.size() < 6 || line[0] != '$' || (line.size() > 6 && line[6] != ','))
+        return Sentence::Other;
+    const std::string_view name = line.substr(0, 6);
+    if (name == "$GPRMC")
+        return Sentence::Rmc;
+    if (name == "$GPGGA")
+        return Sentence::Gga;
+    if (name == "$GPGSV")
+        return Sentence::Gsv;
+    if (name == "$REZEZ")
+        return Sentence::Rezez;
+    return Sentence::Other;
+}
+
+// One more than the highest token each sentence reads.
+size_t token_limit(Sentence s)
+{
+    switch (s) {
+    case Sentence::Rmc:
+        return 9;
+    case Sentence::Gga:
+        return 10;
+    case Sentence::Gsv:
+        return 4;
+    default:
+        return 8;
+    }
+}
+
 size_t buffer_size(FILE *file)
 {
     long size = -1;
@@ -246,16 +281,17 @@ bool vexa_log_file::load(const char *path)
     std::string_view line;
     while (reader.next(line)) {
         line = strip_line_end(line);
-        if (line.size() < 6 || line[0] != '$')
+        const Sentence sentence = sentence_of(line);
+        if (sentence == Sentence::Other)
             continue;
-        const Tokens t = split(line);
-        if (t[0] == "$GPRMC") {
+        const Tokens t = split(line, token_limit(sentence));
+        if (sentence == Sentence::Rmc) {
             read_rmc(t, work);
-        } else if (t[0] == "$GPGGA") {
+        } else if (sentence == Sentence::Gga) {
             read_gga(t, work);
-        } else if (t[0] == "$GPGSV") {
+        } else if (sentence == Sentence::Gsv) {
             work.satellites_in_view = leading_integer<uint8_t>(t[3]);
-        } else if (t[0] == "$REZEZ") {
+        } else {
             read_rezez(t, work);
             const int64_t seconds = time_to_seconds(work.time);
             if (records_.empty())
