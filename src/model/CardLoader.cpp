@@ -1,0 +1,88 @@
+#include "CardLoader.h"
+
+#include "FileLog.h"
+#include "FileVideo.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
+#include <sys/resource.h>
+
+namespace {
+
+// Each recording keeps its file open for reading pictures; a big card needs more
+// descriptors than the usual soft limit of 1024.
+void raiseFileLimit(size_t files)
+{
+    rlimit limit{};
+    if (getrlimit(RLIMIT_NOFILE, &limit) != 0)
+        return;
+    const rlim_t wanted = rlim_t(files) + 256;
+    if (limit.rlim_cur != RLIM_INFINITY && limit.rlim_cur < wanted) {
+        limit.rlim_cur = limit.rlim_max == RLIM_INFINITY ? wanted : std::min(wanted, limit.rlim_max);
+        setrlimit(RLIMIT_NOFILE, &limit);
+    }
+}
+
+CardLoader::Result openOne(const CardLoader::Job &job)
+{
+    CardLoader::Result result;
+    if (job.isLog)
+        result.log = FileLog::openReader(job.folder, job.file);
+    else
+        result.video = FileVideo::openReader(job.folder, job.file);
+    return result;
+}
+
+} // namespace
+
+std::vector<CardLoader::Result> CardLoader::run(const std::vector<Job> &jobs,
+                                               const std::function<void(qint64)> &progress)
+{
+    std::vector<Result> results(jobs.size());
+    if (jobs.empty())
+        return results;
+    raiseFileLimit(jobs.size());
+
+    std::atomic<size_t> next{0};
+    std::atomic<size_t> done{0};
+    auto work = [&] {
+        for (size_t i = next++; i < jobs.size(); i = next++) {
+            results[i] = openOne(jobs[i]);
+            done.fetch_add(1, std::memory_order_release);
+        }
+    };
+    const size_t threads = std::clamp<size_t>(size_t(QThread::idealThreadCount()), 1, 8);
+    std::vector<std::jthread> workers;
+    for (size_t t = 0; t < std::min(threads, jobs.size()); ++t)
+        workers.emplace_back(work);
+
+    qint64 reported = 0;
+    auto report = [&] {
+        const qint64 finished = qint64(done.load(std::memory_order_acquire));
+        while (reported < finished)
+            progress(++reported);
+        return size_t(finished) == jobs.size();
+    };
+    if (QCoreApplication::instance() && QThread::currentThread() == qApp->thread()) {
+        // The window stays alive: events are handled while the workers index.
+        QEventLoop loop;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (report())
+                loop.quit();
+        });
+        poll.start(15);
+        if (!report())
+            loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    workers.clear();  // joins
+    report();
+    return results;
+}

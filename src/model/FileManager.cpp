@@ -1,0 +1,360 @@
+#include "FileManager.h"
+
+#include "CardLoader.h"
+#include "FileLog.h"
+#include "FileVideo.h"
+#include "FolderScanner.h"
+#include "ModelTexts.h"
+#include "Preferences.h"
+#include "vexa_telemetry.h"
+#include "vexa_time.h"
+
+#include <QFileInfo>
+
+#include <climits>
+#include <cmath>
+
+namespace {
+
+const QString kEvent = QStringLiteral("event");
+const QString kNormal = QStringLiteral("normal");
+const QString kLog = QStringLiteral("log");
+const QString kEventFolder = QStringLiteral("/CH1/event");
+const QString kNormalFolder = QStringLiteral("/CH1/normal");
+const QString kLogFolder = QStringLiteral("/log");
+
+struct DisplaySettings {
+    int dateFormat = 0;
+    int speedFormat = 0;
+    int videoFlip = 0;
+    double speedFactor = 0;
+    double altitudeFactor = 0;
+};
+
+DisplaySettings &display()
+{
+    static DisplaySettings settings;
+    return settings;
+}
+
+bool imperial()
+{
+    return display().speedFormat == 1 || display().speedFormat == 2;
+}
+
+bool isFolder(const QString &path)
+{
+    return QFileInfo(path).isDir();
+}
+
+} // namespace
+
+FileManager::FileManager(QObject *parent) : QObject(parent)
+{
+    reloadSettings();
+}
+
+FileManager::~FileManager()
+{
+    clearLists();
+}
+
+bool FileManager::checkFolder(const QString &folder)
+{
+    return isFolder(folder + kEventFolder) && isFolder(folder + kLogFolder);
+}
+
+qint64 FileManager::fileCount(const QString &folder)
+{
+    return FolderScanner::files(folder + kEventFolder, QStringLiteral("vdd")).size()
+         + FolderScanner::files(folder + kNormalFolder, QStringLiteral("vdd")).size()
+         + FolderScanner::files(folder + kLogFolder, QStringLiteral("log")).size();
+}
+
+bool FileManager::loadFiles(const QString &folder)
+{
+    if (_loading)
+        return false;
+    _loading = true;
+    clearLists();
+
+    std::vector<CardLoader::Job> jobs;
+    const auto addJobs = [&](const QString &sub, const QString &extension, bool isLog) {
+        const QString root = folder + sub;
+        for (const QString &file : FolderScanner::files(root, extension))
+            jobs.push_back({root, file, isLog});
+    };
+    addJobs(kEventFolder, QStringLiteral("vdd"), false);
+    const size_t eventCount = jobs.size();
+    addJobs(kNormalFolder, QStringLiteral("vdd"), false);
+    const size_t videoCount = jobs.size();
+    addJobs(kLogFolder, QStringLiteral("log"), true);
+
+    std::vector<CardLoader::Result> results =
+        CardLoader::run(jobs, [this](qint64 count) { emit loadedFileCount(count); });
+
+    for (size_t i = 0; i < results.size(); ++i) {
+        if (i < videoCount) {
+            const int type = i < eventCount ? FileVideo::Event : FileVideo::Normal;
+            if (FileVideo *video = FileVideo::fromReader(std::move(results[i].video), type, this))
+                adoptVideo(video, i < eventCount ? _eventArray : _normalArray);
+        } else if (FileLog *log = FileLog::fromReader(std::move(results[i].log), this)) {
+            adoptLog(log);
+        }
+    }
+    _loading = false;
+    return true;
+}
+
+void FileManager::adoptVideo(FileVideo *video, QList<FileVideo *> &list)
+{
+    connect(video, &FileVideo::fileVideoFrameIndex, this, &FileManager::fileVideoFrameIndex);
+    list.append(video);
+}
+
+void FileManager::adoptLog(FileLog *log)
+{
+    connect(log, &FileLog::fileLogFrameIndex, this, &FileManager::fileLogFrameIndex);
+    _logArray.append(log);
+}
+
+void FileManager::clearLists()
+{
+    // Deleted later: a receiver of a frame report may be the one closing the folder.
+    for (const QList<FileVideo *> *videos : {&_eventArray, &_normalArray}) {
+        for (FileVideo *video : *videos) {
+            video->close();
+            disconnect(video, nullptr, this, nullptr);
+            video->deleteLater();
+        }
+    }
+    for (FileLog *log : std::as_const(_logArray)) {
+        log->pause();
+        disconnect(log, nullptr, this, nullptr);
+        log->deleteLater();
+    }
+    _eventArray.clear();
+    _normalArray.clear();
+    _logArray.clear();
+}
+
+void FileManager::close()
+{
+    clearLists();
+    _validFolder = false;
+}
+
+QList<ListRow> FileManager::listViewData(const QString &type) const
+{
+    QList<ListRow> rows;
+    if (type == kEvent || type == kNormal) {
+        const QList<FileVideo *> &videos = type == kEvent ? _eventArray : _normalArray;
+        for (qint64 i = 0; i < videos.size(); ++i) {
+            const FileVideo *video = videos[i];
+            ListRow row;
+            row.idx = i;
+            row.seq = QString::number(video->file().sequence_number());
+            row.col2 = dateString(video->headerAtIndex(0).time);
+            row.col3 = type == kEvent ? eventTypeString(video->indexHeader().event_type)
+                                      : durationString(video->file().duration_seconds());
+            rows.append(row);
+        }
+    } else if (type == kLog) {
+        for (qint64 i = 0; i < _logArray.size(); ++i) {
+            const FileLog *log = _logArray[i];
+            ListRow row;
+            row.idx = i;
+            row.seq = QString::number(log->sequence());
+            row.col2 = dateString(log->logAtIndex(0).time);
+            row.col3 = durationString(log->file().duration_seconds());
+            rows.append(row);
+        }
+    }
+    return rows;
+}
+
+QList<QObject *> FileManager::filesByType(const QString &type) const
+{
+    QList<QObject *> files;
+    if (type == kEvent || type == kNormal) {
+        for (FileVideo *video : type == kEvent ? _eventArray : _normalArray)
+            files.append(video);
+    } else if (type == kLog) {
+        for (FileLog *log : _logArray)
+            files.append(log);
+    }
+    return files;
+}
+
+FileVideo *FileManager::videoAtIndex(qint64 index, const QString &type) const
+{
+    if (type != kEvent && type != kNormal)
+        return nullptr;
+    const QList<FileVideo *> &videos = type == kEvent ? _eventArray : _normalArray;
+    return index >= 0 && index < videos.size() ? videos[index] : nullptr;
+}
+
+FileLog *FileManager::logAtIndex(qint64 index) const
+{
+    return index >= 0 && index < _logArray.size() ? _logArray[index] : nullptr;
+}
+
+const QList<FileVideo *> &FileManager::searchedVideos() const
+{
+    return _eventArray.isEmpty() ? _normalArray : _eventArray;
+}
+
+FrameInfo FileManager::infoAtTimestamp(const _vexa_time_t &time, bool forward) const
+{
+    for (FileVideo *video : searchedVideos()) {
+        const qint64 index = video->indexAtTimestamp(time, forward);
+        if (index != -1)
+            return {video, index};
+    }
+    return {};
+}
+
+QList<FileVideo *> FileManager::videoWithFromDate(const _vexa_time_t &from, const _vexa_time_t &to) const
+{
+    const qint64 fromMsec = time_to_msec(from);
+    const qint64 toMsec = time_to_msec(to);
+    QList<FileVideo *> videos;
+    for (FileVideo *video : searchedVideos()) {
+        if (video->intime(fromMsec, toMsec))
+            videos.append(video);
+    }
+    return videos;
+}
+
+// Display helpers.
+
+void FileManager::reloadSettings()
+{
+    setDisplaySettings(Preferences::dateFormat(), Preferences::speedFormat(),
+                       Preferences::videoFlip());
+}
+
+void FileManager::setDisplaySettings(int dateFormat, int speedFormat, int videoFlip)
+{
+    DisplaySettings &s = display();
+    s.dateFormat = dateFormat;
+    s.speedFormat = speedFormat;
+    s.videoFlip = videoFlip;
+    if (speedFormat == 1) {
+        s.speedFactor = 0.621371;
+        s.altitudeFactor = 3.28084;
+    } else if (speedFormat == 2) {
+        s.speedFactor = 0.539957;
+        s.altitudeFactor = 3.28084;
+    } else {
+        s.speedFactor = 1.0;
+        s.altitudeFactor = 1.0;
+    }
+}
+
+int FileManager::dateFormat()
+{
+    return display().dateFormat;
+}
+
+int FileManager::videoFlip()
+{
+    return display().videoFlip;
+}
+
+QString FileManager::speedFormat()
+{
+    switch (display().speedFormat) {
+    case 1:
+        return QStringLiteral("MPH");
+    case 2:
+        return QStringLiteral("kn");
+    default:
+        return QStringLiteral("Km/h");
+    }
+}
+
+QString FileManager::altitudeFormat()
+{
+    return imperial() ? QStringLiteral("ft") : QStringLiteral("m");
+}
+
+double FileManager::speedValue(double kmh)
+{
+    return kmh * display().speedFactor;
+}
+
+double FileManager::altitudeValue(double metres)
+{
+    return metres * display().altitudeFactor;
+}
+
+QString FileManager::distanceValue(double d)
+{
+    if (!std::isfinite(d))
+        d = 0;
+    if (imperial()) {
+        if (d < 1000)
+            return QString::asprintf("%.1f yard", d * 1.093613);
+        return QString::asprintf("%.1f mile", d / 1000 * 0.621371);
+    }
+    if (d < 1000)
+        return QString::asprintf("%d m", int(std::max(d, double(INT_MIN))));
+    return QString::asprintf("%.1f km", d / 1000);
+}
+
+QString FileManager::courseString(double c)
+{
+    static const char *const keys[] = {"gui_course_n", "gui_course_ne", "gui_course_e",
+                                       "gui_course_se", "gui_course_s", "gui_course_sw",
+                                       "gui_course_w", "gui_course_nw"};
+    if (!(c >= 0 && c < 360))
+        return QStringLiteral("x");
+    if (c >= 337.5)
+        return modelText(keys[0]);
+    return modelText(keys[int((c + 22.5) / 45)]);
+}
+
+QString FileManager::dateString(const _vexa_time_t &utc)
+{
+    const _vexa_time_t t = utc_to_local(utc);
+    const char *format = "%02d.%02d.%04d %02d:%02d:%02d";
+    switch (display().dateFormat) {
+    case 1:
+        return QString::asprintf(format, t.month, t.day, t.year, t.hour, t.minute, t.second);
+    case 2:
+        return QString::asprintf(format, t.day, t.month, t.year, t.hour, t.minute, t.second);
+    default:
+        return QString::asprintf("%04d.%02d.%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour,
+                                 t.minute, t.second);
+    }
+}
+
+QString FileManager::timeString(const _vexa_time_t &utc)
+{
+    const _vexa_time_t t = utc_to_local(utc);
+    return QString::asprintf("%02d:%02d:%02d", t.hour, t.minute, t.second);
+}
+
+QString FileManager::weekString(int day)
+{
+    static const char *const keys[] = {"gui_sunday", "gui_monday", "gui_tuesday",
+                                       "gui_wednesday", "gui_thursday", "gui_friday",
+                                       "gui_saturday"};
+    if (day < 0 || day > 6)
+        return QStringLiteral("???");
+    return modelText(keys[day]);
+}
+
+QString FileManager::eventTypeString(int code)
+{
+    const char *key = event_type_key(code);
+    return key && *key ? modelText(key) : QString();
+}
+
+QString FileManager::durationString(quint64 seconds)
+{
+    if (seconds > 59)
+        return QString::number(seconds / 60) + QLatin1Char(' ') + modelText("gui_minute");
+    return QString::number(seconds) + QLatin1Char(' ') + modelText("gui_second");
+}

@@ -1,0 +1,97 @@
+// The opened card folder: checks its layout, loads its recordings and logs, answers the
+// lists, the map, the graphs and the exports, and carries the display helpers that turn
+// times, speeds and distances into the user's units and texts.
+//
+// Every FileVideo and FileLog it loads reports its frames through this object's
+// fileVideoFrameIndex / fileLogFrameIndex signals.
+#pragma once
+
+#include "FileLog.h"
+#include "FileVideo.h"
+#include "ListRow.h"
+#include "vexa_types.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+// The recording holding a moment, and the frame of that moment; file is null for none.
+struct FrameInfo {
+    FileVideo *file = nullptr;
+    qint64 index = -1;
+};
+
+class FileManager : public QObject {
+    Q_OBJECT
+public:
+    explicit FileManager(QObject *parent = nullptr);
+    ~FileManager() override;
+
+    bool validFolder() const { return _validFolder; }
+    void setValidFolder(bool valid) { _validFolder = valid; }
+
+    // folder/CH1/event and folder/log both exist and are folders.
+    static bool checkFolder(const QString &folder);
+    // Files of a wanted extension under the three list folders.
+    static qint64 fileCount(const QString &folder);
+    // Replaces the lists with the folder's files; reports loadedFileCount for every file
+    // of a wanted extension, readable or not. Keeps the event loop running while the
+    // recordings are indexed on worker threads. False only when a load is already running.
+    bool loadFiles(const QString &folder);
+    bool isLoading() const { return _loading; }
+
+    // Rows of "event", "normal" or "log"; empty for another type.
+    QList<ListRow> listViewData(const QString &type) const;
+    QList<QObject *> filesByType(const QString &type) const;
+    const QList<FileVideo *> &eventVideos() const { return _eventArray; }
+    const QList<FileVideo *> &normalVideos() const { return _normalArray; }
+    const QList<FileLog *> &logs() const { return _logArray; }
+    // Null for an index outside the list or a type other than "event" and "normal".
+    FileVideo *videoAtIndex(qint64 index, const QString &type) const;
+    FileLog *logAtIndex(qint64 index) const;
+    // The first recording (event recordings when there are any) with a frame at that second.
+    FrameInfo infoAtTimestamp(const _vexa_time_t &time, bool forward) const;
+    // Recordings (event recordings when there are any) overlapping the span.
+    QList<FileVideo *> videoWithFromDate(const _vexa_time_t &from, const _vexa_time_t &to) const;
+    // Stops every recording and empties the lists.
+    void close();
+
+    // Display helpers over process-wide settings.
+    static void reloadSettings();
+    // The settings reloadSettings reads from the preferences, given directly.
+    static void setDisplaySettings(int dateFormat, int speedFormat, int videoFlip);
+    static int dateFormat();
+    static int videoFlip();
+    static QString speedFormat();
+    static QString altitudeFormat();
+    static double speedValue(double kmh);
+    static double altitudeValue(double metres);
+    static QString distanceValue(double metres);
+    static QString courseString(double degrees);
+    static QString dateString(const _vexa_time_t &utc);
+    static QString timeString(const _vexa_time_t &utc);
+    static QString weekString(int day);
+    static QString eventTypeString(int code);
+    // "N min" above 59 seconds, else "N s", with the localized unit.
+    static QString durationString(quint64 seconds);
+
+signals:
+    void fileVideoFrameIndex(FileVideo *fileVideo, qint64 frameIndex);
+    void fileLogFrameIndex(FileLog *fileLog, qint64 frameIndex);
+    void loadedFileCount(qint64 count);
+
+private:
+    void clearLists();
+    void adoptVideo(FileVideo *video, QList<FileVideo *> &list);
+    void adoptLog(FileLog *log);
+    const QList<FileVideo *> &searchedVideos() const;
+
+    bool _validFolder = false;
+    bool _loading = false;
+    QList<FileVideo *> _eventArray;
+    QList<FileVideo *> _normalArray;
+    QList<FileLog *> _logArray;
+};

@@ -1,0 +1,286 @@
+#include "FileVideo.h"
+
+#include "FileManager.h"
+#include "FrameCaptions.h"
+#include "vexa_time.h"
+
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+namespace {
+
+const _vexa_video_frame_header_t kNoFrame{};
+
+// folder/file with the extension replaced; an upper-case card keeps upper-case sidecars.
+QString sidecarPath(const QString &vddPath)
+{
+    const QFileInfo info(vddPath);
+    const QString base = vddPath.left(vddPath.size() - info.suffix().size());
+    const QString lower = base + QStringLiteral("vdx");
+    if (info.suffix() == QLatin1String("VDD") && !QFileInfo::exists(lower))
+        return base + QStringLiteral("VDX");
+    return lower;
+}
+
+bool isLastFrameIndex(qint64 index)
+{
+    return (quint64(index) & 0xFFFFFFFFu) == 0xFFFFFFFFu;
+}
+
+} // namespace
+
+std::unique_ptr<vexa_vdd_file> FileVideo::openReader(const QString &folder, const QString &file)
+{
+    const QString vdd = folder + QLatin1Char('/') + file;
+    if (QFileInfo(file).suffix().isEmpty())
+        return nullptr;
+    auto reader = std::make_unique<vexa_vdd_file>();
+    const QByteArray vddPath = QFile::encodeName(vdd);
+    const QByteArray vdxPath = QFile::encodeName(sidecarPath(vdd));
+    if (!reader->open(vddPath.constData(), vdxPath.constData()))
+        return nullptr;
+    return reader;
+}
+
+FileVideo *FileVideo::fromReader(std::unique_ptr<vexa_vdd_file> reader, int type, QObject *parent)
+{
+    if (!reader)
+        return nullptr;
+    return new FileVideo(std::move(reader), type, parent);
+}
+
+FileVideo *FileVideo::create(const QString &folder, const QString &file, int type, QObject *parent)
+{
+    return fromReader(openReader(folder, file), type, parent);
+}
+
+FileVideo::FileVideo(std::unique_ptr<vexa_vdd_file> reader, int type, QObject *parent)
+    : QObject(parent), _vdd_file(std::move(reader)), _type(type)
+{
+    _timer.setSingleShot(true);
+    _timer.setTimerType(Qt::PreciseTimer);
+    connect(&_timer, &QTimer::timeout, this, &FileVideo::playImage);
+    if (frameCount() >= 2) {
+        _interval = time_diff_msec(headerAtIndex(0).time, headerAtIndex(1).time);
+        _stime = time_to_msec(headerAtIndex(0).time);
+        _etime = time_to_msec(lastHeader().time);
+    }
+    if (_type == Normal)
+        buildTriggerList();
+}
+
+FileVideo::~FileVideo() = default;
+
+QString FileVideo::path() const
+{
+    return QFile::decodeName(_vdd_file->path().c_str());
+}
+
+const _vexa_video_frame_header_t &FileVideo::headerAtIndex(qint64 index) const
+{
+    if (index < 0)
+        return kNoFrame;
+    return _vdd_file->header_at(quint64(index));
+}
+
+void FileVideo::buildTriggerList()
+{
+    const qint64 count = frameCount();
+    for (qint64 i = 0; i < count; ++i) {
+        if (headerAtIndex(i).event_type == 0)
+            continue;
+        if (i > 0)
+            _triggers.append(i);
+        while (i + 1 < count && headerAtIndex(i + 1).event_type != 0)
+            ++i;
+    }
+}
+
+QImage FileVideo::imageAtIndex(qint64 index)
+{
+    const _vexa_video_frame_header_t &header = headerAtIndex(index);
+    // The reader needs an open file; a length beyond the file cannot be read anyway.
+    if (_closed || header.length == 0 || qint64(header.length) > _vdd_file->file_size())
+        return QImage();
+    QByteArray data(qsizetype(header.length), Qt::Uninitialized);
+    if (!_vdd_file->get_frame_data(quint64(index), reinterpret_cast<uint8_t *>(data.data()),
+                                   header.length))
+        return QImage();
+    return QImage::fromData(data);
+}
+
+bool FileVideo::jpegComment(uint8_t out[VEXA_COMMENT_SIZE], qint64 index)
+{
+    if (_closed || index < 0)
+        return false;
+    return _vdd_file->get_jpeg_comment(quint64(index), out);
+}
+
+qint64 FileVideo::indexAtTimestamp(const _vexa_time_t &time, bool forward) const
+{
+    const qint64 ms = time_to_msec(time);
+    if (ms < _stime || ms > _etime)
+        return -1;
+    const qint64 second = ms / 1000;
+    const qint64 count = frameCount();
+    for (qint64 n = 0; n < count; ++n) {
+        const qint64 i = forward ? n : count - 1 - n;
+        if (time_to_msec(headerAtIndex(i).time) / 1000 == second)
+            return i;
+    }
+    return -1;
+}
+
+bool FileVideo::intime(qint64 fromMsec, qint64 toMsec) const
+{
+    return _stime < toMsec && _etime > fromMsec;
+}
+
+void FileVideo::moveFrame(qint64 index)
+{
+    pause();
+    _currIndex = isLastFrameIndex(index) ? frameCount() - 1 : index;
+}
+
+void FileVideo::gotoFrame(qint64 index)
+{
+    moveFrame(index);
+    drawImage();
+}
+
+void FileVideo::step(bool forward)
+{
+    pause();
+    if (forward) {
+        if (_currIndex + 1 < frameCount())
+            ++_currIndex;
+    } else if (_currIndex - 1 >= 1) {
+        --_currIndex;
+    }
+    drawImage();
+}
+
+FileVideo::Stride FileVideo::strideForSpeed(double speed) const
+{
+    if (speed == 0.5)
+        return {1, 2 * _interval};
+    if (speed == -0.5)
+        return {-1, 2 * _interval};
+    if (!std::isfinite(speed))
+        return {0, _interval};
+    return {qint64(std::trunc(std::clamp(speed, -1e9, 1e9))), _interval};
+}
+
+void FileVideo::playWithSpeed(double speed)
+{
+    if (speed == _speed)
+        return;
+    pause();
+    _speed = speed;
+    _play = true;
+    const qint64 count = frameCount();
+    if (_currIndex >= count)
+        _currIndex = count - 1;
+    if (_currIndex < 0)
+        _currIndex = 0;
+    playImage();
+}
+
+void FileVideo::playImage()
+{
+    _timer.stop();  // a step run by hand replaces the pending one
+    if (!_play)
+        return;
+    const qint64 t0 = now_msec();
+    drawImage();
+    if (!_play)
+        return;  // the receiver paused playback while drawing
+    const Stride stride = strideForSpeed(_speed);
+    // Speed 0, or a speed below one frame a step, has nothing further to show.
+    if (stride.step == 0)
+        return;
+    const bool here = headerAtIndex(_currIndex).time.year != 0;
+    const bool next = headerAtIndex(_currIndex + stride.step).time.year != 0;
+    _currIndex += stride.step;
+    const qint64 t1 = now_msec();
+    if (here && next) {
+        // A recording whose frames share one time (or run backwards) plays without delay.
+        _scheduledDelay = std::clamp<qint64>(stride.delay + t0 - t1, 0, INT_MAX);
+        _timer.start(int(_scheduledDelay));
+    } else {
+        drawImage();
+    }
+}
+
+void FileVideo::pause()
+{
+    // Playback leaves the cursor one step past the frame shown last: go back to that frame.
+    _currIndex -= strideForSpeed(_speed).step;
+    _play = false;
+    _speed = 0;
+    _timer.stop();
+}
+
+void FileVideo::drawImage()
+{
+    emit fileVideoFrameIndex(this, _currIndex);
+}
+
+QImage FileVideo::flipped(const QImage &image, int flip)
+{
+    switch (flip) {
+    case 1:
+        return image.mirrored(false, true);
+    case 2:
+        return image.mirrored(true, false);
+    case 3:
+        return image.mirrored(true, true);
+    default:
+        return image;
+    }
+}
+
+bool FileVideo::saveImageAtIndex(qint64 index, const QString &path)
+{
+    const QImage image = imageAtIndex(index);
+    if (image.isNull())
+        return false;
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    QImageWriter writer(&out, "jpeg");
+    writer.setQuality(100);
+    if (!writer.write(flipped(image, FileManager::videoFlip())))
+        return false;
+    return out.commit();
+}
+
+QImage FileVideo::aviImageAtIndex(qint64 index, const QString &vehicle, bool speed, bool date,
+                                  bool latlng, bool sensor)
+{
+    const QImage image = imageAtIndex(index);
+    if (image.isNull())
+        return image;
+    QImage frame = flipped(image, FileManager::videoFlip())
+                       .convertToFormat(QImage::Format_RGB32);
+    FrameCaptions captions;
+    captions.vehicle = vehicle;
+    captions.speed = speed;
+    captions.date = date;
+    captions.latlng = latlng;
+    captions.sensor = sensor;
+    captions.draw(frame, headerAtIndex(index));
+    return frame;
+}
+
+void FileVideo::close()
+{
+    pause();
+    _vdd_file->close();
+    _closed = true;
+}

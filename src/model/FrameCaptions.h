@@ -1,0 +1,26 @@
+// The captions burnt into a movie frame: vehicle, date, G-sensor values, position and
+// speed, in a bold 14-pixel font, yellow with a thin black outline.
+#pragma once
+
+#include "vexa_types.h"
+
+#include <QImage>
+#include <QString>
+
+class FrameCaptions {
+public:
+    QString vehicle;  // empty: no vehicle line
+    bool speed = false;
+    bool date = false;
+    bool latlng = false;
+    bool sensor = false;
+
+    void draw(QImage &frame, const _vexa_video_frame_header_t &header) const;
+
+    // Texts as drawn, exposed for checks.
+    static QString latitudeText(double nmea);
+    static QString longitudeText(double nmea);
+    static QString speedText(const _vexa_video_frame_header_t &header);
+    // Where a caption line at height y (bottom-left origin) lands in an image of w x h.
+    static QRectF lineRect(int y, int w, int h);
+};

@@ -1,0 +1,8 @@
+#include "ModelTexts.h"
+
+#include <QCoreApplication>
+
+QString modelText(const char *key)
+{
+    return qtTrId(key);
+}

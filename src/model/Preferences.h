@@ -1,0 +1,35 @@
+// The viewer's stored preferences: three display settings and the last folder of each
+// kind of file choice, kept in QSettings under fixed keys.
+#pragma once
+
+#include <QString>
+
+class Preferences {
+public:
+    static constexpr const char *DateFormat = "date_format";
+    static constexpr const char *SpeedFormat = "speed_format";
+    static constexpr const char *VideoFlip = "video_flip";
+    static constexpr const char *LatestFolder = "latest_folder";
+    static constexpr const char *CsvFolder = "csv_folder";
+    static constexpr const char *KmlFolder = "kml_folder";
+    static constexpr const char *JpgFolder = "jpg_folder";
+    static constexpr const char *AviFolder = "avi_folder";
+    static constexpr const char *BackupFolder = "backup_folder";
+
+    // A missing or non-numeric value reads as 0.
+    static int intValue(const char *key);
+    static void setIntValue(const char *key, int value);
+    // A missing value reads as a null string.
+    static QString stringValue(const char *key);
+    static void setStringValue(const char *key, const QString &value);
+
+    static int dateFormat() { return intValue(DateFormat); }
+    static int speedFormat() { return intValue(SpeedFormat); }
+    static int videoFlip() { return intValue(VideoFlip); }
+    static void setDateFormat(int v) { setIntValue(DateFormat, v); }
+    static void setSpeedFormat(int v) { setIntValue(SpeedFormat, v); }
+    static void setVideoFlip(int v) { setIntValue(VideoFlip, v); }
+
+    static QString latestFolder() { return stringValue(LatestFolder); }
+    static void setLatestFolder(const QString &path) { setStringValue(LatestFolder, path); }
+};
