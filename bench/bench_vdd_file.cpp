@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -44,6 +45,29 @@ void BM_ReadWholeVdd(benchmark::State &state)
     state.SetBytesProcessed(int64_t(state.iterations() * files.scan_size));
 }
 BENCHMARK(BM_ReadWholeVdd)->Unit(benchmark::kMillisecond);
+
+// Reference for the mapping: the same 0xFF search over 1 MB chunks read into one buffer.
+void BM_ReadAndSearchVdd(benchmark::State &state)
+{
+    const BenchFiles &files = BenchFiles::get();
+    std::vector<uint8_t> buf(1 << 20);
+    for (auto _ : state) {
+        const int fd = ::open(files.scan_vdd.c_str(), O_RDONLY);
+        uint64_t hits = 0;
+        ssize_t n;
+        while ((n = ::read(fd, buf.data(), buf.size())) > 0) {
+            const uint8_t *p = buf.data(), *end = buf.data() + n;
+            while (const void *hit = std::memchr(p, 0xFF, size_t(end - p))) {
+                p = static_cast<const uint8_t *>(hit) + 1;
+                ++hits;
+            }
+        }
+        ::close(fd);
+        benchmark::DoNotOptimize(hits);
+    }
+    state.SetBytesProcessed(int64_t(state.iterations() * files.scan_size));
+}
+BENCHMARK(BM_ReadAndSearchVdd)->Unit(benchmark::kMillisecond);
 
 // Indexing from the sidecar: one header per frame.
 void BM_SidecarIndex(benchmark::State &state)
