@@ -1,0 +1,438 @@
+// SkinManager on hand-made skin pairs (rectangles, kinds, broken pictures, strip cutting)
+// and on the skin the build draws (every key, button strips, glyph strips, fixed places).
+#include "SkinManager.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+namespace {
+
+struct Item {
+    qint32 key, kind, left, top, right, bottom;
+    quint32 offset = 0;
+    quint8 visible = 1;
+};
+
+void putLe32(QByteArray &out, quint32 v)
+{
+    char b[4];
+    qToLittleEndian(v, b);
+    out.append(b, 4);
+}
+
+QByteArray descriptor(const QList<Item> &items)
+{
+    QByteArray out;
+    putLe32(out, quint32(items.size() - 1));
+    for (const Item &i : items) {
+        for (qint32 v : {i.key, i.kind, i.left, i.top, i.right, i.bottom})
+            putLe32(out, quint32(v));
+        out.append(8, '\0');
+        putLe32(out, i.offset);
+        out.append(char(i.visible));
+        out.append(11, '\0');
+    }
+    return out;
+}
+
+// Encoded by Qt's own writer, independent of the skin packer.
+QByteArray encode(const QImage &image, const char *format = "BMP")
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+QImage stripOf(const QList<QColor> &colors, int partWidth, int height)
+{
+    QImage image(partWidth * int(colors.size()), height, QImage::Format_RGB32);
+    QPainter p(&image);
+    for (int i = 0; i < colors.size(); ++i)
+        p.fillRect(i * partWidth, 0, partWidth, height, colors[i]);
+    return image;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+int litPixels(const QImage &image)
+{
+    int lit = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            lit += qGray(image.pixel(x, y)) > 60;
+    return lit;
+}
+
+// Bottom-left window rectangles the viewer places itself.
+const QRect SpeedReadout(55, 161, 62, 29);
+const QRect GpsReadout(11, 14, 168, 45);
+const QRect GraphCapture(9, 9, 652, 186);
+const QList<QRect> GSensorReadouts = {QRect(85, 128, 67, 20), QRect(85, 100, 67, 20), QRect(85, 72, 67, 20)};
+
+} // namespace
+
+class TestSkinManager : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void missingOrMalformedPairGivesNoSkin();
+    void rectangles();
+    void kindsDecideWhatAKeyGives();
+    void brokenPicturesGiveNothing();
+    void stripCutting();
+    void imageWithDataDecodesBmpAndJpeg();
+    void resourceLookup();
+    void builtSkinHasEveryKeyWithItsKind();
+    void builtButtonsAreFourStateStrips();
+    void builtGlyphStrips();
+    void builtPictures();
+    void builtLayoutKeepsTheFixedPlaces();
+    void builtLayoutHasNoOverlaps();
+
+private:
+    QTemporaryDir dir_;
+    QString dsc_, chk_;
+};
+
+void TestSkinManager::initTestCase()
+{
+    QVERIFY(dir_.isValid());
+    QByteArray chk = encode(QImage(10, 20, QImage::Format_RGB32));
+    {
+        QImage red(10, 20, QImage::Format_RGB32);
+        red.fill(Qt::red);
+        chk = encode(red);
+    }
+    const quint32 imageAt = 0;
+    const quint32 buttonAt = quint32(chk.size());
+    chk += encode(stripOf({Qt::red, Qt::green, Qt::blue, Qt::yellow}, 12, 8));
+    const quint32 garbageAt = quint32(chk.size());
+    chk += QByteArray("not a bitmap at all, just text");
+    const quint32 lateAt = quint32(chk.size());
+    QByteArray truncated = encode(stripOf({Qt::cyan}, 6, 6));
+    truncated.chop(10);  // its header promises more than is there
+    chk += truncated;
+
+    dsc_ = dir_.filePath(QStringLiteral("brumoset.dsc"));
+    chk_ = dir_.filePath(QStringLiteral("brumoset.chk"));
+    QVERIFY(writeFile(chk_, chk));
+    QVERIFY(writeFile(dsc_, descriptor({
+                                {5, 2, 0, 0, 10, 20, imageAt},
+                                {7, 3, 200, 100, 212, 108, buttonAt, 0},
+                                {9, 1, 10, 20, 110, 70},
+                                {11, 3, 0, 0, 4, 4, garbageAt},
+                                {12, 2, 0, 0, 6, 6, lateAt},
+                                {13, 2, 0, 0, 6, 6, 0x7FFFFFF0u},
+                                {14, 3, INT_MIN, INT_MIN, INT_MAX, INT_MAX, buttonAt},
+                            })));
+}
+
+void TestSkinManager::missingOrMalformedPairGivesNoSkin()
+{
+    QVERIFY(SkinManager::create(dsc_, chk_));
+    QVERIFY(!SkinManager::create(dir_.filePath(QStringLiteral("none.dsc")), chk_));
+    QVERIFY(!SkinManager::create(dsc_, dir_.filePath(QStringLiteral("none.chk"))));
+    QByteArray bad = descriptor({{1, 1, 0, 0, 1, 1}});
+    bad.append('\0');
+    const QString badPath = dir_.filePath(QStringLiteral("bad.dsc"));
+    QVERIFY(writeFile(badPath, bad));
+    QVERIFY(!SkinManager::create(badPath, chk_));
+}
+
+void TestSkinManager::rectangles()
+{
+    const auto skin = SkinManager::create(dsc_, chk_);
+    QVERIFY(skin);
+    QCOMPARE(skin->rectForKey(9), QRect(10, 698, 100, 50));
+    QCOMPARE(skin->rectForKey(9, 480), QRect(10, 410, 100, 50));
+    QCOMPARE(skin->rectForKey(9, 0), QRect(10, -70, 100, 50));  // no view
+    QCOMPARE(skin->rectForKey(999), QRect(0, 768, 0, 0));
+    QCOMPARE(skin->rectForKey(999, 300), QRect(0, 300, 0, 0));
+    // extreme numbers from a damaged descriptor stay inside int
+    const QRect huge = skin->rectForKey(14, 768);
+    QCOMPARE(huge.width(), INT_MAX);
+    QCOMPARE(huge.height(), INT_MAX);
+}
+
+void TestSkinManager::kindsDecideWhatAKeyGives()
+{
+    const auto skin = SkinManager::create(dsc_, chk_);
+    QVERIFY(skin);
+    QVERIFY(skin->imageForKey(7).isNull());           // a button is not a single image
+    QVERIFY(!skin->buttonForKey(5, 768).has_value());  // an image is not a button
+    QVERIFY(skin->imageForKey(9).isNull());           // a rectangle has no picture
+    QVERIFY(!skin->buttonForKey(999, 768).has_value());
+    QCOMPARE(skin->kindForKey(7), 3);
+    QCOMPARE(skin->kindForKey(999), 0);
+
+    const QImage image = skin->imageForKey(5);
+    QCOMPARE(image.size(), QSize(10, 20));
+    QCOMPARE(QColor(image.pixel(4, 4)), QColor(Qt::red));
+
+    const std::optional<SkinButtonInfo> button = skin->buttonForKey(7, 300);
+    QVERIFY(button.has_value());
+    QCOMPARE(button->position, QRect(200, 192, 12, 8));
+    QVERIFY(!button->visible);
+    const QList<QImage> states = {button->imageNormal, button->imagePressed, button->imageHover,
+                                  button->imageDisabled};
+    const QList<QColor> colors = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(states[i].size(), QSize(12, 8));
+        QCOMPARE(QColor(states[i].pixel(0, 0)), colors[i]);
+        QCOMPARE(QColor(states[i].pixel(11, 7)), colors[i]);
+    }
+}
+
+void TestSkinManager::brokenPicturesGiveNothing()
+{
+    const auto skin = SkinManager::create(dsc_, chk_);
+    QVERIFY(skin);
+    QVERIFY(!skin->buttonForKey(11, 768).has_value());  // offset at bytes other than "BM"
+    QVERIFY(skin->imageForKey(12).isNull());            // size runs past the container
+    QVERIFY(skin->imageForKey(13).isNull());            // offset past the container
+}
+
+void TestSkinManager::stripCutting()
+{
+    const QByteArray strip = encode(stripOf({Qt::red, Qt::green, Qt::blue}, 4, 5));
+    const QList<QImage> parts = SkinManager::imageArrayWithData(strip, 3);
+    QCOMPARE(parts.size(), 3);
+    const QList<QColor> colors = {Qt::red, Qt::green, Qt::blue};
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(parts[i].size(), QSize(4, 5));
+        QCOMPARE(QColor(parts[i].pixel(0, 0)), colors[i]);
+        QCOMPARE(QColor(parts[i].pixel(3, 4)), colors[i]);
+    }
+    // a width that does not divide: each part is W / n wide, starting at i * W / n
+    QImage odd = stripOf({Qt::red}, 10, 2);
+    for (int x = 0; x < 10; ++x)
+        odd.setPixel(x, 0, qRgb(x * 20, 0, 0));
+    const QList<QImage> thirds = SkinManager::imageArrayWithData(encode(odd), 3);
+    QCOMPARE(thirds.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(thirds[i].width(), 3);
+        QCOMPARE(qRed(thirds[i].pixel(0, 0)), (i * 10 / 3) * 20);
+    }
+    QVERIFY(SkinManager::imageArrayWithData(strip, 0).isEmpty());
+    QVERIFY(SkinManager::imageArrayWithData(strip, 13).isEmpty());  // narrower than the count
+    QVERIFY(SkinManager::imageArrayWithData(QByteArray("junk"), 2).isEmpty());
+}
+
+void TestSkinManager::imageWithDataDecodesBmpAndJpeg()
+{
+    QImage picture(16, 8, QImage::Format_RGB32);
+    picture.fill(QColor(0, 0, 255));
+    const QByteArray jpeg = encode(picture, "JPG");
+    const QImage decoded = SkinManager::imageWithData(reinterpret_cast<const uchar *>(jpeg.constData()), jpeg.size());
+    QCOMPARE(decoded.size(), QSize(16, 8));
+    QVERIFY(qBlue(decoded.pixel(8, 4)) > 200);
+    const QByteArray bmp = encode(picture);
+    QCOMPARE(SkinManager::imageWithData(reinterpret_cast<const uchar *>(bmp.constData()), bmp.size()).size(),
+             QSize(16, 8));
+    QVERIFY(SkinManager::imageWithData(nullptr, 10).isNull());
+    QVERIFY(SkinManager::imageWithData(reinterpret_cast<const uchar *>(bmp.constData()), 0).isNull());
+    QVERIFY(SkinManager::imageWithData(reinterpret_cast<const uchar *>(bmp.constData()), 20).isNull());
+}
+
+void TestSkinManager::resourceLookup()
+{
+    QCOMPARE(SkinManager::resourcePath(QStringLiteral("digit_date_num")), QStringLiteral(":/resources/digit_date_num.bmp"));
+    QCOMPARE(SkinManager::resourcePath(QStringLiteral("map_connect.bmp")), QStringLiteral(":/resources/map_connect.bmp"));
+    QCOMPARE(SkinManager::resourcePath(QStringLiteral("google"), QStringLiteral("html")),
+             QStringLiteral(":/resources/google.html"));
+    QCOMPARE(SkinManager::resourcePath(QStringLiteral("slider_back"), QString()), QStringLiteral(":/resources/slider_back"));
+    QVERIFY(SkinManager::resourceData(QStringLiteral("no_such_picture")).isEmpty());
+    QVERIFY(SkinManager::resourceImage(QStringLiteral("no_such_picture")).isNull());
+}
+
+void TestSkinManager::builtSkinHasEveryKeyWithItsKind()
+{
+    const auto skin = SkinManager::create();
+    QVERIFY2(skin, "the built-in skin pair must load");
+    const QList<int> rectangles = {1, 2, 3, 4};
+    const QList<int> images = {0, 42, 48};
+    const QList<int> buttons = {8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26,
+                                27, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 40, 41, 43, 44, 45, 46, 47, 49, 50};
+    for (int key : rectangles) {
+        QVERIFY2(skin->containsKey(key), qPrintable(QString::number(key)));
+        QVERIFY(!skin->rectForKey(key).isEmpty());
+    }
+    for (int key : images)
+        QCOMPARE(skin->kindForKey(key), SkinManager::KindImage);
+    for (int key : buttons)
+        QCOMPARE(skin->kindForKey(key), SkinManager::KindButton);
+    QCOMPARE(skin->imageForKey(0).size(), QSize(1024, 768));
+    QCOMPARE(skin->rectForKey(0), QRect(0, 0, 1024, 768));
+    QCOMPARE(skin->imageForKey(42).size(), skin->rectForKey(1).size());
+    const QRect list = skin->rectForKey(4);
+    QCOMPARE(skin->rectForKey(48, list.height()), QRect(QPoint(0, 0), list.size()));
+    QCOMPARE(skin->imageForKey(48).size(), list.size());
+}
+
+void TestSkinManager::builtButtonsAreFourStateStrips()
+{
+    const auto skin = SkinManager::create();
+    QVERIFY(skin);
+    const QList<int> listButtons = {26, 27, 29, 30, 31, 44, 45, 46, 47, 49, 50};
+    const QList<int> initiallyHidden = {27, 30, 31, 44, 45, 47, 50};
+    for (int key : {8, 9, 10, 11, 17, 21, 23, 24, 33, 38, 40, 43, 26, 27, 29, 30, 31, 32, 44, 45, 46, 47, 49, 50}) {
+        const int height = listButtons.contains(key) ? skin->rectForKey(4).height() : 768;
+        const auto button = skin->buttonForKey(key, height);
+        QVERIFY2(button.has_value(), qPrintable(QString::number(key)));
+        const QSize size = button->position.size();
+        QCOMPARE(button->imageNormal.size(), size);
+        QCOMPARE(button->imagePressed.size(), size);
+        QCOMPARE(button->imageHover.size(), size);
+        QCOMPARE(button->imageDisabled.size(), size);
+        QCOMPARE(button->position, skin->rectForKey(key, height));
+        QCOMPARE(button->visible, !initiallyHidden.contains(key));
+        // the states must look different from each other
+        QVERIFY(button->imageNormal != button->imageHover);
+        QVERIFY(button->imagePressed != button->imageHover);
+    }
+}
+
+void TestSkinManager::builtGlyphStrips()
+{
+    const QList<QPair<QString, int>> strips = {{QStringLiteral("digit_date_num"), 10}, {QStringLiteral("digit_date_dot"), 2},
+                                               {QStringLiteral("digit_date_dow"), 7},  {QStringLiteral("digit_time_num"), 12},
+                                               {QStringLiteral("digit_speed_num"), 11}, {QStringLiteral("digit_gps_num"), 11},
+                                               {QStringLiteral("digit_gps_dot"), 4},   {QStringLiteral("digit_gps_dir"), 4}};
+    for (const auto &[name, count] : strips) {
+        const QImage strip = SkinManager::resourceImage(name);
+        QVERIFY2(!strip.isNull(), qPrintable(name));
+        QCOMPARE(strip.width() % count, 0);
+        const QList<QImage> glyphs = SkinManager::resourceImageArray(name, count);
+        QCOMPARE(glyphs.size(), count);
+        for (int i = 0; i < count; ++i)
+            QVERIFY2(litPixels(glyphs[i]) > 0, qPrintable(QStringLiteral("%1 %2").arg(name).arg(i)));
+    }
+    // each digit is its own picture; the dash lights less than an eight
+    const QList<QImage> speed = SkinManager::resourceImageArray(QStringLiteral("digit_speed_num"), 11);
+    for (int i = 0; i < 11; ++i)
+        for (int j = i + 1; j < 11; ++j)
+            QVERIFY(speed[i] != speed[j]);
+    QVERIFY(litPixels(speed[10]) < litPixels(speed[8]) / 3);
+    // the read-outs need these glyph sizes to fit their fixed frames
+    QVERIFY(speed[0].width() * 3 + 6 <= SpeedReadout.width());
+    const QList<QImage> gps = SkinManager::resourceImageArray(QStringLiteral("digit_gps_num"), 11);
+    QVERIFY(gps[0].height() <= 20);
+    const QList<QImage> time = SkinManager::resourceImageArray(QStringLiteral("digit_time_num"), 12);
+    QVERIFY(time[0].height() + 4 <= 24);
+}
+
+void TestSkinManager::builtPictures()
+{
+    QCOMPARE(SkinManager::resourceImage(QStringLiteral("slider_thumb")).size(), QSize(20, 20));
+    const QImage back = SkinManager::resourceImage(QStringLiteral("slider_back"));
+    QVERIFY(!back.isNull());
+    QVERIFY(back.height() <= 22);  // the bar starts 18 up in a 40-high slider
+    const auto skin = SkinManager::create();
+    QVERIFY(skin);
+    for (const QString &name : {QStringLiteral("map_connect.bmp"), QStringLiteral("map_disconnect")}) {
+        const QImage map = SkinManager::resourceImage(name);
+        QCOMPARE(map.size(), skin->rectForKey(3).size());
+    }
+}
+
+void TestSkinManager::builtLayoutKeepsTheFixedPlaces()
+{
+    const auto skin = SkinManager::create();
+    QVERIFY(skin);
+    const QRect window(0, 0, 1024, 768);
+    const QRect video = skin->rectForKey(1);
+    const QRect graph = skin->rectForKey(2);
+    QVERIFY(window.contains(video) && window.contains(graph));
+    QVERIFY(window.contains(skin->rectForKey(3)) && window.contains(skin->rectForKey(4)));
+
+    // the print report's capture holds the read-outs and the graph
+    QVERIFY(GraphCapture.contains(graph));
+    QVERIFY(GraphCapture.contains(SpeedReadout) && GraphCapture.contains(GpsReadout));
+    for (const QRect &g : GSensorReadouts)
+        QVERIFY(GraphCapture.contains(g));
+
+    // the date strip hangs off the video area's right edge, clear of the graph and video
+    const QRect date(video.x() + video.width() - 230, 166, 230, 24);
+    QVERIFY(window.contains(date));
+    QVERIFY(!date.intersects(graph));
+    QVERIFY(!date.intersects(video));
+
+    // the log page lives in key 1
+    const int h = video.height();
+    const QRect page(0, 0, video.width(), h);
+    QVERIFY(page.contains(QRect(0, h - 220, 320, 220)));   // video view
+    QVERIFY(page.contains(QRect(1, 145, 318, 170)));       // read-out panel
+    QVERIFY(page.contains(QRect(320, h - 192, 320, 192))); // result table
+    QVERIFY(page.contains(QRect(0, 0, 640, 135)));         // log graph
+    const QRect search = skin->rectForKey(32, h);
+    QCOMPARE(search.x(), 319);
+    QVERIFY(page.contains(search));
+    QVERIFY(!search.intersects(QRect(320, h - 192, 320, 192)));
+    const int bx = 319, by = search.y();
+    const QList<QRect> controls = {QRect(bx + 15, by - 28, 20, 20), QRect(bx + 15, by - 60, 20, 20),
+                                   QRect(bx + 280, by - 60, 20, 20), QRect(bx + 280, by - 83, 20, 20),
+                                   QRect(bx + 280, by - 106, 20, 20), QRect(bx + 200, by - 29, 50, 18),
+                                   QRect(bx + 200, by - 105, 50, 18)};
+    const QRect searchPanel(320, 145, 320, 143);
+    for (const QRect &c : controls) {
+        QVERIFY(page.contains(c));
+        QVERIFY(!c.intersects(QRect(0, 0, 640, 135)));  // above the log graph
+        QVERIFY(searchPanel.contains(c));
+    }
+
+    // the speed label beside button 23 stays on screen
+    const QRect fast = skin->rectForKey(23);
+    QVERIFY(window.contains(QRect(fast.x() + fast.width(), fast.y() - 17, 30, fast.height())));
+
+    // the list page: tables at (7, 42), buttons around them
+    const QRect list = skin->rectForKey(4);
+    QVERIFY(list.width() - 14 >= 70 + 170 + 80);
+    const QRect tables(7, 42, list.width() - 14, list.height() - 66);
+    for (int key : {26, 27, 29, 30, 31, 44, 45, 46, 47, 49, 50}) {
+        const QRect r = skin->rectForKey(key, list.height());
+        QVERIFY2(QRect(0, 0, list.width(), list.height()).contains(r), qPrintable(QString::number(key)));
+        QVERIFY2(!r.intersects(tables), qPrintable(QString::number(key)));
+    }
+}
+
+void TestSkinManager::builtLayoutHasNoOverlaps()
+{
+    const auto skin = SkinManager::create();
+    QVERIFY(skin);
+    QList<QPair<QString, QRect>> areas = {{QStringLiteral("speed"), SpeedReadout}, {QStringLiteral("gps"), GpsReadout}};
+    for (const QRect &g : GSensorReadouts)
+        areas.append({QStringLiteral("gsensor"), g});
+    for (int key : {1, 2, 3, 4, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 33, 34, 35, 36,
+                    37, 38, 40, 41, 43})
+        areas.append({QString::number(key), skin->rectForKey(key)});
+    // the speed label is centred in a box beside button 23, 17 lower; its line of text
+    // must stay clear (the box itself may reach under the video area)
+    const QRect fast = skin->rectForKey(23);
+    const int textMiddle = fast.y() - 17 + fast.height() / 2;
+    areas.append({QStringLiteral("speed label"), QRect(fast.x() + fast.width(), textMiddle - 8, 30, 16)});
+    for (int i = 0; i < areas.size(); ++i)
+        for (int j = i + 1; j < areas.size(); ++j)
+            QVERIFY2(!areas[i].second.intersects(areas[j].second),
+                     qPrintable(areas[i].first + QStringLiteral(" overlaps ") + areas[j].first));
+
+    // list buttons shown together never overlap
+    const int h = skin->rectForKey(4).height();
+    const QList<QList<int>> together = {{29, 46, 30, 49, 26, 44, 50}, {31, 27, 45, 47}};
+    for (const QList<int> &group : together)
+        for (int i = 0; i < group.size(); ++i)
+            for (int j = i + 1; j < group.size(); ++j)
+                QVERIFY(!skin->rectForKey(group[i], h).intersects(skin->rectForKey(group[j], h)));
+}
+
+QTEST_GUILESS_MAIN(TestSkinManager)
+#include "test_SkinManager.moc"
