@@ -10,6 +10,11 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
+#include <atomic>
+#include <thread>
+#include <vector>
+
 namespace {
 
 using Awkward = CardGenerator::Awkward;
@@ -117,6 +122,39 @@ QByteArray buildLog(const LogPlan &l, const CardPlan &plan, const DriveModel &dr
     return log.text();
 }
 
+QString saveFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() ||
+        !file.flush())
+        return QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
+    return {};
+}
+
+// Builds and writes one recording; an error text when that fails.
+QString writeRecording(const QString &folder, const RecordingPlan &r, const CardPlan &plan, const DriveModel &drive,
+                       RoadScene &scene, const CardGenerator::Options &o, CardGenerator::GeneratedFile &made)
+{
+    const BuiltRecording built = buildRecording(r, plan, drive, scene, o);
+    if (built.vdd.size() > qsizetype(UINT32_MAX))
+        return QStringLiteral("a recording would pass 4 GiB, which frame offsets cannot address");
+    const int64_t start = o.startUtc + plan.frameSecond(r.startFrame);
+    QString relative = QStringLiteral("CH1/") + r.list + u'/';
+    if (!r.subFolder.isEmpty())
+        relative += r.subFolder + u'/';
+    relative += fileName(r.sequence, start, "vdd");
+    if (const QString error = saveFile(folder + u'/' + relative, built.vdd); !error.isEmpty())
+        return error;
+    if (r.sidecar != SidecarForm::None) {
+        if (const QString error = saveFile(folder + u'/' + relative.chopped(3) + QStringLiteral("vdx"), built.vdx);
+            !error.isEmpty())
+            return error;
+    }
+    made = {relative, r.list, r.sequence, start, built.frames, built.pictures, built.eventType,
+            CardGenerator::sidecarName(r.sidecar), CardGenerator::awkwardName(Awkward(r.awkward))};
+    return {};
+}
+
 } // namespace
 
 CardGenerator::CardGenerator(const Options &options) : options_(options) {}
@@ -193,6 +231,8 @@ QString CardGenerator::validate(const Options &o)
         return QStringLiteral("recordings without sidecar must be 0 to the number of recordings");
     if (o.logSeconds < 0 || o.logSeconds > 100000)
         return QStringLiteral("log length must be 0 to 100000 seconds");
+    if (o.threads < 0 || o.threads > 64)
+        return QStringLiteral("threads must be 0 (automatic) to 64");
     if (o.startUtc < 946684800 || o.startUtc > 4102444800 - 400000)
         return QStringLiteral("start must lie between 2000 and 2099");
     return {};
@@ -216,11 +256,47 @@ bool CardGenerator::prepareFolder(const QString &folder)
 
 bool CardGenerator::writeFile(const QString &path, const QByteArray &bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() ||
-        !file.flush()) {
-        error_ = QStringLiteral("cannot write %1: %2").arg(path, file.errorString());
-        return false;
+    error_ = saveFile(path, bytes);
+    return error_.isEmpty();
+}
+
+bool CardGenerator::writeRecordings(const QString &folder, const CardPlan &plan, const DriveModel &drive)
+{
+    for (const RecordingPlan &r : plan.recordings) {
+        if (!r.subFolder.isEmpty() && !QDir().mkpath(folder + QStringLiteral("/CH1/") + r.list + u'/' + r.subFolder)) {
+            error_ = QStringLiteral("cannot create a folder in %1").arg(folder);
+            return false;
+        }
+    }
+    // Recordings do not depend on each other, so workers take them in turn; each has its own
+    // scene and encoder, and a recording's bytes are the same whichever worker made it.
+    const size_t count = plan.recordings.size();
+    std::vector<GeneratedFile> made(count);
+    std::vector<QString> errors(count);
+    std::atomic<size_t> next{0};
+    std::atomic<bool> failed{false};
+    const auto work = [&] {
+        RoadScene scene(options_.resolution, options_.jpegQuality);
+        for (size_t i = next++; i < count && !failed; i = next++) {
+            errors[i] = writeRecording(folder, plan.recordings[i], plan, drive, scene, options_, made[i]);
+            if (!errors[i].isEmpty())
+                failed = true;
+        }
+    };
+    const unsigned machine = std::max(1u, std::thread::hardware_concurrency());
+    const size_t workers = std::min<size_t>(count, options_.threads > 0 ? size_t(options_.threads) : std::min(machine, 8u));
+    std::vector<std::thread> threads;
+    for (size_t t = 1; t < workers; ++t)
+        threads.emplace_back(work);
+    work();
+    for (std::thread &t : threads)
+        t.join();
+    for (size_t i = 0; i < count; ++i) {
+        if (!errors[i].isEmpty()) {
+            error_ = errors[i];
+            return false;
+        }
+        files_.append(made[i]);
     }
     return true;
 }
@@ -248,28 +324,9 @@ bool CardGenerator::generate(const QString &folder)
     DriveModel drive(options_.seed);
     const CardPlan plan(options_, drive);
     drive.extend(plan.lastSecond);
-    RoadScene scene(options_.resolution, options_.jpegQuality);
 
-    for (const RecordingPlan &r : plan.recordings) {
-        const BuiltRecording built = buildRecording(r, plan, drive, scene, options_);
-        const int64_t start = options_.startUtc + plan.frameSecond(r.startFrame);
-        QString relative = QStringLiteral("CH1/") + r.list;
-        if (!r.subFolder.isEmpty()) {
-            relative += u'/' + r.subFolder;
-            QDir().mkpath(folder + u'/' + relative);
-        }
-        const QString name = fileName(r.sequence, start, "vdd");
-        relative += u'/' + name;
-        if (!writeFile(folder + u'/' + relative, built.vdd))
-            return false;
-        if (r.sidecar != SidecarForm::None) {
-            const QString sidecar = relative.chopped(3) + QStringLiteral("vdx");
-            if (!writeFile(folder + u'/' + sidecar, built.vdx))
-                return false;
-        }
-        files_.append({relative, r.list, r.sequence, start, built.frames, built.pictures, built.eventType,
-                       sidecarName(r.sidecar), awkwardName(Awkward(r.awkward))});
-    }
+    if (!writeRecordings(folder, plan, drive))
+        return false;
 
     for (const LogPlan &l : plan.logs) {
         const int64_t start = options_.startUtc + l.seconds.front();

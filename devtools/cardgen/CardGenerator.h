@@ -12,6 +12,9 @@
 
 #include <cstdint>
 
+class CardPlan;
+class DriveModel;
+
 class CardGenerator {
 public:
     // Files that readers must cope with; each adds its own file(s) after the regular drive.
@@ -50,6 +53,7 @@ public:
         bool writeClock = false;      // config/time.ini set to the drive's start
         AwkwardCases awkward;
         int64_t startUtc = 1795248000;  // 2026-11-21 08:00:00 UTC
+        int threads = 0;                // workers encoding pictures; 0: one per processor, at most 8
     };
 
     struct GeneratedFile {
@@ -79,6 +83,7 @@ private:
     bool prepareFolder(const QString &folder);
     bool writeConfig(const QString &folder);
     bool writeFile(const QString &path, const QByteArray &bytes);
+    bool writeRecordings(const QString &folder, const CardPlan &plan, const DriveModel &drive);
 
     Options options_;
     QString error_;

@@ -39,6 +39,7 @@ QString GenerateCardCommand::optionsText()
         "  --log-seconds N        records per log; 0 shares the drive among the logs, at most 3600 each [0]\n"
         "  --reuse-pictures       no time text in the pictures, so a few JPEGs serve every frame (fast)\n"
         "  --clock                also write config/time.ini with the drive's start\n"
+        "  --threads N            workers encoding pictures; 0 = one per processor, at most 8 [0]\n"
         "  --start TIME           UTC start of the drive, e.g. 2026-11-21T08:00:00 [2026-11-21T08:00:00]\n"
         "  --awkward[=LIST]       add awkward files: all, or a comma list of\n"
         "                         padding, no-comment, zero-year, old-sidecar, no-sidecar, one-frame,\n"
@@ -49,7 +50,7 @@ bool GenerateCardCommand::takesValue(const QString &name)
 {
     static const QStringList valued = {"seed",    "events",          "normals", "seconds",     "fps",
                                        "resolution", "quality",      "sidecar", "without-sidecar", "logs",
-                                       "log-seconds", "start"};
+                                       "log-seconds", "start", "threads"};
     return valued.contains(name);
 }
 
@@ -111,6 +112,7 @@ QString GenerateCardCommand::apply(const QString &name, const QString &value, Ca
                   : name == u"without-sidecar" ? &o.withoutSidecarCount
                   : name == u"logs"            ? &o.logCount
                   : name == u"log-seconds"     ? &o.logSeconds
+                  : name == u"threads"         ? &o.threads
                                                : nullptr;
     if (!target)
         return QStringLiteral("unknown option --%1").arg(name);
