@@ -68,9 +68,41 @@ QPainterPath segmentsPath(const SegmentBox &box, int mask)
     return path;
 }
 
-// A faint halo under the lit shape, then the shape itself.
-void paintLit(QPainter &p, const QPainterPath &path)
+// Small digits are laid on whole pixels with two-pixel strokes, which keeps them sharp;
+// the corners stay dark like the gaps between real segments.
+bool pixelAligned(const QSizeF &cell)
 {
+    return cell.width() <= 12;
+}
+
+QPainterPath pixelSegments(const QSizeF &cell, int mask)
+{
+    const int t = 2;
+    const int w = int(cell.width()), h = int(cell.height());
+    const int middle = (h - t) / 2;
+    QPainterPath path;
+    auto add = [&](int bit, int x, int y, int rw, int rh) {
+        if (mask & bit)
+            path.addRect(x, y, rw, rh);
+    };
+    add(A, t, 0, w - 2 * t, t);
+    add(G, t, middle, w - 2 * t, t);
+    add(D, t, h - t, w - 2 * t, t);
+    add(F, 0, t, t, middle - t);
+    add(B, w - t, t, t, middle - t);
+    add(E, 0, middle + t, t, h - t - middle - t);
+    add(C, w - t, middle + t, t, h - t - middle - t);
+    return path;
+}
+
+// A faint halo under the lit shape, then the shape itself.
+void paintLit(QPainter &p, const QPainterPath &path, bool crisp = false)
+{
+    if (crisp) {
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.fillPath(path, Palette::segment);
+        return;
+    }
     p.setRenderHint(QPainter::Antialiasing);
     QColor glow = Palette::segmentGlow;
     glow.setAlpha(55);
@@ -80,62 +112,58 @@ void paintLit(QPainter &p, const QPainterPath &path)
 
 void paintDigit(QPainter &p, const QSizeF &cell, int mask)
 {
-    paintLit(p, segmentsPath(boxFor(cell), mask));
+    if (pixelAligned(cell))
+        paintLit(p, pixelSegments(cell, mask), true);
+    else
+        paintLit(p, segmentsPath(boxFor(cell), mask));
 }
 
 void paintColon(QPainter &p, const QSizeF &cell)
 {
-    const SegmentBox box = boxFor(cell);
-    const qreal s = box.thickness * 1.05;
-    const qreal cx = cell.width() / 2;
+    const int t = 2;
+    const int x = (int(cell.width()) - t) / 2, h = int(cell.height());
     QPainterPath path;
-    path.addRect(QRectF(cx - s / 2, box.area.top() + box.area.height() * 0.30 - s / 2, s, s));
-    path.addRect(QRectF(cx - s / 2, box.area.top() + box.area.height() * 0.72 - s / 2, s, s));
-    paintLit(p, path);
+    path.addRect(x, h * 3 / 10 - 1, t, t);
+    path.addRect(x, h * 7 / 10 - 1, t, t);
+    paintLit(p, path, true);
 }
 
-// Separators that sit at the baseline or near the top of the digits.
+// Separators that sit at the baseline or near the top of the digits, on whole pixels.
 void paintMark(QPainter &p, const QSizeF &cell, int index, bool gps)
 {
-    const SegmentBox box = boxFor(QSizeF(10, cell.height()));
-    const qreal t = box.thickness;
-    const qreal cx = cell.width() / 2;
-    const qreal bottom = box.area.bottom();
+    const int t = 2;
+    const int w = int(cell.width()), h = int(cell.height());
+    const int x = (w - t) / 2;
     QPainterPath path;
     if (!gps) {
         if (index == 0)
-            path.addRect(QRectF(cx - t / 2, bottom - t, t, t));  // date dot
+            path.addRect(x, h - t, t, t);              // date dot
         else
-            path.addRect(QRectF(0.5, (box.area.top() + bottom) / 2 - t / 2, cell.width() - 1, t));  // dash
-        paintLit(p, path);
+            path.addRect(0, (h - t) / 2, w, t);        // dash
+        paintLit(p, path, true);
         return;
     }
     switch (index) {
     case 0:  // decimal point
-        path.addRect(QRectF(cx - t / 2, bottom - t, t, t));
-        paintLit(p, path);
-        return;
-    case 1: {  // degree ring
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(Palette::segment, qMax(1.1, t * 0.6)));
-        p.setBrush(Qt::NoBrush);
-        const qreal r = cell.width() * 0.27;
-        p.drawEllipse(QPointF(cx, box.area.top() + r + 0.6), r, r);
-        return;
-    }
-    default: {  // minute and second ticks
-        const qreal len = cell.height() * 0.28;
+        path.addRect(x, h - t, t, t);
+        break;
+    case 1:  // degree: a small hollow square
+        path.addRect(x - 1, 0, 4, 1);
+        path.addRect(x - 1, 3, 4, 1);
+        path.addRect(x - 1, 1, 1, 2);
+        path.addRect(x + 2, 1, 1, 2);
+        break;
+    default: {  // minute and second ticks, leaning right
         const int ticks = index == 2 ? 1 : 2;
-        const qreal spacing = cell.width() * 0.38;
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(QPen(Palette::segment, qMax(1.2, t * 0.7), Qt::SolidLine, Qt::FlatCap));
         for (int i = 0; i < ticks; ++i) {
-            const qreal x = cx + (i - (ticks - 1) / 2.0) * spacing;
-            p.drawLine(QPointF(x + 0.7, box.area.top()), QPointF(x - 0.5, box.area.top() + len));
+            const int tx = ticks == 1 ? x : 1 + i * 3;
+            path.addRect(tx + 1, 0, t, 2);
+            path.addRect(tx, 2, t, 2);
         }
-        return;
+        break;
     }
     }
+    paintLit(p, path, true);
 }
 
 void paintLetters(QPainter &p, const QSizeF &cell, const QString &text)

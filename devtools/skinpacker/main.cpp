@@ -47,7 +47,7 @@ int main(int argc, char *argv[])
         return fail(error);
     if (parser.isSet(preview)) {
         const QDir docs(parser.value(preview));
-        if (!Preview::window(packer).save(docs.filePath(QStringLiteral("skin.png")))
+        if (!docs.mkpath(QStringLiteral(".")) || !Preview::window(packer).save(docs.filePath(QStringLiteral("skin.png")))
             || !Preview::layout(packer).save(docs.filePath(QStringLiteral("layout.png")))
             || !Preview::buttonStates(packer).save(docs.filePath(QStringLiteral("buttons.png"))))
             return fail(QStringLiteral("cannot write the previews into %1").arg(docs.path()));
