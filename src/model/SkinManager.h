@@ -52,7 +52,8 @@ public:
     // Decodes BMP or JPEG bytes; null on failure.
     static QImage imageWithData(const uchar *data, qsizetype len);
     // Decodes one strip and cuts it into count equal images side by side; image i's left
-    // edge is at i * W / count. Empty when the data does not decode or count < 1.
+    // edge is at i * W / count. Empty when the data does not decode, count < 1 or the
+    // strip is narrower than count pixels.
     static QList<QImage> imageArrayWithData(const QByteArray &data, int count);
 
     // Bundled pictures (glyph strips, slider and map pictures) live at
