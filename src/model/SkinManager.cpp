@@ -130,9 +130,17 @@ std::optional<SkinButtonInfo> SkinManager::buttonForKey(int key, int viewHeight)
 
 QImage SkinManager::imageWithData(const uchar *data, qsizetype len)
 {
-    if (!data || len <= 0)
+    // Only the two formats the skin and the camera use; other decoders never see the bytes.
+    if (!data || len < 2)
         return QImage();
-    return QImage::fromData(QByteArrayView(data, len));
+    const char *format = nullptr;
+    if (data[0] == 'B' && data[1] == 'M')
+        format = "BMP";
+    else if (data[0] == 0xFF && data[1] == 0xD8)
+        format = "JPEG";
+    else
+        return QImage();
+    return QImage::fromData(QByteArrayView(data, len), format);
 }
 
 QList<QImage> SkinManager::imageArrayWithData(const QByteArray &data, int count)

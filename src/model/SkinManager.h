@@ -49,7 +49,7 @@ public:
     bool containsKey(int key) const;
     int kindForKey(int key) const;  // 0 for an unknown key
 
-    // Decodes BMP or JPEG bytes; null on failure.
+    // Decodes BMP or JPEG bytes (recognised by their first bytes); null for anything else.
     static QImage imageWithData(const uchar *data, qsizetype len);
     // Decodes one strip and cuts it into count equal images side by side; image i's left
     // edge is at i * W / count. Empty when the data does not decode, count < 1 or the

@@ -239,6 +239,8 @@ void TestSkinManager::imageWithDataDecodesBmpAndJpeg()
     const QByteArray bmp = encode(picture);
     QCOMPARE(SkinManager::imageWithData(reinterpret_cast<const uchar *>(bmp.constData()), bmp.size()).size(),
              QSize(16, 8));
+    const QByteArray png = encode(picture, "PNG");  // decodable, but not a format of the viewer
+    QVERIFY(SkinManager::imageWithData(reinterpret_cast<const uchar *>(png.constData()), png.size()).isNull());
     QVERIFY(SkinManager::imageWithData(nullptr, 10).isNull());
     QVERIFY(SkinManager::imageWithData(reinterpret_cast<const uchar *>(bmp.constData()), 0).isNull());
     QVERIFY(SkinManager::imageWithData(reinterpret_cast<const uchar *>(bmp.constData()), 20).isNull());
