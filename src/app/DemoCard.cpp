@@ -1,0 +1,54 @@
+#include "DemoCard.h"
+
+#include "CardGenerator.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+// Written last, so a card interrupted while being generated is not taken for a whole one.
+const char *const CompleteMarker = ".complete";
+
+bool isComplete(const QString &path)
+{
+    return QFileInfo::exists(QDir(path).filePath(QLatin1String(CompleteMarker)));
+}
+
+} // namespace
+
+QString DemoCard::defaultPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::CacheLocation) +
+           QStringLiteral("/demo-card");
+}
+
+bool DemoCard::ensure(const QString &path, QString *error)
+{
+    if (isComplete(path))
+        return true;
+    // Generate beside the target and rename, so the card appears whole or not at all.
+    const QString staging = path + QStringLiteral(".partial");
+    QDir(staging).removeRecursively();
+    QDir(path).removeRecursively();
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+        *error = QStringLiteral("cannot create %1").arg(QFileInfo(path).absolutePath());
+        return false;
+    }
+    CardGenerator generator{CardGenerator::Options{}};
+    if (!generator.generate(staging)) {
+        *error = generator.errorString();
+        QDir(staging).removeRecursively();
+        return false;
+    }
+    QFile marker(QDir(staging).filePath(QLatin1String(CompleteMarker)));
+    const bool marked = marker.open(QIODevice::WriteOnly);
+    marker.close();
+    if (!marked || !QDir().rename(staging, path)) {
+        *error = QStringLiteral("cannot write the demo card to %1").arg(path);
+        QDir(staging).removeRecursively();
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,369 @@
+#include "MainView.h"
+
+#include "AboutBox.h"
+#include "CameraSettings.h"
+#include "FileLog.h"
+#include "FileVideo.h"
+#include "FolderOpener.h"
+#include "Geometry.h"
+#include "PopupMenus.h"
+#include "ProductVariant.h"
+#include "SkinButton.h"
+#include "SkinDateTime.h"
+#include "SkinGSensor.h"
+#include "SkinGps.h"
+#include "SkinManager.h"
+#include "SkinSpeed.h"
+#include "Texts.h"
+#include "VideoLayout.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+
+#include <cmath>
+
+MainView::MainView(std::unique_ptr<SkinManager> skin, QWidget *parent)
+    : QWidget(parent), _skinManager(std::move(skin))
+{
+    // Skin rectangles are laid out in the 1024 x 768 window; everything is placed for it.
+    resize(Width, Height);
+    setFocusPolicy(Qt::StrongFocus);
+    _opened = false;
+    _speed = 0;
+    _playContinue = false;
+    _fileManager = new FileManager(this);
+    _backImage = _skinManager->imageForKey(0);
+    createParts();
+    createReadouts();
+    createButtons();
+    joinFileManager();
+    joinVideoLayout();
+    joinLogLayout();
+    joinReadouts();
+    joinSkinGraph();
+    joinListView();
+    joinMapView();
+}
+
+MainView::~MainView()
+{
+    // The models stop before the widgets they report to go away.
+    if (_fileVideo)
+        _fileVideo->pause();
+    if (_fileLog)
+        _fileLog->pause();
+    _fileManager->disconnect(this);
+}
+
+// The video area first, then the log page in the same place, the date strip beside them.
+void MainView::createParts()
+{
+    _videoLayout = new VideoLayout(_skinManager.get(), this);
+    _skinDateTime = new SkinDateTime(_videoLayout, this);
+}
+
+void MainView::createReadouts()
+{
+    auto place = [this](QWidget *widget, const QRect &frame) {
+        widget->setGeometry(Geometry::toQt(frame, Height));
+    };
+    _skinSpeed = new SkinSpeed(this);
+    place(_skinSpeed, QRect(55, 161, 62, 29));
+    _skinGSensorX = new SkinGSensor(this);
+    place(_skinGSensorX, QRect(85, 128, 67, 20));
+    _skinGSensorY = new SkinGSensor(this);
+    place(_skinGSensorY, QRect(85, 100, 67, 20));
+    _skinGSensorZ = new SkinGSensor(this);
+    place(_skinGSensorZ, QRect(85, 72, 67, 20));
+    _skinGps = new SkinGps(this);
+    place(_skinGps, QRect(11, 14, 168, 45));
+}
+
+void MainView::createButtons()
+{
+    addButtonWithKey(TagMinimize, nullptr, "tooltip_minimize");
+    addButtonWithKey(TagExit, nullptr, "tooltip_exit");
+    addButtonWithKey(TagOpen, nullptr, "tooltip_open");
+    addButtonWithKey(TagSaveJpg, nullptr, "tooltip_save_image");
+    addButtonWithKey(TagPrint, nullptr, "tooltip_print_image");
+    addButtonWithKey(TagSaveAvi, nullptr, "tooltip_save_avi");
+    addButtonWithKey(TagBackup, nullptr, "tooltip_backup");
+    addButtonWithKey(TagDeviceSetting, nullptr, "tooltip_setting");
+    addButtonWithKey(TagAbout, nullptr, "tooltip_about");
+    addButtonWithKey(TagFastBackPlay, nullptr, "tooltip_back_fast");
+    addButtonWithKey(TagPrevFrame, nullptr, "tooltip_previous");
+    addButtonWithKey(TagBackPlay, nullptr, "tooltip_back_play");
+    addButtonWithKey(TagStop, nullptr, "tooltip_pause");
+    addButtonWithKey(TagPlay, nullptr, "tooltip_play");
+    addButtonWithKey(TagNextFrame, nullptr, "tooltip_next");
+    addButtonWithKey(TagFastPlay, nullptr, "tooltip_play_fast");
+    addButtonWithKey(TagZoomIn, nullptr, "tooltip_zoom_in");
+    addButtonWithKey(TagZoomOut, nullptr, "tooltip_zoom_out");
+    addButtonWithKey(TagDefaultZoom, nullptr, "tooltip_default");
+    addButtonWithKey(TagFileMenu, "menu_file", nullptr);
+    addButtonWithKey(TagEditMenu, "menu_edit", nullptr);
+    addButtonWithKey(TagViewMenu, "menu_view", nullptr);
+    addButtonWithKey(TagPlayMenu, "menu_play", nullptr);
+    addButtonWithKey(TagToolMenu, "menu_tool", nullptr);
+    addButtonWithKey(TagHelpMenu, "menu_help", nullptr);
+    addButtonWithKey(TagSingleView, nullptr, "tooltip_single_view");
+    addButtonWithKey(TagThumbView, nullptr, "tooltip_thumb_view");
+}
+
+// One skinned button of the skin item `key`, tagged with the key; the minimize button
+// acts on the window, menu buttons pop up their menu, every other one is a command.
+void MainView::addButtonWithKey(int key, const char *title, const char *tooltip)
+{
+    SkinButton *button = SkinButton::create(*_skinManager, key, this,
+                                            title ? Texts::text(title) : QString(),
+                                            tooltip ? Texts::text(tooltip) : QString());
+    if (!button)
+        return;
+    _buttons[key] = button;
+    if (key == TagMinimize)
+        connect(button, &SkinButton::triggered, this, [this] { window()->showMinimized(); });
+    else if (key >= TagFileMenu && key <= TagHelpMenu)
+        connect(button, &SkinButton::triggered, this, &MainView::didMenu);
+    else
+        connect(button, &SkinButton::triggered, this, &MainView::didCommand);
+}
+
+SkinButton *MainView::buttonWithTag(int tag) const
+{
+    const auto it = _buttons.find(tag);
+    return it == _buttons.end() ? nullptr : it->second;
+}
+
+// ---- Drawing ----
+
+QString MainView::speedText(double speed)
+{
+    if (speed == 0.5 || speed == -0.5)
+        return QString::number(speed, 'f', 1);
+    return QString::number(qint64(std::trunc(speed)));
+}
+
+QRect MainView::speedLabelRect() const
+{
+    const SkinButton *fast = buttonWithTag(TagFastPlay);
+    if (!fast)
+        return {};
+    const QRect button = Geometry::fromQt(fast->geometry(), Height);
+    return Geometry::toQt(QRect(button.x() + button.width(), button.y() - 17, 30, button.height()),
+                          Height);
+}
+
+// Text drawn with its line box standing on y (bottom-left coordinates of the window).
+void MainView::drawText(QPainter &painter, const QString &text, int x, int y, int pointSize,
+                        const QColor &color)
+{
+    QFont font = painter.font();
+    font.setPointSize(pointSize);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(color);
+    const int lineHeight = QFontMetrics(font).height();
+    painter.drawText(QRect(x, Height - y - lineHeight, Width - x, lineHeight),
+                     Qt::AlignLeft | Qt::AlignBottom, text);
+}
+
+void MainView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawImage(rect(), _backImage);
+    if (_fullWindow)
+        return;
+    drawText(painter, FileManager::speedFormat(), 130, 161, 14, Qt::black);
+    drawText(painter, Texts::text("gui_gsensor_x"), 61, 129, 12, Qt::red);
+    drawText(painter, Texts::text("gui_gsensor_y"), 61, 101, 12, Qt::green);
+    drawText(painter, Texts::text("gui_gsensor_z"), 61, 73, 12, Qt::blue);
+
+    QFont font = painter.font();
+    font.setPointSize(12);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(speedLabelRect(), Qt::AlignCenter, speedText(_speed));
+
+    if (!_rootPath.isEmpty() && !_vehicleId.isEmpty())
+        drawText(painter, _vehicleId, ProductVariant::vehicleIdX(ProductVariant::current()),
+                 Height - 24, 12, Qt::white);
+}
+
+// The identifier is read when the root folder changes and on unload (after the device
+// settings may have changed it), not on every repaint.
+void MainView::reloadVehicleId()
+{
+    _vehicleId.clear();
+    if (_rootPath.isEmpty())
+        return;
+    const CameraSettings settings = CameraSettings::read(_rootPath.toStdString());
+    _vehicleId = QString::fromStdString(settings.string("VEHICLEID"));
+}
+
+void MainView::setRootPath(const QString &path)
+{
+    _rootPath = path;
+    reloadVehicleId();
+    update();
+}
+
+void MainView::resizeEvent(QResizeEvent *)
+{
+    if (_fullWindow)
+        emit videoLayoutSetFullWindow(true);
+}
+
+// ---- Keyboard ----
+
+void MainView::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+        tagCommand(TagPlayPause);
+        return;
+    case Qt::Key_4:
+    case Qt::Key_Left:
+        tagCommand(TagPrevFrame);
+        return;
+    case Qt::Key_6:
+    case Qt::Key_Right:
+        tagCommand(TagNextFrame);
+        return;
+    case Qt::Key_Escape:
+        if (_fullScreen) {
+            leaveFullScreen();
+            setFocus();
+            tagCommand(TagLeaveFullWindow);
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// ---- Menus ----
+
+QMenu *MainView::buildMenu(int menuTag, QWidget *parent)
+{
+    PopupMenus::State state;
+    state.opened = _opened;
+    state.fileVideo = _fileVideo != nullptr;
+    state.fileLog = _fileLog != nullptr;
+    return PopupMenus::build(menuTag, state, parent, [this](int tag) { didCommand(tag); });
+}
+
+void MainView::didMenu(int menuTag)
+{
+    SkinButton *button = buttonWithTag(menuTag);
+    if (!button)
+        return;
+    std::unique_ptr<QMenu> menu(buildMenu(menuTag, this));
+    button->showMenu(menu.get());
+    // The menu took the mouse release; the button returns to rest whatever was chosen.
+    if (QPointer<SkinButton> guard = button)
+        guard->updateImage(SkinButton::StateNormal);
+}
+
+// ---- Commands ----
+
+void MainView::didCommand(int tag)
+{
+    if (tag == TagContinuousPlay) {
+        if (auto *check = qobject_cast<SkinButtonBase *>(sender()))
+            _playContinue = check->isChecked();
+        return;
+    }
+    if (tag == TagExit) {
+        window()->close();
+        QCoreApplication::quit();
+        return;
+    }
+    tagCommand(tag);
+}
+
+// ---- Folder ----
+
+void MainView::openFolder()
+{
+    setRootPath(QString());
+    setRootPath(FolderOpener::openFolder(window(), _fileManager));
+    if (!_rootPath.isEmpty())
+        openedFolder();
+}
+
+bool MainView::openFolderPath(const QString &folder)
+{
+    setRootPath(folder);
+    FolderOpener::loadFolder(window(), _fileManager, folder);
+    openedFolder();
+    return _fileManager->validFolder();
+}
+
+// A rejected folder stays the root path but changes nothing else.
+void MainView::openedFolder()
+{
+    if (!_fileManager->validFolder()) {
+        showAlert(Texts::text("msg_invalid_sd_folder"));
+        return;
+    }
+    emit listViewLoad();
+    _opened = true;
+    update();
+}
+
+void MainView::close()
+{
+    if (_fileVideo)
+        _fileVideo->pause();
+    if (_fileLog)
+        _fileLog->pause();
+    emit videoLayoutClear();
+    emit skinSpeedSetSpeed(-1);
+    emit skinGSensorXSetVal(0.0);
+    emit skinGSensorYSetVal(0.0);
+    emit skinGSensorZSetVal(0.0);
+    emit skinGpsSetLatitude(SkinGps::NoPosition, 0.0);
+    emit skinDateTimeSetDate(nullptr);
+    emit skinGraphClear();
+    emit mapViewClear();
+    emit logLayoutClear();
+    _fileVideo = nullptr;
+    _fileLog = nullptr;
+    _logFileVideo = nullptr;
+    _logFrameIndex = -1;
+    pause();
+}
+
+void MainView::unload()
+{
+    _fileManager->close();
+    FileManager::reloadSettings();
+    reloadVehicleId();
+    update();
+    emit listViewClear();
+    close();
+    if (_logLayout)
+        _logLayout->hide();
+    _videoLayout->show();
+    _opened = false;
+}
+
+void MainView::showAlert(const QString &message)
+{
+    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), message,
+                    QMessageBox::Ok, window());
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+}
+
+void MainView::showHelp()
+{
+    AboutBox::show(window(), _opened, _rootPath);
+}

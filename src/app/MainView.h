@@ -1,0 +1,320 @@
+// The window's content: owns the card folder model, the skin and every widget, draws the
+// fixed labels of the instrument panel, turns buttons, menu items and keys into command
+// tags, and coordinates playback.
+//
+// The main view is the hub. Widgets report upwards through their signals, wired to the
+// slots below that carry the reporting call's whole name (skinSliderChangeFrameIndex, ...).
+// Every call downwards is a signal of this class named after its receiver and operation
+// (videoLayoutDrawWithFileVideo, skinSpeedSetSpeed, ...), emitted in the order playback
+// needs. A widget joins by connecting its slots to those signals, and its own signals to
+// the slots here, in its join function in MainView_parts.cpp; a part that has not joined
+// simply receives nothing.
+#pragma once
+
+#include "FileManager.h"
+#include "ListRow.h"
+#include "vexa_types.h"
+
+#include <QImage>
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <map>
+#include <memory>
+
+class FileLog;
+class FileVideo;
+class QMenu;
+class SkinButton;
+class SkinDateTime;
+class SkinGps;
+class SkinGSensor;
+class SkinManager;
+class SkinSpeed;
+class VideoLayout;
+
+class MainView : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int Width = 1024;
+    static constexpr int Height = 768;
+
+    // Command tags that are not skin keys.
+    enum Tag {
+        TagAbout = 8,
+        TagMinimize = 9,
+        TagExit = 10,
+        TagOpen = 11,
+        TagSaveJpg = 12,
+        TagPrint = 13,
+        TagSaveAvi = 14,
+        TagBackup = 15,
+        TagDeviceSetting = 16,
+        TagFastBackPlay = 17,
+        TagPrevFrame = 18,
+        TagBackPlay = 19,
+        TagStop = 20,
+        TagPlay = 21,
+        TagNextFrame = 22,
+        TagFastPlay = 23,
+        TagZoomIn = 24,
+        TagZoomOut = 25,
+        TagClose = 27,
+        TagEventList = 29,
+        TagLogList = 30,
+        TagFileMenu = 33,
+        TagEditMenu = 34,
+        TagViewMenu = 35,
+        TagPlayMenu = 36,
+        TagToolMenu = 37,
+        TagHelpMenu = 38,
+        TagSingleView = 40,
+        TagThumbView = 41,
+        TagDefaultZoom = 43,
+        TagContinuousPlay = 45,
+        TagNormalList = 46,
+        TagSelectAll = 49,
+        TagViewerSetting = 1000,
+        TagPlayPause = 2100,
+        TagGraphScale1 = 2400,
+        TagGraphScale4 = 2403,
+        TagFileList = 3300,
+        TagEjectCard = 3700,
+        TagFormatCard = 3701,
+        TagUnselectAll = 4900,
+        TagFullWindow = 35000,
+        TagFullScreen = 35001,
+        TagLeaveFullWindow = 35002,
+        TagHomePage = 38000,
+    };
+
+    // Answers the main view needs from parts that join later; an unset one means the part
+    // has not joined (see MainView_parts.cpp).
+    struct PartAnswers {
+        // ListView: "event", "normal" or "log".
+        std::function<QString()> selectedTab;
+        // LogLayout: the recording and frame of a log record's second.
+        std::function<FrameInfo(const _vexa_log_info_t &, bool forward)> infoAtTimestamp;
+        // LogLayout: takes the ticked log rows; false when they are not in time order.
+        std::function<bool(const QList<ListRow> &)> setLogData;
+        // SkinGraph: the current zoom.
+        std::function<double()> graphZoom;
+    };
+
+    // Builds everything in the fixed order; the skin must not be null.
+    explicit MainView(std::unique_ptr<SkinManager> skin, QWidget *parent = nullptr);
+    ~MainView() override;
+
+    bool isOpened() const { return _opened; }
+    double speed() const { return _speed; }
+    bool playContinue() const { return _playContinue; }
+    const QString &rootPath() const { return _rootPath; }
+    FileManager *fileManager() const { return _fileManager; }
+    FileVideo *fileVideo() const { return _fileVideo; }
+    FileLog *fileLog() const { return _fileLog; }
+    FileVideo *logFileVideo() const { return _logFileVideo; }
+    qint64 logFrameIndex() const { return _logFrameIndex; }
+    SkinManager *skinManager() const { return _skinManager.get(); }
+    VideoLayout *videoLayout() const { return _videoLayout; }
+    QWidget *logLayout() const { return _logLayout; }
+    SkinDateTime *skinDateTime() const { return _skinDateTime; }
+    SkinSpeed *skinSpeed() const { return _skinSpeed; }
+    SkinGSensor *skinGSensorX() const { return _skinGSensorX; }
+    SkinGSensor *skinGSensorY() const { return _skinGSensorY; }
+    SkinGSensor *skinGSensorZ() const { return _skinGSensorZ; }
+    SkinGps *skinGps() const { return _skinGps; }
+    // The skinned button of a tag on the main view, or null.
+    SkinButton *buttonWithTag(int tag) const;
+    bool isFullWindow() const { return _fullWindow; }
+    // The tab whose list the play list came from.
+    QString selectedTab() const;
+
+    // The playback speed as the label shows it: "0.5" / "-0.5", else the whole number.
+    static QString speedText(double speed);
+    // Where the speed label is drawn, in Qt coordinates of the view.
+    QRect speedLabelRect() const;
+    // The vehicle identifier of the open card's settings, or empty.
+    const QString &vehicleId() const { return _vehicleId; }
+
+    // A fresh pop-up menu of a menu button (tags 33 to 38), items enabled by the state.
+    QMenu *buildMenu(int menuTag, QWidget *parent);
+    PartAnswers &partAnswers() { return _answers; }
+
+    // Opens a card folder without the chooser, as the open command would after it.
+    // False when the folder is not a valid card.
+    bool openFolderPath(const QString &folder);
+
+public slots:
+    // The action of every button and menu item. Tag 45 reads the sending check button's
+    // state; tag 10 ends the program; every other tag goes to tagCommand.
+    void didCommand(int tag);
+    void setPlayContinue(bool on) { _playContinue = on; }
+    // The command switch.
+    void tagCommand(int tag);
+    // Pops up the menu of a menu button (tags 33 to 38) under it.
+    void didMenu(int menuTag);
+
+    void openFolder();
+    void pause();
+    void close();
+    void unload();
+    void showAlert(const QString &message);
+    void showHelp();
+
+    // Reports of the models, forwarded by the folder model.
+    void fileManagerFileVideoFrameIndex(FileVideo *fileVideo, qint64 frameIndex);
+    void fileManagerFileLogFrameIndex(FileLog *fileLog, qint64 frameIndex);
+
+    // File lists.
+    void listViewSelectedTab(const QString &tab);
+    void listViewLoadDataSelectedTab(const QList<ListRow> &rows, const QString &tab);
+    // The play list loaded rows of a tab (their file indices, in order).
+    void playListViewLoadDataType(const QList<qint64> &fileIndices, const QString &type);
+    // Makes recording fileIndex of the play list's tab current at frameIndex (-1 = last
+    // frame). A user's choice pauses there; a move of continuous play keeps playing at
+    // the current speed and direction.
+    void playListViewSelectedRowFrameIndexSelectByUser(qint64 fileIndex, qint64 frameIndex,
+                                                      bool selectByUser);
+    void triggerListViewSelectedRow(qint64 frameIndex);
+
+    // Positioning widgets.
+    void mapViewClickCameraWithFileIndexFrameIndex(qint64 fileIndex, qint64 frameIndex);
+    void mapViewClickRouteWithFrameIndex(qint64 frameIndex);
+    void mapViewClickLogCameraWithPosition(qint64 msec);
+    void skinGraphFileVideoFrameIndex(FileVideo *fileVideo, qint64 frameIndex);
+    void skinGraphFileLogFrameIndex(FileLog *fileLog, qint64 frameIndex);
+    void skinSliderChangeFrameIndex(qint64 frameIndex);
+    void logLayoutSelectedLogLogIndexSelectByUser(FileLog *fileLog, qint64 logIndex,
+                                                 bool selectByUser);
+    void videoLayoutFileVideoFrameIndex(FileVideo *fileVideo, qint64 frameIndex);
+
+signals:
+    // Video area.
+    void videoLayoutDrawWithFileVideo(FileVideo *fileVideo, qint64 frameIndex);
+    void videoLayoutSetPause(bool pause);
+    void videoLayoutSetFileVideo(FileVideo *fileVideo);
+    void videoLayoutClear();
+    void videoLayoutChangeDivision(int division);
+    void videoLayoutSetFullWindow(bool flag);
+    // Read-outs and date.
+    void skinSpeedSetSpeed(int kmh);
+    void skinGpsSetLatitude(double latitude, double longitude);
+    void skinGSensorXSetVal(double g);
+    void skinGSensorYSetVal(double g);
+    void skinGSensorZSetVal(double g);
+    void skinDateTimeSetDate(const _vexa_time_t *localTime);
+    // Timeline slider and G-sensor graph.
+    void skinSliderSetFrameIndex(qint64 frameIndex);
+    void skinGraphSetFrameIndex(qint64 frameIndex);
+    void skinGraphLoadWithFileVideo(FileVideo *fileVideo, qint64 frameIndex);
+    void skinGraphLoadWithFileLog(FileLog *fileLog, qint64 frameIndex);
+    void skinGraphSetZoom(double zoom);
+    void skinGraphClear();
+    // Map.
+    void mapViewMoveCenterWithLatitude(double latitude, double longitude);
+    void mapViewLoadWithFileVideo(FileVideo *fileVideo, qint64 frameIndex);
+    void mapViewLoadWithData(const QList<qint64> &fileIndices, const QString &type);
+    void mapViewClear();
+    // Log page and its graph.
+    void logLayoutVideoViewDrawImage(const QImage &picture,
+                                     const _vexa_video_frame_header_t *header,
+                                     const QString &count, bool thumbnail);
+    void logLayoutSetFileLog(FileLog *fileLog, qint64 logIndex);
+    void logLayoutPlayNext();
+    void logLayoutPlayPrevious();
+    void logLayoutClear();
+    void logGraphSetZoom(double zoom);
+    void logGraphSetPosition(qint64 msec);
+    // File lists, play list and trigger list.
+    void listViewLoad();
+    void listViewClear();
+    void listViewClose();
+    void listViewSelectTab(int tag);
+    void listViewCheckAll(bool flag);
+    void listViewBackup();
+    void playListViewPlayNext();
+    void playListViewPlayPrevious();
+    void playListViewPlayWithFileIndex(qint64 fileIndex, qint64 frameIndex);
+    void triggerListViewLoadWithIndex(qint64 fileIndex);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    // Construction, in order.
+    void createParts();
+    void createReadouts();
+    void createButtons();
+    void addButtonWithKey(int key, const char *title, const char *tooltip);
+    // Join functions: one per widget, MainView_parts.cpp.
+    void joinFileManager();
+    void joinVideoLayout();
+    void joinLogLayout();
+    void joinReadouts();
+    void joinSkinGraph();
+    void joinListView();
+    void joinMapView();
+
+    // Drawing.
+    void drawText(QPainter &painter, const QString &text, int x, int y, int pointSize,
+                  const QColor &color);
+    void reloadVehicleId();
+    void setRootPath(const QString &path);
+
+    // Playback (MainView_playback.cpp).
+    void playCommand(int tag);
+    void startPlay(double speed);
+    void stepCommand(bool forward);
+    void stopCommand();
+    static double nextSpeed(int tag, double speed);
+    void showFrameTelemetry(const _vexa_video_frame_header_t &header, qint64 frameIndex);
+    void showPosition(bool valid, int speed, double latitude, double longitude);
+    void showGSensor(int16_t x, int16_t y, int16_t z);
+    void showLocalDate(const _vexa_time_t &utc);
+    void showLogVideo(const _vexa_log_info_t &record);
+
+    // Commands (MainView_commands.cpp).
+    bool currentPicture(FileVideo **video, qint64 *frameIndex) const;
+    void listTabCommand(int tag);
+    void setGraphZoom(double zoom);
+    void enterFullWindow();
+    void leaveFullWindow();
+    void enterFullScreen();
+    void leaveFullScreen();
+    void resetButton(int tag);
+    void viewerSettingCommand();
+    void openedFolder();
+
+    bool _opened = false;
+    double _speed = 0;
+    bool _playContinue = false;
+    QString _rootPath;
+    FileManager *_fileManager = nullptr;
+    QPointer<FileVideo> _fileVideo;
+    QPointer<FileLog> _fileLog;
+    std::unique_ptr<SkinManager> _skinManager;
+    QImage _backImage;
+    VideoLayout *_videoLayout = nullptr;
+    QPointer<QWidget> _logLayout;
+    SkinDateTime *_skinDateTime = nullptr;
+    SkinSpeed *_skinSpeed = nullptr;
+    SkinGSensor *_skinGSensorX = nullptr;
+    SkinGSensor *_skinGSensorY = nullptr;
+    SkinGSensor *_skinGSensorZ = nullptr;
+    SkinGps *_skinGps = nullptr;
+    QPointer<FileVideo> _logFileVideo;
+    qint64 _logFrameIndex = -1;
+
+    std::map<int, SkinButton *> _buttons;
+    PartAnswers _answers;
+    QString _playListType;
+    QString _vehicleId;
+    bool _fullWindow = false;
+    bool _fullScreen = false;
+};

@@ -1,0 +1,218 @@
+// The command switch: every tag of a button, menu item or key, its precondition and the
+// alert shown when that fails, and its action.
+#include "MainView.h"
+
+#include "FileVideo.h"
+#include "ProductVariant.h"
+#include "SettingWindow.h"
+#include "SkinButton.h"
+#include "Texts.h"
+#include "VideoLayout.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+void MainView::tagCommand(int tag)
+{
+    FileVideo *video = nullptr;
+    qint64 frameIndex = -1;
+    switch (tag) {
+    case TagAbout:
+        showHelp();
+        break;
+    case TagOpen:
+        openFolder();
+        break;
+    case TagSaveJpg:
+    case TagSaveAvi:
+        if (!currentPicture(&video, &frameIndex)) {
+            showAlert(Texts::text("msg_no_event_loaded"));
+        } else if (!video) {
+            showAlert(Texts::text("msg_no_preview_img"));
+        }
+        // The still-picture and movie windows open here once they join.
+        break;
+    case TagPrint:
+        if (!currentPicture(&video, &frameIndex))
+            showAlert(Texts::text("msg_no_event_loaded"));
+        // The print loop runs here once the print window joins.
+        break;
+    case TagBackup:
+        if (!_opened)
+            showAlert(Texts::text("msg_no_event_loaded"));
+        else
+            emit listViewBackup();
+        break;
+    case TagDeviceSetting:
+        if (!_opened)
+            showAlert(Texts::text("msg_no_sdcard"));
+        // The device settings window runs here once it joins; a result of 1 unloads.
+        resetButton(TagToolMenu);
+        break;
+    case TagFastBackPlay:
+    case TagBackPlay:
+    case TagPlay:
+    case TagFastPlay:
+        playCommand(tag);
+        break;
+    case TagPrevFrame:
+        stepCommand(false);
+        break;
+    case TagNextFrame:
+        stepCommand(true);
+        break;
+    case TagStop:
+        stopCommand();
+        break;
+    case TagPlayPause:
+        tagCommand(_speed == 0 ? TagPlay : TagStop);
+        break;
+    case TagZoomIn:
+    case TagZoomOut:
+        if (_answers.graphZoom)
+            setGraphZoom(_answers.graphZoom() + (tag == TagZoomIn ? 1.0 : -1.0));
+        break;
+    case TagDefaultZoom:
+        setGraphZoom(3.0);
+        break;
+    case TagGraphScale1:
+    case TagGraphScale1 + 1:
+    case TagGraphScale1 + 2:
+    case TagGraphScale4:
+        setGraphZoom(4.0 - (tag - TagGraphScale1));
+        break;
+    case TagClose:
+        close();
+        break;
+    case TagEventList:
+    case TagLogList:
+    case TagNormalList:
+        listTabCommand(tag);
+        break;
+    case TagSingleView:
+        emit videoLayoutChangeDivision(VideoLayout::Single);
+        break;
+    case TagThumbView:
+        emit videoLayoutChangeDivision(VideoLayout::Thumbnail);
+        break;
+    case TagSelectAll:
+        emit listViewCheckAll(true);
+        break;
+    case TagUnselectAll:
+        emit listViewCheckAll(false);
+        break;
+    case TagViewerSetting:
+        viewerSettingCommand();
+        break;
+    case TagFileList:
+        emit listViewClose();
+        break;
+    case TagEjectCard:
+    case TagFormatCard:
+        // The eject and format windows run here once they join.
+        resetButton(TagToolMenu);
+        break;
+    case TagFullWindow:
+        if (_fileVideo)
+            enterFullWindow();
+        break;
+    case TagFullScreen:
+        if (_fileVideo) {
+            enterFullScreen();
+            enterFullWindow();
+        }
+        break;
+    case TagLeaveFullWindow:
+        leaveFullWindow();
+        break;
+    case TagHomePage:
+        QDesktopServices::openUrl(QUrl(ProductVariant::homePage(ProductVariant::current())));
+        break;
+    default:
+        break;
+    }
+}
+
+// The picture the export commands act on: the recording matched to the current log
+// record on the log page, else the current recording's frame.
+bool MainView::currentPicture(FileVideo **video, qint64 *frameIndex) const
+{
+    if (_fileLog) {
+        *video = _logFileVideo;
+        *frameIndex = _logFrameIndex;
+        return true;
+    }
+    if (_fileVideo) {
+        *video = _fileVideo;
+        *frameIndex = _fileVideo->currentIndex();
+        return true;
+    }
+    return false;
+}
+
+void MainView::listTabCommand(int tag)
+{
+    emit listViewClose();
+    emit listViewSelectTab(tag);
+    QString tab = tag == TagEventList    ? QStringLiteral("event")
+                  : tag == TagNormalList ? QStringLiteral("normal")
+                                         : QStringLiteral("log");
+    if (_answers.selectedTab)
+        tab = _answers.selectedTab();
+    listViewSelectedTab(tab);
+}
+
+void MainView::setGraphZoom(double zoom)
+{
+    emit skinGraphSetZoom(zoom);
+    emit logGraphSetZoom(zoom);
+}
+
+// Only the video area stays, filling the window; playback goes on as it was.
+void MainView::enterFullWindow()
+{
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        child->hide();
+    _fullWindow = true;
+    _videoLayout->show();
+    emit videoLayoutSetFullWindow(true);
+    resetButton(TagViewMenu);
+    update();
+}
+
+void MainView::leaveFullWindow()
+{
+    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        child->show();
+    if (_logLayout)
+        _logLayout->hide();
+    _fullWindow = false;
+    emit videoLayoutSetFullWindow(false);
+    update();
+}
+
+void MainView::enterFullScreen()
+{
+    _fullScreen = true;
+    window()->showFullScreen();
+}
+
+void MainView::leaveFullScreen()
+{
+    _fullScreen = false;
+    window()->showNormal();
+}
+
+void MainView::resetButton(int tag)
+{
+    if (SkinButton *button = buttonWithTag(tag))
+        button->updateImage(SkinButton::StateNormal);
+}
+
+void MainView::viewerSettingCommand()
+{
+    SettingWindow window(this->window());
+    if (window.runModal())
+        unload();
+    resetButton(TagFileMenu);
+}

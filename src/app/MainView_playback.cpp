@@ -1,0 +1,338 @@
+// Playback: the speed rules, play, step and stop, the fan-out of every shown frame and log
+// record, and the answers to the widgets that move the position.
+#include "MainView.h"
+
+#include "FileLog.h"
+#include "FileVideo.h"
+#include "SkinButton.h"
+#include "SkinGps.h"
+#include "Texts.h"
+#include "VideoLayout.h"
+#include "vexa_time.h"
+
+#include <algorithm>
+#include <cmath>
+
+// ---- Speed and commands ----
+
+double MainView::nextSpeed(int tag, double speed)
+{
+    switch (tag) {
+    case TagPlay:
+        return speed == 1.0 ? 0.5 : 1.0;
+    case TagBackPlay:
+        return speed == -1.0 ? -0.5 : -1.0;
+    case TagFastPlay:
+        return speed < 2.0 ? 2.0 : std::min(2.0 * speed, 16.0);
+    case TagFastBackPlay:
+        return speed > -2.0 ? -2.0 : std::max(2.0 * speed, -16.0);
+    default:
+        return speed;
+    }
+}
+
+void MainView::playCommand(int tag)
+{
+    if (!_fileVideo && !_fileLog)
+        return;
+    startPlay(nextSpeed(tag, _speed));
+}
+
+void MainView::startPlay(double speed)
+{
+    _speed = speed;
+    if (_fileVideo)
+        _fileVideo->playWithSpeed(speed);
+    if (_fileLog)
+        _fileLog->playWithSpeed(speed);
+    emit videoLayoutSetPause(false);
+    update();
+}
+
+void MainView::stepCommand(bool forward)
+{
+    if (_fileVideo)
+        _fileVideo->step(forward);
+    if (_fileLog)
+        _fileLog->step(forward);
+    pause();
+}
+
+void MainView::stopCommand()
+{
+    if (_fileVideo)
+        _fileVideo->pause();
+    if (_fileLog)
+        _fileLog->pause();
+    pause();
+}
+
+// The main view's notion of playing only; the callers pause the models where needed.
+void MainView::pause()
+{
+    _speed = 0;
+    emit videoLayoutSetPause(true);
+    update();
+}
+
+// ---- Fan-out ----
+
+void MainView::fileManagerFileVideoFrameIndex(FileVideo *fileVideo, qint64 frameIndex)
+{
+    if (!fileVideo)
+        return;
+    const qint64 count = qint64(fileVideo->indexHeader().frame_count);
+    if (frameIndex < 0 || frameIndex >= count) {
+        // Past either end: continuous play moves the play list on; otherwise the picture
+        // stays on the last frame shown. An index outside the recording is never drawn.
+        if (_speed > 0 && frameIndex >= count && _playContinue)
+            emit playListViewPlayNext();
+        else if (_speed < 0 && frameIndex < 0 && _playContinue)
+            emit playListViewPlayPrevious();
+        return;
+    }
+    const _vexa_video_frame_header_t header = fileVideo->headerAtIndex(frameIndex);
+    emit videoLayoutDrawWithFileVideo(fileVideo, frameIndex);
+    showFrameTelemetry(header, frameIndex);
+}
+
+// Read-outs, map, slider, graph and date of a frame: the part of the fan-out that a
+// thumbnail choice repeats without redrawing the pictures.
+void MainView::showFrameTelemetry(const _vexa_video_frame_header_t &header, qint64 frameIndex)
+{
+    showPosition(header.gps_valid != 0, header.speed, header.latitude, header.longitude);
+    showGSensor(header.gsensor_x, header.gsensor_y, header.gsensor_z);
+    emit skinSliderSetFrameIndex(frameIndex);
+    emit skinGraphSetFrameIndex(frameIndex);
+    showLocalDate(header.time);
+}
+
+void MainView::showPosition(bool valid, int speed, double latitude, double longitude)
+{
+    if (valid) {
+        emit skinSpeedSetSpeed(speed);
+        emit skinGpsSetLatitude(latitude, longitude);
+        emit mapViewMoveCenterWithLatitude(latitude, longitude);
+    } else {
+        emit skinSpeedSetSpeed(-1);
+        emit skinGpsSetLatitude(SkinGps::NoPosition, SkinGps::NoPosition);
+    }
+}
+
+// The Z read-out shows the value without the 1 g of gravity.
+void MainView::showGSensor(int16_t x, int16_t y, int16_t z)
+{
+    emit skinGSensorXSetVal(x / 1000.0);
+    emit skinGSensorYSetVal(y / 1000.0);
+    emit skinGSensorZSetVal(z / 1000.0 - 1.0);
+}
+
+void MainView::showLocalDate(const _vexa_time_t &utc)
+{
+    const _vexa_time_t local = utc_to_local(utc);
+    emit skinDateTimeSetDate(&local);
+}
+
+// Whole km/h of a log speed; a value that is not a number has none.
+static int logSpeed(float speed)
+{
+    if (!std::isfinite(speed))
+        return -1;
+    return int(std::clamp(std::trunc(double(speed)), -1.0, 1e6));
+}
+
+void MainView::fileManagerFileLogFrameIndex(FileLog *fileLog, qint64 frameIndex)
+{
+    if (!fileLog)
+        return;
+    const qint64 count = fileLog->count();
+    // The log page moves on to the neighbouring log whether or not continuous play is on.
+    if (_speed > 0 && frameIndex >= count) {
+        emit logLayoutPlayNext();
+        return;
+    }
+    if (_speed < 0 && frameIndex < 0) {
+        emit logLayoutPlayPrevious();
+        return;
+    }
+    if (frameIndex >= count)
+        frameIndex = count - 1;
+    if (frameIndex < 0)
+        return;  // an empty log, or a position before its start while paused
+    const _vexa_log_info_t record = fileLog->logAtIndex(frameIndex);
+    showLogVideo(record);
+    showPosition(record.gps_valid != 0, logSpeed(record.speed), record.latitude, record.longitude);
+    showGSensor(record.gsensor_x, record.gsensor_y, record.gsensor_z);
+    emit skinGraphSetFrameIndex(frameIndex);
+    showLocalDate(record.time);
+    emit logLayoutSetFileLog(fileLog, frameIndex);
+}
+
+// The picture of the recording that covers the record's second, on the log page.
+void MainView::showLogVideo(const _vexa_log_info_t &record)
+{
+    FrameInfo info;
+    if (_answers.infoAtTimestamp)
+        info = _answers.infoAtTimestamp(record, _speed >= 0);
+    if (info.file && info.index >= 0 && info.index < info.file->frameCount()) {
+        _logFileVideo = info.file;
+        _logFrameIndex = info.index;
+        const _vexa_video_frame_header_t header = info.file->headerAtIndex(info.index);
+        const QString count = QStringLiteral("%1 / %2")
+                                  .arg(info.index + 1)
+                                  .arg(info.file->indexHeader().frame_count);
+        emit logLayoutVideoViewDrawImage(info.file->imageAtIndex(info.index), &header, count, false);
+    } else {
+        _logFileVideo = nullptr;
+        _logFrameIndex = -1;
+        emit logLayoutVideoViewDrawImage(QImage(), nullptr, QString(), false);
+    }
+}
+
+// ---- Positioning ----
+
+void MainView::videoLayoutFileVideoFrameIndex(FileVideo *fileVideo, qint64 frameIndex)
+{
+    if (!fileVideo || frameIndex < 0 || frameIndex >= fileVideo->frameCount())
+        return;
+    fileVideo->moveFrame(frameIndex);
+    showFrameTelemetry(fileVideo->headerAtIndex(frameIndex), frameIndex);
+}
+
+void MainView::skinSliderChangeFrameIndex(qint64 frameIndex)
+{
+    if (_fileVideo)
+        _fileVideo->gotoFrame(frameIndex);
+    pause();
+}
+
+void MainView::skinGraphFileVideoFrameIndex(FileVideo *fileVideo, qint64 frameIndex)
+{
+    if (fileVideo)
+        fileVideo->gotoFrame(frameIndex);
+    pause();
+}
+
+void MainView::skinGraphFileLogFrameIndex(FileLog *fileLog, qint64 frameIndex)
+{
+    if (fileLog)
+        fileLog->gotoFrame(frameIndex);
+    pause();
+}
+
+void MainView::mapViewClickRouteWithFrameIndex(qint64 frameIndex)
+{
+    if (_fileVideo)
+        _fileVideo->gotoFrame(frameIndex);
+    pause();
+}
+
+void MainView::mapViewClickCameraWithFileIndexFrameIndex(qint64 fileIndex, qint64 frameIndex)
+{
+    emit playListViewPlayWithFileIndex(fileIndex, frameIndex);
+    pause();
+}
+
+void MainView::triggerListViewSelectedRow(qint64 frameIndex)
+{
+    if (_fileVideo)
+        _fileVideo->gotoFrame(frameIndex);
+    pause();
+}
+
+void MainView::mapViewClickLogCameraWithPosition(qint64 msec)
+{
+    emit logGraphSetPosition(msec);
+}
+
+// ---- Choosing files ----
+
+QString MainView::selectedTab() const
+{
+    if (_answers.selectedTab)
+        return _answers.selectedTab();
+    return _playListType;
+}
+
+void MainView::playListViewSelectedRowFrameIndexSelectByUser(qint64 fileIndex, qint64 frameIndex,
+                                                            bool selectByUser)
+{
+    if (_fileVideo) {
+        _fileVideo->pause();
+        _fileVideo = nullptr;
+    }
+    _fileVideo = _fileManager->videoAtIndex(fileIndex, selectedTab());
+    if (!_fileVideo) {
+        pause();
+        return;
+    }
+    emit videoLayoutSetFileVideo(_fileVideo);
+    emit skinGraphLoadWithFileVideo(_fileVideo, frameIndex);
+    emit mapViewLoadWithFileVideo(_fileVideo, frameIndex);
+    _fileVideo->gotoFrame(frameIndex);
+    if (_fileVideo && _fileVideo->type() == FileVideo::Normal)
+        emit triggerListViewLoadWithIndex(fileIndex);
+    if (_fileVideo && _playContinue && !selectByUser && _speed != 0)
+        _fileVideo->playWithSpeed(_speed);
+    else
+        pause();
+}
+
+void MainView::logLayoutSelectedLogLogIndexSelectByUser(FileLog *fileLog, qint64 logIndex,
+                                                       bool selectByUser)
+{
+    if (_fileLog) {
+        _fileLog->pause();
+        _fileLog = nullptr;
+        _logFileVideo = nullptr;
+        _logFrameIndex = -1;
+    }
+    if (!fileLog)
+        return;
+    _fileLog = fileLog;
+    emit skinGraphLoadWithFileLog(fileLog, logIndex);
+    fileLog->gotoFrame(logIndex);
+    if (selectByUser || _speed == 0)
+        pause();
+    else
+        _fileLog->playWithSpeed(_speed);
+}
+
+void MainView::listViewSelectedTab(const QString &tab)
+{
+    close();
+    const bool log = tab == QLatin1String("log");
+    const bool video = tab == QLatin1String("event") || tab == QLatin1String("normal");
+    if (!log && !video)
+        return;
+    if (_logLayout)
+        _logLayout->setVisible(log);
+    _videoLayout->setVisible(video);
+    for (int tag : {TagSingleView, TagThumbView})
+        if (SkinButton *button = buttonWithTag(tag))
+            button->setVisible(video);
+}
+
+void MainView::listViewLoadDataSelectedTab(const QList<ListRow> &rows, const QString &tab)
+{
+    if (tab == QLatin1String("log")) {
+        _fileVideo = nullptr;
+        if (!_answers.setLogData)
+            return;
+        if (!_answers.setLogData(rows)) {
+            showAlert(Texts::text("msg_file_not_time_order"));
+            emit listViewCheckAll(false);
+        }
+        // The map's log route and the distance window join with the log page.
+        return;
+    }
+    _fileLog = nullptr;
+    _logFileVideo = nullptr;
+    _logFrameIndex = -1;
+}
+
+void MainView::playListViewLoadDataType(const QList<qint64> &fileIndices, const QString &type)
+{
+    _playListType = type;
+    emit mapViewLoadWithData(fileIndices, type);
+}

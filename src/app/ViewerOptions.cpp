@@ -1,0 +1,60 @@
+#include "ViewerOptions.h"
+
+namespace {
+
+bool parseShow(const QString &value, ViewerOptions &options)
+{
+    const QStringList parts = value.split(QLatin1Char(':'));
+    if (parts.size() < 2 || parts.size() > 3)
+        return false;
+    if (parts[0] != QLatin1String("event") && parts[0] != QLatin1String("normal"))
+        return false;
+    bool ok = false;
+    options.showType = parts[0];
+    options.showIndex = parts[1].toLongLong(&ok);
+    if (!ok || options.showIndex < 0)
+        return false;
+    if (parts.size() == 3) {
+        options.showFrame = parts[2].toLongLong(&ok);
+        if (!ok || options.showFrame < -1)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+ViewerOptions ViewerOptions::parse(const QStringList &arguments)
+{
+    ViewerOptions options;
+    for (qsizetype i = 0; i < arguments.size() && options.error.isEmpty(); ++i) {
+        const QString &arg = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        if (arg == QLatin1String("--demo")) {
+            options.demo = true;
+        } else if (arg == QLatin1String("--play")) {
+            options.play = true;
+        } else if (arg == QLatin1String("--thumbnails")) {
+            options.thumbnails = true;
+        } else if (arg == QLatin1String("--open") && hasValue) {
+            options.openFolder = arguments[++i];
+        } else if (arg == QLatin1String("--screenshot") && hasValue) {
+            options.screenshot = arguments[++i];
+        } else if (arg == QLatin1String("--show") && hasValue) {
+            if (!parseShow(arguments[++i], options))
+                options.error = QStringLiteral("--show takes event|normal:INDEX[:FRAME]");
+        } else {
+            options.error = QStringLiteral("unknown or incomplete option: %1").arg(arg);
+        }
+    }
+    if (options.error.isEmpty() && options.demo && !options.openFolder.isEmpty())
+        options.error = QStringLiteral("--open and --demo exclude each other");
+    return options;
+}
+
+QString ViewerOptions::usage()
+{
+    return QStringLiteral(
+        "usage: %1 [--open FOLDER | --demo]\n"
+        "       [--show event|normal:INDEX[:FRAME]] [--play] [--thumbnails] [--screenshot FILE]\n");
+}

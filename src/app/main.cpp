@@ -1,0 +1,99 @@
+#include "DemoCard.h"
+#include "FileManager.h"
+#include "MainView.h"
+#include "MainWindow.h"
+#include "ProductVariant.h"
+#include "SkinManager.h"
+#include "Texts.h"
+#include "ViewerOptions.h"
+
+#include <QApplication>
+#include <QPixmap>
+
+#include <cstdio>
+
+namespace {
+
+void printError(const QString &message)
+{
+    std::fprintf(stderr, "%s: %s\n", TUMBO_VIEWER_BINARY, qPrintable(message));
+}
+
+// Puts the window into the state the options ask for: a card, a recording, a division.
+bool applyOptions(MainView *view, const ViewerOptions &options)
+{
+    QString folder = options.openFolder;
+    if (options.demo) {
+        folder = DemoCard::defaultPath();
+        QString error;
+        if (!DemoCard::ensure(folder, &error)) {
+            printError(QStringLiteral("cannot make the demo card: %1").arg(error));
+            return false;
+        }
+    }
+    if (folder.isEmpty())
+        return true;
+    if (!options.screenshot.isEmpty() && !FileManager::checkFolder(folder)) {
+        printError(QStringLiteral("%1 is not a card folder").arg(folder));
+        return false;
+    }
+    if (!view->openFolderPath(folder))
+        return options.screenshot.isEmpty();
+    if (options.showIndex >= 0) {
+        // What the play list does when its rows are loaded and one is chosen.
+        view->playListViewLoadDataType({options.showIndex}, options.showType);
+        view->playListViewSelectedRowFrameIndexSelectByUser(options.showIndex, options.showFrame,
+                                                            true);
+        if (options.thumbnails)
+            view->tagCommand(MainView::TagThumbView);
+        if (options.play)
+            view->tagCommand(MainView::TagPlay);
+    }
+    return true;
+}
+
+int saveScreenshot(QWidget *window, const QString &path)
+{
+    QApplication::processEvents();
+    if (!window->grab().save(path)) {
+        printError(QStringLiteral("cannot write %1").arg(path));
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral(TUMBO_APP_ID));
+    QCoreApplication::setApplicationName(QStringLiteral(TUMBO_VIEWER_BINARY));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TUMBO_VERSION));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral(TUMBO_APP_NAME));
+    ProductVariant::setIdentifier(QStringLiteral(TUMBO_APP_ID));
+    Texts::install();
+
+    const ViewerOptions options = ViewerOptions::parse(QCoreApplication::arguments().mid(1));
+    if (!options.error.isEmpty()) {
+        printError(options.error);
+        std::fputs(qPrintable(ViewerOptions::usage().arg(TUMBO_VIEWER_BINARY)), stderr);
+        return 2;
+    }
+
+    std::unique_ptr<SkinManager> skin = SkinManager::create();
+    if (!skin) {
+        printError(QStringLiteral("the built-in skin (brumoset.dsc / brumoset.chk) is missing or "
+                                  "damaged; the window cannot be drawn"));
+        return 1;
+    }
+    FileManager::reloadSettings();
+
+    MainWindow window(std::move(skin));
+    window.show();
+    if (!applyOptions(window.mainView(), options))
+        return 1;
+    if (!options.screenshot.isEmpty())
+        return saveScreenshot(&window, options.screenshot);
+    return app.exec();
+}
