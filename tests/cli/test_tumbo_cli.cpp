@@ -200,7 +200,7 @@ private slots:
             QCOMPARE(j.value("time").toString(), timeText(rec.time));
             QCOMPARE(j.value("speed").toDouble(), double(rec.speed));  // the stored float, widened
             QCOMPARE(j.value("hdop").toDouble(), double(rec.hdop));
-            QCOMPARE(j.value("latitude").toDouble(), rec.latitude);
+            QCOMPARE(j.value("latitude").toDouble(), double(rec.latitude));
         }
     }
 
