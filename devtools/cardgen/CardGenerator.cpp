@@ -91,6 +91,8 @@ BuiltRecording buildRecording(const RecordingPlan &r, const CardPlan &plan, cons
         const FrameStamp stamp = stampOf(r, i, plan, o);
         const QByteArray jpeg = scene.picture(RoadScene::phaseOf(sample.distanceM),
                                               o.reusePictures ? QString() : timeText(stamp));
+        if (jpeg.isEmpty())
+            return {};
         if (padded && i > 0)
             writer.addPadding(padding(i));
         if (i == bare)
@@ -136,6 +138,8 @@ QString writeRecording(const QString &folder, const RecordingPlan &r, const Card
                        RoadScene &scene, const CardGenerator::Options &o, CardGenerator::GeneratedFile &made)
 {
     const BuiltRecording built = buildRecording(r, plan, drive, scene, o);
+    if (built.vdd.isEmpty())
+        return QStringLiteral("cannot encode JPEG pictures (is Qt's JPEG image plugin installed?)");
     if (built.vdd.size() > qsizetype(UINT32_MAX))
         return QStringLiteral("a recording would pass 4 GiB, which frame offsets cannot address");
     const int64_t start = o.startUtc + plan.frameSecond(r.startFrame);
