@@ -1,0 +1,380 @@
+#include "ListView.h"
+
+#include "FileManager.h"
+#include "FileTableView.h"
+#include "Geometry.h"
+#include "PlayListView.h"
+#include "SkinButton.h"
+#include "SkinCheckButton.h"
+#include "SkinManager.h"
+#include "Texts.h"
+#include "TriggerListView.h"
+
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPainter>
+
+namespace {
+
+const QString kEvent = QStringLiteral("event");
+const QString kNormal = QStringLiteral("normal");
+const QString kLog = QStringLiteral("log");
+
+} // namespace
+
+ListView::ListView(const SkinManager &skin, FileManager *fileManager, QWidget *parent)
+    : QWidget(parent), _skinManager(skin), _fileManager(fileManager)
+{
+    setGeometry(Geometry::toQt(skin.rectForKey(KeyArea), SkinManager::WindowHeight));
+    _backImage = skin.imageForKey(KeyBackground);
+    _backRect = Geometry::toQt(skin.rectForKey(KeyBackground, height()), height());
+    createTables();
+    createButtons();
+}
+
+ListView::~ListView() = default;
+
+// The three tables, the play list and the trigger list share one frame; the event table
+// shows until a folder chooses otherwise.
+void ListView::createTables()
+{
+    const QRect frame = listFrame();
+    _eventTableView = new FileTableView(kEvent, this);
+    _normalTableView = new FileTableView(kNormal, this);
+    _logTableView = new FileTableView(kLog, this);
+    _playListView = new PlayListView(this);
+    _triggerListView = new TriggerListView(this);
+    _triggerListView->setFileManager(_fileManager);
+    for (QWidget *list : {static_cast<QWidget *>(_eventTableView),
+                          static_cast<QWidget *>(_normalTableView),
+                          static_cast<QWidget *>(_logTableView),
+                          static_cast<QWidget *>(_playListView),
+                          static_cast<QWidget *>(_triggerListView)})
+        list->setGeometry(frame);
+    _normalTableView->hide();
+    _logTableView->hide();
+    _playListView->hide();
+    _triggerListView->hide();
+}
+
+QRect ListView::listFrame() const
+{
+    return Geometry::toQt(QRect(7, 42, width() - 14, height() - 66), height());
+}
+
+void ListView::createButtons()
+{
+    addButton(TagEvent, "button_event", "tooltip_event", true, false);
+    addButton(TagNormal, "button_normal", "tooltip_normal", true, false);
+    addButton(TagLog, "button_log", "tooltip_log", false, true);
+    addButton(TagPlayList, "button_play_list", nullptr, false, false);
+    addCheckButton(TagAll, "button_all", "tooltip_all", true, false);
+    addCheckButton(TagContinuousPlay, nullptr, "tooltip_continuous_play", false, true);
+    addCheckButton(TagShowTrigger, nullptr, "tooltip_show_trigger", false, true);
+    addButton(TagGoogleEarth, nullptr, "tooltip_google_earth", false, true);
+    addButton(TagCsv, "button_csv", "tooltip_csv", false, true);
+    addButton(TagLoad, "button_load", "tooltip_load", true, false);
+    addButton(TagClose, "button_close", "tooltip_close", false, true);
+}
+
+void ListView::addButton(int key, const char *title, const char *tooltip, bool shown,
+                         bool enabled)
+{
+    SkinButton *button = SkinButton::create(_skinManager, key, this,
+                                            title ? Texts::text(title) : QString(),
+                                            tooltip ? Texts::text(tooltip) : QString());
+    if (!button)
+        return;
+    button->setVisible(shown);
+    button->setSkinEnabled(enabled);
+    if (key == TagLoad)
+        connect(button, &SkinButton::triggered, this, &ListView::didLoad);
+    else
+        connect(button, &SkinButton::triggered, this, &ListView::didCommand);
+    _buttons[key] = button;
+}
+
+void ListView::addCheckButton(int key, const char *title, const char *tooltip, bool shown,
+                              bool enabled)
+{
+    SkinCheckButton *button = SkinCheckButton::create(_skinManager, key, this,
+                                                      title ? Texts::text(title) : QString(),
+                                                      tooltip ? Texts::text(tooltip) : QString());
+    if (!button)
+        return;
+    button->setVisible(shown);
+    button->setSkinEnabled(enabled);
+    connect(button, &SkinCheckButton::triggered, this, &ListView::didCommand);
+    _buttons[key] = button;
+}
+
+SkinButtonBase *ListView::buttonWithTag(int tag) const
+{
+    const auto it = _buttons.find(tag);
+    return it == _buttons.end() ? nullptr : it->second;
+}
+
+SkinButton *ListView::skinButton(int tag) const
+{
+    return qobject_cast<SkinButton *>(buttonWithTag(tag));
+}
+
+SkinCheckButton *ListView::checkButton(int tag) const
+{
+    return qobject_cast<SkinCheckButton *>(buttonWithTag(tag));
+}
+
+void ListView::setShown(int tag, bool shown)
+{
+    if (SkinButtonBase *button = buttonWithTag(tag))
+        button->setVisible(shown);
+}
+
+void ListView::setSkinEnabled(int tag, bool enabled)
+{
+    if (SkinButton *button = skinButton(tag))
+        button->setSkinEnabled(enabled);
+    else if (SkinCheckButton *check = checkButton(tag))
+        check->setSkinEnabled(enabled);
+}
+
+void ListView::setPushMode(int tag, bool pushMode)
+{
+    if (SkinButton *button = skinButton(tag))
+        button->setPushMode(pushMode);
+}
+
+void ListView::setCheckState(int tag, bool on)
+{
+    if (SkinCheckButton *check = checkButton(tag))
+        check->setState(on);
+}
+
+bool ListView::continuousPlay() const
+{
+    const SkinCheckButton *check = checkButton(TagContinuousPlay);
+    return check && check->state();
+}
+
+// ---- Tables ----
+
+FileTableView *ListView::tableView(const QString &type) const
+{
+    if (type == kEvent)
+        return _eventTableView;
+    if (type == kNormal)
+        return _normalTableView;
+    if (type == kLog)
+        return _logTableView;
+    return nullptr;
+}
+
+void ListView::load()
+{
+    if (!_fileManager)
+        return;
+    _eventTableView->loadData(_fileManager->listViewData(kEvent));
+    _normalTableView->loadData(_fileManager->listViewData(kNormal));
+    _logTableView->loadData(_fileManager->listViewData(kLog));
+    _selectedTab = _eventTableView->data().isEmpty() ? TagNormal : TagEvent;
+    // Fresh rows are unticked; the All button starts off with them.
+    setCheckState(TagAll, false);
+    didCommand(TagClose);
+    for (int tag : {TagEvent, TagNormal, TagAll, TagLoad})
+        setSkinEnabled(tag, true);
+}
+
+void ListView::selectTab(int tag)
+{
+    if (tag == TagEvent || tag == TagNormal || tag == TagLog) {
+        setPushMode(TagEvent, tag == TagEvent);
+        setPushMode(TagNormal, tag == TagNormal);
+        setPushMode(TagLog, tag == TagLog);
+        _eventTableView->setVisible(tag == TagEvent);
+        _normalTableView->setVisible(tag == TagNormal);
+        _logTableView->setVisible(tag == TagLog);
+        setShown(TagGoogleEarth, tag == TagLog);
+        setShown(TagCsv, tag == TagLog);
+    }
+    _selectedTab = tag;
+}
+
+QString ListView::selectedTab() const
+{
+    if (_selectedTab == TagEvent)
+        return kEvent;
+    if (_selectedTab == TagNormal)
+        return kNormal;
+    return kLog;
+}
+
+FileTableView *ListView::selectedView() const
+{
+    if (_selectedTab == TagNormal)
+        return _normalTableView;
+    if (_selectedTab == TagEvent)
+        return _eventTableView;
+    return _logTableView;
+}
+
+void ListView::checkAll(bool flag)
+{
+    selectedView()->checkAll(flag);
+    setCheckState(TagAll, flag);
+}
+
+void ListView::close()
+{
+    setShown(TagEvent, true);
+    setShown(TagNormal, true);
+    setShown(TagLog, !_logTableView->data().isEmpty());
+    setShown(TagPlayList, false);
+    selectTab(_selectedTab);
+    _playListView->hide();
+    _triggerListView->hide();
+    setShown(TagLoad, true);
+    setShown(TagAll, true);
+    for (int tag : {TagContinuousPlay, TagClose, TagGoogleEarth, TagCsv, TagShowTrigger})
+        setShown(tag, false);
+}
+
+void ListView::clear()
+{
+    _eventTableView->loadData({});
+    _normalTableView->loadData({});
+    _logTableView->loadData({});
+    _playListView->clear();
+    _triggerListView->clear();
+    didCommand(TagClose);
+    setSkinEnabled(TagEvent, false);
+    setPushMode(TagEvent, false);
+    setSkinEnabled(TagNormal, false);
+    setPushMode(TagNormal, false);
+    setShown(TagLog, false);
+    setPushMode(TagLog, false);
+    setCheckState(TagAll, false);
+    setSkinEnabled(TagAll, false);
+    setSkinEnabled(TagLoad, false);
+}
+
+void ListView::backup()
+{
+    emit backupData(_eventTableView->checkedRows(), _normalTableView->checkedRows(),
+                    _logTableView->checkedRows());
+}
+
+// ---- Buttons ----
+
+void ListView::didCommand(int tag)
+{
+    switch (tag) {
+    case TagEvent:
+    case TagNormal:
+    case TagLog:
+        tabCommand(tag);
+        break;
+    case TagClose:
+        close();
+        emit command(TagClose);
+        break;
+    case TagAll:
+        if (SkinCheckButton *all = checkButton(TagAll))
+            checkAll(all->state());
+        break;
+    case TagShowTrigger:
+        if (SkinCheckButton *trigger = checkButton(TagShowTrigger))
+            showTriggerList(trigger->state());
+        break;
+    case TagContinuousPlay:
+        emit command(TagContinuousPlay);
+        break;
+    case TagCsv:
+    case TagGoogleEarth:
+        exportLogs(tag);
+        break;
+    default:
+        break;
+    }
+}
+
+void ListView::tabCommand(int tag)
+{
+    selectTab(tag);
+    emit tabSelected(selectedTab());
+}
+
+void ListView::showTriggerList(bool on)
+{
+    _playListView->setVisible(!on);
+    _triggerListView->setVisible(on);
+}
+
+void ListView::didLoad()
+{
+    const QString tab = selectedTab();
+    const QList<ListRow> rows = selectedView()->checkedRows();
+    if (rows.isEmpty()) {
+        const char *message = _selectedTab == TagNormal ? "msg_noselected_normal"
+                              : _selectedTab == TagEvent ? "msg_noselected_event"
+                                                         : "msg_noselected_log";
+        showAlert(Texts::text(message));
+        return;
+    }
+    if (tab == kLog) {
+        emit loadDataSelectedTab(rows, tab);
+        return;
+    }
+    enterPlayList(rows, tab);
+    emit loadDataSelectedTab(rows, tab);
+}
+
+void ListView::enterPlayList(const QList<ListRow> &rows, const QString &tab)
+{
+    for (int tag : {TagEvent, TagNormal, TagLog})
+        setShown(tag, false);
+    setShown(TagPlayList, true);
+    _eventTableView->hide();
+    _normalTableView->hide();
+    _logTableView->hide();
+    // The trigger switch starts off, matching the play list it shows.
+    setCheckState(TagShowTrigger, false);
+    showTriggerList(false);
+    setShown(TagLoad, false);
+    setShown(TagAll, false);
+    setShown(TagContinuousPlay, true);
+    setShown(TagClose, true);
+    setShown(TagShowTrigger, tab == kNormal);
+    _playListView->loadData(rows, tab);
+}
+
+void ListView::exportLogs(int tag)
+{
+    // The log rows count whatever tab is shown.
+    const QList<ListRow> rows = _logTableView->checkedRows();
+    if (rows.isEmpty()) {
+        showAlert(Texts::text("msg_noselected_log"));
+        return;
+    }
+    if (tag == TagCsv)
+        emit exportCSV(rows);
+    else
+        emit exportKML(rows);
+}
+
+void ListView::showAlert(const QString &message)
+{
+    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), message,
+                    QMessageBox::Ok, window());
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+}
+
+void ListView::paintEvent(QPaintEvent *)
+{
+    if (_backImage.isNull())
+        return;
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    painter.setOpacity(1.0);
+    painter.drawImage(_backRect, _backImage);
+}
