@@ -1,0 +1,560 @@
+// The list page over generated cards: what is shown, hidden and enabled in the idle,
+// table and play-list states, ticking and loading rows, All, the exports' guard, Close,
+// clearing, and the keyboard in the tables.
+#include "FileManager.h"
+#include "FileTableView.h"
+#include "ListTestCard.h"
+#include "ListView.h"
+#include "PlayListTable.h"
+#include "PlayListView.h"
+#include "SkinButton.h"
+#include "SkinCheckButton.h"
+#include "SkinManager.h"
+#include "Texts.h"
+#include "TriggerListView.h"
+
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// A window-sized host with the folder model and the list page of one card.
+struct Page {
+    explicit Page(const SkinManager &skin, const QString &folder = QString())
+    {
+        host.resize(1024, 768);
+        fileManager = new FileManager(&host);
+        if (!folder.isEmpty())
+            fileManager->loadFiles(folder);
+        list = new ListView(skin, fileManager, &host);
+        host.show();
+    }
+
+    // Whether a button of the page is shown (as far as the page decides).
+    bool shown(int tag) const
+    {
+        const SkinButtonBase *button = list->buttonWithTag(tag);
+        return button && !button->isHidden();
+    }
+    bool enabled(int tag) const { return list->buttonWithTag(tag)->isSkinEnabled(); }
+    bool pushed(int tag) const { return list->skinButton(tag)->pushMode(); }
+    void press(int tag) { QTest::mouseClick(list->buttonWithTag(tag), Qt::LeftButton); }
+
+    QWidget host;
+    FileManager *fileManager = nullptr;
+    ListView *list = nullptr;
+};
+
+QStringList shownTables(const ListView &list)
+{
+    QStringList shown;
+    if (!list.eventTableView()->isHidden())
+        shown << QStringLiteral("event");
+    if (!list.normalTableView()->isHidden())
+        shown << QStringLiteral("normal");
+    if (!list.logTableView()->isHidden())
+        shown << QStringLiteral("log");
+    if (!list.playListView()->isHidden())
+        shown << QStringLiteral("play");
+    if (!list.triggerListView()->isHidden())
+        shown << QStringLiteral("trigger");
+    return shown;
+}
+
+} // namespace
+
+class TestListView : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void idleState();
+    void placesItselfOnTheSkin();
+    void columnsPerType();
+    void loadShowsTheEventTable();
+    void cardWithoutEventsStartsOnNormal();
+    void cardWithoutLogsHasNoLogTab();
+    void tabButtonsSwitchTables();
+    void loadWithNothingTickedAlerts();
+    void loadEventRowsEntersPlayList();
+    void normalRowsOfferTheTriggerSwitch();
+    void closeReturnsToTheSelectedTable();
+    void loadLogRowsStaysOnTheTable();
+    void allTicksOnlyTheSelectedTable();
+    void exportsNeedTickedLogs();
+    void continuousPlayGoesUp();
+    void clearReturnsToIdle();
+    void backupHandsOverTickedRows();
+    void keyboardMovesAndTicks();
+    void drawsTheBackground();
+
+private:
+    QTemporaryDir _dir;
+    std::unique_ptr<SkinManager> _skin;
+    QString _full, _noEvents, _noLogs;
+};
+
+void TestListView::initTestCase()
+{
+    ListTestCard::prepareEnvironment();
+    QVERIFY(_dir.isValid());
+    _skin = SkinManager::create();
+    QVERIFY(_skin);
+    _full = _dir.filePath(QStringLiteral("full"));
+    _noEvents = _dir.filePath(QStringLiteral("no-events"));
+    _noLogs = _dir.filePath(QStringLiteral("no-logs"));
+    QVERIFY(ListTestCard::generate(_full, 3, 4, 2));
+    QVERIFY(ListTestCard::generate(_noEvents, 0, 3, 1));
+    QVERIFY(ListTestCard::generate(_noLogs, 2, 2, 0));
+}
+
+void TestListView::idleState()
+{
+    Page page(*_skin);
+    QCOMPARE(page.list->selectedTab(), QStringLiteral("log"));
+    QVERIFY(page.shown(ListView::TagEvent) && !page.enabled(ListView::TagEvent));
+    QVERIFY(page.shown(ListView::TagNormal) && !page.enabled(ListView::TagNormal));
+    QVERIFY(page.shown(ListView::TagAll) && !page.enabled(ListView::TagAll));
+    QVERIFY(page.shown(ListView::TagLoad) && !page.enabled(ListView::TagLoad));
+    for (int tag : {ListView::TagLog, ListView::TagPlayList, ListView::TagContinuousPlay,
+                    ListView::TagShowTrigger, ListView::TagGoogleEarth, ListView::TagCsv,
+                    ListView::TagClose})
+        QVERIFY2(!page.shown(tag), qPrintable(QString::number(tag)));
+    QCOMPARE(shownTables(*page.list), QStringList{QStringLiteral("event")});
+    QVERIFY(page.list->eventTableView()->data().isEmpty());
+
+    // A disabled Load does not react.
+    QSignalSpy loads(page.list, &ListView::loadDataSelectedTab);
+    AlertCatcher alerts;
+    page.press(ListView::TagLoad);
+    QVERIFY(alerts.texts().isEmpty());
+    QCOMPARE(loads.count(), 0);
+}
+
+void TestListView::placesItselfOnTheSkin()
+{
+    Page page(*_skin);
+    const QRect area = _skin->rectForKey(ListView::KeyArea);
+    QCOMPARE(page.list->geometry(), QRect(area.x(), 768 - area.y() - area.height(),
+                                          area.width(), area.height()));
+    // Every list shares one frame: 7 from the left, 42 from the bottom, 14 narrower and
+    // 66 lower than the page.
+    const QRect frame(7, page.list->height() - 42 - (page.list->height() - 66),
+                      page.list->width() - 14, page.list->height() - 66);
+    for (QWidget *list : {static_cast<QWidget *>(page.list->eventTableView()),
+                          static_cast<QWidget *>(page.list->normalTableView()),
+                          static_cast<QWidget *>(page.list->logTableView()),
+                          static_cast<QWidget *>(page.list->playListView()),
+                          static_cast<QWidget *>(page.list->triggerListView())})
+        QCOMPARE(list->geometry(), frame);
+    for (int tag : {26, 27, 29, 30, 31, 44, 45, 46, 47, 49, 50})
+        QVERIFY2(page.list->buttonWithTag(tag), qPrintable(QString::number(tag)));
+    QVERIFY(page.list->checkButton(ListView::TagAll));
+    QVERIFY(page.list->checkButton(ListView::TagContinuousPlay));
+    QVERIFY(page.list->checkButton(ListView::TagShowTrigger));
+    QCOMPARE(page.list->skinButton(ListView::TagLoad)->text(), Texts::text("button_load"));
+    QCOMPARE(page.list->buttonWithTag(ListView::TagShowTrigger)->toolTip(),
+             Texts::text("tooltip_show_trigger"));
+}
+
+void TestListView::columnsPerType()
+{
+    const QString no = Texts::text("gui_list_no");
+    QCOMPARE(FileTableView(QStringLiteral("event")).columnTitles(),
+             (QStringList{no, Texts::text("gui_event_file"), Texts::text("gui_type")}));
+    QCOMPARE(FileTableView(QStringLiteral("normal")).columnTitles(),
+             (QStringList{no, Texts::text("gui_normal_file"), Texts::text("gui_duration")}));
+    QCOMPARE(FileTableView(QStringLiteral("log")).columnTitles(),
+             (QStringList{no, Texts::text("gui_log_file"), Texts::text("gui_duration")}));
+    QCOMPARE(FileTableView(QStringLiteral("other")).columnTitles(), QStringList{no});
+
+    FileTableView table(QStringLiteral("normal"));
+    QCOMPARE(table.tableView()->columnWidth(0), 70);
+    QCOMPARE(table.tableView()->columnWidth(1), 170);
+    QCOMPARE(table.tableView()->columnWidth(2), 80);
+    ListRow row{4, QStringLiteral("12"), true, QStringLiteral("date"), QStringLiteral("1 min")};
+    table.loadData({row});
+    const QTableWidget *view = table.tableView();
+    QCOMPARE(view->item(0, 0)->text(), QStringLiteral("12"));
+    QCOMPARE(view->item(0, 0)->checkState(), Qt::Checked);
+    QCOMPARE(view->item(0, 1)->text(), QStringLiteral("date"));
+    QCOMPARE(view->item(0, 2)->text(), QStringLiteral("1 min"));
+    QVERIFY(view->item(0, 2)->textAlignment() & Qt::AlignRight);
+    QVERIFY(!(view->item(0, 1)->flags() & Qt::ItemIsEditable));
+}
+
+void TestListView::loadShowsTheEventTable()
+{
+    Page page(*_skin, _full);
+    QSignalSpy commands(page.list, &ListView::command);
+    page.list->load();
+    QCOMPARE(commands.count(), 1);  // the close of button 27 reaches the main view
+    QCOMPARE(commands.first().first().toInt(), int(ListView::TagClose));
+    QCOMPARE(page.list->selectedTab(), QStringLiteral("event"));
+    QCOMPARE(shownTables(*page.list), QStringList{QStringLiteral("event")});
+    QCOMPARE(page.list->eventTableView()->data().size(), 3);
+    QCOMPARE(page.list->normalTableView()->data().size(), 4);
+    QCOMPARE(page.list->logTableView()->data().size(), 2);
+    QVERIFY(page.pushed(ListView::TagEvent));
+    QVERIFY(!page.pushed(ListView::TagNormal));
+    for (int tag : {ListView::TagEvent, ListView::TagNormal, ListView::TagAll, ListView::TagLoad})
+        QVERIFY(page.shown(tag) && page.enabled(tag));
+    QVERIFY(page.shown(ListView::TagLog));
+    for (int tag : {ListView::TagPlayList, ListView::TagContinuousPlay, ListView::TagShowTrigger,
+                    ListView::TagGoogleEarth, ListView::TagCsv, ListView::TagClose})
+        QVERIFY2(!page.shown(tag), qPrintable(QString::number(tag)));
+}
+
+void TestListView::cardWithoutEventsStartsOnNormal()
+{
+    Page page(*_skin, _noEvents);
+    page.list->load();
+    QCOMPARE(page.list->selectedTab(), QStringLiteral("normal"));
+    QCOMPARE(page.list->selectedView(), page.list->normalTableView());
+    QCOMPARE(shownTables(*page.list), QStringList{QStringLiteral("normal")});
+    QVERIFY(page.pushed(ListView::TagNormal));
+    QVERIFY(!page.pushed(ListView::TagEvent));
+}
+
+void TestListView::cardWithoutLogsHasNoLogTab()
+{
+    Page page(*_skin, _noLogs);
+    page.list->load();
+    QVERIFY(!page.shown(ListView::TagLog));
+    // Chosen from the menu: close first, then the tab; the tab button stays hidden.
+    page.list->close();
+    page.list->selectTab(ListView::TagLog);
+    QVERIFY(!page.shown(ListView::TagLog));
+    QCOMPARE(shownTables(*page.list), QStringList{QStringLiteral("log")});
+    QVERIFY(page.shown(ListView::TagCsv) && page.shown(ListView::TagGoogleEarth));
+    page.list->close();
+    QVERIFY(!page.shown(ListView::TagLog));
+}
+
+void TestListView::tabButtonsSwitchTables()
+{
+    Page page(*_skin, _full);
+    page.list->load();
+    QSignalSpy tabs(page.list, &ListView::tabSelected);
+
+    page.press(ListView::TagLog);
+    QCOMPARE(tabs.count(), 1);
+    QCOMPARE(tabs.last().first().toString(), QStringLiteral("log"));
+    QCOMPARE(shownTables(*page.list), QStringList{QStringLiteral("log")});
+    QVERIFY(page.pushed(ListView::TagLog) && !page.pushed(ListView::TagEvent));
+    QVERIFY(page.shown(ListView::TagCsv) && page.shown(ListView::TagGoogleEarth));
+
+    page.press(ListView::TagNormal);
+    QCOMPARE(tabs.last().first().toString(), QStringLiteral("normal"));
+    QCOMPARE(shownTables(*page.list), QStringList{QStringLiteral("normal")});
+    QVERIFY(page.pushed(ListView::TagNormal) && !page.pushed(ListView::TagLog));
+    QVERIFY(!page.shown(ListView::TagCsv) && !page.shown(ListView::TagGoogleEarth));
+
+    page.press(ListView::TagEvent);
+    QCOMPARE(tabs.count(), 3);
+    QCOMPARE(tabs.last().first().toString(), QStringLiteral("event"));
+    QCOMPARE(page.list->selectedView(), page.list->eventTableView());
+}
+
+void TestListView::loadWithNothingTickedAlerts()
+{
+    Page page(*_skin, _full);
+    page.list->load();
+    QSignalSpy loads(page.list, &ListView::loadDataSelectedTab);
+    AlertCatcher alerts;
+    page.press(ListView::TagLoad);
+    page.list->selectTab(ListView::TagNormal);
+    page.press(ListView::TagLoad);
+    page.list->selectTab(ListView::TagLog);
+    page.press(ListView::TagLoad);
+    QCOMPARE(alerts.texts(), (QStringList{Texts::text("msg_noselected_event"),
+                                          Texts::text("msg_noselected_normal"),
+                                          Texts::text("msg_noselected_log")}));
+    QCOMPARE(loads.count(), 0);
+    QCOMPARE(shownTables(*page.list), QStringList{QStringLiteral("log")});
+    QVERIFY(page.list->playListView()->data().isEmpty());
+}
+
+void TestListView::loadEventRowsEntersPlayList()
+{
+    Page page(*_skin, _full);
+    page.list->load();
+    page.list->eventTableView()->setChecked(0, true);
+    page.list->eventTableView()->setChecked(2, true);
+    QSignalSpy loads(page.list, &ListView::loadDataSelectedTab);
+    QSignalSpy starts(page.list->playListView(),
+                      &PlayListView::selectedRowFrameIndexSelectByUser);
+    page.press(ListView::TagLoad);
+
+    QCOMPARE(loads.count(), 1);
+    const auto rows = loads.first().at(0).value<QList<ListRow>>();
+    QCOMPARE(rows.size(), 2);
+    QCOMPARE(rows[0].idx, 0);
+    QCOMPARE(rows[1].idx, 2);
+    QCOMPARE(loads.first().at(1).toString(), QStringLiteral("event"));
+    // The first ticked file starts at frame 0 as the user's choice.
+    QCOMPARE(starts.count(), 1);
+    QCOMPARE(starts.first().at(0).toLongLong(), 0);
+    QCOMPARE(starts.first().at(1).toLongLong(), 0);
+    QCOMPARE(starts.first().at(2).toBool(), true);
+    QCOMPARE(page.list->playListView()->selectedRowIndex(), 0);
+
+    QCOMPARE(shownTables(*page.list), QStringList{QStringLiteral("play")});
+    for (int tag : {ListView::TagEvent, ListView::TagNormal, ListView::TagLog, ListView::TagLoad,
+                    ListView::TagAll, ListView::TagShowTrigger, ListView::TagCsv,
+                    ListView::TagGoogleEarth})
+        QVERIFY2(!page.shown(tag), qPrintable(QString::number(tag)));
+    for (int tag : {ListView::TagPlayList, ListView::TagContinuousPlay, ListView::TagClose})
+        QVERIFY2(page.shown(tag), qPrintable(QString::number(tag)));
+    QVERIFY(!page.enabled(ListView::TagPlayList));
+    QCOMPARE(page.list->selectedTab(), QStringLiteral("event"));
+}
+
+void TestListView::normalRowsOfferTheTriggerSwitch()
+{
+    Page page(*_skin, _full);
+    page.list->load();
+    page.press(ListView::TagNormal);
+    page.list->normalTableView()->setChecked(1, true);
+    page.press(ListView::TagLoad);
+    QVERIFY(page.shown(ListView::TagShowTrigger));
+    QCOMPARE(shownTables(*page.list), QStringList{QStringLiteral("play")});
+
+    page.press(ListView::TagShowTrigger);
+    QVERIFY(page.list->checkButton(ListView::TagShowTrigger)->state());
+    QCOMPARE(shownTables(*page.list), QStringList{QStringLiteral("trigger")});
+    page.press(ListView::TagShowTrigger);
+    QCOMPARE(shownTables(*page.list), QStringList{QStringLiteral("play")});
+
+    // Left on, the switch is off again with the next play list, which is what shows.
+    page.press(ListView::TagShowTrigger);
+    page.press(ListView::TagClose);
+    page.press(ListView::TagLoad);
+    QVERIFY(!page.list->checkButton(ListView::TagShowTrigger)->state());
+    QCOMPARE(shownTables(*page.list), QStringList{QStringLiteral("play")});
+}
+
+void TestListView::closeReturnsToTheSelectedTable()
+{
+    Page page(*_skin, _full);
+    page.list->load();
+    page.press(ListView::TagNormal);
+    page.list->normalTableView()->setChecked(0, true);
+    page.press(ListView::TagLoad);
+    page.press(ListView::TagContinuousPlay);
+
+    QSignalSpy commands(page.list, &ListView::command);
+    page.press(ListView::TagClose);
+    QCOMPARE(commands.count(), 1);
+    QCOMPARE(commands.first().first().toInt(), int(ListView::TagClose));
+    QCOMPARE(shownTables(*page.list), QStringList{QStringLiteral("normal")});
+    QVERIFY(page.pushed(ListView::TagNormal));
+    for (int tag : {ListView::TagEvent, ListView::TagNormal, ListView::TagLog, ListView::TagLoad,
+                    ListView::TagAll})
+        QVERIFY2(page.shown(tag), qPrintable(QString::number(tag)));
+    for (int tag : {ListView::TagPlayList, ListView::TagContinuousPlay, ListView::TagClose,
+                    ListView::TagShowTrigger, ListView::TagCsv, ListView::TagGoogleEarth})
+        QVERIFY2(!page.shown(tag), qPrintable(QString::number(tag)));
+    // Ticks stay with the rows.
+    QCOMPARE(page.list->normalTableView()->checkedRows().size(), 1);
+    // The continuous-play switch keeps its state for the next play list.
+    QVERIFY(page.list->continuousPlay());
+
+    // Tag 3300 closes the same way but tells nobody.
+    page.press(ListView::TagLoad);
+    commands.clear();
+    page.list->close();
+    QCOMPARE(commands.count(), 0);
+    QCOMPARE(shownTables(*page.list), QStringList{QStringLiteral("normal")});
+}
+
+void TestListView::loadLogRowsStaysOnTheTable()
+{
+    Page page(*_skin, _full);
+    page.list->load();
+    page.press(ListView::TagLog);
+    page.list->logTableView()->setChecked(1, true);
+    QSignalSpy loads(page.list, &ListView::loadDataSelectedTab);
+    page.press(ListView::TagLoad);
+    QCOMPARE(loads.count(), 1);
+    QCOMPARE(loads.first().at(1).toString(), QStringLiteral("log"));
+    QCOMPARE(loads.first().at(0).value<QList<ListRow>>().first().idx, 1);
+    QCOMPARE(shownTables(*page.list), QStringList{QStringLiteral("log")});
+    QVERIFY(page.shown(ListView::TagLoad) && page.shown(ListView::TagLog));
+    QVERIFY(page.list->playListView()->data().isEmpty());
+}
+
+void TestListView::allTicksOnlyTheSelectedTable()
+{
+    Page page(*_skin, _full);
+    page.list->load();
+    page.list->logTableView()->setChecked(0, true);
+    page.press(ListView::TagAll);
+    QVERIFY(page.list->checkButton(ListView::TagAll)->state());
+    QCOMPARE(page.list->eventTableView()->checkedRows().size(), 3);
+    for (int row = 0; row < 3; ++row)
+        QCOMPARE(page.list->eventTableView()->tableView()->item(row, 0)->checkState(), Qt::Checked);
+    QCOMPARE(page.list->normalTableView()->checkedRows().size(), 0);
+    QCOMPARE(page.list->logTableView()->checkedRows().size(), 1);
+
+    page.press(ListView::TagAll);
+    QVERIFY(!page.list->checkButton(ListView::TagAll)->state());
+    QCOMPARE(page.list->eventTableView()->checkedRows().size(), 0);
+
+    // The menu's select all / unselect all (tags 49, 4900).
+    page.list->selectTab(ListView::TagNormal);
+    page.list->checkAll(true);
+    QCOMPARE(page.list->normalTableView()->checkedRows().size(), 4);
+    QVERIFY(page.list->checkButton(ListView::TagAll)->state());
+    page.list->checkAll(false);
+    QCOMPARE(page.list->normalTableView()->checkedRows().size(), 0);
+    QCOMPARE(page.list->logTableView()->checkedRows().size(), 1);
+}
+
+void TestListView::exportsNeedTickedLogs()
+{
+    Page page(*_skin, _full);
+    page.list->load();
+    page.press(ListView::TagLog);
+    QSignalSpy csv(page.list, &ListView::exportCSV);
+    QSignalSpy kml(page.list, &ListView::exportKML);
+    {
+        AlertCatcher alerts;
+        page.press(ListView::TagCsv);
+        page.press(ListView::TagGoogleEarth);
+        QCOMPARE(alerts.texts(), QStringList(2, Texts::text("msg_noselected_log")));
+    }
+    QCOMPARE(csv.count() + kml.count(), 0);
+    page.list->logTableView()->setChecked(1, true);
+    page.press(ListView::TagCsv);
+    page.press(ListView::TagGoogleEarth);
+    QCOMPARE(csv.count(), 1);
+    QCOMPARE(kml.count(), 1);
+    QCOMPARE(csv.first().first().value<QList<ListRow>>().size(), 1);
+    QCOMPARE(kml.first().first().value<QList<ListRow>>().first().idx, 1);
+}
+
+void TestListView::continuousPlayGoesUp()
+{
+    Page page(*_skin, _full);
+    page.list->load();
+    page.list->eventTableView()->setChecked(1, true);
+    page.press(ListView::TagLoad);
+    QSignalSpy commands(page.list, &ListView::command);
+    page.press(ListView::TagContinuousPlay);
+    QVERIFY(page.list->continuousPlay());
+    page.press(ListView::TagContinuousPlay);
+    QVERIFY(!page.list->continuousPlay());
+    QCOMPARE(commands.count(), 2);
+    QCOMPARE(commands.first().first().toInt(), int(ListView::TagContinuousPlay));
+}
+
+void TestListView::clearReturnsToIdle()
+{
+    Page page(*_skin, _full);
+    page.list->load();
+    page.press(ListView::TagNormal);
+    page.list->checkAll(true);
+    page.press(ListView::TagLoad);
+    QSignalSpy commands(page.list, &ListView::command);
+    page.list->clear();
+    QCOMPARE(commands.count(), 1);
+    QVERIFY(page.list->eventTableView()->data().isEmpty());
+    QVERIFY(page.list->normalTableView()->data().isEmpty());
+    QVERIFY(page.list->logTableView()->data().isEmpty());
+    QVERIFY(page.list->playListView()->data().isEmpty());
+    QVERIFY(page.shown(ListView::TagEvent) && !page.enabled(ListView::TagEvent));
+    QVERIFY(page.shown(ListView::TagNormal) && !page.enabled(ListView::TagNormal));
+    QVERIFY(!page.pushed(ListView::TagEvent) && !page.pushed(ListView::TagNormal));
+    QVERIFY(!page.shown(ListView::TagLog) && !page.pushed(ListView::TagLog));
+    QVERIFY(!page.enabled(ListView::TagAll) && !page.enabled(ListView::TagLoad));
+    QVERIFY(!page.list->checkButton(ListView::TagAll)->state());
+    // The last tab is kept.
+    QCOMPARE(page.list->selectedTab(), QStringLiteral("normal"));
+    QCOMPARE(shownTables(*page.list), QStringList{QStringLiteral("normal")});
+
+    // Opening the next folder starts over.
+    page.fileManager->loadFiles(_noEvents);
+    page.list->load();
+    QCOMPARE(page.list->normalTableView()->data().size(), 3);
+    QVERIFY(page.enabled(ListView::TagLoad));
+}
+
+void TestListView::backupHandsOverTickedRows()
+{
+    Page page(*_skin, _full);
+    page.list->load();
+    QSignalSpy backups(page.list, &ListView::backupData);
+    page.list->backup();
+    QCOMPARE(backups.count(), 1);
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(backups.last().at(i).value<QList<ListRow>>().isEmpty());
+    page.list->eventTableView()->setChecked(2, true);
+    page.list->normalTableView()->setChecked(0, true);
+    page.list->normalTableView()->setChecked(3, true);
+    page.list->backup();
+    QCOMPARE(backups.last().at(0).value<QList<ListRow>>().size(), 1);
+    QCOMPARE(backups.last().at(1).value<QList<ListRow>>().size(), 2);
+    QCOMPARE(backups.last().at(1).value<QList<ListRow>>().last().idx, 3);
+    QVERIFY(backups.last().at(2).value<QList<ListRow>>().isEmpty());
+}
+
+void TestListView::keyboardMovesAndTicks()
+{
+    Page page(*_skin, _full);
+    page.list->load();
+    FileTableView *table = page.list->eventTableView();
+    QTableWidget *view = table->tableView();
+    view->setFocus();
+    view->setCurrentCell(0, 1);
+    QSignalSpy checks(table, &FileTableView::rowChecked);
+
+    QTest::keyClick(view, Qt::Key_Down);
+    QCOMPARE(view->currentRow(), 1);
+    QTest::keyClick(view, Qt::Key_Space);
+    QCOMPARE(checks.count(), 1);
+    QVERIFY(table->data()[1].col1);
+    QCOMPARE(view->item(1, 0)->checkState(), Qt::Checked);
+    QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Space);
+    QTest::keyClick(view, Qt::Key_Up);
+    QTest::keyClick(view, Qt::Key_Space);
+    QCOMPARE(table->checkedRows().size(), 1);
+    QCOMPARE(table->checkedRows().first().idx, 2);
+
+    // Left and right are not the table's: they travel on to the window.
+    struct KeyRecorder : QObject {
+        QList<int> keys;
+        bool eventFilter(QObject *, QEvent *event) override
+        {
+            if (event->type() == QEvent::KeyPress)
+                keys << static_cast<QKeyEvent *>(event)->key();
+            return false;
+        }
+    } recorder;
+    page.host.installEventFilter(&recorder);
+    QTest::keyClick(view, Qt::Key_Right);
+    QTest::keyClick(view, Qt::Key_Space);
+    QCOMPARE(recorder.keys, QList<int>{Qt::Key_Right});
+}
+
+void TestListView::drawsTheBackground()
+{
+    Page page(*_skin);
+    const QImage back = _skin->imageForKey(ListView::KeyBackground);
+    QVERIFY(!back.isNull());
+    const QRect place = page.list->backRect();
+    QCOMPARE(place.size(), back.size());
+    const QImage shot = page.list->grab().toImage();
+    // A point of the background that no table or button covers: between the tabs and
+    // the tables.
+    const QPoint probe(place.left() + 3, place.top() + 3);
+    QVERIFY(!page.list->childAt(probe));
+    QCOMPARE(shot.pixelColor(probe), back.pixelColor(probe - place.topLeft()));
+}
+
+QTEST_MAIN(TestListView)
+#include "test_ListView.moc"
