@@ -1,0 +1,103 @@
+#include "ViewerTestSupport.h"
+
+#include "CardGenerator.h"
+#include "FileManager.h"
+#include "MainView.h"
+#include "MainWindow.h"
+#include "ProductVariant.h"
+#include "SkinManager.h"
+#include "Texts.h"
+
+#include <QPushButton>
+#include <QApplication>
+#include <QLocale>
+#include <QMetaMethod>
+#include <QStandardPaths>
+
+#include <ctime>
+
+namespace ViewerTest {
+
+void setUpApplication()
+{
+    qputenv("TZ", "Europe/Berlin");
+    tzset();
+    QStandardPaths::setTestModeEnabled(true);
+    QCoreApplication::setOrganizationName(QStringLiteral("TumboTest"));
+    QCoreApplication::setApplicationName(QStringLiteral("ViewerTest"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Tumbo Viewer"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
+    ProductVariant::setIdentifier(QStringLiteral("com.tumbo.viewer"));
+    Texts::install(QLocale(QLocale::English));
+    FileManager::setDisplaySettings(0, 0, 0);
+}
+
+bool makeCard(const QString &folder, int eventCount, int normalCount)
+{
+    CardGenerator::Options options;
+    options.eventCount = eventCount;
+    options.normalCount = normalCount;
+    options.recordingSeconds = 3;
+    options.framesPerSecond = 10;
+    options.resolution = QSize(160, 120);
+    options.logCount = 1;
+    options.logSeconds = 120;
+    CardGenerator generator(options);
+    return generator.generate(folder);
+}
+
+std::unique_ptr<MainWindow> makeWindow()
+{
+    std::unique_ptr<SkinManager> skin = SkinManager::create();
+    if (!skin)
+        return nullptr;
+    return std::make_unique<MainWindow>(std::move(skin));
+}
+
+} // namespace ViewerTest
+
+AlertCatcher::AlertCatcher()
+{
+    connect(&_timer, &QTimer::timeout, this, &AlertCatcher::poll);
+    _timer.start(20);
+}
+
+QStringList AlertCatcher::texts() const
+{
+    QStringList list;
+    for (const Alert &alert : _alerts)
+        list << alert.text;
+    return list;
+}
+
+void AlertCatcher::poll()
+{
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible())
+        return;
+    _alerts.append({box->text(), box->icon()});
+    QAbstractButton *button = box->defaultButton();
+    if (answer)
+        button = answer(box);
+    if (button)
+        button->click();
+    else
+        box->reject();
+}
+
+FanOutRecorder::FanOutRecorder(MainView *view) : _view(view)
+{
+    const QMetaObject *meta = view->metaObject();
+    const QMetaMethod slot = metaObject()->method(metaObject()->indexOfSlot("record()"));
+    for (int i = meta->methodOffset(); i < meta->methodCount(); ++i) {
+        const QMetaMethod method = meta->method(i);
+        if (method.methodType() == QMetaMethod::Signal)
+            connect(view, method, this, slot);
+    }
+}
+
+void FanOutRecorder::record()
+{
+    const QMetaMethod signal = _view->metaObject()->method(senderSignalIndex());
+    _calls << QString::fromLatin1(signal.name());
+}

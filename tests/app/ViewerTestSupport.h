@@ -1,0 +1,67 @@
+// Shared pieces of the viewer tests: a generated card, the real main window, a catcher for
+// the alerts the viewer shows, and a recorder of the main view's fan-out.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QMessageBox>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+class MainView;
+class MainWindow;
+
+namespace ViewerTest {
+
+// Fixed time zone, English texts, private preferences, the default product.
+void setUpApplication();
+// A small generated card (2 event, 3 normal recordings of 3 s at 10 frames/s, one log).
+bool makeCard(const QString &folder, int eventCount = 2, int normalCount = 3);
+std::unique_ptr<MainWindow> makeWindow();
+
+} // namespace ViewerTest
+
+// Answers every modal message box while it exists: remembers its text and icon and
+// presses the button chosen by `answer` (the default button when unset).
+class AlertCatcher : public QObject {
+    Q_OBJECT
+public:
+    struct Alert {
+        QString text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+    };
+
+    AlertCatcher();
+    const QList<Alert> &alerts() const { return _alerts; }
+    QStringList texts() const;
+    void clear() { _alerts.clear(); }
+    std::function<QAbstractButton *(QMessageBox *)> answer;
+
+private:
+    void poll();
+
+    QTimer _timer;
+    QList<Alert> _alerts;
+};
+
+// Every signal the main view emits, by name, in emission order.
+class FanOutRecorder : public QObject {
+    Q_OBJECT
+public:
+    explicit FanOutRecorder(MainView *view);
+    const QStringList &calls() const { return _calls; }
+    void clear() { _calls.clear(); }
+    int count(const QString &name) const { return int(_calls.count(name)); }
+
+public slots:
+    void record();
+
+private:
+    MainView *_view;
+    QStringList _calls;
+};
