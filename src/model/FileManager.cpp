@@ -4,7 +4,7 @@
 #include "FileLog.h"
 #include "FileVideo.h"
 #include "FolderScanner.h"
-#include "ModelTexts.h"
+#include "Texts.h"
 #include "Preferences.h"
 #include "vexa_telemetry.h"
 #include "vexa_time.h"
@@ -311,8 +311,8 @@ QString FileManager::courseString(double c)
     if (!(c >= 0 && c < 360))
         return QStringLiteral("x");
     if (c >= 337.5)
-        return modelText(keys[0]);
-    return modelText(keys[int((c + 22.5) / 45)]);
+        return Texts::text(keys[0]);
+    return Texts::text(keys[int((c + 22.5) / 45)]);
 }
 
 QString FileManager::dateString(const _vexa_time_t &utc)
@@ -343,18 +343,18 @@ QString FileManager::weekString(int day)
                                        "gui_saturday"};
     if (day < 0 || day > 6)
         return QStringLiteral("???");
-    return modelText(keys[day]);
+    return Texts::text(keys[day]);
 }
 
 QString FileManager::eventTypeString(int code)
 {
     const char *key = event_type_key(code);
-    return key && *key ? modelText(key) : QString();
+    return key && *key ? Texts::text(key) : QString();
 }
 
 QString FileManager::durationString(quint64 seconds)
 {
     if (seconds > 59)
-        return QString::number(seconds / 60) + QLatin1Char(' ') + modelText("gui_minute");
-    return QString::number(seconds) + QLatin1Char(' ') + modelText("gui_second");
+        return QString::number(seconds / 60) + QLatin1Char(' ') + Texts::text("gui_minute");
+    return QString::number(seconds) + QLatin1Char(' ') + Texts::text("gui_second");
 }

@@ -2,6 +2,7 @@
 
 #include "FileManager.h"
 #include "FrameCaptions.h"
+#include "SkinManager.h"
 #include "vexa_time.h"
 
 #include <QFileInfo>
@@ -111,7 +112,7 @@ QImage FileVideo::imageAtIndex(qint64 index)
     if (!_vdd_file->get_frame_data(quint64(index), reinterpret_cast<uint8_t *>(data.data()),
                                    header.length))
         return QImage();
-    return QImage::fromData(data);
+    return SkinManager::imageWithData(reinterpret_cast<const uchar *>(data.constData()), data.size());
 }
 
 bool FileVideo::jpegComment(uint8_t out[VEXA_COMMENT_SIZE], qint64 index)

@@ -2,7 +2,7 @@
 
 #include "FileManager.h"
 #include "Geometry.h"
-#include "ModelTexts.h"
+#include "Texts.h"
 #include "vexa_telemetry.h"
 #include "vexa_time.h"
 
@@ -122,7 +122,7 @@ void FrameCaptions::draw(QImage &frame, const _vexa_video_frame_header_t &header
             painter.line(latitudeText(header.latitude), 20, Align::Right);
             painter.line(longitudeText(header.longitude), 5, Align::Right);
         } else {
-            painter.line(modelText("gui_gps_signal_invalid"), 5, Align::Right);
+            painter.line(Texts::text("gui_gps_signal_invalid"), 5, Align::Right);
         }
     }
     if (speed && header.gps_valid)

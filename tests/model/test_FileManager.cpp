@@ -3,7 +3,7 @@
 #include "FileManager.h"
 #include "FileVideo.h"
 #include "FolderScanner.h"
-#include "ModelTexts.h"
+#include "Texts.h"
 #include "Preferences.h"
 #include "TestCard.h"
 
@@ -183,20 +183,20 @@ void TestFileManager::buildsListRows()
     QCOMPARE(events[0].seq, QStringLiteral("42"));
     QCOMPARE(events[0].col1, false);
     QCOMPARE(events[0].col2, FileManager::dateString(t0()));
-    QCOMPARE(events[0].col3, modelText("gui_gsensor"));
+    QCOMPARE(events[0].col3, Texts::text("gui_gsensor"));
 
     const QList<ListRow> normals = fm.listViewData(QStringLiteral("normal"));
     QCOMPARE(normals.size(), 2);
     QCOMPARE(normals[1].idx, 1);
     QCOMPARE(normals[0].seq, QStringLiteral("7"));
-    QCOMPARE(normals[0].col3, QStringLiteral("1 ") + modelText("gui_minute"));
-    QCOMPARE(normals[1].col3, QStringLiteral("59 ") + modelText("gui_second"));
+    QCOMPARE(normals[0].col3, QStringLiteral("1 ") + Texts::text("gui_minute"));
+    QCOMPARE(normals[1].col3, QStringLiteral("59 ") + Texts::text("gui_second"));
 
     const QList<ListRow> logs = fm.listViewData(QStringLiteral("log"));
     QCOMPARE(logs.size(), 1);
     QCOMPARE(logs[0].seq, QStringLiteral("3"));
     QCOMPARE(logs[0].col2, FileManager::dateString(utc(2024, 5, 1, 11, 0, 0)));
-    QCOMPARE(logs[0].col3, QStringLiteral("2 ") + modelText("gui_minute"));
+    QCOMPARE(logs[0].col3, QStringLiteral("2 ") + Texts::text("gui_minute"));
     QCOMPARE(fm.logAtIndex(0)->count(), 125);
     QVERIFY(!fm.logAtIndex(1));
     QVERIFY(fm.listViewData(QStringLiteral("Event")).isEmpty());
@@ -204,10 +204,10 @@ void TestFileManager::buildsListRows()
 
 void TestFileManager::durationTexts()
 {
-    QCOMPARE(FileManager::durationString(0), QStringLiteral("0 ") + modelText("gui_second"));
-    QCOMPARE(FileManager::durationString(59), QStringLiteral("59 ") + modelText("gui_second"));
-    QCOMPARE(FileManager::durationString(60), QStringLiteral("1 ") + modelText("gui_minute"));
-    QCOMPARE(FileManager::durationString(3599), QStringLiteral("59 ") + modelText("gui_minute"));
+    QCOMPARE(FileManager::durationString(0), QStringLiteral("0 ") + Texts::text("gui_second"));
+    QCOMPARE(FileManager::durationString(59), QStringLiteral("59 ") + Texts::text("gui_second"));
+    QCOMPARE(FileManager::durationString(60), QStringLiteral("1 ") + Texts::text("gui_minute"));
+    QCOMPARE(FileManager::durationString(3599), QStringLiteral("59 ") + Texts::text("gui_minute"));
 }
 
 void TestFileManager::prefersEventRecordingsForMoments()
@@ -337,22 +337,22 @@ void TestFileManager::distancesAndCourses()
     QCOMPARE(FileManager::courseString(360.0), QStringLiteral("x"));
     QCOMPARE(FileManager::courseString(-0.1), QStringLiteral("x"));
     QCOMPARE(FileManager::courseString(qQNaN()), QStringLiteral("x"));
-    QCOMPARE(FileManager::courseString(337.5), modelText("gui_course_n"));
-    QCOMPARE(FileManager::courseString(0), modelText("gui_course_n"));
-    QCOMPARE(FileManager::courseString(22.5), modelText("gui_course_ne"));
-    QCOMPARE(FileManager::courseString(180), modelText("gui_course_s"));
-    QCOMPARE(FileManager::courseString(292.4), modelText("gui_course_w"));
-    QCOMPARE(FileManager::courseString(292.5), modelText("gui_course_nw"));
+    QCOMPARE(FileManager::courseString(337.5), Texts::text("gui_course_n"));
+    QCOMPARE(FileManager::courseString(0), Texts::text("gui_course_n"));
+    QCOMPARE(FileManager::courseString(22.5), Texts::text("gui_course_ne"));
+    QCOMPARE(FileManager::courseString(180), Texts::text("gui_course_s"));
+    QCOMPARE(FileManager::courseString(292.4), Texts::text("gui_course_w"));
+    QCOMPARE(FileManager::courseString(292.5), Texts::text("gui_course_nw"));
 }
 
 void TestFileManager::weekAndEventTexts()
 {
-    QCOMPARE(FileManager::weekString(0), modelText("gui_sunday"));
-    QCOMPARE(FileManager::weekString(6), modelText("gui_saturday"));
+    QCOMPARE(FileManager::weekString(0), Texts::text("gui_sunday"));
+    QCOMPARE(FileManager::weekString(6), Texts::text("gui_saturday"));
     QCOMPARE(FileManager::weekString(7), QStringLiteral("???"));
     QCOMPARE(FileManager::weekString(-1), QStringLiteral("???"));
-    QCOMPARE(FileManager::eventTypeString(0), modelText("gui_normal"));
-    QCOMPARE(FileManager::eventTypeString(32), modelText("gui_back_motion"));
+    QCOMPARE(FileManager::eventTypeString(0), Texts::text("gui_normal"));
+    QCOMPARE(FileManager::eventTypeString(32), Texts::text("gui_back_motion"));
     QCOMPARE(FileManager::eventTypeString(3), QString());
 }
 

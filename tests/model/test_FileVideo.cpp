@@ -2,7 +2,7 @@
 #include "FileManager.h"
 #include "FileVideo.h"
 #include "FrameCaptions.h"
-#include "ModelTexts.h"
+#include "Texts.h"
 #include "TestCard.h"
 #include "vexa_time.h"
 
@@ -376,7 +376,7 @@ void TestFileVideo::captionTexts()
     h.course = 90;
     FileManager::setDisplaySettings(0, 1, 0);
     QCOMPARE(FrameCaptions::speedText(h),
-             QStringLiteral("62 MPH [") + modelText("gui_course_e") + QLatin1Char(']'));
+             QStringLiteral("62 MPH [") + Texts::text("gui_course_e") + QLatin1Char(']'));
 }
 
 // Pixels that the captions turned yellow inside r.
