@@ -1,0 +1,29 @@
+#include "FolderOpener.h"
+
+#include "FileLoadProgress.h"
+#include "FileManager.h"
+#include "Preferences.h"
+#include "Texts.h"
+
+#include <QFileDialog>
+
+QString FolderOpener::openFolder(QWidget *window, FileManager *fileManager)
+{
+    const QString folder = QFileDialog::getExistingDirectory(
+        window, Texts::text("gui_select_sd_folder"), Preferences::latestFolder(),
+        QFileDialog::ShowDirsOnly);
+    if (folder.isEmpty())
+        return QString();
+    loadFolder(window, fileManager, folder);
+    return folder;
+}
+
+bool FolderOpener::loadFolder(QWidget *window, FileManager *fileManager, const QString &folder)
+{
+    FileLoadProgress progress(window, fileManager, folder);
+    const bool loaded = progress.doModal();
+    fileManager->setValidFolder(loaded);
+    if (loaded)
+        Preferences::setLatestFolder(folder);
+    return loaded;
+}

@@ -1,0 +1,17 @@
+// Opening a card folder: the folder chooser, then the loading window.
+#pragma once
+
+#include <QString>
+
+class FileManager;
+class QWidget;
+
+class FolderOpener {
+public:
+    // Asks for a folder (starting at the last one opened) and loads it; returns the chosen
+    // folder whether or not it loaded (FileManager::validFolder() tells), null when cancelled.
+    static QString openFolder(QWidget *window, FileManager *fileManager);
+    // Loads a chosen folder behind the loading window; on success it becomes the last
+    // folder opened. Returns the load result, also kept as the model's validFolder().
+    static bool loadFolder(QWidget *window, FileManager *fileManager, const QString &folder);
+};

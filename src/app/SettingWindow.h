@@ -1,0 +1,44 @@
+// The viewer preferences window: date format, units and video flip.
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+
+class QButtonGroup;
+namespace Ui {
+class SettingWindow;
+}
+
+class SettingWindow : public QDialog {
+    Q_OBJECT
+public:
+    explicit SettingWindow(QWidget *parent = nullptr);
+    ~SettingWindow() override;
+
+    // Runs the window; true when the user confirmed (the new settings are then stored).
+    bool runModal();
+
+    // The flip options, index = stored "video_flip" value.
+    static QStringList flipOptions();
+    QButtonGroup *matrixDate() const { return _matrixDate; }
+    QButtonGroup *matrixSpeed() const { return _matrixSpeed; }
+    Ui::SettingWindow *ui() const { return _ui.get(); }
+
+public slots:
+    void btnOK();
+    void btnCancel();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void applyTexts();
+    void loadSelection();
+    void placeOverParent();
+
+    std::unique_ptr<Ui::SettingWindow> _ui;
+    QButtonGroup *_matrixDate;
+    QButtonGroup *_matrixSpeed;
+    bool _result = false;
+};
