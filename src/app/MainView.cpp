@@ -6,6 +6,7 @@
 #include "FileVideo.h"
 #include "FolderOpener.h"
 #include "Geometry.h"
+#include "ListView.h"
 #include "PopupMenus.h"
 #include "ProductVariant.h"
 #include "SkinButton.h"
@@ -39,6 +40,7 @@ MainView::MainView(std::unique_ptr<SkinManager> skin, QWidget *parent)
     _backImage = _skinManager->imageForKey(0);
     createParts();
     createReadouts();
+    createPanels();
     createButtons();
     joinFileManager();
     joinVideoLayout();
@@ -81,6 +83,12 @@ void MainView::createReadouts()
     place(_skinGSensorZ, QRect(85, 72, 67, 20));
     _skinGps = new SkinGps(this);
     place(_skinGps, QRect(11, 14, 168, 45));
+}
+
+// The G-sensor graph, the file lists and the map, in this order.
+void MainView::createPanels()
+{
+    _listView = new ListView(*_skinManager, _fileManager, this);
 }
 
 void MainView::createButtons()

@@ -27,6 +27,7 @@
 
 class FileLog;
 class FileVideo;
+class ListView;
 class QMenu;
 class SkinButton;
 class SkinDateTime;
@@ -127,6 +128,7 @@ public:
     SkinGSensor *skinGSensorY() const { return _skinGSensorY; }
     SkinGSensor *skinGSensorZ() const { return _skinGSensorZ; }
     SkinGps *skinGps() const { return _skinGps; }
+    ListView *listView() const { return _listView; }
     // The skinned button of a tag on the main view, or null.
     SkinButton *buttonWithTag(int tag) const;
     bool isFullWindow() const { return _fullWindow; }
@@ -250,6 +252,7 @@ private:
     // Construction, in order.
     void createParts();
     void createReadouts();
+    void createPanels();
     void createButtons();
     void addButtonWithKey(int key, const char *title, const char *tooltip);
     // Join functions: one per widget, MainView_parts.cpp.
@@ -308,6 +311,7 @@ private:
     SkinGSensor *_skinGSensorY = nullptr;
     SkinGSensor *_skinGSensorZ = nullptr;
     SkinGps *_skinGps = nullptr;
+    ListView *_listView = nullptr;
     QPointer<FileVideo> _logFileVideo;
     qint64 _logFrameIndex = -1;
 

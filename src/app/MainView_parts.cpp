@@ -13,18 +13,16 @@
 //   logLayoutPlayPrevious, logLayoutClear, logGraphSetZoom, logGraphSetPosition;
 //   selectedLog -> logLayoutSelectedLogLogIndexSelectByUser; partAnswers().infoAtTimestamp
 //   and setLogData; _logLayout for showing and hiding the page.
-// - ListView with PlayListView and TriggerListView: listViewLoad, listViewClear,
-//   listViewClose, listViewSelectTab, listViewCheckAll, listViewBackup,
-//   playListViewPlayNext, playListViewPlayPrevious, playListViewPlayWithFileIndex,
-//   triggerListViewLoadWithIndex; its reports to the listView* / playListView* /
-//   triggerListView* slots and to didCommand (tags 27 and 45); partAnswers().selectedTab.
 #include "MainView.h"
 
 #include "FileManager.h"
+#include "ListView.h"
+#include "PlayListView.h"
 #include "SkinDateTime.h"
 #include "SkinGSensor.h"
 #include "SkinGps.h"
 #include "SkinSpeed.h"
+#include "TriggerListView.h"
 #include "VideoLayout.h"
 
 void MainView::joinFileManager()
@@ -68,6 +66,37 @@ void MainView::joinSkinGraph()
 
 void MainView::joinListView()
 {
+    ListView *list = _listView;
+    connect(this, &MainView::listViewLoad, list, &ListView::load);
+    connect(this, &MainView::listViewClear, list, &ListView::clear);
+    connect(this, &MainView::listViewClose, list, &ListView::close);
+    connect(this, &MainView::listViewSelectTab, list, &ListView::selectTab);
+    connect(this, &MainView::listViewCheckAll, list, &ListView::checkAll);
+    connect(this, &MainView::listViewBackup, list, &ListView::backup);
+    connect(list, &ListView::tabSelected, this, &MainView::listViewSelectedTab);
+    connect(list, &ListView::loadDataSelectedTab, this, &MainView::listViewLoadDataSelectedTab);
+    // Close (27) and continuous play (45) come up as commands of the list page.
+    connect(list, &ListView::command, this, [this, list](int tag) {
+        if (tag == TagContinuousPlay)
+            setPlayContinue(list->continuousPlay());
+        else
+            didCommand(tag);
+    });
+    _answers.selectedTab = [list] { return list->selectedTab(); };
+
+    PlayListView *playList = list->playListView();
+    connect(this, &MainView::playListViewPlayNext, playList, &PlayListView::playNext);
+    connect(this, &MainView::playListViewPlayPrevious, playList, &PlayListView::playPrevious);
+    connect(this, &MainView::playListViewPlayWithFileIndex, playList,
+            &PlayListView::playWithFileIndex);
+    connect(playList, &PlayListView::loadDataType, this, &MainView::playListViewLoadDataType);
+    connect(playList, &PlayListView::selectedRowFrameIndexSelectByUser, this,
+            &MainView::playListViewSelectedRowFrameIndexSelectByUser);
+
+    TriggerListView *triggers = list->triggerListView();
+    connect(this, &MainView::triggerListViewLoadWithIndex, triggers,
+            &TriggerListView::loadWithIndex);
+    connect(triggers, &TriggerListView::selectedRow, this, &MainView::triggerListViewSelectedRow);
 }
 
 void MainView::joinMapView()

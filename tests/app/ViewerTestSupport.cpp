@@ -2,8 +2,11 @@
 
 #include "CardGenerator.h"
 #include "FileManager.h"
+#include "FileTableView.h"
+#include "ListView.h"
 #include "MainView.h"
 #include "MainWindow.h"
+#include "PlayListView.h"
 #include "ProductVariant.h"
 #include "SkinManager.h"
 #include "Texts.h"
@@ -52,6 +55,26 @@ std::unique_ptr<MainWindow> makeWindow()
     if (!skin)
         return nullptr;
     return std::make_unique<MainWindow>(std::move(skin));
+}
+
+void showRecording(MainView *view, const QString &type, qint64 index, qint64 frame)
+{
+    view->tagCommand(type == QLatin1String("event") ? MainView::TagEventList
+                                                    : MainView::TagNormalList);
+    ListView *list = view->listView();
+    list->selectedView()->checkAll(false);
+    list->selectedView()->setChecked(int(index), true);
+    list->didLoad();
+    if (frame != 0)
+        list->playListView()->playWithFileIndex(index, frame);
+}
+
+void loadPlayList(MainView *view, const QString &type)
+{
+    view->tagCommand(type == QLatin1String("event") ? MainView::TagEventList
+                                                    : MainView::TagNormalList);
+    view->listView()->selectedView()->checkAll(true);
+    view->listView()->didLoad();
 }
 
 } // namespace ViewerTest

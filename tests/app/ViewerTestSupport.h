@@ -23,6 +23,11 @@ void setUpApplication();
 // A small generated card (2 event, 3 normal recordings of 3 s at 10 frames/s, one log).
 bool makeCard(const QString &folder, int eventCount = 2, int normalCount = 3);
 std::unique_ptr<MainWindow> makeWindow();
+// As the user does it: the tab of type, only row `index` ticked, Load (which plays the row
+// from frame 0 and pauses), then the play list moves to `frame` when it is not 0.
+void showRecording(MainView *view, const QString &type, qint64 index, qint64 frame = 0);
+// Ticks every row of the tab and loads them into the play list (row 0 shown).
+void loadPlayList(MainView *view, const QString &type);
 
 } // namespace ViewerTest
 

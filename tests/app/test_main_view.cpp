@@ -108,8 +108,7 @@ void TestMainView::openCard()
 
 void TestMainView::show(const QString &type, qint64 index, qint64 frame)
 {
-    _view->playListViewLoadDataType({index}, type);
-    _view->playListViewSelectedRowFrameIndexSelectByUser(index, frame, true);
+    ViewerTest::showRecording(_view, type, index, frame);
 }
 
 int TestMainView::countPixels(const QImage &image, const QRect &rect,

@@ -6,8 +6,10 @@
 #include "FileLog.h"
 #include "FileManager.h"
 #include "FileVideo.h"
+#include "ListView.h"
 #include "MainView.h"
 #include "MainWindow.h"
+#include "PlayListView.h"
 #include "SkinCheckButton.h"
 #include "SkinDateTime.h"
 #include "SkinGSensor.h"
@@ -62,8 +64,6 @@ private:
     std::unique_ptr<MainWindow> _window;
     MainView *_view = nullptr;
     std::unique_ptr<FanOutRecorder> _recorder;
-    std::unique_ptr<QWidget> _listPage;
-    SkinCheckButton *_continuous = nullptr;
 };
 
 void TestPlayback::initTestCase()
@@ -81,20 +81,11 @@ void TestPlayback::init()
     _window->show();
     QVERIFY(_view->openFolderPath(_card));
     _recorder = std::make_unique<FanOutRecorder>(_view);
-    // The continuous-play switch of the list page, wired as the list page wires it.
-    _listPage = std::make_unique<QWidget>();
-    _listPage->resize(350, 356);
-    _continuous = SkinCheckButton::create(*_view->skinManager(), MainView::TagContinuousPlay,
-                                          _listPage.get());
-    QVERIFY(_continuous);
-    _continuous->show();
-    connect(_continuous, &SkinCheckButton::triggered, _view, &MainView::didCommand);
 }
 
 void TestPlayback::cleanup()
 {
     _recorder.reset();
-    _listPage.reset();
     _window.reset();
 }
 
@@ -103,19 +94,19 @@ FileVideo *TestPlayback::video(const QString &type, qint64 index) const
     return _view->fileManager()->videoAtIndex(index, type);
 }
 
-// What the play list does: tell the rows' type, then choose a row.
 void TestPlayback::show(const QString &type, qint64 index, qint64 frame)
 {
-    _view->playListViewLoadDataType({index}, type);
-    _view->playListViewSelectedRowFrameIndexSelectByUser(index, frame, true);
+    ViewerTest::showRecording(_view, type, index, frame);
 }
 
+// The continuous-play switch of the play list page.
 void TestPlayback::switchContinuousPlay(bool on)
 {
-    _listPage->show();
-    if (_continuous->state() != on)
-        QTest::mouseClick(_continuous, Qt::LeftButton);
-    QCOMPARE(_continuous->state(), on);
+    SkinCheckButton *button = _view->listView()->checkButton(ListView::TagContinuousPlay);
+    QVERIFY(button && button->isVisibleTo(_view));
+    if (button->state() != on)
+        QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(button->state(), on);
     QCOMPARE(_view->playContinue(), on);
 }
 
@@ -272,14 +263,16 @@ void TestPlayback::frameWithoutFixBlanksPositionAndKeepsMap()
 
 void TestPlayback::choosingARecordingLoadsThenPauses()
 {
+    show(QStringLiteral("event"), 1, 0);
     QSignalSpy graph(_view, &MainView::skinGraphLoadWithFileVideo);
     QSignalSpy map(_view, &MainView::mapViewLoadWithFileVideo);
-    show(QStringLiteral("event"), 1, -1);
+    _recorder->clear();
+    _view->listView()->playListView()->playWithFileIndex(1, -1);
     FileVideo *v = video(QStringLiteral("event"), 1);
     QCOMPARE(_view->fileVideo(), v);
     const QStringList calls = _recorder->calls();
-    QCOMPARE(calls.mid(0, 5), (QStringList{
-        QStringLiteral("mapViewLoadWithData"), QStringLiteral("videoLayoutSetFileVideo"),
+    QCOMPARE(calls.mid(0, 4), (QStringList{
+        QStringLiteral("videoLayoutSetFileVideo"),
         QStringLiteral("skinGraphLoadWithFileVideo"), QStringLiteral("mapViewLoadWithFileVideo"),
         QStringLiteral("videoLayoutDrawWithFileVideo")}));
     QCOMPARE(calls.last(), QStringLiteral("videoLayoutSetPause"));
@@ -304,8 +297,9 @@ void TestPlayback::normalRecordingLoadsTheTriggerList()
 void TestPlayback::endWithoutContinuousPlayStaysOnLastFrame()
 {
     QSignalSpy next(_view, &MainView::playListViewPlayNext);
-    show(QStringLiteral("event"), 0, 0);
+    ViewerTest::loadPlayList(_view, QStringLiteral("event"));
     FileVideo *v = _view->fileVideo();
+    QCOMPARE(v, video(QStringLiteral("event"), 0));
     for (int k = 0; k < 4; ++k)
         _view->tagCommand(MainView::TagFastPlay);
     QCOMPARE(_view->speed(), 16.0);
@@ -325,14 +319,8 @@ void TestPlayback::endWithoutContinuousPlayStaysOnLastFrame()
 
 void TestPlayback::endWithContinuousPlayMovesToNextFile()
 {
-    // The play list's next row.
-    connect(_view, &MainView::playListViewPlayNext, this, [this] {
-        const qint64 current = _view->fileManager()->eventVideos().indexOf(_view->fileVideo());
-        if (video(QStringLiteral("event"), current + 1))
-            _view->playListViewSelectedRowFrameIndexSelectByUser(current + 1, 0, false);
-    });
+    ViewerTest::loadPlayList(_view, QStringLiteral("event"));
     switchContinuousPlay(true);
-    show(QStringLiteral("event"), 0, 0);
     _view->tagCommand(MainView::TagFastPlay);
     _view->tagCommand(MainView::TagFastPlay);
     QCOMPARE(_view->speed(), 4.0);
@@ -354,13 +342,10 @@ void TestPlayback::endWithContinuousPlayMovesToNextFile()
 
 void TestPlayback::backwardContinuousPlayTakesPreviousFileAtItsEnd()
 {
-    connect(_view, &MainView::playListViewPlayPrevious, this, [this] {
-        const qint64 current = _view->fileManager()->normalVideos().indexOf(_view->fileVideo());
-        if (current > 0)
-            _view->playListViewSelectedRowFrameIndexSelectByUser(current - 1, -1, false);
-    });
+    ViewerTest::loadPlayList(_view, QStringLiteral("normal"));
     switchContinuousPlay(true);
-    show(QStringLiteral("normal"), 1, 2);
+    _view->listView()->playListView()->playWithFileIndex(1, 2);
+    QCOMPARE(_view->fileVideo(), video(QStringLiteral("normal"), 1));
     _view->tagCommand(MainView::TagBackPlay);
     QCOMPARE(_view->speed(), -1.0);
     FileVideo *previous = video(QStringLiteral("normal"), 0);
@@ -429,14 +414,21 @@ void TestPlayback::positioningCallbacksMoveAndPause()
 
 void TestPlayback::mapCameraAsksThePlayList()
 {
-    show(QStringLiteral("event"), 0, 0);
+    ViewerTest::loadPlayList(_view, QStringLiteral("event"));
     _view->tagCommand(MainView::TagPlay);
     QSignalSpy select(_view, &MainView::playListViewPlayWithFileIndex);
     _view->mapViewClickCameraWithFileIndexFrameIndex(1, 9);
     QCOMPARE(select.count(), 1);
     QCOMPARE(select.first().at(0).toLongLong(), 1);
     QCOMPARE(select.first().at(1).toLongLong(), 9);
+    QCOMPARE(_view->fileVideo(), video(QStringLiteral("event"), 1));
+    QCOMPARE(_view->fileVideo()->currentIndex(), 9);
+    QCOMPARE(_view->videoLayout()->frameIndex(), 9);
     QCOMPARE(_view->speed(), 0.0);
+    // A camera of a file outside the play list changes nothing.
+    _view->mapViewClickCameraWithFileIndexFrameIndex(7, 3);
+    QCOMPARE(_view->fileVideo(), video(QStringLiteral("event"), 1));
+    QCOMPARE(_view->fileVideo()->currentIndex(), 9);
 }
 
 void TestPlayback::logRecordFanOut()
