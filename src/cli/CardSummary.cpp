@@ -1,5 +1,6 @@
 #include "CardSummary.h"
 
+#include "CardRows.h"
 #include "CliCommands.h"
 #include "JsonWriter.h"
 #include "RecordJson.h"
@@ -112,6 +113,7 @@ QByteArray CardSummary::json(const QString &folder)
         json.endObject();
     }
     json.endArray();
+    CardRows::write(json, folder);
     json.endObject();
     return json.finish();
 }

@@ -1,7 +1,9 @@
 #include "CliCommands.h"
 
 #include "CameraSettings.h"
+#include "CardRows.h"
 #include "CardSummary.h"
+#include "RenderCommand.h"
 #include "GenerateCardCommand.h"
 #include "JsonWriter.h"
 #include "RecordJson.h"
@@ -59,10 +61,12 @@ QString CliCommands::usageText()
         "usage: tumbo-cli COMMAND ARGUMENTS\n"
         "  frames FILE.vdd                          frame headers of a recording\n"
         "  log FILE.log                             records of a driving log\n"
-        "  card FOLDER                              recordings and logs of a card folder\n"
+        "  card FOLDER [--date-format 0-2] [--units 0-2]\n"
+        "                                           recordings and logs of a card folder, and the list rows\n"
         "  config FOLDER [--set KEY=VALUE ...]      camera settings; --set changes them (PIN=1234 sets the PIN)\n"
         "  generate-card OUT_FOLDER [--seed N] [options]\n"
         "                                           writes a synthetic card into a missing or empty folder\n") +
+           RenderCommand::usageText() +
            GenerateCardCommand::optionsText();
 }
 
@@ -111,6 +115,8 @@ int CliCommands::run(const QStringList &arguments)
         return card(args);
     if (command == u"config")
         return config(args);
+    if (command == u"render")
+        return RenderCommand::run(args);
     if (command == u"generate-card")
         return GenerateCardCommand::run(args);
     if (command == u"--help" || command == u"-h" || command == u"help") {
@@ -192,8 +198,10 @@ int CliCommands::log(const QStringList &args)
 
 int CliCommands::card(const QStringList &args)
 {
-    if (args.size() != 1)
+    if (args.isEmpty() || args.first().startsWith(u"--"))
         return usage(QStringLiteral("card takes one folder"));
+    if (const QString problem = CardRows::applyOptions(args.mid(1)); !problem.isEmpty())
+        return usage(problem);
     if (!QFileInfo(args.first()).isDir())
         return fail(QStringLiteral("%1 is not a folder").arg(args.first()));
     print(CardSummary::json(args.first()));

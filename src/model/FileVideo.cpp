@@ -246,6 +246,19 @@ QImage FileVideo::flipped(const QImage &image, int flip)
     }
 }
 
+bool FileVideo::writeImage(const QImage &image, const QString &path)
+{
+    if (image.isNull())
+        return false;
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
+    QImageWriter writer(&out, suffix.isEmpty() ? QByteArray("jpeg") : suffix);
+    writer.setQuality(100);
+    return writer.write(image) && out.commit();
+}
+
 bool FileVideo::saveImageAtIndex(qint64 index, const QString &path)
 {
     const QImage image = imageAtIndex(index);
@@ -256,9 +269,7 @@ bool FileVideo::saveImageAtIndex(qint64 index, const QString &path)
         return false;
     QImageWriter writer(&out, "jpeg");
     writer.setQuality(100);
-    if (!writer.write(flipped(image, FileManager::videoFlip())))
-        return false;
-    return out.commit();
+    return writer.write(flipped(image, FileManager::videoFlip())) && out.commit();
 }
 
 QImage FileVideo::aviImageAtIndex(qint64 index, const QString &vehicle, bool speed, bool date,

@@ -84,6 +84,9 @@ public:
 
     // Flip modes: 0 none, 1 upside down, 2 mirrored left-right, 3 half turn.
     static QImage flipped(const QImage &image, int flip);
+    // Writes the image in the format its path's suffix names (JPEG at best quality),
+    // replacing the file only when the whole image was written.
+    static bool writeImage(const QImage &image, const QString &path);
 
 public slots:
     // One timed playback step; also run by the step timer.
