@@ -5,6 +5,7 @@
 #include "Texts.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -38,6 +39,39 @@ QTransform flipTransform(int flip, qreal w, qreal h)
     default:
         return QTransform();
     }
+}
+
+struct Caption {
+    QImage image;
+    QPoint offset;  // of the image's top-left corner from the text's baseline origin
+};
+
+// Outlined text is slow to build from glyph outlines, and a grid shows the same captions
+// cell after cell and step after step, so each one is drawn once and reused.
+Caption outlinedCaption(const QString &text, const QFont &font, const QColor &colour, qreal dpr)
+{
+    static QHash<QString, Caption> cache;
+    const QString key = text + QLatin1Char('\n') + colour.name() + QLatin1Char('\n') + font.key()
+                        + QLatin1Char('\n') + QString::number(dpr);
+    const auto found = cache.constFind(key);
+    if (found != cache.constEnd())
+        return found.value();
+    if (cache.size() >= 2048)
+        cache.clear();
+
+    QPainterPath path;
+    path.addText(0, 0, font, text);
+    const QRect box = path.boundingRect().toAlignedRect().adjusted(-2, -2, 2, 2);
+    QImage image(box.size() * dpr, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(-box.topLeft());
+    painter.strokePath(path, QPen(Qt::black, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.fillPath(path, colour);
+    painter.end();
+    return cache.insert(key, {image, box.topLeft()}).value();
 }
 
 } // namespace
@@ -130,13 +164,10 @@ void VideoView::drawCaptions(QPainter &painter) const
         return QPointF(x, baselineOf(qtBox));
     };
 
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
     const QRectF sizeLine(4, 2, metrics.horizontalAdvance(_imgSize), lineHeight);
     drawOutlined(painter, _imgSize, QPointF(4, baselineOf(Geometry::toQt(sizeLine, height()))));
     drawOutlined(painter, _recType, rightAligned(_recType, QRectF(0, 0, width() - 4, height() - 4)));
     drawOutlined(painter, _count, rightAligned(_count, QRectF(0, 0, width() - 4, 20)));
-    painter.restore();
 }
 
 // Red on the highlighted cell, white elsewhere, with a black outline for any background.
@@ -144,8 +175,6 @@ void VideoView::drawOutlined(QPainter &painter, const QString &text, const QPoin
 {
     if (text.isEmpty())
         return;
-    QPainterPath path;
-    path.addText(baseline, _font, text);
-    painter.strokePath(path, QPen(Qt::black, 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.fillPath(path, _select ? Qt::red : Qt::white);
+    const Caption caption = outlinedCaption(text, _font, _select ? Qt::red : Qt::white, devicePixelRatioF());
+    painter.drawImage(baseline.toPoint() + caption.offset, caption.image);
 }
