@@ -138,6 +138,7 @@ void VideoView::drawPicture(QPainter &painter) const
     painter.save();
     if (!_placeholder)
         painter.setTransform(flipTransform(FileManager::videoFlip(), width(), height()));
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QRectF(rect()), _drawImage);
     painter.restore();
 }
