@@ -8,6 +8,7 @@
 #include "ViewerOptions.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QPixmap>
 
 #include <cstdio>
@@ -71,6 +72,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QStringLiteral(TUMBO_VIEWER_BINARY));
     QCoreApplication::setApplicationVersion(QStringLiteral(TUMBO_VERSION));
     QGuiApplication::setApplicationDisplayName(QStringLiteral(TUMBO_APP_NAME));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TUMBO_VIEWER_BINARY));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/desktop/viewer-icon.svg")));
     ProductVariant::setIdentifier(QStringLiteral(TUMBO_APP_ID));
     Texts::install();
 
