@@ -211,6 +211,18 @@ bool vexa_vdd_file::scan_index()
     return true;
 }
 
+// The telemetry in the comment is binary and may hold the bytes FF D9; such a pair lies inside
+// the comment segment and must not end the picture, or the frame would be lost.
+bool vexa_vdd_file::inside_comment(const uint8_t *picture, uint64_t marker, uint64_t available)
+{
+    const int64_t payload = find_comment(picture, marker + 2);
+    if (payload < 2 || uint64_t(payload) > marker)
+        return false;
+    const uint64_t length = uint64_t(picture[payload - 2]) << 8 | picture[payload - 1];
+    const uint64_t segment_end = uint64_t(payload) - 2 + length;
+    return segment_end > marker && segment_end <= available;
+}
+
 // One pass: outside a picture look for FF D8, inside it for FF D9.
 void vexa_vdd_file::scan_pictures(const uint8_t *data, uint64_t size)
 {
@@ -227,7 +239,7 @@ void vexa_vdd_file::scan_pictures(const uint8_t *data, uint64_t size)
             open = true;
             start = i;
             pos = i + 2;
-        } else if (open && next == 0xD9) {
+        } else if (open && next == 0xD9 && !inside_comment(data + start, i - start, size - start)) {
             open = false;
             add_picture(data + start, start, i + 2 - start);
             pos = i + 2;

@@ -42,6 +42,7 @@ private:
     bool scan_index();
     void scan_pictures(const uint8_t *data, uint64_t size);
     void add_picture(const uint8_t *picture, uint64_t offset, uint64_t length);
+    static bool inside_comment(const uint8_t *picture, uint64_t marker, uint64_t available);
 
     FILE *file_ = nullptr;
     std::string path_;

@@ -154,6 +154,20 @@ TEST_F(VddFileTest, ScanSkipsPaddingBetweenPictures)
     expectScanned(r);
 }
 
+TEST_F(VddFileTest, ScanKeepsPictureWhoseTelemetryHoldsAnEndMarker)
+{
+    // X stored as 00 FF and Y as D9 01: the payload holds the pair FF D9.
+    Payload p = framePayload(0);
+    p.gx = int16_t(0xFF00);
+    p.gy = 0x01D9;
+    Recording r;
+    r.addFrame(p);
+    r.addFrame(framePayload(1));
+    ASSERT_TRUE(openBytes(r.vdd));
+    expectScanned(r);
+    EXPECT_EQ(+file.header_at(0).gsensor_y, 0x01D9);
+}
+
 TEST_F(VddFileTest, ScanSkipsPictureWithoutComment)
 {
     Recording r;
