@@ -14,6 +14,9 @@ void PlayListCell::paint(QPainter *painter, const QStyleOptionViewItem &option,
     const QRectF box = QRectF(option.rect).adjusted(Inset, Inset, -Inset, -Inset);
 
     painter->save();
+    // The row may carry the style's selection band; the grey ground goes over it so only
+    // the box tells the selected row apart.
+    painter->fillRect(option.rect, PlayListTable::groundColor());
     painter->setRenderHint(QPainter::Antialiasing, true);
     QPainterPath path;
     // Half-pixel offset keeps the one-pixel outline crisp.
