@@ -48,6 +48,8 @@ FileTableView::FileTableView(const QString &type, QWidget *parent)
     _tableView->verticalHeader()->hide();
     _tableView->horizontalHeader()->setSectionsClickable(false);
     _tableView->horizontalHeader()->setHighlightSections(false);
+    // The last column takes what the fixed widths leave, so its texts are cut less.
+    _tableView->horizontalHeader()->setStretchLastSection(true);
     _tableView->setWordWrap(false);
     _tableView->installEventFilter(this);
     addColumns();
