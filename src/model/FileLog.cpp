@@ -93,8 +93,8 @@ void FileLog::pause()
 {
     if (_speed != 0 && std::isfinite(_speed)) {
         // Back by the speed, and never to a record the log does not have.
-        const qint64 back = qint64(std::trunc(double(_currIndex) - _speed));
-        _currIndex = std::clamp<qint64>(back, 0, std::max<qint64>(count() - 1, 0));
+        const double back = std::trunc(double(_currIndex) - _speed);
+        _currIndex = qint64(std::clamp(back, 0.0, double(std::max<qint64>(count() - 1, 0))));
     }
     _play = false;
     _speed = 0;
@@ -110,7 +110,7 @@ qint64 FileLog::delayForSpeed(double speed) const
 {
     if (speed == 0 || !std::isfinite(speed))
         return 0;
-    return qint64(double(_interval) / std::fabs(speed));
+    return qint64(std::clamp(double(_interval) / std::fabs(speed), 0.0, double(INT_MAX)));
 }
 
 void FileLog::playLog()

@@ -98,6 +98,7 @@ void TestFileLog::delayShrinksWithTheSpeed()
     QCOMPARE(l->delayForSpeed(-16), 62);
     QCOMPARE(l->delayForSpeed(0.5), 2000);
     QCOMPARE(l->delayForSpeed(0), 0);
+    QCOMPARE(l->delayForSpeed(1e-300), qint64(INT_MAX));
     l->playWithSpeed(16);
     QVERIFY(l->stepPending());
     QVERIFY(l->scheduledDelay() <= 62);
@@ -128,6 +129,9 @@ void TestFileLog::pauseGoesBackBySpeedWithinTheLog()
     l->playWithSpeed(-16);
     l->pause();
     QCOMPARE(l->currentIndex(), 9);
+    l->playWithSpeed(1e300);
+    l->pause();
+    QCOMPARE(l->currentIndex(), 0);
 }
 
 void TestFileLog::stepsAndGoto()
