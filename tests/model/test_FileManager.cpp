@@ -137,6 +137,8 @@ void TestFileManager::countsEveryFileInProgress()
     QCOMPARE(fm.logs().size(), 1);
     if (!root_user)
         QCOMPARE(fm.eventVideos().size(), 0);
+    // An empty .vdd that opens is a recording without frames; its row still builds.
+    QCOMPARE(fm.listViewData(QStringLiteral("event")).size(), fm.eventVideos().size());
 }
 
 void TestFileManager::loadsWithoutNormalFolder()
