@@ -88,6 +88,8 @@ bool vexa_vdd_file::open(const char *vdd_path, const char *vdx_path)
     file_ = std::fopen(vdd_path, "rb");
     if (!file_)
         return false;
+    // Frames are read with pread; a stdio buffer per open recording would only cost memory.
+    std::setvbuf(file_, nullptr, _IONBF, 0);
     file_size_ = fseeko(file_, 0, SEEK_END) == 0 ? int64_t(ftello(file_)) : -1;
     if (file_size_ < 0 || fseeko(file_, 0, SEEK_SET) != 0) {
         close();
