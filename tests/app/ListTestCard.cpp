@@ -38,14 +38,14 @@ void prepareEnvironment()
 
 } // namespace ListTestCard
 
-AlertCatcher::AlertCatcher()
+AlertCloser::AlertCloser()
 {
     _timer.setInterval(10);
-    connect(&_timer, &QTimer::timeout, this, &AlertCatcher::poll);
+    connect(&_timer, &QTimer::timeout, this, &AlertCloser::poll);
     _timer.start();
 }
 
-void AlertCatcher::poll()
+void AlertCloser::poll()
 {
     auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
     if (!box)

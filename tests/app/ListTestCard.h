@@ -17,11 +17,11 @@ void prepareEnvironment();
 } // namespace ListTestCard
 
 // While alive, closes every modal message box as soon as it opens and keeps its text.
-class AlertCatcher : public QObject {
+class AlertCloser : public QObject {
     Q_OBJECT
 
 public:
-    AlertCatcher();
+    AlertCloser();
     const QStringList &texts() const { return _texts; }
 
 private:

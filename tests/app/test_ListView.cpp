@@ -128,7 +128,7 @@ void TestListView::idleState()
 
     // A disabled Load does not react.
     QSignalSpy loads(page.list, &ListView::loadDataSelectedTab);
-    AlertCatcher alerts;
+    AlertCloser alerts;
     page.press(ListView::TagLoad);
     QVERIFY(alerts.texts().isEmpty());
     QCOMPARE(loads.count(), 0);
@@ -269,7 +269,7 @@ void TestListView::loadWithNothingTickedAlerts()
     Page page(*_skin, _full);
     page.list->load();
     QSignalSpy loads(page.list, &ListView::loadDataSelectedTab);
-    AlertCatcher alerts;
+    AlertCloser alerts;
     page.press(ListView::TagLoad);
     page.list->selectTab(ListView::TagNormal);
     page.press(ListView::TagLoad);
@@ -427,7 +427,7 @@ void TestListView::exportsNeedTickedLogs()
     QSignalSpy csv(page.list, &ListView::exportCSV);
     QSignalSpy kml(page.list, &ListView::exportKML);
     {
-        AlertCatcher alerts;
+        AlertCloser alerts;
         page.press(ListView::TagCsv);
         page.press(ListView::TagGoogleEarth);
         QCOMPARE(alerts.texts(), QStringList(2, Texts::text("msg_noselected_log")));
