@@ -1,7 +1,10 @@
 #include "DemoCard.h"
 #include "FileManager.h"
+#include "FileTableView.h"
+#include "ListView.h"
 #include "MainView.h"
 #include "MainWindow.h"
+#include "PlayListView.h"
 #include "ProductVariant.h"
 #include "SkinManager.h"
 #include "Texts.h"
@@ -18,6 +21,25 @@ namespace {
 void printError(const QString &message)
 {
     std::fprintf(stderr, "%s: %s\n", TUMBO_VIEWER_BINARY, qPrintable(message));
+}
+
+// What the user does: pick the tab, tick the recording, Load, and move to the frame.
+bool showRecording(MainView *view, const ViewerOptions &options)
+{
+    const bool event = options.showType == QLatin1String("event");
+    view->tagCommand(event ? MainView::TagEventList : MainView::TagNormalList);
+    ListView *list = view->listView();
+    if (options.showIndex >= list->selectedView()->data().size()) {
+        printError(QStringLiteral("the card has no %1 recording %2")
+                       .arg(options.showType)
+                       .arg(options.showIndex));
+        return false;
+    }
+    list->selectedView()->setChecked(int(options.showIndex), true);
+    list->didLoad();
+    if (options.showFrame != 0)
+        list->playListView()->playWithFileIndex(options.showIndex, options.showFrame);
+    return true;
 }
 
 // Puts the window into the state the options ask for: a card, a recording, a division.
@@ -40,11 +62,9 @@ bool applyOptions(MainView *view, const ViewerOptions &options)
     }
     if (!view->openFolderPath(folder))
         return options.screenshot.isEmpty();
+    if (options.showIndex >= 0 && !showRecording(view, options))
+        return false;
     if (options.showIndex >= 0) {
-        // What the play list does when its rows are loaded and one is chosen.
-        view->playListViewLoadDataType({options.showIndex}, options.showType);
-        view->playListViewSelectedRowFrameIndexSelectByUser(options.showIndex, options.showFrame,
-                                                            true);
         if (options.thumbnails)
             view->tagCommand(MainView::TagThumbView);
         if (options.play)

@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Renders the main window in its main states to docs/*.png, headless: no card, a recording
+# playing in single division, and one in the 4 x 4 thumbnail division. The demo card is
+# generated into a temporary cache folder, so only the clock of the empty window changes
+# between runs.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+viewer=$(ls build/src/app/*-viewer 2>/dev/null | head -n 1 || true)
+if [ -z "$viewer" ]; then
+  bash scripts/build.sh
+  viewer=$(ls build/src/app/*-viewer | head -n 1)
+fi
+
+cache=$(mktemp -d)
+trap 'rm -rf "$cache"' EXIT
+export XDG_CACHE_HOME="$cache" XDG_CONFIG_HOME="$cache/config"
+export QT_QPA_PLATFORM=offscreen TZ=Europe/Berlin LANG=C.UTF-8 LC_ALL=C.UTF-8
+mkdir -p docs
+
+"$viewer" --screenshot docs/main-empty.png
+"$viewer" --demo --show event:0:57 --play --screenshot docs/main-single.png
+"$viewer" --demo --show normal:1:120 --thumbnails --play --screenshot docs/main-thumbs.png
+echo "wrote docs/main-empty.png docs/main-single.png docs/main-thumbs.png"
