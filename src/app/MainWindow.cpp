@@ -13,7 +13,6 @@
 MainWindow::MainWindow(std::unique_ptr<SkinManager> skin, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
-    setAttribute(Qt::WA_TranslucentBackground, false);
     setWindowTitle(QGuiApplication::applicationDisplayName());
     resize(MainView::Width, MainView::Height);
     move(centredOrigin(size()));
