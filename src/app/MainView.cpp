@@ -23,6 +23,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <cmath>
@@ -179,10 +180,16 @@ void MainView::drawText(QPainter &painter, const QString &text, int x, int y, in
                      Qt::AlignLeft | Qt::AlignBottom, text);
 }
 
-void MainView::paintEvent(QPaintEvent *)
+void MainView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.drawImage(rect(), _backImage);
+    // Only the exposed part of the background: every instrument update repaints below it.
+    const QRect exposed = event->rect();
+    const qreal sx = qreal(_backImage.width()) / width();
+    const qreal sy = qreal(_backImage.height()) / height();
+    painter.drawImage(QRectF(exposed), _backImage,
+                      QRectF(exposed.x() * sx, exposed.y() * sy, exposed.width() * sx,
+                             exposed.height() * sy));
     if (_fullWindow)
         return;
     drawText(painter, FileManager::speedFormat(), 130, 161, 14, Qt::black);
@@ -275,8 +282,7 @@ void MainView::didMenu(int menuTag)
     std::unique_ptr<QMenu> menu(buildMenu(menuTag, this));
     button->showMenu(menu.get());
     // The menu took the mouse release; the button returns to rest whatever was chosen.
-    if (QPointer<SkinButton> guard = button)
-        guard->updateImage(SkinButton::StateNormal);
+    button->updateImage(SkinButton::StateNormal);
 }
 
 // ---- Commands ----

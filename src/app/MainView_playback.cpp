@@ -46,7 +46,7 @@ void MainView::startPlay(double speed)
     if (_fileLog)
         _fileLog->playWithSpeed(speed);
     emit videoLayoutSetPause(false);
-    update();
+    update(speedLabelRect());
 }
 
 void MainView::stepCommand(bool forward)
@@ -72,7 +72,7 @@ void MainView::pause()
 {
     _speed = 0;
     emit videoLayoutSetPause(true);
-    update();
+    update(speedLabelRect());
 }
 
 // ---- Fan-out ----
