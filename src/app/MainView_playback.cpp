@@ -315,7 +315,11 @@ void MainView::listViewSelectedTab(const QString &tab)
 
 void MainView::listViewLoadDataSelectedTab(const QList<ListRow> &rows, const QString &tab)
 {
+    // A model that is let go is paused first, or its frames would go on reaching the
+    // instruments.
     if (tab == QLatin1String("log")) {
+        if (_fileVideo)
+            _fileVideo->pause();
         _fileVideo = nullptr;
         if (!_answers.setLogData)
             return;
@@ -326,6 +330,8 @@ void MainView::listViewLoadDataSelectedTab(const QList<ListRow> &rows, const QSt
         // The map's log route and the distance window join with the log page.
         return;
     }
+    if (_fileLog)
+        _fileLog->pause();
     _fileLog = nullptr;
     _logFileVideo = nullptr;
     _logFrameIndex = -1;

@@ -53,6 +53,7 @@ private slots:
     void logRecordFanOut();
     void logRecordWithoutVideoClearsPicture();
     void logPlaysOnIntoNextLogWithoutContinuousPlay();
+    void loadingLogRowsLetsThePlayingVideoGo();
 
 private:
     void show(const QString &type, qint64 index, qint64 frame);
@@ -495,6 +496,19 @@ void TestPlayback::logPlaysOnIntoNextLogWithoutContinuousPlay()
     QCOMPARE(_view->speed(), 16.0);
     QTRY_COMPARE_WITH_TIMEOUT(next.count(), 1, 5000);
     _view->tagCommand(MainView::TagStop);
+}
+
+void TestPlayback::loadingLogRowsLetsThePlayingVideoGo()
+{
+    show(QStringLiteral("event"), 0, 0);
+    FileVideo *v = _view->fileVideo();
+    _view->tagCommand(MainView::TagPlay);
+    QVERIFY(v->isPlaying());
+    _view->listViewLoadDataSelectedTab(_view->fileManager()->listViewData(QStringLiteral("log")),
+                                       QStringLiteral("log"));
+    QCOMPARE(_view->fileVideo(), nullptr);
+    QVERIFY(!v->isPlaying());
+    QVERIFY(!v->stepPending());
 }
 
 QTEST_MAIN(TestPlayback)
