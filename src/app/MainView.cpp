@@ -34,9 +34,8 @@ MainView::MainView(std::unique_ptr<SkinManager> skin, QWidget *parent)
     // Skin rectangles are laid out in the 1024 x 768 window; everything is placed for it.
     resize(Width, Height);
     setFocusPolicy(Qt::StrongFocus);
-    _opened = false;
-    _speed = 0;
-    _playContinue = false;
+    // Built in a fixed order: models, video area and log page, date, read-outs, graph,
+    // lists and map, buttons; then each part is joined.
     _fileManager = new FileManager(this);
     _backImage = _skinManager->imageForKey(0);
     createParts();
