@@ -216,18 +216,18 @@ GlyphPainter painterFor(const QString &art)
 
 } // namespace
 
-QImage GlyphArt::strip(const StripSpec &spec)
+QImage GlyphArt::strip(const StripSpec &entry)
 {
-    const GlyphPainter paint = painterFor(spec.art);
-    if (!paint || spec.count < 1 || spec.width < 1 || spec.height < 1)
+    const GlyphPainter paint = painterFor(entry.art);
+    if (!paint || entry.count < 1 || entry.width < 1 || entry.height < 1)
         return QImage();
-    QImage image(spec.width * spec.count, spec.height, QImage::Format_RGB32);
+    QImage image(entry.width * entry.count, entry.height, QImage::Format_RGB32);
     image.fill(Palette::lcd);
-    const QSizeF cell(spec.width, spec.height);
-    for (int i = 0; i < spec.count; ++i) {
+    const QSizeF cell(entry.width, entry.height);
+    for (int i = 0; i < entry.count; ++i) {
         QPainter p(&image);
-        p.setClipRect(QRect(i * spec.width, 0, spec.width, spec.height));
-        p.translate(i * spec.width, 0);
+        p.setClipRect(QRect(i * entry.width, 0, entry.width, entry.height));
+        p.translate(i * entry.width, 0);
         paint(p, cell, i);
     }
     return image;

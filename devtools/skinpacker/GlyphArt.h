@@ -9,5 +9,5 @@
 class GlyphArt {
 public:
     // Null image for an unknown art name.
-    static QImage strip(const StripSpec &spec);
+    static QImage strip(const StripSpec &entry);
 };

@@ -161,18 +161,18 @@ QImage mapOffline(const QSize &size)
 
 } // namespace
 
-QImage PictureArt::picture(const PictureSpec &spec)
+QImage PictureArt::picture(const PictureSpec &entry)
 {
-    const QSize size(spec.width, spec.height);
+    const QSize size(entry.width, entry.height);
     if (size.isEmpty())
         return QImage();
-    if (spec.art == QLatin1String("slider_back"))
+    if (entry.art == QLatin1String("slider_back"))
         return sliderBack(size);
-    if (spec.art == QLatin1String("slider_thumb"))
+    if (entry.art == QLatin1String("slider_thumb"))
         return sliderThumb(size);
-    if (spec.art == QLatin1String("map_online"))
+    if (entry.art == QLatin1String("map_online"))
         return mapOnline(size);
-    if (spec.art == QLatin1String("map_offline"))
+    if (entry.art == QLatin1String("map_offline"))
         return mapOffline(size);
     return QImage();
 }

@@ -8,5 +8,5 @@
 class PictureArt {
 public:
     // Null image for an unknown art name.
-    static QImage picture(const PictureSpec &spec);
+    static QImage picture(const PictureSpec &entry);
 };

@@ -62,21 +62,21 @@ bool SkinPacker::render(QString *error)
         if (item.isButton() && !renderItem(item, error))
             return false;
     }
-    for (const StripSpec &spec : source_.glyphs) {
-        const QImage strip = GlyphArt::strip(spec);
+    for (const StripSpec &entry : source_.glyphs) {
+        const QImage strip = GlyphArt::strip(entry);
         if (strip.isNull()) {
-            *error = QStringLiteral("glyph strip %1 has unknown art %2").arg(spec.name, spec.art);
+            *error = QStringLiteral("glyph strip %1 has unknown art %2").arg(entry.name, entry.art);
             return false;
         }
-        resources_.insert(spec.name, strip);
+        resources_.insert(entry.name, strip);
     }
-    for (const PictureSpec &spec : source_.pictures) {
-        const QImage picture = PictureArt::picture(spec);
+    for (const PictureSpec &entry : source_.pictures) {
+        const QImage picture = PictureArt::picture(entry);
         if (picture.isNull()) {
-            *error = QStringLiteral("picture %1 has unknown art %2").arg(spec.name, spec.art);
+            *error = QStringLiteral("picture %1 has unknown art %2").arg(entry.name, entry.art);
             return false;
         }
-        resources_.insert(spec.name, picture);
+        resources_.insert(entry.name, picture);
     }
     return true;
 }
