@@ -317,6 +317,9 @@ QString FileManager::courseString(double c)
 
 QString FileManager::dateString(const _vexa_time_t &utc)
 {
+    // Year 0 is the all-zero "no frame" time: a recording without frames has no date.
+    if (utc.year == 0)
+        return QString();
     const _vexa_time_t t = utc_to_local(utc);
     const char *format = "%02d.%02d.%04d %02d:%02d:%02d";
     switch (display().dateFormat) {
@@ -332,6 +335,8 @@ QString FileManager::dateString(const _vexa_time_t &utc)
 
 QString FileManager::timeString(const _vexa_time_t &utc)
 {
+    if (utc.year == 0)
+        return QString();
     const _vexa_time_t t = utc_to_local(utc);
     return QString::asprintf("%02d:%02d:%02d", t.hour, t.minute, t.second);
 }

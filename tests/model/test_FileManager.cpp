@@ -325,6 +325,9 @@ void TestFileManager::dateAndTimeTexts()
     FileManager::setDisplaySettings(2, 0, 0);
     QCOMPARE(FileManager::dateString(t), QStringLiteral("01.05.2024 12:05:09"));
     QCOMPARE(FileManager::timeString(utc(2024, 12, 31, 23, 30, 0)), QStringLiteral("00:30:00"));
+    const _vexa_time_t none{};
+    QCOMPARE(FileManager::dateString(none), QString());
+    QCOMPARE(FileManager::timeString(none), QString());
 }
 
 void TestFileManager::distancesAndCourses()
