@@ -86,16 +86,20 @@ int SkinDateTime::drawYear(QPainter &painter, int x) const
                     {_dateNums, year % 10, 2}});
 }
 
+int SkinDateTime::drawTwoDigits(QPainter &painter, int x, int value) const
+{
+    const int shown = clampTo(value, 99);
+    return drawRun(painter, x, {{_dateNums, shown / 10, 0}, {_dateNums, shown % 10, 2}});
+}
+
 int SkinDateTime::drawMonth(QPainter &painter, int x) const
 {
-    const int month = clampTo(_st.month, 99);
-    return drawRun(painter, x, {{_dateNums, month / 10, 0}, {_dateNums, month % 10, 2}});
+    return drawTwoDigits(painter, x, _st.month);
 }
 
 int SkinDateTime::drawDay(QPainter &painter, int x) const
 {
-    const int day = clampTo(_st.day, 99);
-    return drawRun(painter, x, {{_dateNums, day / 10, 0}, {_dateNums, day % 10, 2}});
+    return drawTwoDigits(painter, x, _st.day);
 }
 
 // A weekday the strip has no glyph for leaves its slot empty.
@@ -126,31 +130,21 @@ int SkinDateTime::drawTime(QPainter &painter, int x) const
                     {_dateNums, second % 10, 3}});
 }
 
-void SkinDateTime::drawDateType1(QPainter &painter) const
+// Weekday first, the year after the day and month: month before day in format 1, day
+// before month in format 2.
+void SkinDateTime::drawWeekdayFirst(QPainter &painter, bool dayFirst) const
 {
     int x = drawDow(painter, 4);
     x = drawDot(painter, x + 1, 0);
-    x = drawMonth(painter, x + 1);
+    x = dayFirst ? drawDay(painter, x + 1) : drawMonth(painter, x + 1);
     x = drawDot(painter, x + 1, 0);
-    x = drawDay(painter, x + 1);
+    x = dayFirst ? drawMonth(painter, x + 1) : drawDay(painter, x + 1);
     x = drawDot(painter, x + 1, 0);
     x = drawYear(painter, x + 1);
     drawTime(painter, x + 9);
 }
 
-void SkinDateTime::drawDateType2(QPainter &painter) const
-{
-    int x = drawDow(painter, 4);
-    x = drawDot(painter, x + 1, 0);
-    x = drawDay(painter, x + 1);
-    x = drawDot(painter, x + 1, 0);
-    x = drawMonth(painter, x + 1);
-    x = drawDot(painter, x + 1, 0);
-    x = drawYear(painter, x + 1);
-    drawTime(painter, x + 9);
-}
-
-void SkinDateTime::drawDateType3(QPainter &painter) const
+void SkinDateTime::drawYearFirst(QPainter &painter) const
 {
     int x = drawYear(painter, 5);
     x = drawDot(painter, x + 2, 0);
@@ -167,13 +161,13 @@ void SkinDateTime::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), Qt::black);
     switch (FileManager::dateFormat()) {
     case 1:
-        drawDateType1(painter);
+        drawWeekdayFirst(painter, false);
         break;
     case 2:
-        drawDateType2(painter);
+        drawWeekdayFirst(painter, true);
         break;
     default:
-        drawDateType3(painter);
+        drawYearFirst(painter);
         break;
     }
 }

@@ -45,14 +45,14 @@ private:
 
     int drawRun(QPainter &painter, int x, std::initializer_list<Glyph> glyphs) const;
     int drawYear(QPainter &painter, int x) const;
+    int drawTwoDigits(QPainter &painter, int x, int value) const;
     int drawMonth(QPainter &painter, int x) const;
     int drawDay(QPainter &painter, int x) const;
     int drawDow(QPainter &painter, int x) const;
     int drawDot(QPainter &painter, int x, int index) const;
     int drawTime(QPainter &painter, int x) const;
-    void drawDateType1(QPainter &painter) const;
-    void drawDateType2(QPainter &painter) const;
-    void drawDateType3(QPainter &painter) const;
+    void drawWeekdayFirst(QPainter &painter, bool dayFirst) const;
+    void drawYearFirst(QPainter &painter) const;
 
     _vexa_time_t _st{};
     GlyphStrip _dateNums;
