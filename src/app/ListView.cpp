@@ -77,35 +77,41 @@ void ListView::createButtons()
     addButton(TagClose, "button_close", "tooltip_close", false, true);
 }
 
+// The skin's button of key, shown and enabled as asked and kept under its tag; null when
+// the skin has none.
+template <typename Button>
+Button *ListView::makeButton(int key, const char *title, const char *tooltip, bool shown,
+                             bool enabled)
+{
+    Button *button = Button::create(_skinManager, key, this,
+                                    title ? Texts::text(title) : QString(),
+                                    tooltip ? Texts::text(tooltip) : QString());
+    if (!button)
+        return nullptr;
+    button->setVisible(shown);
+    button->setSkinEnabled(enabled);
+    _buttons[key] = button;
+    return button;
+}
+
 void ListView::addButton(int key, const char *title, const char *tooltip, bool shown,
                          bool enabled)
 {
-    SkinButton *button = SkinButton::create(_skinManager, key, this,
-                                            title ? Texts::text(title) : QString(),
-                                            tooltip ? Texts::text(tooltip) : QString());
+    SkinButton *button = makeButton<SkinButton>(key, title, tooltip, shown, enabled);
     if (!button)
         return;
-    button->setVisible(shown);
-    button->setSkinEnabled(enabled);
     if (key == TagLoad)
         connect(button, &SkinButton::triggered, this, &ListView::didLoad);
     else
         connect(button, &SkinButton::triggered, this, &ListView::didCommand);
-    _buttons[key] = button;
 }
 
 void ListView::addCheckButton(int key, const char *title, const char *tooltip, bool shown,
                               bool enabled)
 {
-    SkinCheckButton *button = SkinCheckButton::create(_skinManager, key, this,
-                                                      title ? Texts::text(title) : QString(),
-                                                      tooltip ? Texts::text(tooltip) : QString());
-    if (!button)
-        return;
-    button->setVisible(shown);
-    button->setSkinEnabled(enabled);
-    connect(button, &SkinCheckButton::triggered, this, &ListView::didCommand);
-    _buttons[key] = button;
+    SkinCheckButton *button = makeButton<SkinCheckButton>(key, title, tooltip, shown, enabled);
+    if (button)
+        connect(button, &SkinCheckButton::triggered, this, &ListView::didCommand);
 }
 
 SkinButtonBase *ListView::buttonWithTag(int tag) const

@@ -116,6 +116,9 @@ protected:
 private:
     void createTables();
     void createButtons();
+    template <typename Button>
+    Button *makeButton(int key, const char *title, const char *tooltip, bool shown,
+                       bool enabled);
     void addButton(int key, const char *title, const char *tooltip, bool shown, bool enabled);
     void addCheckButton(int key, const char *title, const char *tooltip, bool shown,
                         bool enabled);
