@@ -26,6 +26,17 @@ void putF64(QByteArray &b, int at, double v)
     std::memcpy(b.data() + at, &v, sizeof v);  // the host is little-endian, as the format
 }
 
+// Month, day, hour, minute and second, one byte each from at: the camera's stamp and the
+// receiver's fix time share this run and differ only in how they write the year.
+void putMonthToSecond(QByteArray &b, int at, const _vexa_time_t &t)
+{
+    putU8(b, at, t.month);
+    putU8(b, at + 1, t.day);
+    putU8(b, at + 2, t.hour);
+    putU8(b, at + 3, t.minute);
+    putU8(b, at + 4, t.second);
+}
+
 } // namespace
 
 QByteArray FramePayload::build(const FrameStamp &stamp, const DriveSample &sample)
@@ -66,11 +77,7 @@ QByteArray FramePayload::encode(const FrameStamp &stamp, const DriveSample &s)
     QByteArray b(int(VEXA_COMMENT_SIZE), '\0');
     const _vexa_time_t t = seconds_to_time(stamp.utcSeconds);
     putU8(b, 0, t.year - 2000);
-    putU8(b, 1, t.month);
-    putU8(b, 2, t.day);
-    putU8(b, 3, t.hour);
-    putU8(b, 4, t.minute);
-    putU8(b, 5, t.second);
+    putMonthToSecond(b, 1, t);
     putU8(b, 6, stamp.frameInSecond);
     putU8(b, 11, stamp.recordPhase);
     putU8(b, 12, s.gpsValid ? 1 : 0);
@@ -84,11 +91,7 @@ QByteArray FramePayload::encode(const FrameStamp &stamp, const DriveSample &s)
         putU8(b, 42, s.satellitesUsed);
         // The receiver's time of the fix.
         putU16(b, 52, t.year);
-        putU8(b, 54, t.month);
-        putU8(b, 55, t.day);
-        putU8(b, 56, t.hour);
-        putU8(b, 57, t.minute);
-        putU8(b, 58, t.second);
+        putMonthToSecond(b, 54, t);
     }
     putU8(b, 44, stamp.eventType);
     putU16(b, 45, s.gx);
