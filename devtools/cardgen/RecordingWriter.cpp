@@ -2,6 +2,10 @@
 
 #include "vexa_telemetry.h"
 
+#include <QBuffer>
+#include <QImage>
+#include <QImageWriter>
+
 #include <cstring>
 
 void RecordingWriter::addFrame(const QByteArray &jpeg, const QByteArray &payload)
@@ -20,6 +24,17 @@ void RecordingWriter::addBareFrame(const QByteArray &jpeg)
 void RecordingWriter::addPadding(const QByteArray &bytes)
 {
     data_.append(bytes);
+}
+
+QByteArray RecordingWriter::encodeJpeg(const QImage &picture, int quality)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setQuality(quality);
+    writer.write(picture);
+    return bytes;
 }
 
 QByteArray RecordingWriter::withComment(const QByteArray &jpeg, const QByteArray &payload)

@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
-#include <QImageWriter>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -65,13 +64,7 @@ QString timeText(const _vexa_time_t &t)
 
 QByteArray jpegOf(const QImage &image)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setQuality(95);
-    writer.write(image);
-    return bytes;
+    return RecordingWriter::encodeJpeg(image, 95);
 }
 
 // A recording of the given JPEG pictures, one a tenth of a second, without a GPS fix;

@@ -4,25 +4,12 @@
 #include "FramePayload.h"
 #include "RecordingWriter.h"
 
-#include <QBuffer>
 #include <QFile>
-#include <QImageWriter>
 #include <QPainter>
 
 #include <cstdlib>
 
 namespace {
-
-QByteArray jpegOf(const QImage &image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "jpeg");
-    writer.setQuality(95);
-    writer.write(image);
-    return bytes;
-}
 
 bool writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -48,7 +35,7 @@ QString TestRecording::write(const QString &folder, const QString &name, const Q
         sample.latitude = 4808.0 + j;
         sample.longitude = 1134.0;
         sample.speedKmh = j;
-        writer.addFrame(jpegOf(frames[j].picture), FramePayload::build(stamp, sample));
+        writer.addFrame(RecordingWriter::encodeJpeg(frames[j].picture, 95), FramePayload::build(stamp, sample));
     }
     const QString base = folder + QLatin1Char('/') + name;
     if (!writeFile(base + QStringLiteral(".vdd"), writer.data())
