@@ -12,6 +12,7 @@
 #include "SkinButton.h"
 #include "SkinDateTime.h"
 #include "SkinGSensor.h"
+#include "SkinGraph.h"
 #include "SkinGps.h"
 #include "SkinManager.h"
 #include "SkinSpeed.h"
@@ -88,6 +89,7 @@ void MainView::createReadouts()
 // The G-sensor graph, the file lists and the map, in this order.
 void MainView::createPanels()
 {
+    _skinGraph = new SkinGraph(_skinManager.get(), _fileManager, this);
     _listView = new ListView(*_skinManager, _fileManager, this);
 }
 

@@ -31,6 +31,7 @@ class ListView;
 class QMenu;
 class SkinButton;
 class SkinDateTime;
+class SkinGraph;
 class SkinGps;
 class SkinGSensor;
 class SkinManager;
@@ -128,6 +129,7 @@ public:
     SkinGSensor *skinGSensorY() const { return _skinGSensorY; }
     SkinGSensor *skinGSensorZ() const { return _skinGSensorZ; }
     SkinGps *skinGps() const { return _skinGps; }
+    SkinGraph *skinGraph() const { return _skinGraph; }
     ListView *listView() const { return _listView; }
     // The skinned button of a tag on the main view, or null.
     SkinButton *buttonWithTag(int tag) const;
@@ -311,6 +313,7 @@ private:
     SkinGSensor *_skinGSensorY = nullptr;
     SkinGSensor *_skinGSensorZ = nullptr;
     SkinGps *_skinGps = nullptr;
+    SkinGraph *_skinGraph = nullptr;
     ListView *_listView = nullptr;
     QPointer<FileVideo> _logFileVideo;
     qint64 _logFrameIndex = -1;

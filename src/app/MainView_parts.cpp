@@ -3,10 +3,6 @@
 // only emits; a part that has not joined receives nothing.
 //
 // Parts still to join, and what they connect:
-// - SkinSlider (inside the video layout): skinSliderSetFrameIndex; changeFrameIndex ->
-//   skinSliderChangeFrameIndex.
-// - SkinGraph: skinGraphSetFrameIndex, skinGraphLoadWithFileVideo, skinGraphLoadWithFileLog,
-//   skinGraphSetZoom, skinGraphClear; its two position reports; partAnswers().graphZoom.
 // - MapView: mapViewMoveCenterWithLatitude, mapViewLoadWithFileVideo, mapViewLoadWithData,
 //   mapViewClear; its three click reports.
 // - LogLayout: logLayoutVideoViewDrawImage, logLayoutSetFileLog, logLayoutPlayNext,
@@ -20,6 +16,8 @@
 #include "PlayListView.h"
 #include "SkinDateTime.h"
 #include "SkinGSensor.h"
+#include "SkinGraph.h"
+#include "SkinSlider.h"
 #include "SkinGps.h"
 #include "SkinSpeed.h"
 #include "TriggerListView.h"
@@ -44,6 +42,11 @@ void MainView::joinVideoLayout()
     connect(this, &MainView::videoLayoutSetFullWindow, layout, &VideoLayout::setFullWindow);
     connect(layout, &VideoLayout::fileVideoFrameIndex, this,
             &MainView::videoLayoutFileVideoFrameIndex);
+    // The timeline slider lives in the video layout, which gives it its recording.
+    if (auto *slider = qobject_cast<SkinSlider *>(layout->slider())) {
+        connect(this, &MainView::skinSliderSetFrameIndex, slider, &SkinSlider::setFrameIndex);
+        connect(slider, &SkinSlider::changeFrameIndex, this, &MainView::skinSliderChangeFrameIndex);
+    }
 }
 
 void MainView::joinLogLayout()
@@ -62,6 +65,15 @@ void MainView::joinReadouts()
 
 void MainView::joinSkinGraph()
 {
+    SkinGraph *graph = _skinGraph;
+    connect(this, &MainView::skinGraphSetFrameIndex, graph, &SkinGraph::setFrameIndex);
+    connect(this, &MainView::skinGraphLoadWithFileVideo, graph, &SkinGraph::loadWithFileVideo);
+    connect(this, &MainView::skinGraphLoadWithFileLog, graph, &SkinGraph::loadWithFileLog);
+    connect(this, &MainView::skinGraphSetZoom, graph, &SkinGraph::setZoom);
+    connect(this, &MainView::skinGraphClear, graph, &SkinGraph::clear);
+    connect(graph, &SkinGraph::fileVideoFrameIndex, this, &MainView::skinGraphFileVideoFrameIndex);
+    connect(graph, &SkinGraph::fileLogFrameIndex, this, &MainView::skinGraphFileLogFrameIndex);
+    _answers.graphZoom = [graph] { return graph->zoom(); };
 }
 
 void MainView::joinListView()

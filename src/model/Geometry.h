@@ -2,6 +2,7 @@
 // the layout give them, y growing upwards) and Qt's top-left geometry.
 #pragma once
 
+#include <QPointF>
 #include <QRect>
 #include <QRectF>
 
@@ -18,8 +19,16 @@ inline QRectF toQt(const QRectF &r, qreal parentHeight)
     return QRectF(r.x(), parentHeight - r.y() - r.height(), r.width(), r.height());
 }
 
+// A bottom-left-origin point of a view of the given height, as a Qt point; graphs draw their
+// paths through this.
+inline QPointF toQt(const QPointF &p, qreal parentHeight)
+{
+    return QPointF(p.x(), parentHeight - p.y());
+}
+
 // The inverse: Qt geometry back to bottom-left-origin numbers (the same formula).
 inline QRect fromQt(const QRect &r, int parentHeight) { return toQt(r, parentHeight); }
 inline QRectF fromQt(const QRectF &r, qreal parentHeight) { return toQt(r, parentHeight); }
+inline QPointF fromQt(const QPointF &p, qreal parentHeight) { return toQt(p, parentHeight); }
 
 } // namespace Geometry

@@ -2,6 +2,7 @@
 
 #include "Geometry.h"
 #include "SkinManager.h"
+#include "SkinSlider.h"
 #include "VideoView.h"
 
 #include <QBuffer>
@@ -23,6 +24,9 @@ VideoLayout::VideoLayout(SkinManager *skinManager, QWidget *parent)
         _videoViews[k] = cell;
     }
     _rect = QRect(QPoint(0, 0), size());
+    auto *slider = new SkinSlider(this);
+    connect(this, &VideoLayout::sliderFileVideo, slider, &SkinSlider::setFileVideo);
+    setSlider(slider);
     changeDivision(Single);
 }
 
