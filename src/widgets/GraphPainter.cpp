@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPolygonF>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -20,9 +21,17 @@ int zoomStep(double zoom)
     return 0;
 }
 
-QPen dashedPen(const QColor &colour, qreal width)
+// Lines thinner than a device pixel are drawn one pixel wide, so they keep their colour.
+QPen solidPen(const QPainter &painter, const QColor &colour, qreal width)
 {
-    QPen pen(colour, width);
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatioF() : 1.0;
+    return QPen(colour, std::max(width, 1.0 / ratio));
+}
+
+QPen dashedPen(const QPainter &painter, const QColor &colour, qreal width)
+{
+    QPen pen = solidPen(painter, colour, width);
+    width = pen.widthF();
     // Qt measures dashes in pen widths; these are in points.
     pen.setDashPattern({3.0 / width, 2.0 / width});
     pen.setDashOffset(0);
@@ -122,7 +131,7 @@ void GraphPainter::drawCurves(const std::vector<Sample> &samples, const QRectF &
         // A lone sample shows as a one-point tick at the left edge.
         if (line.size() == 1)
             line.append(line.first() + QPointF(1, 0));
-        _painter.setPen(QPen(colours[axis], 0.7));
+        _painter.setPen(solidPen(_painter, colours[axis], 0.7));
         _painter.drawPolyline(line);
     }
     _painter.restore();
@@ -141,12 +150,12 @@ void GraphPainter::addVerticalLine(QPainterPath &path, qreal x, const QRectF &pl
 
 void GraphPainter::strokeDashed(const QPainterPath &path, qreal width, const QColor &colour)
 {
-    _painter.strokePath(path, dashedPen(colour, width));
+    _painter.strokePath(path, dashedPen(_painter, colour, width));
 }
 
 void GraphPainter::strokeRect(const QRectF &box, qreal width, const QColor &colour)
 {
-    _painter.setPen(QPen(colour, width));
+    _painter.setPen(solidPen(_painter, colour, width));
     _painter.setBrush(Qt::NoBrush);
     _painter.drawRect(Geometry::toQt(box, _height));
 }

@@ -35,6 +35,9 @@ QString TestRecording::write(const QString &folder, const QString &name, const Q
         sample.latitude = 4808.0 + j;
         sample.longitude = 1134.0;
         sample.speedKmh = j;
+        sample.gx = frames[j].gx;
+        sample.gy = frames[j].gy;
+        sample.gz = frames[j].gz;
         writer.addFrame(RecordingWriter::encodeJpeg(frames[j].picture, 95), FramePayload::build(stamp, sample));
     }
     const QString base = folder + QLatin1Char('/') + name;

@@ -13,6 +13,7 @@ public:
         QImage picture;
         int recordPhase = 1;
         int eventType = 0;
+        int gx = 0, gy = 0, gz = 1000;  // milli-g
     };
 
     // Writes <folder>/<name>.vdd with its .vdx sidecar; returns the .vdd file name.
