@@ -1,5 +1,6 @@
 // The G-sensor graph: curves against their own grid labels at every zoom, the windows of
 // recordings and logs, markers, one-frame windows and the frame a click or drag asks for.
+#include "CardGenerator.h"
 #include "DriveModel.h"
 #include "FileLog.h"
 #include "FileManager.h"
@@ -214,6 +215,44 @@ private slots:
         QCOMPARE(spy.size(), 3);
         QCOMPARE(spy[1][1].toLongLong(), 4);
         QCOMPARE(spy[2][1].toLongLong(), 15);
+    }
+
+    // A log window around an event recording's trigger: a guide labelled with the trigger
+    // time, a dashed line at it and a bar from the pre-event start to the end.
+    void logGuides()
+    {
+        CardGenerator::Options options;
+        options.eventCount = 1;
+        options.normalCount = 0;
+        options.resolution = QSize(32, 24);
+        options.reusePictures = true;
+        CardGenerator generator(options);
+        const QString card = dir.filePath(QStringLiteral("card"));
+        QVERIFY(generator.generate(card));
+        FileManager manager;
+        QVERIFY(manager.loadFiles(card) && manager.logs().size() == 1);
+        FileVideo *event = manager.eventVideos().value(0);
+        QVERIFY(event);
+        qint64 trigger = 0;
+        while (event->headerAtIndex(trigger).record_phase != 3)
+            ++trigger;
+        const QString time = FileManager::timeString(event->headerAtIndex(trigger).time);
+        FileLog *log = manager.logs()[0];
+        qint64 record = 0;
+        while (FileManager::timeString(log->logAtIndex(record).time) != time)
+            ++record;
+        SkinGraph graph(skin.get(), &manager);
+        graph.loadWithFileLog(log, record);
+        QCOMPARE(graph.logGuides().size(), 1);
+        const SkinGraph::Guide guide = graph.logGuides()[0];
+        QCOMPARE(guide.str, time);
+        QVERIFY(guide.pre < guide.trig && guide.trig < guide.post);
+        const QImage image = graph.grab().toImage();
+        QVERIFY(rowsOf(image, int(guide.trig), qRgb(0, 0, 0)).size() > 40);
+        int bar = 0;
+        for (int x = int(guide.trig) + 6; x < int(guide.trig) + 11; ++x)
+            bar += image.pixel(x, 146 - 100) == qRgb(0, 0, 0);
+        QVERIFY(bar >= 2);
     }
 };
 
