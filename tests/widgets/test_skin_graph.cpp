@@ -1,8 +1,7 @@
 // The G-sensor graph: curves against their own grid labels at every zoom, the windows of
-// recordings and logs, markers, one-frame windows and the frame a click or drag asks for.
+// recordings and logs, markers and guides, one-frame windows, clicks and drags.
 #include "CardGenerator.h"
 #include "DriveModel.h"
-#include "FileLog.h"
 #include "FileManager.h"
 #include "NmeaLog.h"
 #include "SkinGraph.h"
@@ -15,6 +14,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+Q_DECLARE_METATYPE(SkinGraph::Range)
 
 class TestSkinGraph : public QObject {
     Q_OBJECT
@@ -35,7 +36,20 @@ class TestSkinGraph : public QObject {
             f.gx = gx, f.gy = gy;
         return list;
     }
-    // Rows (Qt, from the top) of a column where the colour dominates; the graph is 146 high.
+    // A log of the given drive seconds, one record each.
+    FileLog *log(const QList<int> &seconds)
+    {
+        DriveModel drive(3);
+        drive.extend(200);
+        NmeaLog text(drive, 1795248000, 0, true);
+        for (int s : seconds)
+            text.addSecond(s, 0);
+        const QString name = QString::number(++written) + QStringLiteral(".log");
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::WriteOnly) && file.write(text.text()) > 0 && (file.close(), true)
+                   ? FileLog::create(dir.path(), name, this) : nullptr;
+    }
+    // Rows (from the top; the graph is 146 high) of a column that have exactly the colour.
     static QList<int> rowsOf(const QImage &image, int x, QRgb colour)
     {
         QList<int> rows;
@@ -44,7 +58,7 @@ class TestSkinGraph : public QObject {
                 rows.append(y);
         return rows;
     }
-    static void press(QWidget *w, QEvent::Type type, QPointF specPoint, Qt::MouseButtons buttons)
+    static void mouse(QWidget *w, QEvent::Type type, QPointF specPoint, Qt::MouseButtons buttons)
     {
         const QPointF p(specPoint.x(), w->height() - specPoint.y());
         QMouseEvent event(type, p, w->mapToGlobal(p), Qt::LeftButton, buttons, Qt::NoModifier);
@@ -60,34 +74,30 @@ private slots:
         QVERIFY(skin);
     }
 
-    // X at the top label's value lies on the top grid line, Y at the lowest label's on the
-    // bottom one, Z (1 g, gravity removed) on the zero line, at every zoom.
+    // X at the top label's value lies on the top grid line (y 141), Y at the lowest one's on
+    // the bottom line (y 21), Z (1 g, gravity removed) on the zero line (y 81).
     void curvesMeetTheirLabels_data()
     {
         QTest::addColumn<double>("zoom");
         QTest::addColumn<int>("top");
-        QTest::addColumn<int>("lowest");
-        QTest::newRow("zoom 1") << 1.0 << 4000 << -4000;
-        QTest::newRow("zoom 2") << 2.0 << 3000 << -3000;
-        QTest::newRow("zoom 3") << 3.0 << 2000 << -2000;
-        QTest::newRow("zoom 4") << 4.0 << 1000 << -1000;
+        QTest::newRow("zoom 1") << 1.0 << 4000;
+        QTest::newRow("zoom 2") << 2.0 << 3000;
+        QTest::newRow("zoom 3") << 3.0 << 2000;
+        QTest::newRow("zoom 4") << 4.0 << 1000;
     }
     void curvesMeetTheirLabels()
     {
         QFETCH(double, zoom);
         QFETCH(int, top);
-        QFETCH(int, lowest);
         SkinGraph graph(skin.get(), nullptr);
         QCOMPARE(graph.size(), QSize(468, 146));
         graph.setZoom(zoom);
-        graph.loadWithFileVideo(video(frames(20, top, lowest), FileVideo::Normal), 0);
+        graph.loadWithFileVideo(video(frames(20, top, -top), FileVideo::Normal), 0);
         const QImage image = graph.grab().toImage();
-        // Grid lines: top at y 141 and bottom at y 21 (bottom-left), zero line at y 81.
         QCOMPARE(rowsOf(image, 320, qRgb(255, 0, 0)), QList<int>{146 - 141});
         QCOMPARE(rowsOf(image, 320, qRgb(0, 255, 0)), QList<int>{146 - 21});
         QCOMPARE(rowsOf(image, 320, qRgb(0, 0, 255)), QList<int>{146 - 81});
-        // Red time labels at both ends of the bottom strip.
-        for (int x0 : {10, 358}) {
+        for (int x0 : {10, 358}) {  // red time labels at both ends of the bottom strip
             int red = 0;
             for (int x = x0; x < x0 + 100; ++x)
                 for (int y = 131; y < 146; ++y)
@@ -96,59 +106,45 @@ private slots:
         }
     }
 
-    void zoomIsClamped()
-    {
-        SkinGraph graph(skin.get(), nullptr);
-        graph.setZoom(7);
-        QCOMPARE(graph.zoom(), 4.0);
-        graph.setZoom(0);
-        QCOMPARE(graph.zoom(), 1.0);
-    }
-
     // 95 s of a normal recording at 10 frames/s in 30-second windows; a whole event
-    // recording; a log of 150 seconds in one-minute windows.
+    // recording; a 150 s log in one-minute windows; a log whose clock stood still.
     void windows_data()
     {
-        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("type");  // 0: log
+        QTest::addColumn<QList<int>>("seconds");
         QTest::addColumn<qint64>("index");
-        QTest::addColumn<qint64>("location");
-        QTest::addColumn<qint64>("length");
-        QTest::newRow("normal 1 s") << int(FileVideo::Normal) << qint64(10) << qint64(0) << qint64(300);
-        QTest::newRow("normal 31 s") << int(FileVideo::Normal) << qint64(310) << qint64(300) << qint64(300);
-        QTest::newRow("normal last") << int(FileVideo::Normal) << qint64(949) << qint64(900) << qint64(50);
-        QTest::newRow("event") << int(FileVideo::Event) << qint64(600) << qint64(0) << qint64(950);
-        QTest::newRow("log 65 s") << 0 << qint64(65) << qint64(60) << qint64(60);
-        QTest::newRow("log last") << 0 << qint64(149) << qint64(120) << qint64(30);
+        QTest::addColumn<SkinGraph::Range>("range");
+        const QList<int> normal{};
+        QList<int> minutes;
+        for (int s = 0; s < 150; ++s)
+            minutes << s;
+        QTest::newRow("normal 1 s") << 1 << normal << qint64(10) << SkinGraph::Range{0, 300};
+        QTest::newRow("normal 31 s") << 1 << normal << qint64(310) << SkinGraph::Range{300, 300};
+        QTest::newRow("normal last") << 1 << normal << qint64(949) << SkinGraph::Range{900, 50};
+        QTest::newRow("event") << 2 << normal << qint64(600) << SkinGraph::Range{0, 950};
+        QTest::newRow("log 65 s") << 0 << minutes << qint64(65) << SkinGraph::Range{60, 60};
+        QTest::newRow("log last") << 0 << minutes << qint64(149) << SkinGraph::Range{120, 30};
+        QTest::newRow("log still") << 0 << QList<int>{7, 7, 7, 7, 7} << qint64(3) << SkinGraph::Range{0, 5};
     }
     void windows()
     {
         QFETCH(int, type);
+        QFETCH(QList<int>, seconds);
         QFETCH(qint64, index);
-        QFETCH(qint64, location);
-        QFETCH(qint64, length);
+        QFETCH(SkinGraph::Range, range);
         SkinGraph graph(skin.get(), nullptr);
         if (type != 0) {
             graph.loadWithFileVideo(video(frames(950), type), 0);
+            graph.setFrameIndex(index);
         } else {
-            DriveModel drive(3);
-            drive.extend(150);
-            NmeaLog text(drive, 1795248000, 0, true);
-            for (int s = 0; s < 150; ++s)
-                text.addSecond(s, 0);
-            QFile file(dir.filePath(QStringLiteral("0000000009.log")));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text.text()) > 0);
-            file.close();
-            FileLog *log = FileLog::create(dir.path(), QStringLiteral("0000000009.log"), this);
-            QVERIFY(log && log->count() == 150);
-            graph.loadWithFileLog(log, 0);
-            QCOMPARE(graph.range(), (SkinGraph::Range{0, 60}));
+            graph.loadWithFileLog(log(seconds), index);
         }
-        graph.setFrameIndex(index);
-        QCOMPARE(graph.range(), (SkinGraph::Range{location, length}));
+        QCOMPARE(graph.range(), range);
+        QVERIFY(graph.cursorRect().x() >= 27 && graph.cursorRect().right() <= 30 + 428 + 3);
     }
 
     // An event recording marks its first post-event frame; a normal recording each event
-    // run but one already under way at the window's start. Frame j is at x = 30 + j * 22.5.
+    // run but one under way at the window's start. Frame j is at x = 30 + j * 22.5.
     void markers_data()
     {
         QTest::addColumn<int>("type");
@@ -164,61 +160,19 @@ private slots:
         QFETCH(QList<int>, flagged);
         QFETCH(QList<int>, marked);
         QList<TestRecording::Frame> list = frames(20);
-        for (int k : flagged) {
-            list[k].recordPhase = 3;
-            list[k].eventType = 1;
-        }
+        for (int k : flagged)
+            list[k].recordPhase = 3, list[k].eventType = 1;
         SkinGraph graph(skin.get(), nullptr);
         graph.loadWithFileVideo(video(list, type), 5);
         const QImage image = graph.grab().toImage();
         for (int j = 0; j < 20; ++j) {
-            const int x = 30 + int(j * 22.5);
-            const bool black = rowsOf(image, x, qRgb(0, 0, 0)).size() > 40;
+            const bool black = rowsOf(image, 30 + int(j * 22.5), qRgb(0, 0, 0)).size() > 40;
             QVERIFY2(black == marked.contains(j), qPrintable(QString::number(j)));
         }
     }
 
-    // A window of one frame: the sample and the cursor at the left edge.
-    void oneFrame()
-    {
-        SkinGraph graph(skin.get(), nullptr);
-        FileVideo *one = video(frames(1, 0, 0), FileVideo::Normal);
-        graph.loadWithFileVideo(one, -1);
-        QCOMPARE(graph.frameIndex(), 0);
-        QCOMPARE(graph.cursorRect(), QRectF(27, 21, 6, 120));
-        const QImage image = graph.grab().toImage();
-        QCOMPARE(rowsOf(image, 31, qRgb(255, 0, 0)), QList<int>{146 - 81});
-        QSignalSpy spy(&graph, &SkinGraph::fileVideoFrameIndex);
-        press(&graph, QEvent::MouseButtonPress, {30, 60}, Qt::LeftButton);
-        QCOMPARE(spy.size(), 1);
-        QCOMPARE(spy[0][1].toLongLong(), 0);
-    }
-
-    // A press anywhere in the cursor's height asks for the frame under it; only a drag
-    // that started on the cursor follows the pointer.
-    void clickAndDrag()
-    {
-        SkinGraph graph(skin.get(), nullptr);
-        FileVideo *v = video(frames(20), FileVideo::Normal);
-        graph.loadWithFileVideo(v, 4);
-        QSignalSpy spy(&graph, &SkinGraph::fileVideoFrameIndex);
-        press(&graph, QEvent::MouseButtonPress, {30 + 9 * 22.5 + 2, 60}, Qt::LeftButton);
-        press(&graph, QEvent::MouseMove, {30 + 12 * 22.5, 60}, Qt::LeftButton);
-        press(&graph, QEvent::MouseButtonRelease, {30 + 12 * 22.5, 60}, Qt::NoButton);
-        press(&graph, QEvent::MouseButtonPress, {30 + 9 * 22.5 + 12, 60}, Qt::LeftButton);
-        press(&graph, QEvent::MouseButtonPress, {30 + 9 * 22.5, 10}, Qt::LeftButton);
-        QCOMPARE(spy.size(), 1);
-        QCOMPARE(spy[0][0].value<FileVideo *>(), v);
-        QCOMPARE(spy[0][1].toLongLong(), 9);
-        press(&graph, QEvent::MouseButtonPress, {30 + 4 * 22.5 - 1, 60}, Qt::LeftButton);
-        press(&graph, QEvent::MouseMove, {30 + 15 * 22.5 + 1, 60}, Qt::LeftButton);
-        QCOMPARE(spy.size(), 3);
-        QCOMPARE(spy[1][1].toLongLong(), 4);
-        QCOMPARE(spy[2][1].toLongLong(), 15);
-    }
-
-    // A log window around an event recording's trigger: a guide labelled with the trigger
-    // time, a dashed line at it and a bar from the pre-event start to the end.
+    // The guide of an event recording in a log window: the trigger time, a dashed line
+    // at the trigger and a bar from the pre-event start on to the end.
     void logGuides()
     {
         CardGenerator::Options options;
@@ -253,6 +207,47 @@ private slots:
         for (int x = int(guide.trig) + 6; x < int(guide.trig) + 11; ++x)
             bar += image.pixel(x, 146 - 100) == qRgb(0, 0, 0);
         QVERIFY(bar >= 2);
+    }
+
+    // A window of one frame: the sample and the cursor at the left edge. Zoom stays 1 to 4.
+    void oneFrameAndZoomLimits()
+    {
+        SkinGraph graph(skin.get(), nullptr);
+        graph.loadWithFileVideo(video(frames(1), FileVideo::Normal), -1);
+        QCOMPARE(graph.frameIndex(), 0);
+        QCOMPARE(graph.cursorRect(), QRectF(27, 21, 6, 120));
+        QCOMPARE(rowsOf(graph.grab().toImage(), 31, qRgb(255, 0, 0)), QList<int>{146 - 81});
+        QSignalSpy spy(&graph, &SkinGraph::fileVideoFrameIndex);
+        mouse(&graph, QEvent::MouseButtonPress, {30, 60}, Qt::LeftButton);
+        QCOMPARE(spy.size(), 1);
+        QCOMPARE(spy[0][1].toLongLong(), 0);
+        graph.setZoom(7);
+        QCOMPARE(graph.zoom(), 4.0);
+        graph.setZoom(0);
+        QCOMPARE(graph.zoom(), 1.0);
+    }
+
+    // A press anywhere in the cursor's height asks for the frame under it; only a drag
+    // that started on the cursor follows the pointer.
+    void clickAndDrag()
+    {
+        SkinGraph graph(skin.get(), nullptr);
+        FileVideo *v = video(frames(20), FileVideo::Normal);
+        graph.loadWithFileVideo(v, 4);
+        QSignalSpy spy(&graph, &SkinGraph::fileVideoFrameIndex);
+        mouse(&graph, QEvent::MouseButtonPress, {30 + 9 * 22.5 + 2, 60}, Qt::LeftButton);
+        mouse(&graph, QEvent::MouseMove, {30 + 12 * 22.5, 60}, Qt::LeftButton);
+        mouse(&graph, QEvent::MouseButtonRelease, {30 + 12 * 22.5, 60}, Qt::NoButton);
+        mouse(&graph, QEvent::MouseButtonPress, {30 + 9 * 22.5 + 12, 60}, Qt::LeftButton);
+        mouse(&graph, QEvent::MouseButtonPress, {30 + 9 * 22.5, 10}, Qt::LeftButton);
+        QCOMPARE(spy.size(), 1);
+        QCOMPARE(spy[0][0].value<FileVideo *>(), v);
+        QCOMPARE(spy[0][1].toLongLong(), 9);
+        mouse(&graph, QEvent::MouseButtonPress, {30 + 4 * 22.5 - 1, 60}, Qt::LeftButton);
+        mouse(&graph, QEvent::MouseMove, {30 + 15 * 22.5 + 1, 60}, Qt::LeftButton);
+        QCOMPARE(spy.size(), 3);
+        QCOMPARE(spy[1][1].toLongLong(), 4);
+        QCOMPARE(spy[2][1].toLongLong(), 15);
     }
 };
 
