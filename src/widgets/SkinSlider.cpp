@@ -56,7 +56,7 @@ void SkinSlider::setFileVideo(FileVideo *fileVideo)
     const qint64 q = n / 4;
     for (qint64 k : {qint64(0), q, 2 * q, 3 * q, n - 1})
         _timeArray.append(FileManager::timeString(fileVideo->headerAtIndex(k).time));
-    resizeEvent(nullptr);
+    rescale();
 }
 
 void SkinSlider::setFrameIndex(qint64 frameIndex)
@@ -67,8 +67,13 @@ void SkinSlider::setFrameIndex(qint64 frameIndex)
     placeThumb();
 }
 
-// A recording of one frame keeps the thumb at its start.
 void SkinSlider::resizeEvent(QResizeEvent *)
+{
+    rescale();
+}
+
+// A recording of one frame keeps the thumb at its start.
+void SkinSlider::rescale()
 {
     _thumbOffset = _frameCount > 1 ? std::max(0.0, (width() - 10.0) / double(_frameCount - 1)) : 0.0;
     _cacheValid = false;

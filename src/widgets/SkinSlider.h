@@ -54,6 +54,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    // Points per frame from the current width; the marks and the thumb follow.
+    void rescale();
     double thumbX() const;
     void placeThumb();
     void renderCache();
