@@ -2,6 +2,7 @@
 
 #include "Geometry.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -92,15 +93,36 @@ void SkinButtonBase::mouseMoveEvent(QMouseEvent *event)
     event->accept();
 }
 
+QString SkinButtonBase::fittedTitle(const QString &title, int width, QFont *font)
+{
+    const bool points = font->pointSizeF() > 0;
+    qreal size = points ? font->pointSizeF() : font->pixelSize();
+    const qreal smallest = points ? MinimumTitlePointSize : MinimumTitlePointSize * 4 / 3;
+    while (QFontMetricsF(*font).horizontalAdvance(title) > width && size > smallest) {
+        size = qMax(smallest, size - 0.5);
+        if (points)
+            font->setPointSizeF(size);
+        else
+            font->setPixelSize(int(size));
+    }
+    return QFontMetrics(*font).elidedText(title, Qt::ElideRight, width);
+}
+
 void SkinButtonBase::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    if (looksDisabled())
+        painter.setOpacity(0.4);
     const QImage &image = currentImage();
     if (!image.isNull())
         painter.drawImage(rect(), image);
+    if (_highlight && _enabled)
+        painter.fillRect(rect().adjusted(1, 1, -1, 0), QColor(255, 255, 255, 60));
     if (!text().isEmpty()) {
+        QFont font = this->font();
+        const QString title = fittedTitle(text(), width() - 6, &font);
         painter.setPen(_textColor);
-        painter.setFont(font());
-        painter.drawText(rect(), Qt::AlignCenter, text());
+        painter.setFont(font);
+        painter.drawText(rect(), Qt::AlignCenter, title);
     }
 }
