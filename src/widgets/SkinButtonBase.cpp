@@ -98,14 +98,17 @@ QString SkinButtonBase::fittedTitle(const QString &title, int width, QFont *font
     const bool points = font->pointSizeF() > 0;
     qreal size = points ? font->pointSizeF() : font->pixelSize();
     const qreal smallest = points ? MinimumTitlePointSize : MinimumTitlePointSize * 4 / 3;
-    while (QFontMetricsF(*font).horizontalAdvance(title) > width && size > smallest) {
+    while (QFontMetrics(*font).horizontalAdvance(title) > width && size > smallest) {
         size = qMax(smallest, size - 0.5);
         if (points)
             font->setPointSizeF(size);
         else
             font->setPixelSize(int(size));
     }
-    return QFontMetrics(*font).elidedText(title, Qt::ElideRight, width);
+    const QFontMetrics metrics(*font);
+    if (metrics.horizontalAdvance(title) <= width)
+        return title;
+    return metrics.elidedText(title, Qt::ElideRight, width);
 }
 
 void SkinButtonBase::paintEvent(QPaintEvent *)
@@ -120,7 +123,7 @@ void SkinButtonBase::paintEvent(QPaintEvent *)
         painter.fillRect(rect().adjusted(1, 1, -1, 0), QColor(255, 255, 255, 60));
     if (!text().isEmpty()) {
         QFont font = this->font();
-        const QString title = fittedTitle(text(), width() - 6, &font);
+        const QString title = fittedTitle(text(), width() - 4, &font);
         painter.setPen(_textColor);
         painter.setFont(font);
         painter.drawText(rect(), Qt::AlignCenter, title);
