@@ -141,7 +141,7 @@ public:
     QRect speedLabelRect() const;
     // The label's font for a text: bold, as large as fits inside the badge under it.
     static QFont speedLabelFont(const QString &text);
-    static constexpr int SpeedBadgeInside = 24;  // the badge's width less its rim
+    static constexpr int SpeedBadgeInside = 20;  // the badge's width less its rim and margins
     // The vehicle identifier of the open card's settings, or empty.
     const QString &vehicleId() const { return _vehicleId; }
 

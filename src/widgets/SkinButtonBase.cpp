@@ -111,6 +111,20 @@ QString SkinButtonBase::fittedTitle(const QString &title, int width, QFont *font
     return metrics.elidedText(title, Qt::ElideRight, width);
 }
 
+// An outline in the selection blue over a lightened face: near the selected look, yet
+// plainly not it.
+void SkinButtonBase::paintHighlight(QPainter &painter) const
+{
+    const QColor accent(0x2e, 0x9b, 0xff);
+    const QRectF box = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -0.5);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(accent, 2));
+    painter.setBrush(QColor(255, 255, 255, 70));
+    painter.drawRoundedRect(box, 5, 5);
+    painter.restore();
+}
+
 void SkinButtonBase::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -120,7 +134,7 @@ void SkinButtonBase::paintEvent(QPaintEvent *)
     if (!image.isNull())
         painter.drawImage(rect(), image);
     if (_highlight && _enabled)
-        painter.fillRect(rect().adjusted(1, 1, -1, 0), QColor(255, 255, 255, 60));
+        paintHighlight(painter);
     if (!text().isEmpty()) {
         QFont font = this->font();
         const QString title = fittedTitle(text(), width() - 4, &font);

@@ -73,6 +73,7 @@ protected:
 
 private:
     bool isLaterClick(const QMouseEvent *event) const;
+    void paintHighlight(QPainter &painter) const;
 
     int _tag = 0;
     QColor _textColor = Qt::black;

@@ -75,7 +75,7 @@ void SkinGSensor::paintEvent(QPaintEvent *)
         drawOverRangeMark(painter, x + 2);
 }
 
-// A small amber arrow pointing up beside the digits: "more than this".
+// A small red arrow pointing up beside the digits: "more than this".
 void SkinGSensor::drawOverRangeMark(QPainter &painter, int x) const
 {
     const int size = qMin(width() - x - 1, 8);
@@ -84,7 +84,7 @@ void SkinGSensor::drawOverRangeMark(QPainter &painter, int x) const
     const int top = height() - _nums.height(0);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(0xff, 0xb0, 0x20));
+    painter.setBrush(QColor(0xff, 0x5a, 0x36));
     painter.drawPolygon(QPolygon({QPoint(x, top + size), QPoint(x + size, top + size),
                                   QPoint(x + size / 2, top)}));
 }
