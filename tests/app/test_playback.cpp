@@ -123,7 +123,7 @@ void TestPlayback::speedLabelTexts()
     // Every text fits inside the badge, its minus included.
     for (double speed : {-0.5, -16.0, 16.0})
         QVERIFY(QFontMetrics(MainView::speedLabelFont(MainView::speedText(speed)))
-                    .boundingRect(MainView::speedText(speed)).width() <= MainView::SpeedBadgeInside);
+                    .horizontalAdvance(MainView::speedText(speed)) <= MainView::SpeedBadgeInside);
 }
 
 void TestPlayback::playWithoutFileChangesNothing()
