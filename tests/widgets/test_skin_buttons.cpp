@@ -407,14 +407,12 @@ void TestSkinButtons::paintShowsStateImageAndTitle()
     QVERIFY(!hasColour(shot, Qt::black));
 
     // A title wider than its button shrinks to a legible size, then is elided.
-    for (const QString &title : {QStringLiteral("Bearbeiten"), QStringLiteral("Wiedergabe Werkzeuge")}) {
-        QFont font = button->font();
-        const QString shown = SkinButton::fittedTitle(title, 40, &font);
-        QVERIFY(QFontMetrics(font).horizontalAdvance(shown) <= 40);
-        QVERIFY(font.pointSizeF() >= SkinButton::MinimumTitlePointSize);
-        QVERIFY(font.pointSizeF() < button->font().pointSizeF());
-    }
     QFont font = button->font();
+    const QString shown = SkinButton::fittedTitle(QStringLiteral("Wiedergabe Werkzeuge"), 40, &font);
+    QVERIFY(QFontMetrics(font).horizontalAdvance(shown) <= 40);
+    QVERIFY(font.pointSizeF() >= SkinButton::MinimumTitlePointSize);
+    QVERIFY(font.pointSizeF() < button->font().pointSizeF());
+    font = button->font();
     QCOMPARE(SkinButton::fittedTitle(QStringLiteral("OK"), 40, &font), QStringLiteral("OK"));
     QCOMPARE(font, button->font());
 }
