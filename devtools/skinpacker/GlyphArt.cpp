@@ -110,12 +110,47 @@ void paintLit(QPainter &p, const QPainterPath &path, bool crisp = false)
     p.fillPath(path, Palette::segment);
 }
 
+// A one drawn as a right-side segment pair leaves its cell half empty, so "11" reads as
+// "1 1". This one stands in the middle of its cell with a flag and a foot, like the one
+// of a fixed-width typeface, so every digit fills its cell alike.
+QPainterPath pixelOne(const QSizeF &cell)
+{
+    const int t = 2;
+    const int w = int(cell.width()), h = int(cell.height());
+    const int x = (w - t) / 2;
+    const int flag = qMax(2, w / 4);
+    QPainterPath path;
+    path.addRect(x, 0, t, h - t);
+    path.addRect(x - flag, t, flag, t);
+    path.addRect(qMax(0, x - flag), h - t, qMin(w, t + 2 * flag), t);
+    return path;
+}
+
+QPainterPath smoothOne(const SegmentBox &box)
+{
+    const QRectF &r = box.area;
+    const qreal t = box.thickness;
+    const qreal x = r.center().x();
+    const qreal flag = r.width() * 0.28;
+    QPainterPath path;
+    path.addPolygon(vertical(x, r.top() + t / 2, r.bottom() - t, t));
+    path.closeSubpath();
+    path.addPolygon(QPolygonF({QPointF(x - t / 2, r.top() + t * 0.2), QPointF(x - t / 2, r.top() + t * 1.4),
+                               QPointF(x - t / 2 - flag, r.top() + t * 2.2),
+                               QPointF(x - t / 2 - flag, r.top() + t * 1.0)}));
+    path.closeSubpath();
+    path.addPolygon(horizontal(x - t / 2 - flag, x + t / 2 + flag, r.bottom() - t / 2, t));
+    path.closeSubpath();
+    return path;
+}
+
 void paintDigit(QPainter &p, const QSizeF &cell, int mask)
 {
+    const bool one = mask == DigitSegments[1];
     if (pixelAligned(cell))
-        paintLit(p, pixelSegments(cell, mask), true);
+        paintLit(p, one ? pixelOne(cell) : pixelSegments(cell, mask), true);
     else
-        paintLit(p, segmentsPath(boxFor(cell), mask));
+        paintLit(p, one ? smoothOne(boxFor(cell)) : segmentsPath(boxFor(cell), mask));
 }
 
 void paintColon(QPainter &p, const QSizeF &cell)
@@ -166,16 +201,24 @@ void paintMark(QPainter &p, const QSizeF &cell, int index, bool gps)
     paintLit(p, path, true);
 }
 
-void paintLetters(QPainter &p, const QSizeF &cell, const QString &text)
+// Letters keep a margin on both sides of their slice, so a word set between digits
+// ("21 SAT 08") stands apart from them.
+void paintLetters(QPainter &p, const QSizeF &cell, const QString &text, qreal margin)
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setBold(true);
-    font.setPixelSize(int(cell.height() - 1));
     font.setHintingPreference(QFont::PreferFullHinting);
-    // squeeze horizontally until the letters fit their slice
-    for (int stretch = 100; stretch >= 60; stretch -= 5) {
-        font.setStretch(stretch);
-        if (QFontMetricsF(font).horizontalAdvance(text) <= cell.width() - 1)
+    const qreal room = cell.width() - 1 - 2 * margin;
+    // squeeze horizontally, then shrink, until the letters fit their slice
+    for (int pixels = int(cell.height() - 1); pixels >= 8; --pixels) {
+        font.setPixelSize(pixels);
+        int stretch = 100;
+        for (; stretch >= 60; stretch -= 5) {
+            font.setStretch(stretch);
+            if (QFontMetricsF(font).horizontalAdvance(text) <= room)
+                break;
+        }
+        if (stretch >= 60)
             break;
     }
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -204,12 +247,12 @@ GlyphPainter painterFor(const QString &art)
     if (art == QLatin1String("weekdays"))
         return [](QPainter &p, const QSizeF &cell, int i) {
             static const char *const days[] = {"SUN", "MON", "TUE", "WED", "THU", "FRI", "SAT"};
-            paintLetters(p, cell, QString::fromLatin1(days[i % 7]));
+            paintLetters(p, cell, QString::fromLatin1(days[i % 7]), 3);
         };
     if (art == QLatin1String("compass"))
         return [](QPainter &p, const QSizeF &cell, int i) {
             static const char *const dirs[] = {"N", "S", "E", "W"};
-            paintLetters(p, cell, QString::fromLatin1(dirs[i % 4]));
+            paintLetters(p, cell, QString::fromLatin1(dirs[i % 4]), 0);
         };
     return {};
 }

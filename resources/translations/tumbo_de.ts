@@ -183,6 +183,10 @@
         <source>Current picture only</source>
         <translation>Nur das aktuelle Bild</translation>
     </message>
+    <message id="gui_damaged_recording">
+        <source>Damaged recording</source>
+        <translation>Beschädigte Aufnahme</translation>
+    </message>
     <message id="gui_date">
         <source>Date</source>
         <translation>Datum</translation>
@@ -907,6 +911,10 @@
         <source>The selected logs cannot be shown together because they are not in time order.</source>
         <translation>Die ausgewählten Logs können nicht zusammen angezeigt werden, weil sie zeitlich nicht aufeinander folgen.</translation>
     </message>
+    <message id="msg_folder_not_found">
+        <source>The folder %1 does not exist.</source>
+        <translation>Der Ordner %1 existiert nicht.</translation>
+    </message>
     <message id="msg_format_fail">
         <source>The card could not be formatted. Select the card in the list and try again.</source>
         <translation>Die Karte konnte nicht formatiert werden. Wählen Sie die Karte in der Liste aus und versuchen Sie es erneut.</translation>
@@ -914,6 +922,12 @@
     <message id="msg_format_ok">
         <source>The card was formatted and is ready for the camera.</source>
         <translation>Die Karte wurde formatiert und ist bereit für die Kamera.</translation>
+    </message>
+    <message id="msg_homepage_address">
+        <source>No web browser could be opened. The home page is at:
+%1</source>
+        <translation>Es konnte kein Webbrowser geöffnet werden. Die Homepage ist unter:
+%1</translation>
     </message>
     <message id="msg_init_sdcard">
         <source>Formatting erases everything on the card. Format the card now?</source>
@@ -958,6 +972,10 @@
     <message id="msg_password_not_equal">
         <source>The PIN is not correct.</source>
         <translation>Die PIN ist nicht korrekt.</translation>
+    </message>
+    <message id="msg_recording_damaged">
+        <source>This recording is damaged: it has no frames with a valid time, so it cannot be played.</source>
+        <translation>Diese Aufnahme ist beschädigt: Sie hat keine Bilder mit gültiger Zeit und kann nicht abgespielt werden.</translation>
     </message>
     <message id="msg_remove_data">
         <source>These changes make the recordings on the card unusable. Back up the recorded data first?</source>

@@ -183,6 +183,10 @@
         <source>Current picture only</source>
         <translation>Current picture only</translation>
     </message>
+    <message id="gui_damaged_recording">
+        <source>Damaged recording</source>
+        <translation>Damaged recording</translation>
+    </message>
     <message id="gui_date">
         <source>Date</source>
         <translation>Date</translation>
@@ -907,6 +911,10 @@
         <source>The selected logs cannot be shown together because they are not in time order.</source>
         <translation>The selected logs cannot be shown together because they are not in time order.</translation>
     </message>
+    <message id="msg_folder_not_found">
+        <source>The folder %1 does not exist.</source>
+        <translation>The folder %1 does not exist.</translation>
+    </message>
     <message id="msg_format_fail">
         <source>The card could not be formatted. Select the card in the list and try again.</source>
         <translation>The card could not be formatted. Select the card in the list and try again.</translation>
@@ -914,6 +922,12 @@
     <message id="msg_format_ok">
         <source>The card was formatted and is ready for the camera.</source>
         <translation>The card was formatted and is ready for the camera.</translation>
+    </message>
+    <message id="msg_homepage_address">
+        <source>No web browser could be opened. The home page is at:
+%1</source>
+        <translation>No web browser could be opened. The home page is at:
+%1</translation>
     </message>
     <message id="msg_init_sdcard">
         <source>Formatting erases everything on the card. Format the card now?</source>
@@ -958,6 +972,10 @@
     <message id="msg_password_not_equal">
         <source>The PIN is not correct.</source>
         <translation>The PIN is not correct.</translation>
+    </message>
+    <message id="msg_recording_damaged">
+        <source>This recording is damaged: it has no frames with a valid time, so it cannot be played.</source>
+        <translation>This recording is damaged: it has no frames with a valid time, so it cannot be played.</translation>
     </message>
     <message id="msg_remove_data">
         <source>These changes make the recordings on the card unusable. Back up the recorded data first?</source>

@@ -183,6 +183,10 @@
         <source>Current picture only</source>
         <translation>현재 이미지만</translation>
     </message>
+    <message id="gui_damaged_recording">
+        <source>Damaged recording</source>
+        <translation>손상된 녹화</translation>
+    </message>
     <message id="gui_date">
         <source>Date</source>
         <translation>날짜</translation>
@@ -907,6 +911,10 @@
         <source>The selected logs cannot be shown together because they are not in time order.</source>
         <translation>선택한 로그가 시간 순서대로 이어지지 않아 함께 표시할 수 없습니다.</translation>
     </message>
+    <message id="msg_folder_not_found">
+        <source>The folder %1 does not exist.</source>
+        <translation>%1 폴더가 없습니다.</translation>
+    </message>
     <message id="msg_format_fail">
         <source>The card could not be formatted. Select the card in the list and try again.</source>
         <translation>카드를 포맷할 수 없습니다. 목록에서 카드를 선택한 뒤 다시 시도하세요.</translation>
@@ -914,6 +922,12 @@
     <message id="msg_format_ok">
         <source>The card was formatted and is ready for the camera.</source>
         <translation>카드를 포맷했습니다. 이제 카메라에서 사용할 수 있습니다.</translation>
+    </message>
+    <message id="msg_homepage_address">
+        <source>No web browser could be opened. The home page is at:
+%1</source>
+        <translation>웹 브라우저를 열 수 없습니다. 홈페이지 주소:
+%1</translation>
     </message>
     <message id="msg_init_sdcard">
         <source>Formatting erases everything on the card. Format the card now?</source>
@@ -958,6 +972,10 @@
     <message id="msg_password_not_equal">
         <source>The PIN is not correct.</source>
         <translation>PIN이 올바르지 않습니다.</translation>
+    </message>
+    <message id="msg_recording_damaged">
+        <source>This recording is damaged: it has no frames with a valid time, so it cannot be played.</source>
+        <translation>이 녹화는 손상되었습니다. 유효한 시간이 있는 프레임이 없어 재생할 수 없습니다.</translation>
     </message>
     <message id="msg_remove_data">
         <source>These changes make the recordings on the card unusable. Back up the recorded data first?</source>

@@ -103,8 +103,12 @@ void FileTableView::fillRow(int row)
     check->setCheckState(data.col1 ? Qt::Checked : Qt::Unchecked);
     check->setTextAlignment(Qt::AlignCenter);
     _tableView->setItem(row, ColCheck, check);
-    if (_tableView->columnCount() > ColDate)
-        _tableView->setItem(row, ColDate, textItem(data.col2, Qt::AlignHCenter));
+    if (_tableView->columnCount() > ColDate) {
+        QTableWidgetItem *date = textItem(data.col2, Qt::AlignHCenter);
+        if (data.damaged)
+            date->setForeground(QColor(0xc0, 0x30, 0x30));
+        _tableView->setItem(row, ColDate, date);
+    }
     if (_tableView->columnCount() > ColText)
         _tableView->setItem(row, ColText, textItem(data.col3, Qt::AlignRight));
 }

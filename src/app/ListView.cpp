@@ -100,6 +100,10 @@ void ListView::addButton(int key, const char *title, const char *tooltip, bool s
     SkinButton *button = makeButton<SkinButton>(key, title, tooltip, shown, enabled);
     if (!button)
         return;
+    if (key == TagEvent || key == TagNormal || key == TagLog)
+        button->setTabLook(true);
+    if (key == TagPlayList)
+        button->setDimmedWhenDisabled(false);  // the play list's heading
     if (key == TagLoad)
         connect(button, &SkinButton::triggered, this, &ListView::didLoad);
     else

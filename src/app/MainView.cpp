@@ -20,6 +20,8 @@
 #include "VideoLayout.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenu>
@@ -167,6 +169,15 @@ QRect MainView::speedLabelRect() const
                           Height);
 }
 
+QFont MainView::speedLabelFont(const QString &text)
+{
+    QFont font;
+    font.setPointSize(12);
+    font.setBold(true);
+    SkinButtonBase::fittedTitle(text, SpeedBadgeInside, &font);
+    return font;
+}
+
 // Text drawn with its line box standing on y (bottom-left coordinates of the window).
 void MainView::drawText(QPainter &painter, const QString &text, int x, int y, int pointSize,
                         const QColor &color)
@@ -198,12 +209,10 @@ void MainView::paintEvent(QPaintEvent *event)
     drawText(painter, Texts::text("gui_gsensor_y"), 61, 101, 12, Qt::green);
     drawText(painter, Texts::text("gui_gsensor_z"), 61, 73, 12, Qt::blue);
 
-    QFont font = painter.font();
-    font.setPointSize(12);
-    font.setBold(true);
-    painter.setFont(font);
+    const QString speed = speedText(_speed);
+    painter.setFont(speedLabelFont(speed));
     painter.setPen(Qt::black);
-    painter.drawText(speedLabelRect(), Qt::AlignCenter, speedText(_speed));
+    painter.drawText(speedLabelRect(), Qt::AlignCenter, speed);
 
     if (!_rootPath.isEmpty() && !_vehicleId.isEmpty())
         drawText(painter, _vehicleId, ProductVariant::vehicleIdX(ProductVariant::current()),
@@ -315,6 +324,11 @@ void MainView::openFolder()
 
 bool MainView::openFolderPath(const QString &folder)
 {
+    // A typed or remembered path may be gone; that is not a wrong folder.
+    if (!QFileInfo(folder).isDir()) {
+        showAlert(Texts::text("msg_folder_not_found").arg(QDir::toNativeSeparators(folder)));
+        return false;
+    }
     setRootPath(folder);
     FolderOpener::loadFolder(window(), _fileManager, folder);
     openedFolder();

@@ -141,6 +141,9 @@ public:
     static QString speedText(double speed);
     // Where the speed label is drawn, in Qt coordinates of the view.
     QRect speedLabelRect() const;
+    // The label's font for a text: bold, as large as fits inside the badge under it.
+    static QFont speedLabelFont(const QString &text);
+    static constexpr int SpeedBadgeInside = 20;  // the badge's width less its rim and margins
     // The vehicle identifier of the open card's settings, or empty.
     const QString &vehicleId() const { return _vehicleId; }
 
@@ -167,6 +170,7 @@ public slots:
     void close();
     void unload();
     void showAlert(const QString &message);
+    void openHomePage();
     void showHelp();
 
     // Reports of the models, forwarded by the folder model.

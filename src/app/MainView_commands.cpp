@@ -10,6 +10,8 @@
 #include "VideoLayout.h"
 
 #include <QDesktopServices>
+#include <QGuiApplication>
+#include <QMessageBox>
 #include <QUrl>
 
 void MainView::tagCommand(int tag)
@@ -126,7 +128,7 @@ void MainView::tagCommand(int tag)
         leaveFullWindow();
         break;
     case TagHomePage:
-        QDesktopServices::openUrl(QUrl(ProductVariant::homePage(ProductVariant::current())));
+        openHomePage();
         break;
     default:
         break;
@@ -215,4 +217,16 @@ void MainView::viewerSettingCommand()
     if (window.runModal())
         unload();
     resetButton(TagFileMenu);
+}
+
+// Without a browser the user still gets the address, selectable so it can be copied.
+void MainView::openHomePage()
+{
+    const QString address = ProductVariant::homePage(ProductVariant::current());
+    if (QDesktopServices::openUrl(QUrl(address)))
+        return;
+    QMessageBox box(QMessageBox::Information, QGuiApplication::applicationDisplayName(),
+                    Texts::text("msg_homepage_address").arg(address), QMessageBox::Ok, window());
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.exec();
 }

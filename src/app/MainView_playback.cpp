@@ -35,6 +35,11 @@ void MainView::playCommand(int tag)
 {
     if (!_fileVideo && !_fileLog)
         return;
+    // Nothing would move: say why once instead of showing a speed.
+    if (_fileVideo && !_fileLog && _fileVideo->isDamaged()) {
+        showAlert(Texts::text("msg_recording_damaged"));
+        return;
+    }
     startPlay(nextSpeed(tag, _speed));
 }
 

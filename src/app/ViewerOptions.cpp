@@ -30,7 +30,11 @@ ViewerOptions ViewerOptions::parse(const QStringList &arguments)
     for (qsizetype i = 0; i < arguments.size() && options.error.isEmpty(); ++i) {
         const QString &arg = arguments[i];
         const bool hasValue = i + 1 < arguments.size();
-        if (arg == QLatin1String("--demo")) {
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            options.help = true;
+        } else if (arg == QLatin1String("--version")) {
+            options.version = true;
+        } else if (arg == QLatin1String("--demo")) {
             options.demo = true;
         } else if (arg == QLatin1String("--play")) {
             options.play = true;
@@ -56,5 +60,15 @@ QString ViewerOptions::usage()
 {
     return QStringLiteral(
         "usage: %1 [--open FOLDER | --demo]\n"
-        "       [--show event|normal:INDEX[:FRAME]] [--play] [--thumbnails] [--screenshot FILE]\n");
+        "       [--show event|normal:INDEX[:FRAME]] [--play] [--thumbnails] [--screenshot FILE]\n"
+        "       %1 --help | --version\n"
+        "\n"
+        "  --open FOLDER      open the top folder of a camera card at start\n"
+        "  --demo             open the bundled demo card\n"
+        "  --show T:I[:F]     make recording I of the event or normal list current at frame F\n"
+        "  --play             start playing the shown recording\n"
+        "  --thumbnails       show the 4 x 4 thumbnail division\n"
+        "  --screenshot FILE  render the window to FILE and quit\n"
+        "  -h, --help         print this help and quit\n"
+        "  --version          print the version and quit\n");
 }

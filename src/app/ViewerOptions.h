@@ -16,6 +16,8 @@ struct ViewerOptions {
     bool play = false;        // --play: start playing the shown recording
     bool thumbnails = false;  // --thumbnails: the 4 x 4 division
     QString screenshot;       // --screenshot FILE: render the window to FILE and quit
+    bool help = false;        // --help / -h: print the usage and quit
+    bool version = false;     // --version: print the version and quit
     QString error;            // why the arguments were refused; empty when they were not
 
     // Arguments without the program name.

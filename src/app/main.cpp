@@ -11,6 +11,7 @@
 #include "ViewerOptions.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QPixmap>
 
@@ -56,6 +57,11 @@ bool applyOptions(MainView *view, const ViewerOptions &options)
     }
     if (folder.isEmpty())
         return true;
+    if (!QFileInfo(folder).isDir()) {
+        printError(QStringLiteral("%1: the folder does not exist").arg(folder));
+        if (!options.screenshot.isEmpty())
+            return false;
+    }
     if (!options.screenshot.isEmpty() && !FileManager::checkFolder(folder)) {
         printError(QStringLiteral("%1 is not a card folder").arg(folder));
         return false;
@@ -83,10 +89,34 @@ int saveScreenshot(QWidget *window, const QString &path)
     return 0;
 }
 
+// Before any application object, so --help and --version work without a display.
+QStringList commandLine(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    const ViewerOptions options = ViewerOptions::parse(commandLine(argc, argv));
+    if (!options.error.isEmpty()) {
+        printError(options.error);
+        std::fputs(qPrintable(ViewerOptions::usage().arg(TUMBO_VIEWER_BINARY)), stderr);
+        return 2;
+    }
+    if (options.help) {
+        std::fputs(qPrintable(ViewerOptions::usage().arg(TUMBO_VIEWER_BINARY)), stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("%s %s\n", TUMBO_VIEWER_BINARY, TUMBO_VERSION);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral(TUMBO_APP_ID));
     QCoreApplication::setApplicationName(QStringLiteral(TUMBO_VIEWER_BINARY));
@@ -96,13 +126,6 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/desktop/viewer-icon.svg")));
     ProductVariant::setIdentifier(QStringLiteral(TUMBO_APP_ID));
     Texts::install();
-
-    const ViewerOptions options = ViewerOptions::parse(QCoreApplication::arguments().mid(1));
-    if (!options.error.isEmpty()) {
-        printError(options.error);
-        std::fputs(qPrintable(ViewerOptions::usage().arg(TUMBO_VIEWER_BINARY)), stderr);
-        return 2;
-    }
 
     std::unique_ptr<SkinManager> skin = SkinManager::create();
     if (!skin) {

@@ -154,9 +154,13 @@ QList<ListRow> FileManager::listViewData(const QString &type) const
             ListRow row;
             row.idx = i;
             row.seq = QString::number(video->file().sequence_number());
-            row.col2 = dateString(video->headerAtIndex(0).time);
-            row.col3 = type == kEvent ? eventTypeString(video->indexHeader().event_type)
-                                      : durationString(video->file().duration_seconds());
+            row.damaged = video->isDamaged();
+            row.col2 = row.damaged ? Texts::text("gui_damaged_recording")
+                                   : dateString(video->headerAtIndex(0).time);
+            if (type == kEvent)
+                row.col3 = eventTypeString(video->indexHeader().event_type);
+            else if (!row.damaged)
+                row.col3 = durationString(video->file().duration_seconds());
             rows.append(row);
         }
     } else if (type == kLog) {

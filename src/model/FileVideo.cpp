@@ -5,9 +5,11 @@
 #include "SkinManager.h"
 #include "vexa_time.h"
 
+#include <QDate>
 #include <QFileInfo>
 #include <QImageWriter>
 #include <QSaveFile>
+#include <QTime>
 
 #include <algorithm>
 #include <climits>
@@ -205,9 +207,16 @@ void FileVideo::playImage()
     // Speed 0, or a speed below one frame a step, has nothing further to show.
     if (stride.step == 0)
         return;
+    qint64 step = stride.step;
+    // A step that jumps past either end shows the frame at that end first.
+    const qint64 edge = step > 0 ? frameCount() - 1 : 0;
+    const qint64 target = _currIndex + step;
+    if ((step > 0 ? target > edge : target < edge) && _currIndex != edge
+        && headerAtIndex(edge).time.year != 0)
+        step = edge - _currIndex;
     const bool here = headerAtIndex(_currIndex).time.year != 0;
-    const bool next = headerAtIndex(_currIndex + stride.step).time.year != 0;
-    _currIndex += stride.step;
+    const bool next = headerAtIndex(_currIndex + step).time.year != 0;
+    _currIndex += step;
     const qint64 t1 = now_msec();
     if (here && next) {
         // A recording whose frames share one time (or run backwards) plays without delay.
@@ -295,4 +304,13 @@ void FileVideo::close()
     pause();
     _vdd_file->close();
     _closed = true;
+}
+
+bool FileVideo::isDamaged() const
+{
+    if (frameCount() < 1)
+        return true;
+    const _vexa_time_t &t = headerAtIndex(0).time;
+    return t.year < 1970 || !QDate::isValid(t.year, t.month, t.day)
+        || !QTime::isValid(t.hour, t.minute, t.second);
 }

@@ -39,6 +39,8 @@ public:
     const QList<qint64> &triggerList() const { return _triggers; }
     const _vexa_video_index_header_t &indexHeader() const { return _vdd_file->index_header(); }
     qint64 frameCount() const { return qint64(_vdd_file->frame_count()); }
+    // No frames, or a first frame without a real time: nothing can be played or dated.
+    bool isDamaged() const;
     // All-zero header for an index outside the recording.
     const _vexa_video_frame_header_t &headerAtIndex(qint64 index) const;
     const _vexa_video_frame_header_t &lastHeader() const { return headerAtIndex(frameCount() - 1); }

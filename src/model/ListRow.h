@@ -10,4 +10,5 @@ struct ListRow {
     bool col1 = false;
     QString col2;
     QString col3;
+    bool damaged = false;  // a recording that cannot be dated or played
 };

@@ -44,6 +44,7 @@ void SkinButton::updateImage(int state)
     if (state < StateNormal || state > StateDisabled)
         return;
     _state = state;
+    _highlight = false;
     setTextColor(state == StateHover ? Qt::white : Qt::black);
 }
 
@@ -96,8 +97,14 @@ void SkinButton::mouseReleaseEvent(QMouseEvent *event)
 
 void SkinButton::enterEvent(QEnterEvent *)
 {
-    if (_enabled)
+    if (!_enabled)
+        return;
+    if (_tab && !_pushMode) {
+        _highlight = true;
+        update();
+    } else {
         updateImage(StateHover);
+    }
 }
 
 void SkinButton::leaveEvent(QEvent *)

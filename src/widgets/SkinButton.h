@@ -36,9 +36,14 @@ public:
     int imageState() const { return _state; }
     const QImage &currentImage() const override;
 
-    // Stores the flag and shows the resting image (hover in push mode, else normal):
-    // a disabled button looks as before and only stops reacting to the mouse.
+    // Stores the flag and shows the resting image (hover in push mode, else normal),
+    // dimmed while the button takes no clicks.
     void setSkinEnabled(bool enabled);
+
+    // A tab's hover image is its selected look; a tab that is not selected shows the
+    // mouse with a light wash over its normal image instead.
+    void setTabLook(bool tab) { _tab = tab; }
+    bool isHighlighted() const { return _highlight; }
 
     // Push mode keeps the hover image while the mouse is away (tab and menu buttons).
     void setPushMode(bool pushMode);
@@ -53,11 +58,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void enterEvent(QEnterEvent *event) override;
     void leaveEvent(QEvent *event) override;
+    // A pushed button that takes no clicks still shows which tab is selected.
+    bool looksDisabled() const override { return SkinButtonBase::looksDisabled() && !_pushMode; }
 
 private:
     int restingState() const { return _pushMode ? StateHover : StateNormal; }
 
     bool _pushMode = false;
+    bool _tab = false;
     int _state = StateNormal;
     QImage _imageNormal;
     QImage _imagePressed;

@@ -2,6 +2,7 @@
 
 #include "Geometry.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -92,15 +93,53 @@ void SkinButtonBase::mouseMoveEvent(QMouseEvent *event)
     event->accept();
 }
 
+QString SkinButtonBase::fittedTitle(const QString &title, int width, QFont *font)
+{
+    const bool points = font->pointSizeF() > 0;
+    qreal size = points ? font->pointSizeF() : font->pixelSize();
+    const qreal smallest = points ? MinimumTitlePointSize : MinimumTitlePointSize * 4 / 3;
+    while (QFontMetrics(*font).horizontalAdvance(title) > width && size > smallest) {
+        size = qMax(smallest, size - 0.5);
+        if (points)
+            font->setPointSizeF(size);
+        else
+            font->setPixelSize(int(size));
+    }
+    const QFontMetrics metrics(*font);
+    if (metrics.horizontalAdvance(title) <= width)
+        return title;
+    return metrics.elidedText(title, Qt::ElideRight, width);
+}
+
+// An outline in the selection blue over a lightened face: near the selected look, yet
+// plainly not it.
+void SkinButtonBase::paintHighlight(QPainter &painter) const
+{
+    const QColor accent(0x2e, 0x9b, 0xff);
+    const QRectF box = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -0.5);
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(accent, 2));
+    painter.setBrush(QColor(255, 255, 255, 70));
+    painter.drawRoundedRect(box, 5, 5);
+    painter.restore();
+}
+
 void SkinButtonBase::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
+    if (looksDisabled())
+        painter.setOpacity(0.4);
     const QImage &image = currentImage();
     if (!image.isNull())
         painter.drawImage(rect(), image);
+    if (_highlight && _enabled)
+        paintHighlight(painter);
     if (!text().isEmpty()) {
+        QFont font = this->font();
+        const QString title = fittedTitle(text(), width() - 4, &font);
         painter.setPen(_textColor);
-        painter.setFont(font());
-        painter.drawText(rect(), Qt::AlignCenter, text());
+        painter.setFont(font);
+        painter.drawText(rect(), Qt::AlignCenter, title);
     }
 }

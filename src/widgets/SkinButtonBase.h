@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QColor>
+#include <QFont>
 #include <QImage>
 
 class SkinButtonBase : public QAbstractButton {
@@ -23,9 +24,16 @@ public:
     QColor textColor() const { return _textColor; }
     void setTextColor(const QColor &color);
 
-    // Whether the button reacts to the mouse. Unlike QWidget::setEnabled this leaves
-    // the look alone: a skinned button keeps its image when it stops taking clicks.
+    // Whether the button reacts to the mouse. Unlike QWidget::setEnabled this keeps the
+    // state image; a button that takes no clicks is drawn dimmed over it.
     bool isSkinEnabled() const { return _enabled; }
+    // A button that never takes clicks (a heading) keeps its full look.
+    void setDimmedWhenDisabled(bool dim) { _dimWhenDisabled = dim; update(); }
+
+    // The title as drawn in width: the font shrunk until the text fits, but not below a
+    // legible size, and the text elided when even that is too wide.
+    static QString fittedTitle(const QString &title, int width, QFont *font);
+    static constexpr qreal MinimumTitlePointSize = 7.0;
 
     // The image shown now.
     virtual const QImage &currentImage() const = 0;
@@ -50,14 +58,22 @@ protected:
     bool acceptsRelease(QMouseEvent *event) const;
     void sendAction();
 
+    // Whether the button is drawn dimmed: it takes no clicks.
+    virtual bool looksDisabled() const { return !_enabled && _dimWhenDisabled; }
+
     void paintEvent(QPaintEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
 
     bool _enabled = true;
+    // A light wash over the image: the hover look of a button whose hover image means
+    // something else (a tab's hover image is its selected look).
+    bool _highlight = false;
+    bool _dimWhenDisabled = true;
 
 private:
     bool isLaterClick(const QMouseEvent *event) const;
+    void paintHighlight(QPainter &painter) const;
 
     int _tag = 0;
     QColor _textColor = Qt::black;

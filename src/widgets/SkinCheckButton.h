@@ -32,8 +32,8 @@ public:
     void setState(bool on);
     bool state() const { return isChecked(); }
 
-    // Only stores the flag; the image stays as it is.
-    void setSkinEnabled(bool enabled) { _enabled = enabled; }
+    // The image stays; a button that takes no clicks is drawn dimmed.
+    void setSkinEnabled(bool enabled) { _enabled = enabled; update(); }
 
     Image shownImage() const { return _shown; }
     const QImage &currentImage() const override;

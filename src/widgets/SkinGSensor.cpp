@@ -1,6 +1,7 @@
 #include "SkinGSensor.h"
 
 #include <QPainter>
+#include <QPolygon>
 #include <QString>
 
 #include <cmath>
@@ -24,18 +25,20 @@ bool SkinGSensor::showsMinus() const
 }
 
 // The digits come from the value printed with two decimals, so a fraction that rounds up
-// carries into the whole digit (0.999 reads 1.00). Values of 10 g and more show their
-// last whole digit.
+// carries into the whole digit (0.999 reads 1.00). A value the single whole digit cannot
+// hold reads as the largest one, marked as over range, never as its last digits.
 void SkinGSensor::setVal(double g)
 {
     _val = g;
     _whole = -1;
     _rem = -1;
+    _overRange = false;
     if (hasValue()) {
-        const QString text = QString::asprintf("%.2f", std::fabs(g));
+        const QString text = QString::asprintf("%.2f", std::fmin(std::fabs(g), 1e6));
         const qsizetype dot = text.indexOf(QLatin1Char('.'));
-        _whole = text.at(dot - 1).digitValue();
-        _rem = text.mid(dot + 1, 2).toInt();
+        _overRange = dot > 1;
+        _whole = _overRange ? 9 : text.at(dot - 1).digitValue();
+        _rem = _overRange ? 99 : text.mid(dot + 1, 2).toInt();
     }
     update();
 }
@@ -67,5 +70,21 @@ void SkinGSensor::paintEvent(QPaintEvent *)
     int x = 2 + w + 2;
     x = drawVal(painter, hasValue() ? _whole : -1, x) + 2;
     x = drawDot(painter, DecimalPoint, x) + 2;
-    drawRem(painter, hasValue() ? _rem : -1, x);
+    x = drawRem(painter, hasValue() ? _rem : -1, x);
+    if (_overRange)
+        drawOverRangeMark(painter, x + 2);
+}
+
+// A small red arrow pointing up beside the digits: "more than this".
+void SkinGSensor::drawOverRangeMark(QPainter &painter, int x) const
+{
+    const int size = qMin(width() - x - 1, 8);
+    if (size < 4)
+        return;
+    const int top = height() - _nums.height(0);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0xff, 0x5a, 0x36));
+    painter.drawPolygon(QPolygon({QPoint(x, top + size), QPoint(x + size, top + size),
+                                  QPoint(x + size / 2, top)}));
 }

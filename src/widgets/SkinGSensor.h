@@ -13,6 +13,7 @@ public:
     static constexpr double NoValue = 9999.0;
     static constexpr int Dash = 10;
     static constexpr int DecimalPoint = 0;
+    static constexpr double Largest = 9.99;  // one whole digit and two decimals
 
     explicit SkinGSensor(QWidget *parent = nullptr);
 
@@ -22,6 +23,8 @@ public:
     bool showsMinus() const;
     int wholeDigit() const { return _whole; }
     int decimals() const { return _rem; }
+    // The value lies beyond what the digits can show; they show the largest instead.
+    bool isOverRange() const { return _overRange; }
 
 public slots:
     // Acceleration in g; 9999.0 means no value.
@@ -35,10 +38,12 @@ private:
     int drawVal(QPainter &painter, int d, int x) const;
     int drawRem(QPainter &painter, int d, int x) const;
     int drawDot(QPainter &painter, int i, int x) const;
+    void drawOverRangeMark(QPainter &painter, int x) const;
 
     double _val = NoValue;
     int _whole = -1;
     int _rem = -1;
+    bool _overRange = false;
     GlyphStrip _nums;
     GlyphStrip _dots;
 };

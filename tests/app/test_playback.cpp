@@ -20,6 +20,7 @@
 #include "VideoView.h"
 #include "vexa_time.h"
 
+#include <QFontMetrics>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -119,6 +120,10 @@ void TestPlayback::speedLabelTexts()
     QCOMPARE(MainView::speedText(-0.5), QStringLiteral("-0.5"));
     QCOMPARE(MainView::speedText(16), QStringLiteral("16"));
     QCOMPARE(MainView::speedText(-4), QStringLiteral("-4"));
+    // Every text fits inside the badge, its minus included.
+    for (double speed : {-0.5, -16.0, 16.0})
+        QVERIFY(QFontMetrics(MainView::speedLabelFont(MainView::speedText(speed)))
+                    .horizontalAdvance(MainView::speedText(speed)) <= MainView::SpeedBadgeInside);
 }
 
 void TestPlayback::playWithoutFileChangesNothing()

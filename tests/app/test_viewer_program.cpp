@@ -28,7 +28,8 @@ private slots:
     void exitsWithAMessage();
 
 private:
-    int runViewer(const QStringList &arguments, QString *errors = nullptr);
+    int runViewer(const QStringList &arguments, QString *output = nullptr,
+                  const QString &platform = QStringLiteral("offscreen"));
 
     QTemporaryDir _dir;
     QString _card;
@@ -41,19 +42,21 @@ void TestViewerProgram::initTestCase()
     QVERIFY(ViewerTest::makeCard(_card, 1, 2));
 }
 
-int TestViewerProgram::runViewer(const QStringList &arguments, QString *errors)
+int TestViewerProgram::runViewer(const QStringList &arguments, QString *output,
+                                 const QString &platform)
 {
     QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
     env.insert(QStringLiteral("XDG_CACHE_HOME"), _dir.filePath(QStringLiteral("cache")));
     env.insert(QStringLiteral("XDG_CONFIG_HOME"), _dir.filePath(QStringLiteral("config")));
     process.setProcessEnvironment(env);
     process.start(QStringLiteral(TUMBO_VIEWER_PATH), arguments);
     if (!process.waitForFinished(120000))
         return -1;
-    if (errors)
-        *errors = QString::fromLocal8Bit(process.readAllStandardError());
+    if (output)
+        *output = QString::fromLocal8Bit(process.readAll());
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
@@ -162,12 +165,24 @@ void TestViewerProgram::exitsWithAMessage_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("message");
+    // Without a display (no such platform) for everything that draws no window.
+    QTest::addColumn<QString>("platform");
+    const QString none = QStringLiteral("no-display");
     QTest::newRow("bad option") << QStringList{QStringLiteral("--bogus")} << 2
-                                << QStringLiteral("usage:");
-    QTest::newRow("not a card")
+                                << QStringLiteral("usage:") << none;
+    QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0
+                          << QStringLiteral("--screenshot FILE") << none;
+    QTest::newRow("version") << QStringList{QStringLiteral("--version")} << 0
+                             << QStringLiteral(TUMBO_VERSION) << none;
+    const QString shot = QStringLiteral("/nonexistent/x.png");
+    QTest::newRow("missing folder")
         << QStringList{QStringLiteral("--open"), QStringLiteral("/nonexistent/card"),
-                       QStringLiteral("--screenshot"), QStringLiteral("/nonexistent/x.png")}
-        << 1 << QStringLiteral("is not a card folder");
+                       QStringLiteral("--screenshot"), shot}
+        << 1 << QStringLiteral("does not exist") << QStringLiteral("offscreen");
+    QTest::newRow("not a card")
+        << QStringList{QStringLiteral("--open"), _dir.path(),
+                       QStringLiteral("--screenshot"), shot}
+        << 1 << QStringLiteral("is not a card folder") << QStringLiteral("offscreen");
 }
 
 void TestViewerProgram::exitsWithAMessage()
@@ -175,8 +190,9 @@ void TestViewerProgram::exitsWithAMessage()
     QFETCH(QStringList, arguments);
     QFETCH(int, status);
     QFETCH(QString, message);
+    QFETCH(QString, platform);
     QString errors;
-    QCOMPARE(runViewer(arguments, &errors), status);
+    QCOMPARE(runViewer(arguments, &errors, platform), status);
     QVERIFY2(errors.contains(message), qPrintable(errors));
 }
 

@@ -175,6 +175,7 @@ void TestFileManager::buildsListRows()
     QVERIFY(TestCard::writeRecording(root + QStringLiteral("/CH1/event/0000000042.vdd"), frames));
     QVERIFY(TestCard::writeRecording(root + QStringLiteral("/CH1/normal/0000000007.vdd"), TestCard::frames(60, t0(), 1000)));
     QVERIFY(TestCard::writeRecording(root + QStringLiteral("/CH1/normal/0000000008.vdd"), TestCard::frames(59, t0(), 1000)));
+    QVERIFY(TestCard::writeRecording(root + QStringLiteral("/CH1/normal/0000000009.vdd"), {}));
     QVERIFY(TestCard::writeLog(root + QStringLiteral("/log/0000000003.log"), utc(2024, 5, 1, 11, 0, 0), 125));
     FileManager fm;
     QVERIFY(fm.loadFiles(root));
@@ -188,8 +189,12 @@ void TestFileManager::buildsListRows()
     QCOMPARE(events[0].col3, Texts::text("gui_gsensor"));
 
     const QList<ListRow> normals = fm.listViewData(QStringLiteral("normal"));
-    QCOMPARE(normals.size(), 2);
+    QCOMPARE(normals.size(), 3);
     QCOMPARE(normals[1].idx, 1);
+    QVERIFY(!normals[1].damaged);
+    QVERIFY(normals[2].damaged);  // no frames: no date, no duration
+    QCOMPARE(normals[2].col2, Texts::text("gui_damaged_recording"));
+    QVERIFY(normals[2].col3.isEmpty());
     QCOMPARE(normals[0].seq, QStringLiteral("7"));
     QCOMPARE(normals[0].col3, QStringLiteral("1 ") + Texts::text("gui_minute"));
     QCOMPARE(normals[1].col3, QStringLiteral("59 ") + Texts::text("gui_second"));

@@ -547,10 +547,20 @@ void TestReadouts::gsensorLargeAndOddValues()
 {
     SkinGSensor view;
     view.resize(67, 20);
-    view.setVal(12.34);  // the read-out has one whole digit: 10 g and more show the last one
-    COMPARE_PICTURE(&view, expectedGSensor(view.size(), false, 2, 3, 4));
-    view.setVal(-32.768);
-    COMPARE_PICTURE(&view, expectedGSensor(view.size(), true, 2, 7, 7));
+    // One whole digit: 10 g and more read as the largest value with a mark beside it.
+    const int digitsEnd = 4 * gpsNums[0].width() + gpsDots[0].width() + 12;
+    for (double g : {12.34, -32.768, 9.996}) {
+        view.setVal(g);
+        QVERIFY(view.isOverRange());
+        const GlyphPicture expected = expectedGSensor(view.size(), g < 0, 9, 9, 9);
+        const QImage shown = GlyphPicture::grab(&view);
+        QCOMPARE(GlyphPicture::difference(shown.copy(0, 0, digitsEnd, 20),
+                                          expected.image().copy(0, 0, digitsEnd, 20)), QString());
+        QVERIFY(shown != expected.image());
+    }
+    view.setVal(-9.99);
+    QVERIFY(!view.isOverRange());
+    COMPARE_PICTURE(&view, expectedGSensor(view.size(), true, 9, 9, 9));
     for (double g : {std::nan(""), std::numeric_limits<double>::infinity(),
                      -std::numeric_limits<double>::infinity()}) {
         view.setVal(g);

@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <QEnterEvent>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -308,14 +309,13 @@ void TestSkinButtons::disabledButtonKeepsImageAndIgnoresMouse()
     button->setSkinEnabled(false);
     QVERIFY(!button->isSkinEnabled());
     QCOMPARE(button->imageState(), int(SkinButton::StateNormal));
-    QCOMPARE(shownColour(button), colours[0]);
+    QVERIFY(shownColour(button) != colours[0]);  // dimmed
     enter(button);
     QTest::mousePress(button, Qt::LeftButton);
     QTest::mouseRelease(button, Qt::LeftButton);
     leave(button);
     QCOMPARE(spy.count(), 0);
     QCOMPARE(button->imageState(), int(SkinButton::StateNormal));
-    QCOMPARE(shownColour(button), colours[0]);
 
     // A disabled tab keeps its pushed look; only updateImage(3) shows the disabled image.
     button->setPushMode(true);
@@ -327,6 +327,16 @@ void TestSkinButtons::disabledButtonKeepsImageAndIgnoresMouse()
     button->setSkinEnabled(true);
     click(button);
     QCOMPARE(spy.count(), 1);
+
+    // A tab that is not selected shows the mouse without taking the selected image.
+    button->setPushMode(false);
+    button->setTabLook(true);
+    enter(button);
+    QCOMPARE(button->imageState(), int(SkinButton::StateNormal));
+    QVERIFY(button->isHighlighted());
+    leave(button);
+    QVERIFY(!button->isHighlighted());
+    QCOMPARE(shownColour(button), colours[0]);
 }
 
 void TestSkinButtons::pushModeShowsHoverAroundClick()
@@ -395,6 +405,16 @@ void TestSkinButtons::paintShowsStateImageAndTitle()
     shot = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
     QVERIFY(hasColour(shot, Qt::white));
     QVERIFY(!hasColour(shot, Qt::black));
+
+    // A title wider than its button shrinks to a legible size, then is elided.
+    QFont font = button->font();
+    const QString shown = SkinButton::fittedTitle(QStringLiteral("Wiedergabe Werkzeuge"), 40, &font);
+    QVERIFY(QFontMetrics(font).horizontalAdvance(shown) <= 40);
+    QVERIFY(font.pointSizeF() >= SkinButton::MinimumTitlePointSize);
+    QVERIFY(font.pointSizeF() < button->font().pointSizeF());
+    font = button->font();
+    QCOMPARE(SkinButton::fittedTitle(QStringLiteral("OK"), 40, &font), QStringLiteral("OK"));
+    QCOMPARE(font, button->font());
 }
 
 void TestSkinButtons::textColorHoldsUntilNextState()
