@@ -217,6 +217,7 @@ void FileVideo::playImage()
     const bool here = headerAtIndex(_currIndex).time.year != 0;
     const bool next = headerAtIndex(_currIndex + step).time.year != 0;
     _currIndex += step;
+    _lastStep = step;
     const qint64 t1 = now_msec();
     if (here && next) {
         // A recording whose frames share one time (or run backwards) plays without delay.
@@ -229,8 +230,10 @@ void FileVideo::playImage()
 
 void FileVideo::pause()
 {
-    // Playback leaves the cursor one step past the frame shown last: go back to that frame.
-    _currIndex -= strideForSpeed(_speed).step;
+    // Playback leaves the cursor one step past the frame shown last: go back to that frame,
+    // by the step taken, which is shorter than the speed's where it stopped at an end.
+    _currIndex -= _lastStep;
+    _lastStep = 0;
     _play = false;
     _speed = 0;
     _timer.stop();

@@ -105,6 +105,8 @@ private:
     int _type;
     qint64 _currIndex = 0;
     double _speed = 0;
+    // The step playback took to reach _currIndex; 0 when the cursor was placed.
+    qint64 _lastStep = 0;
     bool _play = false;
     qint64 _interval = 0;
     qint64 _stime = 0;

@@ -109,6 +109,13 @@ void TestFileVideo::playsByStrideAndReportsTheEnd()
             video->playImage();
         QCOMPARE(reported(spy), frames);
     }
+
+    // Stopped right after a shortened step, the cursor stays on the end frame shown.
+    video->moveFrame(5);
+    video->playWithSpeed(16);
+    video->playImage();
+    video->pause();
+    QCOMPARE(video->currentIndex(), 9);
 }
 
 void TestFileVideo::playsOnTheTimer()
