@@ -428,6 +428,10 @@ private slots:
             QVERIFY(r.err.contains("usage"));
         }
         QCOMPARE(readAll(card_ + "/config/set.dat"), original);
+        const Result vehicle = cli({"config", card_, "--set", "VEHICLEID=A=B"});
+        QCOMPARE(vehicle.code, 1);
+        QVERIFY(vehicle.err.contains("VEHICLEID"));
+        QCOMPARE(readAll(card_ + "/config/set.dat"), original);
 
         QCOMPARE(cli({"config", dir_.path() + "/nowhere"}).code, 1);
         QTemporaryDir bare;  // no config folder: reading gives defaults, writing fails
