@@ -675,9 +675,6 @@ TEST_F(VddFileTest, FileShrinkingAfterIndexingFailsEveryRead)
     EXPECT_FALSE(file.get_jpeg_comment(1, comment));
     EXPECT_FALSE(file.save_jpeg_file(2, still.c_str()));
     EXPECT_EQ(readFile(still), Bytes(3, 0x55));
-    std::filesystem::remove(vddPath());
-    file.close();
-    EXPECT_FALSE(file.get_jpeg_comment(0, comment));
 }
 
 // Recordings hold no descriptor of their own: a few are cached, closing releases them.
@@ -709,13 +706,11 @@ TEST_F(VddFileTest, FailedSaveKeepsTheExistingFile)
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
     const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 50;
+    const rlimit small{50, saved.rlim_max};
     setrlimit(RLIMIT_FSIZE, &small);
-    const bool saved_ok = file.save_jpeg_file(0, still.c_str());
+    EXPECT_FALSE(file.save_jpeg_file(0, still.c_str()));
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, old_handler);
-    EXPECT_FALSE(saved_ok);
     EXPECT_EQ(readFile(still), Bytes(3, 0x55));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
 }
