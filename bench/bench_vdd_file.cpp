@@ -12,7 +12,7 @@
 
 namespace {
 
-// Indexing by walking every byte of the .vdd.
+// Indexing by walking every byte of the .vdd, read in 1 MB chunks.
 void BM_ScanIndex(benchmark::State &state)
 {
     const BenchFiles &files = BenchFiles::get();
@@ -46,7 +46,7 @@ void BM_ReadWholeVdd(benchmark::State &state)
 }
 BENCHMARK(BM_ReadWholeVdd)->Unit(benchmark::kMillisecond);
 
-// Reference for the mapping: the same 0xFF search over 1 MB chunks read into one buffer.
+// Reference for the scan: the same 0xFF search over 1 MB chunks read into one buffer, nothing else.
 void BM_ReadAndSearchVdd(benchmark::State &state)
 {
     const BenchFiles &files = BenchFiles::get();

@@ -133,7 +133,7 @@ int CliCommands::frames(const QStringList &args)
     const QString path = args.first();
     vexa_vdd_file file;
     if (!file.open(nativePath(path).constData(), nativePath(sidecarPath(path)).constData()))
-        return fail(QStringLiteral("cannot open %1").arg(path));
+        return fail(QStringLiteral("cannot open %1: %2").arg(path, QString::fromStdString(file.error_string())));
 
     JsonWriter json;
     json.beginObject();
@@ -228,7 +228,11 @@ int CliCommands::config(const QStringList &args)
 
     const std::string card = nativePath(folder).toStdString();
     if (!changes.isEmpty()) {
-        CameraSettings settings = CameraSettings::read(card);
+        std::string readError;
+        CameraSettings settings = CameraSettings::read(card, CameraSettings::Variant::Default, &readError);
+        // Saving over settings that could not be read would silently reset them (the PIN too).
+        if (!readError.empty())
+            return fail(QStringLiteral("nothing written: %1").arg(QString::fromStdString(readError)));
         for (const auto &[key, value] : changes) {
             bool number = false;
             const long n = value.toLong(&number);
@@ -241,6 +245,9 @@ int CliCommands::config(const QStringList &args)
             } else if (const QString derived = derivedKeyProblem(key); !derived.isEmpty()) {
                 return usage(derived);
             } else if (key == u"VEHICLEID") {
+                const std::string problem = CameraSettings::vehicleTextProblem(value.toStdString());
+                if (!problem.empty())
+                    return fail(QString::fromStdString(problem));
                 settings.set("VEHICLEID", value.toStdString());
             } else if (!number) {
                 return usage(QStringLiteral("%1 needs a whole number, got \"%2\"").arg(key, value));
@@ -249,7 +256,8 @@ int CliCommands::config(const QStringList &args)
             }
         }
         if (!settings.write(card))
-            return fail(QStringLiteral("cannot write %1/config/set.dat").arg(folder));
+            return fail(QStringLiteral("cannot write %1/config/set.dat: %2")
+                            .arg(folder, QString::fromStdString(settings.errorString())));
     }
 
     JsonWriter json;

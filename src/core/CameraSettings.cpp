@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
+#include <system_error>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -101,6 +102,11 @@ std::string config_path(const std::string &cardFolder, const char *name)
     return cardFolder + "/config/" + name;
 }
 
+std::string errno_text()
+{
+    return std::generic_category().message(errno);
+}
+
 bool write_all(int fd, const std::string &text)
 {
     size_t done = 0;
@@ -188,13 +194,29 @@ CameraSettings CameraSettings::parse(const std::string &text, Variant variant)
     return fromValues(IniFile::parse(text), variant);
 }
 
-CameraSettings CameraSettings::read(const std::string &cardFolder, Variant variant)
+CameraSettings CameraSettings::read(const std::string &cardFolder, Variant variant, std::string *error)
 {
     std::string path = config_path(cardFolder, "set.dat");
     std::error_code ec;
     if (!fs::exists(path, ec))
         path = config_path(cardFolder, "set.ini");
-    return fromValues(IniFile::readWithPath(path), variant);
+    if (!fs::exists(path, ec)) {
+        if (error)
+            error->clear();
+        return fromValues({}, variant);
+    }
+    return fromValues(IniFile::readWithPath(path, error), variant);
+}
+
+std::string CameraSettings::vehicleTextProblem(const std::string &text)
+{
+    for (const char c : text) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        if (c == '=' || u < 0x20 || u == 0x7F)
+            return "The vehicle text (VEHICLEID) cannot contain \"=\" or control characters such as line "
+                   "breaks or tabs: the camera could not read it back.";
+    }
+    return {};
 }
 
 std::string CameraSettings::text() const
@@ -216,21 +238,43 @@ std::string CameraSettings::text() const
     return out;
 }
 
-bool CameraSettings::write(const std::string &cardFolder) const
+bool CameraSettings::fail(const std::string &why)
 {
+    error_ = why;
+    return false;
+}
+
+bool CameraSettings::write(const std::string &cardFolder)
+{
+    error_.clear();
+    if (const std::string problem = vehicleTextProblem(string(vehicle_key)); !problem.empty())
+        return fail(problem);
     const std::string path = config_path(cardFolder, "set.dat");
     const std::string backup = path + ".bak";
+    const std::string temporary = path + ".tmp";
     std::error_code ec;
-    fs::remove(backup, ec);
-    fs::rename(path, backup, ec);
-    const bool movedAside = !ec;
-    if (!writeAtomically(path, text())) {
-        // Put the previous settings back so the camera still finds them.
-        if (movedAside)
-            fs::rename(backup, path, ec);
-        return false;
+    const bool hadFile = fs::exists(path, ec);
+    if (ec)
+        return fail("cannot look for " + path + ": " + ec.message());
+    if (hadFile && !fs::copy_file(path, backup, fs::copy_options::overwrite_existing, ec))
+        return fail("cannot keep a copy of " + path + " as set.dat.bak: " + ec.message());
+
+    std::string why;
+    bool replaced = writeTemporary(temporary, text(), why);
+    if (replaced && std::rename(temporary.c_str(), path.c_str()) != 0) {
+        why = "cannot rename " + temporary + " over " + path + ": " + errno_text();
+        replaced = false;
     }
-    fs::remove(backup, ec);
+    if (!replaced) {
+        ::unlink(temporary.c_str());
+        if (hadFile)
+            fs::remove(backup, ec);  // set.dat is still the old file
+        return fail(why);
+    }
+    if (!syncFolder(config_path(cardFolder, ""), why))
+        return fail(why + "; the previous settings are kept in set.dat.bak");
+    if (hadFile && !fs::remove(backup, ec) && ec)
+        return fail("the settings were saved, but set.dat.bak could not be removed: " + ec.message());
     return true;
 }
 
@@ -271,17 +315,57 @@ std::string CameraSettings::readVersion(const std::string &cardFolder)
     return IniFile(config_path(cardFolder, "version.ini")).stringForKey("VERSION");
 }
 
-bool CameraSettings::writeAtomically(const std::string &path, const std::string &text)
+bool CameraSettings::writeAtomically(const std::string &path, const std::string &text, std::string *error)
 {
     const std::string temporary = path + ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return false;
-    bool ok = write_all(fd, text) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && std::rename(temporary.c_str(), path.c_str()) == 0;
+    std::string why;
+    bool ok = writeTemporary(temporary, text, why);
+    if (ok && std::rename(temporary.c_str(), path.c_str()) != 0) {
+        why = "cannot rename " + temporary + " over " + path + ": " + errno_text();
+        ok = false;
+    }
     if (!ok)
         ::unlink(temporary.c_str());
+    ok = ok && syncFolder(fs::path(path).parent_path().string(), why);
+    if (error)
+        *error = why;
+    return ok;
+}
+
+bool CameraSettings::writeTemporary(const std::string &path, const std::string &text, std::string &error)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        error = "cannot create " + path + ": " + errno_text();
+        return false;
+    }
+    bool ok = write_all(fd, text);
+    if (!ok)
+        error = "cannot write " + path + ": " + errno_text();
+    if (ok && ::fsync(fd) != 0) {
+        error = "cannot flush " + path + " to the card: " + errno_text();
+        ok = false;
+    }
+    if (::close(fd) != 0 && ok) {
+        error = "cannot close " + path + ": " + errno_text();
+        ok = false;
+    }
+    return ok;
+}
+
+// Makes the rename itself durable.
+bool CameraSettings::syncFolder(const std::string &folder, std::string &error)
+{
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        error = "cannot open the folder " + folder + ": " + errno_text();
+        return false;
+    }
+    // EINVAL: a file system that cannot sync a folder; the rename is as durable as it can get.
+    const bool ok = ::fsync(fd) == 0 || errno == EINVAL;
+    if (!ok)
+        error = "cannot flush the folder " + folder + " to the card: " + errno_text();
+    ::close(fd);
     return ok;
 }
 
@@ -298,7 +382,7 @@ std::string CameraSettings::string(const std::string &key) const
 
 void CameraSettings::set(const std::string &key, const std::string &value)
 {
-    values_[key] = key == vehicle_key ? without_line_breaks(value) : value;
+    values_[key] = value;
 }
 
 void CameraSettings::setInteger(const std::string &key, long value)

@@ -29,10 +29,17 @@ public:
         Variant variant = Variant::Default);
 
     // Reads "set.dat" (or "set.ini" when there is no "set.dat"), every key with its default filled in.
-    static CameraSettings read(const std::string &cardFolder, Variant variant = Variant::Default);
-    // Writes "set.dat" atomically, keeping the old one as "set.dat.bak" until the write succeeded;
-    // on failure the previous file is put back.
-    bool write(const std::string &cardFolder) const;
+    // A file that exists but cannot be read (or is over 64 KB) gives the defaults, and error says why.
+    static CameraSettings read(const std::string &cardFolder, Variant variant = Variant::Default,
+        std::string *error = nullptr);
+    // Writes "set.dat": a copy of the old file as "set.dat.bak", the new text into a synced
+    // temporary file renamed over "set.dat", the folder synced, then the copy removed. False with
+    // errorString() set when any step fails or the vehicle text could not be read back; before
+    // the rename a failure leaves the old "set.dat" untouched.
+    bool write(const std::string &cardFolder);
+    const std::string &errorString() const { return error_; }
+    // Why a vehicle text cannot be saved ("=" or a control character), or "".
+    static std::string vehicleTextProblem(const std::string &text);
     // The file text in write order; "PRERECINT1"/"PRESIZE1" repeat their "POST" twins,
     // "TRGSET" and "PREFIELD1" are fixed, line breaks are dropped from "VEHICLEID".
     std::string text() const;
@@ -43,16 +50,21 @@ public:
     // "VERSION" of "version.ini", or "".
     static std::string readVersion(const std::string &cardFolder);
 
-    // Writes through path + ".tmp" (synced) and a rename, so readers see the old or the new file.
-    static bool writeAtomically(const std::string &path, const std::string &text);
+    // Writes through path + ".tmp" (synced), a rename and a sync of the folder, so readers see
+    // the old or the new file.
+    static bool writeAtomically(const std::string &path, const std::string &text, std::string *error = nullptr);
 
     // Values absent from this object read as the default variant's defaults.
     long integer(const std::string &key) const;
     std::string string(const std::string &key) const;
-    // Line breaks are dropped from "VEHICLEID".
     void set(const std::string &key, const std::string &value);
     void setInteger(const std::string &key, long value);
 
 private:
+    static bool writeTemporary(const std::string &path, const std::string &text, std::string &error);
+    static bool syncFolder(const std::string &folder, std::string &error);
+    bool fail(const std::string &why);
+
     std::map<std::string, std::string> values_;
+    std::string error_;
 };

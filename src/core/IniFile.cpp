@@ -1,39 +1,50 @@
 #include "IniFile.h"
 
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <string_view>
+#include <system_error>
 
 IniFile::IniFile(const std::string &path) : _info(readWithPath(path))
 {
 }
 
-std::map<std::string, std::string> IniFile::readWithPath(const std::string &path)
+std::map<std::string, std::string> IniFile::readWithPath(const std::string &path, std::string *error)
 {
+    std::string why;
+    std::string text;
     // Plain stdio: a stream would throw on a read error such as a directory given as the path.
     FILE *file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return {};
-    std::string text;
-    char chunk[4096];
-    size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        text.append(chunk, got);
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    return failed ? std::map<std::string, std::string>() : parse(text);
+    if (!file) {
+        why = "cannot open " + path + ": " + std::generic_category().message(errno);
+    } else {
+        char chunk[4096];
+        size_t got;
+        while (text.size() <= max_size && (got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
+            text.append(chunk, got);
+        if (std::ferror(file))
+            why = "cannot read " + path;
+        else if (text.size() > max_size)
+            why = path + " is larger than " + std::to_string(max_size / 1024) + " KB";
+        std::fclose(file);
+    }
+    if (error)
+        *error = why;
+    return why.empty() ? parse(text) : std::map<std::string, std::string>();
 }
 
 std::map<std::string, std::string> IniFile::parse(const std::string &text)
 {
-    // The camera writes CRLF; hand-edited files may have bare line feeds only.
-    const std::string separator = text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
+    // Each line keeps its own ending: the camera writes CR LF, hand edits add bare LF.
     std::map<std::string, std::string> info;
-    size_t from = text.find(separator);  // the section header line is skipped
+    size_t from = text.find('\n');  // the section header line is skipped
     while (from != std::string::npos) {
-        from += separator.size();
-        const size_t end = text.find(separator, from);
-        const std::string_view line = std::string_view(text).substr(from, end == std::string::npos ? std::string::npos : end - from);
+        ++from;
+        const size_t end = text.find('\n', from);
+        std::string_view line = std::string_view(text).substr(from, end == std::string::npos ? std::string::npos : end - from);
+        if (end != std::string::npos && !line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
         const size_t equals = line.find('=');
         if (equals != std::string_view::npos) {
             const std::string_view rest = line.substr(equals + 1);

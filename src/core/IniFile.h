@@ -1,4 +1,4 @@
-// The camera's KEY=VALUE text files ("[SET]" header line, CRLF or LF line ends).
+// The camera's KEY=VALUE text files ("[SET]" header line; each line ends in CR LF or LF).
 #pragma once
 
 #include <map>
@@ -10,8 +10,12 @@ public:
     explicit IniFile(const std::string &path);
     explicit IniFile(std::map<std::string, std::string> info) : _info(std::move(info)) {}
 
-    // Key to value text; empty when the file cannot be read.
-    static std::map<std::string, std::string> readWithPath(const std::string &path);
+    // A settings file is a few hundred bytes; anything larger is refused unread.
+    static constexpr size_t max_size = 64 * 1024;
+
+    // Key to value text; empty when the file cannot be read or is larger than max_size
+    // (error, when given, then says why).
+    static std::map<std::string, std::string> readWithPath(const std::string &path, std::string *error = nullptr);
     static std::map<std::string, std::string> parse(const std::string &text);
 
     std::string stringForKey(const std::string &key) const;

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <limits>
 #include <memory>
+#include <new>
 #include <string_view>
 
 namespace {
@@ -166,7 +167,11 @@ class LineReader {
 public:
     // A small log is read whole; a large one streams through a fixed buffer that still
     // holds more than one piece.
-    LineReader(FILE *file, size_t capacity) : file_(file), size_(capacity), buf_(new char[capacity]) {}
+    LineReader(FILE *file, size_t capacity) : file_(file), size_(capacity), buf_(new (std::nothrow) char[capacity]) {}
+
+    bool allocated() const { return buf_ != nullptr; }
+    // A read error ends the lines like the end of the file, but is not one.
+    bool failed() const { return failed_; }
 
     bool next(std::string_view &piece)
     {
@@ -199,8 +204,10 @@ private:
         begin_ = 0;
         const size_t got = std::fread(buf_.get() + end_, 1, size_ - end_, file_);
         end_ += got;
-        if (got == 0)
+        if (got == 0) {
             eof_ = true;
+            failed_ = std::ferror(file_) != 0;
+        }
     }
 
     FILE *file_;
@@ -208,6 +215,7 @@ private:
     std::unique_ptr<char[]> buf_;
     size_t begin_ = 0, end_ = 0;
     bool eof_ = false;
+    bool failed_ = false;
 };
 
 std::string_view strip_line_end(std::string_view line)
@@ -271,11 +279,19 @@ const _vexa_log_info_t zero_record{};
 bool vexa_log_file::load(const char *path)
 {
     records_.clear();
+    error_.clear();
     FILE *file = path ? std::fopen(path, "rb") : nullptr;
-    if (!file)
+    if (!file) {
+        error_ = "cannot open the log";
         return false;
+    }
 
     LineReader reader(file, buffer_size(file));
+    if (!reader.allocated()) {
+        std::fclose(file);
+        error_ = "out of memory for the read buffer";
+        return false;
+    }
     _vexa_log_info_t work{};
     int64_t start = 0;
     std::string_view line;
@@ -304,6 +320,10 @@ bool vexa_log_file::load(const char *path)
         }
     }
     std::fclose(file);
+    if (reader.failed()) {
+        records_.clear();
+        error_ = "read error in the log";
+    }
 
     records_.shrink_to_fit();
     distance_ = compute_distance();

@@ -11,9 +11,11 @@ class vexa_log_file {
 public:
     static constexpr uint64_t max_records = 3610;  // a log that reaches this is refused
 
-    // Reads the whole log; false when it cannot be opened, has no "$REZEZ" record,
-    // or reaches max_records inside the time window.
+    // Reads the whole log; false when it cannot be opened or read to its end, has no "$REZEZ"
+    // record, or reaches max_records inside the time window.
     bool load(const char *path);
+    // Why the last load failed to open or read the file; empty when the bytes were all read.
+    const std::string &error_string() const { return error_; }
 
     const std::string &path() const { return path_; }
     int64_t sequence_number() const { return sequence_number_; }
@@ -29,6 +31,7 @@ private:
     double compute_distance() const;
 
     std::string path_;
+    std::string error_;
     int64_t sequence_number_ = 0;
     double distance_ = 0;
     std::vector<_vexa_log_info_t> records_;

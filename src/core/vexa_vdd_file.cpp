@@ -1,15 +1,17 @@
 #include "vexa_vdd_file.h"
 
-#include "vexa_telemetry.h"
+#include "OpenFileCache.h"
+#include "VddScanner.h"
 #include "vexa_time.h"
 
+#include <atomic>
+#include <cerrno>
 #include <cstring>
-#include <limits>
 #include <memory>
 #include <new>
+#include <system_error>
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,20 +21,6 @@ namespace {
 constexpr uint64_t comment_buffer_size = 512000;
 
 const _vexa_video_frame_header_t zero_header{};
-
-// Reads exactly len bytes at offset; false on any short read.
-bool read_at(int fd, uint64_t offset, uint8_t *buf, uint64_t len)
-{
-    while (len > 0) {
-        const ssize_t n = pread(fd, buf, len, off_t(offset));
-        if (n <= 0)
-            return false;
-        buf += n;
-        offset += uint64_t(n);
-        len -= uint64_t(n);
-    }
-    return true;
-}
 
 bool is_picture(const uint8_t *p, uint64_t len)
 {
@@ -67,6 +55,26 @@ int64_t file_length(FILE *f)
     return int64_t(st.st_size);
 }
 
+// Closes a descriptor on every return path.
+struct FdCloser {
+    int fd;
+    ~FdCloser() { ::close(fd); }
+};
+
+std::string errno_text()
+{
+    return std::generic_category().message(errno);
+}
+
+// A fresh descriptor of the indexed file, or null when it is closed, gone or replaced.
+OpenFileCache::Handle descriptor_of(uint64_t key, const std::string &path, dev_t device, ino_t inode)
+{
+    if (!key)
+        return nullptr;
+    std::string ignored;
+    return OpenFileCache::instance().acquire(key, path, device, inode, ignored);
+}
+
 } // namespace
 
 vexa_vdd_file::~vexa_vdd_file()
@@ -78,42 +86,65 @@ bool vexa_vdd_file::open(const char *vdd_path, const char *vdx_path)
 {
     close();
     path_.clear();
+    error_.clear();
     sequence_number_ = 0;
     file_size_ = 0;
     index_header_ = {};
     headers_.clear();
-    if (!vdd_path)
-        return false;
-
-    file_ = std::fopen(vdd_path, "rb");
-    if (!file_)
-        return false;
-    // Frames are read with pread; a stdio buffer per open recording would only cost memory.
-    std::setvbuf(file_, nullptr, _IONBF, 0);
-    file_size_ = fseeko(file_, 0, SEEK_END) == 0 ? int64_t(ftello(file_)) : -1;
-    if (file_size_ < 0 || fseeko(file_, 0, SEEK_SET) != 0) {
-        close();
-        file_size_ = 0;
+    if (!vdd_path) {
+        error_ = "no path";
         return false;
     }
 
-    bool ok = false;
-    if (vdx_path && *vdx_path)
-        ok = load_index(vdx_path);
-    // A sidecar that yields no frames must not hide the pictures in the .vdd.
-    if (!ok || headers_.empty())
-        ok = scan_index();
+    const int fd = ::open(vdd_path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error_ = std::string("cannot open: ") + errno_text();
+        return false;
+    }
+    const FdCloser closer{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        error_ = "not a regular file";
+        return false;
+    }
+    file_size_ = int64_t(st.st_size);
+    device_ = st.st_dev;
+    inode_ = st.st_ino;
 
+    bool ok = false;
+    try {
+        ok = index(fd, vdx_path);
+    } catch (const std::bad_alloc &) {
+        // A hostile size must cost this recording, not the program.
+        headers_.clear();
+        headers_.shrink_to_fit();
+        index_header_ = {};
+        error_ = "out of memory while indexing";
+        ok = false;
+    }
+    if (ok)
+        file_key_ = OpenFileCache::instance().newKey();
     path_ = vdd_path;
     sequence_number_ = sequence_from_path(vdd_path);
     return ok;
 }
 
+bool vexa_vdd_file::index(int fd, const char *vdx_path)
+{
+    bool ok = false;
+    if (vdx_path && *vdx_path)
+        ok = load_index(vdx_path);
+    // A sidecar that yields no frames must not hide the pictures in the .vdd.
+    if (!ok || headers_.empty())
+        ok = scan_index(fd);
+    return ok;
+}
+
 void vexa_vdd_file::close()
 {
-    if (file_) {
-        std::fclose(file_);
-        file_ = nullptr;
+    if (file_key_) {
+        OpenFileCache::instance().release(file_key_);
+        file_key_ = 0;
     }
 }
 
@@ -191,75 +222,16 @@ bool vexa_vdd_file::load_old_index_header(FILE *f, int64_t size)
     return index_header_.frame_count != 0;
 }
 
-bool vexa_vdd_file::scan_index()
+bool vexa_vdd_file::scan_index(int fd)
 {
     index_header_ = {};
     headers_.clear();
-    if (!file_)
+    if (!VddScanner::scan(fd, uint64_t(file_size_), headers_, error_)) {
+        headers_.clear();
         return false;
-
-    const int64_t size = file_length(file_);
-    if (size < 0)
-        return false;
-    if (size > 0) {
-        // Populating up front costs one call instead of a page fault per page.
-        void *map = mmap(nullptr, size_t(size), PROT_READ, MAP_PRIVATE | MAP_POPULATE, fileno(file_), 0);
-        if (map == MAP_FAILED)
-            return false;
-        scan_pictures(static_cast<const uint8_t *>(map), uint64_t(size));
-        munmap(map, size_t(size));
     }
     index_header_ = make_index_header(headers_);
     return true;
-}
-
-// The telemetry in the comment is binary and may hold the bytes FF D9; such a pair lies inside
-// the comment segment and must not end the picture, or the frame would be lost.
-bool vexa_vdd_file::inside_comment(const uint8_t *picture, uint64_t marker, uint64_t available)
-{
-    const int64_t payload = find_comment(picture, marker + 2);
-    if (payload < 2 || uint64_t(payload) > marker)
-        return false;
-    const uint64_t length = uint64_t(picture[payload - 2]) << 8 | picture[payload - 1];
-    const uint64_t segment_end = uint64_t(payload) - 2 + length;
-    return segment_end > marker && segment_end <= available;
-}
-
-// One pass: outside a picture look for FF D8, inside it for FF D9.
-void vexa_vdd_file::scan_pictures(const uint8_t *data, uint64_t size)
-{
-    uint64_t pos = 0;
-    uint64_t start = 0;
-    bool open = false;
-    while (pos + 1 < size) {
-        const void *hit = std::memchr(data + pos, 0xFF, size - 1 - pos);
-        if (!hit)
-            break;
-        const uint64_t i = uint64_t(static_cast<const uint8_t *>(hit) - data);
-        const uint8_t next = data[i + 1];
-        if (!open && next == 0xD8) {
-            open = true;
-            start = i;
-            pos = i + 2;
-        } else if (open && next == 0xD9 && !inside_comment(data + start, i - start, size - start)) {
-            open = false;
-            add_picture(data + start, start, i + 2 - start);
-            pos = i + 2;
-        } else {
-            pos = i + 1;
-        }
-    }
-}
-
-void vexa_vdd_file::add_picture(const uint8_t *picture, uint64_t offset, uint64_t length)
-{
-    // Offsets and lengths are 32-bit in the header; a picture beyond that cannot be addressed.
-    if (offset + length > std::numeric_limits<uint32_t>::max() || !is_picture(picture, length))
-        return;
-    const int64_t payload = find_comment(picture, length);
-    if (payload < 0 || uint64_t(payload) + VEXA_COMMENT_SIZE > length)
-        return;
-    headers_.push_back(decode_frame_comment(picture + payload, uint32_t(offset), uint32_t(length)));
 }
 
 int64_t vexa_vdd_file::find_comment(const uint8_t *picture, uint64_t length)
@@ -293,28 +265,35 @@ int64_t vexa_vdd_file::find_comment(const uint8_t *picture, uint64_t length)
     }
 }
 
+bool vexa_vdd_file::within_file(const _vexa_video_frame_header_t &h) const
+{
+    return h.length != 0 && uint64_t(h.offset) + h.length <= uint64_t(file_size_);
+}
+
 bool vexa_vdd_file::get_frame_data(uint64_t index, uint8_t *buf, uint64_t len)
 {
     // Callers guarantee these; a violation still must not crash or read stray memory.
-    if (!file_ || !index_header_.frame_count || !buf || !len)
+    if (!file_key_ || !index_header_.frame_count || !buf || !len)
         return false;
     const _vexa_video_frame_header_t &h = header_at(index);
-    if (h.length == 0 || h.length > len)
+    if (h.length > len || !within_file(h))
         return false;
-    return read_at(fileno(file_), h.offset, buf, h.length);
+    const OpenFileCache::Handle d = descriptor_of(file_key_, path_, device_, inode_);
+    return d && VddScanner::readAt(d->fd(), h.offset, buf, h.length);
 }
 
 bool vexa_vdd_file::get_jpeg_comment(uint64_t index, uint8_t out[VEXA_COMMENT_SIZE])
 {
-    if (!file_ || !out)
+    if (!file_key_ || !out)
         return false;
     const _vexa_video_frame_header_t &h = header_at(index);
-    if (h.length < 1 || h.length > comment_buffer_size)
+    if (h.length < 1 || h.length > comment_buffer_size || !within_file(h))
         return false;
     thread_local std::unique_ptr<uint8_t[]> buffer;
     if (!buffer)
         buffer.reset(new (std::nothrow) uint8_t[comment_buffer_size]);
-    if (!buffer || !read_at(fileno(file_), h.offset, buffer.get(), h.length))
+    const OpenFileCache::Handle d = descriptor_of(file_key_, path_, device_, inode_);
+    if (!buffer || !d || !VddScanner::readAt(d->fd(), h.offset, buffer.get(), h.length))
         return false;
     if (!is_picture(buffer.get(), h.length))
         return false;
@@ -329,22 +308,35 @@ bool vexa_vdd_file::save_jpeg_file(uint64_t index, const char *path)
 {
     if (!path || !*path)
         return false;
-    const uint32_t length = header_at(index).length;
-    if (length == 0)
+    const _vexa_video_frame_header_t &h = header_at(index);
+    // The buffer is sized only for a frame that the file can really hold.
+    if (!within_file(h))
         return false;
+    const uint32_t length = h.length;
     std::unique_ptr<uint8_t[]> bytes(new (std::nothrow) uint8_t[length]);
     if (!bytes || !get_frame_data(index, bytes.get(), length))
         return false;
-    FILE *out = std::fopen(path, "wb");
-    if (!out)
+
+    static std::atomic<uint64_t> serial{0};
+    const std::string temporary = std::string(path) + ".part-" + std::to_string(getpid()) + "-" + std::to_string(++serial);
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
         return false;
-    const bool written = std::fwrite(bytes.get(), 1, length, out) == length;
-    const bool closed = std::fclose(out) == 0;
-    if (!written || !closed) {
-        std::remove(path);  // leave no truncated picture behind
-        return false;
+    uint64_t done = 0;
+    while (done < length) {
+        const ssize_t n = ::write(fd, bytes.get() + done, length - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        done += uint64_t(n);
     }
-    return true;
+    bool ok = done == length && ::fdatasync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && std::rename(temporary.c_str(), path) == 0;
+    if (!ok)
+        ::unlink(temporary.c_str());
+    return ok;
 }
 
 uint64_t vexa_vdd_file::duration_seconds() const

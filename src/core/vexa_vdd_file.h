@@ -5,8 +5,12 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
+#include <sys/types.h>
 #include <vector>
+
+class OpenFileCache;
 
 class vexa_vdd_file {
 public:
@@ -15,9 +19,12 @@ public:
     vexa_vdd_file(const vexa_vdd_file &) = delete;
     vexa_vdd_file &operator=(const vexa_vdd_file &) = delete;
 
-    // Opens and indexes the recording; the sidecar may be null or empty.
+    // Opens and indexes the recording; the sidecar may be null or empty. The .vdd is not held
+    // open: reads take a descriptor from a small process-wide cache, and close releases it.
     bool open(const char *vdd_path, const char *vdx_path);
     void close();
+    // Why the last open failed.
+    const std::string &error_string() const { return error_; }
 
     const std::string &path() const { return path_; }
     int64_t sequence_number() const { return sequence_number_; }
@@ -28,8 +35,10 @@ public:
     const _vexa_video_frame_header_t &header_at(uint64_t index) const;
     const std::vector<_vexa_video_frame_header_t> &headers() const { return headers_; }
 
+    // Reads fail (false) when the file has shrunk, vanished or been replaced since it was indexed.
     bool get_frame_data(uint64_t index, uint8_t *buf, uint64_t len);
     bool get_jpeg_comment(uint64_t index, uint8_t out[VEXA_COMMENT_SIZE]);
+    // Writes through a temporary file beside path; a failure leaves an existing file as it was.
     bool save_jpeg_file(uint64_t index, const char *path);
     uint64_t duration_seconds() const;
 
@@ -37,14 +46,17 @@ public:
     static int64_t find_comment(const uint8_t *picture, uint64_t length);
 
 private:
+    bool index(int fd, const char *vdx_path);
     bool load_index(const char *vdx_path);
     bool load_old_index_header(FILE *f, int64_t size);
-    bool scan_index();
-    void scan_pictures(const uint8_t *data, uint64_t size);
-    void add_picture(const uint8_t *picture, uint64_t offset, uint64_t length);
-    static bool inside_comment(const uint8_t *picture, uint64_t marker, uint64_t available);
+    bool scan_index(int fd);
+    // Whether the frame lies inside the file as it was indexed.
+    bool within_file(const _vexa_video_frame_header_t &h) const;
 
-    FILE *file_ = nullptr;
+    uint64_t file_key_ = 0;  // the reader's slot in the descriptor cache; 0 when closed
+    dev_t device_ = 0;
+    ino_t inode_ = 0;
+    std::string error_;
     std::string path_;
     int64_t sequence_number_ = 0;
     int64_t file_size_ = 0;

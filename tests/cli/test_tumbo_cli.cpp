@@ -428,6 +428,10 @@ private slots:
             QVERIFY(r.err.contains("usage"));
         }
         QCOMPARE(readAll(card_ + "/config/set.dat"), original);
+        const Result vehicle = cli({"config", card_, "--set", "VEHICLEID=A=B"});
+        QCOMPARE(vehicle.code, 1);
+        QVERIFY(vehicle.err.contains("VEHICLEID"));
+        QCOMPARE(readAll(card_ + "/config/set.dat"), original);
 
         QCOMPARE(cli({"config", dir_.path() + "/nowhere"}).code, 1);
         QTemporaryDir bare;  // no config folder: reading gives defaults, writing fails
@@ -435,6 +439,11 @@ private slots:
         const Result write = cli({"config", bare.path(), "--set", "RECMOD=1"});
         QCOMPARE(write.code, 1);
         QVERIFY(write.out.isEmpty());
+        // Settings that cannot be read are not replaced by defaults plus the change.
+        const QByteArray huge = "[SET]\r\nPASSWORD=7737\r\n" + QByteArray(70000, 'x');
+        QVERIFY(QDir().mkpath(bare.path() + "/config") && writeAll(bare.path() + "/config/set.dat", huge));
+        QCOMPARE(cli({"config", bare.path(), "--set", "RECMOD=1"}).code, 1);
+        QCOMPARE(readAll(bare.path() + "/config/set.dat"), huge);
     }
 
     void renderFlipsTheFrameOnly()

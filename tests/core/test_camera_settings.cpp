@@ -158,17 +158,38 @@ TEST(CameraSettings, VehicleTextCannotInjectLines)
 {
     CameraSettings s = CameraSettings::defaults();
     s.set("VEHICLEID", "CAR\r\nPASSWORD=7737\nX\r");
-    EXPECT_EQ(s.string("VEHICLEID"), "CARPASSWORD=7737X");
     const std::string text = s.text();
     EXPECT_NE(text.find("\r\nVEHICLEID=CARPASSWORD=7737X\r\n"), std::string::npos);
-    const CameraSettings back = CameraSettings::parse(text);
-    EXPECT_EQ(back.integer("PASSWORD"), 0);
+    EXPECT_EQ(CameraSettings::parse(text).integer("PASSWORD"), 0);
     EXPECT_EQ(IniFile::parse(text).size(), CameraSettings::keys().size());
+}
 
-    // A bare line feed read from a CRLF file is dropped on the way out as well.
-    const CameraSettings read = CameraSettings::parse("[SET]\r\nVEHICLEID=A\nB\r\n");
-    EXPECT_EQ(read.string("VEHICLEID"), "A\nB");
-    EXPECT_NE(read.text().find("\r\nVEHICLEID=AB\r\n"), std::string::npos);
+// Texts the camera could not read back are refused on saving; the old file stays.
+TEST_F(CardTest, VehicleTextIsCheckedOnSaving)
+{
+    const std::string previous = "[SET]\r\nPASSWORD=7737\r\nVEHICLEID=old\r\n";
+    for (const char *bad : {"A=B", "CAR\r\nPASSWORD=0", "A\tB", "DEL\x7F"}) {
+        writeText(config("set.dat"), previous);
+        CameraSettings s = CameraSettings::read(dir.path());
+        s.set("VEHICLEID", bad);
+        EXPECT_FALSE(s.write(dir.path())) << bad;
+        EXPECT_NE(s.errorString().find("VEHICLEID"), std::string::npos);
+        EXPECT_EQ(textOf(config("set.dat")), previous);
+    }
+    CameraSettings s = CameraSettings::read(dir.path());
+    s.set("VEHICLEID", "Van 3 \xC3\xBC");
+    ASSERT_TRUE(s.write(dir.path())) << s.errorString();
+    EXPECT_EQ(CameraSettings::read(dir.path()).string("VEHICLEID"), "Van 3 \xC3\xBC");
+    EXPECT_EQ(CameraSettings::read(dir.path()).integer("PASSWORD"), 7737);
+}
+
+TEST_F(CardTest, MixedLineEndsKeepThePin)
+{
+    writeText(config("set.dat"), "[SET]\r\nRECMOD=1\nPASSWORD=7737\r\nGPSRECTIME=168\n");
+    const CameraSettings s = CameraSettings::read(dir.path());
+    EXPECT_EQ(s.integer("PASSWORD"), 7737);
+    EXPECT_EQ(s.integer("RECMOD"), 1);
+    EXPECT_EQ(s.integer("GPSRECTIME"), 168);
 }
 
 TEST_F(CardTest, ReadPrefersSetDatThenSetIni)
@@ -218,6 +239,7 @@ TEST_F(CardTest, FailedWriteKeepsThePreviousSettings)
     CameraSettings s = CameraSettings::read(dir.path());
     s.set("VEHICLEID", "new");
     EXPECT_FALSE(s.write(dir.path()));
+    EXPECT_NE(s.errorString().find("set.dat.tmp"), std::string::npos);
     EXPECT_EQ(textOf(config("set.dat")), previous);
     EXPECT_FALSE(fs::exists(config("set.dat.bak")));
     EXPECT_EQ(CameraSettings::read(dir.path()).string("VEHICLEID"), "old");

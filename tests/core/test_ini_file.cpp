@@ -13,14 +13,13 @@ TEST(IniFile, CrLfLinesAfterTheHeader)
     EXPECT_EQ(info, (Info{{"B", "2"}, {"C", "x y"}}));  // the first line is skipped whatever it says
 }
 
-TEST(IniFile, LineFeedsOnlyWhenThereIsNoCrLf)
+TEST(IniFile, EachLineEndsInItsOwnWay)
 {
     EXPECT_EQ(IniFile::parse("[SET]\nA=1\nB=2\n"), (Info{{"A", "1"}, {"B", "2"}}));
-    // One CRLF at the very end makes the whole text before it the header line.
-    EXPECT_TRUE(IniFile::parse("[SET]\nA=1\nB=2\r\n").empty());
-    EXPECT_EQ(IniFile::parse("[SET]\nA=1\nB=2\r"), (Info{{"A", "1"}, {"B", "2\r"}}));
-    // With a CRLF pair anywhere, bare line feeds stay inside the values.
-    EXPECT_EQ(IniFile::parse("[SET]\r\nA=1\nB=2\r\nC=3"), (Info{{"A", "1\nB"}, {"C", "3"}}));
+    // CR LF and bare LF mixed in one file: every key is read, none swallowed by a neighbour.
+    EXPECT_EQ(IniFile::parse("[SET]\nA=1\r\nB=2\nC=3\r\nD=4"), (Info{{"A", "1"}, {"B", "2"}, {"C", "3"}, {"D", "4"}}));
+    // A carriage return that does not end a line stays in the value.
+    EXPECT_EQ(IniFile::parse("[SET]\nA=1\rB\nC=2\r"), (Info{{"A", "1\rB"}, {"C", "2\r"}}));
 }
 
 TEST(IniFile, KeysAndValuesAreTakenAsTheyStand)
@@ -66,6 +65,18 @@ TEST(IniFile, StringForKey)
     EXPECT_EQ(ini.stringForKey("B"), "");
     EXPECT_TRUE(ini.contains("A"));
     EXPECT_FALSE(ini.contains("B"));
+}
+
+TEST(IniFile, RefusesFilesOver64KB)
+{
+    TempDir dir;
+    std::string text = "[SET]\r\nA=1\r\n";
+    writeText(dir.file("fits.dat"), text + std::string(IniFile::max_size - text.size(), 'x'));
+    writeText(dir.file("big.dat"), text + std::string(IniFile::max_size, 'x'));
+    EXPECT_EQ(IniFile::readWithPath(dir.file("fits.dat")).count("A"), 1u);
+    std::string error;
+    EXPECT_TRUE(IniFile::readWithPath(dir.file("big.dat"), &error).empty());
+    EXPECT_NE(error.find("64 KB"), std::string::npos);
 }
 
 TEST(IniFile, ReadsFilesAndToleratesMissingOnes)

@@ -359,3 +359,10 @@ TEST_F(LogFileTest, ReloadingReplacesTheRecords)
     ASSERT_TRUE(load(seconds(t0, 2)));
     EXPECT_EQ(log.count(), 2u);
 }
+
+TEST_F(LogFileTest, ReadErrorIsNotTheEndOfTheFile)
+{
+    vexa_log_file log;
+    EXPECT_FALSE(log.load(dir.path().c_str()));  // a folder opens, but every read fails
+    EXPECT_EQ(log.error_string(), "read error in the log");
+}

@@ -1,0 +1,58 @@
+// Finds the pictures of a .vdd in one linear pass over large chunks read with pread, so a file
+// that shrinks or a card that is pulled mid-scan ends in a read error instead of a bus error.
+#pragma once
+
+#include "vexa_types.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class VddScanner {
+public:
+    // Appends a header for every picture with telemetry. False, with error filled in, when the
+    // file cannot be read to size or the buffer cannot be allocated.
+    static bool scan(int fd, uint64_t size, std::vector<_vexa_video_frame_header_t> &headers, std::string &error);
+
+    // Exactly len bytes at offset; false on an error or a short read.
+    static bool readAt(int fd, uint64_t offset, uint8_t *buf, uint64_t len);
+
+    // For tests: the chunk size (0 = default), a call after every chunk read (with the end
+    // offset read so far), and the number of marker walks begun since the program started.
+    static void setChunkSize(size_t bytes);
+    static void setAfterReadHook(void (*hook)(uint64_t end));
+    static uint64_t markerWalks();
+
+private:
+    enum class Walk { Pending, Comment, None };
+
+    VddScanner(int fd, uint64_t size, std::vector<_vexa_video_frame_header_t> &headers);
+    bool run(std::string &error);
+    bool refill(size_t chunk, std::string &error);
+    void scanWindow();
+    void openPicture(uint64_t at);
+    bool endsPicture(uint64_t at);
+    void closePicture(uint64_t at);
+    void advanceWalk(uint64_t limit);
+    void captureComment();
+    uint8_t byteAt(uint64_t at) const { return buf_[at - base_]; }
+
+    int fd_;
+    uint64_t size_;
+    std::vector<_vexa_video_frame_header_t> &headers_;
+    std::unique_ptr<uint8_t[]> buf_;
+    uint64_t base_ = 0;  // file offset of buf_[0]
+    uint64_t end_ = 0;   // file offset one past the last byte held
+    uint64_t pos_ = 0;   // where the search for the next 0xFF resumes
+
+    bool open_ = false;
+    uint64_t start_ = 0;
+    // The marker walk of the open picture, done once: Pending at walkPos_ (the next byte to
+    // examine), or Comment with walkPos_ at the COM marker, or None.
+    Walk walk_ = Walk::None;
+    uint64_t walkPos_ = 0;
+    // The COM segment's length field and payload, copied as the chunks pass.
+    uint8_t comment_[2 + VEXA_COMMENT_SIZE];
+    size_t commentHave_ = 0;
+};
