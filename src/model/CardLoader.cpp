@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <exception>
 #include <thread>
 
 #include <sys/resource.h>
@@ -30,20 +31,27 @@ void raiseFileLimit(size_t files)
     }
 }
 
+// A file the card makes us fail on (no memory for its frames, a length we cannot hold) is
+// one unreadable file, not the end of the program: it stays empty and is reported skipped.
 CardLoader::Result openOne(const CardLoader::Job &job)
 {
     CardLoader::Result result;
-    if (job.isLog)
-        result.log = FileLog::openReader(job.folder, job.file);
-    else
-        result.video = FileVideo::openReader(job.folder, job.file);
+    try {
+        if (job.isLog)
+            result.log = FileLog::openReader(job.folder, job.file);
+        else
+            result.video = FileVideo::openReader(job.folder, job.file);
+    } catch (const std::exception &) {
+        return {};
+    }
     return result;
 }
 
 } // namespace
 
 std::vector<CardLoader::Result> CardLoader::run(const std::vector<Job> &jobs,
-                                               const std::function<void(qint64)> &progress)
+                                               const std::function<void(qint64)> &progress,
+                                               const std::atomic_bool &cancel)
 {
     std::vector<Result> results(jobs.size());
     if (jobs.empty())
@@ -53,7 +61,7 @@ std::vector<CardLoader::Result> CardLoader::run(const std::vector<Job> &jobs,
     std::atomic<size_t> next{0};
     std::atomic<size_t> done{0};
     auto work = [&] {
-        for (size_t i = next++; i < jobs.size(); i = next++) {
+        for (size_t i = next++; i < jobs.size() && !cancel; i = next++) {
             results[i] = openOne(jobs[i]);
             done.fetch_add(1, std::memory_order_release);
         }
@@ -75,14 +83,17 @@ std::vector<CardLoader::Result> CardLoader::run(const std::vector<Job> &jobs,
         QEventLoop loop;
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-            if (report())
+            if (report() || cancel)
                 loop.quit();
         });
         poll.start(15);
+        // User input too, so the loading window can be cancelled; it is modal, so nothing
+        // else is reachable meanwhile.
         if (!report())
-            loop.exec(QEventLoop::ExcludeUserInputEvents);
+            loop.exec();
     }
-    workers.clear();  // joins
-    report();
+    workers.clear();  // joins: a worker finishes the file it is reading
+    if (!cancel)
+        report();
     return results;
 }

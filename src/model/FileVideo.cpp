@@ -1,6 +1,7 @@
 #include "FileVideo.h"
 
 #include "FileManager.h"
+#include "FolderScanner.h"
 #include "FrameCaptions.h"
 #include "SkinManager.h"
 #include "vexa_time.h"
@@ -17,17 +18,6 @@ namespace {
 
 const _vexa_video_frame_header_t kNoFrame{};
 
-// folder/file with the extension replaced; an upper-case card keeps upper-case sidecars.
-QString sidecarPath(const QString &vddPath)
-{
-    const QFileInfo info(vddPath);
-    const QString base = vddPath.left(vddPath.size() - info.suffix().size());
-    const QString lower = base + QStringLiteral("vdx");
-    if (info.suffix() == QLatin1String("VDD") && !QFileInfo::exists(lower))
-        return base + QStringLiteral("VDX");
-    return lower;
-}
-
 bool isLastFrameIndex(qint64 index)
 {
     return (quint64(index) & 0xFFFFFFFFu) == 0xFFFFFFFFu;
@@ -42,7 +32,7 @@ std::unique_ptr<vexa_vdd_file> FileVideo::openReader(const QString &folder, cons
         return nullptr;
     auto reader = std::make_unique<vexa_vdd_file>();
     const QByteArray vddPath = QFile::encodeName(vdd);
-    const QByteArray vdxPath = QFile::encodeName(sidecarPath(vdd));
+    const QByteArray vdxPath = QFile::encodeName(FolderScanner::sidecarPath(vdd));
     if (!reader->open(vddPath.constData(), vdxPath.constData()))
         return nullptr;
     return reader;
