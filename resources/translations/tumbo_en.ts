@@ -907,6 +907,10 @@
         <source>The selected logs cannot be shown together because they are not in time order.</source>
         <translation>The selected logs cannot be shown together because they are not in time order.</translation>
     </message>
+    <message id="msg_files_skipped">
+        <source>The card's files below could not be read and are left out (%1):</source>
+        <translation>The card's files below could not be read and are left out (%1):</translation>
+    </message>
     <message id="msg_format_fail">
         <source>The card could not be formatted. Select the card in the list and try again.</source>
         <translation>The card could not be formatted. Select the card in the list and try again.</translation>

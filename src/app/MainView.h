@@ -294,6 +294,7 @@ private:
     void resetButton(int tag);
     void viewerSettingCommand();
     void openedFolder();
+    void showSkippedFiles(const QStringList &files);
 
     bool _opened = false;
     double _speed = 0;

@@ -3,9 +3,12 @@
 #include "ViewerTestSupport.h"
 
 #include "AboutBox.h"
+#include "FileLoadProgress.h"
 #include "FileLog.h"
 #include "FileManager.h"
+#include "FileTableView.h"
 #include "FileVideo.h"
+#include "ListView.h"
 #include "MainView.h"
 #include "MainWindow.h"
 #include "ProductVariant.h"
@@ -35,6 +38,8 @@ private slots:
 
     void openValidCard();
     void openInvalidCardKeepsState();
+    void cancelledLoadLeavesNoCard();
+    void skippedFilesAreNamed();
     void closeResetsInstruments();
     void unloadEmptiesEverything();
     void preconditionAlerts();
@@ -122,6 +127,41 @@ void TestCommands::openInvalidCardKeepsState()
     QCOMPARE(_view->fileManager()->eventVideos().size(), 2);
     QCOMPARE(_view->rootPath(), bad);
     QCOMPARE(load.count(), 1);
+}
+
+void TestCommands::cancelledLoadLeavesNoCard()
+{
+    openCard();
+    show(QStringLiteral("event"), 0, 0);
+    // Cancel as soon as the first file is done.
+    const auto cancel = connect(_view->fileManager(), &FileManager::loadedFileCount, this, [this] {
+        if (auto *progress = _view->window()->findChild<FileLoadProgress *>())
+            QTest::mouseClick(progress->cancelButton(), Qt::LeftButton);
+    });
+    QVERIFY(!_view->openFolderPath(_card));
+    disconnect(cancel);
+    QVERIFY(_alerts->alerts().isEmpty());
+    QVERIFY(!_view->isOpened());
+    QVERIFY(!_view->fileVideo());
+    FileManager *fm = _view->fileManager();
+    QVERIFY(fm->eventVideos().isEmpty() && fm->normalVideos().isEmpty() && fm->logs().isEmpty());
+    for (const char *type : {"event", "normal", "log"})
+        QVERIFY(_view->listView()->tableView(QLatin1String(type))->data().isEmpty());
+}
+
+void TestCommands::skippedFilesAreNamed()
+{
+    QTemporaryDir dir;
+    const QString card = dir.filePath(QStringLiteral("card"));
+    QVERIFY(ViewerTest::makeCard(card, 1, 0));
+    QFile junk(card + QStringLiteral("/log/junk.log"));
+    QVERIFY(junk.open(QIODevice::WriteOnly) && junk.write("no records\n") > 0);
+    junk.close();
+    QVERIFY(_view->openFolderPath(card));
+    QCOMPARE(_alerts->alerts().size(), 1);
+    QCOMPARE(_alerts->alerts().first().icon, QMessageBox::Warning);
+    QCOMPARE(_alerts->texts().first(),
+             Texts::text("msg_files_skipped").arg(1) + QStringLiteral("\nlog/junk.log"));
 }
 
 void TestCommands::closeResetsInstruments()
