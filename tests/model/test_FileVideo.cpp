@@ -32,6 +32,7 @@ private slots:
     void oneFrameRecordingEndsAtOnce();
     void zeroIntervalPlaybackStillEnds();
     void listsTriggerRunsAfterFrameZero();
+    void findsFramesByTime_data();
     void findsFramesByTime();
     void testsOverlap();
     void decodesFrames();
@@ -286,17 +287,42 @@ void TestFileVideo::listsTriggerRunsAfterFrameZero()
     QVERIFY(event->triggerList().isEmpty());
 }
 
+void TestFileVideo::findsFramesByTime_data()
+{
+    QTest::addColumn<int>("second");
+    QTest::addColumn<int>("msec");
+    QTest::addColumn<bool>("forward");
+    QTest::addColumn<qint64>("index");
+    // Frames at 10:00:ss with ss = 0 0 1 1 6 2 2 1 5 5.5: the times jump back and forth.
+    QTest::newRow("first second forward") << 0 << 0 << true << qint64(0);
+    QTest::newRow("first second backward") << 0 << 999 << false << qint64(1);
+    QTest::newRow("split second forward") << 1 << 450 << true << qint64(2);
+    QTest::newRow("split second backward") << 1 << 450 << false << qint64(7);
+    QTest::newRow("second after a jump back") << 2 << 0 << true << qint64(5);
+    QTest::newRow("second after a jump back, backward") << 2 << 0 << false << qint64(6);
+    QTest::newRow("no frame in that second") << 3 << 0 << true << qint64(-1);
+    QTest::newRow("last second") << 5 << 200 << true << qint64(8);
+    QTest::newRow("last frame") << 5 << 500 << false << qint64(9);
+    QTest::newRow("after the last frame") << 5 << 501 << true << qint64(-1);
+    QTest::newRow("a frame later than the last one") << 6 << 0 << true << qint64(-1);
+    QTest::newRow("before the first frame") << -1 << 999 << true << qint64(-1);
+}
+
 void TestFileVideo::findsFramesByTime()
 {
-    auto video = recording(TestCard::frames(30, start(), 100));  // 10:00:00.0 .. 10:00:02.9
+    QFETCH(int, second);
+    QFETCH(int, msec);
+    QFETCH(bool, forward);
+    QFETCH(qint64, index);
+    std::vector<Frame> frames = TestCard::frames(10, start(), 0);
+    const int seconds[] = {0, 0, 1, 1, 6, 2, 2, 1, 5, 5};
+    for (size_t i = 0; i < frames.size(); ++i)
+        frames[i].time = TestCard::utc(2024, 5, 1, 10, 0, seconds[i], i == 9 ? 500 : 0);
+    auto video = recording(frames);
     QVERIFY(video);
-    const _vexa_time_t inSecondOne = TestCard::utc(2024, 5, 1, 10, 0, 1, 450);
-    QCOMPARE(video->indexAtTimestamp(inSecondOne, true), 10);
-    QCOMPARE(video->indexAtTimestamp(inSecondOne, false), 19);
-    QCOMPARE(video->indexAtTimestamp(start(), false), 9);
-    QCOMPARE(video->indexAtTimestamp(TestCard::utc(2024, 5, 1, 9, 59, 59, 999), true), -1);
-    QCOMPARE(video->indexAtTimestamp(TestCard::utc(2024, 5, 1, 10, 0, 2, 950), true), -1);
-    QCOMPARE(video->indexAtTimestamp(TestCard::utc(2024, 5, 1, 10, 0, 2, 900), false), 29);
+    const _vexa_time_t at = second < 0 ? TestCard::utc(2024, 5, 1, 9, 59, 59, msec)
+                                       : TestCard::utc(2024, 5, 1, 10, 0, second, msec);
+    QCOMPARE(video->indexAtTimestamp(at, forward), index);
 }
 
 void TestFileVideo::testsOverlap()
