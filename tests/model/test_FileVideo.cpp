@@ -226,8 +226,8 @@ void TestFileVideo::movesToTheLastFrame()
     QCOMPARE(video->currentIndex(), 9);
     video->gotoFrame(-1);
     QCOMPARE(reported(spy), (QList<qint64>{9}));
-    QCOMPARE(video->lastHeader().time.second, 0);
-    QCOMPARE(video->lastHeader().time.millisecond, 900);
+    QCOMPARE(int(video->lastHeader().time.second), 0);
+    QCOMPARE(int(video->lastHeader().time.millisecond), 900);
 }
 
 void TestFileVideo::oneFrameRecordingEndsAtOnce()
@@ -351,7 +351,7 @@ void TestFileVideo::decodesFrames()
     video->close();
     QVERIFY(video->imageAtIndex(0).isNull());
     QVERIFY(!video->jpegComment(comment, 1));
-    QCOMPARE(video->headerAtIndex(1).time.millisecond, 100);  // headers outlive close()
+    QCOMPARE(int(video->headerAtIndex(1).time.millisecond), 100);  // headers outlive close()
 }
 
 void TestFileVideo::savesFlippedStills_data()
