@@ -366,19 +366,14 @@ void TestPlayback::continuousPlayRunsThroughThousandsOfEmptyRecordings()
 {
     // Each empty file ends as soon as it starts; moving on must not grow the stack.
     const QString card = _dir.filePath(QStringLiteral("empties"));
-    QVERIFY(ViewerTest::makeCard(card, 1, 0));
-    QVERIFY(QDir().mkpath(card + QStringLiteral("/CH1/event/empty")));
-    for (int i = 0; i < 10000; ++i) {
-        QFile empty(card + QStringLiteral("/CH1/event/empty/%1.vdd").arg(i, 5, 10, QLatin1Char('0')));
-        QVERIFY(empty.open(QIODevice::WriteOnly));
-    }
+    QVERIFY(ViewerTest::makeCard(card, 1, 0) && QDir().mkpath(card + QStringLiteral("/CH1/event/empty")));
+    for (int i = 0; i < 10000; ++i)
+        QVERIFY(QFile(card + QStringLiteral("/CH1/event/empty/%1.vdd").arg(i)).open(QIODevice::WriteOnly));
     QVERIFY(_view->openFolderPath(card));
     ViewerTest::loadPlayList(_view, QStringLiteral("event"));
     switchContinuousPlay(true);
-    for (int k = 0; k < 4; ++k)
-        _view->tagCommand(MainView::TagFastPlay);
-    QTRY_COMPARE_WITH_TIMEOUT(_view->fileVideo(), video(QStringLiteral("event"), 10000), 10000);
-    QCOMPARE(_view->listView()->playListView()->selectedRowIndex(), 10000);
+    _view->tagCommand(MainView::TagFastPlay);
+    QTRY_COMPARE_WITH_TIMEOUT(_view->listView()->playListView()->selectedRowIndex(), 10000, 10000);
 }
 
 void TestPlayback::thumbnailChoiceUpdatesInstrumentsOnly()
