@@ -915,6 +915,10 @@
         <source>The folder %1 does not exist.</source>
         <translation>Der Ordner %1 existiert nicht.</translation>
     </message>
+    <message id="msg_files_skipped">
+        <source>The card's files below could not be read and are left out (%1):</source>
+        <translation>Die folgenden Dateien der Karte konnten nicht gelesen werden und fehlen in den Listen (%1):</translation>
+    </message>
     <message id="msg_format_fail">
         <source>The card could not be formatted. Select the card in the list and try again.</source>
         <translation>Die Karte konnte nicht formatiert werden. Wählen Sie die Karte in der Liste aus und versuchen Sie es erneut.</translation>

@@ -915,6 +915,10 @@
         <source>The folder %1 does not exist.</source>
         <translation>The folder %1 does not exist.</translation>
     </message>
+    <message id="msg_files_skipped">
+        <source>The card's files below could not be read and are left out (%1):</source>
+        <translation>The card's files below could not be read and are left out (%1):</translation>
+    </message>
     <message id="msg_format_fail">
         <source>The card could not be formatted. Select the card in the list and try again.</source>
         <translation>The card could not be formatted. Select the card in the list and try again.</translation>

@@ -915,6 +915,10 @@
         <source>The folder %1 does not exist.</source>
         <translation>%1 폴더가 없습니다.</translation>
     </message>
+    <message id="msg_files_skipped">
+        <source>The card's files below could not be read and are left out (%1):</source>
+        <translation>다음 카드 파일을 읽을 수 없어 목록에서 제외했습니다 (%1개):</translation>
+    </message>
     <message id="msg_format_fail">
         <source>The card could not be formatted. Select the card in the list and try again.</source>
         <translation>카드를 포맷할 수 없습니다. 목록에서 카드를 선택한 뒤 다시 시도하세요.</translation>

@@ -1,6 +1,7 @@
 #include "FileLoadProgress.h"
 
 #include "FileManager.h"
+#include "Texts.h"
 #include "ui_FileLoadProgress.h"
 
 #include <QCoreApplication>
@@ -11,6 +12,8 @@ FileLoadProgress::FileLoadProgress(QWidget *parent, FileManager *fileManager, co
 {
     _ui->setupUi(this);
     setWindowTitle(QCoreApplication::applicationName());
+    _ui->btnCancel->setText(Texts::text("gui_cancel"));
+    connect(_ui->btnCancel, &QPushButton::clicked, this, &FileLoadProgress::reject);
 }
 
 FileLoadProgress::~FileLoadProgress() = default;
@@ -18,6 +21,11 @@ FileLoadProgress::~FileLoadProgress() = default;
 QProgressBar *FileLoadProgress::progress() const
 {
     return _ui->progress;
+}
+
+QPushButton *FileLoadProgress::cancelButton() const
+{
+    return _ui->btnCancel;
 }
 
 void FileLoadProgress::placeOverParent()
@@ -57,4 +65,6 @@ void FileLoadProgress::reject()
 {
     if (_done)
         QDialog::reject();
+    else if (_fileManager)
+        _fileManager->cancelLoading();
 }

@@ -8,6 +8,7 @@
 
 class FileManager;
 class QProgressBar;
+class QPushButton;
 namespace Ui {
 class FileLoadProgress;
 }
@@ -19,16 +20,18 @@ public:
     ~FileLoadProgress() override;
 
     // Shows the window, loads the folder and returns the result: false without loading
-    // when the folder lacks the camera's layout.
+    // when the folder lacks the camera's layout, and false when the user cancelled.
     bool doModal();
     QProgressBar *progress() const;
+    QPushButton *cancelButton() const;
     bool done() const { return _done; }
 
 public slots:
     void fileManagerLoadedFileCount(qint64 count);
 
 protected:
-    void reject() override;  // no closing while loading
+    // Cancel, Escape or closing the window: stops a running load, which then returns.
+    void reject() override;
 
 private:
     void placeOverParent();

@@ -335,9 +335,15 @@ bool MainView::openFolderPath(const QString &folder)
     return _fileManager->validFolder();
 }
 
-// A rejected folder stays the root path but changes nothing else.
+// A rejected folder stays the root path but changes nothing else. A cancelled load has
+// emptied the model: the viewer is left with no card at all.
 void MainView::openedFolder()
 {
+    if (_fileManager->loadCancelled()) {
+        unload();
+        return;
+    }
+    showSkippedFiles(_fileManager->skippedFiles());
     if (!_fileManager->validFolder()) {
         showAlert(Texts::text("msg_invalid_sd_folder"));
         return;
@@ -389,6 +395,21 @@ void MainView::showAlert(const QString &message)
     QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), message,
                     QMessageBox::Ok, window());
     box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+}
+
+// Names the files that could not be read, the first few in full.
+void MainView::showSkippedFiles(const QStringList &files)
+{
+    if (files.isEmpty())
+        return;
+    constexpr qsizetype shown = 10;
+    QString text = Texts::text("msg_files_skipped").arg(files.size()) + u'\n'
+                 + files.first(std::min(shown, files.size())).join(u'\n');
+    if (files.size() > shown)
+        text += QStringLiteral("\n…");
+    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), text,
+                    QMessageBox::Ok, window());
     box.exec();
 }
 

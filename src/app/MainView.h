@@ -287,6 +287,7 @@ private:
     void showGSensor(int16_t x, int16_t y, int16_t z);
     void showLocalDate(const _vexa_time_t &utc);
     void showLogVideo(const _vexa_log_info_t &record);
+    void moveOnThroughPlayList(int direction);
 
     // Commands (MainView_commands.cpp).
     bool currentPicture(FileVideo **video, qint64 *frameIndex) const;
@@ -299,10 +300,15 @@ private:
     void resetButton(int tag);
     void viewerSettingCommand();
     void openedFolder();
+    void showSkippedFiles(const QStringList &files);
 
     bool _opened = false;
     double _speed = 0;
     bool _playContinue = false;
+    // Continuous play: the move asked for while one is under way (+1 next, -1 previous),
+    // and whether the loop that carries out the moves is running.
+    int _pendingMove = 0;
+    bool _movingOn = false;
     QString _rootPath;
     FileManager *_fileManager = nullptr;
     QPointer<FileVideo> _fileVideo;

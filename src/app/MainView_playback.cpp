@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 // ---- Speed and commands ----
 
@@ -91,14 +92,33 @@ void MainView::fileManagerFileVideoFrameIndex(FileVideo *fileVideo, qint64 frame
         // Past either end: continuous play moves the play list on; otherwise the picture
         // stays on the last frame shown. An index outside the recording is never drawn.
         if (_speed > 0 && frameIndex >= count && _playContinue)
-            emit playListViewPlayNext();
+            moveOnThroughPlayList(1);
         else if (_speed < 0 && frameIndex < 0 && _playContinue)
-            emit playListViewPlayPrevious();
+            moveOnThroughPlayList(-1);
         return;
     }
     const _vexa_video_frame_header_t header = fileVideo->headerAtIndex(frameIndex);
     emit videoLayoutDrawWithFileVideo(fileVideo, frameIndex);
     showFrameTelemetry(header, frameIndex);
+}
+
+// The next file may end at once (empty or one frame) and ask to move on again from inside
+// this move: that request is only noted, and this loop carries it out, so a run of short
+// files costs iterations, not stack.
+void MainView::moveOnThroughPlayList(int direction)
+{
+    _pendingMove = direction;
+    if (_movingOn)
+        return;
+    _movingOn = true;
+    while (_pendingMove != 0) {
+        const int move = std::exchange(_pendingMove, 0);
+        if (move > 0)
+            emit playListViewPlayNext();
+        else
+            emit playListViewPlayPrevious();
+    }
+    _movingOn = false;
 }
 
 // Read-outs, map, slider, graph and date of a frame: the part of the fan-out that a

@@ -2,46 +2,23 @@
 
 #include "CardRows.h"
 #include "CliCommands.h"
+#include "FileManager.h"
+#include "FolderScanner.h"
 #include "JsonWriter.h"
 #include "RecordJson.h"
 #include "vexa_log_file.h"
 #include "vexa_vdd_file.h"
-
-#include <QDir>
-#include <QDirIterator>
-#include <QFileInfo>
-
-#include <algorithm>
-
-bool CardSummary::checkFolder(const QString &folder)
-{
-    return QFileInfo(folder + QStringLiteral("/CH1/event")).isDir() && QFileInfo(folder + QStringLiteral("/log")).isDir();
-}
-
-QStringList CardSummary::findFiles(const QString &folder, const QString &extension)
-{
-    QStringList files;
-    const QDir base(QFileInfo(folder).absoluteFilePath());
-    QDirIterator it(base.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        if (it.fileInfo().suffix() == extension)
-            files << base.relativeFilePath(path);
-    }
-    std::sort(files.begin(), files.end());
-    return files;
-}
 
 void CardSummary::writeRecordings(JsonWriter &json, const QString &folder, const QString &list, QList<Skipped> &skipped)
 {
     const QString listFolder = folder + QStringLiteral("/CH1/") + list;
     json.key(list);
     json.beginArray();
-    for (const QString &file : findFiles(listFolder, QStringLiteral("vdd"))) {
+    for (const QString &file : FolderScanner::files(listFolder, QStringLiteral("vdd"))) {
         const QString path = listFolder + u'/' + file;
         vexa_vdd_file recording;
         if (!recording.open(CliCommands::nativePath(path).constData(),
-                            CliCommands::nativePath(CliCommands::sidecarPath(path)).constData())) {
+                            CliCommands::nativePath(FolderScanner::sidecarPath(path)).constData())) {
             skipped.append({QStringLiteral("CH1/%1/%2").arg(list, file), QStringLiteral("cannot open")});
             continue;
         }
@@ -66,7 +43,7 @@ void CardSummary::writeLogs(JsonWriter &json, const QString &folder, QList<Skipp
     const QString logFolder = folder + QStringLiteral("/log");
     json.key("log");
     json.beginArray();
-    for (const QString &file : findFiles(logFolder, QStringLiteral("log"))) {
+    for (const QString &file : FolderScanner::files(logFolder, QStringLiteral("log"))) {
         const QString path = logFolder + u'/' + file;
         vexa_log_file log;
         if (!log.load(CliCommands::nativePath(path).constData())) {
@@ -87,7 +64,7 @@ void CardSummary::writeLogs(JsonWriter &json, const QString &folder, QList<Skipp
 
 QByteArray CardSummary::json(const QString &folder)
 {
-    const bool valid = checkFolder(folder);
+    const bool valid = FileManager::checkFolder(folder);
     QList<Skipped> skipped;
     JsonWriter json;
     json.beginObject();

@@ -9,13 +9,8 @@ class JsonWriter;
 
 class CardSummary {
 public:
+    // The folders and files are found as the viewer finds them (FileManager, FolderScanner).
     static QByteArray json(const QString &folder);
-
-    // True when folder/CH1/event and folder/log both exist and are folders.
-    static bool checkFolder(const QString &folder);
-    // Files with the extension below a folder, recursively, as paths relative to it, sorted.
-    // Symbolic links to folders are not followed, so a link loop cannot trap the walk.
-    static QStringList findFiles(const QString &folder, const QString &extension);
 
 private:
     struct Skipped {

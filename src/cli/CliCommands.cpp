@@ -3,6 +3,7 @@
 #include "CameraSettings.h"
 #include "CardRows.h"
 #include "CardSummary.h"
+#include "FolderScanner.h"
 #include "RenderCommand.h"
 #include "GenerateCardCommand.h"
 #include "JsonWriter.h"
@@ -95,12 +96,6 @@ QByteArray CliCommands::nativePath(const QString &path)
     return QFile::encodeName(path);
 }
 
-QString CliCommands::sidecarPath(const QString &vddPath)
-{
-    const QFileInfo info(vddPath);
-    return info.path() + u'/' + info.completeBaseName() + QStringLiteral(".vdx");
-}
-
 int CliCommands::run(const QStringList &arguments)
 {
     if (arguments.isEmpty())
@@ -132,7 +127,7 @@ int CliCommands::frames(const QStringList &args)
         return usage(QStringLiteral("frames takes one .vdd file"));
     const QString path = args.first();
     vexa_vdd_file file;
-    if (!file.open(nativePath(path).constData(), nativePath(sidecarPath(path)).constData()))
+    if (!file.open(nativePath(path).constData(), nativePath(FolderScanner::sidecarPath(path)).constData()))
         return fail(QStringLiteral("cannot open %1: %2").arg(path, QString::fromStdString(file.error_string())));
 
     JsonWriter json;

@@ -22,7 +22,5 @@ public:
 
     // Why the log reader refuses a file: unreadable, no "$REZEZ" line, or too many records.
     static QString logFailure(const QString &path);
-    // The recording's sidecar: directory + "/" + name without extension + ".vdx".
-    static QString sidecarPath(const QString &vddPath);
     static QByteArray nativePath(const QString &path);
 };

@@ -10,50 +10,41 @@
 
 #include <algorithm>
 #include <atomic>
+#include <exception>
 #include <thread>
-
-#include <sys/resource.h>
 
 namespace {
 
-// Each recording keeps its file open for reading pictures; a big card needs more
-// descriptors than the usual soft limit of 1024.
-void raiseFileLimit(size_t files)
-{
-    rlimit limit{};
-    if (getrlimit(RLIMIT_NOFILE, &limit) != 0)
-        return;
-    const rlim_t wanted = rlim_t(files) + 256;
-    if (limit.rlim_cur != RLIM_INFINITY && limit.rlim_cur < wanted) {
-        limit.rlim_cur = limit.rlim_max == RLIM_INFINITY ? wanted : std::min(wanted, limit.rlim_max);
-        setrlimit(RLIMIT_NOFILE, &limit);
-    }
-}
-
+// A file the card makes us fail on (no memory for its frames, a length we cannot hold) is
+// one unreadable file, not the end of the program: it stays empty and is reported skipped.
 CardLoader::Result openOne(const CardLoader::Job &job)
 {
     CardLoader::Result result;
-    if (job.isLog)
-        result.log = FileLog::openReader(job.folder, job.file);
-    else
-        result.video = FileVideo::openReader(job.folder, job.file);
+    try {
+        if (job.isLog)
+            result.log = FileLog::openReader(job.folder, job.file);
+        else
+            result.video = FileVideo::openReader(job.folder, job.file);
+    } catch (const std::exception &) {
+        return {};
+    }
     return result;
 }
 
 } // namespace
 
 std::vector<CardLoader::Result> CardLoader::run(const std::vector<Job> &jobs,
-                                               const std::function<void(qint64)> &progress)
+                                               const std::function<void(qint64)> &progress,
+                                               const std::atomic_bool &cancel)
 {
     std::vector<Result> results(jobs.size());
     if (jobs.empty())
         return results;
-    raiseFileLimit(jobs.size());
 
     std::atomic<size_t> next{0};
     std::atomic<size_t> done{0};
     auto work = [&] {
-        for (size_t i = next++; i < jobs.size(); i = next++) {
+        for (size_t i = next++; i < jobs.size() && !cancel; i = next++) {
             results[i] = openOne(jobs[i]);
             done.fetch_add(1, std::memory_order_release);
         }
@@ -75,14 +66,17 @@ std::vector<CardLoader::Result> CardLoader::run(const std::vector<Job> &jobs,
         QEventLoop loop;
         QTimer poll;
         QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-            if (report())
+            if (report() || cancel)
                 loop.quit();
         });
         poll.start(15);
+        // User input too, so the loading window can be cancelled; it is modal, so nothing
+        // else is reachable meanwhile.
         if (!report())
-            loop.exec(QEventLoop::ExcludeUserInputEvents);
+            loop.exec();
     }
-    workers.clear();  // joins
-    report();
+    workers.clear();  // joins: a worker finishes the file it is reading
+    if (!cancel)
+        report();
     return results;
 }

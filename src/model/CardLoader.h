@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -25,6 +26,8 @@ public:
     };
 
     // Results in job order; progress(n) is called on the calling thread for n = 1 .. jobs.
+    // Setting cancel stops the workers between files; the jobs not started stay empty.
     static std::vector<Result> run(const std::vector<Job> &jobs,
-                                   const std::function<void(qint64)> &progress);
+                                   const std::function<void(qint64)> &progress,
+                                   const std::atomic_bool &cancel);
 };

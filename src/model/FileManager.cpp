@@ -9,6 +9,7 @@
 #include "vexa_telemetry.h"
 #include "vexa_time.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 #include <climits>
@@ -76,6 +77,9 @@ bool FileManager::loadFiles(const QString &folder)
     if (_loading)
         return false;
     _loading = true;
+    _cancel = false;
+    _cancelled = false;
+    _skippedFiles.clear();
     clearLists();
 
     std::vector<CardLoader::Job> jobs;
@@ -91,19 +95,34 @@ bool FileManager::loadFiles(const QString &folder)
     addJobs(kLogFolder, QStringLiteral("log"), true);
 
     std::vector<CardLoader::Result> results =
-        CardLoader::run(jobs, [this](qint64 count) { emit loadedFileCount(count); });
+        CardLoader::run(jobs, [this](qint64 count) { emit loadedFileCount(count); }, _cancel);
+    // A cancel that came while the last files finished still leaves the folder unopened.
+    _cancelled = _cancel;
+    if (!_cancelled)
+        adoptResults(jobs, results, eventCount, videoCount, folder);
+    _loading = false;
+    return !_cancelled && (jobs.empty() || _skippedFiles.size() < qsizetype(jobs.size()));
+}
 
+void FileManager::adoptResults(const std::vector<CardLoader::Job> &jobs,
+                               std::vector<CardLoader::Result> &results, size_t eventCount,
+                               size_t videoCount, const QString &folder)
+{
     for (size_t i = 0; i < results.size(); ++i) {
+        bool adopted = false;
         if (i < videoCount) {
             const int type = i < eventCount ? FileVideo::Event : FileVideo::Normal;
-            if (FileVideo *video = FileVideo::fromReader(std::move(results[i].video), type, this))
+            if (FileVideo *video = FileVideo::fromReader(std::move(results[i].video), type, this)) {
                 adoptVideo(video, i < eventCount ? _eventArray : _normalArray);
+                adopted = true;
+            }
         } else if (FileLog *log = FileLog::fromReader(std::move(results[i].log), this)) {
             adoptLog(log);
+            adopted = true;
         }
+        if (!adopted)
+            _skippedFiles.append(QDir(folder).relativeFilePath(jobs[i].folder + u'/' + jobs[i].file));
     }
-    _loading = false;
-    return true;
 }
 
 void FileManager::adoptVideo(FileVideo *video, QList<FileVideo *> &list)

@@ -6,6 +6,7 @@
 // fileVideoFrameIndex / fileLogFrameIndex signals.
 #pragma once
 
+#include "CardLoader.h"
 #include "FileLog.h"
 #include "FileVideo.h"
 #include "ListRow.h"
@@ -14,7 +15,9 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
+#include <atomic>
 #include <memory>
 #include <vector>
 
@@ -39,9 +42,16 @@ public:
     static qint64 fileCount(const QString &folder);
     // Replaces the lists with the folder's files; reports loadedFileCount for every file
     // of a wanted extension, readable or not. Keeps the event loop running while the
-    // recordings are indexed on worker threads. False only when a load is already running.
+    // recordings are indexed on worker threads. False when a load is already running, when
+    // it was cancelled (the lists stay empty), or when the folder has files and none of
+    // them could be read.
     bool loadFiles(const QString &folder);
     bool isLoading() const { return _loading; }
+    // Asks the running load to stop after the files being read; the lists stay empty.
+    void cancelLoading() { _cancel = true; }
+    bool loadCancelled() const { return _cancelled; }
+    // Files of the last load that could not be read, relative to the folder, in list order.
+    const QStringList &skippedFiles() const { return _skippedFiles; }
 
     // Rows of "event", "normal" or "log"; empty for another type.
     QList<ListRow> listViewData(const QString &type) const;
@@ -85,12 +95,18 @@ signals:
 
 private:
     void clearLists();
+    void adoptResults(const std::vector<CardLoader::Job> &jobs,
+                      std::vector<CardLoader::Result> &results, size_t eventCount,
+                      size_t videoCount, const QString &folder);
     void adoptVideo(FileVideo *video, QList<FileVideo *> &list);
     void adoptLog(FileLog *log);
     const QList<FileVideo *> &searchedVideos() const;
 
     bool _validFolder = false;
     bool _loading = false;
+    std::atomic_bool _cancel = false;
+    bool _cancelled = false;
+    QStringList _skippedFiles;
     QList<FileVideo *> _eventArray;
     QList<FileVideo *> _normalArray;
     QList<FileLog *> _logArray;

@@ -1,6 +1,7 @@
 #include "FileVideo.h"
 
 #include "FileManager.h"
+#include "FolderScanner.h"
 #include "FrameCaptions.h"
 #include "SkinManager.h"
 #include "vexa_time.h"
@@ -19,17 +20,6 @@ namespace {
 
 const _vexa_video_frame_header_t kNoFrame{};
 
-// folder/file with the extension replaced; an upper-case card keeps upper-case sidecars.
-QString sidecarPath(const QString &vddPath)
-{
-    const QFileInfo info(vddPath);
-    const QString base = vddPath.left(vddPath.size() - info.suffix().size());
-    const QString lower = base + QStringLiteral("vdx");
-    if (info.suffix() == QLatin1String("VDD") && !QFileInfo::exists(lower))
-        return base + QStringLiteral("VDX");
-    return lower;
-}
-
 bool isLastFrameIndex(qint64 index)
 {
     return (quint64(index) & 0xFFFFFFFFu) == 0xFFFFFFFFu;
@@ -44,7 +34,7 @@ std::unique_ptr<vexa_vdd_file> FileVideo::openReader(const QString &folder, cons
         return nullptr;
     auto reader = std::make_unique<vexa_vdd_file>();
     const QByteArray vddPath = QFile::encodeName(vdd);
-    const QByteArray vdxPath = QFile::encodeName(sidecarPath(vdd));
+    const QByteArray vdxPath = QFile::encodeName(FolderScanner::sidecarPath(vdd));
     if (!reader->open(vddPath.constData(), vdxPath.constData()))
         return nullptr;
     return reader;
@@ -75,6 +65,7 @@ FileVideo::FileVideo(std::unique_ptr<vexa_vdd_file> reader, int type, QObject *p
     }
     if (_type == Normal)
         buildTriggerList();
+    buildSecondIndex();
 }
 
 FileVideo::~FileVideo() = default;
@@ -104,6 +95,15 @@ void FileVideo::buildTriggerList()
     }
 }
 
+void FileVideo::buildSecondIndex()
+{
+    const qint64 count = frameCount();
+    _secondIndex.reserve(size_t(count));
+    for (qint64 i = 0; i < count; ++i)
+        _secondIndex.emplace_back(time_to_msec(headerAtIndex(i).time) / 1000, i);
+    std::sort(_secondIndex.begin(), _secondIndex.end());
+}
+
 QImage FileVideo::imageAtIndex(qint64 index)
 {
     const _vexa_video_frame_header_t &header = headerAtIndex(index);
@@ -130,13 +130,14 @@ qint64 FileVideo::indexAtTimestamp(const _vexa_time_t &time, bool forward) const
     if (ms < _stime || ms > _etime)
         return -1;
     const qint64 second = ms / 1000;
-    const qint64 count = frameCount();
-    for (qint64 n = 0; n < count; ++n) {
-        const qint64 i = forward ? n : count - 1 - n;
-        if (time_to_msec(headerAtIndex(i).time) / 1000 == second)
-            return i;
-    }
-    return -1;
+    // The frames of that second sit together in the sorted index, in frame order.
+    const auto first = std::lower_bound(_secondIndex.begin(), _secondIndex.end(),
+                                        std::pair<qint64, qint64>(second, LLONG_MIN));
+    const auto end = std::upper_bound(first, _secondIndex.end(),
+                                      std::pair<qint64, qint64>(second, LLONG_MAX));
+    if (first == end)
+        return -1;
+    return forward ? first->second : std::prev(end)->second;
 }
 
 bool FileVideo::intime(qint64 fromMsec, qint64 toMsec) const

@@ -16,6 +16,8 @@
 #include <QTimer>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 class FileVideo : public QObject {
     Q_OBJECT
@@ -100,6 +102,7 @@ signals:
 private:
     FileVideo(std::unique_ptr<vexa_vdd_file> reader, int type, QObject *parent);
     void buildTriggerList();
+    void buildSecondIndex();
 
     std::unique_ptr<vexa_vdd_file> _vdd_file;
     int _type;
@@ -112,6 +115,9 @@ private:
     qint64 _stime = 0;
     qint64 _etime = 0;
     QList<qint64> _triggers;
+    // (second of the frame's time, frame index) of every frame, sorted: frame times need
+    // not run forward, and a lookup by time must not scan the whole recording.
+    std::vector<std::pair<qint64, qint64>> _secondIndex;
     QTimer _timer;
     qint64 _scheduledDelay = 0;
     bool _closed = false;

@@ -21,9 +21,10 @@ void collect(const QString &root, const QString &relative, const QString &extens
     for (const QFileInfo &entry : entries) {
         const QString path = relative.isEmpty() ? entry.fileName()
                                                 : relative + QLatin1Char('/') + entry.fileName();
+        if (entry.isSymLink())
+            continue;
         if (entry.isDir()) {
-            if (!entry.isSymLink())
-                collect(root, path, extension, visited, out);
+            collect(root, path, extension, visited, out);
         } else if (entry.isFile()
                    && entry.suffix().compare(extension, Qt::CaseInsensitive) == 0) {
             out.append(path);
@@ -41,4 +42,13 @@ QStringList FolderScanner::files(const QString &root, const QString &extension)
         collect(root, QString(), extension, visited, out);
     std::sort(out.begin(), out.end());
     return out;
+}
+
+QString FolderScanner::sidecarPath(const QString &vddPath)
+{
+    const QFileInfo info(vddPath);
+    const QString base = vddPath.left(vddPath.size() - info.suffix().size());
+    const QString lower = base + QStringLiteral("vdx");
+    const QString upper = base + QStringLiteral("VDX");
+    return !QFileInfo::exists(lower) && QFileInfo::exists(upper) ? upper : lower;
 }

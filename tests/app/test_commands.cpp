@@ -3,9 +3,12 @@
 #include "ViewerTestSupport.h"
 
 #include "AboutBox.h"
+#include "FileLoadProgress.h"
 #include "FileLog.h"
 #include "FileManager.h"
+#include "FileTableView.h"
 #include "FileVideo.h"
+#include "ListView.h"
 #include "MainView.h"
 #include "MainWindow.h"
 #include "ProductVariant.h"
@@ -36,6 +39,8 @@ private slots:
 
     void openValidCard();
     void openInvalidCardKeepsState();
+    void cancelledLoadLeavesNoCard();
+    void skippedFilesAreNamed();
     void closeResetsInstruments();
     void unloadEmptiesEverything();
     void preconditionAlerts();
@@ -123,6 +128,29 @@ void TestCommands::openInvalidCardKeepsState()
     QCOMPARE(_view->fileManager()->eventVideos().size(), 2);
     QCOMPARE(_view->rootPath(), bad);
     QCOMPARE(load.count(), 1);
+}
+
+void TestCommands::cancelledLoadLeavesNoCard()
+{
+    openCard();
+    const auto cancel = connect(_view->fileManager(), &FileManager::loadedFileCount, this, [this] {
+        QTest::mouseClick(_view->window()->findChild<FileLoadProgress *>()->cancelButton(), Qt::LeftButton);
+    });
+    QVERIFY(!_view->openFolderPath(_card));
+    disconnect(cancel);
+    QVERIFY(_alerts->alerts().isEmpty() && !_view->isOpened());
+    QVERIFY(_view->fileManager()->eventVideos().isEmpty() && _view->fileManager()->logs().isEmpty());
+    QVERIFY(_view->listView()->tableView(QStringLiteral("event"))->data().isEmpty());
+}
+
+void TestCommands::skippedFilesAreNamed()
+{
+    QTemporaryDir dir;
+    QVERIFY(ViewerTest::makeCard(dir.path(), 1, 0));
+    QVERIFY(QFile(dir.filePath(QStringLiteral("log/junk.log"))).open(QIODevice::WriteOnly));
+    QVERIFY(_view->openFolderPath(dir.path()));
+    QCOMPARE(_alerts->texts(), QStringList{Texts::text("msg_files_skipped").arg(1) + QStringLiteral("\nlog/junk.log")});
+    QCOMPARE(_alerts->alerts().first().icon, QMessageBox::Warning);
 }
 
 void TestCommands::closeResetsInstruments()

@@ -21,6 +21,8 @@
 #include "vexa_time.h"
 
 #include <QFontMetrics>
+#include <QDir>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -47,6 +49,7 @@ private slots:
     void endWithoutContinuousPlayStaysOnLastFrame();
     void endWithContinuousPlayMovesToNextFile();
     void backwardContinuousPlayTakesPreviousFileAtItsEnd();
+    void continuousPlayRunsThroughThousandsOfEmptyRecordings();
     void thumbnailChoiceUpdatesInstrumentsOnly();
     void positioningCallbacksMoveAndPause_data();
     void positioningCallbacksMoveAndPause();
@@ -362,6 +365,20 @@ void TestPlayback::backwardContinuousPlayTakesPreviousFileAtItsEnd()
     // It starts from its last frame and goes on backwards.
     QVERIFY(_view->videoLayout()->frameIndex() >= previous->frameCount() - 3);
     _view->tagCommand(MainView::TagStop);
+}
+
+void TestPlayback::continuousPlayRunsThroughThousandsOfEmptyRecordings()
+{
+    // Each empty file ends as soon as it starts; moving on must not grow the stack.
+    const QString card = _dir.filePath(QStringLiteral("empties"));
+    QVERIFY(ViewerTest::makeCard(card, 1, 0) && QDir().mkpath(card + QStringLiteral("/CH1/event/empty")));
+    for (int i = 0; i < 10000; ++i)
+        QVERIFY(QFile(card + QStringLiteral("/CH1/event/empty/%1.vdd").arg(i)).open(QIODevice::WriteOnly));
+    QVERIFY(_view->openFolderPath(card));
+    ViewerTest::loadPlayList(_view, QStringLiteral("event"));
+    switchContinuousPlay(true);
+    _view->tagCommand(MainView::TagFastPlay);
+    QTRY_COMPARE_WITH_TIMEOUT(_view->listView()->playListView()->selectedRowIndex(), 10000, 10000);
 }
 
 void TestPlayback::thumbnailChoiceUpdatesInstrumentsOnly()

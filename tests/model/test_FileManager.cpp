@@ -139,6 +139,15 @@ void TestFileManager::countsEveryFileInProgress()
         QCOMPARE(fm.eventVideos().size(), 0);
     // An empty .vdd that opens is a recording without frames; its row still builds.
     QCOMPARE(fm.listViewData(QStringLiteral("event")).size(), fm.eventVideos().size());
+    QCOMPARE(fm.skippedFiles().size(), root_user ? 1 : 2);
+    QCOMPARE(fm.skippedFiles().last(), QStringLiteral("log/0000000002.log"));
+
+    // Files that all fail are no card.
+    QVERIFY(QFile::remove(root + QStringLiteral("/log/0000000001.log")));
+    QVERIFY(QFile::remove(unreadable.fileName()));
+    QVERIFY(QDir(root + QStringLiteral("/CH1/normal")).removeRecursively());
+    QVERIFY(!fm.loadFiles(root));
+    QCOMPARE(fm.skippedFiles(), QStringList{QStringLiteral("log/0000000002.log")});
 }
 
 void TestFileManager::loadsWithoutNormalFolder()
@@ -161,10 +170,10 @@ void TestFileManager::doesNotFollowLinkLoops()
     QVERIFY(QFile::link(event, event + QStringLiteral("/again")));
     QVERIFY(QFile::link(root, event + QStringLiteral("/card")));
     QVERIFY(QFile::link(event + QStringLiteral("/0000000001.vdd"), event + QStringLiteral("/0000000005.vdd")));
-    QCOMPARE(FileManager::fileCount(root), 2);
+    QCOMPARE(FileManager::fileCount(root), 1);  // a linked file is skipped, wherever it points
     FileManager fm;
     QVERIFY(fm.loadFiles(root));
-    QCOMPARE(fm.eventVideos().size(), 2);
+    QCOMPARE(fm.eventVideos().size(), 1);
 }
 
 void TestFileManager::buildsListRows()

@@ -33,6 +33,7 @@ private slots:
     void oneFrameRecordingEndsAtOnce();
     void zeroIntervalPlaybackStillEnds();
     void listsTriggerRunsAfterFrameZero();
+    void findsFramesByTime_data();
     void findsFramesByTime();
     void testsOverlap();
     void decodesFrames();
@@ -238,8 +239,8 @@ void TestFileVideo::movesToTheLastFrame()
     QCOMPARE(video->currentIndex(), 9);
     video->gotoFrame(-1);
     QCOMPARE(reported(spy), (QList<qint64>{9}));
-    QCOMPARE(video->lastHeader().time.second, 0);
-    QCOMPARE(video->lastHeader().time.millisecond, 900);
+    QCOMPARE(int(video->lastHeader().time.second), 0);
+    QCOMPARE(int(video->lastHeader().time.millisecond), 900);
 }
 
 void TestFileVideo::oneFrameRecordingEndsAtOnce()
@@ -299,17 +300,36 @@ void TestFileVideo::listsTriggerRunsAfterFrameZero()
     QVERIFY(event->triggerList().isEmpty());
 }
 
+void TestFileVideo::findsFramesByTime_data()
+{
+    QTest::addColumn<int>("second");  // of 10:00; -1 is 09:59:59
+    QTest::addColumn<int>("msec");
+    QTest::addColumn<qint64>("first");
+    QTest::addColumn<qint64>("last");
+    // Frames at 10:00:ss with ss = 0 0 1 1 6 2 2 1 5 5.5: the times jump back and forth.
+    QTest::newRow("first second") << 0 << 999 << qint64(0) << qint64(1);
+    QTest::newRow("split second") << 1 << 450 << qint64(2) << qint64(7);
+    QTest::newRow("after a jump back") << 2 << 0 << qint64(5) << qint64(6);
+    QTest::newRow("no frame in that second") << 3 << 0 << qint64(-1) << qint64(-1);
+    QTest::newRow("last frame") << 5 << 500 << qint64(8) << qint64(9);
+    QTest::newRow("after the last frame") << 5 << 501 << qint64(-1) << qint64(-1);
+    QTest::newRow("frame later than the last") << 6 << 0 << qint64(-1) << qint64(-1);
+    QTest::newRow("before the first frame") << -1 << 999 << qint64(-1) << qint64(-1);
+}
+
 void TestFileVideo::findsFramesByTime()
 {
-    auto video = recording(TestCard::frames(30, start(), 100));  // 10:00:00.0 .. 10:00:02.9
+    QFETCH(int, second);
+    QFETCH(int, msec);
+    std::vector<Frame> frames = TestCard::frames(10, start(), 0);
+    const int seconds[] = {0, 0, 1, 1, 6, 2, 2, 1, 5, 5};
+    for (size_t i = 0; i < frames.size(); ++i)
+        frames[i].time = TestCard::utc(2024, 5, 1, 10, 0, seconds[i], i == 9 ? 500 : 0);
+    auto video = recording(frames);
     QVERIFY(video);
-    const _vexa_time_t inSecondOne = TestCard::utc(2024, 5, 1, 10, 0, 1, 450);
-    QCOMPARE(video->indexAtTimestamp(inSecondOne, true), 10);
-    QCOMPARE(video->indexAtTimestamp(inSecondOne, false), 19);
-    QCOMPARE(video->indexAtTimestamp(start(), false), 9);
-    QCOMPARE(video->indexAtTimestamp(TestCard::utc(2024, 5, 1, 9, 59, 59, 999), true), -1);
-    QCOMPARE(video->indexAtTimestamp(TestCard::utc(2024, 5, 1, 10, 0, 2, 950), true), -1);
-    QCOMPARE(video->indexAtTimestamp(TestCard::utc(2024, 5, 1, 10, 0, 2, 900), false), 29);
+    const _vexa_time_t at = TestCard::utc(2024, 5, 1, 10, 0, second, msec);
+    QTEST(video->indexAtTimestamp(at, true), "first");
+    QTEST(video->indexAtTimestamp(at, false), "last");
 }
 
 void TestFileVideo::testsOverlap()
@@ -338,7 +358,7 @@ void TestFileVideo::decodesFrames()
     video->close();
     QVERIFY(video->imageAtIndex(0).isNull());
     QVERIFY(!video->jpegComment(comment, 1));
-    QCOMPARE(video->headerAtIndex(1).time.millisecond, 100);  // headers outlive close()
+    QCOMPARE(int(video->headerAtIndex(1).time.millisecond), 100);  // headers outlive close()
 }
 
 void TestFileVideo::savesFlippedStills_data()
