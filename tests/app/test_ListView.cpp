@@ -3,7 +3,7 @@
 // clearing, and the keyboard in the tables.
 #include "FileManager.h"
 #include "FileTableView.h"
-#include "ListTestCard.h"
+#include "TestCard.h"
 #include "ListView.h"
 #include "PlayListTable.h"
 #include "PlayListView.h"
@@ -99,16 +99,16 @@ private:
 
 void TestListView::initTestCase()
 {
-    ListTestCard::prepareEnvironment();
+    TestCard::prepareEnvironment();
     QVERIFY(_dir.isValid());
     _skin = SkinManager::create();
     QVERIFY(_skin);
     _full = _dir.filePath(QStringLiteral("full"));
     _noEvents = _dir.filePath(QStringLiteral("no-events"));
     _noLogs = _dir.filePath(QStringLiteral("no-logs"));
-    QVERIFY(ListTestCard::generate(_full, 3, 4, 2));
-    QVERIFY(ListTestCard::generate(_noEvents, 0, 3, 1));
-    QVERIFY(ListTestCard::generate(_noLogs, 2, 2, 0));
+    QVERIFY(TestCard::generate(_full, 3, 4, 2));
+    QVERIFY(TestCard::generate(_noEvents, 0, 3, 1));
+    QVERIFY(TestCard::generate(_noLogs, 2, 2, 0));
 }
 
 void TestListView::idleState()

@@ -1,52 +1,17 @@
 // SkinManager on hand-made skin pairs (rectangles, kinds, broken pictures, strip cutting)
 // and on the skin the build draws (every key, button strips, glyph strips, fixed places).
 #include "SkinManager.h"
+#include "TestCard.h"
 
-#include <QBuffer>
 #include <QPainter>
 #include <QTemporaryDir>
-#include <QtEndian>
 #include <QtTest>
 
 namespace {
 
-struct Item {
-    qint32 key, kind, left, top, right, bottom;
-    quint32 offset = 0;
-    quint8 visible = 1;
-};
-
-void putLe32(QByteArray &out, quint32 v)
-{
-    char b[4];
-    qToLittleEndian(v, b);
-    out.append(b, 4);
-}
-
-QByteArray descriptor(const QList<Item> &items)
-{
-    QByteArray out;
-    putLe32(out, quint32(items.size() - 1));
-    for (const Item &i : items) {
-        for (qint32 v : {i.key, i.kind, i.left, i.top, i.right, i.bottom})
-            putLe32(out, quint32(v));
-        out.append(8, '\0');
-        putLe32(out, i.offset);
-        out.append(char(i.visible));
-        out.append(11, '\0');
-    }
-    return out;
-}
-
-// Encoded by Qt's own writer, independent of the skin packer.
-QByteArray encode(const QImage &image, const char *format = "BMP")
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
-}
+using TestCard::bmpOf;
+using TestCard::skinDescriptor;
+using TestCard::writeFile;
 
 QImage stripOf(const QList<QColor> &colors, int partWidth, int height)
 {
@@ -55,12 +20,6 @@ QImage stripOf(const QList<QColor> &colors, int partWidth, int height)
     for (int i = 0; i < colors.size(); ++i)
         p.fillRect(i * partWidth, 0, partWidth, height, colors[i]);
     return image;
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
 int litPixels(const QImage &image)
@@ -107,26 +66,26 @@ private:
 void TestSkinManager::initTestCase()
 {
     QVERIFY(dir_.isValid());
-    QByteArray chk = encode(QImage(10, 20, QImage::Format_RGB32));
+    QByteArray chk = bmpOf(QImage(10, 20, QImage::Format_RGB32));
     {
         QImage red(10, 20, QImage::Format_RGB32);
         red.fill(Qt::red);
-        chk = encode(red);
+        chk = bmpOf(red);
     }
     const quint32 imageAt = 0;
     const quint32 buttonAt = quint32(chk.size());
-    chk += encode(stripOf({Qt::red, Qt::green, Qt::blue, Qt::yellow}, 12, 8));
+    chk += bmpOf(stripOf({Qt::red, Qt::green, Qt::blue, Qt::yellow}, 12, 8));
     const quint32 garbageAt = quint32(chk.size());
     chk += QByteArray("not a bitmap at all, just text");
     const quint32 lateAt = quint32(chk.size());
-    QByteArray truncated = encode(stripOf({Qt::cyan}, 6, 6));
+    QByteArray truncated = bmpOf(stripOf({Qt::cyan}, 6, 6));
     truncated.chop(10);  // its header promises more than is there
     chk += truncated;
 
     dsc_ = dir_.filePath(QStringLiteral("brumoset.dsc"));
     chk_ = dir_.filePath(QStringLiteral("brumoset.chk"));
     QVERIFY(writeFile(chk_, chk));
-    QVERIFY(writeFile(dsc_, descriptor({
+    QVERIFY(writeFile(dsc_, skinDescriptor({
                                 {5, 2, 0, 0, 10, 20, imageAt},
                                 {7, 3, 200, 100, 212, 108, buttonAt, 0},
                                 {9, 1, 10, 20, 110, 70},
@@ -142,7 +101,7 @@ void TestSkinManager::missingOrMalformedPairGivesNoSkin()
     QVERIFY(SkinManager::create(dsc_, chk_));
     QVERIFY(!SkinManager::create(dir_.filePath(QStringLiteral("none.dsc")), chk_));
     QVERIFY(!SkinManager::create(dsc_, dir_.filePath(QStringLiteral("none.chk"))));
-    QByteArray bad = descriptor({{1, 1, 0, 0, 1, 1}});
+    QByteArray bad = skinDescriptor({{1, 1, 0, 0, 1, 1}});
     bad.append('\0');
     const QString badPath = dir_.filePath(QStringLiteral("bad.dsc"));
     QVERIFY(writeFile(badPath, bad));
@@ -204,7 +163,7 @@ void TestSkinManager::brokenPicturesGiveNothing()
 
 void TestSkinManager::stripCutting()
 {
-    const QByteArray strip = encode(stripOf({Qt::red, Qt::green, Qt::blue}, 4, 5));
+    const QByteArray strip = bmpOf(stripOf({Qt::red, Qt::green, Qt::blue}, 4, 5));
     const QList<QImage> parts = SkinManager::imageArrayWithData(strip, 3);
     QCOMPARE(parts.size(), 3);
     const QList<QColor> colors = {Qt::red, Qt::green, Qt::blue};
@@ -217,7 +176,7 @@ void TestSkinManager::stripCutting()
     QImage odd = stripOf({Qt::red}, 10, 2);
     for (int x = 0; x < 10; ++x)
         odd.setPixel(x, 0, qRgb(x * 20, 0, 0));
-    const QList<QImage> thirds = SkinManager::imageArrayWithData(encode(odd), 3);
+    const QList<QImage> thirds = SkinManager::imageArrayWithData(bmpOf(odd), 3);
     QCOMPARE(thirds.size(), 3);
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(thirds[i].width(), 3);
@@ -232,14 +191,14 @@ void TestSkinManager::imageWithDataDecodesBmpAndJpeg()
 {
     QImage picture(16, 8, QImage::Format_RGB32);
     picture.fill(QColor(0, 0, 255));
-    const QByteArray jpeg = encode(picture, "JPG");
+    const QByteArray jpeg = bmpOf(picture, "JPG");
     const QImage decoded = SkinManager::imageWithData(reinterpret_cast<const uchar *>(jpeg.constData()), jpeg.size());
     QCOMPARE(decoded.size(), QSize(16, 8));
     QVERIFY(qBlue(decoded.pixel(8, 4)) > 200);
-    const QByteArray bmp = encode(picture);
+    const QByteArray bmp = bmpOf(picture);
     QCOMPARE(SkinManager::imageWithData(reinterpret_cast<const uchar *>(bmp.constData()), bmp.size()).size(),
              QSize(16, 8));
-    const QByteArray png = encode(picture, "PNG");  // decodable, but not a format of the viewer
+    const QByteArray png = bmpOf(picture, "PNG");  // decodable, but not a format of the viewer
     QVERIFY(SkinManager::imageWithData(reinterpret_cast<const uchar *>(png.constData()), png.size()).isNull());
     QVERIFY(SkinManager::imageWithData(nullptr, 10).isNull());
     QVERIFY(SkinManager::imageWithData(reinterpret_cast<const uchar *>(bmp.constData()), 0).isNull());

@@ -4,8 +4,8 @@
 #include "SkinButton.h"
 #include "SkinCheckButton.h"
 #include "SkinManager.h"
+#include "TestCard.h"
 
-#include <QBuffer>
 #include <QEnterEvent>
 #include <QMenu>
 #include <QMouseEvent>
@@ -13,7 +13,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QtEndian>
 #include <QtTest>
 
 namespace {
@@ -90,17 +89,6 @@ bool hasColour(const QImage &image, const QColor &colour)
     return false;
 }
 
-// A skin pair in the descriptor and container formats: one button (key 21), one check
-// button (key 45, hidden) and one picture (key 0).
-QByteArray bmpOf(const QImage &image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    return bytes;
-}
-
 QImage strip()
 {
     QImage image(160, 20, QImage::Format_RGB32);
@@ -111,33 +99,12 @@ QImage strip()
     return image;
 }
 
-struct Item {
-    qint32 key, kind, left, top, right, bottom;
-    bool visible;
-};
-
+// A skin pair: one picture (key 0), one button (key 21) and one hidden check button (key 45).
 bool writeSkin(const QString &dscPath, const QString &chkPath)
 {
-    const Item items[] = {{0, 2, 0, 0, 40, 20, true},
-                          {21, 3, 300, 700, 340, 720, true},
-                          {45, 3, 100, 50, 140, 70, false}};
-    QByteArray dsc(4, '\0');
-    QByteArray chk;
-    qToLittleEndian<quint32>(std::size(items) - 1, dsc.data());
-    for (const Item &item : items) {
-        QByteArray record(48, '\0');
-        char *r = record.data();
-        const qint32 fields[] = {item.key, item.kind, item.left, item.top, item.right, item.bottom};
-        for (int i = 0; i < 6; ++i)
-            qToLittleEndian<qint32>(fields[i], r + 4 * i);
-        qToLittleEndian<quint32>(quint32(chk.size()), r + 32);
-        r[36] = item.visible ? 1 : 0;
-        chk += bmpOf(item.kind == 3 ? strip() : solid(Qt::gray));
-        dsc += record;
-    }
-    QFile d(dscPath), c(chkPath);
-    return d.open(QIODevice::WriteOnly) && d.write(dsc) == dsc.size()
-        && c.open(QIODevice::WriteOnly) && c.write(chk) == chk.size();
+    return TestCard::writeSkin(dscPath, chkPath,
+                               {{0, 2, 0, 0, 40, 20}, {21, 3, 300, 700, 340, 720}, {45, 3, 100, 50, 140, 70, 0, 0}},
+                               {solid(Qt::gray), strip(), strip()});
 }
 
 // A parent that counts the mouse events its children pass on.
