@@ -165,7 +165,7 @@ void TestListView::pageStates()
     QFETCH(QString, card);
     QFETCH(QString, steps);
     Page page(*_skin, card.isEmpty() ? QString() : _dir.filePath(card));
-    AlertCloser alerts;
+    AlertCatcher alerts;
     for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {
         const QStringList part = step.split(u':');
         if (step == u"load")
@@ -231,7 +231,7 @@ void TestListView::loadWithNothingTickedAlerts()
     Page page(*_skin, _full);
     page.list->load();
     QSignalSpy loads(page.list, &ListView::loadDataSelectedTab);
-    AlertCloser alerts;
+    AlertCatcher alerts;
     page.press(ListView::TagLoad);
     page.list->selectTab(ListView::TagNormal);
     page.press(ListView::TagLoad);
@@ -357,7 +357,7 @@ void TestListView::exportsNeedTickedLogs()
     QSignalSpy csv(page.list, &ListView::exportCSV);
     QSignalSpy kml(page.list, &ListView::exportKML);
     {
-        AlertCloser alerts;
+        AlertCatcher alerts;
         page.press(ListView::TagCsv);
         page.press(ListView::TagGoogleEarth);
         QCOMPARE(alerts.texts(), QStringList(2, Texts::text("msg_noselected_log")));
