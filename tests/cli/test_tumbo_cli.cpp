@@ -264,13 +264,7 @@ private slots:
     void cardShowsEmptyRecordingsAndSurvivesLinkLoops()
     {
         QTemporaryDir dir;
-        CardGenerator::Options options;
-        options.eventCount = 1;
-        options.normalCount = 1;
-        options.recordingSeconds = 1;
-        options.resolution = QSize(32, 32);
-        options.reusePictures = true;
-        QVERIFY(CardGenerator(options).generate(dir.path()));
+        QVERIFY(TestCard::generate(dir.path(), 1, 1, 0));
         QVERIFY(writeFile(dir.path() + "/CH1/normal/0000000099_empty.vdd", QByteArray()));
         QVERIFY(QFile::link(dir.path() + "/CH1/event", dir.path() + "/CH1/event/loop"));
         const Result r = cli({"card", dir.path()});
