@@ -278,6 +278,14 @@ TEST_F(VddFileTest, SidecarWithTrailerIsUsed)
     EXPECT_EQ(+file.header_at(2).speed, 200);
     EXPECT_EQ(+file.index_header().event_type, 16);
     EXPECT_EQ(+file.index_header().frame_count, 3u);
+
+    // Without its magic the trailer is no trailer: the file reads as the older form.
+    auto unmarked = trailerFor(3, 16);
+    unmarked.magic = 0;
+    vdx = sidecarBytes(hs);
+    append(vdx, indexHeaderBytes(unmarked));
+    ASSERT_TRUE(openWithSidecar(r.vdd, vdx));
+    EXPECT_EQ(+file.index_header().event_type, 1);
 }
 
 TEST_F(VddFileTest, OldSidecarIgnoresTrailingPartialRecord)
