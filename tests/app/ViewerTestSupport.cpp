@@ -79,35 +79,6 @@ void loadPlayList(MainView *view, const QString &type)
 
 } // namespace ViewerTest
 
-AlertCatcher::AlertCatcher()
-{
-    connect(&_timer, &QTimer::timeout, this, &AlertCatcher::poll);
-    _timer.start(20);
-}
-
-QStringList AlertCatcher::texts() const
-{
-    QStringList list;
-    for (const Alert &alert : _alerts)
-        list << alert.text;
-    return list;
-}
-
-void AlertCatcher::poll()
-{
-    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-    if (!box || !box->isVisible())
-        return;
-    _alerts.append({box->text(), box->icon()});
-    QAbstractButton *button = box->defaultButton();
-    if (answer)
-        button = answer(box);
-    if (button)
-        button->click();
-    else
-        box->reject();
-}
-
 FanOutRecorder::FanOutRecorder(MainView *view) : _view(view)
 {
     const QMetaObject *meta = view->metaObject();

@@ -2,6 +2,8 @@
 // the alerts the viewer shows, and a recorder of the main view's fan-out.
 #pragma once
 
+#include "TestCard.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QMessageBox>
@@ -30,29 +32,6 @@ void showRecording(MainView *view, const QString &type, qint64 index, qint64 fra
 void loadPlayList(MainView *view, const QString &type);
 
 } // namespace ViewerTest
-
-// Answers every modal message box while it exists: remembers its text and icon and
-// presses the button chosen by `answer` (the default button when unset).
-class AlertCatcher : public QObject {
-    Q_OBJECT
-public:
-    struct Alert {
-        QString text;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
-    };
-
-    AlertCatcher();
-    const QList<Alert> &alerts() const { return _alerts; }
-    QStringList texts() const;
-    void clear() { _alerts.clear(); }
-    std::function<QAbstractButton *(QMessageBox *)> answer;
-
-private:
-    void poll();
-
-    QTimer _timer;
-    QList<Alert> _alerts;
-};
 
 // Every signal the main view emits, by name, in emission order.
 class FanOutRecorder : public QObject {

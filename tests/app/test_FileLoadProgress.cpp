@@ -91,7 +91,7 @@ void TestFileLoadProgress::keepsTheWindowAliveWhileLoading()
     picture.fill(Qt::darkCyan);
     const auto frames = TestCard::frames(200, TestCard::utc(2024, 5, 1, 10, 0, 0));
     for (int i = 1; i <= 40; ++i)
-        TestCard::writeRecording(root + QStringLiteral("/CH1/event/%1.vdd").arg(i, 10, 10, QLatin1Char('0')), frames, picture, false);
+        TestCard::writeRecording(root + QStringLiteral("/CH1/event/%1.vdd").arg(i, 10, 10, QLatin1Char('0')), frames, picture, SidecarForm::None);
     QWidget window;
     FileManager fm;
     FileLoadProgress progress(&window, &fm, root);

@@ -52,7 +52,6 @@ private slots:
     void closeButtonClosesTheVideo();
     void listCommandsOfTheMenus();
     void triggerRowsMoveTheVideo();
-    void continuousPlayAcrossThePlayList();
     void logRowsAreAccepted();
     void unloadEmptiesTheLists();
 
@@ -206,41 +205,6 @@ void TestListWiring::triggerRowsMoveTheVideo()
     QCOMPARE(shown->currentIndex(), shown->triggerList()[last]);
     QCOMPARE(_view->speed(), 0.0);
     QCOMPARE(_view->fileVideo(), shown);
-}
-
-void TestListWiring::continuousPlayAcrossThePlayList()
-{
-    ViewerTest::loadPlayList(_view, QStringLiteral("normal"));
-    QTest::mouseClick(list()->checkButton(ListView::TagContinuousPlay), Qt::LeftButton);
-    QVERIFY(_view->playContinue());
-    FileVideo *first = video(QStringLiteral("normal"), 0);
-    FileVideo *second = video(QStringLiteral("normal"), 1);
-
-    // Forward past the end of the first file: the second starts at frame 0 and plays on.
-    list()->playListView()->playWithFileIndex(0, first->frameCount() - 3);
-    QSignalSpy draws(_view, &MainView::videoLayoutDrawWithFileVideo);
-    _view->tagCommand(MainView::TagFastPlay);
-    QCOMPARE(_view->speed(), 2.0);
-    QTRY_COMPARE_WITH_TIMEOUT(_view->fileVideo(), second, 5000);
-    QCOMPARE(firstDrawnFrame(draws, second), 0);
-    QCOMPARE(list()->playListView()->selectedRowIndex(), 1);
-    QCOMPARE(_view->speed(), 2.0);
-    QVERIFY(second->isPlaying());
-    QCOMPARE(second->speed(), 2.0);
-    _view->tagCommand(MainView::TagStop);
-
-    // Backward past frame 0 of the second: the first comes back from its last frame.
-    list()->playListView()->playWithFileIndex(1, 2);
-    draws.clear();
-    _view->tagCommand(MainView::TagBackPlay);
-    QCOMPARE(_view->speed(), -1.0);
-    QTRY_COMPARE_WITH_TIMEOUT(_view->fileVideo(), first, 5000);
-    QCOMPARE(firstDrawnFrame(draws, first), first->frameCount() - 1);
-    QCOMPARE(list()->playListView()->selectedRowIndex(), 0);
-    QCOMPARE(_view->speed(), -1.0);
-    QVERIFY(first->isPlaying());
-    QCOMPARE(first->speed(), -1.0);
-    _view->tagCommand(MainView::TagStop);
 }
 
 void TestListWiring::logRowsAreAccepted()

@@ -3,7 +3,7 @@
 // the "no trigger" row, and how the rows are drawn.
 #include "FileManager.h"
 #include "FileVideo.h"
-#include "ListTestCard.h"
+#include "TestCard.h"
 #include "PlayListCell.h"
 #include "PlayListTable.h"
 #include "PlayListView.h"
@@ -88,10 +88,10 @@ private:
 
 void TestPlayListView::initTestCase()
 {
-    ListTestCard::prepareEnvironment();
+    TestCard::prepareEnvironment();
     QVERIFY(_dir.isValid());
     _card = _dir.filePath(QStringLiteral("card"));
-    QVERIFY(ListTestCard::generate(_card, 3, 6, 1));
+    QVERIFY(TestCard::generate(_card, 3, 6, 1));
 }
 
 void TestPlayListView::loadSelectsTheFirstRowAndStartsIt()

@@ -42,7 +42,7 @@ private slots:
     void speedRules();
     void playPauseToggleAndStop();
     void stepsPauseOnTheNeighbouringFrame();
-    void frameFanOutOrderAndValues();
+    void frameFanOutValues();
     void frameWithoutFixBlanksPositionAndKeepsMap();
     void choosingARecordingLoadsThenPauses();
     void normalRecordingLoadsTheTriggerList();
@@ -201,7 +201,7 @@ void TestPlayback::stepsPauseOnTheNeighbouringFrame()
     QVERIFY(!_view->fileVideo()->isPlaying());
 }
 
-void TestPlayback::frameFanOutOrderAndValues()
+void TestPlayback::frameFanOutValues()
 {
     show(QStringLiteral("event"), 0, 0);
     FileVideo *v = _view->fileVideo();
@@ -212,16 +212,7 @@ void TestPlayback::frameFanOutOrderAndValues()
     QVERIFY(i < v->frameCount());
     const _vexa_video_frame_header_t h = v->headerAtIndex(i);
 
-    _recorder->clear();
     v->gotoFrame(i);
-    const QStringList expected = {
-        QStringLiteral("videoLayoutDrawWithFileVideo"), QStringLiteral("skinSpeedSetSpeed"),
-        QStringLiteral("skinGpsSetLatitude"),        QStringLiteral("mapViewMoveCenterWithLatitude"),
-        QStringLiteral("skinGSensorXSetVal"),        QStringLiteral("skinGSensorYSetVal"),
-        QStringLiteral("skinGSensorZSetVal"),        QStringLiteral("skinSliderSetFrameIndex"),
-        QStringLiteral("skinGraphSetFrameIndex"),    QStringLiteral("skinDateTimeSetDate"),
-    };
-    QCOMPARE(_recorder->calls(), expected);
 
     QCOMPARE(_view->videoLayout()->frameIndex(), i);
     QVERIFY(!_view->videoLayout()->videoAtIndex(VideoLayout::CenterCell)->showsPlaceholder());

@@ -65,17 +65,6 @@ TEST_F(VddFileTest, ScanSkipsPictureWithoutComment)
     EXPECT_EQ(+file.header_at(1).speed, 52);
 }
 
-TEST_F(VddFileTest, ScanIgnoresCommentAfterScanStart)
-{
-    // The COM segment sits behind SOS, so it belongs to the scan data.
-    const Bytes payload = makePayload(framePayload(0));
-    Bytes pic{0xFF, 0xD8, 0xFF, 0xDA, 0x00, 0x04, 0x01, 0x00, 0xFF, 0xFE, 0x00, uint8_t(payload.size() + 2)};
-    append(pic, payload);
-    append(pic, {0xFF, 0xD9});
-    ASSERT_TRUE(openBytes(pic));
-    EXPECT_EQ(file.frame_count(), 0u);
-}
-
 TEST_F(VddFileTest, ScanWalksFillAndRestartMarkers)
 {
     const Bytes payload = makePayload(framePayload(7));
@@ -110,48 +99,50 @@ TEST_F(VddFileTest, ScanDropsPicturesCutInsideTheirHeaders)
     }
 }
 
-TEST_F(VddFileTest, ScanStopsAtSegmentLengthPastTheEnd)
-{
-    const Bytes payload = makePayload(framePayload(0));
-    Bytes pic{0xFF, 0xD8, 0xFF, 0xE0, 0xFF, 0xFF, 0x00};
-    append(pic, {0xFF, 0xFE, 0x00, uint8_t(payload.size() + 2)});
-    append(pic, payload);
-    append(pic, {0xFF, 0xD9});
-    ASSERT_TRUE(openBytes(pic));
-    EXPECT_EQ(file.frame_count(), 0u);
-}
-
-TEST_F(VddFileTest, ScanNeedsAWholePayloadInsideThePicture)
-{
-    // A comment of 10 bytes right before the end marker: 59 bytes would run past the picture.
-    Bytes pic{0xFF, 0xD8, 0xFF, 0xFE, 0x00, 12};
-    append(pic, Bytes(10, 0x20));
-    append(pic, {0xFF, 0xD9});
-    ASSERT_TRUE(openBytes(pic));
-    EXPECT_EQ(file.frame_count(), 0u);
-}
-
-TEST_F(VddFileTest, ScanHandles0xFFAsTheLastByte)
+TEST_F(VddFileTest, ScanKeepsPicturesBeforeALone0xFF)
 {
     Recording r = makeRecording(1);
     r.vdd.push_back(0xFF);
     ASSERT_TRUE(openBytes(r.vdd));
     expectScanned(r);
-
-    ASSERT_TRUE(openBytes(Bytes{0xFF}));
-    EXPECT_EQ(file.frame_count(), 0u);
-    ASSERT_TRUE(openBytes(Bytes{0xFF, 0xD8, 0xFF}));
-    EXPECT_EQ(file.frame_count(), 0u);
 }
 
-TEST_F(VddFileTest, EmptyAndMissingFiles)
+// Recordings in which a scan finds no picture with telemetry; add a row for each new case.
+class BadPicture : public VddFileTest, public ::testing::WithParamInterface<std::pair<const char *, Bytes>> {};
+
+std::vector<std::pair<const char *, Bytes>> badPictures()
 {
-    ASSERT_TRUE(openBytes(Bytes{}));
+    const Bytes payload = makePayload(framePayload(0));
+    const uint8_t comLength = uint8_t(payload.size() + 2);
+    // The COM segment sits behind SOS, so it belongs to the scan data.
+    Bytes afterScan{0xFF, 0xD8, 0xFF, 0xDA, 0x00, 0x04, 0x01, 0x00, 0xFF, 0xFE, 0x00, comLength};
+    Bytes lengthPastEnd{0xFF, 0xD8, 0xFF, 0xE0, 0xFF, 0xFF, 0x00, 0xFF, 0xFE, 0x00, comLength};
+    for (Bytes *b : {&afterScan, &lengthPastEnd}) {
+        append(*b, payload);
+        append(*b, {0xFF, 0xD9});
+    }
+    // A comment of 10 bytes right before the end marker: 59 bytes would run past the picture.
+    Bytes shortComment{0xFF, 0xD8, 0xFF, 0xFE, 0x00, 12};
+    append(shortComment, Bytes(10, 0x20));
+    append(shortComment, {0xFF, 0xD9});
+    return {{"CommentAfterScanStart", afterScan}, {"SegmentLengthPastTheEnd", lengthPastEnd},
+            {"PayloadRunsPastThePicture", shortComment}, {"Lone0xFF", {0xFF}},
+            {"CutAfterStart", {0xFF, 0xD8, 0xFF}}, {"Empty", {}}};
+}
+
+TEST_P(BadPicture, GivesNoFrame)
+{
+    ASSERT_TRUE(openBytes(GetParam().second));
     EXPECT_EQ(file.frame_count(), 0u);
     EXPECT_EQ(+file.index_header().magic, VEXA_INDEX_MAGIC);
-    EXPECT_EQ(+file.index_header().frame_count, 0u);
     EXPECT_EQ(file.duration_seconds(), 0u);
+}
 
+INSTANTIATE_TEST_SUITE_P(Scan, BadPicture, ::testing::ValuesIn(badPictures()),
+                         [](const auto &info) { return std::string(info.param.first); });
+
+TEST_F(VddFileTest, MissingFiles)
+{
     EXPECT_FALSE(file.open(dir.file("missing.vdd").c_str(), nullptr));
     EXPECT_EQ(file.frame_count(), 0u);
     EXPECT_FALSE(file.open(nullptr, nullptr));
@@ -172,6 +163,14 @@ TEST_F(VddFileTest, SidecarWithTrailerIsUsed)
     EXPECT_EQ(+file.header_at(2).speed, 200);
     EXPECT_EQ(+file.index_header().event_type, 16);
     EXPECT_EQ(+file.index_header().frame_count, 3u);
+
+    // Without its magic the trailer is no trailer: the file reads as the older form.
+    auto unmarked = trailerFor(3, 16);
+    unmarked.magic = 0;
+    vdx = sidecarBytes(hs);
+    append(vdx, indexHeaderBytes(unmarked));
+    ASSERT_TRUE(openWithSidecar(r.vdd, vdx));
+    EXPECT_EQ(+file.index_header().event_type, 1);
 }
 
 TEST_F(VddFileTest, OldSidecarIgnoresTrailingPartialRecord)
@@ -194,49 +193,43 @@ TEST_F(VddFileTest, OldSidecarIgnoresTrailingPartialRecord)
     EXPECT_EQ(+ih.frame_count, 2u);
 }
 
-TEST_F(VddFileTest, SidecarWithZeroYearRecordFallsBackToScan)
+// Sidecars the reader must not trust: it scans the recording instead. Each row turns the
+// three true headers (their speed changed to 200) into the sidecar's bytes.
+using SidecarMaker = Bytes (*)(std::vector<_vexa_video_frame_header_t>);
+class BadSidecar : public VddFileTest, public ::testing::WithParamInterface<std::pair<const char *, SidecarMaker>> {};
+
+Bytes withTrailer(const std::vector<_vexa_video_frame_header_t> &hs, const _vexa_video_index_header_t &t)
+{
+    Bytes b = sidecarBytes(hs);
+    append(b, indexHeaderBytes(t));
+    return b;
+}
+
+const std::pair<const char *, SidecarMaker> badSidecars[] = {
+    {"ZeroYearRecord", [](auto hs) { hs[2].time.year = 0; return withTrailer(hs, trailerFor(3)); }},
+    {"TrailerCountsMoreThanItHolds", [](auto hs) { hs.pop_back(); return withTrailer(hs, trailerFor(3)); }},
+    {"TrailerCountsEverything", [](auto hs) { auto t = trailerFor(3); t.frame_count = 0xFFFFFFFF; return withTrailer(hs, t); }},
+    {"TrailerCountsNothing", [](auto) { return indexHeaderBytes(trailerFor(0)); }},
+    {"InvalidTrailerWithoutFrames", [](auto) { auto t = trailerFor(3); t.index_valid = 0; return indexHeaderBytes(t); }},
+    {"OldFormWithoutAWholeRecord", [](auto hs) { Bytes b = sidecarBytes(hs); b.resize(40); return b; }},
+    {"TooShort", [](auto) { return Bytes(25, 0xA1); }},
+    {"Unrecognised", [](auto) { return Bytes(200, 0x33); }},
+    {"Empty", [](auto) { return Bytes{}; }},
+};
+
+TEST_P(BadSidecar, FallsBackToTheScan)
 {
     const Recording r = makeRecording(3);
     auto hs = sidecarHeaders(r);
     for (auto &h : hs)
         h.speed = 200;
-    hs[2].time.year = 0;
-    Bytes vdx = sidecarBytes(hs);
-    append(vdx, indexHeaderBytes(trailerFor(3)));
-    ASSERT_TRUE(openWithSidecar(r.vdd, vdx));
-    expectScanned(r);
-    EXPECT_EQ(+file.header_at(2).speed, 52);
-}
-
-TEST_F(VddFileTest, SidecarTrailerCountingMoreThanItHoldsFallsBackToScan)
-{
-    const Recording r = makeRecording(2);
-    auto hs = sidecarHeaders(r);
-    hs[0].speed = 200;
-    Bytes vdx = sidecarBytes(hs);
-    append(vdx, indexHeaderBytes(trailerFor(3)));
-    ASSERT_TRUE(openWithSidecar(r.vdd, vdx));
+    ASSERT_TRUE(openWithSidecar(r.vdd, GetParam().second(hs)));
     expectScanned(r);
     EXPECT_EQ(+file.header_at(0).speed, 50);
-
-    std::memset(vdx.data() + vdx.size() - 16, 0xFF, 4);  // frame_count 0xFFFFFFFF
-    ASSERT_TRUE(openWithSidecar(r.vdd, vdx));
-    expectScanned(r);
 }
 
-TEST_F(VddFileTest, SidecarWithoutFramesFallsBackToScan)
-{
-    const Recording r = makeRecording(2);
-    const Bytes shortFile(25, 0xA1);
-    const Bytes unrecognised(200, 0x33);
-    const Bytes zeroTrailer = indexHeaderBytes(trailerFor(0));
-    Bytes badTrailerNoFrames = indexHeaderBytes(trailerFor(2));
-    badTrailerNoFrames[8] = 0;  // index_valid not set and no frame header at the start
-    for (const Bytes &vdx : {shortFile, unrecognised, zeroTrailer, badTrailerNoFrames, Bytes{}}) {
-        ASSERT_TRUE(openWithSidecar(r.vdd, vdx));
-        expectScanned(r);
-    }
-}
+INSTANTIATE_TEST_SUITE_P(Sidecar, BadSidecar, ::testing::ValuesIn(badSidecars),
+                         [](const auto &info) { return std::string(info.param.first); });
 
 TEST_F(VddFileTest, SidecarWithoutFramesAndEmptyRecording)
 {
@@ -253,18 +246,6 @@ TEST_F(VddFileTest, MissingOrEmptySidecarPathScans)
     expectScanned(r);
     ASSERT_TRUE(file.open(vddPath().c_str(), ""));
     expectScanned(r);
-}
-
-TEST_F(VddFileTest, OldSidecarNeedsAWholeFirstRecord)
-{
-    const Recording r = makeRecording(1);
-    auto hs = sidecarHeaders(r);
-    hs[0].speed = 200;
-    Bytes vdx = sidecarBytes(hs);
-    vdx.resize(40);  // magic present, but no whole record
-    ASSERT_TRUE(openWithSidecar(r.vdd, vdx));
-    expectScanned(r);
-    EXPECT_EQ(+file.header_at(0).speed, 50);
 }
 
 // --- Frame access -------------------------------------------------------------------

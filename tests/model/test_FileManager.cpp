@@ -88,7 +88,7 @@ void TestFileManager::loadsSortedWithRelativePaths()
     QDir(event).mkpath(QStringLiteral("sub"));
     QVERIFY(TestCard::writeRecording(event + QStringLiteral("/sub/0000000003.vdd"), TestCard::frames(3, t0())));
     QVERIFY(TestCard::writeRecording(event + QStringLiteral("/0000000002.vdd"), TestCard::frames(3, t0())));
-    QVERIFY(TestCard::writeRecording(event + QStringLiteral("/0000000001.VDD"), TestCard::frames(3, t0()), TestCard::cornerPicture(), false));
+    QVERIFY(TestCard::writeRecording(event + QStringLiteral("/0000000001.VDD"), TestCard::frames(3, t0()), TestCard::quarters(), SidecarForm::None));
     QCOMPARE(FolderScanner::files(event, QStringLiteral("vdd")),
              (QStringList{QStringLiteral("0000000001.VDD"), QStringLiteral("0000000002.vdd"),
                           QStringLiteral("sub/0000000003.vdd")}));

@@ -45,7 +45,7 @@ private slots:
 
 private:
     std::unique_ptr<FileVideo> recording(const std::vector<Frame> &frames, int type = FileVideo::Normal,
-                                         const QImage &picture = TestCard::cornerPicture());
+                                         const QImage &picture = TestCard::quarters());
     static QList<qint64> reported(const QSignalSpy &spy);
 
     QTemporaryDir _dir;

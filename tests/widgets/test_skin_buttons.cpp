@@ -4,8 +4,8 @@
 #include "SkinButton.h"
 #include "SkinCheckButton.h"
 #include "SkinManager.h"
+#include "TestCard.h"
 
-#include <QBuffer>
 #include <QEnterEvent>
 #include <QFontMetrics>
 #include <QMenu>
@@ -14,7 +14,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QtEndian>
 #include <QtTest>
 
 namespace {
@@ -91,17 +90,6 @@ bool hasColour(const QImage &image, const QColor &colour)
     return false;
 }
 
-// A skin pair in the descriptor and container formats: one button (key 21), one check
-// button (key 45, hidden) and one picture (key 0).
-QByteArray bmpOf(const QImage &image)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "BMP");
-    return bytes;
-}
-
 QImage strip()
 {
     QImage image(160, 20, QImage::Format_RGB32);
@@ -112,33 +100,12 @@ QImage strip()
     return image;
 }
 
-struct Item {
-    qint32 key, kind, left, top, right, bottom;
-    bool visible;
-};
-
+// A skin pair: one picture (key 0), one button (key 21) and one hidden check button (key 45).
 bool writeSkin(const QString &dscPath, const QString &chkPath)
 {
-    const Item items[] = {{0, 2, 0, 0, 40, 20, true},
-                          {21, 3, 300, 700, 340, 720, true},
-                          {45, 3, 100, 50, 140, 70, false}};
-    QByteArray dsc(4, '\0');
-    QByteArray chk;
-    qToLittleEndian<quint32>(std::size(items) - 1, dsc.data());
-    for (const Item &item : items) {
-        QByteArray record(48, '\0');
-        char *r = record.data();
-        const qint32 fields[] = {item.key, item.kind, item.left, item.top, item.right, item.bottom};
-        for (int i = 0; i < 6; ++i)
-            qToLittleEndian<qint32>(fields[i], r + 4 * i);
-        qToLittleEndian<quint32>(quint32(chk.size()), r + 32);
-        r[36] = item.visible ? 1 : 0;
-        chk += bmpOf(item.kind == 3 ? strip() : solid(Qt::gray));
-        dsc += record;
-    }
-    QFile d(dscPath), c(chkPath);
-    return d.open(QIODevice::WriteOnly) && d.write(dsc) == dsc.size()
-        && c.open(QIODevice::WriteOnly) && c.write(chk) == chk.size();
+    return TestCard::writeSkin(dscPath, chkPath,
+                               {{0, 2, 0, 0, 40, 20}, {21, 3, 300, 700, 340, 720}, {45, 3, 100, 50, 140, 70, 0, 0}},
+                               {solid(Qt::gray), strip(), strip()});
 }
 
 // A parent that counts the mouse events its children pass on.
@@ -163,26 +130,17 @@ private slots:
     void cleanup() { delete _parent; }
 
     void buttonIsPlacedFromBottomLeftPosition();
+    void mouseRules_data();
+    void mouseRules();
     void buttonActsOnMouseDownWithItsTag();
-    void doubleClickRunsCommandOnce();
-    void tripleClickRunsCommandOnce();
-    void otherMouseButtonsDoNothing();
     void dragStaysWithButton();
-    void hoverShowsHoverImageAndWhiteTitle();
-    void disabledButtonKeepsImageAndIgnoresMouse();
-    void pushModeShowsHoverAroundClick();
+    void disabledTabKeepsItsPushedLook();
     void updateImageOutsideStatesChangesNothing();
     void setSkinStartsAfresh();
     void paintShowsStateImageAndTitle();
-    void textColorHoldsUntilNextState();
     void hiddenItemGivesHiddenButton();
     void menuPopsUpAtBottomLeftCorner();
-
-    void checkButtonStartsOffWithSkinSlots();
     void checkButtonClickTurnsOnAndSendsOnce();
-    void checkButtonFollowsMouse();
-    void checkButtonDoubleClickFlipsOnce();
-    void disabledCheckButtonKeepsImage();
     void checkButtonSetStateShowsPlainImage();
 
     void buttonsComeFromSkin();
@@ -230,50 +188,6 @@ void TestSkinButtons::buttonActsOnMouseDownWithItsTag()
     QCOMPARE(button->imageState(), int(SkinButton::StateNormal));
 }
 
-void TestSkinButtons::doubleClickRunsCommandOnce()
-{
-    auto *button = new SkinButton(makeInfo(), 100, QString(), _parent);
-    button->show();
-    QSignalSpy spy(button, &SkinButton::triggered);
-    doubleClick(button);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(button->imageState(), int(SkinButton::StateNormal));
-    click(button);  // a later, separate click acts again
-    QCOMPARE(spy.count(), 2);
-}
-
-void TestSkinButtons::tripleClickRunsCommandOnce()
-{
-    auto *button = new SkinButton(makeInfo(), 100, QString(), _parent);
-    button->show();
-    QSignalSpy spy(button, &SkinButton::triggered);
-    sendMouse(button, QEvent::MouseButtonPress, 10000);
-    sendMouse(button, QEvent::MouseButtonRelease, 10050);
-    sendMouse(button, QEvent::MouseButtonDblClick, 10100);
-    sendMouse(button, QEvent::MouseButtonRelease, 10150);
-    sendMouse(button, QEvent::MouseButtonPress, 10200);  // Qt's third press of the run
-    sendMouse(button, QEvent::MouseButtonRelease, 10250);
-    QCOMPARE(spy.count(), 1);
-    sendMouse(button, QEvent::MouseButtonPress, 20000);  // long after: a new click
-    sendMouse(button, QEvent::MouseButtonRelease, 20050);
-    QCOMPARE(spy.count(), 2);
-}
-
-void TestSkinButtons::otherMouseButtonsDoNothing()
-{
-    Recorder view;
-    view.resize(200, 100);
-    auto *button = new SkinButton(makeInfo(), 100, QString(), &view);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-    QSignalSpy spy(button, &SkinButton::triggered);
-    QTest::mousePress(button, Qt::RightButton);
-    QTest::mouseRelease(button, Qt::RightButton);
-    QCOMPARE(spy.count(), 0);
-    QCOMPARE(button->imageState(), int(SkinButton::StateNormal));
-    QCOMPARE(view.presses, 1);  // passed on, as a plain view would
-}
-
 void TestSkinButtons::dragStaysWithButton()
 {
     Recorder view;
@@ -288,47 +202,100 @@ void TestSkinButtons::dragStaysWithButton()
     QCOMPARE(view.moves, 0);
 }
 
-void TestSkinButtons::hoverShowsHoverImageAndWhiteTitle()
+// Mouse sequences on either kind of button: how often it acts and which skin slot it
+// shows afterwards (a button's slots: normal, pressed, hover, disabled; a check button's:
+// off, off + mouse, on, on + mouse).
+void TestSkinButtons::mouseRules_data()
 {
-    auto *button = new SkinButton(makeInfo(), 100, QStringLiteral("Go"), _parent);
-    button->show();
-    QCOMPARE(button->textColor(), QColor(Qt::black));
-    enter(button);
-    QCOMPARE(button->imageState(), int(SkinButton::StateHover));
-    QCOMPARE(button->textColor(), QColor(Qt::white));
-    leave(button);
-    QCOMPARE(button->imageState(), int(SkinButton::StateNormal));
-    QCOMPARE(button->textColor(), QColor(Qt::black));
+    QTest::addColumn<bool>("check");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("pushMode");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<int>("runs");
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QColor>("title");
+    const QColor black(Qt::black), white(Qt::white);
+    for (bool check : {false, true}) {
+        const char *kind = check ? "check " : "button ";
+        const int on = check ? 3 : 0;  // after one click a check button is on, under the mouse
+        const int hover = check ? 1 : 2;
+        QTest::addRow("%sclick", kind) << check << true << false << "click" << 1 << on << black;
+        QTest::addRow("%sdouble click acts once", kind) << check << true << false << "double" << 1 << on << black;
+        QTest::addRow("%striple click acts once", kind) << check << true << false << "triple" << 1 << on << black;
+        QTest::addRow("%slater click acts again", kind) << check << true << false << "triple later" << 2 << (check ? 1 : 0) << black;
+        QTest::addRow("%sright button", kind) << check << true << false << "right" << 0 << 0 << black;
+        QTest::addRow("%shover", kind) << check << true << false << "enter" << 0 << hover << white;
+        QTest::addRow("%shover ends", kind) << check << true << false << "enter leave" << 0 << 0 << black;
+        QTest::addRow("%sdisabled click", kind) << check << false << false << "enter click leave" << 0 << 0 << black;
+        QTest::addRow("%sdisabled hover", kind) << check << false << false << "enter" << 0 << 0 << black;
+        QTest::addRow("%sdisabled double click", kind) << check << false << false << "double" << 0 << 0 << black;
+    }
+    QTest::newRow("tab shows hover") << false << true << true << "" << 0 << 2 << white;
+    QTest::newRow("tab pressed") << false << true << true << "enter press" << 1 << 1 << black;
+    QTest::newRow("tab after click") << false << true << true << "enter click leave" << 1 << 2 << white;
 }
 
-void TestSkinButtons::disabledButtonKeepsImageAndIgnoresMouse()
+void TestSkinButtons::mouseRules()
+{
+    QFETCH(bool, check);
+    QFETCH(bool, enabled);
+    QFETCH(bool, pushMode);
+    QFETCH(QString, steps);
+    Recorder view;
+    view.resize(200, 100);
+    SkinButtonBase *button = check ? static_cast<SkinButtonBase *>(new SkinCheckButton(makeInfo(), 100, "Go", &view))
+                                   : new SkinButton(makeInfo(), 100, "Go", &view);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    if (check) {
+        static_cast<SkinCheckButton *>(button)->setSkinEnabled(enabled);
+    } else {
+        static_cast<SkinButton *>(button)->setPushMode(pushMode);
+        static_cast<SkinButton *>(button)->setSkinEnabled(enabled);
+    }
+    QSignalSpy spy(button, &SkinButtonBase::triggered);
+    for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {
+        if (step == u"click")
+            click(button);
+        else if (step == u"press")
+            QTest::mousePress(button, Qt::LeftButton);
+        else if (step == u"double")
+            doubleClick(button);
+        else if (step == u"enter")
+            enter(button);
+        else if (step == u"leave")
+            leave(button);
+        else if (step == u"right")
+            QTest::mouseClick(button, Qt::RightButton);
+        else if (step == u"triple" || step == u"later") {
+            quint64 t = step == u"triple" ? 10000 : 20000;
+            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                      QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease,
+                                      QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                sendMouse(button, type, t += 50);
+        }
+    }
+    QTEST(int(spy.count()), "runs");
+    QFETCH(int, slot);
+    if (enabled)
+        QCOMPARE(shownColour(button), colours[slot]);
+    else
+        QVERIFY(shownColour(button) != colours[slot]);  // the slot's face, dimmed
+    QTEST(button->textColor(), "title");
+    QCOMPARE(view.presses, steps == u"right" ? 1 : 0);  // other buttons pass on, as a plain view's
+}
+
+void TestSkinButtons::disabledTabKeepsItsPushedLook()
 {
     auto *button = new SkinButton(makeInfo(), 100, QString(), _parent);
-    button->show();
-    QSignalSpy spy(button, &SkinButton::triggered);
-    button->setSkinEnabled(false);
-    QVERIFY(!button->isSkinEnabled());
-    QCOMPARE(button->imageState(), int(SkinButton::StateNormal));
-    QVERIFY(shownColour(button) != colours[0]);  // dimmed
-    enter(button);
-    QTest::mousePress(button, Qt::LeftButton);
-    QTest::mouseRelease(button, Qt::LeftButton);
-    leave(button);
-    QCOMPARE(spy.count(), 0);
-    QCOMPARE(button->imageState(), int(SkinButton::StateNormal));
-
-    // A disabled tab keeps its pushed look; only updateImage(3) shows the disabled image.
     button->setPushMode(true);
     button->setSkinEnabled(false);
     QCOMPARE(button->imageState(), int(SkinButton::StateHover));
-    button->updateImage(SkinButton::StateDisabled);
+    button->updateImage(SkinButton::StateDisabled);  // only asked for, the disabled image shows
     QCOMPARE(shownColour(button), colours[3]);
 
-    button->setSkinEnabled(true);
-    click(button);
-    QCOMPARE(spy.count(), 1);
-
     // A tab that is not selected shows the mouse without taking the selected image.
+    button->setSkinEnabled(true);
     button->setPushMode(false);
     button->setTabLook(true);
     enter(button);
@@ -337,24 +304,6 @@ void TestSkinButtons::disabledButtonKeepsImageAndIgnoresMouse()
     leave(button);
     QVERIFY(!button->isHighlighted());
     QCOMPARE(shownColour(button), colours[0]);
-}
-
-void TestSkinButtons::pushModeShowsHoverAroundClick()
-{
-    auto *button = new SkinButton(makeInfo(), 100, QString(), _parent);
-    button->show();
-    button->setPushMode(true);
-    QCOMPARE(button->imageState(), int(SkinButton::StateHover));
-    enter(button);
-    QCOMPARE(button->imageState(), int(SkinButton::StateHover));
-    QTest::mousePress(button, Qt::LeftButton);
-    QCOMPARE(button->imageState(), int(SkinButton::StatePressed));
-    QTest::mouseRelease(button, Qt::LeftButton);
-    QCOMPARE(button->imageState(), int(SkinButton::StateHover));
-    leave(button);
-    QCOMPARE(button->imageState(), int(SkinButton::StateHover));
-    button->setPushMode(false);
-    QCOMPARE(button->imageState(), int(SkinButton::StateNormal));
 }
 
 void TestSkinButtons::updateImageOutsideStatesChangesNothing()
@@ -417,17 +366,6 @@ void TestSkinButtons::paintShowsStateImageAndTitle()
     QCOMPARE(font, button->font());
 }
 
-void TestSkinButtons::textColorHoldsUntilNextState()
-{
-    auto *button = new SkinButton(makeInfo(), 100, QStringLiteral("HHHH"), _parent);
-    button->setTextColor(Qt::yellow);
-    QCOMPARE(button->textColor(), QColor(Qt::yellow));
-    QVERIFY(hasColour(button->grab().toImage().convertToFormat(QImage::Format_RGB32),
-                      Qt::yellow));
-    button->updateImage(SkinButton::StatePressed);
-    QCOMPARE(button->textColor(), QColor(Qt::black));
-}
-
 void TestSkinButtons::hiddenItemGivesHiddenButton()
 {
     QWidget view;
@@ -463,30 +401,6 @@ void TestSkinButtons::menuPopsUpAtBottomLeftCorner()
     QCOMPARE(button->showMenu(nullptr), nullptr);
 }
 
-void TestSkinButtons::checkButtonStartsOffWithSkinSlots()
-{
-    SkinCheckButton button(makeInfo(), 100, QString(), _parent);
-    QVERIFY(!button.state());
-    QCOMPARE(button.geometry(), QRect(10, 60, 40, 20));
-    QCOMPARE(button.shownImage(), SkinCheckButton::ImageNormal);
-    // The skin's four slots are off, off + mouse, on, on + mouse.
-    const SkinCheckButton::Image images[] = {SkinCheckButton::ImageNormal,
-                                             SkinCheckButton::ImageNormalHover,
-                                             SkinCheckButton::ImageCheck,
-                                             SkinCheckButton::ImageCheckHover};
-    button.setState(true);
-    QCOMPARE(button.shownImage(), images[2]);
-    QCOMPARE(shownColour(&button), colours[2]);
-    button.setState(false);
-    QCOMPARE(shownColour(&button), colours[0]);
-    enter(&button);
-    QCOMPARE(shownColour(&button), colours[1]);
-    button.setState(true);
-    enter(&button);
-    QCOMPARE(button.shownImage(), images[3]);
-    QCOMPARE(shownColour(&button), colours[3]);
-}
-
 void TestSkinButtons::checkButtonClickTurnsOnAndSendsOnce()
 {
     auto *button = new SkinCheckButton(makeInfo(), 100, QString(), _parent);
@@ -515,52 +429,6 @@ void TestSkinButtons::checkButtonClickTurnsOnAndSendsOnce()
     QVERIFY(!stateSeen);
     QCOMPARE(imageSeen, SkinCheckButton::ImageNormal);
     QCOMPARE(button->shownImage(), SkinCheckButton::ImageNormalHover);
-}
-
-void TestSkinButtons::checkButtonFollowsMouse()
-{
-    auto *button = new SkinCheckButton(makeInfo(), 100, QStringLiteral("All"), _parent);
-    button->show();
-    enter(button);
-    QCOMPARE(button->shownImage(), SkinCheckButton::ImageNormalHover);
-    QCOMPARE(button->textColor(), QColor(Qt::white));
-    leave(button);
-    QCOMPARE(button->shownImage(), SkinCheckButton::ImageNormal);
-    QCOMPARE(button->textColor(), QColor(Qt::black));
-    button->setState(true);
-    enter(button);
-    QCOMPARE(button->shownImage(), SkinCheckButton::ImageCheckHover);
-    leave(button);
-    QCOMPARE(button->shownImage(), SkinCheckButton::ImageCheck);
-}
-
-void TestSkinButtons::checkButtonDoubleClickFlipsOnce()
-{
-    auto *button = new SkinCheckButton(makeInfo(), 100, QString(), _parent);
-    button->show();
-    QSignalSpy spy(button, &SkinCheckButton::triggered);
-    doubleClick(button);
-    QCOMPARE(spy.count(), 1);
-    QVERIFY(button->state());
-}
-
-void TestSkinButtons::disabledCheckButtonKeepsImage()
-{
-    auto *button = new SkinCheckButton(makeInfo(), 100, QString(), _parent);
-    button->show();
-    button->setState(true);
-    QSignalSpy spy(button, &SkinCheckButton::triggered);
-    button->setSkinEnabled(false);
-    QVERIFY(!button->isSkinEnabled());
-    QCOMPARE(button->shownImage(), SkinCheckButton::ImageCheck);
-    enter(button);
-    QTest::mousePress(button, Qt::LeftButton);
-    QTest::mouseRelease(button, Qt::LeftButton);
-    leave(button);
-    QCOMPARE(spy.count(), 0);
-    QVERIFY(button->state());
-    QCOMPARE(button->shownImage(), SkinCheckButton::ImageCheck);
-    QCOMPARE(button->textColor(), QColor(Qt::black));
 }
 
 void TestSkinButtons::checkButtonSetStateShowsPlainImage()

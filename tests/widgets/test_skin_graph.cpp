@@ -6,7 +6,7 @@
 #include "NmeaLog.h"
 #include "SkinGraph.h"
 #include "SkinManager.h"
-#include "TestRecording.h"
+#include "TestCard.h"
 
 #include <QFile>
 #include <QMouseEvent>
@@ -24,14 +24,15 @@ class TestSkinGraph : public QObject {
     std::unique_ptr<SkinManager> skin;
     int written = 0;
 
-    FileVideo *video(QList<TestRecording::Frame> frames, int type)
+    FileVideo *video(std::vector<TestCard::Frame> frames, int type)
     {
-        const QString file = TestRecording::write(dir.path(), QString::number(++written), frames);
-        return FileVideo::create(dir.path(), file, type, this);
+        const QString file = QString::number(++written) + QStringLiteral(".vdd");
+        return TestCard::writeRecording(dir.filePath(file), frames) ? FileVideo::create(dir.path(), file, type, this)
+                                                                    : nullptr;
     }
-    QList<TestRecording::Frame> frames(int count, int gx = 0, int gy = 0)
+    std::vector<TestCard::Frame> frames(int count, int gx = 0, int gy = 0)
     {
-        QList<TestRecording::Frame> list = TestRecording::solidFrames(count, QSize(8, 8));
+        std::vector<TestCard::Frame> list = TestCard::solidFrames(count, QSize(8, 8));
         for (auto &f : list)
             f.gx = gx, f.gy = gy;
         return list;
@@ -159,7 +160,7 @@ private slots:
         QFETCH(int, type);
         QFETCH(QList<int>, flagged);
         QFETCH(QList<int>, marked);
-        QList<TestRecording::Frame> list = frames(20);
+        std::vector<TestCard::Frame> list = frames(20);
         for (int k : flagged)
             list[k].recordPhase = 3, list[k].eventType = 1;
         SkinGraph graph(skin.get(), nullptr);

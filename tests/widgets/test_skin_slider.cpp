@@ -3,7 +3,7 @@
 #include "FileManager.h"
 #include "SkinManager.h"
 #include "SkinSlider.h"
-#include "TestRecording.h"
+#include "TestCard.h"
 
 #include <QMouseEvent>
 #include <QSignalSpy>
@@ -20,9 +20,10 @@ class TestSkinSlider : public QObject {
     FileVideo *normal(int count)
     {
         if (!videos.contains(count)) {
-            QList<TestRecording::Frame> frames = TestRecording::solidFrames(count, QSize(4, 4));
+            std::vector<TestCard::Frame> frames = TestCard::solidFrames(count, QSize(4, 4));
             frames[0].eventType = 1;
-            const QString file = TestRecording::write(dir.path(), QString::number(count), frames);
+            const QString file = QString::number(count) + QStringLiteral(".vdd");
+            TestCard::writeRecording(dir.filePath(file), frames);
             videos[count] = FileVideo::create(dir.path(), file, FileVideo::Normal, this);
         }
         return videos[count];
