@@ -183,3 +183,11 @@ QRectF GraphPainter::markerLabelBox(qreal x, const QRectF &plot, Qt::Alignment *
     *align = Qt::AlignHCenter;
     return QRectF(x - 25, plot.y(), 50, 15);
 }
+
+void GraphPainter::drawExposed(QPainter &painter, const QRect &exposed, const QImage &cache)
+{
+    const qreal ratio = cache.devicePixelRatio();
+    painter.drawImage(QRectF(exposed), cache,
+                      QRectF(exposed.x() * ratio, exposed.y() * ratio, exposed.width() * ratio,
+                             exposed.height() * ratio));
+}

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPainterPath>
 #include <QRectF>
 #include <QString>
@@ -53,6 +54,9 @@ public:
     static QRectF markerLabelBox(qreal x, const QRectF &plot, Qt::Alignment *align);
 
     QPointF point(qreal x, qreal y) const;
+
+    // Copies the exposed part of a view's cached picture (of the view's pixel ratio) onto it.
+    static void drawExposed(QPainter &painter, const QRect &exposed, const QImage &cache);
 
 private:
     QPainter &_painter;

@@ -395,11 +395,7 @@ void SkinGraph::paintEvent(QPaintEvent *event)
     if (!_cacheValid || _cache.size() != size() * devicePixelRatioF())
         renderCache();
     QPainter p(this);
-    const QRect exposed = event->rect();
-    const qreal ratio = _cache.devicePixelRatio();
-    p.drawImage(QRectF(exposed), _cache,
-                QRectF(exposed.x() * ratio, exposed.y() * ratio, exposed.width() * ratio,
-                       exposed.height() * ratio));
+    GraphPainter::drawExposed(p, event->rect(), _cache);
     if (!_rectCursor.isNull()) {
         GraphPainter painter(p, height(), _font);
         painter.strokeRect(_rectCursor, 0.7, Qt::white);

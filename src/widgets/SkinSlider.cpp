@@ -3,6 +3,7 @@
 #include "FileManager.h"
 #include "FileVideo.h"
 #include "Geometry.h"
+#include "GraphPainter.h"
 #include "SkinManager.h"
 
 #include <QMouseEvent>
@@ -140,11 +141,7 @@ void SkinSlider::paintEvent(QPaintEvent *event)
     if (!_cacheValid || _cache.size() != size() * devicePixelRatioF())
         renderCache();
     QPainter p(this);
-    const QRect exposed = event->rect();
-    const qreal ratio = _cache.devicePixelRatio();
-    p.drawImage(QRectF(exposed), _cache,
-                QRectF(exposed.x() * ratio, exposed.y() * ratio, exposed.width() * ratio,
-                       exposed.height() * ratio));
+    GraphPainter::drawExposed(p, event->rect(), _cache);
     const QPointF corner(std::lround(_thumbRect.x()), _thumbRect.y());
     p.drawImage(Geometry::toQt(QRectF(corner, _thumbImage.size()), height()).topLeft(), _thumbImage);
 }
