@@ -90,6 +90,8 @@ void waitForMap(MapView *map)
     if (!map || !map->isWebViewShown())
         return;
     map->createPage();
+    if (!map->webView())
+        return;
     QEventLoop loop;
     QTimer::singleShot(20000, &loop, &QEventLoop::quit);
     QObject::connect(map, &MapView::pageLoaded, &loop, &QEventLoop::quit);

@@ -25,6 +25,8 @@
 #include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 
+#include <unistd.h>
+
 namespace {
 
 // Beneath the tiles, so markers and the route still read without a network.
@@ -83,6 +85,22 @@ bool MapView::connectionRequired()
     return info && info->reachability() == QNetworkInformation::Reachability::Disconnected;
 }
 
+bool MapView::pageAllowed()
+{
+    if (qEnvironmentVariable("TUMBO_MAP_PAGE") == QLatin1String("off"))
+        return false;
+    if (geteuid() != 0)
+        return true;
+    const QString noSandbox = QStringLiteral("--no-sandbox");
+    if (qEnvironmentVariable("QTWEBENGINE_CHROMIUM_FLAGS").split(QLatin1Char(' ')).contains(noSandbox)
+        || QCoreApplication::arguments().contains(noSandbox)
+        || qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        return true;
+    qWarning("The map's browser engine does not run as root without --no-sandbox; the map "
+             "shows a still picture.");
+    return false;
+}
+
 QWebEngineProfile *MapView::profile()
 {
     static QPointer<QWebEngineProfile> shared;
@@ -107,6 +125,8 @@ void MapView::createPage()
     if (_pageRequested)
         return;
     _pageRequested = true;
+    if (!pageAllowed())
+        return;
     _page = new MapPage(profile(), this);
     _page->setBackgroundColor(PageBackground);
     _page->scripts().insert(configScript());

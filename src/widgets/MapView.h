@@ -57,11 +57,15 @@ public:
     // Whether the network must be connected before the map can load tiles; false when the
     // platform cannot tell.
     static bool connectionRequired();
+    // Whether the browser engine may start: not when TUMBO_MAP_PAGE is "off" (tests that do
+    // not need it), nor as root without --no-sandbox, where the engine would end the program.
+    static bool pageAllowed();
     // The browser profile of every map: tiles cached on disk, an identifying user agent.
     static QWebEngineProfile *profile();
 
 public slots:
-    // Starts the browser engine and loads the page; done once, soon after the first paint.
+    // Starts the browser engine and loads the page; done once, soon after the first paint,
+    // and only when pageAllowed().
     void createPage();
     // Camera markers of the play list's recordings (their indices in the type's list).
     void loadWithData(const QList<qint64> &fileIndices, const QString &type);
