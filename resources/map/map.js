@@ -54,6 +54,8 @@ var initialize = guarded(function () {
     attribution: Attribution
   }).addTo(map);
   map.setView([0, 0], 2);
+  // The position stays above the route and the cameras.
+  map.createPane('position').style.zIndex = 650;
   cameraLayer = L.layerGroup().addTo(map);
   routeLayer = L.layerGroup().addTo(map);
   map.on('dragstart zoomstart', function () { userMoving = true; });
@@ -159,7 +161,8 @@ var drawRoute = guarded(function () {
 function centreOn(latlng) {
   if (!positionMarker) {
     positionMarker = L.circleMarker(latlng, {
-      radius: 6, color: '#ffffff', weight: 2, fillColor: '#d62d20', fillOpacity: 1, interactive: false
+      pane: 'position', radius: 6, color: '#ffffff', weight: 2, fillColor: '#d62d20', fillOpacity: 1,
+      interactive: false
     }).addTo(map);
     map.setView(latlng, FirstZoom, { animate: false });
     return;

@@ -23,6 +23,7 @@
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 #include <unistd.h>
@@ -69,7 +70,7 @@ MapView::~MapView()
 QString MapView::tileUrl()
 {
     const QString url = Preferences::stringValue(Preferences::MapTileUrl).trimmed();
-    const QUrl parsed(url, QUrl::StrictMode);
+    const QUrl parsed(url);
     const bool usable = parsed.isValid()
         && (parsed.scheme() == QLatin1String("https") || parsed.scheme() == QLatin1String("http"))
         && url.contains(QLatin1String("{z}")) && url.contains(QLatin1String("{x}"))
@@ -129,6 +130,8 @@ void MapView::createPage()
         return;
     _page = new MapPage(profile(), this);
     _page->setBackgroundColor(PageBackground);
+    // The page comes from the resources; its tiles come from the network.
+    _page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
     _page->scripts().insert(configScript());
     _pageObject = new MapPageObject(this);
     auto *channel = new QWebChannel(_page);
