@@ -14,7 +14,7 @@ var positionMarker = null;
 var pendingCentre = null;  // a centre asked for while the user drags the map
 var userMoving = false;
 
-var FirstZoom = 15;
+var FirstZoom = 16;
 var Attribution = '&copy; <a href="https://www.openstreetmap.org/copyright">OpenStreetMap</a> contributors';
 
 if (typeof qt !== 'undefined' && qt.webChannelTransport) {
