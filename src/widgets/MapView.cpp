@@ -133,9 +133,8 @@ void MapView::createPage()
     // The page comes from the resources; its tiles come from the network.
     _page->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, true);
     _page->scripts().insert(configScript());
-    _pageObject = new MapPageObject(this);
     auto *channel = new QWebChannel(_page);
-    channel->registerObject(QStringLiteral("MapView"), _pageObject);
+    channel->registerObject(QStringLiteral("MapView"), new MapPageObject(this));
     _page->setWebChannel(channel);
     connect(_page, &QWebEnginePage::loadFinished, this, &MapView::finishLoad);
     connect(_page, &QWebEnginePage::renderProcessTerminated, this, &MapView::renderProcessEnded);

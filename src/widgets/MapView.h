@@ -21,7 +21,6 @@
 
 class FileManager;
 class FileVideo;
-class MapPageObject;
 class QWebEnginePage;
 class QWebEngineProfile;
 class QWebEngineView;
@@ -102,7 +101,6 @@ private:
     QImage _backImage;
     QWebEngineView *_webView = nullptr;
     QWebEnginePage *_page = nullptr;
-    MapPageObject *_pageObject = nullptr;
     QPointer<FileVideo> _fileVideo;
     double _latitude = 0.0;
     double _longitude = 0.0;
