@@ -47,7 +47,8 @@ var initialize = guarded(function () {
   if (map)
     return;
   var config = window.tumboMapConfig || {};
-  map = L.map('map', { zoomControl: true, attributionControl: true, worldCopyJump: true });
+  // Keys stay the viewer's (space, arrows): the map takes none.
+  map = L.map('map', { zoomControl: true, attributionControl: true, worldCopyJump: true, keyboard: false });
   map.attributionControl.setPrefix(false);
   L.tileLayer(config.tileUrl || 'https://tile.openstreetmap.org/{z}/{x}/{y}.png', {
     maxZoom: 19,
