@@ -7,6 +7,7 @@
 #include "FolderOpener.h"
 #include "Geometry.h"
 #include "ListView.h"
+#include "MapView.h"
 #include "PopupMenus.h"
 #include "ProductVariant.h"
 #include "SkinButton.h"
@@ -93,6 +94,7 @@ void MainView::createPanels()
 {
     _skinGraph = new SkinGraph(_skinManager.get(), _fileManager, this);
     _listView = new ListView(*_skinManager, _fileManager, this);
+    _mapView = new MapView(_skinManager.get(), _fileManager, this);
 }
 
 void MainView::createButtons()

@@ -13,6 +13,7 @@
 
 #include "FileManager.h"
 #include "ListRow.h"
+#include "LogCamera.h"
 #include "vexa_types.h"
 
 #include <QImage>
@@ -28,6 +29,7 @@
 class FileLog;
 class FileVideo;
 class ListView;
+class MapView;
 class QMenu;
 class SkinButton;
 class SkinDateTime;
@@ -131,6 +133,7 @@ public:
     SkinGps *skinGps() const { return _skinGps; }
     SkinGraph *skinGraph() const { return _skinGraph; }
     ListView *listView() const { return _listView; }
+    MapView *mapView() const { return _mapView; }
     // The skinned button of a tag on the main view, or null.
     SkinButton *buttonWithTag(int tag) const;
     bool isFullWindow() const { return _fullWindow; }
@@ -227,6 +230,8 @@ signals:
     void mapViewLoadWithFileVideo(FileVideo *fileVideo, qint64 frameIndex);
     void mapViewLoadWithData(const QList<qint64> &fileIndices, const QString &type);
     void mapViewClear();
+    // The recordings made during the loaded logs, centred on the log of logIndex.
+    void mapViewLoadWithLogs(const QList<LogCamera> &cameras, qint64 logIndex);
     // Log page and its graph.
     void logLayoutVideoViewDrawImage(const QImage &picture,
                                      const _vexa_video_frame_header_t *header,
@@ -325,6 +330,7 @@ private:
     SkinGps *_skinGps = nullptr;
     SkinGraph *_skinGraph = nullptr;
     ListView *_listView = nullptr;
+    MapView *_mapView = nullptr;
     QPointer<FileVideo> _logFileVideo;
     qint64 _logFrameIndex = -1;
 

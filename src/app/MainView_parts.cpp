@@ -3,16 +3,16 @@
 // only emits; a part that has not joined receives nothing.
 //
 // Parts still to join, and what they connect:
-// - MapView: mapViewMoveCenterWithLatitude, mapViewLoadWithFileVideo, mapViewLoadWithData,
-//   mapViewClear; its three click reports.
 // - LogLayout: logLayoutVideoViewDrawImage, logLayoutSetFileLog, logLayoutPlayNext,
 //   logLayoutPlayPrevious, logLayoutClear, logGraphSetZoom, logGraphSetPosition;
 //   selectedLog -> logLayoutSelectedLogLogIndexSelectByUser; partAnswers().infoAtTimestamp
-//   and setLogData; _logLayout for showing and hiding the page.
+//   and setLogData; _logLayout for showing and hiding the page; the map's log cameras
+//   through mapViewLoadWithLogs once the page accepts the rows.
 #include "MainView.h"
 
 #include "FileManager.h"
 #include "ListView.h"
+#include "MapView.h"
 #include "PlayListView.h"
 #include "SkinDateTime.h"
 #include "SkinGSensor.h"
@@ -113,4 +113,15 @@ void MainView::joinListView()
 
 void MainView::joinMapView()
 {
+    MapView *map = _mapView;
+    connect(this, &MainView::mapViewMoveCenterWithLatitude, map, &MapView::moveCenterWithLatitude);
+    connect(this, &MainView::mapViewLoadWithFileVideo, map, &MapView::loadWithFileVideo);
+    connect(this, &MainView::mapViewLoadWithData, map, &MapView::loadWithData);
+    connect(this, &MainView::mapViewLoadWithLogs, map, &MapView::loadWithLogs);
+    connect(this, &MainView::mapViewClear, map, &MapView::clear);
+    connect(map, &MapView::clickCameraWithFileIndexFrameIndex, this,
+            &MainView::mapViewClickCameraWithFileIndexFrameIndex);
+    connect(map, &MapView::clickRouteWithFrameIndex, this, &MainView::mapViewClickRouteWithFrameIndex);
+    connect(map, &MapView::clickLogCameraWithPosition, this,
+            &MainView::mapViewClickLogCameraWithPosition);
 }

@@ -4,6 +4,7 @@
 #include "ListView.h"
 #include "MainView.h"
 #include "MainWindow.h"
+#include "MapView.h"
 #include "PlayListView.h"
 #include "ProductVariant.h"
 #include "SkinManager.h"
@@ -11,9 +12,13 @@
 #include "ViewerOptions.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QIcon>
+#include <QLoggingCategory>
 #include <QPixmap>
+#include <QTimer>
+#include <QWebEngineView>
 
 #include <cstdio>
 
@@ -79,6 +84,27 @@ bool applyOptions(MainView *view, const ViewerOptions &options)
     return true;
 }
 
+// A map with something to show gets its page, and time to draw it, before the picture.
+void waitForMap(MapView *map)
+{
+    if (!map || !map->isWebViewShown())
+        return;
+    map->createPage();
+    if (!map->webView())
+        return;
+    QEventLoop loop;
+    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+    QObject::connect(map, &MapView::pageLoaded, &loop, &QEventLoop::quit);
+    if (!map->isPageLoaded())
+        loop.exec();
+    // The calls sent on load have run once a later evaluation answers; then one more frame.
+    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+    map->webView()->page()->runJavaScript(QStringLiteral("0"), [&loop](const QVariant &) {
+        QTimer::singleShot(500, &loop, &QEventLoop::quit);
+    });
+    loop.exec();
+}
+
 int saveScreenshot(QWidget *window, const QString &path)
 {
     QApplication::processEvents();
@@ -117,6 +143,8 @@ int main(int argc, char *argv[])
         return 0;
     }
 
+    // The map's browser engine reports its graphics set-up on every start; not for users.
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral(TUMBO_APP_ID));
     QCoreApplication::setApplicationName(QStringLiteral(TUMBO_VIEWER_BINARY));
@@ -139,7 +167,9 @@ int main(int argc, char *argv[])
     window.show();
     if (!applyOptions(window.mainView(), options))
         return 1;
-    if (!options.screenshot.isEmpty())
+    if (!options.screenshot.isEmpty()) {
+        waitForMap(window.mainView()->mapView());
         return saveScreenshot(&window, options.screenshot);
+    }
     return app.exec();
 }

@@ -15,6 +15,8 @@ public:
     static constexpr const char *JpgFolder = "jpg_folder";
     static constexpr const char *AviFolder = "avi_folder";
     static constexpr const char *BackupFolder = "backup_folder";
+    // The map's tile address, with {z}, {x} and {y} in it; unset means OpenStreetMap's.
+    static constexpr const char *MapTileUrl = "map_tile_url";
 
     // A missing or non-numeric value reads as 0.
     static int intValue(const char *key);

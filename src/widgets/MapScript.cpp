@@ -1,0 +1,183 @@
+#include "MapScript.h"
+
+#include "FileManager.h"
+#include "FileVideo.h"
+#include "vexa_time.h"
+
+#include <charconv>
+#include <cmath>
+#include <string>
+
+namespace {
+
+constexpr int PostEventPhase = 3;
+constexpr qint64 NormalRouteIntervalMsec = 15000;
+constexpr qint64 OtherRouteIntervalMsec = 1000;
+
+// Writes calls as "name(a, b, ...);\n" with "%f"-style fixed six decimals.
+class CallWriter {
+public:
+    void begin(const char *name)
+    {
+        _text += name;
+        _text += '(';
+        _first = true;
+    }
+    void number(double value)
+    {
+        separate();
+        char buffer[64];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                          std::chars_format::fixed, 6);
+        _text.append(buffer, result.ptr);
+    }
+    void integer(long long value)
+    {
+        separate();
+        char buffer[24];
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+        _text.append(buffer, result.ptr);
+    }
+    void end() { _text += ");\n"; }
+    void call(const char *name)
+    {
+        begin(name);
+        end();
+    }
+    QString text() const { return QString::fromLatin1(_text.data(), qsizetype(_text.size())); }
+    void reserve(size_t bytes) { _text.reserve(bytes); }
+
+private:
+    void separate()
+    {
+        if (!_first)
+            _text += ", ";
+        _first = false;
+    }
+    std::string _text;
+    bool _first = true;
+};
+
+bool headerPosition(const _vexa_video_frame_header_t &h, double *latitude, double *longitude)
+{
+    return MapScript::position(h.gps_valid, h.latitude, h.longitude, latitude, longitude);
+}
+
+// The frame a play-list recording's camera stands at, or -1.
+qint64 cameraFrame(const FileVideo &video)
+{
+    double latitude = 0, longitude = 0;
+    for (qint64 k = 0; k < video.frameCount(); ++k) {
+        const _vexa_video_frame_header_t &h = video.headerAtIndex(k);
+        if (!headerPosition(h, &latitude, &longitude))
+            continue;
+        if (video.type() == FileVideo::Normal || h.record_phase == PostEventPhase)
+            return k;
+    }
+    return -1;
+}
+
+} // namespace
+
+bool MapScript::position(uint8_t gpsValid, double nmeaLatitude, double nmeaLongitude,
+                         double *latitude, double *longitude)
+{
+    if (!gpsValid)
+        return false;
+    const double lat = nmea_to_degrees(nmeaLatitude);
+    const double lon = nmea_to_degrees(nmeaLongitude);
+    if (!std::isfinite(lat) || !std::isfinite(lon) || std::fabs(lat) > 90.0
+        || std::fabs(lon) > 180.0)
+        return false;
+    *latitude = lat;
+    *longitude = lon;
+    return true;
+}
+
+QString MapScript::cameras(const FileManager &fileManager, const QList<qint64> &fileIndices,
+                           const QString &type)
+{
+    CallWriter out;
+    out.call("waitLoad");
+    out.call("clearCamera");
+    for (qint64 n : fileIndices) {
+        const FileVideo *video = fileManager.videoAtIndex(n, type);
+        if (!video || (video->type() != FileVideo::Normal && video->type() != FileVideo::Event))
+            continue;
+        const qint64 k = cameraFrame(*video);
+        double latitude = 0, longitude = 0;
+        if (k < 0 || !headerPosition(video->headerAtIndex(k), &latitude, &longitude))
+            continue;
+        out.begin("addCamera");
+        out.number(latitude);
+        out.number(longitude);
+        out.integer(n);
+        out.integer(qint64(uint32_t(k)));
+        out.end();
+    }
+    out.call("waitDone");
+    return out.text();
+}
+
+QString MapScript::logCameras(const QList<LogCamera> &cameras)
+{
+    CallWriter out;
+    out.call("waitLoad");
+    out.call("clearCamera");
+    for (const LogCamera &camera : cameras) {
+        double latitude = 0, longitude = 0;
+        if (!camera.file || !headerPosition(camera.file->headerAtIndex(camera.index), &latitude,
+                                             &longitude))
+            continue;
+        out.begin("addLogCamera");
+        out.number(latitude);
+        out.number(longitude);
+        out.integer(camera.msec);
+        out.end();
+    }
+    out.call("waitDone");
+    return out.text();
+}
+
+MapScript::Route MapScript::route(const FileVideo &video)
+{
+    const qint64 interval =
+        video.type() == FileVideo::Normal ? NormalRouteIntervalMsec : OtherRouteIntervalMsec;
+    const qint64 last = video.frameCount() - 1;
+    Route route;
+    CallWriter out;
+    out.reserve(64 * 1024);
+    out.call("waitLoad");
+    out.call("clearRoute");
+    _vexa_time_t lastTime{};
+    for (qint64 k = 0; k <= last; ++k) {
+        const _vexa_video_frame_header_t &h = video.headerAtIndex(k);
+        double latitude = 0, longitude = 0;
+        if (!headerPosition(h, &latitude, &longitude))
+            continue;
+        if (route.firstIndex >= 0 && k != last && time_diff_msec(lastTime, h.time) < interval)
+            continue;
+        if (route.firstIndex < 0)
+            route.firstIndex = k;
+        lastTime = h.time;
+        out.begin("addRoute");
+        out.number(latitude);
+        out.number(longitude);
+        out.integer(int32_t(k));
+        out.end();
+    }
+    out.call("drawRoute");
+    out.call("waitDone");
+    route.script = out.text();
+    return route;
+}
+
+QString MapScript::moveCenter(double latitude, double longitude)
+{
+    CallWriter out;
+    out.begin("moveCenter");
+    out.number(latitude);
+    out.number(longitude);
+    out.end();
+    return out.text();
+}

@@ -1,0 +1,139 @@
+// The script calls each map operation sends, as recorded from the one sending function;
+// no browser engine is started (the view is never painted).
+#include "MapPageObject.h"
+#include "MapTestCard.h"
+#include "MapView.h"
+
+#include <QJsonValue>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QtTest>
+
+class TestMapView : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir _dir;
+    FileManager _fileManager;
+
+    // The calls of every evaluation sent while running the operation, one per entry.
+    template <typename Operation>
+    QStringList sent(MapView &map, Operation operation)
+    {
+        QSignalSpy spy(&map, &MapView::scriptSent);
+        operation();
+        QStringList calls;
+        for (const QList<QVariant> &arguments : spy)
+            for (QString line : arguments[0].toString().split('\n', Qt::SkipEmptyParts))
+                calls << line.chopped(1);
+        return calls;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(loadMapCard(_dir, _fileManager));
+    }
+
+    void route_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<qint64>("frame");
+        QTest::addColumn<QStringList>("calls");
+        // Normal: every 15 s and the last frame; event: every 1 s from the first position.
+        QTest::newRow("normal") << "normal" << qint64(200) << QStringList{
+            "waitLoad()", "clearRoute()", "addRoute(48.000000, 11.500000, 0)",
+            "addRoute(48.150000, 11.500000, 150)", "addRoute(48.300000, 11.500000, 300)",
+            "addRoute(48.450000, 11.500000, 450)", "addRoute(48.599000, 11.500000, 599)",
+            "drawRoute()", "waitDone()", "moveCenter(48.200000, 11.500000)"};
+        // The chosen frame has no position: centred on the first that has.
+        QTest::newRow("event") << "event" << qint64(3) << QStringList{
+            "waitLoad()", "clearRoute()", "addRoute(48.015000, 11.500000, 15)",
+            "addRoute(48.025000, 11.500000, 25)", "addRoute(48.029000, 11.500000, 29)",
+            "drawRoute()", "waitDone()", "moveCenter(48.015000, 11.500000)"};
+    }
+    void route()
+    {
+        QFETCH(QString, type);
+        QFETCH(qint64, frame);
+        QFETCH(QStringList, calls);
+        MapView map(nullptr, &_fileManager);
+        FileVideo *video = _fileManager.videoAtIndex(0, type);
+        QCOMPARE(sent(map, [&] { map.loadWithFileVideo(video, frame); }), calls);
+        QVERIFY(map.isWebViewShown());
+        // The frame report that follows for the same frame does not centre again.
+        const _vexa_video_frame_header_t &h = video->headerAtIndex(frame);
+        if (h.gps_valid)
+            QCOMPARE(sent(map, [&] { map.moveCenterWithLatitude(h.latitude, h.longitude); }),
+                     QStringList());
+    }
+
+    void routeWithoutPositionHidesMap()
+    {
+        MapView map(nullptr, &_fileManager);
+        map.loadWithFileVideo(_fileManager.videoAtIndex(0, "normal"), 0);
+        QCOMPARE(sent(map, [&] { map.loadWithFileVideo(_fileManager.videoAtIndex(1, "event"), 0); }),
+                 (QStringList{"waitLoad()", "clearRoute()", "drawRoute()", "waitDone()"}));
+        QVERIFY(!map.isWebViewShown());
+        QCOMPARE(sent(map, [&] { map.clear(); }), (QStringList{"clearCamera()", "clearRoute()"}));
+    }
+
+    void cameras()
+    {
+        MapView map(nullptr, &_fileManager);
+        // Event 1 has no position and is skipped; the camera stands at the first
+        // post-event frame with a position.
+        QCOMPARE(sent(map, [&] { map.loadWithData({0, 1}, "event"); }),
+                 (QStringList{"waitLoad()", "clearCamera()", "addCamera(48.015000, 11.500000, 0, 15)",
+                              "waitDone()"}));
+        QCOMPARE(sent(map, [&] { map.loadWithData({0}, "normal"); }),
+                 (QStringList{"waitLoad()", "clearCamera()", "addCamera(48.000000, 11.500000, 0, 0)",
+                              "waitDone()"}));
+        QCOMPARE(sent(map, [&] { map.loadWithData({}, "event"); }),
+                 (QStringList{"waitLoad()", "clearCamera()", "waitDone()"}));
+        const QList<LogCamera> logCameras{{_fileManager.videoAtIndex(0, "event"), 20, 1777622400000},
+                                          {_fileManager.videoAtIndex(1, "event"), 0, 5}};
+        QCOMPARE(sent(map, [&] { map.loadWithLogs(logCameras, -1); }),
+                 (QStringList{"waitLoad()", "clearCamera()",
+                              "addLogCamera(48.020000, 11.500000, 1777622400000)", "waitDone()"}));
+        QVERIFY(map.isWebViewShown());
+    }
+
+    void centre()
+    {
+        MapView map(nullptr, &_fileManager);
+        QCOMPARE(sent(map, [&] { map.moveCenterWithLatitude(0.0, 0.0); }), QStringList());
+        QCOMPARE(sent(map, [&] {
+                     map.moveCenterWithLatitude(-3330.0, -7030.0);
+                     map.moveCenterWithLatitude(-3330.0, -7030.0);
+                 }),
+                 QStringList{"moveCenter(-33.500000, -70.500000)"});
+        // A corrupt card's position is never sent.
+        QCOMPARE(sent(map, [&] { map.moveCenterWithLatitude(qQNaN(), 99999.0); }), QStringList());
+    }
+
+    void pageValues_data()
+    {
+        QTest::addColumn<QJsonValue>("value");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<qint64>("integer");
+        QTest::newRow("number") << QJsonValue(15) << true << qint64(15);
+        QTest::newRow("fraction") << QJsonValue(-2.9) << true << qint64(-2);
+        QTest::newRow("text") << QJsonValue("42") << true << qint64(42);
+        QTest::newRow("too large") << QJsonValue(1e300) << false << qint64(0);
+        QTest::newRow("not a number") << QJsonValue("x") << false << qint64(0);
+        QTest::newRow("null") << QJsonValue() << false << qint64(0);
+    }
+    void pageValues()
+    {
+        QFETCH(QJsonValue, value);
+        QFETCH(bool, ok);
+        QFETCH(qint64, integer);
+        qint64 out = 0;
+        QCOMPARE(MapPageObject::integer(value, &out), ok);
+        QCOMPARE(out, integer);
+    }
+};
+
+QTEST_MAIN(TestMapView)
+#include "test_map_view.moc"
