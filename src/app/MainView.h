@@ -13,6 +13,7 @@
 
 #include "FileManager.h"
 #include "ListRow.h"
+#include "LogGuide.h"
 #include "vexa_types.h"
 
 #include <QImage>
@@ -227,6 +228,7 @@ signals:
     void mapViewLoadWithFileVideo(FileVideo *fileVideo, qint64 frameIndex);
     void mapViewLoadWithData(const QList<qint64> &fileIndices, const QString &type);
     void mapViewClear();
+    void mapViewLoadWithLogs(const QList<LogGuide> &guides, qint64 logIndex);
     // Log page and its graph.
     void logLayoutVideoViewDrawImage(const QImage &picture,
                                      const _vexa_video_frame_header_t *header,
@@ -327,5 +329,7 @@ private:
     QString _playListType;
     QString _vehicleId;
     bool _fullWindow = false;
+    // The children shown before the full window, shown again when it is left.
+    QList<QPointer<QWidget>> _fullWindowShown;
     bool _fullScreen = false;
 };
