@@ -7,7 +7,6 @@
 #include "FileTableView.h"
 #include "FileVideo.h"
 #include "ListView.h"
-#include "LogDistanceWindow.h"
 #include "LogLayout.h"
 #include "LogResultModel.h"
 #include "MainView.h"
@@ -37,8 +36,6 @@ class TestLogPage : public QObject {
     std::unique_ptr<MainWindow> _window;
     MainView *_view = nullptr;
     LogLayout *_page = nullptr;
-    QStringList _distanceLines;
-    QTimer _closer;
 
     FileLog *log(int i) const { return _view->fileManager()->logAtIndex(i); }
     // The page's rows as "log.record" with their numbers checked to run from 1.
@@ -77,14 +74,6 @@ private slots:
         options.logCount = 2;
         options.logSeconds = 60;
         QVERIFY(CardGenerator(options).generate(_card));
-        // The distance window opens on every load; remember its lines and close it.
-        connect(&_closer, &QTimer::timeout, this, [this] {
-            if (auto *w = qobject_cast<LogDistanceWindow *>(QApplication::activeModalWidget())) {
-                _distanceLines = w->lines();
-                w->accept();
-            }
-        });
-        _closer.start(20);
     }
     void init()
     {
@@ -104,8 +93,8 @@ private slots:
     {
         QVERIFY(_page->isVisible() && !_view->videoLayout()->isVisible());
         QCOMPARE(_page->logFiles(), (QList<FileLog *>{log(0), log(1)}));
-        QCOMPARE(_distanceLines.size(), 2);
-        QVERIFY(_distanceLines[1].startsWith(QStringLiteral("0000000002_2026.11.21 [")));
+        QCOMPARE(ViewerTest::lastDistanceLines().size(), 2);
+        QVERIFY(ViewerTest::lastDistanceLines()[1].startsWith(QStringLiteral("0000000002_2026.11.21 [")));
         QCOMPARE(_view->fileLog(), log(0));
         QCOMPARE(_page->logGraph()->logIndex(), 0);
 
