@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Renders the main window in its main states to docs/*.png, headless: no card, a recording
-# playing in single division, one in the 4 x 4 thumbnail division, and the playing recording
-# again with German texts. The demo card is
+# playing in single division, one in the 4 x 4 thumbnail division, the playing recording
+# again with German texts, and the log page with a speed search. The demo card is
 # generated into a temporary cache folder, so only the clock of the empty window changes
 # between runs.
 set -euo pipefail
@@ -22,4 +22,5 @@ mkdir -p docs
 "$viewer" --demo --show event:0:57 --play --screenshot docs/main-single.png
 "$viewer" --demo --show normal:1:120 --thumbnails --play --screenshot docs/main-thumbs.png
 LANGUAGE=de LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 "$viewer" --demo --show event:0:57 --play --screenshot docs/main-single-de.png
-echo "wrote docs/main-empty.png docs/main-single.png docs/main-thumbs.png docs/main-single-de.png"
+"$viewer" --demo --show log:0:87 --log-search 30 --screenshot docs/log-page.png
+echo "wrote docs/main-empty.png docs/main-single.png docs/main-thumbs.png docs/main-single-de.png docs/log-page.png"
