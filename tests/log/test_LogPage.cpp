@@ -17,11 +17,9 @@
 #include "ViewerTestSupport.h"
 #include "vexa_time.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QLineEdit>
 #include <QProcess>
 #include <QTableView>
@@ -109,11 +107,11 @@ private slots:
 
         // The first row with a picture: the read-out, the picture and the cursor follow.
         int row = 0;
-        while (row < 120 && !_page->infoAtTimestamp(_page->results()->rows()[row].file->logAtIndex(
-                                _page->results()->rows()[row].index), true).file)
+        auto recordOf = [](const LogResultModel::Row &r) { return r.file->logAtIndex(r.index); };
+        while (row < 120 && !_page->infoAtTimestamp(recordOf(_page->results()->rows()[row]), true).file)
             ++row;
-        QVERIFY(row < 120);
-        const LogResultModel::Row chosen = _page->results()->rows()[row];
+        const LogResultModel::Row chosen = _page->results()->rows().value(row);
+        QVERIFY(chosen.file);
         QTableView *table = _page->tableView();
         table->scrollTo(table->model()->index(row, 1));
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
@@ -164,10 +162,7 @@ private slots:
 
     void refusedOrderLeavesThePage()
     {
-        ListRow first, second;
-        first.idx = 0;
-        second.idx = 1;
-        QVERIFY(!_page->setData({second, first}));
+        QVERIFY(!_page->setData({ListRow{1}, ListRow{0}}));
         QCOMPARE(_page->logFiles(), (QList<FileLog *>{log(0), log(1)}));
         QCOMPARE(_page->logGraph()->logCount(), 2);
     }

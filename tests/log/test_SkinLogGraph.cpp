@@ -16,6 +16,7 @@
 #include <QTest>
 
 #include <cmath>
+#include <numeric>
 
 class TestSkinLogGraph : public QObject {
     Q_OBJECT
@@ -37,16 +38,13 @@ class TestSkinLogGraph : public QObject {
         }
         const QString name = QString::number(++written) + QStringLiteral(".log");
         QFile file(dir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(text.text()) <= 0)
-            return nullptr;
-        file.close();
-        return FileLog::create(dir.path(), name, this);
+        return file.open(QIODevice::WriteOnly) && file.write(text.text()) > 0 && (file.close(), true)
+                   ? FileLog::create(dir.path(), name, this) : nullptr;
     }
     static QList<int> range(int from, int to)
     {
-        QList<int> list;
-        for (int s = from; s < to; ++s)
-            list << s;
+        QList<int> list(to - from);
+        std::iota(list.begin(), list.end(), from);
         return list;
     }
     static QList<int> rowsOf(const QImage &image, int x, QRgb colour)
@@ -94,9 +92,10 @@ private slots:
         graph.loadWithFileLogs({log(range(0, 120), top)});
         QCOMPARE(graph.zoom(), std::min(zoom, 4.0));
         const QImage image = graph.grab().toImage();
-        QCOMPARE(rowsOf(image, 320, qRgb(255, 0, 0)), QList<int>{135 - 130});
-        QCOMPARE(rowsOf(image, 320, qRgb(0, 255, 0)), QList<int>{135 - 21});
-        QCOMPARE(rowsOf(image, 320, qRgb(0, 0, 255)), QList<int>{135 - 75});
+        const QRgb colours[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)};
+        const int rows[] = {135 - 130, 135 - 21, 135 - 75};
+        for (int axis = 0; axis < 3; ++axis)
+            QCOMPARE(rowsOf(image, 320, colours[axis]), QList<int>{rows[axis]});
     }
 
     // An hour of moving values: every curve keeps each pixel once, far fewer than records.

@@ -24,21 +24,16 @@ std::unique_ptr<vexa_log_file> writeLog(const QString &path, int64_t start, cons
     DriveModel drive(1);
     NmeaLog text(drive, start, 0, true);
     for (qsizetype i = 0; i < speeds.size(); ++i) {
-        DriveSample s;
-        s.gpsValid = speeds[i] >= 0;
-        s.latitude = 4808.0;
-        s.longitude = 1135.0;
-        s.speedKmh = std::max(0.0, speeds[i]);
+        DriveSample s{speeds[i] >= 0, 4808.0, 1135.0, std::max(0.0, speeds[i])};
         s.gx = gx.value(i, 0);
         s.gz = gz.value(i, 1000);
         text.addRecord(start + i, s, 0);
     }
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.text()) != text.text().size())
-        return nullptr;
-    file.close();
     auto log = std::make_unique<vexa_log_file>();
-    return log->load(QFile::encodeName(path).constData()) ? std::move(log) : nullptr;
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(text.text()) > 0;
+    file.close();
+    return written && log->load(QFile::encodeName(path).constData()) ? std::move(log) : nullptr;
 }
 
 } // namespace
