@@ -42,6 +42,14 @@ QString dmsText(double nmea, char positive, char negative)
         .arg(QChar(nmea >= 0 ? positive : negative));
 }
 
+// The font, made smaller until the text fits the width (long labels of some languages).
+QFont fittedFont(QFont font, const QString &text, int width)
+{
+    while (QFontMetrics(font).horizontalAdvance(text) > width && font.pointSizeF() > 6)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    return font;
+}
+
 int wholeNumber(double v)
 {
     return std::isfinite(v) ? int(std::clamp(std::trunc(v), -1e9, 1e9)) : 0;
@@ -378,8 +386,11 @@ void LogLayout::paintEvent(QPaintEvent *event)
         Texts::text("gui_date_time"), Texts::text("gui_latitude"), Texts::text("gui_longitude"),
         QStringLiteral("%1, %2").arg(Texts::text("gui_speed"), Texts::text("gui_altitude")),
         QStringLiteral("%1 (HDOP)").arg(Texts::text("gui_satelite"))};
+    const QFont font = p.font();
     for (int i = 0; i < 5; ++i) {
+        p.setFont(fittedFont(font, labels[i], 128));
         drawText(p, labels[i], 10, rows[i], kLightGray);
+        p.setFont(font);
         drawText(p, QStringLiteral(":"), 140, rows[i], kLightGray);
     }
     drawText(p, Texts::text("gui_gps_speed_over"), 360, 234, kLightGray);

@@ -138,7 +138,9 @@ void SkinLogGraph::calcDrawWithFileLogs(const QRectF &r)
     const double k = pixelsPerSecond(r);
     std::vector<Pixel> pixels[3];
     for (const Entry &e : std::as_const(_fileLogs)) {
-        const std::vector<_vexa_log_info_t> &records = e.log->file().records();
+        // A log that went away with its card keeps an empty curve until the page is cleared.
+        static const std::vector<_vexa_log_info_t> none;
+        const std::vector<_vexa_log_info_t> &records = e.log ? e.log->file().records() : none;
         for (std::vector<Pixel> &axis : pixels) {
             axis.clear();
             axis.reserve(records.size());
@@ -272,12 +274,14 @@ void SkinLogGraph::moveCursorRect()
 void SkinLogGraph::drawTimeline(GraphPainter &painter) const
 {
     const QRectF box(10, 0, width() - 20, 15);
-    const FileLog *first = _fileLogs.first().log;
-    const FileLog *last = _fileLogs.last().log;
-    painter.drawText(FileManager::dateString(first->logAtIndex(0).time), box, Qt::AlignLeft, kRed);
+    const Entry &first = _fileLogs.first();
+    const Entry &last = _fileLogs.last();
+    painter.drawText(FileManager::dateString(msec_to_time(first.msecs.front())), box,
+                     Qt::AlignLeft, kRed);
     painter.drawText(FileManager::dateString(msec_to_time(_left + _msec / 2)), box,
                      Qt::AlignHCenter, kRed);
-    painter.drawText(FileManager::dateString(last->lastLog().time), box, Qt::AlignRight, kRed);
+    painter.drawText(FileManager::dateString(msec_to_time(last.msecs.back())), box,
+                     Qt::AlignRight, kRed);
 }
 
 // Z under Y under X; each log its own polyline, so no line joins two logs.
