@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Renders the main window in its main states to docs/*.png, headless: no card, a recording
 # playing in single division, one in the 4 x 4 thumbnail division, the playing recording
-# again with German texts, and the map with a route after the event (no tiles offline). The demo card is
+# again with German texts, the map with a route after the event (no tiles offline), and the
+# log page with a speed search. The demo card is
 # generated into a temporary cache folder, so only the clock of the empty window changes
 # between runs.
 set -euo pipefail
@@ -27,4 +28,5 @@ mkdir -p docs
 "$viewer" --demo --show normal:1:120 --thumbnails --play --screenshot docs/main-thumbs.png
 LANGUAGE=de LANG=de_DE.UTF-8 LC_ALL=de_DE.UTF-8 "$viewer" --demo --show event:0:57 --play --screenshot docs/main-single-de.png
 "$viewer" --demo --show event:2:160 --screenshot docs/main-map.png
-echo "wrote docs/main-empty.png docs/main-single.png docs/main-thumbs.png docs/main-single-de.png docs/main-map.png"
+"$viewer" --demo --show log:0:87 --log-search 30 --screenshot docs/log-page.png
+echo "wrote docs/main-empty.png docs/main-single.png docs/main-thumbs.png docs/main-single-de.png docs/main-map.png docs/log-page.png"

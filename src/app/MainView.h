@@ -13,7 +13,7 @@
 
 #include "FileManager.h"
 #include "ListRow.h"
-#include "LogCamera.h"
+#include "LogGuide.h"
 #include "vexa_types.h"
 
 #include <QImage>
@@ -231,7 +231,7 @@ signals:
     void mapViewLoadWithData(const QList<qint64> &fileIndices, const QString &type);
     void mapViewClear();
     // The recordings made during the loaded logs, centred on the log of logIndex.
-    void mapViewLoadWithLogs(const QList<LogCamera> &cameras, qint64 logIndex);
+    void mapViewLoadWithLogs(const QList<LogGuide> &guides, qint64 logIndex);
     // Log page and its graph.
     void logLayoutVideoViewDrawImage(const QImage &picture,
                                      const _vexa_video_frame_header_t *header,
@@ -339,5 +339,7 @@ private:
     QString _playListType;
     QString _vehicleId;
     bool _fullWindow = false;
+    // The children shown before the full window, shown again when it is left.
+    QList<QPointer<QWidget>> _fullWindowShown;
     bool _fullScreen = false;
 };

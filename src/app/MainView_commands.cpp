@@ -173,6 +173,12 @@ void MainView::setGraphZoom(double zoom)
 // Only the video area stays, filling the window; playback goes on as it was.
 void MainView::enterFullWindow()
 {
+    if (!_fullWindow) {
+        _fullWindowShown.clear();
+        for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (child->isVisibleTo(this))
+                _fullWindowShown.append(child);
+    }
     for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
         child->hide();
     _fullWindow = true;
@@ -184,10 +190,15 @@ void MainView::enterFullWindow()
 
 void MainView::leaveFullWindow()
 {
-    for (QWidget *child : findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        child->show();
-    if (_logLayout)
-        _logLayout->hide();
+    // What was shown before comes back, and only that: leaving while the log page is shown
+    // does not put the video area back in its place.
+    if (!_fullWindow)
+        return;
+    _videoLayout->hide();
+    for (const QPointer<QWidget> &child : std::as_const(_fullWindowShown))
+        if (child)
+            child->show();
+    _fullWindowShown.clear();
     _fullWindow = false;
     emit videoLayoutSetFullWindow(false);
     update();

@@ -1,17 +1,13 @@
 // Where each part joins the main view: its slots connected to the main view's requests,
 // its reports connected to the main view's slots. The fan-out itself (MainView_playback.cpp)
 // only emits; a part that has not joined receives nothing.
-//
-// Parts still to join, and what they connect:
-// - LogLayout: logLayoutVideoViewDrawImage, logLayoutSetFileLog, logLayoutPlayNext,
-//   logLayoutPlayPrevious, logLayoutClear, logGraphSetZoom, logGraphSetPosition;
-//   selectedLog -> logLayoutSelectedLogLogIndexSelectByUser; partAnswers().infoAtTimestamp
-//   and setLogData; _logLayout for showing and hiding the page; the map's log cameras
-//   through mapViewLoadWithLogs once the page accepts the rows.
+
 #include "MainView.h"
 
 #include "FileManager.h"
 #include "ListView.h"
+#include "LogDistanceWindow.h"
+#include "LogLayout.h"
 #include "MapView.h"
 #include "PlayListView.h"
 #include "SkinDateTime.h"
@@ -19,9 +15,11 @@
 #include "SkinGps.h"
 #include "SkinGraph.h"
 #include "SkinSlider.h"
+#include "SkinLogGraph.h"
 #include "SkinSpeed.h"
 #include "TriggerListView.h"
 #include "VideoLayout.h"
+#include "VideoView.h"
 
 void MainView::joinFileManager()
 {
@@ -49,8 +47,35 @@ void MainView::joinVideoLayout()
     }
 }
 
+// The log page takes the place of the video area; it is made here, after the buttons,
+// which it does not overlap.
 void MainView::joinLogLayout()
 {
+    auto *layout = new LogLayout(_skinManager.get(), _fileManager, this);
+    _logLayout = layout;
+    connect(this, &MainView::logLayoutVideoViewDrawImage, layout->videoView(), &VideoView::drawImage);
+    connect(this, &MainView::logLayoutSetFileLog, layout, &LogLayout::setFileLog);
+    connect(this, &MainView::logLayoutPlayNext, layout, &LogLayout::playNext);
+    connect(this, &MainView::logLayoutPlayPrevious, layout, &LogLayout::playPrevious);
+    connect(this, &MainView::logLayoutClear, layout, &LogLayout::clear);
+    SkinLogGraph *graph = layout->logGraph();
+    connect(this, &MainView::logGraphSetZoom, graph, &SkinLogGraph::setZoom);
+    connect(this, &MainView::logGraphSetPosition, graph, &SkinLogGraph::setPosition);
+    connect(layout, &LogLayout::selectedLog, this,
+            &MainView::logLayoutSelectedLogLogIndexSelectByUser);
+    _answers.infoAtTimestamp = [layout](const _vexa_log_info_t &record, bool forward) {
+        return layout->infoAtTimestamp(record, forward);
+    };
+    // Accepted logs go to the map as a route and are summed up in the distance window.
+    _answers.setLogData = [this, layout](const QList<ListRow> &rows) {
+        if (!layout->setData(rows))
+            return false;
+        emit mapViewLoadWithLogs(layout->logGraph()->logGuides(),
+                                 rows.isEmpty() ? -1 : rows.first().idx);
+        LogDistanceWindow distances(window()->frameGeometry(), layout->logFiles(), window());
+        distances.runModal();
+        return true;
+    };
 }
 
 void MainView::joinReadouts()

@@ -7,7 +7,8 @@ bool parseShow(const QString &value, ViewerOptions &options)
     const QStringList parts = value.split(QLatin1Char(':'));
     if (parts.size() < 2 || parts.size() > 3)
         return false;
-    if (parts[0] != QLatin1String("event") && parts[0] != QLatin1String("normal"))
+    if (parts[0] != QLatin1String("event") && parts[0] != QLatin1String("normal")
+        && parts[0] != QLatin1String("log"))
         return false;
     bool ok = false;
     options.showType = parts[0];
@@ -46,7 +47,12 @@ ViewerOptions ViewerOptions::parse(const QStringList &arguments)
             options.screenshot = arguments[++i];
         } else if (arg == QLatin1String("--show") && hasValue) {
             if (!parseShow(arguments[++i], options))
-                options.error = QStringLiteral("--show takes event|normal:INDEX[:FRAME]");
+                options.error = QStringLiteral("--show takes event|normal|log:INDEX[:FRAME]");
+        } else if (arg == QLatin1String("--log-search") && hasValue) {
+            bool ok = false;
+            options.logSearch = arguments[++i].toDouble(&ok);
+            if (!ok || options.logSearch < 0)
+                options.error = QStringLiteral("--log-search takes a speed of 0 or more");
         } else {
             options.error = QStringLiteral("unknown or incomplete option: %1").arg(arg);
         }
@@ -60,12 +66,15 @@ QString ViewerOptions::usage()
 {
     return QStringLiteral(
         "usage: %1 [--open FOLDER | --demo]\n"
-        "       [--show event|normal:INDEX[:FRAME]] [--play] [--thumbnails] [--screenshot FILE]\n"
+        "       [--show event|normal|log:INDEX[:FRAME]] [--play] [--thumbnails]\n"
+        "       [--log-search SPEED] [--screenshot FILE]\n"
         "       %1 --help | --version\n"
         "\n"
         "  --open FOLDER      open the top folder of a camera card at start\n"
         "  --demo             open the bundled demo card\n"
-        "  --show T:I[:F]     make recording I of the event or normal list current at frame F\n"
+        "  --show T:I[:F]     make recording I of the event or normal list current at frame F,\n"
+        "                     or load log I into the log page at record F\n"
+        "  --log-search S     search the loaded logs for speeds of S and more\n"
         "  --play             start playing the shown recording\n"
         "  --thumbnails       show the 4 x 4 thumbnail division\n"
         "  --screenshot FILE  render the window to FILE and quit\n"

@@ -9,12 +9,14 @@ struct ViewerOptions {
     QString openFolder;   // --open FOLDER
     bool demo = false;    // --demo
     // --show TYPE:INDEX[:FRAME]: make recording INDEX of the "event" or "normal" list
-    // current at FRAME (0 when left out), as the play list would.
+    // current at FRAME (0 when left out), as the play list would; for "log", load log
+    // INDEX into the log page at record FRAME.
     QString showType;
     qint64 showIndex = -1;
     qint64 showFrame = 0;
     bool play = false;        // --play: start playing the shown recording
     bool thumbnails = false;  // --thumbnails: the 4 x 4 division
+    double logSearch = -1;    // --log-search SPEED: the log page's speed search, -1 for none
     QString screenshot;       // --screenshot FILE: render the window to FILE and quit
     bool help = false;        // --help / -h: print the usage and quit
     bool version = false;     // --version: print the version and quit

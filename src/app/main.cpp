@@ -2,6 +2,8 @@
 #include "FileManager.h"
 #include "FileTableView.h"
 #include "ListView.h"
+#include "LogDistanceWindow.h"
+#include "LogLayout.h"
 #include "MainView.h"
 #include "MainWindow.h"
 #include "MapView.h"
@@ -12,7 +14,10 @@
 #include "ViewerOptions.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QEventLoop>
+#include <QLineEdit>
+#include <QTimer>
 #include <QFileInfo>
 #include <QIcon>
 #include <QLoggingCategory>
@@ -48,6 +53,39 @@ bool showRecording(MainView *view, const ViewerOptions &options)
     return true;
 }
 
+// Tick the log, Load (the distance window opens), move to the record, search.
+bool showLog(MainView *view, const ViewerOptions &options)
+{
+    view->tagCommand(MainView::TagLogList);
+    ListView *list = view->listView();
+    if (options.showIndex >= list->selectedView()->data().size()) {
+        printError(QStringLiteral("the card has no log %1").arg(options.showIndex));
+        return false;
+    }
+    // A screenshot run has no one to close the distance window.
+    QTimer closer;
+    if (!options.screenshot.isEmpty()) {
+        QObject::connect(&closer, &QTimer::timeout, [] {
+            if (auto *window = qobject_cast<LogDistanceWindow *>(QApplication::activeModalWidget()))
+                window->accept();
+        });
+        closer.start(50);
+    }
+    list->selectedView()->setChecked(int(options.showIndex), true);
+    list->didLoad();
+    auto *page = qobject_cast<LogLayout *>(view->logLayout());
+    if (!page || !view->fileLog())
+        return false;
+    if (options.showFrame != 0)
+        view->logLayoutSelectedLogLogIndexSelectByUser(view->fileLog(), options.showFrame, true);
+    if (options.logSearch >= 0) {
+        page->checkBox(LogLayout::TagSpeed)->setChecked(true);
+        page->speedField()->setText(QString::number(options.logSearch));
+        page->didSearch();
+    }
+    return true;
+}
+
 // Puts the window into the state the options ask for: a card, a recording, a division.
 bool applyOptions(MainView *view, const ViewerOptions &options)
 {
@@ -73,10 +111,11 @@ bool applyOptions(MainView *view, const ViewerOptions &options)
     }
     if (!view->openFolderPath(folder))
         return options.screenshot.isEmpty();
-    if (options.showIndex >= 0 && !showRecording(view, options))
+    const bool log = options.showType == QLatin1String("log");
+    if (options.showIndex >= 0 && !(log ? showLog(view, options) : showRecording(view, options)))
         return false;
     if (options.showIndex >= 0) {
-        if (options.thumbnails)
+        if (options.thumbnails && !log)
             view->tagCommand(MainView::TagThumbView);
         if (options.play)
             view->tagCommand(MainView::TagPlay);

@@ -58,8 +58,13 @@ void NmeaLog::addSatellites(const DriveSample &s, int64_t second)
 
 void NmeaLog::addSecond(int64_t driveSecond, int triggerCode)
 {
-    const DriveSample s = drive_.peakSample(driveSecond * 1000 + millisecond_);
-    const _vexa_time_t t = seconds_to_time(driveStartUtc_ + driveSecond);
+    addRecord(driveStartUtc_ + driveSecond, drive_.peakSample(driveSecond * 1000 + millisecond_),
+              triggerCode);
+}
+
+void NmeaLog::addRecord(int64_t utc, const DriveSample &s, int triggerCode)
+{
+    const _vexa_time_t t = seconds_to_time(utc);
     const QByteArray hms = format("%02d%02d%02d", t.hour, t.minute, t.second);
     const QByteArray date = format("%02d%02d%02d", t.day, t.month, t.year % 100);
 
@@ -72,7 +77,7 @@ void NmeaLog::addSecond(int64_t driveSecond, int triggerCode)
         addSentence("$GPRMC," + hms + ".000,V,,,,,,," + date + ",,,N");
         addSentence("$GPGGA," + hms + ".000,,,,,0,00,99.9,,M,,M,,");
     }
-    addSatellites(s, driveSecond);
+    addSatellites(s, utc - driveStartUtc_);
     addSentence(format("$REZEZ,0,%d,%d,%d,%d,", triggerCode, s.gx, s.gy, s.gz) + hms +
                 format("%03d,", millisecond_) + date);
 }

@@ -14,6 +14,8 @@ public:
     NmeaLog(const DriveModel &drive, int64_t driveStartUtc, int millisecond, bool crlf);
 
     void addSecond(int64_t driveSecond, int triggerCode);
+    // One second with the given state instead of the drive's, at UTC second utc.
+    void addRecord(int64_t utc, const DriveSample &s, int triggerCode);
     const QByteArray &text() const { return text_; }
 
     // "*hh": XOR of the characters between "$" and the checksum.

@@ -5,6 +5,7 @@
 #include "CardSummary.h"
 #include "FolderScanner.h"
 #include "RenderCommand.h"
+#include "SearchCommand.h"
 #include "GenerateCardCommand.h"
 #include "JsonWriter.h"
 #include "RecordJson.h"
@@ -67,7 +68,7 @@ QString CliCommands::usageText()
         "  config FOLDER [--set KEY=VALUE ...]      camera settings; --set changes them (PIN=1234 sets the PIN)\n"
         "  generate-card OUT_FOLDER [--seed N] [options]\n"
         "                                           writes a synthetic card into a missing or empty folder\n") +
-           RenderCommand::usageText() +
+           RenderCommand::usageText() + SearchCommand::usageText() +
            GenerateCardCommand::optionsText();
 }
 
@@ -112,6 +113,8 @@ int CliCommands::run(const QStringList &arguments)
         return config(args);
     if (command == u"render")
         return RenderCommand::run(args);
+    if (command == u"search")
+        return SearchCommand::run(args);
     if (command == u"generate-card")
         return GenerateCardCommand::run(args);
     if (command == u"--help" || command == u"-h" || command == u"help") {

@@ -119,12 +119,12 @@ QString MapScript::cameras(const FileManager &fileManager, const QList<qint64> &
     return out.text();
 }
 
-QString MapScript::logCameras(const QList<LogCamera> &cameras)
+QString MapScript::logCameras(const QList<LogGuide> &cameras)
 {
     CallWriter out;
     out.call("waitLoad");
     out.call("clearCamera");
-    for (const LogCamera &camera : cameras) {
+    for (const LogGuide &camera : cameras) {
         double latitude = 0, longitude = 0;
         if (!camera.file || !headerPosition(camera.file->headerAtIndex(camera.index), &latitude,
                                              &longitude))

@@ -3,7 +3,7 @@
 // coordinate into two arguments.
 #pragma once
 
-#include "LogCamera.h"
+#include "LogGuide.h"
 #include "vexa_types.h"
 
 #include <QList>
@@ -23,7 +23,7 @@ public:
     // an event recording, the first frame with a position of a normal one.
     static QString cameras(const FileManager &fileManager, const QList<qint64> &fileIndices,
                            const QString &type);
-    static QString logCameras(const QList<LogCamera> &cameras);
+    static QString logCameras(const QList<LogGuide> &cameras);
 
     struct Route {
         QString script;

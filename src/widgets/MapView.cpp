@@ -193,7 +193,7 @@ void MapView::loadWithData(const QList<qint64> &fileIndices, const QString &type
     sendScript(_cameraScript);
 }
 
-void MapView::loadWithLogs(const QList<LogCamera> &cameras, qint64 logIndex)
+void MapView::loadWithLogs(const QList<LogGuide> &cameras, qint64 logIndex)
 {
     _cameraScript = MapScript::logCameras(cameras);
     QString script = _cameraScript;

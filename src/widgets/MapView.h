@@ -11,7 +11,7 @@
 // first painted window. What the map showed before the page loaded is sent again once it has.
 #pragma once
 
-#include "LogCamera.h"
+#include "LogGuide.h"
 
 #include <QImage>
 #include <QList>
@@ -69,7 +69,7 @@ public slots:
     // Camera markers of the play list's recordings (their indices in the type's list).
     void loadWithData(const QList<qint64> &fileIndices, const QString &type);
     // Camera markers of the recordings made during a log, then the centre on the log.
-    void loadWithLogs(const QList<LogCamera> &cameras, qint64 logIndex);
+    void loadWithLogs(const QList<LogGuide> &cameras, qint64 logIndex);
     // The route of a recording, centred on frameIndex (-1: the last frame).
     void loadWithFileVideo(FileVideo *fileVideo, qint64 frameIndex);
     // NMEA latitude and longitude of the frame on screen.

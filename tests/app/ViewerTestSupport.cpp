@@ -4,6 +4,7 @@
 #include "FileManager.h"
 #include "FileTableView.h"
 #include "ListView.h"
+#include "LogDistanceWindow.h"
 #include "MainView.h"
 #include "MainWindow.h"
 #include "PlayListView.h"
@@ -21,6 +22,15 @@
 
 namespace ViewerTest {
 
+namespace {
+QStringList distanceLines;
+}
+
+QStringList lastDistanceLines()
+{
+    return distanceLines;
+}
+
 void setUpApplication()
 {
     qputenv("TZ", "Europe/Berlin");
@@ -33,6 +43,14 @@ void setUpApplication()
     ProductVariant::setIdentifier(QStringLiteral("com.tumbo.viewer"));
     Texts::install(QLocale(QLocale::English));
     FileManager::setDisplaySettings(0, 0, 0);
+    auto *closer = new QTimer(qApp);
+    QObject::connect(closer, &QTimer::timeout, [] {
+        if (auto *w = qobject_cast<LogDistanceWindow *>(QApplication::activeModalWidget())) {
+            distanceLines = w->lines();
+            w->accept();
+        }
+    });
+    closer->start(20);
 }
 
 bool makeCard(const QString &folder, int eventCount, int normalCount)

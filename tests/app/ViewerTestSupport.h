@@ -20,8 +20,11 @@ class MainWindow;
 
 namespace ViewerTest {
 
-// Fixed time zone, English texts, private preferences, the default product.
+// Fixed time zone, English texts, private preferences, the default product. The distance
+// window that every log load opens is closed at once.
 void setUpApplication();
+// The lines of the distance window closed last.
+QStringList lastDistanceLines();
 // A small generated card (2 event, 3 normal recordings of 3 s at 10 frames/s, one log).
 bool makeCard(const QString &folder, int eventCount = 2, int normalCount = 3);
 std::unique_ptr<MainWindow> makeWindow();

@@ -92,7 +92,8 @@ void TestViewerProgram::refusesBadArguments_data()
     QTest::newRow("open without folder") << QStringList{QStringLiteral("--open")};
     QTest::newRow("open and demo")
         << QStringList{QStringLiteral("--demo"), QStringLiteral("--open"), QStringLiteral("x")};
-    QTest::newRow("log list") << QStringList{QStringLiteral("--show"), QStringLiteral("log:0")};
+    QTest::newRow("log search not a speed")
+        << QStringList{QStringLiteral("--log-search"), QStringLiteral("-5")};
     QTest::newRow("negative index") << QStringList{QStringLiteral("--show"), QStringLiteral("event:-1")};
     QTest::newRow("frame not a number")
         << QStringList{QStringLiteral("--show"), QStringLiteral("event:1:x")};

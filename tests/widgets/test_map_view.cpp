@@ -91,8 +91,8 @@ private slots:
                               "waitDone()"}));
         QCOMPARE(sent(map, [&] { map.loadWithData({}, "event"); }),
                  (QStringList{"waitLoad()", "clearCamera()", "waitDone()"}));
-        const QList<LogCamera> logCameras{{_fileManager.videoAtIndex(0, "event"), 20, 1777622400000},
-                                          {_fileManager.videoAtIndex(1, "event"), 0, 5}};
+        const QList<LogGuide> logCameras{{0, _fileManager.videoAtIndex(0, "event"), 20, 1777622400000},
+                                          {0, _fileManager.videoAtIndex(1, "event"), 0, 5}};
         QCOMPARE(sent(map, [&] { map.loadWithLogs(logCameras, -1); }),
                  (QStringList{"waitLoad()", "clearCamera()",
                               "addLogCamera(48.020000, 11.500000, 1777622400000)", "waitDone()"}));

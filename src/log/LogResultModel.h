@@ -1,0 +1,43 @@
+// The rows of the log page's result table: row number, date and time of the record, and
+// the event type of the recording that has a frame at the record's second. The texts are
+// made when a row is shown, so a search with many hits fills the table at once.
+#pragma once
+
+#include "FileLog.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QPointer>
+
+#include <functional>
+
+class LogResultModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    struct Row {
+        QPointer<FileLog> file;
+        qint64 index = 0;
+        qint64 number = 0;
+    };
+
+    explicit LogResultModel(QObject *parent = nullptr);
+
+    // The event type text of a record's second ("" when no recording has it).
+    void setEventText(std::function<QString(const _vexa_log_info_t &)> eventText)
+    {
+        _eventText = std::move(eventText);
+    }
+    void setRows(QList<Row> rows);
+    void clear() { setRows({}); }
+    const QList<Row> &rows() const { return _rows; }
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+private:
+    QList<Row> _rows;
+    std::function<QString(const _vexa_log_info_t &)> _eventText;
+};

@@ -1,0 +1,130 @@
+// The log search over generated logs: runs and standstill, the fix flag, G values rounded
+// to two decimals and compared as absolute values, the box combinations, numbering across
+// logs, MPH thresholds and the time-order check.
+#include "DriveModel.h"
+#include "FileManager.h"
+#include "LogSearch.h"
+#include "NmeaLog.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+const int64_t kStart = 1795248000;
+
+// One record per second: a speed in km/h (negative: no fix), X and Z in milli-g.
+std::unique_ptr<vexa_log_file> writeLog(const QString &path, int64_t start, const QList<double> &speeds,
+                                        const QList<int> &gx, const QList<int> &gz)
+{
+    DriveModel drive(1);
+    NmeaLog text(drive, start, 0, true);
+    for (qsizetype i = 0; i < speeds.size(); ++i) {
+        DriveSample s{speeds[i] >= 0, 4808.0, 1135.0, std::max(0.0, speeds[i])};
+        s.gx = gx.value(i, 0);
+        s.gz = gz.value(i, 1000);
+        text.addRecord(start + i, s, 0);
+    }
+    QFile file(path);
+    auto log = std::make_unique<vexa_log_file>();
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(text.text()) > 0;
+    file.close();
+    return written && log->load(QFile::encodeName(path).constData()) ? std::move(log) : nullptr;
+}
+
+} // namespace
+
+class TestLogSearch : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+
+private slots:
+    void rows_data()
+    {
+        QTest::addColumn<QList<double>>("speeds");
+        QTest::addColumn<QList<int>>("gx");
+        QTest::addColumn<QList<int>>("gz");
+        QTest::addColumn<QString>("boxes");  // s: speed, g: G-sensor, x/z: axes
+        QTest::addColumn<double>("speedLimit");
+        QTest::addColumn<int>("units");
+        QTest::addColumn<int>("logs");
+        QTest::addColumn<QStringList>("expected");  // "log.record", numbered from 1 in order
+
+        const QList<double> runs{70, 70, 50, 70, 70, 0};
+        QTest::newRow("first record of each run") << runs << QList<int>() << QList<int>() << "s" << 60.0 << 0 << 1
+                                                  << QStringList{"0.0", "0.3"};
+        QTest::newRow("with the G box every record") << runs << QList<int>() << QList<int>() << "sgx" << 60.0 << 0
+                                                     << 1 << QStringList{"0.0", "0.1", "0.3", "0.4"};
+        QTest::newRow("G box without an axis") << runs << QList<int>() << QList<int>() << "sg" << 60.0 << 0 << 1
+                                               << QStringList();
+        QTest::newRow("standstill, a fix starts it") << QList<double>{-1, 0, 0, 30, 0, -1, 0} << QList<int>()
+                                                     << QList<int>() << "s" << 0.0 << 0 << 1
+                                                     << QStringList{"0.1", "0.4"};
+        QTest::newRow("Z rounded, either sign") << QList<double>{0, 0, 0, 0, 0} << QList<int>()
+                                                << QList<int>{1000, 1400, 600, 1394, 1396} << "gz" << 0.0 << 0 << 1
+                                                << QStringList{"0.1", "0.2", "0.4"};
+        QTest::newRow("X and Z both") << QList<double>{0, 0, 0, 0} << QList<int>{500, 0, -450, 500}
+                                      << QList<int>{1000, 1500, 1450, 1500} << "gxz" << 0.0 << 0 << 1
+                                      << QStringList{"0.2", "0.3"};
+        QTest::newRow("numbered across logs") << QList<double>{70, 0, 70} << QList<int>() << QList<int>() << "s"
+                                              << 60.0 << 0 << 2 << QStringList{"0.0", "0.2", "1.0", "1.2"};
+        QTest::newRow("MPH threshold") << QList<double>{60, 70, 50} << QList<int>() << QList<int>() << "s"
+                                       << 40.0 << 1 << 1 << QStringList{"0.1"};
+    }
+    void rows()
+    {
+        QFETCH(QList<double>, speeds);
+        QFETCH(QList<int>, gx);
+        QFETCH(QList<int>, gz);
+        QFETCH(QString, boxes);
+        QFETCH(double, speedLimit);
+        QFETCH(int, units);
+        QFETCH(int, logs);
+        QFETCH(QStringList, expected);
+
+        std::vector<std::unique_ptr<vexa_log_file>> owned;
+        std::vector<const vexa_log_file *> files;
+        for (int l = 0; l < logs; ++l) {
+            const QString path = dir.filePath(QStringLiteral("%1_%2.log").arg(QTest::currentDataTag()).arg(l));
+            owned.push_back(writeLog(path, kStart + 100 * l, speeds, gx, gz));
+            QVERIFY(owned.back());
+            files.push_back(owned.back().get());
+        }
+        FileManager::setDisplaySettings(0, units, 0);
+        LogSearch::Criteria c;
+        c.speedOn = boxes.contains(u's');
+        c.speedLimit = speedLimit;
+        c.gOn = boxes.contains(u'g');
+        c.xOn = boxes.contains(u'x');
+        c.zOn = boxes.contains(u'z');
+        c.xLimit = c.zLimit = 0.4;
+        if (boxes == u"sgx")
+            c.xLimit = 0;
+        LogSearch search;
+        QStringList got;
+        for (const LogSearch::Row &row : search.search(files, c)) {
+            QCOMPARE(row.number, got.size() + 1);
+            got << QStringLiteral("%1.%2").arg(row.log).arg(row.index);
+        }
+        QCOMPARE(got, expected);
+    }
+
+    void timeOrder()
+    {
+        auto early = writeLog(dir.filePath("early.log"), kStart, {10, 10}, {}, {});
+        auto late = writeLog(dir.filePath("late.log"), kStart + 1, {10, 10}, {}, {});
+        QVERIFY(early && late);
+        QCOMPARE(LogSearch::outOfOrderAt({early.get(), late.get()}), -1);
+        // The early log's last second is after the late log's first.
+        auto after = writeLog(dir.filePath("after.log"), kStart + 2, {10}, {}, {});
+        QCOMPARE(LogSearch::outOfOrderAt({after.get(), early.get()}), 0);
+        QCOMPARE(LogSearch::outOfOrderAt({early.get(), after.get(), late.get()}), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestLogSearch)
+#include "test_LogSearch.moc"
