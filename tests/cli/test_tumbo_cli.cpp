@@ -104,7 +104,6 @@ private slots:
         const Result r = cli({"generate-card", card_, "--seed", "5", "--events", "2", "--normals", "3", "--seconds",
                               "4", "--fps", "5", "--resolution", "96x72", "--clock", "--awkward"});
         QCOMPARE(r.code, 0);
-        QVERIFY(inOrder(r.out, {"folder", "seed", "files"}));
         files_ = r.json().value("files").toArray();
         QCOMPARE(files_.size(), 2 + 3 + 1 + 10);
         for (const QJsonValue &v : files_)
@@ -118,11 +117,6 @@ private slots:
         const QString relative = generated("", "normal").value("path").toString();
         const Result r = cli({"frames", path(relative)});
         QCOMPARE(r.code, 0);
-        QVERIFY(inOrder(r.out, {"path", "sequence", "frame_count", "index_event_type", "duration_seconds",
-                                "triggers", "frames"}));
-        QVERIFY(inOrder(r.out, {"index", "offset", "length", "time", "day_of_week", "record_phase", "gsensor_x",
-                                "gsensor_y", "gsensor_z", "gps_valid", "latitude", "longitude", "speed",
-                                "altitude", "course", "event_type", "aux_60", "aux_61", "aux_64"}));
 
         vexa_vdd_file file;
         QVERIFY(file.open(QFile::encodeName(path(relative)).constData(),
@@ -179,10 +173,6 @@ private slots:
         const QString relative = generated("", "log").value("path").toString();
         const Result r = cli({"log", path(relative)});
         QCOMPARE(r.code, 0);
-        QVERIFY(inOrder(r.out, {"path", "sequence", "count", "distance_m", "duration_seconds", "records"}));
-        QVERIFY(inOrder(r.out, {"time", "day_of_week", "drl_code", "gsensor_x", "gsensor_y", "gsensor_z",
-                                "gps_valid", "latitude", "longitude", "speed", "course", "satellites_used", "hdop",
-                                "altitude", "satellites_in_view"}));
         vexa_log_file log;
         QVERIFY(log.load(QFile::encodeName(path(relative)).constData()));
         const QJsonObject o = r.json();
@@ -221,8 +211,6 @@ private slots:
     {
         const Result r = cli({"card", card_});
         QCOMPARE(r.code, 0);
-        QVERIFY(inOrder(r.out, {"valid", "event", "normal", "log", "skipped"}));
-        QVERIFY(inOrder(r.out, {"file", "sequence", "frames", "start", "duration_seconds", "event_type"}));
         const QJsonObject o = r.json();
         QCOMPARE(o.value("valid").toBool(), true);
 
