@@ -1,7 +1,6 @@
 // The list page inside the real viewer: opening a card fills it, Load plays the first
 // ticked file, rows of the play list and the trigger list move the video, Close and the
-// list commands of the menus, continuous play across the play list in both directions,
-// and unloading the card.
+// list commands of the menus, and unloading the card.
 #include "FileManager.h"
 #include "FileTableView.h"
 #include "FileVideo.h"
@@ -26,16 +25,6 @@ void clickRow(PlayListTable *table, int row)
 {
     const QPoint centre = table->visualRect(table->model()->index(row, 0)).center();
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, centre);
-}
-
-// The frame index of the first picture drawn from a recording, or -2 when none was.
-qint64 firstDrawnFrame(const QSignalSpy &draws, const FileVideo *video)
-{
-    for (const QList<QVariant> &args : draws) {
-        if (args[0].value<FileVideo *>() == video)
-            return args[1].toLongLong();
-    }
-    return -2;
 }
 
 } // namespace

@@ -1,9 +1,9 @@
+#include "TestFiles.h"
 #include "vexa_time.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <limits>
@@ -50,15 +50,6 @@ private:
     std::string old_;
 };
 
-// The fields a reader sees, weekday last.
-std::string text(const _vexa_time_t &t)
-{
-    char b[48];
-    std::snprintf(b, sizeof b, "%04d-%02d-%02d %02d:%02d:%02d.%03d w%d", t.year, t.month, t.day, t.hour, t.minute,
-                  t.second, t.millisecond, t.day_of_week);
-    return b;
-}
-
 double dms_degrees(double d, double m, double s)
 {
     return d + m / 60 + s / 3600;
@@ -99,15 +90,15 @@ TEST(TimeConversion, DiffCountsWholeDaysAcrossMidnight)
 
 TEST(TimeConversion, SecondsToTimeRoundTripsWithWeekday)
 {
-    EXPECT_EQ(text(seconds_to_time(1709210096)), "2024-02-29 12:34:56.000 w4");  // Thursday
-    EXPECT_EQ(text(seconds_to_time(-1)), "1969-12-31 23:59:59.000 w3");
+    EXPECT_EQ(timeText(seconds_to_time(1709210096)), "2024-02-29 12:34:56.000 w4");  // Thursday
+    EXPECT_EQ(timeText(seconds_to_time(-1)), "1969-12-31 23:59:59.000 w3");
     for (int64_t s = 946684800; s < 946684800 + 3 * 366 * 86400; s += 86400 + 3607)
         ASSERT_EQ(time_to_seconds(seconds_to_time(s)), s);
 }
 
 TEST(TimeConversion, MillisecondsSplit)
 {
-    EXPECT_EQ(text(msec_to_time(1709210096123)), "2024-02-29 12:34:56.123 w4");
+    EXPECT_EQ(timeText(msec_to_time(1709210096123)), "2024-02-29 12:34:56.123 w4");
     EXPECT_EQ(time_to_msec(msec_to_time(1709210096123)), 1709210096123);
 }
 
@@ -130,21 +121,21 @@ TEST(TimeConversion, NowIsTheWallClockInMilliseconds)
 TEST(LocalTime, FollowsTheZoneAndDaylightSaving)
 {
     ZoneGuard zone("CET-1CEST,M3.5.0,M10.5.0/3");
-    EXPECT_EQ(text(utc_to_local(utc(2024, 1, 15, 12, 0, 0, 250))), "2024-01-15 13:00:00.250 w1");
-    EXPECT_EQ(text(utc_to_local(utc(2024, 7, 15, 12, 0, 0))), "2024-07-15 14:00:00.000 w1");
-    EXPECT_EQ(text(utc_to_local(utc(2024, 12, 31, 23, 30, 0))), "2025-01-01 00:30:00.000 w3");
+    EXPECT_EQ(timeText(utc_to_local(utc(2024, 1, 15, 12, 0, 0, 250))), "2024-01-15 13:00:00.250 w1");
+    EXPECT_EQ(timeText(utc_to_local(utc(2024, 7, 15, 12, 0, 0))), "2024-07-15 14:00:00.000 w1");
+    EXPECT_EQ(timeText(utc_to_local(utc(2024, 12, 31, 23, 30, 0))), "2025-01-01 00:30:00.000 w3");
 }
 
 TEST(LocalTime, WestOfGreenwichGoesBackADay)
 {
     ZoneGuard zone("EST5EDT,M3.2.0,M11.1.0");
-    EXPECT_EQ(text(utc_to_local(utc(2024, 1, 1, 3, 0, 0))), "2023-12-31 22:00:00.000 w0");
+    EXPECT_EQ(timeText(utc_to_local(utc(2024, 1, 1, 3, 0, 0))), "2023-12-31 22:00:00.000 w0");
 }
 
 TEST(LocalTime, UtcZoneKeepsTheFields)
 {
     ZoneGuard zone("UTC0");
-    EXPECT_EQ(text(utc_to_local(utc(2024, 2, 29, 12, 34, 56, 7))), "2024-02-29 12:34:56.007 w4");
+    EXPECT_EQ(timeText(utc_to_local(utc(2024, 2, 29, 12, 34, 56, 7))), "2024-02-29 12:34:56.007 w4");
 }
 
 TEST(Coordinates, NmeaToDegreesAndDms)
