@@ -263,36 +263,26 @@ private slots:
         QCOMPARE(versionOf("QT700"), unknown);
         QCOMPARE(AboutBox::firmwareVersion(true, dir.filePath(QStringLiteral("missing"))), unknown);
 
-        QCOMPARE(AboutBox::title(QStringLiteral("Tumbo Viewer")),
-                 QStringLiteral("Tumbo Viewer ") + Texts::text("gui_information"));
+        // The information lines of each product: first line, then the two versions.
         const QString pc = Texts::text("gui_pc_version") + QStringLiteral(" : 1.2.0");
         const QString machine = Texts::text("gui_machine_version") + QStringLiteral(" : 1.0.4");
-        const QStringList tumbo =
-            AboutBox::informativeText(ProductVariant::Tumbo, QStringLiteral("1.2.0"), QStringLiteral("1.0.4"))
-                .split(QLatin1Char('\n'));
-        QCOMPARE(tumbo.size(), 5);
-        QVERIFY(tumbo[0].contains(QStringLiteral("QT700")));
-        QCOMPARE(tumbo[1], pc);
-        QCOMPARE(tumbo[2], machine);
-        const QStringList tremolax =
-            AboutBox::informativeText(ProductVariant::Tremolax, QStringLiteral("1.2.0"), QStringLiteral("1.0.4"))
-                .split(QLatin1Char('\n'));
-        QCOMPARE(tremolax.size(), 3);
-        QCOMPARE(tremolax.mid(1), (QStringList{pc, machine}));
-        const QStringList orvisto =
-            AboutBox::informativeText(ProductVariant::Orvisto, QStringLiteral("1.2.0"), QStringLiteral("1.0.4"))
-                .split(QLatin1Char('\n'));
-        QCOMPARE(orvisto.size(), 4);
-        QCOMPARE(orvisto[1], QStringLiteral("Analysis Software Version : 1.2.0"));
-        QVERIFY(orvisto[2].endsWith(QStringLiteral(" : 1.0.4")));
+        auto lines = [](ProductVariant::Kind kind) {
+            return AboutBox::informativeText(kind, QStringLiteral("1.2.0"), QStringLiteral("1.0.4")).split(u'\n');
+        };
+        QCOMPARE(lines(ProductVariant::Tumbo).size(), 5);
+        QVERIFY(lines(ProductVariant::Tumbo)[0].contains(QStringLiteral("QT700")));
+        QCOMPARE(lines(ProductVariant::Tumbo).mid(1, 2), (QStringList{pc, machine}));
+        QCOMPARE(lines(ProductVariant::Tremolax).size(), 3);
+        QCOMPARE(lines(ProductVariant::Tremolax).mid(1), (QStringList{pc, machine}));
+        QCOMPARE(lines(ProductVariant::Orvisto).size(), 4);
+        QCOMPARE(lines(ProductVariant::Orvisto)[1], QStringLiteral("Analysis Software Version : 1.2.0"));
+        QVERIFY(lines(ProductVariant::Orvisto)[2].endsWith(QStringLiteral(" : 1.0.4")));
 
         QCOMPARE(ProductVariant::kindOf(QStringLiteral("com.orvisto.viewer")), ProductVariant::Orvisto);
         QCOMPARE(ProductVariant::kindOf(QStringLiteral("com.tremolax.viewer")), ProductVariant::Tremolax);
         QCOMPARE(ProductVariant::kindOf(QStringLiteral("com.example.other")), ProductVariant::Tumbo);
-        QVERIFY(ProductVariant::homePage(ProductVariant::Orvisto) !=
-                ProductVariant::homePage(ProductVariant::Tumbo));
-        QCOMPARE(ProductVariant::homePage(ProductVariant::Tremolax),
-                 ProductVariant::homePage(ProductVariant::Tumbo));
+        QVERIFY(ProductVariant::homePage(ProductVariant::Orvisto) != ProductVariant::homePage(ProductVariant::Tumbo));
+        QCOMPARE(ProductVariant::homePage(ProductVariant::Tremolax), ProductVariant::homePage(ProductVariant::Tumbo));
     }
 
     void aboutCommandShowsTheBox()
@@ -305,7 +295,7 @@ private slots:
         };
         QTest::mouseClick(_view->buttonWithTag(MainView::TagAbout), Qt::LeftButton);
         QTRY_COMPARE(_alerts->alerts().size(), 1);
-        QCOMPARE(_alerts->alerts().first().text, AboutBox::title(QStringLiteral("Tumbo Viewer")));
+        QCOMPARE(_alerts->alerts().first().text, QStringLiteral("Tumbo Viewer ") + Texts::text("gui_information"));
         QVERIFY(informative.contains(QStringLiteral(" : 1.0.4")));
     }
 

@@ -249,26 +249,16 @@ private slots:
         QVERIFY(skipped[0].toObject().value("reason").toString().contains(u"3610"));
     }
 
-    void cardShowsEmptyRecordingsAndSurvivesLinkLoops()
+    // Which files count is the folder scanner's (tested with the folder model); here an
+    // empty recording is listed without frames or start.
+    void cardShowsEmptyRecordings()
     {
         QTemporaryDir dir;
         QVERIFY(TestCard::generate(dir.path(), 1, 1, 0));
         QVERIFY(writeFile(dir.path() + "/CH1/normal/0000000099_empty.vdd", QByteArray()));
-        QVERIFY(QFile::link(dir.path() + "/CH1/event", dir.path() + "/CH1/event/loop"));
-        // Found as the viewer finds them: any letter case, never through a link to a file.
-        const QString event = dir.path() + "/CH1/event/" + QDir(dir.path() + "/CH1/event").entryList({"*.vdd"})[0];
-        QVERIFY(QFile::copy(event, dir.path() + "/CH1/event/0000000098.VDD"));
-        QTemporaryDir outside;
-        QVERIFY(QFile::copy(event, outside.path() + "/elsewhere.vdd"));
-        QVERIFY(QFile::link(outside.path() + "/elsewhere.vdd", dir.path() + "/CH1/event/0000000097.vdd"));
         const Result r = cli({"card", dir.path()});
         QCOMPARE(r.code, 0);
-        const QJsonObject o = r.json();
-        const QJsonArray events = o.value("event").toArray();
-        QCOMPARE(events.size(), 2);
-        QCOMPARE(events[1].toObject().value("file").toString(), "0000000098.VDD");
-        QCOMPARE(o.value("rows")["event"].toArray().size(), 2);
-        const QJsonArray normals = o.value("normal").toArray();
+        const QJsonArray normals = r.json().value("normal").toArray();
         QCOMPARE(normals.size(), 2);
         QCOMPARE(normals[1].toObject().value("frames").toInt(), 0);
         QVERIFY(normals[1].toObject().value("start").isNull());

@@ -40,12 +40,7 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dir_.isValid());
-        QByteArray chk = bmpOf(QImage(10, 20, QImage::Format_RGB32));
-        {
-            QImage red(10, 20, QImage::Format_RGB32);
-            red.fill(Qt::red);
-            chk = bmpOf(red);
-        }
+        QByteArray chk = bmpOf(stripOf({Qt::red}, 10, 20));
         const quint32 imageAt = 0;
         const quint32 buttonAt = quint32(chk.size());
         chk += bmpOf(stripOf({Qt::red, Qt::green, Qt::blue, Qt::yellow}, 12, 8));
@@ -224,11 +219,8 @@ private slots:
             const int height = listButtons.contains(key) ? skin->rectForKey(4).height() : 768;
             const auto button = skin->buttonForKey(key, height);
             QVERIFY2(button.has_value(), qPrintable(QString::number(key)));
-            const QSize size = button->position.size();
-            QCOMPARE(button->imageNormal.size(), size);
-            QCOMPARE(button->imagePressed.size(), size);
-            QCOMPARE(button->imageHover.size(), size);
-            QCOMPARE(button->imageDisabled.size(), size);
+            for (const QImage *state : {&button->imageNormal, &button->imagePressed, &button->imageHover, &button->imageDisabled})
+                QCOMPARE(state->size(), button->position.size());
             QCOMPARE(button->position, skin->rectForKey(key, height));
             QCOMPARE(button->visible, !initiallyHidden.contains(key));
             // the states must look different from each other

@@ -114,16 +114,6 @@ private slots:
         QVERIFY(qAbs(layout->videoAtIndex(5)->height() - area.height() / 4) <= 1);
     }
 
-    void thumbnailGridNearTheEnd()
-    {
-        layout->changeDivision(VideoLayout::Thumbnail);
-        layout->setFileVideo(event);
-        layout->drawWithFileVideo(event, 17);
-        verifyGrid(17 - 8, 8, event);
-        QVERIFY(layout->videoAtIndex(10)->countText() == QStringLiteral("20 / 20"));
-        QVERIFY(layout->videoAtIndex(11)->showsPlaceholder());
-    }
-
     // Steps forward, backward, by several frames and onto another recording with the same
     // frame numbers all show the right pictures, whatever the grid kept from the step before.
     void thumbnailStepsReuseNothingStale()
