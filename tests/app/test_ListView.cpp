@@ -5,7 +5,6 @@
 #include "FileTableView.h"
 #include "TestCard.h"
 #include "ListView.h"
-#include "PlayListTable.h"
 #include "PlayListView.h"
 #include "SkinButton.h"
 #include "SkinCheckButton.h"

@@ -1,7 +1,6 @@
 // The list page inside the real viewer: opening a card fills it, Load plays the first
 // ticked file, rows of the play list and the trigger list move the video, Close and the
 // list commands of the menus, and unloading the card.
-#include "FileManager.h"
 #include "FileTableView.h"
 #include "FileVideo.h"
 #include "ListView.h"

@@ -10,20 +10,13 @@
 #include "PopupMenus.h"
 #include "ProductVariant.h"
 #include "SkinButton.h"
-#include "SkinDateTime.h"
-#include "SkinGSensor.h"
-#include "SkinGps.h"
 #include "SkinManager.h"
-#include "SkinSpeed.h"
 #include "Texts.h"
 #include "VideoLayout.h"
-#include "VideoView.h"
 
 #include <QApplication>
-#include <QPushButton>
 #include <QMenu>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 

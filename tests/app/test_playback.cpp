@@ -14,7 +14,6 @@
 #include "SkinDateTime.h"
 #include "SkinGSensor.h"
 #include "SkinGps.h"
-#include "SkinManager.h"
 #include "SkinSpeed.h"
 #include "VideoLayout.h"
 #include "VideoView.h"

@@ -1,5 +1,4 @@
 #include "CameraSettings.h"
-#include "CardGenerator.h"
 #include "TestCard.h"
 #include "FramePayload.h"
 #include "RecordingWriter.h"

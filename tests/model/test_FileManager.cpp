@@ -1,5 +1,4 @@
 // The card folder model: layout check, loading, list rows, lookups and display helpers.
-#include "FileLog.h"
 #include "FileManager.h"
 #include "FileVideo.h"
 #include "FolderScanner.h"

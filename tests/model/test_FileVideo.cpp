@@ -6,7 +6,6 @@
 #include "TestCard.h"
 #include "vexa_time.h"
 
-#include <QPainter>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
