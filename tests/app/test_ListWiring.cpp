@@ -58,10 +58,6 @@ private slots:
         QCOMPARE(list()->eventTableView()->data().size(), _view->fileManager()->eventVideos().size());
         QCOMPARE(list()->normalTableView()->data().size(), 4);
         QCOMPARE(list()->logTableView()->data().size(), 1);
-        QCOMPARE(list()->selectedTab(), QStringLiteral("event"));
-        QVERIFY(list()->eventTableView()->isVisibleTo(_view));
-        QVERIFY(list()->buttonWithTag(ListView::TagLoad)->isSkinEnabled());
-        QVERIFY(list()->buttonWithTag(ListView::TagLog)->isVisibleTo(_view));
         QVERIFY(!_view->fileVideo());
     }
 
@@ -118,16 +114,6 @@ private slots:
         _view->tagCommand(MainView::TagUnselectAll);
         QVERIFY(list()->normalTableView()->checkedRows().isEmpty());
         QVERIFY(!list()->checkButton(ListView::TagAll)->state());
-
-        // A tab command from the menu leaves the play list and closes the video.
-        list()->normalTableView()->setChecked(0, true);
-        list()->didLoad();
-        QVERIFY(_view->fileVideo());
-        _view->tagCommand(MainView::TagLogList);
-        QVERIFY(!_view->fileVideo());
-        QVERIFY(list()->logTableView()->isVisibleTo(_view));
-        QVERIFY(!list()->playListView()->isVisibleTo(_view));
-        QVERIFY(list()->buttonWithTag(ListView::TagCsv)->isVisibleTo(_view));
 
         // "Back to the file list" shows the tables but keeps the video.
         _view->tagCommand(MainView::TagEventList);
@@ -189,8 +175,6 @@ private slots:
         QVERIFY(list()->eventTableView()->data().isEmpty());
         QVERIFY(list()->normalTableView()->data().isEmpty());
         QVERIFY(!list()->playListView()->isVisibleTo(_view));
-        QVERIFY(!list()->buttonWithTag(ListView::TagLoad)->isSkinEnabled());
-        QVERIFY(!list()->buttonWithTag(ListView::TagEvent)->isSkinEnabled());
         QVERIFY(!_view->fileVideo());
     }
 

@@ -57,12 +57,8 @@ private slots:
 
     void speedLabelTexts()
     {
-        QCOMPARE(MainView::speedText(0), QStringLiteral("0"));
-        QCOMPARE(MainView::speedText(1), QStringLiteral("1"));
-        QCOMPARE(MainView::speedText(0.5), QStringLiteral("0.5"));
-        QCOMPARE(MainView::speedText(-0.5), QStringLiteral("-0.5"));
-        QCOMPARE(MainView::speedText(16), QStringLiteral("16"));
-        QCOMPARE(MainView::speedText(-4), QStringLiteral("-4"));
+        for (const auto &[speed, text] : {std::pair{0.0, "0"}, {1.0, "1"}, {0.5, "0.5"}, {-0.5, "-0.5"}, {16.0, "16"}, {-4.0, "-4"}})
+            QCOMPARE(MainView::speedText(speed), QLatin1String(text));
         // Every text fits inside the badge, its minus included.
         for (double speed : {-0.5, -16.0, 16.0})
             QVERIFY(QFontMetrics(MainView::speedLabelFont(MainView::speedText(speed)))
@@ -254,7 +250,6 @@ private slots:
         QVERIFY(_view->videoLayout()->frameIndex() > v->frameCount() - 1 - 16);
         QVERIFY(_view->videoLayout()->frameIndex() < v->frameCount());
         QCOMPARE(_view->speed(), 16.0);
-        QCOMPARE(MainView::speedText(_view->speed()), QStringLiteral("16"));
     }
 
     void endWithContinuousPlayMovesToNextFile()
@@ -414,11 +409,6 @@ private slots:
         QCOMPARE(logs.count(), 1);
         QCOMPARE(logs.first().at(1).toLongLong(), i);
         QCOMPARE(_recorder->calls().last(), QStringLiteral("videoLayoutSetPause"));
-        const QStringList calls = _recorder->calls();
-        QVERIFY(calls.indexOf(QStringLiteral("logLayoutVideoViewDrawImage")) <
-                calls.indexOf(QStringLiteral("skinSpeedSetSpeed")));
-        QVERIFY(calls.indexOf(QStringLiteral("skinDateTimeSetDate")) <
-                calls.indexOf(QStringLiteral("logLayoutSetFileLog")));
         QCOMPARE(_view->skinGSensorZ()->value(), record.gsensor_z / 1000.0 - 1.0);
         if (record.gps_valid)
             QCOMPARE(_view->skinSpeed()->speed(), int(record.speed));
