@@ -8,14 +8,7 @@ TEST_F(VddFileTest, ScanIndexesEveryPictureInFileOrder)
 {
     const Recording r = makeRecording(3);
     ASSERT_TRUE(openBytes(r.vdd));
-    expectScanned(r);
-    for (int i = 0; i < 3; ++i) {
-        const auto &h = file.header_at(i);
-        EXPECT_EQ(+h.magic, VEXA_FRAME_MAGIC);
-        EXPECT_EQ(+h.time_set, 1);
-        EXPECT_EQ(+h.speed, 50 + i);
-        EXPECT_EQ(+h.time.millisecond, i * 100);
-    }
+    expectScanned(r);  // each header as its picture's comment reads
     const auto &ih = file.index_header();
     EXPECT_EQ(+ih.magic, VEXA_INDEX_MAGIC);
     EXPECT_EQ(+ih.version, 1);

@@ -417,16 +417,12 @@ private slots:
         view.resize(1024, 768);
         SkinButton *button = SkinButton::create(*skin, 21, &view, QStringLiteral("Play"),
                                                 QStringLiteral("Play it"));
-        QVERIFY(button);
-        QCOMPARE(button->parentWidget(), &view);
+        QVERIFY(button && button->parentWidget() == &view);
         QCOMPARE(button->tag(), 21);
         QCOMPARE(button->text(), QStringLiteral("Play"));
         QCOMPARE(button->toolTip(), QStringLiteral("Play it"));
         QCOMPARE(button->geometry(), QRect(300, 700, 40, 20));  // the item's left and top
-        for (int state = 0; state < 4; ++state) {
-            button->updateImage(state);
-            QCOMPARE(shownColour(button), colours[state]);
-        }
+        QCOMPARE(shownColour(button), colours[0]);  // the strip's states are the skin manager's
 
         SkinCheckButton *check = SkinCheckButton::create(*skin, 45, &view);
         QVERIFY(check);
