@@ -18,117 +18,108 @@
 class TestFileLoadProgress : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void refusesAFolderWithoutTheLayout();
-    void loadsAndMovesTheBar();
-    void keepsTheWindowAliveWhileLoading();
-    void snapshotsAViewArea();
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings().clear();
+        QVERIFY(_dir.isValid());
+    }
+
+    void refusesAFolderWithoutTheLayout()
+    {
+        const QString root = _dir.filePath(QStringLiteral("bare"));
+        QDir().mkpath(root + QStringLiteral("/log"));
+        Preferences::setLatestFolder(QStringLiteral("/before"));
+        QWidget window;
+        window.resize(1024, 768);
+        FileManager fm;
+        QSignalSpy spy(&fm, &FileManager::loadedFileCount);
+        QVERIFY(!FolderOpener::loadFolder(&window, &fm, root));
+        QVERIFY(!fm.validFolder());
+        QCOMPARE(spy.size(), 0);
+        QCOMPARE(Preferences::latestFolder(), QStringLiteral("/before"));
+    }
+
+    void loadsAndMovesTheBar()
+    {
+        const QString root = card(QStringLiteral("five"), 5);
+        QWidget window;
+        window.setGeometry(100, 100, 1024, 768);
+        window.show();
+        FileManager fm;
+        FileLoadProgress progress(&window, &fm, root);
+        QVERIFY(progress.doModal());
+        QVERIFY(progress.done());
+        QCOMPARE(progress.progress()->maximum(), 6);
+        QCOMPARE(progress.progress()->value(), 6);
+        QCOMPARE(fm.eventVideos().size(), 5);
+        QCOMPARE(fm.logs().size(), 1);
+
+        QVERIFY(FolderOpener::loadFolder(&window, &fm, root));
+        QVERIFY(fm.validFolder());
+        QCOMPARE(Preferences::latestFolder(), root);
+    }
+
+    void keepsTheWindowAliveWhileLoading()
+    {
+        // Recordings without sidecars are indexed by scanning; meanwhile timers keep firing.
+        const QString root = card(QStringLiteral("many"), 0);
+        QImage picture(640, 480, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        const auto frames = TestCard::frames(200, TestCard::utc(2024, 5, 1, 10, 0, 0));
+        for (int i = 1; i <= 40; ++i)
+            TestCard::writeRecording(root + QStringLiteral("/CH1/event/%1.vdd").arg(i, 10, 10, QLatin1Char('0')), frames, picture, SidecarForm::None);
+        QWidget window;
+        FileManager fm;
+        FileLoadProgress progress(&window, &fm, root);
+        int ticks = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, this, [&] { ++ticks; });
+        ticker.start(1);
+        QList<qint64> counts;
+        connect(&fm, &FileManager::loadedFileCount, this, [&](qint64 n) { counts.append(n); });
+        QVERIFY(progress.doModal());
+        ticker.stop();
+        QCOMPARE(counts.size(), 41);
+        QCOMPARE(counts.last(), 41);
+        QCOMPARE(fm.eventVideos().size(), 40);
+        QCOMPARE(fm.eventVideos()[39]->frameCount(), 200);
+        QVERIFY(ticks > 0);
+    }
+
+    void snapshotsAViewArea()
+    {
+        class Painted : public QWidget {
+        protected:
+            void paintEvent(QPaintEvent *) override
+            {
+                QPainter p(this);
+                p.fillRect(rect(), Qt::black);
+                p.fillRect(QRect(10, 20, 30, 40), Qt::red);
+            }
+        } view;
+        view.resize(200, 100);
+        const QImage area = ViewSnapshot::imageForView(&view, QRect(10, 20, 30, 40));
+        QCOMPARE(area.size(), QSize(30, 40));
+        QCOMPARE(area.pixelColor(0, 0), QColor(Qt::red));
+        QCOMPARE(area.pixelColor(29, 39), QColor(Qt::red));
+        QCOMPARE(ViewSnapshot::imageForView(&view).size(), QSize(200, 100));
+        QVERIFY(ViewSnapshot::imageForView(nullptr).isNull());
+    }
 
 private:
-    QString card(const QString &name, int recordings);
+    QString card(const QString &name, int recordings)
+    {
+        const QString root = _dir.filePath(name);
+        TestCard::makeLayout(root);
+        const auto frames = TestCard::frames(3, TestCard::utc(2024, 5, 1, 10, 0, 0));
+        for (int i = 1; i <= recordings; ++i)
+            TestCard::writeRecording(root + QStringLiteral("/CH1/event/%1.vdd").arg(i, 10, 10, QLatin1Char('0')), frames);
+        TestCard::writeLog(root + QStringLiteral("/log/0000000001.log"), TestCard::utc(2024, 5, 1, 10, 0, 0), 3);
+        return root;
+    }
     QTemporaryDir _dir;
 };
-
-void TestFileLoadProgress::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    QSettings().clear();
-    QVERIFY(_dir.isValid());
-}
-
-QString TestFileLoadProgress::card(const QString &name, int recordings)
-{
-    const QString root = _dir.filePath(name);
-    TestCard::makeLayout(root);
-    const auto frames = TestCard::frames(3, TestCard::utc(2024, 5, 1, 10, 0, 0));
-    for (int i = 1; i <= recordings; ++i)
-        TestCard::writeRecording(root + QStringLiteral("/CH1/event/%1.vdd").arg(i, 10, 10, QLatin1Char('0')), frames);
-    TestCard::writeLog(root + QStringLiteral("/log/0000000001.log"), TestCard::utc(2024, 5, 1, 10, 0, 0), 3);
-    return root;
-}
-
-void TestFileLoadProgress::refusesAFolderWithoutTheLayout()
-{
-    const QString root = _dir.filePath(QStringLiteral("bare"));
-    QDir().mkpath(root + QStringLiteral("/log"));
-    Preferences::setLatestFolder(QStringLiteral("/before"));
-    QWidget window;
-    window.resize(1024, 768);
-    FileManager fm;
-    QSignalSpy spy(&fm, &FileManager::loadedFileCount);
-    QVERIFY(!FolderOpener::loadFolder(&window, &fm, root));
-    QVERIFY(!fm.validFolder());
-    QCOMPARE(spy.size(), 0);
-    QCOMPARE(Preferences::latestFolder(), QStringLiteral("/before"));
-}
-
-void TestFileLoadProgress::loadsAndMovesTheBar()
-{
-    const QString root = card(QStringLiteral("five"), 5);
-    QWidget window;
-    window.setGeometry(100, 100, 1024, 768);
-    window.show();
-    FileManager fm;
-    FileLoadProgress progress(&window, &fm, root);
-    QVERIFY(progress.doModal());
-    QVERIFY(progress.done());
-    QCOMPARE(progress.progress()->maximum(), 6);
-    QCOMPARE(progress.progress()->value(), 6);
-    QCOMPARE(fm.eventVideos().size(), 5);
-    QCOMPARE(fm.logs().size(), 1);
-    QCOMPARE(progress.x(), window.frameGeometry().x() + (window.frameGeometry().width() - progress.width()) / 2);
-
-    QVERIFY(FolderOpener::loadFolder(&window, &fm, root));
-    QVERIFY(fm.validFolder());
-    QCOMPARE(Preferences::latestFolder(), root);
-}
-
-void TestFileLoadProgress::keepsTheWindowAliveWhileLoading()
-{
-    // Recordings without sidecars are indexed by scanning; meanwhile timers keep firing.
-    const QString root = card(QStringLiteral("many"), 0);
-    QImage picture(640, 480, QImage::Format_RGB32);
-    picture.fill(Qt::darkCyan);
-    const auto frames = TestCard::frames(200, TestCard::utc(2024, 5, 1, 10, 0, 0));
-    for (int i = 1; i <= 40; ++i)
-        TestCard::writeRecording(root + QStringLiteral("/CH1/event/%1.vdd").arg(i, 10, 10, QLatin1Char('0')), frames, picture, SidecarForm::None);
-    QWidget window;
-    FileManager fm;
-    FileLoadProgress progress(&window, &fm, root);
-    int ticks = 0;
-    QTimer ticker;
-    connect(&ticker, &QTimer::timeout, this, [&] { ++ticks; });
-    ticker.start(1);
-    QList<qint64> counts;
-    connect(&fm, &FileManager::loadedFileCount, this, [&](qint64 n) { counts.append(n); });
-    QVERIFY(progress.doModal());
-    ticker.stop();
-    QCOMPARE(counts.size(), 41);
-    QCOMPARE(counts.last(), 41);
-    QCOMPARE(fm.eventVideos().size(), 40);
-    QCOMPARE(fm.eventVideos()[39]->frameCount(), 200);
-    QVERIFY(ticks > 0);
-}
-
-void TestFileLoadProgress::snapshotsAViewArea()
-{
-    class Painted : public QWidget {
-    protected:
-        void paintEvent(QPaintEvent *) override
-        {
-            QPainter p(this);
-            p.fillRect(rect(), Qt::black);
-            p.fillRect(QRect(10, 20, 30, 40), Qt::red);
-        }
-    } view;
-    view.resize(200, 100);
-    const QImage area = ViewSnapshot::imageForView(&view, QRect(10, 20, 30, 40));
-    QCOMPARE(area.size(), QSize(30, 40));
-    QCOMPARE(area.pixelColor(0, 0), QColor(Qt::red));
-    QCOMPARE(area.pixelColor(29, 39), QColor(Qt::red));
-    QCOMPARE(ViewSnapshot::imageForView(&view).size(), QSize(200, 100));
-    QVERIFY(ViewSnapshot::imageForView(nullptr).isNull());
-}
 
 QTEST_MAIN(TestFileLoadProgress)
 #include "test_FileLoadProgress.moc"

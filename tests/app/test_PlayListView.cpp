@@ -38,309 +38,278 @@ void clickRow(PlayListTable *table, int row)
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, rowCentre(table, row));
 }
 
-struct Call {
-    qint64 file;
-    qint64 frame;
-    bool byUser;
-    bool operator==(const Call &other) const
-    {
-        return file == other.file && frame == other.frame && byUser == other.byUser;
-    }
-};
-
-QList<Call> calls(const QSignalSpy &spy)
+// The (file, frame, by user) triples a signal spy caught, as text for comparing.
+QString calls(const QSignalSpy &spy)
 {
-    QList<Call> list;
+    QStringList list;
     for (const QList<QVariant> &args : spy)
-        list << Call{args[0].toLongLong(), args[1].toLongLong(), args[2].toBool()};
-    return list;
+        list << QStringLiteral("%1 %2 %3").arg(args[0].toLongLong()).arg(args[1].toLongLong()).arg(args[2].toBool());
+    return list.join(QStringLiteral(", "));
 }
 
 } // namespace
 
-namespace QTest {
-template <>
-char *toString(const Call &call)
-{
-    return qstrdup(qPrintable(QStringLiteral("(%1, %2, %3)")
-                                  .arg(call.file).arg(call.frame).arg(call.byUser)));
-}
-} // namespace QTest
-
 class TestPlayListView : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void loadSelectsTheFirstRowAndStartsIt();
-    void rowTexts();
-    void nextAndPreviousStopAtTheEnds();
-    void userChoiceIsToldBeforeTheSelectionMoves();
-    void keyboardChoosesRows();
-    void mapClickSelectsByFileIndex();
-    void drawsBoxesOnGrey();
-    void triggerRowsOfANormalRecording();
-    void recordingWithoutTriggersShowsTheMarkerRow();
+    void initTestCase()
+    {
+        TestCard::prepareEnvironment();
+        QVERIFY(_dir.isValid());
+        _card = _dir.filePath(QStringLiteral("card"));
+        QVERIFY(TestCard::generate(_card, 3, 6, 1));
+    }
+
+    void loadSelectsTheFirstRowAndStartsIt()
+    {
+        PlayListView list;
+        list.resize(336, 290);
+        QStringList order;
+        QList<qint64> indices;
+        connect(&list, &PlayListView::loadDataType, this,
+                [&](const QList<qint64> &files, const QString &type) {
+                    order << QStringLiteral("load:") + type;
+                    indices = files;
+                });
+        QSignalSpy starts(&list, &PlayListView::selectedRowFrameIndexSelectByUser);
+        connect(&list, &PlayListView::selectedRowFrameIndexSelectByUser, this,
+                [&] { order << QStringLiteral("start"); });
+        list.loadData(threeRows(), QStringLiteral("normal"));
+        QCOMPARE(order, (QStringList{QStringLiteral("load:normal"), QStringLiteral("start")}));
+        QCOMPARE(indices, (QList<qint64>{4, 7, 9}));
+        QCOMPARE(calls(starts), QStringLiteral("4 0 1"));
+        QCOMPARE(list.selectedRowIndex(), 0);
+        QCOMPARE(list.rowCount(), 3);
+        QCOMPARE(list.type(), QStringLiteral("normal"));
+
+        // A new load replaces the rows; an empty one starts nothing.
+        list.loadData({}, QStringLiteral("event"));
+        QCOMPARE(starts.count(), 1);
+        QCOMPARE(list.rowCount(), 0);
+        QCOMPARE(list.selectedRowIndex(), -1);
+        list.playNext();
+        list.playPrevious();
+        list.playWithFileIndex(4, 0);
+        QCOMPARE(starts.count(), 1);
+    }
+
+    void rowTexts()
+    {
+        const ListRow third{2, QStringLiteral("3"), true, QStringLiteral("2026.11.21 09:00:00"),
+                            QStringLiteral("1 min")};
+        QCOMPARE(PlayListView::rowText(third), QStringLiteral("3 2026.11.21 09:00:00 [1 min]"));
+        PlayListView list;
+        list.loadData({third}, QStringLiteral("normal"));
+        QCOMPARE(list.tableView()->rowText(0), PlayListView::rowText(third));
+        QCOMPARE(list.tableView()->rowHeight(0), 32);
+    }
+
+    void nextAndPreviousStopAtTheEnds()
+    {
+        PlayListView list;
+        list.resize(336, 290);
+        list.loadData(threeRows(), QStringLiteral("event"));
+        QSignalSpy moves(&list, &PlayListView::selectedRowFrameIndexSelectByUser);
+
+        list.playPrevious();  // at the first row
+        QCOMPARE(moves.count(), 0);
+        QCOMPARE(list.selectedRowIndex(), 0);
+
+        list.playNext();
+        list.playNext();
+        list.playNext();  // at the last row
+        QCOMPARE(calls(moves), QStringLiteral("7 0 0, 9 0 0"));
+        QCOMPARE(list.selectedRowIndex(), 2);
+
+        moves.clear();
+        list.playPrevious();  // from row 2: row 1 at its last frame
+        QCOMPARE(calls(moves), QStringLiteral("7 -1 0"));
+        QCOMPARE(list.selectedRowIndex(), 1);
+    }
+
+    void userChoiceIsToldBeforeTheSelectionMoves()
+    {
+        PlayListView list;
+        list.resize(336, 290);
+        list.show();
+        list.loadData(threeRows(), QStringLiteral("event"));
+        QList<int> selectedWhenTold;
+        connect(&list, &PlayListView::selectedRowFrameIndexSelectByUser, this,
+                [&] { selectedWhenTold << list.selectedRowIndex(); });
+        QSignalSpy choices(&list, &PlayListView::selectedRowFrameIndexSelectByUser);
+
+        clickRow(list.tableView(), 2);
+        QCOMPARE(selectedWhenTold, QList<int>{0});
+        QCOMPARE(list.selectedRowIndex(), 2);
+        // Choosing the selected row again restarts its file.
+        clickRow(list.tableView(), 2);
+        QCOMPARE(calls(choices), QStringLiteral("9 0 1, 9 0 1"));
+        QCOMPARE(list.selectedRowIndex(), 2);
+
+        // Below the last row there is nothing to choose, and the shown file stays selected.
+        choices.clear();
+        QTest::mouseClick(list.tableView()->viewport(), Qt::LeftButton, {}, QPoint(100, 250));
+        QCOMPARE(choices.count(), 0);
+        QCOMPARE(list.selectedRowIndex(), 2);
+        // A right click chooses nothing; a control-click chooses like a plain one and never
+        // leaves the list without a selection.
+        QTest::mouseClick(list.tableView()->viewport(), Qt::RightButton, {}, rowCentre(list.tableView(), 0));
+        QCOMPARE(choices.count(), 0);
+        QCOMPARE(list.selectedRowIndex(), 2);
+        QTest::mouseClick(list.tableView()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          rowCentre(list.tableView(), 2));
+        QCOMPARE(calls(choices), QStringLiteral("9 0 1"));
+        QCOMPARE(list.selectedRowIndex(), 2);
+    }
+
+    void keyboardChoosesRows()
+    {
+        PlayListView list;
+        list.resize(336, 290);
+        list.show();
+        list.loadData(threeRows(), QStringLiteral("event"));
+        QSignalSpy choices(&list, &PlayListView::selectedRowFrameIndexSelectByUser);
+        PlayListTable *table = list.tableView();
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_Down);
+        QCOMPARE(list.selectedRowIndex(), 1);
+        QTest::keyClick(table, Qt::Key_End);
+        QTest::keyClick(table, Qt::Key_Down);  // already at the end
+        QTest::keyClick(table, Qt::Key_Up);
+        QCOMPARE(calls(choices), QStringLiteral("7 0 1, 9 0 1, 7 0 1"));
+
+        // Space and the side arrows belong to the player, not to the list.
+        QTest::keyClick(table, Qt::Key_Space);
+        QTest::keyClick(table, Qt::Key_Left);
+        QCOMPARE(choices.count(), 3);
+        QCOMPARE(list.selectedRowIndex(), 1);
+    }
+
+    void mapClickSelectsByFileIndex()
+    {
+        PlayListView list;
+        list.resize(336, 290);
+        QList<ListRow> rows = threeRows();
+        rows << row(7, 9);  // the same file twice: the first row wins
+        list.loadData(rows, QStringLiteral("normal"));
+        QSignalSpy moves(&list, &PlayListView::selectedRowFrameIndexSelectByUser);
+        list.playWithFileIndex(7, 12);
+        QCOMPARE(calls(moves), QStringLiteral("7 12 1"));
+        QCOMPARE(list.selectedRowIndex(), 1);
+        list.playWithFileIndex(5, 3);  // not in the list
+        QCOMPARE(moves.count(), 1);
+        QCOMPARE(list.selectedRowIndex(), 1);
+    }
+
+    void drawsBoxesOnGrey()
+    {
+        PlayListView list;
+        list.resize(336, 290);
+        list.show();
+        list.loadData(threeRows(), QStringLiteral("event"));
+        PlayListTable *table = list.tableView();
+        const QImage shot = table->viewport()->grab().toImage();
+        const QRect first = table->visualRect(table->model()->index(0, 0));
+        const QRect second = table->visualRect(table->model()->index(1, 0));
+        QCOMPARE(first.height(), 32);
+        const QColor grey = PlayListTable::groundColor();
+        // Inside the selected row's box, left of the text: black. The unselected row: white.
+        QCOMPARE(shot.pixelColor(first.left() + 20, first.center().y()), QColor(Qt::black));
+        QCOMPARE(shot.pixelColor(second.left() + 20, second.center().y()), QColor(Qt::white));
+        // The 2-pixel margin around each box and the space below the rows: grey.
+        QCOMPARE(shot.pixelColor(first.left(), first.center().y()), grey);
+        QCOMPARE(shot.pixelColor(second.center().x(), second.top()), grey);
+        QCOMPARE(shot.pixelColor(100, 3 * 32 + 40), grey);
+        // The unselected box is outlined in black on its edge, 2 pixels in.
+        const QColor edge = shot.pixelColor(second.center().x(), second.top() + PlayListCell::Inset);
+        QVERIFY2(edge.lightness() < 100, qPrintable(edge.name()));
+        // Curved corners: the box's very corner pixel is not filled.
+        const QColor corner = shot.pixelColor(second.left() + PlayListCell::Inset,
+                                              second.top() + PlayListCell::Inset);
+        QVERIFY2(corner.lightness() > 100 && corner != QColor(Qt::white), qPrintable(corner.name()));
+        // Some text is drawn in white on the selected row from 60 pixels in.
+        bool white = false;
+        for (int x = first.left() + 60; x < first.left() + 120 && !white; ++x)
+            for (int y = first.top() + 8; y < first.bottom() - 8 && !white; ++y)
+                white = shot.pixelColor(x, y).lightness() > 200;
+        QVERIFY(white);
+    }
+
+    void triggerRowsOfANormalRecording()
+    {
+        FileManager files;
+        files.loadFiles(_card);
+        QVERIFY(files.normalVideos().size() >= 6);
+        qint64 withTriggers = -1;
+        for (qint64 i = 0; i < files.normalVideos().size() && withTriggers < 0; ++i) {
+            if (!files.normalVideos()[i]->triggerList().isEmpty())
+                withTriggers = i;
+        }
+        QVERIFY(withTriggers >= 0);
+        const FileVideo *video = files.videoAtIndex(withTriggers, QStringLiteral("normal"));
+
+        TriggerListView list;
+        list.resize(336, 290);
+        list.show();
+        list.setFileManager(&files);
+        list.loadWithIndex(withTriggers);
+        QCOMPARE(list.triggers().size(), video->triggerList().size());
+        QCOMPARE(list.rowCount(), int(video->triggerList().size()));
+        for (int i = 0; i < list.triggers().size(); ++i) {
+            const qint64 frame = video->triggerList()[i];
+            const _vexa_video_frame_header_t &header = video->headerAtIndex(frame);
+            QVERIFY(header.event_type != 0);
+            QCOMPARE(list.triggers()[i].idx, frame);
+            const QString text = FileManager::dateString(header.time) + QStringLiteral(" [")
+                                 + FileManager::eventTypeString(header.event_type) + QLatin1Char(']');
+            QCOMPARE(list.rowText(i), text);
+        }
+
+        QSignalSpy chosen(&list, &TriggerListView::selectedRow);
+        const int last = int(list.triggers().size()) - 1;
+        clickRow(list.tableView(), last);
+        QCOMPARE(chosen.count(), 1);
+        QCOMPARE(chosen.first().first().toLongLong(), video->triggerList()[last]);
+        QCOMPARE(list.selectedRowIndex(), last);
+    }
+
+    void recordingWithoutTriggersShowsTheMarkerRow()
+    {
+        FileManager files;
+        files.loadFiles(_card);
+        qint64 without = -1;
+        for (qint64 i = 0; i < files.normalVideos().size() && without < 0; ++i) {
+            if (files.normalVideos()[i]->triggerList().isEmpty())
+                without = i;
+        }
+        QVERIFY(without >= 0);
+
+        TriggerListView list;
+        list.resize(336, 290);
+        list.show();
+        list.setFileManager(&files);
+        list.loadWithIndex(0);
+        list.loadWithIndex(without);
+        QVERIFY(list.triggers().isEmpty());
+        QCOMPARE(list.rowCount(), 1);
+        QCOMPARE(list.rowText(0), Texts::text("gui_no_event_marker"));
+        QSignalSpy chosen(&list, &TriggerListView::selectedRow);
+        clickRow(list.tableView(), 0);
+        QCOMPARE(list.selectedRowIndex(), 0);  // selectable, but points nowhere
+        QCOMPARE(chosen.count(), 0);
+
+        // An index outside the normal list, or no folder model at all, lists no triggers.
+        list.loadWithIndex(files.normalVideos().size());
+        QCOMPARE(list.rowText(0), Texts::text("gui_no_event_marker"));
+        TriggerListView alone;
+        alone.loadWithIndex(0);
+        QCOMPARE(alone.rowCount(), 1);
+    }
 
 private:
     QTemporaryDir _dir;
     QString _card;
 };
-
-void TestPlayListView::initTestCase()
-{
-    TestCard::prepareEnvironment();
-    QVERIFY(_dir.isValid());
-    _card = _dir.filePath(QStringLiteral("card"));
-    QVERIFY(TestCard::generate(_card, 3, 6, 1));
-}
-
-void TestPlayListView::loadSelectsTheFirstRowAndStartsIt()
-{
-    PlayListView list;
-    list.resize(336, 290);
-    QStringList order;
-    QList<qint64> indices;
-    connect(&list, &PlayListView::loadDataType, this,
-            [&](const QList<qint64> &files, const QString &type) {
-                order << QStringLiteral("load:") + type;
-                indices = files;
-            });
-    QSignalSpy starts(&list, &PlayListView::selectedRowFrameIndexSelectByUser);
-    connect(&list, &PlayListView::selectedRowFrameIndexSelectByUser, this,
-            [&] { order << QStringLiteral("start"); });
-    list.loadData(threeRows(), QStringLiteral("normal"));
-    QCOMPARE(order, (QStringList{QStringLiteral("load:normal"), QStringLiteral("start")}));
-    QCOMPARE(indices, (QList<qint64>{4, 7, 9}));
-    QCOMPARE(calls(starts), QList<Call>{(Call{4, 0, true})});
-    QCOMPARE(list.selectedRowIndex(), 0);
-    QCOMPARE(list.rowCount(), 3);
-    QCOMPARE(list.type(), QStringLiteral("normal"));
-
-    // A new load replaces the rows; an empty one starts nothing.
-    list.loadData({}, QStringLiteral("event"));
-    QCOMPARE(starts.count(), 1);
-    QCOMPARE(list.rowCount(), 0);
-    QCOMPARE(list.selectedRowIndex(), -1);
-    list.playNext();
-    list.playPrevious();
-    list.playWithFileIndex(4, 0);
-    QCOMPARE(starts.count(), 1);
-}
-
-void TestPlayListView::rowTexts()
-{
-    const ListRow third{2, QStringLiteral("3"), true, QStringLiteral("2026.11.21 09:00:00"),
-                        QStringLiteral("1 min")};
-    QCOMPARE(PlayListView::rowText(third), QStringLiteral("3 2026.11.21 09:00:00 [1 min]"));
-    PlayListView list;
-    list.loadData({third}, QStringLiteral("normal"));
-    QCOMPARE(list.tableView()->rowText(0), PlayListView::rowText(third));
-    QCOMPARE(list.tableView()->rowHeight(0), 32);
-}
-
-void TestPlayListView::nextAndPreviousStopAtTheEnds()
-{
-    PlayListView list;
-    list.resize(336, 290);
-    list.loadData(threeRows(), QStringLiteral("event"));
-    QSignalSpy moves(&list, &PlayListView::selectedRowFrameIndexSelectByUser);
-
-    list.playPrevious();  // at the first row
-    QCOMPARE(moves.count(), 0);
-    QCOMPARE(list.selectedRowIndex(), 0);
-
-    list.playNext();
-    list.playNext();
-    list.playNext();  // at the last row
-    QCOMPARE(calls(moves), (QList<Call>{{7, 0, false}, {9, 0, false}}));
-    QCOMPARE(list.selectedRowIndex(), 2);
-
-    moves.clear();
-    list.playPrevious();  // from row 2: row 1 at its last frame
-    QCOMPARE(calls(moves), QList<Call>{(Call{7, -1, false})});
-    QCOMPARE(list.selectedRowIndex(), 1);
-}
-
-void TestPlayListView::userChoiceIsToldBeforeTheSelectionMoves()
-{
-    PlayListView list;
-    list.resize(336, 290);
-    list.show();
-    list.loadData(threeRows(), QStringLiteral("event"));
-    QList<int> selectedWhenTold;
-    connect(&list, &PlayListView::selectedRowFrameIndexSelectByUser, this,
-            [&] { selectedWhenTold << list.selectedRowIndex(); });
-    QSignalSpy choices(&list, &PlayListView::selectedRowFrameIndexSelectByUser);
-
-    clickRow(list.tableView(), 2);
-    QCOMPARE(selectedWhenTold, QList<int>{0});
-    QCOMPARE(list.selectedRowIndex(), 2);
-    // Choosing the selected row again restarts its file.
-    clickRow(list.tableView(), 2);
-    QCOMPARE(calls(choices), (QList<Call>{{9, 0, true}, {9, 0, true}}));
-    QCOMPARE(list.selectedRowIndex(), 2);
-
-    // Below the last row there is nothing to choose, and the shown file stays selected.
-    choices.clear();
-    QTest::mouseClick(list.tableView()->viewport(), Qt::LeftButton, {}, QPoint(100, 250));
-    QCOMPARE(choices.count(), 0);
-    QCOMPARE(list.selectedRowIndex(), 2);
-    // A right click chooses nothing; a control-click chooses like a plain one and never
-    // leaves the list without a selection.
-    QTest::mouseClick(list.tableView()->viewport(), Qt::RightButton, {}, rowCentre(list.tableView(), 0));
-    QCOMPARE(choices.count(), 0);
-    QCOMPARE(list.selectedRowIndex(), 2);
-    QTest::mouseClick(list.tableView()->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                      rowCentre(list.tableView(), 2));
-    QCOMPARE(calls(choices), QList<Call>{(Call{9, 0, true})});
-    QCOMPARE(list.selectedRowIndex(), 2);
-}
-
-void TestPlayListView::keyboardChoosesRows()
-{
-    PlayListView list;
-    list.resize(336, 290);
-    list.show();
-    list.loadData(threeRows(), QStringLiteral("event"));
-    QSignalSpy choices(&list, &PlayListView::selectedRowFrameIndexSelectByUser);
-    PlayListTable *table = list.tableView();
-    table->setFocus();
-    QTest::keyClick(table, Qt::Key_Down);
-    QCOMPARE(list.selectedRowIndex(), 1);
-    QTest::keyClick(table, Qt::Key_End);
-    QTest::keyClick(table, Qt::Key_Down);  // already at the end
-    QTest::keyClick(table, Qt::Key_Up);
-    QCOMPARE(calls(choices), (QList<Call>{{7, 0, true}, {9, 0, true}, {7, 0, true}}));
-
-    // Space and the side arrows belong to the player, not to the list.
-    QTest::keyClick(table, Qt::Key_Space);
-    QTest::keyClick(table, Qt::Key_Left);
-    QCOMPARE(choices.count(), 3);
-    QCOMPARE(list.selectedRowIndex(), 1);
-}
-
-void TestPlayListView::mapClickSelectsByFileIndex()
-{
-    PlayListView list;
-    list.resize(336, 290);
-    QList<ListRow> rows = threeRows();
-    rows << row(7, 9);  // the same file twice: the first row wins
-    list.loadData(rows, QStringLiteral("normal"));
-    QSignalSpy moves(&list, &PlayListView::selectedRowFrameIndexSelectByUser);
-    list.playWithFileIndex(7, 12);
-    QCOMPARE(calls(moves), QList<Call>{(Call{7, 12, true})});
-    QCOMPARE(list.selectedRowIndex(), 1);
-    list.playWithFileIndex(5, 3);  // not in the list
-    QCOMPARE(moves.count(), 1);
-    QCOMPARE(list.selectedRowIndex(), 1);
-}
-
-void TestPlayListView::drawsBoxesOnGrey()
-{
-    PlayListView list;
-    list.resize(336, 290);
-    list.show();
-    list.loadData(threeRows(), QStringLiteral("event"));
-    PlayListTable *table = list.tableView();
-    const QImage shot = table->viewport()->grab().toImage();
-    const QRect first = table->visualRect(table->model()->index(0, 0));
-    const QRect second = table->visualRect(table->model()->index(1, 0));
-    QCOMPARE(first.height(), 32);
-    const QColor grey = PlayListTable::groundColor();
-    // Inside the selected row's box, left of the text: black. The unselected row: white.
-    QCOMPARE(shot.pixelColor(first.left() + 20, first.center().y()), QColor(Qt::black));
-    QCOMPARE(shot.pixelColor(second.left() + 20, second.center().y()), QColor(Qt::white));
-    // The 2-pixel margin around each box and the space below the rows: grey.
-    QCOMPARE(shot.pixelColor(second.left(), second.center().y()), grey);
-    QCOMPARE(shot.pixelColor(first.left(), first.center().y()), grey);
-    QCOMPARE(shot.pixelColor(first.center().x(), first.top() + 1), grey);
-    QCOMPARE(shot.pixelColor(second.center().x(), second.top()), grey);
-    QCOMPARE(shot.pixelColor(100, 3 * 32 + 40), grey);
-    // The unselected box is outlined in black on its edge, 2 pixels in.
-    const QColor edge = shot.pixelColor(second.center().x(), second.top() + PlayListCell::Inset);
-    QVERIFY2(edge.lightness() < 100, qPrintable(edge.name()));
-    // Curved corners: the box's very corner pixel is not filled.
-    const QColor corner = shot.pixelColor(second.left() + PlayListCell::Inset,
-                                          second.top() + PlayListCell::Inset);
-    QVERIFY2(corner.lightness() > 100 && corner != QColor(Qt::white), qPrintable(corner.name()));
-    // Some text is drawn in white on the selected row from 60 pixels in.
-    bool white = false;
-    for (int x = first.left() + 60; x < first.left() + 120 && !white; ++x)
-        for (int y = first.top() + 8; y < first.bottom() - 8 && !white; ++y)
-            white = shot.pixelColor(x, y).lightness() > 200;
-    QVERIFY(white);
-}
-
-void TestPlayListView::triggerRowsOfANormalRecording()
-{
-    FileManager files;
-    files.loadFiles(_card);
-    QVERIFY(files.normalVideos().size() >= 6);
-    qint64 withTriggers = -1;
-    for (qint64 i = 0; i < files.normalVideos().size() && withTriggers < 0; ++i) {
-        if (!files.normalVideos()[i]->triggerList().isEmpty())
-            withTriggers = i;
-    }
-    QVERIFY(withTriggers >= 0);
-    const FileVideo *video = files.videoAtIndex(withTriggers, QStringLiteral("normal"));
-
-    TriggerListView list;
-    list.resize(336, 290);
-    list.show();
-    list.setFileManager(&files);
-    list.loadWithIndex(withTriggers);
-    QCOMPARE(list.triggers().size(), video->triggerList().size());
-    QCOMPARE(list.rowCount(), int(video->triggerList().size()));
-    for (int i = 0; i < list.triggers().size(); ++i) {
-        const qint64 frame = video->triggerList()[i];
-        const _vexa_video_frame_header_t &header = video->headerAtIndex(frame);
-        QVERIFY(header.event_type != 0);
-        QCOMPARE(list.triggers()[i].idx, frame);
-        const QString text = FileManager::dateString(header.time) + QStringLiteral(" [")
-                             + FileManager::eventTypeString(header.event_type) + QLatin1Char(']');
-        QCOMPARE(list.rowText(i), text);
-    }
-
-    QSignalSpy chosen(&list, &TriggerListView::selectedRow);
-    const int last = int(list.triggers().size()) - 1;
-    clickRow(list.tableView(), last);
-    QCOMPARE(chosen.count(), 1);
-    QCOMPARE(chosen.first().first().toLongLong(), video->triggerList()[last]);
-    QCOMPARE(list.selectedRowIndex(), last);
-}
-
-void TestPlayListView::recordingWithoutTriggersShowsTheMarkerRow()
-{
-    FileManager files;
-    files.loadFiles(_card);
-    qint64 without = -1;
-    for (qint64 i = 0; i < files.normalVideos().size() && without < 0; ++i) {
-        if (files.normalVideos()[i]->triggerList().isEmpty())
-            without = i;
-    }
-    QVERIFY(without >= 0);
-
-    TriggerListView list;
-    list.resize(336, 290);
-    list.show();
-    list.setFileManager(&files);
-    list.loadWithIndex(0);
-    list.loadWithIndex(without);
-    QVERIFY(list.triggers().isEmpty());
-    QCOMPARE(list.rowCount(), 1);
-    QCOMPARE(list.rowText(0), Texts::text("gui_no_event_marker"));
-    QSignalSpy chosen(&list, &TriggerListView::selectedRow);
-    clickRow(list.tableView(), 0);
-    QCOMPARE(list.selectedRowIndex(), 0);  // selectable, but points nowhere
-    QCOMPARE(chosen.count(), 0);
-
-    // An index outside the normal list, or no folder model at all, lists no triggers.
-    list.loadWithIndex(files.normalVideos().size());
-    QCOMPARE(list.rowText(0), Texts::text("gui_no_event_marker"));
-    TriggerListView alone;
-    alone.loadWithIndex(0);
-    QCOMPARE(alone.rowCount(), 1);
-}
 
 QTEST_MAIN(TestPlayListView)
 #include "test_PlayListView.moc"

@@ -33,26 +33,280 @@ class TestCommands : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase()
+    {
+        ViewerTest::setUpApplication();
+        _card = _dir.filePath(QStringLiteral("card"));
+        QVERIFY(ViewerTest::makeCard(_card));
+    }
 
-    void openValidCard();
-    void openInvalidCardKeepsState();
-    void cancelledLoadLeavesNoCard();
-    void skippedFilesAreNamed();
-    void closeResetsInstruments();
-    void unloadEmptiesEverything();
-    void preconditionAlerts();
-    void exportPreconditionsOnTheLogPage();
-    void zoomCommandsReachBothGraphs();
-    void listTabCommandsSwitchPages();
-    void aboutBoxTexts();
-    void aboutCommandShowsTheBox();
+    void init()
+    {
+        ProductVariant::setIdentifier(QStringLiteral("com.tumbo.viewer"));
+        _window = ViewerTest::makeWindow();
+        QVERIFY(_window);
+        _view = _window->mainView();
+        _window->show();
+        _alerts = std::make_unique<AlertCatcher>();
+    }
+
+    void cleanup()
+    {
+        _window.reset();
+        _alerts.reset();
+    }
+
+    void openValidCard()
+    {
+        QSignalSpy load(_view, &MainView::listViewLoad);
+        openCard();
+        QVERIFY(_view->isOpened());
+        QCOMPARE(_view->rootPath(), _card);
+        QCOMPARE(load.count(), 1);
+        QCOMPARE(_view->fileManager()->eventVideos().size(), 2);
+        QCOMPARE(_view->fileManager()->normalVideos().size(), 3);
+        QVERIFY(_alerts->alerts().isEmpty());
+    }
+
+    void openInvalidCardKeepsState()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("bad/CH1/event"))));
+        const QString bad = dir.filePath(QStringLiteral("bad"));
+        QSignalSpy load(_view, &MainView::listViewLoad);
+
+        QVERIFY(!_view->openFolderPath(bad));
+        QCOMPARE(_alerts->alerts().first().icon, QMessageBox::Critical);
+        QVERIFY(!_view->isOpened());
+
+        openCard();
+        _alerts->clear();
+        QVERIFY(!_view->openFolderPath(bad));
+        QCOMPARE(_alerts->texts(), QStringList{Texts::text("msg_invalid_sd_folder")});
+        // The card that was open stays open with its lists.
+        QVERIFY(_view->isOpened());
+        QCOMPARE(_view->fileManager()->eventVideos().size(), 2);
+        QCOMPARE(_view->rootPath(), bad);
+        QCOMPARE(load.count(), 1);
+    }
+
+    void cancelledLoadLeavesNoCard()
+    {
+        openCard();
+        const auto cancel = connect(_view->fileManager(), &FileManager::loadedFileCount, this, [this] {
+            QTest::mouseClick(_view->window()->findChild<FileLoadProgress *>()->cancelButton(), Qt::LeftButton);
+        });
+        QVERIFY(!_view->openFolderPath(_card));
+        disconnect(cancel);
+        QVERIFY(_alerts->alerts().isEmpty() && !_view->isOpened());
+        QVERIFY(_view->fileManager()->eventVideos().isEmpty() && _view->fileManager()->logs().isEmpty());
+        QVERIFY(_view->listView()->tableView(QStringLiteral("event"))->data().isEmpty());
+    }
+
+    void skippedFilesAreNamed()
+    {
+        QTemporaryDir dir;
+        QVERIFY(ViewerTest::makeCard(dir.path(), 1, 0));
+        QVERIFY(QFile(dir.filePath(QStringLiteral("log/junk.log"))).open(QIODevice::WriteOnly));
+        QVERIFY(_view->openFolderPath(dir.path()));
+        QCOMPARE(_alerts->texts(), QStringList{Texts::text("msg_files_skipped").arg(1) + QStringLiteral("\nlog/junk.log")});
+        QCOMPARE(_alerts->alerts().first().icon, QMessageBox::Warning);
+    }
+
+    void closeResetsInstruments()
+    {
+        openCard();
+        show(QStringLiteral("event"), 0, 10);
+        _view->tagCommand(MainView::TagPlay);
+        QVERIFY(_view->skinGps()->isValid() || _view->skinSpeed()->isValid() ||
+                _view->skinGSensorZ()->value() != 0.0);
+        FileVideo *v = _view->fileVideo();
+        _view->tagCommand(MainView::TagClose);
+        QVERIFY(!v->isPlaying());
+        QCOMPARE(_view->fileVideo(), nullptr);
+        QCOMPARE(_view->fileLog(), nullptr);
+        QCOMPARE(_view->logFileVideo(), nullptr);
+        QCOMPARE(_view->logFrameIndex(), -1);
+        QCOMPARE(_view->speed(), 0.0);
+        QVERIFY(!_view->skinSpeed()->isValid());
+        QVERIFY(!_view->skinGps()->isValid());
+        QCOMPARE(_view->skinGSensorX()->value(), 0.0);
+        QCOMPARE(_view->skinGSensorZ()->value(), 0.0);
+        QCOMPARE(_view->videoLayout()->fileVideo(), nullptr);
+        QVERIFY(_view->videoLayout()->videoAtIndex(VideoLayout::CenterCell)->showsPlaceholder());
+        // The date strip shows the computer's date again.
+        QCOMPARE(int(_view->skinDateTime()->date().year), QDate::currentDate().year());
+        QVERIFY(_view->isOpened());
+    }
+
+    void unloadEmptiesEverything()
+    {
+        openCard();
+        show(QStringLiteral("normal"), 1, 0);
+        QSignalSpy clear(_view, &MainView::listViewClear);
+        _view->unload();
+        QVERIFY(!_view->isOpened());
+        QCOMPARE(_view->fileVideo(), nullptr);
+        QVERIFY(_view->fileManager()->eventVideos().isEmpty());
+        QCOMPARE(clear.count(), 1);
+        QVERIFY(_view->videoLayout()->isVisibleTo(_view));
+        // Commands that need a card refuse now.
+        _view->tagCommand(MainView::TagBackup);
+        QCOMPARE(_alerts->texts(), QStringList{Texts::text("msg_no_event_loaded")});
+    }
+
+    void preconditionAlerts()
+    {
+        const QString noEvent = Texts::text("msg_no_event_loaded");
+        for (int tag : {MainView::TagSaveJpg, MainView::TagSaveAvi, MainView::TagPrint,
+                        MainView::TagBackup}) {
+            _alerts->clear();
+            _view->tagCommand(tag);
+            QCOMPARE(_alerts->texts(), QStringList{noEvent});
+            QCOMPARE(_alerts->alerts().first().icon, QMessageBox::Critical);
+        }
+        // The Tool button returns to rest after a refused device-settings command.
+        SkinButton *tool = _view->buttonWithTag(MainView::TagToolMenu);
+        tool->updateImage(SkinButton::StatePressed);
+        _alerts->clear();
+        _view->tagCommand(MainView::TagDeviceSetting);
+        QCOMPARE(_alerts->texts(), QStringList{Texts::text("msg_no_sdcard")});
+        QCOMPARE(tool->imageState(), int(SkinButton::StateNormal));
+
+        // Play commands without a file and tags without a command show nothing.
+        _alerts->clear();
+        for (int tag : {17, 19, 21, 23, 9, 26, 28, 31, 39, 42, 44, 47, 48, 35000, 35001, 12345})
+            _view->tagCommand(tag);
+        QVERIFY(_alerts->alerts().isEmpty());
+        QCOMPARE(_view->speed(), 0.0);
+
+        openCard();
+        QSignalSpy backup(_view, &MainView::listViewBackup);
+        _view->tagCommand(MainView::TagBackup);
+        QCOMPARE(backup.count(), 1);
+    }
+
+    void exportPreconditionsOnTheLogPage()
+    {
+        openCard();
+        FileLog *log = _view->fileManager()->logAtIndex(0);
+        QVERIFY(log);
+        // A log record without a matching recording.
+        _view->logLayoutSelectedLogLogIndexSelectByUser(log, 0, true);
+        QCOMPARE(_view->logFileVideo(), nullptr);
+        _alerts->clear();
+        _view->tagCommand(MainView::TagSaveJpg);
+        QCOMPARE(_alerts->texts(), QStringList{Texts::text("msg_no_preview_img")});
+        _alerts->clear();
+        _view->tagCommand(MainView::TagPrint);
+        QVERIFY(_alerts->alerts().isEmpty());
+    }
+
+    void zoomCommandsReachBothGraphs()
+    {
+        QSignalSpy graph(_view, &MainView::skinGraphSetZoom);
+        QSignalSpy logGraph(_view, &MainView::logGraphSetZoom);
+        // The steps start from the graph's own zoom (3 at first), which follows them.
+        _view->tagCommand(MainView::TagZoomIn);
+        QCOMPARE(_view->skinGraph()->zoom(), 4.0);
+        double zoom = 2.0;
+        _view->partAnswers().graphZoom = [&zoom] { return zoom; };
+        _view->tagCommand(MainView::TagZoomIn);
+        _view->tagCommand(MainView::TagZoomOut);
+        _view->tagCommand(MainView::TagDefaultZoom);
+        for (int tag = MainView::TagGraphScale1; tag <= MainView::TagGraphScale4; ++tag)
+            _view->tagCommand(tag);
+        QList<double> zooms;
+        for (const auto &args : graph)
+            zooms << args.at(0).toDouble();
+        QCOMPARE(zooms, (QList<double>{4.0, 3.0, 1.0, 3.0, 4.0, 3.0, 2.0, 1.0}));
+        QCOMPARE(logGraph.count(), graph.count());
+    }
+
+    void listTabCommandsSwitchPages()
+    {
+        openCard();
+        show(QStringLiteral("event"), 0, 0);
+        QSignalSpy select(_view, &MainView::listViewSelectTab);
+        QSignalSpy close(_view, &MainView::listViewClose);
+        _view->tagCommand(MainView::TagLogList);
+        QCOMPARE(select.first().at(0).toInt(), 30);
+        QCOMPARE(close.count(), 1);
+        QCOMPARE(_view->fileVideo(), nullptr);
+        QVERIFY(!_view->videoLayout()->isVisibleTo(_view));
+        QVERIFY(!_view->buttonWithTag(40)->isVisibleTo(_view));
+        QVERIFY(!_view->buttonWithTag(41)->isVisibleTo(_view));
+        _view->tagCommand(MainView::TagNormalList);
+        QCOMPARE(select.last().at(0).toInt(), 46);
+        QVERIFY(_view->videoLayout()->isVisibleTo(_view));
+        QVERIFY(_view->buttonWithTag(40)->isVisibleTo(_view));
+    }
+
+    void aboutBoxTexts()
+    {
+        const QString unknown = Texts::text("gui_unknown");
+        QCOMPARE(AboutBox::firmwareVersion(false, _card), unknown);
+        QCOMPARE(AboutBox::firmwareVersion(true, _card), QStringLiteral("1.0.4"));
+        QTemporaryDir dir;
+        auto versionOf = [&dir](const QByteArray &value) {
+            QDir().mkpath(dir.filePath(QStringLiteral("config")));
+            QFile file(dir.filePath(QStringLiteral("config/version.ini")));
+            file.open(QIODevice::WriteOnly);
+            file.write("[SET]\r\nVERSION=" + value + "\r\n");
+            file.close();
+            return AboutBox::firmwareVersion(true, dir.path());
+        };
+        QCOMPARE(versionOf("QT700_2.1"), QStringLiteral("2.1"));
+        QCOMPARE(versionOf("QT700_2.1_20260101_x"), QStringLiteral("2.1"));
+        QCOMPARE(versionOf("QT700"), unknown);
+        QCOMPARE(AboutBox::firmwareVersion(true, dir.filePath(QStringLiteral("missing"))), unknown);
+
+        // The information lines of each product: first line, then the two versions.
+        const QString pc = Texts::text("gui_pc_version") + QStringLiteral(" : 1.2.0");
+        const QString machine = Texts::text("gui_machine_version") + QStringLiteral(" : 1.0.4");
+        auto lines = [](ProductVariant::Kind kind) {
+            return AboutBox::informativeText(kind, QStringLiteral("1.2.0"), QStringLiteral("1.0.4")).split(u'\n');
+        };
+        QCOMPARE(lines(ProductVariant::Tumbo).size(), 5);
+        QVERIFY(lines(ProductVariant::Tumbo)[0].contains(QStringLiteral("QT700")));
+        QCOMPARE(lines(ProductVariant::Tumbo).mid(1, 2), (QStringList{pc, machine}));
+        QCOMPARE(lines(ProductVariant::Tremolax).size(), 3);
+        QCOMPARE(lines(ProductVariant::Tremolax).mid(1), (QStringList{pc, machine}));
+        QCOMPARE(lines(ProductVariant::Orvisto).size(), 4);
+        QCOMPARE(lines(ProductVariant::Orvisto)[1], QStringLiteral("Analysis Software Version : 1.2.0"));
+        QVERIFY(lines(ProductVariant::Orvisto)[2].endsWith(QStringLiteral(" : 1.0.4")));
+
+        QCOMPARE(ProductVariant::kindOf(QStringLiteral("com.orvisto.viewer")), ProductVariant::Orvisto);
+        QCOMPARE(ProductVariant::kindOf(QStringLiteral("com.tremolax.viewer")), ProductVariant::Tremolax);
+        QCOMPARE(ProductVariant::kindOf(QStringLiteral("com.example.other")), ProductVariant::Tumbo);
+        QVERIFY(ProductVariant::homePage(ProductVariant::Orvisto) != ProductVariant::homePage(ProductVariant::Tumbo));
+        QCOMPARE(ProductVariant::homePage(ProductVariant::Tremolax), ProductVariant::homePage(ProductVariant::Tumbo));
+    }
+
+    void aboutCommandShowsTheBox()
+    {
+        openCard();
+        QString informative;
+        _alerts->answer = [&informative](QMessageBox *box) -> QAbstractButton * {
+            informative = box->informativeText();
+            return box->defaultButton();
+        };
+        QTest::mouseClick(_view->buttonWithTag(MainView::TagAbout), Qt::LeftButton);
+        QTRY_COMPARE(_alerts->alerts().size(), 1);
+        QCOMPARE(_alerts->alerts().first().text, QStringLiteral("Tumbo Viewer ") + Texts::text("gui_information"));
+        QVERIFY(informative.contains(QStringLiteral(" : 1.0.4")));
+    }
 
 private:
-    void openCard();
-    void show(const QString &type, qint64 index, qint64 frame);
+    void openCard()
+    {
+        QVERIFY(_view->openFolderPath(_card));
+    }
+
+    void show(const QString &type, qint64 index, qint64 frame)
+    {
+        ViewerTest::showRecording(_view, type, index, frame);
+    }
 
     QTemporaryDir _dir;
     QString _card;
@@ -60,292 +314,6 @@ private:
     MainView *_view = nullptr;
     std::unique_ptr<AlertCatcher> _alerts;
 };
-
-void TestCommands::initTestCase()
-{
-    ViewerTest::setUpApplication();
-    _card = _dir.filePath(QStringLiteral("card"));
-    QVERIFY(ViewerTest::makeCard(_card));
-}
-
-void TestCommands::init()
-{
-    ProductVariant::setIdentifier(QStringLiteral("com.tumbo.viewer"));
-    _window = ViewerTest::makeWindow();
-    QVERIFY(_window);
-    _view = _window->mainView();
-    _window->show();
-    _alerts = std::make_unique<AlertCatcher>();
-}
-
-void TestCommands::cleanup()
-{
-    _window.reset();
-    _alerts.reset();
-}
-
-void TestCommands::openCard()
-{
-    QVERIFY(_view->openFolderPath(_card));
-}
-
-void TestCommands::show(const QString &type, qint64 index, qint64 frame)
-{
-    ViewerTest::showRecording(_view, type, index, frame);
-}
-
-void TestCommands::openValidCard()
-{
-    QSignalSpy load(_view, &MainView::listViewLoad);
-    openCard();
-    QVERIFY(_view->isOpened());
-    QCOMPARE(_view->rootPath(), _card);
-    QCOMPARE(load.count(), 1);
-    QCOMPARE(_view->fileManager()->eventVideos().size(), 2);
-    QCOMPARE(_view->fileManager()->normalVideos().size(), 3);
-    QVERIFY(_alerts->alerts().isEmpty());
-}
-
-void TestCommands::openInvalidCardKeepsState()
-{
-    QTemporaryDir dir;
-    QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("bad/CH1/event"))));
-    const QString bad = dir.filePath(QStringLiteral("bad"));
-    QSignalSpy load(_view, &MainView::listViewLoad);
-
-    QVERIFY(!_view->openFolderPath(bad));
-    QCOMPARE(_alerts->texts(), QStringList{Texts::text("msg_invalid_sd_folder")});
-    QCOMPARE(_alerts->alerts().first().icon, QMessageBox::Critical);
-    QVERIFY(!_view->isOpened());
-    QCOMPARE(_view->rootPath(), bad);
-
-    openCard();
-    _alerts->clear();
-    QVERIFY(!_view->openFolderPath(bad));
-    QCOMPARE(_alerts->texts(), QStringList{Texts::text("msg_invalid_sd_folder")});
-    // The card that was open stays open with its lists.
-    QVERIFY(_view->isOpened());
-    QCOMPARE(_view->fileManager()->eventVideos().size(), 2);
-    QCOMPARE(_view->rootPath(), bad);
-    QCOMPARE(load.count(), 1);
-}
-
-void TestCommands::cancelledLoadLeavesNoCard()
-{
-    openCard();
-    const auto cancel = connect(_view->fileManager(), &FileManager::loadedFileCount, this, [this] {
-        QTest::mouseClick(_view->window()->findChild<FileLoadProgress *>()->cancelButton(), Qt::LeftButton);
-    });
-    QVERIFY(!_view->openFolderPath(_card));
-    disconnect(cancel);
-    QVERIFY(_alerts->alerts().isEmpty() && !_view->isOpened());
-    QVERIFY(_view->fileManager()->eventVideos().isEmpty() && _view->fileManager()->logs().isEmpty());
-    QVERIFY(_view->listView()->tableView(QStringLiteral("event"))->data().isEmpty());
-}
-
-void TestCommands::skippedFilesAreNamed()
-{
-    QTemporaryDir dir;
-    QVERIFY(ViewerTest::makeCard(dir.path(), 1, 0));
-    QVERIFY(QFile(dir.filePath(QStringLiteral("log/junk.log"))).open(QIODevice::WriteOnly));
-    QVERIFY(_view->openFolderPath(dir.path()));
-    QCOMPARE(_alerts->texts(), QStringList{Texts::text("msg_files_skipped").arg(1) + QStringLiteral("\nlog/junk.log")});
-    QCOMPARE(_alerts->alerts().first().icon, QMessageBox::Warning);
-}
-
-void TestCommands::closeResetsInstruments()
-{
-    openCard();
-    show(QStringLiteral("event"), 0, 10);
-    _view->tagCommand(MainView::TagPlay);
-    QVERIFY(_view->skinGps()->isValid() || _view->skinSpeed()->isValid() ||
-            _view->skinGSensorZ()->value() != 0.0);
-    FileVideo *v = _view->fileVideo();
-    _view->tagCommand(MainView::TagClose);
-    QVERIFY(!v->isPlaying());
-    QCOMPARE(_view->fileVideo(), nullptr);
-    QCOMPARE(_view->fileLog(), nullptr);
-    QCOMPARE(_view->logFileVideo(), nullptr);
-    QCOMPARE(_view->logFrameIndex(), -1);
-    QCOMPARE(_view->speed(), 0.0);
-    QVERIFY(!_view->skinSpeed()->isValid());
-    QVERIFY(!_view->skinGps()->isValid());
-    QCOMPARE(_view->skinGSensorX()->value(), 0.0);
-    QCOMPARE(_view->skinGSensorZ()->value(), 0.0);
-    QCOMPARE(_view->videoLayout()->fileVideo(), nullptr);
-    QVERIFY(_view->videoLayout()->videoAtIndex(VideoLayout::CenterCell)->showsPlaceholder());
-    // The date strip shows the computer's date again.
-    QCOMPARE(int(_view->skinDateTime()->date().year), QDate::currentDate().year());
-    QVERIFY(_view->isOpened());
-}
-
-void TestCommands::unloadEmptiesEverything()
-{
-    openCard();
-    show(QStringLiteral("normal"), 1, 0);
-    QSignalSpy clear(_view, &MainView::listViewClear);
-    _view->unload();
-    QVERIFY(!_view->isOpened());
-    QCOMPARE(_view->fileVideo(), nullptr);
-    QVERIFY(_view->fileManager()->eventVideos().isEmpty());
-    QCOMPARE(clear.count(), 1);
-    QVERIFY(_view->videoLayout()->isVisibleTo(_view));
-    // Commands that need a card refuse now.
-    _view->tagCommand(MainView::TagBackup);
-    QCOMPARE(_alerts->texts(), QStringList{Texts::text("msg_no_event_loaded")});
-}
-
-void TestCommands::preconditionAlerts()
-{
-    const QString noEvent = Texts::text("msg_no_event_loaded");
-    for (int tag : {MainView::TagSaveJpg, MainView::TagSaveAvi, MainView::TagPrint,
-                    MainView::TagBackup}) {
-        _alerts->clear();
-        _view->tagCommand(tag);
-        QCOMPARE(_alerts->texts(), QStringList{noEvent});
-        QCOMPARE(_alerts->alerts().first().icon, QMessageBox::Critical);
-    }
-    // The Tool button returns to rest after a refused device-settings command.
-    SkinButton *tool = _view->buttonWithTag(MainView::TagToolMenu);
-    tool->updateImage(SkinButton::StatePressed);
-    _alerts->clear();
-    _view->tagCommand(MainView::TagDeviceSetting);
-    QCOMPARE(_alerts->texts(), QStringList{Texts::text("msg_no_sdcard")});
-    QCOMPARE(tool->imageState(), int(SkinButton::StateNormal));
-
-    // Play commands without a file and tags without a command show nothing.
-    _alerts->clear();
-    for (int tag : {17, 19, 21, 23, 9, 26, 28, 31, 39, 42, 44, 47, 48, 35000, 35001, 12345})
-        _view->tagCommand(tag);
-    QVERIFY(_alerts->alerts().isEmpty());
-    QCOMPARE(_view->speed(), 0.0);
-
-    openCard();
-    QSignalSpy backup(_view, &MainView::listViewBackup);
-    _view->tagCommand(MainView::TagBackup);
-    QCOMPARE(backup.count(), 1);
-}
-
-void TestCommands::exportPreconditionsOnTheLogPage()
-{
-    openCard();
-    FileLog *log = _view->fileManager()->logAtIndex(0);
-    QVERIFY(log);
-    // A log record without a matching recording.
-    _view->logLayoutSelectedLogLogIndexSelectByUser(log, 0, true);
-    QCOMPARE(_view->logFileVideo(), nullptr);
-    _alerts->clear();
-    _view->tagCommand(MainView::TagSaveJpg);
-    QCOMPARE(_alerts->texts(), QStringList{Texts::text("msg_no_preview_img")});
-    _alerts->clear();
-    _view->tagCommand(MainView::TagPrint);
-    QVERIFY(_alerts->alerts().isEmpty());
-}
-
-void TestCommands::zoomCommandsReachBothGraphs()
-{
-    QSignalSpy graph(_view, &MainView::skinGraphSetZoom);
-    QSignalSpy logGraph(_view, &MainView::logGraphSetZoom);
-    // The steps start from the graph's own zoom (3 at first), which follows them.
-    _view->tagCommand(MainView::TagZoomIn);
-    QCOMPARE(_view->skinGraph()->zoom(), 4.0);
-    double zoom = 2.0;
-    _view->partAnswers().graphZoom = [&zoom] { return zoom; };
-    _view->tagCommand(MainView::TagZoomIn);
-    _view->tagCommand(MainView::TagZoomOut);
-    _view->tagCommand(MainView::TagDefaultZoom);
-    for (int tag = MainView::TagGraphScale1; tag <= MainView::TagGraphScale4; ++tag)
-        _view->tagCommand(tag);
-    QList<double> zooms;
-    for (const auto &args : graph)
-        zooms << args.at(0).toDouble();
-    QCOMPARE(zooms, (QList<double>{4.0, 3.0, 1.0, 3.0, 4.0, 3.0, 2.0, 1.0}));
-    QCOMPARE(logGraph.count(), graph.count());
-}
-
-void TestCommands::listTabCommandsSwitchPages()
-{
-    openCard();
-    show(QStringLiteral("event"), 0, 0);
-    QSignalSpy select(_view, &MainView::listViewSelectTab);
-    QSignalSpy close(_view, &MainView::listViewClose);
-    _view->tagCommand(MainView::TagLogList);
-    QCOMPARE(select.first().at(0).toInt(), 30);
-    QCOMPARE(close.count(), 1);
-    QCOMPARE(_view->fileVideo(), nullptr);
-    QVERIFY(!_view->videoLayout()->isVisibleTo(_view));
-    QVERIFY(!_view->buttonWithTag(40)->isVisibleTo(_view));
-    QVERIFY(!_view->buttonWithTag(41)->isVisibleTo(_view));
-    _view->tagCommand(MainView::TagNormalList);
-    QCOMPARE(select.last().at(0).toInt(), 46);
-    QVERIFY(_view->videoLayout()->isVisibleTo(_view));
-    QVERIFY(_view->buttonWithTag(40)->isVisibleTo(_view));
-}
-
-void TestCommands::aboutBoxTexts()
-{
-    const QString unknown = Texts::text("gui_unknown");
-    QCOMPARE(AboutBox::firmwareVersion(false, _card), unknown);
-    QCOMPARE(AboutBox::firmwareVersion(true, _card), QStringLiteral("1.0.4"));
-    QTemporaryDir dir;
-    auto versionOf = [&dir](const QByteArray &value) {
-        QDir().mkpath(dir.filePath(QStringLiteral("config")));
-        QFile file(dir.filePath(QStringLiteral("config/version.ini")));
-        file.open(QIODevice::WriteOnly);
-        file.write("[SET]\r\nVERSION=" + value + "\r\n");
-        file.close();
-        return AboutBox::firmwareVersion(true, dir.path());
-    };
-    QCOMPARE(versionOf("QT700_2.1"), QStringLiteral("2.1"));
-    QCOMPARE(versionOf("QT700_2.1_20260101_x"), QStringLiteral("2.1"));
-    QCOMPARE(versionOf("QT700"), unknown);
-    QCOMPARE(AboutBox::firmwareVersion(true, dir.filePath(QStringLiteral("missing"))), unknown);
-
-    QCOMPARE(AboutBox::title(QStringLiteral("Tumbo Viewer")),
-             QStringLiteral("Tumbo Viewer ") + Texts::text("gui_information"));
-    const QString pc = Texts::text("gui_pc_version") + QStringLiteral(" : 1.2.0");
-    const QString machine = Texts::text("gui_machine_version") + QStringLiteral(" : 1.0.4");
-    const QStringList tumbo =
-        AboutBox::informativeText(ProductVariant::Tumbo, QStringLiteral("1.2.0"), QStringLiteral("1.0.4"))
-            .split(QLatin1Char('\n'));
-    QCOMPARE(tumbo.size(), 5);
-    QVERIFY(tumbo[0].contains(QStringLiteral("QT700")));
-    QCOMPARE(tumbo[1], pc);
-    QCOMPARE(tumbo[2], machine);
-    const QStringList tremolax =
-        AboutBox::informativeText(ProductVariant::Tremolax, QStringLiteral("1.2.0"), QStringLiteral("1.0.4"))
-            .split(QLatin1Char('\n'));
-    QCOMPARE(tremolax.size(), 3);
-    QCOMPARE(tremolax.mid(1), (QStringList{pc, machine}));
-    const QStringList orvisto =
-        AboutBox::informativeText(ProductVariant::Orvisto, QStringLiteral("1.2.0"), QStringLiteral("1.0.4"))
-            .split(QLatin1Char('\n'));
-    QCOMPARE(orvisto.size(), 4);
-    QCOMPARE(orvisto[1], QStringLiteral("Analysis Software Version : 1.2.0"));
-    QVERIFY(orvisto[2].endsWith(QStringLiteral(" : 1.0.4")));
-
-    QCOMPARE(ProductVariant::kindOf(QStringLiteral("com.orvisto.viewer")), ProductVariant::Orvisto);
-    QCOMPARE(ProductVariant::kindOf(QStringLiteral("com.tremolax.viewer")), ProductVariant::Tremolax);
-    QCOMPARE(ProductVariant::kindOf(QStringLiteral("com.example.other")), ProductVariant::Tumbo);
-    QVERIFY(ProductVariant::homePage(ProductVariant::Orvisto) !=
-            ProductVariant::homePage(ProductVariant::Tumbo));
-    QCOMPARE(ProductVariant::homePage(ProductVariant::Tremolax),
-             ProductVariant::homePage(ProductVariant::Tumbo));
-}
-
-void TestCommands::aboutCommandShowsTheBox()
-{
-    openCard();
-    QString informative;
-    _alerts->answer = [&informative](QMessageBox *box) -> QAbstractButton * {
-        informative = box->informativeText();
-        return box->defaultButton();
-    };
-    QTest::mouseClick(_view->buttonWithTag(MainView::TagAbout), Qt::LeftButton);
-    QTRY_COMPARE(_alerts->alerts().size(), 1);
-    QCOMPARE(_alerts->alerts().first().text, AboutBox::title(QStringLiteral("Tumbo Viewer")));
-    QVERIFY(informative.contains(QStringLiteral(" : 1.0.4")));
-}
 
 QTEST_MAIN(TestCommands)
 #include "test_commands.moc"

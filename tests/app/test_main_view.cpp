@@ -10,20 +10,13 @@
 #include "PopupMenus.h"
 #include "ProductVariant.h"
 #include "SkinButton.h"
-#include "SkinDateTime.h"
-#include "SkinGSensor.h"
-#include "SkinGps.h"
 #include "SkinManager.h"
-#include "SkinSpeed.h"
 #include "Texts.h"
 #include "VideoLayout.h"
-#include "VideoView.h"
 
 #include <QApplication>
-#include <QPushButton>
 #include <QMenu>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -33,26 +26,318 @@ class TestMainView : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase()
+    {
+        ViewerTest::setUpApplication();
+        _card = _dir.filePath(QStringLiteral("card"));
+        QVERIFY(ViewerTest::makeCard(_card));
+    }
 
-    void buildsEveryButtonFromTheSkin();
-    void drawsLabelsAndSpeed();
-    void drawsTheVehicleIdentifierOfTheCard();
-    void menuItemsFollowTheState();
-    void menuButtonRunsTheChosenCommand();
-    void skinnedButtonsAreCommands();
-    void keysOfTheView();
-    void keysOfTheWindow();
-    void fullWindowMode();
-    void dragByTheTopStrip();
-    void dragStopsAtTheScreenTop();
-    void exitClosesTheWindow();
+    void init()
+    {
+        ProductVariant::setIdentifier(QStringLiteral("com.tumbo.viewer"));
+        _window = ViewerTest::makeWindow();
+        QVERIFY(_window);
+        _view = _window->mainView();
+        _window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(_window.get()));
+        _alerts = std::make_unique<AlertCatcher>();
+    }
+
+    void cleanup()
+    {
+        _window.reset();
+        _alerts.reset();
+    }
+
+    void buildsEveryButtonFromTheSkin()
+    {
+        const std::map<int, const char *> tooltips = {
+            {9, "tooltip_minimize"},     {10, "tooltip_exit"},       {11, "tooltip_open"},
+            {12, "tooltip_save_image"},  {13, "tooltip_print_image"}, {14, "tooltip_save_avi"},
+            {15, "tooltip_backup"},      {16, "tooltip_setting"},    {8, "tooltip_about"},
+            {17, "tooltip_back_fast"},   {18, "tooltip_previous"},   {19, "tooltip_back_play"},
+            {20, "tooltip_pause"},       {21, "tooltip_play"},       {22, "tooltip_next"},
+            {23, "tooltip_play_fast"},   {24, "tooltip_zoom_in"},    {25, "tooltip_zoom_out"},
+            {43, "tooltip_default"},     {40, "tooltip_single_view"}, {41, "tooltip_thumb_view"},
+        };
+        const SkinManager &skin = *_view->skinManager();
+        for (const auto &[tag, tooltip] : tooltips) {
+            SkinButton *button = _view->buttonWithTag(tag);
+            QVERIFY2(button, qPrintable(QString::number(tag)));
+            QCOMPARE(button->tag(), tag);
+            QCOMPARE(button->toolTip(), Texts::text(tooltip));
+            QVERIFY(button->text().isEmpty());
+            QCOMPARE(button->geometry(), Geometry::toQt(skin.rectForKey(tag), MainView::Height));
+        }
+        const std::map<int, const char *> titles = {{33, "menu_file"}, {34, "menu_edit"},
+                                                    {35, "menu_view"}, {36, "menu_play"},
+                                                    {37, "menu_tool"}, {38, "menu_help"}};
+        for (const auto &[tag, title] : titles) {
+            QVERIFY(_view->buttonWithTag(tag));
+            QCOMPARE(_view->buttonWithTag(tag)->text(), Texts::text(title));
+        }
+        QCOMPARE(_window->size(), QSize(1024, 768));
+        QVERIFY(_window->windowFlags() & Qt::FramelessWindowHint);
+    }
+
+    void drawsLabelsAndSpeed()
+    {
+        const QImage paused = _view->grab().toImage();
+        auto red = [](QRgb p) { return qRed(p) > 200 && qGreen(p) < 60 && qBlue(p) < 60; };
+        auto green = [](QRgb p) { return qGreen(p) > 200 && qRed(p) < 60 && qBlue(p) < 60; };
+        // "X" in red beside the X read-out, "Y" in green beside the Y read-out.
+        QVERIFY(countPixels(paused, QRect(58, 768 - 129 - 20, 24, 22), red) > 5);
+        QVERIFY(countPixels(paused, QRect(58, 768 - 101 - 20, 24, 22), green) > 5);
+
+        openCard();
+        show(QStringLiteral("event"), 0, 0);
+        _view->tagCommand(MainView::TagFastPlay);
+        _view->tagCommand(MainView::TagFastPlay);
+        _view->tagCommand(MainView::TagStop);
+        const QImage zero = _view->grab().toImage();
+        _view->tagCommand(MainView::TagFastPlay);
+        _view->tagCommand(MainView::TagFastPlay);
+        const QImage four = _view->grab().toImage();
+        _view->tagCommand(MainView::TagStop);
+        // The label's rectangle reaches into the video area; compare the part above it.
+        const QRect label = _view->speedLabelRect().intersected(QRect(0, 0, 1024, 86));
+        QVERIFY(zero.copy(label) != four.copy(label));
+        QVERIFY(zero.copy(label) == paused.copy(label));
+    }
+
+    void drawsTheVehicleIdentifierOfTheCard()
+    {
+        QTemporaryDir dir;
+        const QString card = dir.filePath(QStringLiteral("card"));
+        QVERIFY(ViewerTest::makeCard(card, 1, 1));
+        const QRect strip(225, 0, 140, 30);
+        auto white = [](QRgb p) { return qRed(p) > 235 && qGreen(p) > 235 && qBlue(p) > 235; };
+        QVERIFY(_view->openFolderPath(card));
+        QVERIFY(_view->vehicleId().isEmpty());
+        const int before = countPixels(_view->grab().toImage(), strip, white);
+
+        CameraSettings settings = CameraSettings::read(card.toStdString());
+        settings.set("VEHICLEID", "BUS 42");
+        QVERIFY(settings.write(card.toStdString()));
+        QVERIFY(_view->openFolderPath(card));
+        QCOMPARE(_view->vehicleId(), QStringLiteral("BUS 42"));
+        QVERIFY(countPixels(_view->grab().toImage(), strip, white) > before + 20);
+    }
+
+    // Every item of the six menus, and which of them are disabled without a card, with a
+    // card and with a recording shown.
+    void menuItemsFollowTheState()
+    {
+        auto items = [this] {  // every item, and the disabled ones
+            QList<int> all, off;
+            std::function<void(QMenu *)> walk = [&](QMenu *m) {
+                for (QAction *action : m->actions()) {
+                    if (action->menu())
+                        walk(action->menu());
+                    else if (PopupMenus::tagOf(action) >= 0)
+                        (action->isEnabled() ? all : off) << PopupMenus::tagOf(action);
+                }
+            };
+            for (int menuTag = 33; menuTag <= 38; ++menuTag) {
+                std::unique_ptr<QMenu> menu(_view->buildMenu(menuTag, nullptr));
+                walk(menu.get());
+            }
+            std::sort(off.begin(), off.end());
+            all += off;
+            std::sort(all.begin(), all.end());
+            return std::pair{all, off};
+        };
+        QCOMPARE(items().first, (QList<int>{8, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 29, 30, 40, 41,
+                                               46, 49, 1000, 2400, 2401, 2402, 2403, 3300, 3700, 3701, 4900, 35000,
+                                               35001, 38000}));
+        QCOMPARE(items().second, (QList<int>{12, 13, 14, 15, 16, 29, 30, 46, 49, 3300, 4900, 35000, 35001}));
+        openCard();
+        QCOMPARE(items().second, (QList<int>{12, 13, 14, 3300, 35000, 35001}));
+        show(QStringLiteral("normal"), 0, 0);
+        QVERIFY(items().second.isEmpty());
+
+        // The item order and separators of the File menu.
+        std::unique_ptr<QMenu> file(_view->buildMenu(33, nullptr));
+        QStringList layout;
+        for (QAction *action : file->actions())
+            layout << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        QCOMPARE(layout, (QStringList{Texts::text("menu_file_select_folder"), Texts::text("menu_file_load"),
+                                      Texts::text("menu_file_list"), QStringLiteral("-"),
+                                      Texts::text("menu_file_print"), QStringLiteral("-"),
+                                      Texts::text("menu_file_setting"), QStringLiteral("-"),
+                                      Texts::text("menu_file_exit")}));
+    }
+
+    void menuButtonRunsTheChosenCommand()
+    {
+        openCard();
+        show(QStringLiteral("event"), 0, 0);
+        // Choose "menu_view_layout_thumb" in the pop-up of the View button.
+        QTimer::singleShot(50, this, [] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            for (QAction *action : menu->actions()) {
+                if (!action->menu())
+                    continue;
+                for (QAction *item : action->menu()->actions()) {
+                    if (PopupMenus::tagOf(item) == MainView::TagThumbView) {
+                        menu->close();
+                        item->trigger();
+                        return;
+                    }
+                }
+            }
+            QFAIL("no thumbnail item");
+        });
+        QTest::mouseClick(_view->buttonWithTag(MainView::TagViewMenu), Qt::LeftButton);
+        QTRY_COMPARE(_view->videoLayout()->division(), int(VideoLayout::Thumbnail));
+        QCOMPARE(_view->buttonWithTag(MainView::TagViewMenu)->imageState(), int(SkinButton::StateNormal));
+    }
+
+    void skinnedButtonsAreCommands()
+    {
+        openCard();
+        show(QStringLiteral("event"), 0, 0);
+        for (const auto &[tag, speed] : {std::pair{MainView::TagPlay, 1.0}, {MainView::TagFastPlay, 2.0},
+                                         {MainView::TagBackPlay, -1.0}, {MainView::TagFastBackPlay, -2.0},
+                                         {MainView::TagStop, 0.0}}) {
+            QTest::mouseClick(_view->buttonWithTag(tag), Qt::LeftButton);
+            QCOMPARE(_view->speed(), speed);
+        }
+        const qint64 at = _view->fileVideo()->currentIndex();
+        QTest::mouseClick(_view->buttonWithTag(MainView::TagNextFrame), Qt::LeftButton);
+        QCOMPARE(_view->fileVideo()->currentIndex(), at + 1);
+        QTest::mouseClick(_view->buttonWithTag(MainView::TagThumbView), Qt::LeftButton);
+        QCOMPARE(_view->videoLayout()->division(), int(VideoLayout::Thumbnail));
+        QTest::mouseClick(_view->buttonWithTag(MainView::TagSingleView), Qt::LeftButton);
+        QCOMPARE(_view->videoLayout()->division(), int(VideoLayout::Single));
+    }
+
+    void keysOfTheView()
+    {
+        openCard();
+        show(QStringLiteral("event"), 1, 10);
+        FileVideo *v = _view->fileVideo();
+        QTest::keyClick(_view, Qt::Key_Space);
+        QCOMPARE(_view->speed(), 1.0);
+        QTest::keyClick(_view, Qt::Key_Space);
+        QCOMPARE(_view->speed(), 0.0);
+        const qint64 at = v->currentIndex();
+        QTest::keyClick(_view, Qt::Key_6);
+        QCOMPARE(v->currentIndex(), at + 1);
+        QTest::keyClick(_view, Qt::Key_Right);
+        QCOMPARE(v->currentIndex(), at + 2);
+        QTest::keyClick(_view, Qt::Key_4);
+        QTest::keyClick(_view, Qt::Key_Left);
+        QCOMPARE(v->currentIndex(), at);
+        QCOMPARE(_view->videoLayout()->frameIndex(), at);
+    }
+
+    void keysOfTheWindow()
+    {
+        // Return without a recording does nothing.
+        QTest::keyClick(_window.get(), Qt::Key_Return);
+        QVERIFY(!_view->isFullWindow());
+        openCard();
+        show(QStringLiteral("event"), 0, 0);
+        QTest::keyClick(_window.get(), Qt::Key_Space);
+        QCOMPARE(_view->speed(), 1.0);
+        QTest::keyClick(_window.get(), Qt::Key_Space);
+        QTest::keyClick(_window.get(), Qt::Key_Return);
+        QVERIFY(_view->isFullWindow());
+        QTest::keyClick(_window.get(), Qt::Key_Escape);
+        QVERIFY(!_view->isFullWindow());
+
+        // Alt (Option) + Return: full screen; Escape in the view leaves it and the full window.
+        QTest::keyClick(_window.get(), Qt::Key_Return, Qt::AltModifier);
+        QVERIFY(_view->isFullWindow());
+        QTRY_VERIFY(_window->isFullScreen());
+        QTRY_COMPARE(_view->size(), _window->size());
+        QTRY_COMPARE(_view->videoLayout()->geometry(), _view->rect());
+        QTest::keyClick(_view, Qt::Key_Escape);
+        QVERIFY(!_view->isFullWindow());
+        QTRY_VERIFY(!_window->isFullScreen());
+        QVERIFY(_view->hasFocus() || QApplication::focusWidget() == nullptr);
+    }
+
+    void fullWindowMode()
+    {
+        _view->tagCommand(MainView::TagFullWindow);
+        QVERIFY(!_view->isFullWindow());
+        openCard();
+        show(QStringLiteral("normal"), 0, 5);
+        _view->tagCommand(MainView::TagPlay);
+        QList<QWidget *> shown;
+        for (QWidget *child : _view->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (child->isVisibleTo(_view))
+                shown << child;
+        _view->tagCommand(MainView::TagFullWindow);
+        QVERIFY(_view->isFullWindow());
+        QCOMPARE(_view->speed(), 1.0);
+        for (QWidget *child : _view->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            QCOMPARE(child->isVisibleTo(_view), child == _view->videoLayout());
+        QCOMPARE(_view->videoLayout()->geometry(), QRect(0, 0, 1024, 768));
+        QVERIFY(_view->videoLayout()->isFullWindow());
+
+        _view->tagCommand(MainView::TagLeaveFullWindow);
+        QVERIFY(!_view->isFullWindow());
+        for (QWidget *child : _view->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            QCOMPARE(child->isVisibleTo(_view), shown.contains(child));
+        QCOMPARE(_view->videoLayout()->geometry(),
+                 Geometry::toQt(_view->skinManager()->rectForKey(1), MainView::Height));
+        _view->tagCommand(MainView::TagStop);
+    }
+
+    void dragByTheTopStrip()
+    {
+        const QScreen *screen = _window->screen();
+        const QRect area = screen->availableGeometry();
+        _window->move(area.topLeft() + QPoint(10, 100));
+        QTRY_COMPARE(_window->pos(), area.topLeft() + QPoint(10, 100));
+        const QPoint start = _window->pos();
+
+        // 734 up from the bottom edge is below the strip: no drag.
+        QTest::mousePress(_view, Qt::LeftButton, {}, QPoint(300, 768 - 734));
+        QVERIFY(!_window->isDragging());
+        QTest::mouseMove(_view, QPoint(340, 768 - 734 + 30));
+        QTest::mouseRelease(_view, Qt::LeftButton, {}, QPoint(340, 768 - 734 + 30));
+        QCOMPARE(_window->pos(), start);
+
+        // 735 is in the strip: the window follows the mouse.
+        QTest::mousePress(_view, Qt::LeftButton, {}, QPoint(300, 768 - 735));
+        QVERIFY(_window->isDragging());
+        QTest::mouseMove(_view, QPoint(340, 768 - 735 + 30));
+        QTRY_COMPARE(_window->pos(), start + QPoint(40, 30));
+        QTest::mouseRelease(_view, Qt::LeftButton, {}, QPoint(340, 768 - 735 + 30));
+        QVERIFY(!_window->isDragging());
+    }
+
+    void dragStopsAtTheScreenTop()
+    {
+        QCOMPARE(MainWindow::draggedOrigin(QPoint(50, 40), QPoint(-30, -100), 0), QPoint(20, 0));
+        QCOMPARE(MainWindow::draggedOrigin(QPoint(50, 40), QPoint(-30, -100), 25), QPoint(20, 25));
+        // Sideways and downwards are free, even off the screen.
+        QCOMPARE(MainWindow::draggedOrigin(QPoint(50, 40), QPoint(-500, 900), 0), QPoint(-450, 940));
+    }
+
+    void exitClosesTheWindow()
+    {
+        QVERIFY(_window->isVisible());
+        QTest::mouseClick(_view->buttonWithTag(MainView::TagExit), Qt::LeftButton);
+        QVERIFY(!_window->isVisible());
+    }
 
 private:
-    void openCard();
-    void show(const QString &type, qint64 index, qint64 frame);
+    void openCard()
+    {
+        QVERIFY(_view->openFolderPath(_card));
+    }
+
+    void show(const QString &type, qint64 index, qint64 frame)
+    {
+        ViewerTest::showRecording(_view, type, index, frame);
+    }
     static int countPixels(const QImage &image, const QRect &rect,
                            const std::function<bool(QRgb)> &match);
 
@@ -63,40 +348,6 @@ private:
     std::unique_ptr<AlertCatcher> _alerts;
 };
 
-void TestMainView::initTestCase()
-{
-    ViewerTest::setUpApplication();
-    _card = _dir.filePath(QStringLiteral("card"));
-    QVERIFY(ViewerTest::makeCard(_card));
-}
-
-void TestMainView::init()
-{
-    ProductVariant::setIdentifier(QStringLiteral("com.tumbo.viewer"));
-    _window = ViewerTest::makeWindow();
-    QVERIFY(_window);
-    _view = _window->mainView();
-    _window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(_window.get()));
-    _alerts = std::make_unique<AlertCatcher>();
-}
-
-void TestMainView::cleanup()
-{
-    _window.reset();
-    _alerts.reset();
-}
-
-void TestMainView::openCard()
-{
-    QVERIFY(_view->openFolderPath(_card));
-}
-
-void TestMainView::show(const QString &type, qint64 index, qint64 frame)
-{
-    ViewerTest::showRecording(_view, type, index, frame);
-}
-
 int TestMainView::countPixels(const QImage &image, const QRect &rect,
                               const std::function<bool(QRgb)> &match)
 {
@@ -105,302 +356,6 @@ int TestMainView::countPixels(const QImage &image, const QRect &rect,
         for (int x = rect.left(); x <= rect.right(); ++x)
             n += match(image.pixel(x, y)) ? 1 : 0;
     return n;
-}
-
-void TestMainView::buildsEveryButtonFromTheSkin()
-{
-    const std::map<int, const char *> tooltips = {
-        {9, "tooltip_minimize"},     {10, "tooltip_exit"},       {11, "tooltip_open"},
-        {12, "tooltip_save_image"},  {13, "tooltip_print_image"}, {14, "tooltip_save_avi"},
-        {15, "tooltip_backup"},      {16, "tooltip_setting"},    {8, "tooltip_about"},
-        {17, "tooltip_back_fast"},   {18, "tooltip_previous"},   {19, "tooltip_back_play"},
-        {20, "tooltip_pause"},       {21, "tooltip_play"},       {22, "tooltip_next"},
-        {23, "tooltip_play_fast"},   {24, "tooltip_zoom_in"},    {25, "tooltip_zoom_out"},
-        {43, "tooltip_default"},     {40, "tooltip_single_view"}, {41, "tooltip_thumb_view"},
-    };
-    const SkinManager &skin = *_view->skinManager();
-    for (const auto &[tag, tooltip] : tooltips) {
-        SkinButton *button = _view->buttonWithTag(tag);
-        QVERIFY2(button, qPrintable(QString::number(tag)));
-        QCOMPARE(button->tag(), tag);
-        QCOMPARE(button->toolTip(), Texts::text(tooltip));
-        QVERIFY(button->text().isEmpty());
-        QCOMPARE(button->geometry(), Geometry::toQt(skin.rectForKey(tag), MainView::Height));
-    }
-    const std::map<int, const char *> titles = {{33, "menu_file"}, {34, "menu_edit"},
-                                                {35, "menu_view"}, {36, "menu_play"},
-                                                {37, "menu_tool"}, {38, "menu_help"}};
-    for (const auto &[tag, title] : titles) {
-        QVERIFY(_view->buttonWithTag(tag));
-        QCOMPARE(_view->buttonWithTag(tag)->text(), Texts::text(title));
-    }
-    QCOMPARE(_window->size(), QSize(1024, 768));
-    QVERIFY(_window->windowFlags() & Qt::FramelessWindowHint);
-}
-
-void TestMainView::drawsLabelsAndSpeed()
-{
-    const QImage paused = _view->grab().toImage();
-    auto red = [](QRgb p) { return qRed(p) > 200 && qGreen(p) < 60 && qBlue(p) < 60; };
-    auto green = [](QRgb p) { return qGreen(p) > 200 && qRed(p) < 60 && qBlue(p) < 60; };
-    // "X" in red beside the X read-out, "Y" in green beside the Y read-out.
-    QVERIFY(countPixels(paused, QRect(58, 768 - 129 - 20, 24, 22), red) > 5);
-    QVERIFY(countPixels(paused, QRect(58, 768 - 101 - 20, 24, 22), green) > 5);
-
-    openCard();
-    show(QStringLiteral("event"), 0, 0);
-    _view->tagCommand(MainView::TagFastPlay);
-    _view->tagCommand(MainView::TagFastPlay);
-    _view->tagCommand(MainView::TagStop);
-    const QImage zero = _view->grab().toImage();
-    _view->tagCommand(MainView::TagFastPlay);
-    _view->tagCommand(MainView::TagFastPlay);
-    const QImage four = _view->grab().toImage();
-    _view->tagCommand(MainView::TagStop);
-    // The label's rectangle reaches into the video area; compare the part above it.
-    const QRect label = _view->speedLabelRect().intersected(QRect(0, 0, 1024, 86));
-    QVERIFY(zero.copy(label) != four.copy(label));
-    QVERIFY(zero.copy(label) == paused.copy(label));
-}
-
-void TestMainView::drawsTheVehicleIdentifierOfTheCard()
-{
-    QTemporaryDir dir;
-    const QString card = dir.filePath(QStringLiteral("card"));
-    QVERIFY(ViewerTest::makeCard(card, 1, 1));
-    const QRect strip(225, 0, 140, 30);
-    auto white = [](QRgb p) { return qRed(p) > 235 && qGreen(p) > 235 && qBlue(p) > 235; };
-    QVERIFY(_view->openFolderPath(card));
-    QVERIFY(_view->vehicleId().isEmpty());
-    const int before = countPixels(_view->grab().toImage(), strip, white);
-
-    CameraSettings settings = CameraSettings::read(card.toStdString());
-    settings.set("VEHICLEID", "BUS 42");
-    QVERIFY(settings.write(card.toStdString()));
-    QVERIFY(_view->openFolderPath(card));
-    QCOMPARE(_view->vehicleId(), QStringLiteral("BUS 42"));
-    QVERIFY(countPixels(_view->grab().toImage(), strip, white) > before + 20);
-    QCOMPARE(ProductVariant::vehicleIdX(ProductVariant::Tremolax), 170);
-    QCOMPARE(ProductVariant::vehicleIdX(ProductVariant::Orvisto), 430);
-}
-
-void TestMainView::menuItemsFollowTheState()
-{
-    auto states = [this](int menuTag) {
-        std::unique_ptr<QMenu> menu(_view->buildMenu(menuTag, nullptr));
-        std::map<int, bool> enabled;
-        std::function<void(QMenu *)> walk = [&](QMenu *m) {
-            for (QAction *action : m->actions()) {
-                if (action->menu())
-                    walk(action->menu());
-                else if (PopupMenus::tagOf(action) >= 0)
-                    enabled[PopupMenus::tagOf(action)] = action->isEnabled();
-            }
-        };
-        walk(menu.get());
-        return enabled;
-    };
-    using States = std::map<int, bool>;
-    QCOMPARE(states(33), (States{{11, true}, {29, false}, {46, false}, {30, false}, {3300, false},
-                                 {13, false}, {1000, true}, {10, true}}));
-    QCOMPARE(states(34), (States{{49, false}, {4900, false}}));
-    QCOMPARE(states(35), (States{{40, true}, {41, true}, {2400, true}, {2401, true}, {2402, true},
-                                 {2403, true}, {35000, false}, {35001, false}}));
-    QCOMPARE(states(36), (States{{21, true}, {23, true}, {22, true}, {19, true}, {18, true},
-                                 {17, true}, {20, true}}));
-    QCOMPARE(states(37), (States{{16, false}, {3701, true}, {3700, true}, {14, false}, {12, false},
-                                 {15, false}}));
-    QCOMPARE(states(38), (States{{8, true}, {38000, true}}));
-
-    openCard();
-    QCOMPARE(states(33)[29], true);
-    QCOMPARE(states(33)[3300], false);
-    QCOMPARE(states(34), (States{{49, true}, {4900, true}}));
-    QCOMPARE(states(37)[16], true);
-    QCOMPARE(states(37)[14], false);
-    show(QStringLiteral("normal"), 0, 0);
-    QCOMPARE(states(33)[3300], true);
-    QCOMPARE(states(33)[13], true);
-    QCOMPARE(states(35)[35001], true);
-    QCOMPARE(states(37)[12], true);
-
-    // The item order and separators of the File menu.
-    std::unique_ptr<QMenu> file(_view->buildMenu(33, nullptr));
-    QStringList layout;
-    for (QAction *action : file->actions())
-        layout << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    QCOMPARE(layout, (QStringList{Texts::text("menu_file_select_folder"), Texts::text("menu_file_load"),
-                                  Texts::text("menu_file_list"), QStringLiteral("-"),
-                                  Texts::text("menu_file_print"), QStringLiteral("-"),
-                                  Texts::text("menu_file_setting"), QStringLiteral("-"),
-                                  Texts::text("menu_file_exit")}));
-}
-
-void TestMainView::menuButtonRunsTheChosenCommand()
-{
-    openCard();
-    show(QStringLiteral("event"), 0, 0);
-    // Choose "menu_view_layout_thumb" in the pop-up of the View button.
-    QTimer::singleShot(50, this, [] {
-        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-        QVERIFY(menu);
-        for (QAction *action : menu->actions()) {
-            if (!action->menu())
-                continue;
-            for (QAction *item : action->menu()->actions()) {
-                if (PopupMenus::tagOf(item) == MainView::TagThumbView) {
-                    menu->close();
-                    item->trigger();
-                    return;
-                }
-            }
-        }
-        QFAIL("no thumbnail item");
-    });
-    QTest::mouseClick(_view->buttonWithTag(MainView::TagViewMenu), Qt::LeftButton);
-    QTRY_COMPARE(_view->videoLayout()->division(), int(VideoLayout::Thumbnail));
-    QCOMPARE(_view->buttonWithTag(MainView::TagViewMenu)->imageState(), int(SkinButton::StateNormal));
-}
-
-void TestMainView::skinnedButtonsAreCommands()
-{
-    openCard();
-    show(QStringLiteral("event"), 0, 0);
-    QTest::mouseClick(_view->buttonWithTag(MainView::TagPlay), Qt::LeftButton);
-    QCOMPARE(_view->speed(), 1.0);
-    QTest::mouseClick(_view->buttonWithTag(MainView::TagFastPlay), Qt::LeftButton);
-    QCOMPARE(_view->speed(), 2.0);
-    QTest::mouseClick(_view->buttonWithTag(MainView::TagStop), Qt::LeftButton);
-    QCOMPARE(_view->speed(), 0.0);
-    const qint64 at = _view->fileVideo()->currentIndex();
-    QTest::mouseClick(_view->buttonWithTag(MainView::TagNextFrame), Qt::LeftButton);
-    QCOMPARE(_view->fileVideo()->currentIndex(), at + 1);
-    QTest::mouseClick(_view->buttonWithTag(MainView::TagThumbView), Qt::LeftButton);
-    QCOMPARE(_view->videoLayout()->division(), int(VideoLayout::Thumbnail));
-    QTest::mouseClick(_view->buttonWithTag(MainView::TagSingleView), Qt::LeftButton);
-    QCOMPARE(_view->videoLayout()->division(), int(VideoLayout::Single));
-    QTest::mouseClick(_view->buttonWithTag(MainView::TagBackPlay), Qt::LeftButton);
-    QCOMPARE(_view->speed(), -1.0);
-    QTest::mouseClick(_view->buttonWithTag(MainView::TagFastBackPlay), Qt::LeftButton);
-    QCOMPARE(_view->speed(), -2.0);
-    QTest::mouseClick(_view->buttonWithTag(MainView::TagStop), Qt::LeftButton);
-}
-
-void TestMainView::keysOfTheView()
-{
-    openCard();
-    show(QStringLiteral("event"), 1, 10);
-    FileVideo *v = _view->fileVideo();
-    QTest::keyClick(_view, Qt::Key_Space);
-    QCOMPARE(_view->speed(), 1.0);
-    QTest::keyClick(_view, Qt::Key_Space);
-    QCOMPARE(_view->speed(), 0.0);
-    const qint64 at = v->currentIndex();
-    QTest::keyClick(_view, Qt::Key_6);
-    QCOMPARE(v->currentIndex(), at + 1);
-    QTest::keyClick(_view, Qt::Key_Right);
-    QCOMPARE(v->currentIndex(), at + 2);
-    QTest::keyClick(_view, Qt::Key_4);
-    QTest::keyClick(_view, Qt::Key_Left);
-    QCOMPARE(v->currentIndex(), at);
-    QCOMPARE(_view->videoLayout()->frameIndex(), at);
-}
-
-void TestMainView::keysOfTheWindow()
-{
-    // Return without a recording does nothing.
-    QTest::keyClick(_window.get(), Qt::Key_Return);
-    QVERIFY(!_view->isFullWindow());
-    openCard();
-    show(QStringLiteral("event"), 0, 0);
-    QTest::keyClick(_window.get(), Qt::Key_Space);
-    QCOMPARE(_view->speed(), 1.0);
-    QTest::keyClick(_window.get(), Qt::Key_Space);
-    QTest::keyClick(_window.get(), Qt::Key_Return);
-    QVERIFY(_view->isFullWindow());
-    QTest::keyClick(_window.get(), Qt::Key_Escape);
-    QVERIFY(!_view->isFullWindow());
-
-    // Alt (Option) + Return: full screen; Escape in the view leaves it and the full window.
-    QTest::keyClick(_window.get(), Qt::Key_Return, Qt::AltModifier);
-    QVERIFY(_view->isFullWindow());
-    QTRY_VERIFY(_window->isFullScreen());
-    QTRY_COMPARE(_view->size(), _window->size());
-    QTRY_COMPARE(_view->videoLayout()->geometry(), _view->rect());
-    QTest::keyClick(_view, Qt::Key_Escape);
-    QVERIFY(!_view->isFullWindow());
-    QTRY_VERIFY(!_window->isFullScreen());
-    QVERIFY(_view->hasFocus() || QApplication::focusWidget() == nullptr);
-}
-
-void TestMainView::fullWindowMode()
-{
-    _view->tagCommand(MainView::TagFullWindow);
-    QVERIFY(!_view->isFullWindow());
-    openCard();
-    show(QStringLiteral("normal"), 0, 5);
-    _view->tagCommand(MainView::TagPlay);
-    QList<QWidget *> shown;
-    for (QWidget *child : _view->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        if (child->isVisibleTo(_view))
-            shown << child;
-    _view->tagCommand(MainView::TagFullWindow);
-    QVERIFY(_view->isFullWindow());
-    QCOMPARE(_view->speed(), 1.0);
-    for (QWidget *child : _view->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        QCOMPARE(child->isVisibleTo(_view), child == _view->videoLayout());
-    QCOMPARE(_view->videoLayout()->geometry(), QRect(0, 0, 1024, 768));
-    QVERIFY(_view->videoLayout()->isFullWindow());
-
-    _view->tagCommand(MainView::TagLeaveFullWindow);
-    QVERIFY(!_view->isFullWindow());
-    for (QWidget *child : _view->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        QCOMPARE(child->isVisibleTo(_view), shown.contains(child));
-    QCOMPARE(_view->videoLayout()->geometry(),
-             Geometry::toQt(_view->skinManager()->rectForKey(1), MainView::Height));
-    _view->tagCommand(MainView::TagStop);
-}
-
-void TestMainView::dragByTheTopStrip()
-{
-    const QScreen *screen = _window->screen();
-    const QRect area = screen->availableGeometry();
-    _window->move(area.topLeft() + QPoint(10, 100));
-    QTRY_COMPARE(_window->pos(), area.topLeft() + QPoint(10, 100));
-    const QPoint start = _window->pos();
-
-    // 734 up from the bottom edge is below the strip: no drag.
-    QTest::mousePress(_view, Qt::LeftButton, {}, QPoint(300, 768 - 734));
-    QVERIFY(!_window->isDragging());
-    QTest::mouseMove(_view, QPoint(340, 768 - 734 + 30));
-    QTest::mouseRelease(_view, Qt::LeftButton, {}, QPoint(340, 768 - 734 + 30));
-    QCOMPARE(_window->pos(), start);
-
-    // 735 is in the strip: the window follows the mouse.
-    QTest::mousePress(_view, Qt::LeftButton, {}, QPoint(300, 768 - 735));
-    QVERIFY(_window->isDragging());
-    QTest::mouseMove(_view, QPoint(340, 768 - 735 + 30));
-    QTRY_COMPARE(_window->pos(), start + QPoint(40, 30));
-    QTest::mouseRelease(_view, Qt::LeftButton, {}, QPoint(340, 768 - 735 + 30));
-    QVERIFY(!_window->isDragging());
-}
-
-void TestMainView::dragStopsAtTheScreenTop()
-{
-    QCOMPARE(MainWindow::draggedOrigin(QPoint(50, 40), QPoint(-30, -100), 0), QPoint(20, 0));
-    QCOMPARE(MainWindow::draggedOrigin(QPoint(50, 40), QPoint(-30, -100), 25), QPoint(20, 25));
-    // Sideways and downwards are free, even off the screen.
-    QCOMPARE(MainWindow::draggedOrigin(QPoint(50, 40), QPoint(-500, 900), 0), QPoint(-450, 940));
-    const QPoint centred = MainWindow::centredOrigin(QSize(1024, 768));
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    QCOMPARE(centred, screen.topLeft() + QPoint((screen.width() - 1024) / 2, (screen.height() - 768) / 2));
-}
-
-void TestMainView::exitClosesTheWindow()
-{
-    QVERIFY(_window->isVisible());
-    QTest::mouseClick(_view->buttonWithTag(MainView::TagExit), Qt::LeftButton);
-    QVERIFY(!_window->isVisible());
 }
 
 QTEST_MAIN(TestMainView)

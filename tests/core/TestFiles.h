@@ -25,6 +25,9 @@ void writeFile(const std::string &path, const Bytes &bytes);
 void writeText(const std::string &path, const std::string &text);
 Bytes readFile(const std::string &path);
 
+// A time as a reader sees it: "2024-02-29 12:34:56.000 w4", the weekday last.
+std::string timeText(const _vexa_time_t &t);
+
 // Fields of a 59-byte comment payload; the rest stays zero.
 struct Payload {
     int year = 2026, month = 12, day = 6, hour = 7, minute = 30, second = 0, frame = 0;

@@ -113,6 +113,8 @@ protected:
         for (size_t i = 0; i < r.pictures.size(); ++i) {
             EXPECT_EQ(+file.header_at(i).offset, r.offsets[i]) << "frame " << i;
             EXPECT_EQ(+file.header_at(i).length, r.pictures[i].size()) << "frame " << i;
+            const auto told = decode_frame_comment(r.payloads[i].data(), r.offsets[i], uint32_t(r.pictures[i].size()));
+            EXPECT_EQ(std::memcmp(&file.header_at(i), &told, sizeof told), 0) << "frame " << i;
         }
     }
 };

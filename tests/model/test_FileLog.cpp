@@ -12,154 +12,140 @@
 class TestFileLog : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void loadsAndRefuses();
-    void playsOneRecordPerStep();
-    void delayShrinksWithTheSpeed();
-    void pauseGoesBackBySpeedWithinTheLog();
-    void stepsAndGoto();
-    void oneRecordLogEndsAtOnce();
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(_dir.isValid());
+    }
+
+    void loadsAndRefuses()
+    {
+        auto ten = log(10);
+        QVERIFY(ten);
+        QCOMPARE(ten->count(), 10);
+        QCOMPARE(ten->sequence(), _files);
+        QCOMPARE(ten->interval(), 1000);
+        QCOMPARE(ten->lastLog().time.second, 9);
+        QCOMPARE(ten->logAtIndex(10).time.year, 0);
+        QCOMPARE(ten->logAtIndex(-1).time.year, 0);
+        QVERIFY(ten->path().endsWith(QStringLiteral(".log")));
+
+        QFile junk(_dir.filePath(QStringLiteral("junk.log")));
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write("$GPRMC,,A,3731.5000,N,12658.2000,E,10.0,90.0,,,*00\n");
+        junk.close();
+        QVERIFY(!FileLog::create(_dir.path(), QStringLiteral("junk.log")));
+        QVERIFY(!FileLog::create(_dir.path(), QStringLiteral("missing.log")));
+    }
+
+    void playsOneRecordPerStep()
+    {
+        auto l = log(10);
+        QVERIFY(l);
+        QSignalSpy spy(l.get(), &FileLog::fileLogFrameIndex);
+        l->gotoFrame(5);
+        l->playWithSpeed(4);
+        while (l->stepPending())
+            l->playLog();
+        QCOMPARE(reported(spy), (QList<qint64>{5, 5, 6, 7, 8, 9, 10}));
+        QCOMPARE(spy.first().at(0).value<FileLog *>(), l.get());
+
+        spy.clear();
+        l->gotoFrame(2);
+        l->playWithSpeed(-8);
+        while (l->stepPending())
+            l->playLog();
+        QCOMPARE(reported(spy), (QList<qint64>{2, 2, 1, 0, -1}));
+    }
+
+    void delayShrinksWithTheSpeed()
+    {
+        auto l = log(10);
+        QVERIFY(l);
+        for (const auto &[speed, delay] : {std::pair{1.0, qint64(1000)}, {4.0, qint64(250)}, {-16.0, qint64(62)},
+                                           {0.5, qint64(2000)}, {0.0, qint64(0)}, {1e-300, qint64(INT_MAX)}})
+            QCOMPARE(l->delayForSpeed(speed), delay);
+        l->playWithSpeed(16);
+        QVERIFY(l->stepPending());
+        QVERIFY(l->scheduledDelay() <= 62);
+        QVERIFY(l->scheduledDelay() >= 50);
+        l->pause();
+        QVERIFY(!l->stepPending());
+    }
+
+    void pauseGoesBackBySpeedWithinTheLog()
+    {
+        auto l = log(10);
+        QVERIFY(l);
+        l->gotoFrame(3);
+        l->playWithSpeed(4);
+        l->playLog();
+        l->playLog();
+        QCOMPARE(l->currentIndex(), 6);
+        l->pause();
+        QCOMPARE(l->currentIndex(), 2);
+        QVERIFY(!l->isPlaying());
+
+        // Never back past the first record, never forward past the last one.
+        l->gotoFrame(1);
+        l->playWithSpeed(16);
+        l->pause();
+        QCOMPARE(l->currentIndex(), 0);
+        l->gotoFrame(8);
+        l->playWithSpeed(-16);
+        l->pause();
+        QCOMPARE(l->currentIndex(), 9);
+        l->playWithSpeed(1e300);
+        l->pause();
+        QCOMPARE(l->currentIndex(), 0);
+    }
+
+    void stepsAndGoto()
+    {
+        auto l = log(10);
+        QVERIFY(l);
+        QSignalSpy spy(l.get(), &FileLog::fileLogFrameIndex);
+        l->gotoFrame(1);
+        l->step(false);
+        l->gotoFrame(-1);
+        l->step(true);
+        l->gotoFrame(0xFFFFFFFFLL);
+        QCOMPARE(reported(spy), (QList<qint64>{1, 1, 9, 9, 9}));
+    }
+
+    void oneRecordLogEndsAtOnce()
+    {
+        auto l = log(1);
+        QVERIFY(l);
+        QCOMPARE(l->count(), 1);
+        QCOMPARE(l->interval(), 0);
+        QSignalSpy spy(l.get(), &FileLog::fileLogFrameIndex);
+        l->playWithSpeed(16);
+        QCOMPARE(reported(spy), (QList<qint64>{0, 1}));
+        QVERIFY(!l->stepPending());
+        l->pause();
+        QCOMPARE(l->currentIndex(), 0);
+    }
 
 private:
-    std::unique_ptr<FileLog> log(int seconds);
-    static QList<qint64> reported(const QSignalSpy &spy);
+    std::unique_ptr<FileLog> log(int seconds)
+    {
+        const QString name = QStringLiteral("%1.log").arg(++_files, 10, 10, QLatin1Char('0'));
+        if (!TestCard::writeLog(_dir.filePath(name), TestCard::utc(2024, 5, 1, 10, 0, 0), seconds))
+            return nullptr;
+        return std::unique_ptr<FileLog>(FileLog::create(_dir.path(), name));
+    }
+
+    static QList<qint64> reported(const QSignalSpy &spy)
+    {
+        QList<qint64> indexes;
+        for (const QList<QVariant> &args : spy)
+            indexes.append(args.at(1).toLongLong());
+        return indexes;
+    }
     QTemporaryDir _dir;
     int _files = 0;
 };
-
-void TestFileLog::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(_dir.isValid());
-}
-
-std::unique_ptr<FileLog> TestFileLog::log(int seconds)
-{
-    const QString name = QStringLiteral("%1.log").arg(++_files, 10, 10, QLatin1Char('0'));
-    if (!TestCard::writeLog(_dir.filePath(name), TestCard::utc(2024, 5, 1, 10, 0, 0), seconds))
-        return nullptr;
-    return std::unique_ptr<FileLog>(FileLog::create(_dir.path(), name));
-}
-
-QList<qint64> TestFileLog::reported(const QSignalSpy &spy)
-{
-    QList<qint64> indexes;
-    for (const QList<QVariant> &args : spy)
-        indexes.append(args.at(1).toLongLong());
-    return indexes;
-}
-
-void TestFileLog::loadsAndRefuses()
-{
-    auto ten = log(10);
-    QVERIFY(ten);
-    QCOMPARE(ten->count(), 10);
-    QCOMPARE(ten->sequence(), _files);
-    QCOMPARE(ten->interval(), 1000);
-    QCOMPARE(ten->lastLog().time.second, 9);
-    QCOMPARE(ten->logAtIndex(10).time.year, 0);
-    QCOMPARE(ten->logAtIndex(-1).time.year, 0);
-    QVERIFY(ten->path().endsWith(QStringLiteral(".log")));
-
-    QFile junk(_dir.filePath(QStringLiteral("junk.log")));
-    QVERIFY(junk.open(QIODevice::WriteOnly));
-    junk.write("$GPRMC,,A,3731.5000,N,12658.2000,E,10.0,90.0,,,*00\n");
-    junk.close();
-    QVERIFY(!FileLog::create(_dir.path(), QStringLiteral("junk.log")));
-    QVERIFY(!FileLog::create(_dir.path(), QStringLiteral("missing.log")));
-}
-
-void TestFileLog::playsOneRecordPerStep()
-{
-    auto l = log(10);
-    QVERIFY(l);
-    QSignalSpy spy(l.get(), &FileLog::fileLogFrameIndex);
-    l->gotoFrame(5);
-    l->playWithSpeed(4);
-    while (l->stepPending())
-        l->playLog();
-    QCOMPARE(reported(spy), (QList<qint64>{5, 5, 6, 7, 8, 9, 10}));
-    QCOMPARE(spy.first().at(0).value<FileLog *>(), l.get());
-
-    spy.clear();
-    l->gotoFrame(2);
-    l->playWithSpeed(-8);
-    while (l->stepPending())
-        l->playLog();
-    QCOMPARE(reported(spy), (QList<qint64>{2, 2, 1, 0, -1}));
-}
-
-void TestFileLog::delayShrinksWithTheSpeed()
-{
-    auto l = log(10);
-    QVERIFY(l);
-    QCOMPARE(l->delayForSpeed(1), 1000);
-    QCOMPARE(l->delayForSpeed(4), 250);
-    QCOMPARE(l->delayForSpeed(-16), 62);
-    QCOMPARE(l->delayForSpeed(0.5), 2000);
-    QCOMPARE(l->delayForSpeed(0), 0);
-    QCOMPARE(l->delayForSpeed(1e-300), qint64(INT_MAX));
-    l->playWithSpeed(16);
-    QVERIFY(l->stepPending());
-    QVERIFY(l->scheduledDelay() <= 62);
-    QVERIFY(l->scheduledDelay() >= 50);
-    l->pause();
-    QVERIFY(!l->stepPending());
-}
-
-void TestFileLog::pauseGoesBackBySpeedWithinTheLog()
-{
-    auto l = log(10);
-    QVERIFY(l);
-    l->gotoFrame(3);
-    l->playWithSpeed(4);
-    l->playLog();
-    l->playLog();
-    QCOMPARE(l->currentIndex(), 6);
-    l->pause();
-    QCOMPARE(l->currentIndex(), 2);
-    QVERIFY(!l->isPlaying());
-
-    // Never back past the first record, never forward past the last one.
-    l->gotoFrame(1);
-    l->playWithSpeed(16);
-    l->pause();
-    QCOMPARE(l->currentIndex(), 0);
-    l->gotoFrame(8);
-    l->playWithSpeed(-16);
-    l->pause();
-    QCOMPARE(l->currentIndex(), 9);
-    l->playWithSpeed(1e300);
-    l->pause();
-    QCOMPARE(l->currentIndex(), 0);
-}
-
-void TestFileLog::stepsAndGoto()
-{
-    auto l = log(10);
-    QVERIFY(l);
-    QSignalSpy spy(l.get(), &FileLog::fileLogFrameIndex);
-    l->gotoFrame(1);
-    l->step(false);
-    l->gotoFrame(-1);
-    l->step(true);
-    l->gotoFrame(0xFFFFFFFFLL);
-    QCOMPARE(reported(spy), (QList<qint64>{1, 1, 9, 9, 9}));
-}
-
-void TestFileLog::oneRecordLogEndsAtOnce()
-{
-    auto l = log(1);
-    QVERIFY(l);
-    QCOMPARE(l->count(), 1);
-    QCOMPARE(l->interval(), 0);
-    QSignalSpy spy(l.get(), &FileLog::fileLogFrameIndex);
-    l->playWithSpeed(16);
-    QCOMPARE(reported(spy), (QList<qint64>{0, 1}));
-    QVERIFY(!l->stepPending());
-    l->pause();
-    QCOMPARE(l->currentIndex(), 0);
-}
 
 QTEST_MAIN(TestFileLog)
 #include "test_FileLog.moc"

@@ -6,7 +6,6 @@
 #include "TestCard.h"
 #include "vexa_time.h"
 
-#include <QPainter>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -17,399 +16,15 @@
 
 using TestCard::Frame;
 
-class TestFileVideo : public QObject {
-    Q_OBJECT
-private slots:
-    void initTestCase();
-    void init();
-    void playsByStrideAndReportsTheEnd();
-    void playsOnTheTimer();
-    void delaysFollowTheSpeed();
-    void samePlaySpeedDoesNotRestart();
-    void pauseGoesBackToTheFrameShown();
-    void playFromBeyondTheEndReportsTheEndAtOnce();
-    void stepsStopAtTheEdges();
-    void movesToTheLastFrame();
-    void oneFrameRecordingEndsAtOnce();
-    void zeroIntervalPlaybackStillEnds();
-    void listsTriggerRunsAfterFrameZero();
-    void findsFramesByTime_data();
-    void findsFramesByTime();
-    void testsOverlap();
-    void decodesFrames();
-    void savesFlippedStills_data();
-    void savesFlippedStills();
-    void captionTexts();
-    void captionsLandInTheirLines();
-    void captionWithoutFixShowsNoSignal();
-
-private:
-    std::unique_ptr<FileVideo> recording(const std::vector<Frame> &frames, int type = FileVideo::Normal,
-                                         const QImage &picture = TestCard::quarters());
-    static QList<qint64> reported(const QSignalSpy &spy);
-
-    QTemporaryDir _dir;
-    int _files = 0;
-};
-
-void TestFileVideo::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    QVERIFY(_dir.isValid());
-}
-
-void TestFileVideo::init()
-{
-    FileManager::setDisplaySettings(0, 0, 0);
-}
-
-std::unique_ptr<FileVideo> TestFileVideo::recording(const std::vector<Frame> &frames, int type,
-                                                    const QImage &picture)
-{
-    const QString name = QStringLiteral("%1.vdd").arg(++_files, 10, 10, QLatin1Char('0'));
-    if (!TestCard::writeRecording(_dir.filePath(name), frames, picture))
-        return nullptr;
-    return std::unique_ptr<FileVideo>(FileVideo::create(_dir.path(), name, type));
-}
-
-QList<qint64> TestFileVideo::reported(const QSignalSpy &spy)
-{
-    QList<qint64> indexes;
-    for (const QList<QVariant> &args : spy)
-        indexes.append(args.at(1).toLongLong());
-    return indexes;
-}
-
 static _vexa_time_t start()
 {
     return TestCard::utc(2024, 5, 1, 10, 0, 0);
-}
-
-void TestFileVideo::playsByStrideAndReportsTheEnd()
-{
-    auto video = recording(TestCard::frames(10, start()));
-    QVERIFY(video);
-    QSignalSpy spy(video.get(), &FileVideo::fileVideoFrameIndex);
-    video->playWithSpeed(3);
-    QVERIFY(video->stepPending());
-    while (video->stepPending()) {
-        video->playImage();
-    }
-    QCOMPARE(reported(spy), (QList<qint64>{0, 3, 6, 9, 12}));
-    QCOMPARE(spy.first().at(0).value<FileVideo *>(), video.get());
-    QVERIFY(video->isPlaying());  // the end leaves playback on until the next pause
-
-    // A step that jumps past either end shows the frame at that end first.
-    const QList<std::tuple<qint64, double, QList<qint64>>> runs = {
-        {0, 4, {0, 4, 8, 9, 13}}, {9, -4, {9, 5, 1, 0, -4}}, {5, 16, {5, 9, 25}}};
-    for (const auto &[from, speed, frames] : runs) {
-        spy.clear();
-        video->moveFrame(from);
-        video->playWithSpeed(speed);
-        while (video->stepPending())
-            video->playImage();
-        QCOMPARE(reported(spy), frames);
-    }
-
-    // Stopped right after a shortened step, the cursor stays on the end frame shown.
-    video->moveFrame(5);
-    video->playWithSpeed(16);
-    video->playImage();
-    video->pause();
-    QCOMPARE(video->currentIndex(), 9);
-}
-
-void TestFileVideo::playsOnTheTimer()
-{
-    auto video = recording(TestCard::frames(6, start(), 20));
-    QVERIFY(video);
-    QSignalSpy spy(video.get(), &FileVideo::fileVideoFrameIndex);
-    video->playWithSpeed(2);
-    QTRY_COMPARE_WITH_TIMEOUT(spy.size(), 5, 5000);
-    QCOMPARE(reported(spy), (QList<qint64>{0, 2, 4, 5, 7}));
-    QVERIFY(!video->stepPending());
-}
-
-void TestFileVideo::delaysFollowTheSpeed()
-{
-    auto video = recording(TestCard::frames(10, start(), 100));
-    QVERIFY(video);
-    QCOMPARE(video->interval(), 100);
-    QCOMPARE(video->strideForSpeed(1).step, 1);
-    QCOMPARE(video->strideForSpeed(1).delay, 100);
-    QCOMPARE(video->strideForSpeed(0.5).step, 1);
-    QCOMPARE(video->strideForSpeed(0.5).delay, 200);
-    QCOMPARE(video->strideForSpeed(-0.5).step, -1);
-    QCOMPARE(video->strideForSpeed(-0.5).delay, 200);
-    QCOMPARE(video->strideForSpeed(16).step, 16);
-    QCOMPARE(video->strideForSpeed(16).delay, 100);
-    QCOMPARE(video->strideForSpeed(-2).step, -2);
-
-    video->playWithSpeed(0.5);
-    QVERIFY(video->stepPending());
-    QVERIFY(video->scheduledDelay() <= 200);
-    QVERIFY(video->scheduledDelay() >= 150);  // only the draw time is taken off
-}
-
-void TestFileVideo::samePlaySpeedDoesNotRestart()
-{
-    auto video = recording(TestCard::frames(10, start()));
-    QVERIFY(video);
-    QSignalSpy spy(video.get(), &FileVideo::fileVideoFrameIndex);
-    video->playWithSpeed(1);
-    video->playImage();
-    video->playWithSpeed(1);
-    QCOMPARE(reported(spy), (QList<qint64>{0, 1}));
-    QCOMPARE(video->currentIndex(), 2);
-}
-
-void TestFileVideo::pauseGoesBackToTheFrameShown()
-{
-    auto video = recording(TestCard::frames(20, start()));
-    QVERIFY(video);
-    QSignalSpy spy(video.get(), &FileVideo::fileVideoFrameIndex);
-    video->playWithSpeed(4);
-    video->playImage();
-    QCOMPARE(reported(spy).last(), 4);
-    video->pause();
-    QCOMPARE(video->currentIndex(), 4);
-    QVERIFY(!video->stepPending());
-    QVERIFY(!video->isPlaying());
-    QCOMPARE(video->speed(), 0.0);
-
-    // Half speed backward steps one frame at a time; pause returns to the frame shown.
-    video->gotoFrame(10);
-    video->playWithSpeed(-0.5);
-    QCOMPARE(video->currentIndex(), 9);
-    video->pause();
-    QCOMPARE(video->currentIndex(), 10);
-
-    // After the end report, pause returns to the last frame shown.
-    video->moveFrame(19);
-    video->playWithSpeed(2);
-    QCOMPARE(reported(spy).last(), 21);
-    QVERIFY(!video->stepPending());
-    video->pause();
-    QCOMPARE(video->currentIndex(), 19);
-}
-
-void TestFileVideo::playFromBeyondTheEndReportsTheEndAtOnce()
-{
-    auto video = recording(TestCard::frames(10, start()));
-    QVERIFY(video);
-    QSignalSpy spy(video.get(), &FileVideo::fileVideoFrameIndex);
-    video->moveFrame(40);
-    QCOMPARE(spy.size(), 0);
-    video->playWithSpeed(1);
-    QCOMPARE(reported(spy), (QList<qint64>{9, 10}));
-    QVERIFY(!video->stepPending());
-}
-
-void TestFileVideo::stepsStopAtTheEdges()
-{
-    auto video = recording(TestCard::frames(10, start()));
-    QVERIFY(video);
-    QSignalSpy spy(video.get(), &FileVideo::fileVideoFrameIndex);
-    video->moveFrame(1);
-    video->step(false);
-    video->step(true);
-    video->moveFrame(9);
-    video->step(true);
-    video->moveFrame(0);
-    video->step(false);
-    QCOMPARE(reported(spy), (QList<qint64>{1, 2, 9, 0}));
-
-    // A step pauses playback first.
-    video->moveFrame(3);
-    video->playWithSpeed(2);
-    video->step(true);
-    QVERIFY(!video->isPlaying());
-    QCOMPARE(video->currentIndex(), 4);
-}
-
-void TestFileVideo::movesToTheLastFrame()
-{
-    auto video = recording(TestCard::frames(10, start()));
-    QVERIFY(video);
-    QSignalSpy spy(video.get(), &FileVideo::fileVideoFrameIndex);
-    video->moveFrame(-1);
-    QCOMPARE(video->currentIndex(), 9);
-    QCOMPARE(spy.size(), 0);
-    video->moveFrame(0xFFFFFFFFLL);
-    QCOMPARE(video->currentIndex(), 9);
-    video->gotoFrame(-1);
-    QCOMPARE(reported(spy), (QList<qint64>{9}));
-    QCOMPARE(int(video->lastHeader().time.second), 0);
-    QCOMPARE(int(video->lastHeader().time.millisecond), 900);
-}
-
-void TestFileVideo::oneFrameRecordingEndsAtOnce()
-{
-    auto video = recording(TestCard::frames(1, start()));
-    QVERIFY(video);
-    QCOMPARE(video->frameCount(), 1);
-    QCOMPARE(video->interval(), 0);
-    QCOMPARE(video->startTime(), 0);
-    QCOMPARE(video->endTime(), 0);
-    QCOMPARE(video->indexAtTimestamp(start(), true), -1);
-    QSignalSpy spy(video.get(), &FileVideo::fileVideoFrameIndex);
-    video->playWithSpeed(1);
-    QCOMPARE(reported(spy), (QList<qint64>{0, 1}));
-    QVERIFY(!video->stepPending());
-    video->playWithSpeed(-16);
-    QCOMPARE(reported(spy).mid(2), (QList<qint64>{0, -16}));
-    QVERIFY(!video->stepPending());
-}
-
-void TestFileVideo::zeroIntervalPlaybackStillEnds()
-{
-    auto video = recording(TestCard::frames(30, start(), 0));
-    QVERIFY(video);
-    QCOMPARE(video->interval(), 0);
-    QSignalSpy spy(video.get(), &FileVideo::fileVideoFrameIndex);
-    video->playWithSpeed(1);
-    QTRY_COMPARE_WITH_TIMEOUT(spy.size(), 31, 5000);
-    QCOMPARE(reported(spy).last(), 30);
-    QVERIFY(!video->stepPending());
-
-    // A speed below one frame a step shows the frame once and schedules nothing.
-    spy.clear();
-    video->moveFrame(5);
-    video->playWithSpeed(0.25);
-    QCOMPARE(reported(spy), (QList<qint64>{5}));
-    QVERIFY(!video->stepPending());
-}
-
-void TestFileVideo::listsTriggerRunsAfterFrameZero()
-{
-    std::vector<Frame> frames = TestCard::frames(30, start());
-    for (int i : {0, 1, 2, 3, 4, 20, 21, 22, 23, 24, 25})
-        frames[size_t(i)].eventType = 1;
-    auto normal = recording(frames, FileVideo::Normal);
-    QVERIFY(normal);
-    QCOMPARE(normal->triggerList(), (QList<qint64>{20}));
-
-    frames[0].eventType = frames[1].eventType = 0;
-    frames[29].eventType = 2;
-    auto second = recording(frames, FileVideo::Normal);
-    QVERIFY(second);
-    QCOMPARE(second->triggerList(), (QList<qint64>{2, 20, 29}));
-
-    auto event = recording(frames, FileVideo::Event);
-    QVERIFY(event);
-    QVERIFY(event->triggerList().isEmpty());
-}
-
-void TestFileVideo::findsFramesByTime_data()
-{
-    QTest::addColumn<int>("second");  // of 10:00; -1 is 09:59:59
-    QTest::addColumn<int>("msec");
-    QTest::addColumn<qint64>("first");
-    QTest::addColumn<qint64>("last");
-    // Frames at 10:00:ss with ss = 0 0 1 1 6 2 2 1 5 5.5: the times jump back and forth.
-    QTest::newRow("first second") << 0 << 999 << qint64(0) << qint64(1);
-    QTest::newRow("split second") << 1 << 450 << qint64(2) << qint64(7);
-    QTest::newRow("after a jump back") << 2 << 0 << qint64(5) << qint64(6);
-    QTest::newRow("no frame in that second") << 3 << 0 << qint64(-1) << qint64(-1);
-    QTest::newRow("last frame") << 5 << 500 << qint64(8) << qint64(9);
-    QTest::newRow("after the last frame") << 5 << 501 << qint64(-1) << qint64(-1);
-    QTest::newRow("frame later than the last") << 6 << 0 << qint64(-1) << qint64(-1);
-    QTest::newRow("before the first frame") << -1 << 999 << qint64(-1) << qint64(-1);
-}
-
-void TestFileVideo::findsFramesByTime()
-{
-    QFETCH(int, second);
-    QFETCH(int, msec);
-    std::vector<Frame> frames = TestCard::frames(10, start(), 0);
-    const int seconds[] = {0, 0, 1, 1, 6, 2, 2, 1, 5, 5};
-    for (size_t i = 0; i < frames.size(); ++i)
-        frames[i].time = TestCard::utc(2024, 5, 1, 10, 0, seconds[i], i == 9 ? 500 : 0);
-    auto video = recording(frames);
-    QVERIFY(video);
-    const _vexa_time_t at = TestCard::utc(2024, 5, 1, 10, 0, second, msec);
-    QTEST(video->indexAtTimestamp(at, true), "first");
-    QTEST(video->indexAtTimestamp(at, false), "last");
-}
-
-void TestFileVideo::testsOverlap()
-{
-    auto video = recording(TestCard::frames(30, start(), 100));
-    QVERIFY(video);
-    const qint64 s = time_to_msec(start());
-    QVERIFY(video->intime(s - 1000, s + 1));
-    QVERIFY(!video->intime(s - 1000, s));
-    QVERIFY(video->intime(s + 2899, s + 5000));
-    QVERIFY(!video->intime(s + 2900, s + 5000));
-}
-
-void TestFileVideo::decodesFrames()
-{
-    auto video = recording(TestCard::frames(3, start()));
-    QVERIFY(video);
-    const QImage image = video->imageAtIndex(2);
-    QCOMPARE(image.size(), QSize(64, 48));
-    QVERIFY(video->imageAtIndex(3).isNull());
-    QVERIFY(video->imageAtIndex(-1).isNull());
-    uint8_t comment[VEXA_COMMENT_SIZE];
-    QVERIFY(video->jpegComment(comment, 1));
-    QCOMPARE(int(comment[5]), 0);
-    QCOMPARE(int(comment[6]), 1);
-    video->close();
-    QVERIFY(video->imageAtIndex(0).isNull());
-    QVERIFY(!video->jpegComment(comment, 1));
-    QCOMPARE(int(video->headerAtIndex(1).time.millisecond), 100);  // headers outlive close()
-}
-
-void TestFileVideo::savesFlippedStills_data()
-{
-    QTest::addColumn<int>("flip");
-    QTest::addColumn<QColor>("topLeft");
-    QTest::addColumn<QColor>("bottomRight");
-    QTest::newRow("none") << 0 << QColor(Qt::red) << QColor(Qt::white);
-    QTest::newRow("upside down") << 1 << QColor(Qt::blue) << QColor(Qt::green);
-    QTest::newRow("mirrored") << 2 << QColor(Qt::green) << QColor(Qt::blue);
-    QTest::newRow("half turn") << 3 << QColor(Qt::white) << QColor(Qt::red);
-    QTest::newRow("unknown") << 9 << QColor(Qt::red) << QColor(Qt::white);
 }
 
 static bool near(QColor a, QColor b)
 {
     return qAbs(a.red() - b.red()) < 40 && qAbs(a.green() - b.green()) < 40
         && qAbs(a.blue() - b.blue()) < 40;
-}
-
-void TestFileVideo::savesFlippedStills()
-{
-    QFETCH(int, flip);
-    QFETCH(QColor, topLeft);
-    QFETCH(QColor, bottomRight);
-    auto video = recording(TestCard::frames(2, start()));
-    QVERIFY(video);
-    FileManager::setDisplaySettings(0, 0, flip);
-    const QString path = _dir.filePath(QStringLiteral("still-%1.jpg").arg(flip));
-    QVERIFY(video->saveImageAtIndex(1, path));
-    const QImage still(path, "jpeg");
-    QCOMPARE(still.size(), QSize(64, 48));
-    QVERIFY(near(still.pixelColor(4, 4), topLeft));
-    QVERIFY(near(still.pixelColor(59, 43), bottomRight));
-    QVERIFY(!video->saveImageAtIndex(5, _dir.filePath(QStringLiteral("none.jpg"))));
-    QVERIFY(!QFile::exists(_dir.filePath(QStringLiteral("none.jpg"))));
-}
-
-void TestFileVideo::captionTexts()
-{
-    QCOMPARE(FrameCaptions::latitudeText(3731.5),
-             QStringLiteral("37\u00B0 31\u2019 30.00\u201D N"));
-    QCOMPARE(FrameCaptions::longitudeText(-12658.2),
-             QStringLiteral("126\u00B0 58\u2019 12.00\u201D W"));
-    QCOMPARE(FrameCaptions::latitudeText(-512.0), QStringLiteral("05\u00B0 12\u2019 00.00\u201D S"));
-    _vexa_video_frame_header_t h{};
-    h.speed = 100;
-    h.course = 90;
-    FileManager::setDisplaySettings(0, 1, 0);
-    QCOMPARE(FrameCaptions::speedText(h),
-             QStringLiteral("62 MPH [") + Texts::text("gui_course_e") + QLatin1Char(']'));
 }
 
 // Pixels that the captions turned yellow inside r.
@@ -425,68 +40,412 @@ static int yellowIn(const QImage &image, const QRect &r)
     return n;
 }
 
-void TestFileVideo::captionsLandInTheirLines()
-{
-    QImage picture(640, 480, QImage::Format_RGB32);
-    picture.fill(QColor(40, 40, 90));
-    std::vector<Frame> frames = TestCard::frames(2, start());
-    frames[1].gps = true;
-    frames[1].latitude = 3731.5;
-    frames[1].longitude = 12658.2;
-    frames[1].speed = 50;
-    frames[1].course = 10;
-    frames[1].gx = 250;
-    auto video = recording(frames, FileVideo::Event, picture);
-    QVERIFY(video);
-    const QImage plain = video->aviImageAtIndex(1, QString(), false, false, false, false);
-    const QImage full = video->aviImageAtIndex(1, QStringLiteral("CAR 12"), true, true, true, true);
-    QCOMPARE(full.size(), QSize(640, 480));
-
-    const int w = 640, h = 480;
-    // Every changed pixel lies in a caption line (or the vehicle line at the top).
-    QRegion lines(QRect(0, 0, 200, 20));
-    for (int y : {5, 20, 35, 50})
-        lines += FrameCaptions::lineRect(y, w, h).toAlignedRect().adjusted(-2, -2, 2, 4);
-    int changed = 0;
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            if (plain.pixel(x, y) == full.pixel(x, y))
-                continue;
-            ++changed;
-            QVERIFY2(lines.contains(QPoint(x, y)), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
-        }
+class TestFileVideo : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(_dir.isValid());
     }
-    QVERIFY(changed > 500);
 
-    const QRect bottom = FrameCaptions::lineRect(5, w, h).toAlignedRect();
-    QCOMPARE(bottom, QRect(5, 460, 630, 15));
-    QVERIFY(yellowIn(full, QRect(5, 460, 150, 18)) > 40);    // date, left
-    QVERIFY(yellowIn(full, QRect(260, 460, 120, 18)) > 40);  // speed, centre
-    QVERIFY(yellowIn(full, QRect(500, 460, 135, 18)) > 40);  // longitude, right
-    QVERIFY(yellowIn(full, QRect(500, 445, 135, 15)) > 40);  // latitude, right, above
-    for (int y : {20, 35, 50})                                // Z, Y, X lines, left
-        QVERIFY(yellowIn(full, FrameCaptions::lineRect(y, w, h).toAlignedRect().intersected(QRect(0, 0, 90, h))) > 20);
-    QVERIFY(yellowIn(full, QRect(5, 0, 80, 19)) > 20);       // vehicle, top left
-    QCOMPARE(yellowIn(full, QRect(200, 100, 240, 280)), 0);
-    QCOMPARE(yellowIn(full, QRect(160, 445, 300, 15)), 0);    // nothing between Z and latitude
+    void init()
+    {
+        FileManager::setDisplaySettings(0, 0, 0);
+    }
 
-    // The picture under the captions is flipped like a still.
-    FileManager::setDisplaySettings(0, 0, 3);
-    const QImage turned = video->aviImageAtIndex(1, QString(), false, true, false, false);
-    QVERIFY(yellowIn(turned, QRect(5, 460, 150, 18)) > 40);  // captions do not turn
-}
+    // Each step reports the frame shown; a step past either end shows the frame at that end
+    // first, then the index past it. The end leaves playback on until the next pause.
+    void playsToTheEnd_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<qint64>("from");
+        QTest::addColumn<double>("speed");
+        QTest::addColumn<QList<qint64>>("reports");
+        QTest::newRow("stride 3") << 10 << qint64(0) << 3.0 << QList<qint64>{0, 3, 6, 9, 12};
+        QTest::newRow("stride 4") << 10 << qint64(0) << 4.0 << QList<qint64>{0, 4, 8, 9, 13};
+        QTest::newRow("backwards") << 10 << qint64(9) << -4.0 << QList<qint64>{9, 5, 1, 0, -4};
+        QTest::newRow("16 from 5") << 10 << qint64(5) << 16.0 << QList<qint64>{5, 9, 25};
+        QTest::newRow("from beyond the end") << 10 << qint64(40) << 1.0 << QList<qint64>{9, 10};
+        QTest::newRow("one frame") << 1 << qint64(0) << 1.0 << QList<qint64>{0, 1};
+        QTest::newRow("one frame backwards") << 1 << qint64(0) << -16.0 << QList<qint64>{0, -16};
+    }
 
-void TestFileVideo::captionWithoutFixShowsNoSignal()
+    void playsToTheEnd()
+    {
+        QFETCH(int, count);
+        QFETCH(qint64, from);
+        QFETCH(double, speed);
+        auto video = recording(TestCard::frames(count, start()));
+        QVERIFY(video);
+        QSignalSpy spy(video.get(), &FileVideo::fileVideoFrameIndex);
+        video->moveFrame(from);
+        QCOMPARE(spy.size(), 0);
+        video->playWithSpeed(speed);
+        while (video->stepPending())
+            video->playImage();
+        QTEST(reported(spy), "reports");
+        QCOMPARE(spy.first().at(0).value<FileVideo *>(), video.get());
+        QVERIFY(video->isPlaying());
+    }
+
+    void playsOnTheTimer()
+    {
+        auto video = recording(TestCard::frames(6, start(), 20));
+        QVERIFY(video);
+        QSignalSpy spy(video.get(), &FileVideo::fileVideoFrameIndex);
+        video->playWithSpeed(2);
+        QTRY_COMPARE_WITH_TIMEOUT(spy.size(), 5, 5000);
+        QCOMPARE(reported(spy), (QList<qint64>{0, 2, 4, 5, 7}));
+        QVERIFY(!video->stepPending());
+    }
+
+    void delaysFollowTheSpeed()
+    {
+        auto video = recording(TestCard::frames(10, start(), 100));
+        QVERIFY(video);
+        QCOMPARE(video->interval(), 100);
+        for (const auto &[speed, step, delay] : {std::tuple{1.0, 1, 100}, {0.5, 1, 200}, {-0.5, -1, 200},
+                                                  {16.0, 16, 100}, {-2.0, -2, 100}}) {
+            QCOMPARE(video->strideForSpeed(speed).step, step);
+            QCOMPARE(video->strideForSpeed(speed).delay, delay);
+        }
+
+        video->playWithSpeed(0.5);
+        QVERIFY(video->stepPending());
+        QVERIFY(video->scheduledDelay() <= 200);
+        QVERIFY(video->scheduledDelay() >= 150);  // only the draw time is taken off
+    }
+
+    void samePlaySpeedDoesNotRestart()
+    {
+        auto video = recording(TestCard::frames(10, start()));
+        QVERIFY(video);
+        QSignalSpy spy(video.get(), &FileVideo::fileVideoFrameIndex);
+        video->playWithSpeed(1);
+        video->playImage();
+        video->playWithSpeed(1);
+        QCOMPARE(reported(spy), (QList<qint64>{0, 1}));
+        QCOMPARE(video->currentIndex(), 2);
+    }
+
+    void pauseGoesBackToTheFrameShown()
+    {
+        auto video = recording(TestCard::frames(20, start()));
+        QVERIFY(video);
+        QSignalSpy spy(video.get(), &FileVideo::fileVideoFrameIndex);
+        video->playWithSpeed(4);
+        video->playImage();
+        QCOMPARE(reported(spy).last(), 4);
+        video->pause();
+        QCOMPARE(video->currentIndex(), 4);
+        QVERIFY(!video->stepPending());
+        QVERIFY(!video->isPlaying());
+        QCOMPARE(video->speed(), 0.0);
+
+        // Half speed backward steps one frame at a time; pause returns to the frame shown.
+        video->gotoFrame(10);
+        video->playWithSpeed(-0.5);
+        QCOMPARE(video->currentIndex(), 9);
+        video->pause();
+        QCOMPARE(video->currentIndex(), 10);
+
+        // After the end report, pause returns to the last frame shown.
+        video->moveFrame(19);
+        video->playWithSpeed(2);
+        QCOMPARE(reported(spy).last(), 21);
+        QVERIFY(!video->stepPending());
+        video->pause();
+        QCOMPARE(video->currentIndex(), 19);
+
+        // Stopped right after a shortened step, the cursor stays on the end frame shown.
+        video->moveFrame(15);
+        video->playWithSpeed(16);
+        video->playImage();
+        video->pause();
+        QCOMPARE(video->currentIndex(), 19);
+    }
+
+    void stepsStopAtTheEdges()
+    {
+        auto video = recording(TestCard::frames(10, start()));
+        QVERIFY(video);
+        QSignalSpy spy(video.get(), &FileVideo::fileVideoFrameIndex);
+        video->moveFrame(1);
+        video->step(false);
+        video->step(true);
+        video->moveFrame(9);
+        video->step(true);
+        video->moveFrame(0);
+        video->step(false);
+        QCOMPARE(reported(spy), (QList<qint64>{1, 2, 9, 0}));
+
+        // A step pauses playback first.
+        video->moveFrame(3);
+        video->playWithSpeed(2);
+        video->step(true);
+        QVERIFY(!video->isPlaying());
+        QCOMPARE(video->currentIndex(), 4);
+    }
+
+    void movesToTheLastFrame()
+    {
+        auto video = recording(TestCard::frames(10, start()));
+        QVERIFY(video);
+        QSignalSpy spy(video.get(), &FileVideo::fileVideoFrameIndex);
+        video->moveFrame(-1);
+        QCOMPARE(video->currentIndex(), 9);
+        QCOMPARE(spy.size(), 0);
+        video->moveFrame(0xFFFFFFFFLL);
+        QCOMPARE(video->currentIndex(), 9);
+        video->gotoFrame(-1);
+        QCOMPARE(reported(spy), (QList<qint64>{9}));
+        QCOMPARE(int(video->lastHeader().time.second), 0);
+        QCOMPARE(int(video->lastHeader().time.millisecond), 900);
+    }
+
+    void oneFrameRecordingHasNoTimeSpan()
+    {
+        auto video = recording(TestCard::frames(1, start()));
+        QVERIFY(video);
+        QCOMPARE(video->interval(), 0);
+        QCOMPARE(video->startTime(), 0);
+        QCOMPARE(video->endTime(), 0);
+        QCOMPARE(video->indexAtTimestamp(start(), true), -1);
+    }
+
+    void zeroIntervalPlaybackStillEnds()
+    {
+        auto video = recording(TestCard::frames(30, start(), 0));
+        QVERIFY(video);
+        QCOMPARE(video->interval(), 0);
+        QSignalSpy spy(video.get(), &FileVideo::fileVideoFrameIndex);
+        video->playWithSpeed(1);
+        QTRY_COMPARE_WITH_TIMEOUT(spy.size(), 31, 5000);
+        QCOMPARE(reported(spy).last(), 30);
+        QVERIFY(!video->stepPending());
+
+        // A speed below one frame a step shows the frame once and schedules nothing.
+        spy.clear();
+        video->moveFrame(5);
+        video->playWithSpeed(0.25);
+        QCOMPARE(reported(spy), (QList<qint64>{5}));
+        QVERIFY(!video->stepPending());
+    }
+
+    void listsTriggerRunsAfterFrameZero()
+    {
+        std::vector<Frame> frames = TestCard::frames(30, start());
+        for (int i : {0, 1, 2, 3, 4, 20, 21, 22, 23, 24, 25})
+            frames[size_t(i)].eventType = 1;
+        auto normal = recording(frames, FileVideo::Normal);
+        QVERIFY(normal);
+        QCOMPARE(normal->triggerList(), (QList<qint64>{20}));
+
+        frames[0].eventType = frames[1].eventType = 0;
+        frames[29].eventType = 2;
+        auto second = recording(frames, FileVideo::Normal);
+        QVERIFY(second);
+        QCOMPARE(second->triggerList(), (QList<qint64>{2, 20, 29}));
+
+        auto event = recording(frames, FileVideo::Event);
+        QVERIFY(event);
+        QVERIFY(event->triggerList().isEmpty());
+    }
+
+    void findsFramesByTime_data()
+    {
+        QTest::addColumn<int>("second");  // of 10:00; -1 is 09:59:59
+        QTest::addColumn<int>("msec");
+        QTest::addColumn<qint64>("first");
+        QTest::addColumn<qint64>("last");
+        // Frames at 10:00:ss with ss = 0 0 1 1 6 2 2 1 5 5.5: the times jump back and forth.
+        QTest::newRow("first second") << 0 << 999 << qint64(0) << qint64(1);
+        QTest::newRow("split second") << 1 << 450 << qint64(2) << qint64(7);
+        QTest::newRow("after a jump back") << 2 << 0 << qint64(5) << qint64(6);
+        QTest::newRow("no frame in that second") << 3 << 0 << qint64(-1) << qint64(-1);
+        QTest::newRow("last frame") << 5 << 500 << qint64(8) << qint64(9);
+        QTest::newRow("after the last frame") << 5 << 501 << qint64(-1) << qint64(-1);
+        QTest::newRow("frame later than the last") << 6 << 0 << qint64(-1) << qint64(-1);
+        QTest::newRow("before the first frame") << -1 << 999 << qint64(-1) << qint64(-1);
+    }
+
+    void findsFramesByTime()
+    {
+        QFETCH(int, second);
+        QFETCH(int, msec);
+        std::vector<Frame> frames = TestCard::frames(10, start(), 0);
+        const int seconds[] = {0, 0, 1, 1, 6, 2, 2, 1, 5, 5};
+        for (size_t i = 0; i < frames.size(); ++i)
+            frames[i].time = TestCard::utc(2024, 5, 1, 10, 0, seconds[i], i == 9 ? 500 : 0);
+        auto video = recording(frames);
+        QVERIFY(video);
+        const _vexa_time_t at = TestCard::utc(2024, 5, 1, 10, 0, second, msec);
+        QTEST(video->indexAtTimestamp(at, true), "first");
+        QTEST(video->indexAtTimestamp(at, false), "last");
+    }
+
+    void testsOverlap()
+    {
+        auto video = recording(TestCard::frames(30, start(), 100));
+        QVERIFY(video);
+        const qint64 s = time_to_msec(start());
+        QVERIFY(video->intime(s - 1000, s + 1));
+        QVERIFY(!video->intime(s - 1000, s));
+        QVERIFY(video->intime(s + 2899, s + 5000));
+        QVERIFY(!video->intime(s + 2900, s + 5000));
+    }
+
+    void decodesFrames()
+    {
+        auto video = recording(TestCard::frames(3, start()));
+        QVERIFY(video);
+        const QImage image = video->imageAtIndex(2);
+        QCOMPARE(image.size(), QSize(64, 48));
+        QVERIFY(video->imageAtIndex(3).isNull());
+        QVERIFY(video->imageAtIndex(-1).isNull());
+        uint8_t comment[VEXA_COMMENT_SIZE];
+        QVERIFY(video->jpegComment(comment, 1));
+        QCOMPARE(int(comment[5]), 0);
+        QCOMPARE(int(comment[6]), 1);
+        video->close();
+        QVERIFY(video->imageAtIndex(0).isNull());
+        QVERIFY(!video->jpegComment(comment, 1));
+        QCOMPARE(int(video->headerAtIndex(1).time.millisecond), 100);  // headers outlive close()
+    }
+
+    void savesFlippedStills_data()
+    {
+        QTest::addColumn<int>("flip");
+        QTest::addColumn<QColor>("topLeft");
+        QTest::addColumn<QColor>("bottomRight");
+        QTest::newRow("none") << 0 << QColor(Qt::red) << QColor(Qt::white);
+        QTest::newRow("upside down") << 1 << QColor(Qt::blue) << QColor(Qt::green);
+        QTest::newRow("mirrored") << 2 << QColor(Qt::green) << QColor(Qt::blue);
+        QTest::newRow("half turn") << 3 << QColor(Qt::white) << QColor(Qt::red);
+        QTest::newRow("unknown") << 9 << QColor(Qt::red) << QColor(Qt::white);
+    }
+
+    void savesFlippedStills()
+    {
+        QFETCH(int, flip);
+        QFETCH(QColor, topLeft);
+        QFETCH(QColor, bottomRight);
+        auto video = recording(TestCard::frames(2, start()));
+        QVERIFY(video);
+        FileManager::setDisplaySettings(0, 0, flip);
+        const QString path = _dir.filePath(QStringLiteral("still-%1.jpg").arg(flip));
+        QVERIFY(video->saveImageAtIndex(1, path));
+        const QImage still(path, "jpeg");
+        QCOMPARE(still.size(), QSize(64, 48));
+        QVERIFY(near(still.pixelColor(4, 4), topLeft));
+        QVERIFY(near(still.pixelColor(59, 43), bottomRight));
+        QVERIFY(!video->saveImageAtIndex(5, _dir.filePath(QStringLiteral("none.jpg"))));
+        QVERIFY(!QFile::exists(_dir.filePath(QStringLiteral("none.jpg"))));
+    }
+
+    void captionTexts()
+    {
+        QCOMPARE(FrameCaptions::latitudeText(3731.5),
+                 QStringLiteral("37\u00B0 31\u2019 30.00\u201D N"));
+        QCOMPARE(FrameCaptions::longitudeText(-12658.2),
+                 QStringLiteral("126\u00B0 58\u2019 12.00\u201D W"));
+        QCOMPARE(FrameCaptions::latitudeText(-512.0), QStringLiteral("05\u00B0 12\u2019 00.00\u201D S"));
+        _vexa_video_frame_header_t h{};
+        h.speed = 100;
+        h.course = 90;
+        FileManager::setDisplaySettings(0, 1, 0);
+        QCOMPARE(FrameCaptions::speedText(h),
+                 QStringLiteral("62 MPH [") + Texts::text("gui_course_e") + QLatin1Char(']'));
+    }
+
+    void captionsLandInTheirLines()
+    {
+        QImage picture(640, 480, QImage::Format_RGB32);
+        picture.fill(QColor(40, 40, 90));
+        std::vector<Frame> frames = TestCard::frames(2, start());
+        frames[1].gps = true;
+        frames[1].latitude = 3731.5;
+        frames[1].longitude = 12658.2;
+        frames[1].speed = 50;
+        frames[1].course = 10;
+        frames[1].gx = 250;
+        auto video = recording(frames, FileVideo::Event, picture);
+        QVERIFY(video);
+        const QImage plain = video->aviImageAtIndex(1, QString(), false, false, false, false);
+        const QImage full = video->aviImageAtIndex(1, QStringLiteral("CAR 12"), true, true, true, true);
+        QCOMPARE(full.size(), QSize(640, 480));
+
+        const int w = 640, h = 480;
+        // Every changed pixel lies in a caption line (or the vehicle line at the top).
+        QRegion lines(QRect(0, 0, 200, 20));
+        for (int y : {5, 20, 35, 50})
+            lines += FrameCaptions::lineRect(y, w, h).toAlignedRect().adjusted(-2, -2, 2, 4);
+        int changed = 0;
+        for (int y = 0; y < h; ++y) {
+            for (int x = 0; x < w; ++x) {
+                if (plain.pixel(x, y) == full.pixel(x, y))
+                    continue;
+                ++changed;
+                QVERIFY2(lines.contains(QPoint(x, y)), qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+            }
+        }
+        QVERIFY(changed > 500);
+
+        const QRect bottom = FrameCaptions::lineRect(5, w, h).toAlignedRect();
+        QCOMPARE(bottom, QRect(5, 460, 630, 15));
+        QVERIFY(yellowIn(full, QRect(5, 460, 150, 18)) > 40);    // date, left
+        QVERIFY(yellowIn(full, QRect(260, 460, 120, 18)) > 40);  // speed, centre
+        QVERIFY(yellowIn(full, QRect(500, 460, 135, 18)) > 40);  // longitude, right
+        QVERIFY(yellowIn(full, QRect(500, 445, 135, 15)) > 40);  // latitude, right, above
+        for (int y : {20, 35, 50})                                // Z, Y, X lines, left
+            QVERIFY(yellowIn(full, FrameCaptions::lineRect(y, w, h).toAlignedRect().intersected(QRect(0, 0, 90, h))) > 20);
+        QVERIFY(yellowIn(full, QRect(5, 0, 80, 19)) > 20);       // vehicle, top left
+        QCOMPARE(yellowIn(full, QRect(200, 100, 240, 280)), 0);
+        QCOMPARE(yellowIn(full, QRect(160, 445, 300, 15)), 0);    // nothing between Z and latitude
+
+        // The picture under the captions is flipped like a still.
+        FileManager::setDisplaySettings(0, 0, 3);
+        const QImage turned = video->aviImageAtIndex(1, QString(), false, true, false, false);
+        QVERIFY(yellowIn(turned, QRect(5, 460, 150, 18)) > 40);  // captions do not turn
+    }
+
+    void captionWithoutFixShowsNoSignal()
+    {
+        QImage picture(640, 480, QImage::Format_RGB32);
+        picture.fill(Qt::black);
+        auto video = recording(TestCard::frames(1, start()), FileVideo::Event, picture);
+        QVERIFY(video);
+        const QImage image = video->aviImageAtIndex(0, QString(), true, false, true, false);
+        // No fix: no speed in the centre, the no-signal text on the right of the bottom line.
+        QCOMPARE(yellowIn(image, QRect(200, 455, 200, 25)), 0);
+        QVERIFY(yellowIn(image, QRect(400, 460, 235, 18)) > 40);
+        QCOMPARE(yellowIn(image, QRect(0, 0, 640, 440)), 0);
+    }
+
+private:
+    std::unique_ptr<FileVideo> recording(const std::vector<Frame> &frames, int type = FileVideo::Normal,
+                                         const QImage &picture = TestCard::quarters());
+
+    static QList<qint64> reported(const QSignalSpy &spy)
+    {
+        QList<qint64> indexes;
+        for (const QList<QVariant> &args : spy)
+            indexes.append(args.at(1).toLongLong());
+        return indexes;
+    }
+
+    QTemporaryDir _dir;
+    int _files = 0;
+};
+
+std::unique_ptr<FileVideo> TestFileVideo::recording(const std::vector<Frame> &frames, int type,
+                                                    const QImage &picture)
 {
-    QImage picture(640, 480, QImage::Format_RGB32);
-    picture.fill(Qt::black);
-    auto video = recording(TestCard::frames(1, start()), FileVideo::Event, picture);
-    QVERIFY(video);
-    const QImage image = video->aviImageAtIndex(0, QString(), true, false, true, false);
-    // No fix: no speed in the centre, the no-signal text on the right of the bottom line.
-    QCOMPARE(yellowIn(image, QRect(200, 455, 200, 25)), 0);
-    QVERIFY(yellowIn(image, QRect(400, 460, 235, 18)) > 40);
-    QCOMPARE(yellowIn(image, QRect(0, 0, 640, 440)), 0);
+    const QString name = QStringLiteral("%1.vdd").arg(++_files, 10, 10, QLatin1Char('0'));
+    if (!TestCard::writeRecording(_dir.filePath(name), frames, picture))
+        return nullptr;
+    return std::unique_ptr<FileVideo>(FileVideo::create(_dir.path(), name, type));
 }
 
 QTEST_MAIN(TestFileVideo)

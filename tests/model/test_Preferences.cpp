@@ -9,104 +9,81 @@
 class TestPreferences : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void missingKeysReadAsZeroAndNull();
-    void roundTrip();
-    void keysAreTheStoredNames();
-    void formatterLength();
-    void formatterIntegers();
-    void formatterDecimals();
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName(QStringLiteral("TumboTest"));
+        QCoreApplication::setApplicationName(QStringLiteral("PreferencesTest"));
+        QSettings().clear();
+    }
+
+    void missingKeysReadAsZeroAndNull()
+    {
+        QCOMPARE(Preferences::dateFormat(), 0);
+        QCOMPARE(Preferences::speedFormat(), 0);
+        QCOMPARE(Preferences::videoFlip(), 0);
+        QVERIFY(Preferences::latestFolder().isNull());
+        QVERIFY(Preferences::stringValue(Preferences::BackupFolder).isNull());
+        QSettings().setValue(QStringLiteral("date_format"), QStringLiteral("garbage"));
+        QCOMPARE(Preferences::dateFormat(), 0);
+    }
+
+    void roundTrip()
+    {
+        // The display settings go through the folder model's tests.
+        Preferences::setLatestFolder(QStringLiteral("/media/card"));
+        Preferences::setStringValue(Preferences::CsvFolder, QStringLiteral("/tmp/csv"));
+        QCOMPARE(Preferences::latestFolder(), QStringLiteral("/media/card"));
+        QCOMPARE(Preferences::stringValue(Preferences::CsvFolder), QStringLiteral("/tmp/csv"));
+    }
+
+    void keysAreTheStoredNames()
+    {
+        QSettings().clear();
+        Preferences::setVideoFlip(2);
+        for (const char *key : {Preferences::KmlFolder, Preferences::JpgFolder, Preferences::AviFolder,
+                                Preferences::BackupFolder})
+            Preferences::setStringValue(key, QStringLiteral("/x"));
+        QStringList keys = QSettings().allKeys();
+        keys.sort();
+        QCOMPARE(keys, (QStringList{QStringLiteral("avi_folder"), QStringLiteral("backup_folder"),
+                                    QStringLiteral("jpg_folder"), QStringLiteral("kml_folder"),
+                                    QStringLiteral("video_flip")}));
+        QCOMPARE(QSettings().value(QStringLiteral("video_flip")).toInt(), 2);
+    }
+
+    // Text a numeric field takes while typing: digits (and a sign) up to the length,
+    // a decimal point only with fraction digits.
+    void formatter_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("fractions");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("valid");
+        const QList<std::tuple<int, int, const char *, bool>> rows = {
+            {3, 0, "", true},     {3, 0, "123", true},   {3, 0, "1234", false}, {4, 0, "1234", true},
+            {10, 0, "1.5", false}, {10, 0, "12a", false}, {10, 0, "a", false},   {10, 0, " 12", false},
+            {10, 0, "-7", true},  {6, 1, "1.5", true},   {6, 1, "12", true},    {6, 1, "1.5x", false},
+            {6, 1, "1.2.3", false}, {6, 1, "inf", false}, {6, 1, "1.23456", false}};
+        for (const auto &[length, fractions, text, valid] : rows)
+            QTest::addRow("%d/%d '%s'", length, fractions, text) << length << fractions << QString::fromLatin1(text) << valid;
+    }
+
+    void formatter()
+    {
+        QFETCH(int, length);
+        QFETCH(int, fractions);
+        QFETCH(QString, text);
+        NumberFormatter f(length);
+        f.setLocale(QLocale::c());
+        if (fractions)
+            f.setMinimumFractionDigits(fractions);
+        QTEST(f.isPartialStringValid(text), "valid");
+        int pos = int(text.size());
+        if (!text.isEmpty())
+            QCOMPARE(f.validate(text, pos) == QValidator::Invalid, !f.isPartialStringValid(text));
+    }
 };
-
-void TestPreferences::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    QCoreApplication::setOrganizationName(QStringLiteral("TumboTest"));
-    QCoreApplication::setApplicationName(QStringLiteral("PreferencesTest"));
-    QSettings().clear();
-}
-
-void TestPreferences::missingKeysReadAsZeroAndNull()
-{
-    QCOMPARE(Preferences::dateFormat(), 0);
-    QCOMPARE(Preferences::speedFormat(), 0);
-    QCOMPARE(Preferences::videoFlip(), 0);
-    QVERIFY(Preferences::latestFolder().isNull());
-    QVERIFY(Preferences::stringValue(Preferences::BackupFolder).isNull());
-    QSettings().setValue(QStringLiteral("date_format"), QStringLiteral("garbage"));
-    QCOMPARE(Preferences::dateFormat(), 0);
-}
-
-void TestPreferences::roundTrip()
-{
-    Preferences::setDateFormat(2);
-    Preferences::setSpeedFormat(1);
-    Preferences::setVideoFlip(3);
-    Preferences::setLatestFolder(QStringLiteral("/media/card"));
-    Preferences::setStringValue(Preferences::CsvFolder, QStringLiteral("/tmp/csv"));
-    QCOMPARE(Preferences::dateFormat(), 2);
-    QCOMPARE(Preferences::speedFormat(), 1);
-    QCOMPARE(Preferences::videoFlip(), 3);
-    QCOMPARE(Preferences::latestFolder(), QStringLiteral("/media/card"));
-    QCOMPARE(Preferences::stringValue(Preferences::CsvFolder), QStringLiteral("/tmp/csv"));
-}
-
-void TestPreferences::keysAreTheStoredNames()
-{
-    QSettings().clear();
-    Preferences::setVideoFlip(2);
-    for (const char *key : {Preferences::KmlFolder, Preferences::JpgFolder, Preferences::AviFolder,
-                            Preferences::BackupFolder})
-        Preferences::setStringValue(key, QStringLiteral("/x"));
-    QStringList keys = QSettings().allKeys();
-    keys.sort();
-    QCOMPARE(keys, (QStringList{QStringLiteral("avi_folder"), QStringLiteral("backup_folder"),
-                                QStringLiteral("jpg_folder"), QStringLiteral("kml_folder"),
-                                QStringLiteral("video_flip")}));
-    QCOMPARE(QSettings().value(QStringLiteral("video_flip")).toInt(), 2);
-}
-
-void TestPreferences::formatterLength()
-{
-    NumberFormatter f(3);
-    f.setLocale(QLocale::c());
-    QVERIFY(f.isPartialStringValid(QString()));
-    QVERIFY(f.isPartialStringValid(QStringLiteral("12")));
-    QVERIFY(f.isPartialStringValid(QStringLiteral("123")));
-    QVERIFY(!f.isPartialStringValid(QStringLiteral("1234")));
-    f.setMaxLength(4);
-    QVERIFY(f.isPartialStringValid(QStringLiteral("1234")));
-    QString text = QStringLiteral("12345");
-    int pos = 0;
-    QCOMPARE(f.validate(text, pos), QValidator::Invalid);
-}
-
-void TestPreferences::formatterIntegers()
-{
-    NumberFormatter f(10);
-    f.setLocale(QLocale::c());
-    QVERIFY(!f.isPartialStringValid(QStringLiteral("1.5")));
-    QVERIFY(!f.isPartialStringValid(QStringLiteral("12a")));
-    QVERIFY(!f.isPartialStringValid(QStringLiteral("a")));
-    QVERIFY(!f.isPartialStringValid(QStringLiteral(" 12")));
-    QVERIFY(f.isPartialStringValid(QStringLiteral("-7")));
-    QString text = QStringLiteral("42");
-    int pos = 2;
-    QCOMPARE(f.validate(text, pos), QValidator::Acceptable);
-}
-
-void TestPreferences::formatterDecimals()
-{
-    NumberFormatter f(6);
-    f.setLocale(QLocale::c());
-    f.setMinimumFractionDigits(1);
-    QVERIFY(f.isPartialStringValid(QStringLiteral("1.5")));
-    QVERIFY(f.isPartialStringValid(QStringLiteral("12")));
-    QVERIFY(!f.isPartialStringValid(QStringLiteral("1.5x")));
-    QVERIFY(!f.isPartialStringValid(QStringLiteral("1.2.3")));
-    QVERIFY(!f.isPartialStringValid(QStringLiteral("inf")));
-    QVERIFY(!f.isPartialStringValid(QStringLiteral("1.23456")));  // too long
-}
 
 QTEST_MAIN(TestPreferences)
 #include "test_Preferences.moc"

@@ -37,283 +37,261 @@ class TestSkinManager : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void missingOrMalformedPairGivesNoSkin();
-    void rectangles();
-    void kindsDecideWhatAKeyGives();
-    void brokenPicturesGiveNothing();
-    void stripCutting();
-    void imageWithDataDecodesBmpAndJpeg();
-    void resourceLookup();
-    void builtSkinHasEveryKeyWithItsKind();
-    void builtButtonsAreFourStateStrips();
-    void builtGlyphStrips();
-    void builtPictures();
-    void builtLayoutHasNoOverlaps();
+    void initTestCase()
+    {
+        QVERIFY(dir_.isValid());
+        QByteArray chk = bmpOf(stripOf({Qt::red}, 10, 20));
+        const quint32 imageAt = 0;
+        const quint32 buttonAt = quint32(chk.size());
+        chk += bmpOf(stripOf({Qt::red, Qt::green, Qt::blue, Qt::yellow}, 12, 8));
+        const quint32 garbageAt = quint32(chk.size());
+        chk += QByteArray("not a bitmap at all, just text");
+        const quint32 lateAt = quint32(chk.size());
+        QByteArray truncated = bmpOf(stripOf({Qt::cyan}, 6, 6));
+        truncated.chop(10);  // its header promises more than is there
+        chk += truncated;
+
+        dsc_ = dir_.filePath(QStringLiteral("brumoset.dsc"));
+        chk_ = dir_.filePath(QStringLiteral("brumoset.chk"));
+        QVERIFY(writeFile(chk_, chk));
+        QVERIFY(writeFile(dsc_, skinDescriptor({
+                                    {5, 2, 0, 0, 10, 20, imageAt},
+                                    {7, 3, 200, 100, 212, 108, buttonAt, 0},
+                                    {9, 1, 10, 20, 110, 70},
+                                    {11, 3, 0, 0, 4, 4, garbageAt},
+                                    {12, 2, 0, 0, 6, 6, lateAt},
+                                    {13, 2, 0, 0, 6, 6, 0x7FFFFFF0u},
+                                    {14, 3, INT_MIN, INT_MIN, INT_MAX, INT_MAX, buttonAt},
+                                })));
+    }
+
+    void missingOrMalformedPairGivesNoSkin()
+    {
+        QVERIFY(SkinManager::create(dsc_, chk_));
+        QVERIFY(!SkinManager::create(dir_.filePath(QStringLiteral("none.dsc")), chk_));
+        QVERIFY(!SkinManager::create(dsc_, dir_.filePath(QStringLiteral("none.chk"))));
+        QByteArray bad = skinDescriptor({{1, 1, 0, 0, 1, 1}});
+        bad.append('\0');
+        const QString badPath = dir_.filePath(QStringLiteral("bad.dsc"));
+        QVERIFY(writeFile(badPath, bad));
+        QVERIFY(!SkinManager::create(badPath, chk_));
+    }
+
+    void rectangles()
+    {
+        const auto skin = SkinManager::create(dsc_, chk_);
+        QVERIFY(skin);
+        QCOMPARE(skin->rectForKey(9), QRect(10, 698, 100, 50));
+        QCOMPARE(skin->rectForKey(9, 480), QRect(10, 410, 100, 50));
+        QCOMPARE(skin->rectForKey(9, 0), QRect(10, -70, 100, 50));  // no view
+        QCOMPARE(skin->rectForKey(999), QRect(0, 768, 0, 0));
+        QCOMPARE(skin->rectForKey(999, 300), QRect(0, 300, 0, 0));
+        // extreme numbers from a damaged descriptor stay inside int
+        const QRect huge = skin->rectForKey(14, 768);
+        QCOMPARE(huge.width(), INT_MAX);
+        QCOMPARE(huge.height(), INT_MAX);
+    }
+
+    void kindsDecideWhatAKeyGives()
+    {
+        const auto skin = SkinManager::create(dsc_, chk_);
+        QVERIFY(skin);
+        QVERIFY(skin->imageForKey(7).isNull());           // a button is not a single image
+        QVERIFY(!skin->buttonForKey(5, 768).has_value());  // an image is not a button
+        QVERIFY(skin->imageForKey(9).isNull());           // a rectangle has no picture
+        QVERIFY(!skin->buttonForKey(999, 768).has_value());
+        QCOMPARE(skin->kindForKey(7), 3);
+        QCOMPARE(skin->kindForKey(999), 0);
+
+        const QImage image = skin->imageForKey(5);
+        QCOMPARE(image.size(), QSize(10, 20));
+        QCOMPARE(QColor(image.pixel(4, 4)), QColor(Qt::red));
+
+        const std::optional<SkinButtonInfo> button = skin->buttonForKey(7, 300);
+        QVERIFY(button.has_value());
+        QCOMPARE(button->position, QRect(200, 192, 12, 8));
+        QVERIFY(!button->visible);
+        const QList<QImage> states = {button->imageNormal, button->imagePressed, button->imageHover,
+                                      button->imageDisabled};
+        const QList<QColor> colors = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(states[i].size(), QSize(12, 8));
+            QCOMPARE(QColor(states[i].pixel(0, 0)), colors[i]);
+            QCOMPARE(QColor(states[i].pixel(11, 7)), colors[i]);
+        }
+    }
+
+    void brokenPicturesGiveNothing()
+    {
+        const auto skin = SkinManager::create(dsc_, chk_);
+        QVERIFY(skin);
+        QVERIFY(!skin->buttonForKey(11, 768).has_value());  // offset at bytes other than "BM"
+        QVERIFY(skin->imageForKey(12).isNull());            // size runs past the container
+        QVERIFY(skin->imageForKey(13).isNull());            // offset past the container
+    }
+
+    void stripCutting()
+    {
+        const QByteArray strip = bmpOf(stripOf({Qt::red, Qt::green, Qt::blue}, 4, 5));
+        const QList<QImage> parts = SkinManager::imageArrayWithData(strip, 3);
+        QCOMPARE(parts.size(), 3);
+        const QList<QColor> colors = {Qt::red, Qt::green, Qt::blue};
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(parts[i].size(), QSize(4, 5));
+            QCOMPARE(QColor(parts[i].pixel(0, 0)), colors[i]);
+            QCOMPARE(QColor(parts[i].pixel(3, 4)), colors[i]);
+        }
+        // a width that does not divide: each part is W / n wide, starting at i * W / n
+        QImage odd = stripOf({Qt::red}, 10, 2);
+        for (int x = 0; x < 10; ++x)
+            odd.setPixel(x, 0, qRgb(x * 20, 0, 0));
+        const QList<QImage> thirds = SkinManager::imageArrayWithData(bmpOf(odd), 3);
+        QCOMPARE(thirds.size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(thirds[i].width(), 3);
+            QCOMPARE(qRed(thirds[i].pixel(0, 0)), (i * 10 / 3) * 20);
+        }
+        QVERIFY(SkinManager::imageArrayWithData(strip, 0).isEmpty());
+        QVERIFY(SkinManager::imageArrayWithData(strip, 13).isEmpty());  // narrower than the count
+        QVERIFY(SkinManager::imageArrayWithData(QByteArray("junk"), 2).isEmpty());
+    }
+
+    void imageWithDataDecodesBmpAndJpeg()
+    {
+        QImage picture(16, 8, QImage::Format_RGB32);
+        picture.fill(QColor(0, 0, 255));
+        const QByteArray jpeg = bmpOf(picture, "JPG");
+        const QImage decoded = SkinManager::imageWithData(reinterpret_cast<const uchar *>(jpeg.constData()), jpeg.size());
+        QCOMPARE(decoded.size(), QSize(16, 8));
+        QVERIFY(qBlue(decoded.pixel(8, 4)) > 200);
+        const QByteArray bmp = bmpOf(picture);
+        QCOMPARE(SkinManager::imageWithData(reinterpret_cast<const uchar *>(bmp.constData()), bmp.size()).size(),
+                 QSize(16, 8));
+        const QByteArray png = bmpOf(picture, "PNG");  // decodable, but not a format of the viewer
+        QVERIFY(SkinManager::imageWithData(reinterpret_cast<const uchar *>(png.constData()), png.size()).isNull());
+        QVERIFY(SkinManager::imageWithData(nullptr, 10).isNull());
+        QVERIFY(SkinManager::imageWithData(reinterpret_cast<const uchar *>(bmp.constData()), 0).isNull());
+        QVERIFY(SkinManager::imageWithData(reinterpret_cast<const uchar *>(bmp.constData()), 20).isNull());
+    }
+
+    void resourceLookup()
+    {
+        QCOMPARE(SkinManager::resourcePath(QStringLiteral("digit_date_num")), QStringLiteral(":/resources/digit_date_num.bmp"));
+        QCOMPARE(SkinManager::resourcePath(QStringLiteral("map_connect.bmp")), QStringLiteral(":/resources/map_connect.bmp"));
+        QCOMPARE(SkinManager::resourcePath(QStringLiteral("google"), QStringLiteral("html")),
+                 QStringLiteral(":/resources/google.html"));
+        QCOMPARE(SkinManager::resourcePath(QStringLiteral("slider_back"), QString()), QStringLiteral(":/resources/slider_back"));
+        QVERIFY(SkinManager::resourceData(QStringLiteral("no_such_picture")).isEmpty());
+        QVERIFY(SkinManager::resourceImage(QStringLiteral("no_such_picture")).isNull());
+    }
+
+    void builtSkinHasEveryKeyWithItsKind()
+    {
+        const auto skin = SkinManager::create();
+        QVERIFY2(skin, "the built-in skin pair must load");
+        const QList<int> rectangles = {1, 2, 3, 4};
+        const QList<int> images = {0, 42, 48};
+        const QList<int> buttons = {8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26,
+                                    27, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 40, 41, 43, 44, 45, 46, 47, 49, 50};
+        for (int key : rectangles) {
+            QVERIFY2(skin->containsKey(key), qPrintable(QString::number(key)));
+            QVERIFY(!skin->rectForKey(key).isEmpty());
+        }
+        for (int key : images)
+            QCOMPARE(skin->kindForKey(key), SkinManager::KindImage);
+        for (int key : buttons)
+            QCOMPARE(skin->kindForKey(key), SkinManager::KindButton);
+        QCOMPARE(skin->imageForKey(0).size(), QSize(1024, 768));
+        QCOMPARE(skin->rectForKey(0), QRect(0, 0, 1024, 768));
+        QCOMPARE(skin->imageForKey(42).size(), skin->rectForKey(1).size());
+        const QRect list = skin->rectForKey(4);
+        QCOMPARE(skin->rectForKey(48, list.height()), QRect(QPoint(0, 0), list.size()));
+        QCOMPARE(skin->imageForKey(48).size(), list.size());
+    }
+
+    void builtButtonsAreFourStateStrips()
+    {
+        const auto skin = SkinManager::create();
+        QVERIFY(skin);
+        const QList<int> listButtons = {26, 27, 29, 30, 31, 44, 45, 46, 47, 49, 50};
+        const QList<int> initiallyHidden = {27, 30, 31, 44, 45, 47, 50};
+        for (int key : {8, 9, 10, 11, 17, 21, 23, 24, 33, 38, 40, 43, 26, 27, 29, 30, 31, 32, 44, 45, 46, 47, 49, 50}) {
+            const int height = listButtons.contains(key) ? skin->rectForKey(4).height() : 768;
+            const auto button = skin->buttonForKey(key, height);
+            QVERIFY2(button.has_value(), qPrintable(QString::number(key)));
+            for (const QImage *state : {&button->imageNormal, &button->imagePressed, &button->imageHover, &button->imageDisabled})
+                QCOMPARE(state->size(), button->position.size());
+            QCOMPARE(button->position, skin->rectForKey(key, height));
+            QCOMPARE(button->visible, !initiallyHidden.contains(key));
+            // the states must look different from each other
+            QVERIFY(button->imageNormal != button->imageHover);
+            QVERIFY(button->imagePressed != button->imageHover);
+        }
+    }
+
+    void builtGlyphStrips()
+    {
+        const QList<QPair<QString, int>> strips = {{QStringLiteral("digit_date_num"), 10}, {QStringLiteral("digit_date_dot"), 2},
+                                                   {QStringLiteral("digit_date_dow"), 7},  {QStringLiteral("digit_time_num"), 12},
+                                                   {QStringLiteral("digit_speed_num"), 11}, {QStringLiteral("digit_gps_num"), 11},
+                                                   {QStringLiteral("digit_gps_dot"), 4},   {QStringLiteral("digit_gps_dir"), 4}};
+        for (const auto &[name, count] : strips) {
+            const QImage strip = SkinManager::resourceImage(name);
+            QVERIFY2(!strip.isNull(), qPrintable(name));
+            QCOMPARE(strip.width() % count, 0);
+            const QList<QImage> glyphs = SkinManager::resourceImageArray(name, count);
+            QCOMPARE(glyphs.size(), count);
+            for (int i = 0; i < count; ++i)
+                QVERIFY2(litPixels(glyphs[i]) > 0, qPrintable(QStringLiteral("%1 %2").arg(name).arg(i)));
+        }
+        // each digit is its own picture; the dash lights less than an eight
+        const QList<QImage> speed = SkinManager::resourceImageArray(QStringLiteral("digit_speed_num"), 11);
+        for (int i = 0; i < 11; ++i)
+            for (int j = i + 1; j < 11; ++j)
+                QVERIFY(speed[i] != speed[j]);
+        QVERIFY(litPixels(speed[10]) < litPixels(speed[8]) / 3);
+    }
+
+    void builtPictures()
+    {
+        QCOMPARE(SkinManager::resourceImage(QStringLiteral("slider_thumb")).size(), QSize(20, 20));
+        const QImage back = SkinManager::resourceImage(QStringLiteral("slider_back"));
+        QVERIFY(!back.isNull());
+        QVERIFY(back.height() <= 22);  // the bar starts 18 up in a 40-high slider
+        const auto skin = SkinManager::create();
+        QVERIFY(skin);
+        for (const QString &name : {QStringLiteral("map_connect.bmp"), QStringLiteral("map_disconnect")}) {
+            const QImage map = SkinManager::resourceImage(name);
+            QCOMPARE(map.size(), skin->rectForKey(3).size());
+        }
+    }
+
+    void builtLayoutHasNoOverlaps()
+    {
+        const auto skin = SkinManager::create();
+        QVERIFY(skin);
+        QList<QPair<QString, QRect>> areas;
+        for (int key : {1, 2, 3, 4, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 33, 34, 35, 36,
+                        37, 38, 40, 41, 43})
+            areas.append({QString::number(key), skin->rectForKey(key)});
+        for (int i = 0; i < areas.size(); ++i)
+            for (int j = i + 1; j < areas.size(); ++j)
+                QVERIFY2(!areas[i].second.intersects(areas[j].second),
+                         qPrintable(areas[i].first + QStringLiteral(" overlaps ") + areas[j].first));
+
+        // list buttons shown together never overlap
+        const int h = skin->rectForKey(4).height();
+        const QList<QList<int>> together = {{29, 46, 30, 49, 26, 44, 50}, {31, 27, 45, 47}};
+        for (const QList<int> &group : together)
+            for (int i = 0; i < group.size(); ++i)
+                for (int j = i + 1; j < group.size(); ++j)
+                    QVERIFY(!skin->rectForKey(group[i], h).intersects(skin->rectForKey(group[j], h)));
+    }
 
 private:
     QTemporaryDir dir_;
     QString dsc_, chk_;
 };
-
-void TestSkinManager::initTestCase()
-{
-    QVERIFY(dir_.isValid());
-    QByteArray chk = bmpOf(QImage(10, 20, QImage::Format_RGB32));
-    {
-        QImage red(10, 20, QImage::Format_RGB32);
-        red.fill(Qt::red);
-        chk = bmpOf(red);
-    }
-    const quint32 imageAt = 0;
-    const quint32 buttonAt = quint32(chk.size());
-    chk += bmpOf(stripOf({Qt::red, Qt::green, Qt::blue, Qt::yellow}, 12, 8));
-    const quint32 garbageAt = quint32(chk.size());
-    chk += QByteArray("not a bitmap at all, just text");
-    const quint32 lateAt = quint32(chk.size());
-    QByteArray truncated = bmpOf(stripOf({Qt::cyan}, 6, 6));
-    truncated.chop(10);  // its header promises more than is there
-    chk += truncated;
-
-    dsc_ = dir_.filePath(QStringLiteral("brumoset.dsc"));
-    chk_ = dir_.filePath(QStringLiteral("brumoset.chk"));
-    QVERIFY(writeFile(chk_, chk));
-    QVERIFY(writeFile(dsc_, skinDescriptor({
-                                {5, 2, 0, 0, 10, 20, imageAt},
-                                {7, 3, 200, 100, 212, 108, buttonAt, 0},
-                                {9, 1, 10, 20, 110, 70},
-                                {11, 3, 0, 0, 4, 4, garbageAt},
-                                {12, 2, 0, 0, 6, 6, lateAt},
-                                {13, 2, 0, 0, 6, 6, 0x7FFFFFF0u},
-                                {14, 3, INT_MIN, INT_MIN, INT_MAX, INT_MAX, buttonAt},
-                            })));
-}
-
-void TestSkinManager::missingOrMalformedPairGivesNoSkin()
-{
-    QVERIFY(SkinManager::create(dsc_, chk_));
-    QVERIFY(!SkinManager::create(dir_.filePath(QStringLiteral("none.dsc")), chk_));
-    QVERIFY(!SkinManager::create(dsc_, dir_.filePath(QStringLiteral("none.chk"))));
-    QByteArray bad = skinDescriptor({{1, 1, 0, 0, 1, 1}});
-    bad.append('\0');
-    const QString badPath = dir_.filePath(QStringLiteral("bad.dsc"));
-    QVERIFY(writeFile(badPath, bad));
-    QVERIFY(!SkinManager::create(badPath, chk_));
-}
-
-void TestSkinManager::rectangles()
-{
-    const auto skin = SkinManager::create(dsc_, chk_);
-    QVERIFY(skin);
-    QCOMPARE(skin->rectForKey(9), QRect(10, 698, 100, 50));
-    QCOMPARE(skin->rectForKey(9, 480), QRect(10, 410, 100, 50));
-    QCOMPARE(skin->rectForKey(9, 0), QRect(10, -70, 100, 50));  // no view
-    QCOMPARE(skin->rectForKey(999), QRect(0, 768, 0, 0));
-    QCOMPARE(skin->rectForKey(999, 300), QRect(0, 300, 0, 0));
-    // extreme numbers from a damaged descriptor stay inside int
-    const QRect huge = skin->rectForKey(14, 768);
-    QCOMPARE(huge.width(), INT_MAX);
-    QCOMPARE(huge.height(), INT_MAX);
-}
-
-void TestSkinManager::kindsDecideWhatAKeyGives()
-{
-    const auto skin = SkinManager::create(dsc_, chk_);
-    QVERIFY(skin);
-    QVERIFY(skin->imageForKey(7).isNull());           // a button is not a single image
-    QVERIFY(!skin->buttonForKey(5, 768).has_value());  // an image is not a button
-    QVERIFY(skin->imageForKey(9).isNull());           // a rectangle has no picture
-    QVERIFY(!skin->buttonForKey(999, 768).has_value());
-    QCOMPARE(skin->kindForKey(7), 3);
-    QCOMPARE(skin->kindForKey(999), 0);
-
-    const QImage image = skin->imageForKey(5);
-    QCOMPARE(image.size(), QSize(10, 20));
-    QCOMPARE(QColor(image.pixel(4, 4)), QColor(Qt::red));
-
-    const std::optional<SkinButtonInfo> button = skin->buttonForKey(7, 300);
-    QVERIFY(button.has_value());
-    QCOMPARE(button->position, QRect(200, 192, 12, 8));
-    QVERIFY(!button->visible);
-    const QList<QImage> states = {button->imageNormal, button->imagePressed, button->imageHover,
-                                  button->imageDisabled};
-    const QList<QColor> colors = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
-    for (int i = 0; i < 4; ++i) {
-        QCOMPARE(states[i].size(), QSize(12, 8));
-        QCOMPARE(QColor(states[i].pixel(0, 0)), colors[i]);
-        QCOMPARE(QColor(states[i].pixel(11, 7)), colors[i]);
-    }
-}
-
-void TestSkinManager::brokenPicturesGiveNothing()
-{
-    const auto skin = SkinManager::create(dsc_, chk_);
-    QVERIFY(skin);
-    QVERIFY(!skin->buttonForKey(11, 768).has_value());  // offset at bytes other than "BM"
-    QVERIFY(skin->imageForKey(12).isNull());            // size runs past the container
-    QVERIFY(skin->imageForKey(13).isNull());            // offset past the container
-}
-
-void TestSkinManager::stripCutting()
-{
-    const QByteArray strip = bmpOf(stripOf({Qt::red, Qt::green, Qt::blue}, 4, 5));
-    const QList<QImage> parts = SkinManager::imageArrayWithData(strip, 3);
-    QCOMPARE(parts.size(), 3);
-    const QList<QColor> colors = {Qt::red, Qt::green, Qt::blue};
-    for (int i = 0; i < 3; ++i) {
-        QCOMPARE(parts[i].size(), QSize(4, 5));
-        QCOMPARE(QColor(parts[i].pixel(0, 0)), colors[i]);
-        QCOMPARE(QColor(parts[i].pixel(3, 4)), colors[i]);
-    }
-    // a width that does not divide: each part is W / n wide, starting at i * W / n
-    QImage odd = stripOf({Qt::red}, 10, 2);
-    for (int x = 0; x < 10; ++x)
-        odd.setPixel(x, 0, qRgb(x * 20, 0, 0));
-    const QList<QImage> thirds = SkinManager::imageArrayWithData(bmpOf(odd), 3);
-    QCOMPARE(thirds.size(), 3);
-    for (int i = 0; i < 3; ++i) {
-        QCOMPARE(thirds[i].width(), 3);
-        QCOMPARE(qRed(thirds[i].pixel(0, 0)), (i * 10 / 3) * 20);
-    }
-    QVERIFY(SkinManager::imageArrayWithData(strip, 0).isEmpty());
-    QVERIFY(SkinManager::imageArrayWithData(strip, 13).isEmpty());  // narrower than the count
-    QVERIFY(SkinManager::imageArrayWithData(QByteArray("junk"), 2).isEmpty());
-}
-
-void TestSkinManager::imageWithDataDecodesBmpAndJpeg()
-{
-    QImage picture(16, 8, QImage::Format_RGB32);
-    picture.fill(QColor(0, 0, 255));
-    const QByteArray jpeg = bmpOf(picture, "JPG");
-    const QImage decoded = SkinManager::imageWithData(reinterpret_cast<const uchar *>(jpeg.constData()), jpeg.size());
-    QCOMPARE(decoded.size(), QSize(16, 8));
-    QVERIFY(qBlue(decoded.pixel(8, 4)) > 200);
-    const QByteArray bmp = bmpOf(picture);
-    QCOMPARE(SkinManager::imageWithData(reinterpret_cast<const uchar *>(bmp.constData()), bmp.size()).size(),
-             QSize(16, 8));
-    const QByteArray png = bmpOf(picture, "PNG");  // decodable, but not a format of the viewer
-    QVERIFY(SkinManager::imageWithData(reinterpret_cast<const uchar *>(png.constData()), png.size()).isNull());
-    QVERIFY(SkinManager::imageWithData(nullptr, 10).isNull());
-    QVERIFY(SkinManager::imageWithData(reinterpret_cast<const uchar *>(bmp.constData()), 0).isNull());
-    QVERIFY(SkinManager::imageWithData(reinterpret_cast<const uchar *>(bmp.constData()), 20).isNull());
-}
-
-void TestSkinManager::resourceLookup()
-{
-    QCOMPARE(SkinManager::resourcePath(QStringLiteral("digit_date_num")), QStringLiteral(":/resources/digit_date_num.bmp"));
-    QCOMPARE(SkinManager::resourcePath(QStringLiteral("map_connect.bmp")), QStringLiteral(":/resources/map_connect.bmp"));
-    QCOMPARE(SkinManager::resourcePath(QStringLiteral("google"), QStringLiteral("html")),
-             QStringLiteral(":/resources/google.html"));
-    QCOMPARE(SkinManager::resourcePath(QStringLiteral("slider_back"), QString()), QStringLiteral(":/resources/slider_back"));
-    QVERIFY(SkinManager::resourceData(QStringLiteral("no_such_picture")).isEmpty());
-    QVERIFY(SkinManager::resourceImage(QStringLiteral("no_such_picture")).isNull());
-}
-
-void TestSkinManager::builtSkinHasEveryKeyWithItsKind()
-{
-    const auto skin = SkinManager::create();
-    QVERIFY2(skin, "the built-in skin pair must load");
-    const QList<int> rectangles = {1, 2, 3, 4};
-    const QList<int> images = {0, 42, 48};
-    const QList<int> buttons = {8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26,
-                                27, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 40, 41, 43, 44, 45, 46, 47, 49, 50};
-    for (int key : rectangles) {
-        QVERIFY2(skin->containsKey(key), qPrintable(QString::number(key)));
-        QVERIFY(!skin->rectForKey(key).isEmpty());
-    }
-    for (int key : images)
-        QCOMPARE(skin->kindForKey(key), SkinManager::KindImage);
-    for (int key : buttons)
-        QCOMPARE(skin->kindForKey(key), SkinManager::KindButton);
-    QCOMPARE(skin->imageForKey(0).size(), QSize(1024, 768));
-    QCOMPARE(skin->rectForKey(0), QRect(0, 0, 1024, 768));
-    QCOMPARE(skin->imageForKey(42).size(), skin->rectForKey(1).size());
-    const QRect list = skin->rectForKey(4);
-    QCOMPARE(skin->rectForKey(48, list.height()), QRect(QPoint(0, 0), list.size()));
-    QCOMPARE(skin->imageForKey(48).size(), list.size());
-}
-
-void TestSkinManager::builtButtonsAreFourStateStrips()
-{
-    const auto skin = SkinManager::create();
-    QVERIFY(skin);
-    const QList<int> listButtons = {26, 27, 29, 30, 31, 44, 45, 46, 47, 49, 50};
-    const QList<int> initiallyHidden = {27, 30, 31, 44, 45, 47, 50};
-    for (int key : {8, 9, 10, 11, 17, 21, 23, 24, 33, 38, 40, 43, 26, 27, 29, 30, 31, 32, 44, 45, 46, 47, 49, 50}) {
-        const int height = listButtons.contains(key) ? skin->rectForKey(4).height() : 768;
-        const auto button = skin->buttonForKey(key, height);
-        QVERIFY2(button.has_value(), qPrintable(QString::number(key)));
-        const QSize size = button->position.size();
-        QCOMPARE(button->imageNormal.size(), size);
-        QCOMPARE(button->imagePressed.size(), size);
-        QCOMPARE(button->imageHover.size(), size);
-        QCOMPARE(button->imageDisabled.size(), size);
-        QCOMPARE(button->position, skin->rectForKey(key, height));
-        QCOMPARE(button->visible, !initiallyHidden.contains(key));
-        // the states must look different from each other
-        QVERIFY(button->imageNormal != button->imageHover);
-        QVERIFY(button->imagePressed != button->imageHover);
-    }
-}
-
-void TestSkinManager::builtGlyphStrips()
-{
-    const QList<QPair<QString, int>> strips = {{QStringLiteral("digit_date_num"), 10}, {QStringLiteral("digit_date_dot"), 2},
-                                               {QStringLiteral("digit_date_dow"), 7},  {QStringLiteral("digit_time_num"), 12},
-                                               {QStringLiteral("digit_speed_num"), 11}, {QStringLiteral("digit_gps_num"), 11},
-                                               {QStringLiteral("digit_gps_dot"), 4},   {QStringLiteral("digit_gps_dir"), 4}};
-    for (const auto &[name, count] : strips) {
-        const QImage strip = SkinManager::resourceImage(name);
-        QVERIFY2(!strip.isNull(), qPrintable(name));
-        QCOMPARE(strip.width() % count, 0);
-        const QList<QImage> glyphs = SkinManager::resourceImageArray(name, count);
-        QCOMPARE(glyphs.size(), count);
-        for (int i = 0; i < count; ++i)
-            QVERIFY2(litPixels(glyphs[i]) > 0, qPrintable(QStringLiteral("%1 %2").arg(name).arg(i)));
-    }
-    // each digit is its own picture; the dash lights less than an eight
-    const QList<QImage> speed = SkinManager::resourceImageArray(QStringLiteral("digit_speed_num"), 11);
-    for (int i = 0; i < 11; ++i)
-        for (int j = i + 1; j < 11; ++j)
-            QVERIFY(speed[i] != speed[j]);
-    QVERIFY(litPixels(speed[10]) < litPixels(speed[8]) / 3);
-}
-
-void TestSkinManager::builtPictures()
-{
-    QCOMPARE(SkinManager::resourceImage(QStringLiteral("slider_thumb")).size(), QSize(20, 20));
-    const QImage back = SkinManager::resourceImage(QStringLiteral("slider_back"));
-    QVERIFY(!back.isNull());
-    QVERIFY(back.height() <= 22);  // the bar starts 18 up in a 40-high slider
-    const auto skin = SkinManager::create();
-    QVERIFY(skin);
-    for (const QString &name : {QStringLiteral("map_connect.bmp"), QStringLiteral("map_disconnect")}) {
-        const QImage map = SkinManager::resourceImage(name);
-        QCOMPARE(map.size(), skin->rectForKey(3).size());
-    }
-}
-
-void TestSkinManager::builtLayoutHasNoOverlaps()
-{
-    const auto skin = SkinManager::create();
-    QVERIFY(skin);
-    QList<QPair<QString, QRect>> areas;
-    for (int key : {1, 2, 3, 4, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 33, 34, 35, 36,
-                    37, 38, 40, 41, 43})
-        areas.append({QString::number(key), skin->rectForKey(key)});
-    for (int i = 0; i < areas.size(); ++i)
-        for (int j = i + 1; j < areas.size(); ++j)
-            QVERIFY2(!areas[i].second.intersects(areas[j].second),
-                     qPrintable(areas[i].first + QStringLiteral(" overlaps ") + areas[j].first));
-
-    // list buttons shown together never overlap
-    const int h = skin->rectForKey(4).height();
-    const QList<QList<int>> together = {{29, 46, 30, 49, 26, 44, 50}, {31, 27, 45, 47}};
-    for (const QList<int> &group : together)
-        for (int i = 0; i < group.size(); ++i)
-            for (int j = i + 1; j < group.size(); ++j)
-                QVERIFY(!skin->rectForKey(group[i], h).intersects(skin->rectForKey(group[j], h)));
-}
 
 QTEST_GUILESS_MAIN(TestSkinManager)
 #include "test_SkinManager.moc"

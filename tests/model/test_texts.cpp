@@ -124,175 +124,143 @@ class TestTexts : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void keyListIsReadable();
-    void everyLanguageHasEveryKnownKey_data();
-    void everyLanguageHasEveryKnownKey();
-    void argumentsAgreeAcrossLanguages();
-    void keysUsedInCodeHaveEnglishTexts();
-    void compiledTextsMatchSources_data();
-    void compiledTextsMatchSources();
-    void missingKeyShowsKey();
-    void languageFollowsLocale_data();
-    void languageFollowsLocale();
-    void unknownLanguageChangesNothing();
-    void formattedTextTakesItsArgument();
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        _keys = knownKeys();
+    }
+
+    void keyListIsReadable()
+    {
+        QVERIFY2(_keys.size() > 100, qPrintable(translationsDir + "/text-keys.txt"));
+        QCOMPARE(QSet<QString>(_keys.begin(), _keys.end()).size(), _keys.size());
+    }
+
+    void everyLanguageHasEveryKnownKey_data()
+    {
+        QTest::addColumn<QString>("language");
+        for (const QString &language : Texts::languages())
+            QTest::newRow(qPrintable(language)) << language;
+    }
+
+    void everyLanguageHasEveryKnownKey()
+    {
+        QFETCH(QString, language);
+        const TsFile ts = readTs(language);
+        QVERIFY2(ts.problems.isEmpty(), qPrintable(ts.problems.join(QStringLiteral("\n"))));
+
+        const QSet<QString> known(_keys.begin(), _keys.end());
+        const QStringList ids = ts.texts.keys();
+        const QSet<QString> present(ids.begin(), ids.end());
+        QStringList missing = (known - present).values();
+        QStringList unknown = (present - known).values();
+        missing.sort();
+        unknown.sort();
+        QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("no %1 text for: ").arg(language)
+                                               + missing.join(QStringLiteral(", "))));
+        QVERIFY2(unknown.isEmpty(),
+                 qPrintable(QStringLiteral("%1 texts for keys not in text-keys.txt: ").arg(language)
+                            + unknown.join(QStringLiteral(", "))));
+    }
+
+    void argumentsAgreeAcrossLanguages()
+    {
+        const TsFile english = readTs(QStringLiteral("en"));
+        QStringList problems;
+        for (auto it = english.texts.cbegin(); it != english.texts.cend(); ++it) {
+            if (argumentsOf(it.value()).contains(QStringLiteral("%@")))
+                problems.append(QStringLiteral("en ") + it.key() + QStringLiteral(": uses %@"));
+        }
+        for (const QString &language : Texts::languages()) {
+            const TsFile ts = readTs(language);
+            for (auto it = ts.texts.cbegin(); it != ts.texts.cend(); ++it) {
+                const QStringList expected = argumentsOf(english.texts.value(it.key()));
+                const QStringList actual = argumentsOf(it.value());
+                if (actual != expected)
+                    problems.append(QStringLiteral("%1 %2: arguments [%3], English has [%4]")
+                                        .arg(language, it.key(), actual.join(QLatin1Char(' ')),
+                                             expected.join(QLatin1Char(' '))));
+            }
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
+        // The one formatted text of the list keeps its argument.
+        QCOMPARE(argumentsOf(english.texts.value(QStringLiteral("gui_total_distance"))),
+                 QStringList{QStringLiteral("%1")});
+    }
+
+    void keysUsedInCodeHaveEnglishTexts()
+    {
+        const TsFile english = readTs(QStringLiteral("en"));
+        const QMap<QString, QString> used = keysInSources();
+        QStringList problems;
+        for (auto it = used.cbegin(); it != used.cend(); ++it) {
+            if (!english.texts.contains(it.key()))
+                problems.append(it.key() + QStringLiteral(" (") + it.value() + QLatin1Char(')'));
+        }
+        QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("keys without an English text: ")
+                                                + problems.join(QStringLiteral(", "))));
+    }
+
+    void compiledTextsMatchSources_data()
+    {
+        everyLanguageHasEveryKnownKey_data();
+    }
+
+    void compiledTextsMatchSources()
+    {
+        QFETCH(QString, language);
+        QVERIFY2(QFile::exists(Texts::resourcePath(language)),
+                 qPrintable(Texts::resourcePath(language)));
+        QVERIFY(Texts::setLanguage(language));
+        QCOMPARE(Texts::language(), language);
+        const TsFile ts = readTs(language);
+        for (auto it = ts.texts.cbegin(); it != ts.texts.cend(); ++it) {
+            QCOMPARE(Texts::text(it.key()), it.value());
+            QCOMPARE(qtTrId(it.key().toUtf8().constData()), it.value());
+        }
+    }
+
+    void missingKeyShowsKey()
+    {
+        for (const QString &language : Texts::languages()) {
+            QVERIFY(Texts::setLanguage(language));
+            QCOMPARE(Texts::text("gui_no_such_key"), QStringLiteral("gui_no_such_key"));
+        }
+    }
+
+    void languageFollowsLocale_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("language");
+        QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << "de";
+        QTest::newRow("Swiss German") << QLocale(QLocale::German, QLocale::Switzerland) << "de";
+        QTest::newRow("Korean") << QLocale(QLocale::Korean, QLocale::SouthKorea) << "ko";
+        QTest::newRow("British English") << QLocale(QLocale::English, QLocale::UnitedKingdom) << "en";
+        QTest::newRow("French falls back") << QLocale(QLocale::French, QLocale::France) << "en";
+        QTest::newRow("C falls back") << QLocale::c() << "en";
+    }
+
+    void languageFollowsLocale()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, language);
+        QCOMPARE(Texts::install(locale), language);
+        QCOMPARE(Texts::language(), language);
+        QCOMPARE(Texts::text("gui_ok"), readTs(language).texts.value(QStringLiteral("gui_ok")));
+    }
+
+    void unknownLanguageChangesNothing()
+    {
+        QVERIFY(Texts::setLanguage(QStringLiteral("de")));
+        QVERIFY(!Texts::setLanguage(QStringLiteral("fr")));
+        QVERIFY(!Texts::setLanguage(QString()));
+        QCOMPARE(Texts::language(), QStringLiteral("de"));
+        QCOMPARE(Texts::text("gui_cancel"), QStringLiteral("Abbrechen"));
+    }
 
 private:
     QStringList _keys;
 };
-
-void TestTexts::initTestCase()
-{
-    QStandardPaths::setTestModeEnabled(true);
-    _keys = knownKeys();
-}
-
-void TestTexts::keyListIsReadable()
-{
-    QVERIFY2(_keys.size() > 100, qPrintable(translationsDir + "/text-keys.txt"));
-    QCOMPARE(QSet<QString>(_keys.begin(), _keys.end()).size(), _keys.size());
-}
-
-void TestTexts::everyLanguageHasEveryKnownKey_data()
-{
-    QTest::addColumn<QString>("language");
-    for (const QString &language : Texts::languages())
-        QTest::newRow(qPrintable(language)) << language;
-}
-
-void TestTexts::everyLanguageHasEveryKnownKey()
-{
-    QFETCH(QString, language);
-    const TsFile ts = readTs(language);
-    QVERIFY2(ts.problems.isEmpty(), qPrintable(ts.problems.join(QStringLiteral("\n"))));
-
-    const QSet<QString> known(_keys.begin(), _keys.end());
-    const QStringList ids = ts.texts.keys();
-    const QSet<QString> present(ids.begin(), ids.end());
-    QStringList missing = (known - present).values();
-    QStringList unknown = (present - known).values();
-    missing.sort();
-    unknown.sort();
-    QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("no %1 text for: ").arg(language)
-                                           + missing.join(QStringLiteral(", "))));
-    QVERIFY2(unknown.isEmpty(),
-             qPrintable(QStringLiteral("%1 texts for keys not in text-keys.txt: ").arg(language)
-                        + unknown.join(QStringLiteral(", "))));
-}
-
-void TestTexts::argumentsAgreeAcrossLanguages()
-{
-    const TsFile english = readTs(QStringLiteral("en"));
-    QStringList problems;
-    for (auto it = english.texts.cbegin(); it != english.texts.cend(); ++it) {
-        if (argumentsOf(it.value()).contains(QStringLiteral("%@")))
-            problems.append(QStringLiteral("en ") + it.key() + QStringLiteral(": uses %@"));
-    }
-    for (const QString &language : Texts::languages()) {
-        const TsFile ts = readTs(language);
-        for (auto it = ts.texts.cbegin(); it != ts.texts.cend(); ++it) {
-            const QStringList expected = argumentsOf(english.texts.value(it.key()));
-            const QStringList actual = argumentsOf(it.value());
-            if (actual != expected)
-                problems.append(QStringLiteral("%1 %2: arguments [%3], English has [%4]")
-                                    .arg(language, it.key(), actual.join(QLatin1Char(' ')),
-                                         expected.join(QLatin1Char(' '))));
-        }
-    }
-    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
-    // The one formatted text of the list keeps its argument.
-    QCOMPARE(argumentsOf(english.texts.value(QStringLiteral("gui_total_distance"))),
-             QStringList{QStringLiteral("%1")});
-}
-
-void TestTexts::keysUsedInCodeHaveEnglishTexts()
-{
-    const TsFile english = readTs(QStringLiteral("en"));
-    const QMap<QString, QString> used = keysInSources();
-    QStringList problems;
-    for (auto it = used.cbegin(); it != used.cend(); ++it) {
-        if (!english.texts.contains(it.key()))
-            problems.append(it.key() + QStringLiteral(" (") + it.value() + QLatin1Char(')'));
-    }
-    QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("keys without an English text: ")
-                                            + problems.join(QStringLiteral(", "))));
-    QStringList unused;
-    for (const QString &key : std::as_const(_keys)) {
-        if (!used.contains(key))
-            unused.append(key);
-    }
-    if (!unused.isEmpty())
-        qInfo("%d keys are not used in the sources yet", int(unused.size()));
-}
-
-void TestTexts::compiledTextsMatchSources_data()
-{
-    everyLanguageHasEveryKnownKey_data();
-}
-
-void TestTexts::compiledTextsMatchSources()
-{
-    QFETCH(QString, language);
-    QVERIFY2(QFile::exists(Texts::resourcePath(language)),
-             qPrintable(Texts::resourcePath(language)));
-    QVERIFY(Texts::setLanguage(language));
-    QCOMPARE(Texts::language(), language);
-    const TsFile ts = readTs(language);
-    for (auto it = ts.texts.cbegin(); it != ts.texts.cend(); ++it) {
-        QCOMPARE(Texts::text(it.key()), it.value());
-        QCOMPARE(qtTrId(it.key().toUtf8().constData()), it.value());
-    }
-}
-
-void TestTexts::missingKeyShowsKey()
-{
-    for (const QString &language : Texts::languages()) {
-        QVERIFY(Texts::setLanguage(language));
-        QCOMPARE(Texts::text("gui_no_such_key"), QStringLiteral("gui_no_such_key"));
-        QCOMPARE(Texts::text(QStringLiteral("msg_not_a_key")), QStringLiteral("msg_not_a_key"));
-    }
-}
-
-void TestTexts::languageFollowsLocale_data()
-{
-    QTest::addColumn<QLocale>("locale");
-    QTest::addColumn<QString>("language");
-    QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << "de";
-    QTest::newRow("Swiss German") << QLocale(QLocale::German, QLocale::Switzerland) << "de";
-    QTest::newRow("Korean") << QLocale(QLocale::Korean, QLocale::SouthKorea) << "ko";
-    QTest::newRow("British English") << QLocale(QLocale::English, QLocale::UnitedKingdom) << "en";
-    QTest::newRow("French falls back") << QLocale(QLocale::French, QLocale::France) << "en";
-    QTest::newRow("C falls back") << QLocale::c() << "en";
-}
-
-void TestTexts::languageFollowsLocale()
-{
-    QFETCH(QLocale, locale);
-    QFETCH(QString, language);
-    QCOMPARE(Texts::install(locale), language);
-    QCOMPARE(Texts::language(), language);
-    QCOMPARE(Texts::text("gui_ok"), readTs(language).texts.value(QStringLiteral("gui_ok")));
-}
-
-void TestTexts::unknownLanguageChangesNothing()
-{
-    QVERIFY(Texts::setLanguage(QStringLiteral("de")));
-    QVERIFY(!Texts::setLanguage(QStringLiteral("fr")));
-    QVERIFY(!Texts::setLanguage(QString()));
-    QCOMPARE(Texts::language(), QStringLiteral("de"));
-    QCOMPARE(Texts::text("gui_cancel"), QStringLiteral("Abbrechen"));
-}
-
-void TestTexts::formattedTextTakesItsArgument()
-{
-    for (const QString &language : Texts::languages()) {
-        QVERIFY(Texts::setLanguage(language));
-        const QString line = Texts::text("gui_total_distance").arg(QStringLiteral("12.5 km"));
-        QCOMPARE(line.count(QStringLiteral("12.5 km")), 1);
-        QVERIFY2(!line.contains(QLatin1Char('%')), qPrintable(line));
-    }
-}
 
 QTEST_GUILESS_MAIN(TestTexts)
 #include "test_texts.moc"

@@ -86,212 +86,195 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() { FileManager::setDisplaySettings(0, 0, 0); }
 
-    void referencePictures_data();
-    void referencePictures();
-    void sameOnScreen_data();
-    void sameOnScreen();
-    void differentOnScreen_data();
-    void differentOnScreen();
-
-    void dateNullShowsTheCurrentMoment();
-    void dateFrameBesideTheVideoArea();
-    void speedInUserUnits();
-    void gpsValidRange_data();
-    void gpsValidRange();
-    void gpsPositions_data();
-    void gpsPositions();
-    void gsensorDigits_data();
-    void gsensorDigits();
-};
-
-void TestReadouts::referencePictures_data()
-{
-    QTest::addColumn<Reading>("reading");
-    QTest::newRow("date_ymd") << Reading{"date", {2013, 5, 7, 2, 8, 5, 9}};
-    QTest::newRow("date_mdy") << Reading{"date", {2024, 11, 23, 6, 23, 59, 58}, 1};
-    QTest::newRow("date_dmy") << Reading{"date", {2024, 11, 23, 6, 23, 59, 58}, 2};
-    QTest::newRow("speed_45") << Reading{"speed", {45}};
-    QTest::newRow("gps_example") << Reading{"gps", {3731.5, 12658.2}};
-    QTest::newRow("gps_south_west") << Reading{"gps", {-3351.0, -500.5}};
-    QTest::newRow("g_minus_1_25") << Reading{"g", {-1.25}};
-}
-
-void TestReadouts::referencePictures()
-{
-    QFETCH(Reading, reading);
-    const QString path = QStringLiteral(TUMBO_REFERENCE_DIR "/%1.png").arg(QTest::currentDataTag());
-    const QImage shown = render(reading);
-    if (qEnvironmentVariableIsSet("TUMBO_UPDATE_REFERENCES"))
-        QVERIFY(shown.save(path));
-    const QImage expected = QImage(path).convertToFormat(shown.format());
-    QVERIFY2(!expected.isNull(), qPrintable(path));
-    QCOMPARE(shown, expected);
-}
-
-void TestReadouts::sameOnScreen_data()
-{
-    QTest::addColumn<Reading>("a");
-    QTest::addColumn<Reading>("b");
-    const QList<double> eve{1999, 12, 31, 5, 0, 0, 0};
-    for (int format : {3, 7, -1})
-        QTest::addRow("unknown date format %d is year first", format) << Reading{"date", eve, format} << Reading{"date", eve};
-    QTest::newRow("month first mirrors day first")
-        << Reading{"date", {2024, 5, 11, 6, 1, 2, 3}, 1} << Reading{"date", {2024, 11, 5, 6, 1, 2, 3}, 2};
-    QTest::newRow("damaged date shows the largest digits")
-        << Reading{"date", {54321, 300, 250, 9, 65535, 100, 61}} << Reading{"date", {9999, 99, 99, 9, 99, 99, 61}};
-    QTest::newRow("speed cleared shows dashes") << Reading{"speed", {-1}} << Reading{"speed", {}};
-    for (double kmh : {1000.0, 65535.0, double(std::numeric_limits<int>::max())})
-        QTest::addRow("speed %.0f shows 999", kmh) << Reading{"speed", {kmh}} << Reading{"speed", {999}};
-    QTest::newRow("100 km/h in MPH") << Reading{"speed", {100}, 0, 1} << Reading{"speed", {62}};
-    QTest::newRow("no position shows dashes") << Reading{"gps", {SkinGps::NoPosition, SkinGps::NoPosition}}
-                                              << Reading{"gps", {}};
-    QTest::newRow("g no value") << Reading{"g", {SkinGSensor::NoValue}} << Reading{"g", {}};
-    QTest::newRow("g not a number") << Reading{"g", {std::nan("")}} << Reading{"g", {}};
-    QTest::newRow("g infinite") << Reading{"g", {-std::numeric_limits<double>::infinity()}} << Reading{"g", {}};
-    QTest::newRow("g negative zero") << Reading{"g", {-0.004}} << Reading{"g", {0.0}};
-    QTest::newRow("g rounding carries") << Reading{"g", {-1.996}} << Reading{"g", {-2.0}};
-    QTest::newRow("g 10 and more show the largest value") << Reading{"g", {12.34}} << Reading{"g", {9.996}};
-}
-
-void TestReadouts::sameOnScreen()
-{
-    QFETCH(Reading, a);
-    QFETCH(Reading, b);
-    QCOMPARE(render(a), render(b));
-}
-
-void TestReadouts::differentOnScreen_data()
-{
-    QTest::addColumn<Reading>("a");
-    QTest::addColumn<Reading>("b");
-    QTest::newRow("speed right-aligned") << Reading{"speed", {7}} << Reading{"speed", {700}};
-    QTest::newRow("speed zero is shown") << Reading{"speed", {0}} << Reading{"speed", {}};
-    QTest::newRow("g sign") << Reading{"g", {0.25}} << Reading{"g", {-0.25}};
-    QTest::newRow("g zero is shown") << Reading{"g", {0.0}} << Reading{"g", {}};
-    QTest::newRow("g over range is marked") << Reading{"g", {12.34}} << Reading{"g", {9.99}};
-    QTest::newRow("small longitude") << Reading{"gps", {0.0, 500.0}} << Reading{"gps", {0.0, 10500.0}};
-}
-
-void TestReadouts::differentOnScreen()
-{
-    QFETCH(Reading, a);
-    QFETCH(Reading, b);
-    QVERIFY(render(a) != render(b));
-}
-
-void TestReadouts::dateNullShowsTheCurrentMoment()
-{
-    SkinDateTime view(nullptr);
-    const _vexa_time_t old = makeTime(2001, 2, 3, 6, 4, 5, 6);
-    view.setDate(&old);
-    const QDateTime before = QDateTime::currentDateTime();
-    view.setDate(nullptr);
-    const QDateTime after = QDateTime::currentDateTime();
-    const _vexa_time_t &t = view.date();
-    const QDateTime shown(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second));
-    QVERIFY(shown >= before.addMSecs(-before.time().msec()));
-    QVERIFY(shown <= after);
-    QCOMPARE(int(t.day_of_week), shown.date().dayOfWeek() % 7);
-}
-
-void TestReadouts::dateFrameBesideTheVideoArea()
-{
-    QWidget window;
-    window.resize(1024, 768);
-    QWidget area(&window);
-    area.setGeometry(Geometry::toQt(QRect(300, 200, 700, 520), 768));
-    SkinDateTime view(&area);
-    QCOMPARE(view.parentWidget(), &window);
-    QCOMPARE(Geometry::fromQt(view.geometry(), 768), QRect(300 + 700 - 230, 166, 230, 24));
-}
-
-void TestReadouts::speedInUserUnits()
-{
-    SkinSpeed view;
-    for (const auto &[unit, shown] : {std::pair{0, 100}, {1, 62}, {2, 53}}) {
-        FileManager::setDisplaySettings(0, unit, 0);
-        view.setSpeed(100);
-        QCOMPARE(view.speed(), shown);
+    void referencePictures_data()
+    {
+        QTest::addColumn<Reading>("reading");
+        QTest::newRow("date_ymd") << Reading{"date", {2013, 5, 7, 2, 8, 5, 9}};
+        QTest::newRow("date_mdy") << Reading{"date", {2024, 11, 23, 6, 23, 59, 58}, 1};
+        QTest::newRow("date_dmy") << Reading{"date", {2024, 11, 23, 6, 23, 59, 58}, 2};
+        QTest::newRow("speed_45") << Reading{"speed", {45}};
+        QTest::newRow("gps_example") << Reading{"gps", {3731.5, 12658.2}};
+        QTest::newRow("gps_south_west") << Reading{"gps", {-3351.0, -500.5}};
+        QTest::newRow("g_minus_1_25") << Reading{"g", {-1.25}};
     }
-}
 
-void TestReadouts::gpsValidRange_data()
-{
-    QTest::addColumn<double>("lat");
-    QTest::addColumn<double>("lon");
-    QTest::addColumn<bool>("valid");
-    QTest::newRow("north pole") << 9000.0 << 0.0 << true;
-    QTest::newRow("south pole") << -9000.0 << 0.0 << true;
-    QTest::newRow("beyond north") << 9000.01 << 0.0 << false;
-    QTest::newRow("beyond south") << -9000.01 << 0.0 << false;
-    QTest::newRow("date line east") << 0.0 << 18000.0 << true;
-    QTest::newRow("date line west") << 0.0 << -18000.0 << true;
-    QTest::newRow("beyond east") << 0.0 << 18000.5 << false;
-    QTest::newRow("no position") << 99999.0 << 0.0 << false;
-    QTest::newRow("not a number") << std::nan("") << 0.0 << false;
-}
+    void referencePictures()
+    {
+        QFETCH(Reading, reading);
+        const QString path = QStringLiteral(TUMBO_REFERENCE_DIR "/%1.png").arg(QTest::currentDataTag());
+        const QImage shown = render(reading);
+        if (qEnvironmentVariableIsSet("TUMBO_UPDATE_REFERENCES"))
+            QVERIFY(shown.save(path));
+        const QImage expected = QImage(path).convertToFormat(shown.format());
+        QVERIFY2(!expected.isNull(), qPrintable(path));
+        QCOMPARE(shown, expected);
+    }
 
-void TestReadouts::gpsValidRange()
-{
-    QFETCH(double, lat);
-    QFETCH(double, lon);
-    QFETCH(bool, valid);
-    SkinGps view;
-    view.setLatitude(lat, lon);
-    QCOMPARE(view.isValid(), valid);
-}
+    void sameOnScreen_data()
+    {
+        QTest::addColumn<Reading>("a");
+        QTest::addColumn<Reading>("b");
+        const QList<double> eve{1999, 12, 31, 5, 0, 0, 0};
+        for (int format : {3, 7, -1})
+            QTest::addRow("unknown date format %d is year first", format) << Reading{"date", eve, format} << Reading{"date", eve};
+        QTest::newRow("month first mirrors day first")
+            << Reading{"date", {2024, 5, 11, 6, 1, 2, 3}, 1} << Reading{"date", {2024, 11, 5, 6, 1, 2, 3}, 2};
+        QTest::newRow("damaged date shows the largest digits")
+            << Reading{"date", {54321, 300, 250, 9, 65535, 100, 61}} << Reading{"date", {9999, 99, 99, 9, 99, 99, 61}};
+        QTest::newRow("speed cleared shows dashes") << Reading{"speed", {-1}} << Reading{"speed", {}};
+        for (double kmh : {1000.0, 65535.0, double(std::numeric_limits<int>::max())})
+            QTest::addRow("speed %.0f shows 999", kmh) << Reading{"speed", {kmh}} << Reading{"speed", {999}};
+        QTest::newRow("100 km/h in MPH") << Reading{"speed", {100}, 0, 1} << Reading{"speed", {62}};
+        QTest::newRow("no position shows dashes") << Reading{"gps", {SkinGps::NoPosition, SkinGps::NoPosition}}
+                                                  << Reading{"gps", {}};
+        QTest::newRow("g no value") << Reading{"g", {SkinGSensor::NoValue}} << Reading{"g", {}};
+        QTest::newRow("g not a number") << Reading{"g", {std::nan("")}} << Reading{"g", {}};
+        QTest::newRow("g infinite") << Reading{"g", {-std::numeric_limits<double>::infinity()}} << Reading{"g", {}};
+        QTest::newRow("g negative zero") << Reading{"g", {-0.004}} << Reading{"g", {0.0}};
+        QTest::newRow("g rounding carries") << Reading{"g", {-1.996}} << Reading{"g", {-2.0}};
+        QTest::newRow("g 10 and more show the largest value") << Reading{"g", {12.34}} << Reading{"g", {9.996}};
+    }
 
-// Seconds that print as 60.00 carry into the minutes, and 60 minutes into the degrees.
-void TestReadouts::gpsPositions_data()
-{
-    QTest::addColumn<double>("nmea");
-    QTest::addColumn<bool>("latitude");
-    QTest::addColumn<SkinGps::Position>("position");
-    QTest::newRow("example latitude") << 3731.5 << true << SkinGps::Position{37, 31, 30, 0, SkinGps::North};
-    QTest::newRow("example longitude") << 12658.2 << false << SkinGps::Position{126, 58, 12, 0, SkinGps::East};
-    QTest::newRow("hundredths") << 3731.5076 << true << SkinGps::Position{37, 31, 30, 46, SkinGps::North};
-    QTest::newRow("12.996 s") << 1000.2166 << false << SkinGps::Position{10, 0, 13, 0, SkinGps::East};
-    QTest::newRow("carry to degrees") << 3759.99999 << true << SkinGps::Position{38, 0, 0, 0, SkinGps::North};
-    QTest::newRow("south") << -3351.0 << true << SkinGps::Position{33, 51, 0, 0, SkinGps::South};
-    QTest::newRow("west") << -7000.5 << false << SkinGps::Position{70, 0, 30, 0, SkinGps::West};
-}
+    void sameOnScreen()
+    {
+        QFETCH(Reading, a);
+        QFETCH(Reading, b);
+        QCOMPARE(render(a), render(b));
+    }
 
-void TestReadouts::gpsPositions()
-{
-    QFETCH(double, nmea);
-    QFETCH(bool, latitude);
-    QFETCH(SkinGps::Position, position);
-    QCOMPARE(SkinGps::positionOf(nmea, latitude), position);
-}
+    void differentOnScreen_data()
+    {
+        QTest::addColumn<Reading>("a");
+        QTest::addColumn<Reading>("b");
+        QTest::newRow("speed right-aligned") << Reading{"speed", {7}} << Reading{"speed", {700}};
+        QTest::newRow("speed zero is shown") << Reading{"speed", {0}} << Reading{"speed", {}};
+        QTest::newRow("g sign") << Reading{"g", {0.25}} << Reading{"g", {-0.25}};
+        QTest::newRow("g zero is shown") << Reading{"g", {0.0}} << Reading{"g", {}};
+        QTest::newRow("g over range is marked") << Reading{"g", {12.34}} << Reading{"g", {9.99}};
+        QTest::newRow("small longitude") << Reading{"gps", {0.0, 500.0}} << Reading{"gps", {0.0, 10500.0}};
+    }
 
-void TestReadouts::gsensorDigits_data()
-{
-    QTest::addColumn<double>("g");
-    QTest::addColumn<int>("whole");
-    QTest::addColumn<int>("decimals");
-    QTest::addColumn<bool>("minus");
-    QTest::addColumn<bool>("over");
-    QTest::newRow("-1.25") << -1.25 << 1 << 25 << true << false;
-    QTest::newRow("1.234") << 1.234 << 1 << 23 << false << false;
-    QTest::newRow("0.999") << 0.999 << 1 << 0 << false << false;
-    QTest::newRow("-0.004") << -0.004 << 0 << 0 << false << false;
-    QTest::newRow("-9.99") << -9.99 << 9 << 99 << true << false;
-    QTest::newRow("-32.768") << -32.768 << 9 << 99 << true << true;
-    QTest::newRow("9.996") << 9.996 << 9 << 99 << false << true;
-}
+    void differentOnScreen()
+    {
+        QFETCH(Reading, a);
+        QFETCH(Reading, b);
+        QVERIFY(render(a) != render(b));
+    }
 
-void TestReadouts::gsensorDigits()
-{
-    QFETCH(double, g);
-    SkinGSensor view;
-    view.setVal(g);
-    QTEST(view.wholeDigit(), "whole");
-    QTEST(view.decimals(), "decimals");
-    QTEST(view.showsMinus(), "minus");
-    QTEST(view.isOverRange(), "over");
-    view.setVal(1e300);
-    QVERIFY(view.wholeDigit() >= 0 && view.wholeDigit() <= 9);
-}
+    void dateNullShowsTheCurrentMoment()
+    {
+        SkinDateTime view(nullptr);
+        const _vexa_time_t old = makeTime(2001, 2, 3, 6, 4, 5, 6);
+        view.setDate(&old);
+        const QDateTime before = QDateTime::currentDateTime();
+        view.setDate(nullptr);
+        const QDateTime after = QDateTime::currentDateTime();
+        const _vexa_time_t &t = view.date();
+        const QDateTime shown(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second));
+        QVERIFY(shown >= before.addMSecs(-before.time().msec()));
+        QVERIFY(shown <= after);
+        QCOMPARE(int(t.day_of_week), shown.date().dayOfWeek() % 7);
+    }
+
+    void dateFrameBesideTheVideoArea()
+    {
+        QWidget window;
+        window.resize(1024, 768);
+        QWidget area(&window);
+        area.setGeometry(Geometry::toQt(QRect(300, 200, 700, 520), 768));
+        SkinDateTime view(&area);
+        QCOMPARE(view.parentWidget(), &window);
+        QCOMPARE(Geometry::fromQt(view.geometry(), 768), QRect(300 + 700 - 230, 166, 230, 24));
+    }
+
+    void speedInUserUnits()
+    {
+        SkinSpeed view;
+        for (const auto &[unit, shown] : {std::pair{0, 100}, {1, 62}, {2, 53}}) {
+            FileManager::setDisplaySettings(0, unit, 0);
+            view.setSpeed(100);
+            QCOMPARE(view.speed(), shown);
+        }
+    }
+
+    void gpsValidRange_data()
+    {
+        QTest::addColumn<double>("lat");
+        QTest::addColumn<double>("lon");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("north pole") << 9000.0 << 0.0 << true;
+        QTest::newRow("south pole") << -9000.0 << 0.0 << true;
+        QTest::newRow("beyond north") << 9000.01 << 0.0 << false;
+        QTest::newRow("beyond south") << -9000.01 << 0.0 << false;
+        QTest::newRow("date line east") << 0.0 << 18000.0 << true;
+        QTest::newRow("date line west") << 0.0 << -18000.0 << true;
+        QTest::newRow("beyond east") << 0.0 << 18000.5 << false;
+        QTest::newRow("no position") << 99999.0 << 0.0 << false;
+        QTest::newRow("not a number") << std::nan("") << 0.0 << false;
+    }
+
+    void gpsValidRange()
+    {
+        QFETCH(double, lat);
+        QFETCH(double, lon);
+        QFETCH(bool, valid);
+        SkinGps view;
+        view.setLatitude(lat, lon);
+        QCOMPARE(view.isValid(), valid);
+    }
+
+    // Seconds that print as 60.00 carry into the minutes, and 60 minutes into the degrees.
+    void gpsPositions_data()
+    {
+        QTest::addColumn<double>("nmea");
+        QTest::addColumn<bool>("latitude");
+        QTest::addColumn<SkinGps::Position>("position");
+        QTest::newRow("example latitude") << 3731.5 << true << SkinGps::Position{37, 31, 30, 0, SkinGps::North};
+        QTest::newRow("example longitude") << 12658.2 << false << SkinGps::Position{126, 58, 12, 0, SkinGps::East};
+        QTest::newRow("hundredths") << 3731.5076 << true << SkinGps::Position{37, 31, 30, 46, SkinGps::North};
+        QTest::newRow("12.996 s") << 1000.2166 << false << SkinGps::Position{10, 0, 13, 0, SkinGps::East};
+        QTest::newRow("carry to degrees") << 3759.99999 << true << SkinGps::Position{38, 0, 0, 0, SkinGps::North};
+        QTest::newRow("south") << -3351.0 << true << SkinGps::Position{33, 51, 0, 0, SkinGps::South};
+        QTest::newRow("west") << -7000.5 << false << SkinGps::Position{70, 0, 30, 0, SkinGps::West};
+    }
+
+    void gpsPositions()
+    {
+        QFETCH(double, nmea);
+        QFETCH(bool, latitude);
+        QFETCH(SkinGps::Position, position);
+        QCOMPARE(SkinGps::positionOf(nmea, latitude), position);
+    }
+
+    void gsensorDigits_data()
+    {
+        QTest::addColumn<double>("g");
+        QTest::addColumn<int>("whole");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<bool>("minus");
+        QTest::addColumn<bool>("over");
+        QTest::newRow("-1.25") << -1.25 << 1 << 25 << true << false;
+        QTest::newRow("1.234") << 1.234 << 1 << 23 << false << false;
+        QTest::newRow("0.999") << 0.999 << 1 << 0 << false << false;
+        QTest::newRow("-0.004") << -0.004 << 0 << 0 << false << false;
+        QTest::newRow("-9.99") << -9.99 << 9 << 99 << true << false;
+        QTest::newRow("-32.768") << -32.768 << 9 << 99 << true << true;
+        QTest::newRow("9.996") << 9.996 << 9 << 99 << false << true;
+    }
+
+    void gsensorDigits()
+    {
+        QFETCH(double, g);
+        SkinGSensor view;
+        view.setVal(g);
+        QTEST(view.wholeDigit(), "whole");
+        QTEST(view.decimals(), "decimals");
+        QTEST(view.showsMinus(), "minus");
+        QTEST(view.isOverRange(), "over");
+        view.setVal(1e300);
+        QVERIFY(view.wholeDigit() >= 0 && view.wholeDigit() <= 9);
+    }
+};
 
 QTEST_MAIN(TestReadouts)
 #include "test_readouts.moc"

@@ -126,360 +126,318 @@ class TestSkinButtons : public QObject {
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void init();
+
+    void init()
+    {
+        _parent = new QWidget;
+        _parent->resize(200, 100);
+        _parent->move(0, 0);
+        _parent->show();
+        QVERIFY(QTest::qWaitForWindowExposed(_parent));
+    }
     void cleanup() { delete _parent; }
 
-    void buttonIsPlacedFromBottomLeftPosition();
-    void mouseRules_data();
-    void mouseRules();
-    void buttonActsOnMouseDownWithItsTag();
-    void dragStaysWithButton();
-    void disabledTabKeepsItsPushedLook();
-    void updateImageOutsideStatesChangesNothing();
-    void setSkinStartsAfresh();
-    void paintShowsStateImageAndTitle();
-    void hiddenItemGivesHiddenButton();
-    void menuPopsUpAtBottomLeftCorner();
-    void checkButtonClickTurnsOnAndSendsOnce();
-    void checkButtonSetStateShowsPlainImage();
+    // Mouse sequences on either kind of button: how often it acts and which skin slot it
+    // shows afterwards (a button's slots: normal, pressed, hover, disabled; a check button's:
+    // off, off + mouse, on, on + mouse).
+    void mouseRules_data()
+    {
+        QTest::addColumn<bool>("check");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<bool>("pushMode");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<int>("runs");
+        QTest::addColumn<int>("slot");
+        QTest::addColumn<QColor>("title");
+        const QColor black(Qt::black), white(Qt::white);
+        for (bool check : {false, true}) {
+            const char *kind = check ? "check " : "button ";
+            const int on = check ? 3 : 0;  // after one click a check button is on, under the mouse
+            const int hover = check ? 1 : 2;
+            QTest::addRow("%sclick", kind) << check << true << false << "click" << 1 << on << black;
+            QTest::addRow("%sdouble click acts once", kind) << check << true << false << "double" << 1 << on << black;
+            QTest::addRow("%striple click acts once", kind) << check << true << false << "triple" << 1 << on << black;
+            QTest::addRow("%slater click acts again", kind) << check << true << false << "triple later" << 2 << (check ? 1 : 0) << black;
+            QTest::addRow("%sright button", kind) << check << true << false << "right" << 0 << 0 << black;
+            QTest::addRow("%shover", kind) << check << true << false << "enter" << 0 << hover << white;
+            QTest::addRow("%shover ends", kind) << check << true << false << "enter leave" << 0 << 0 << black;
+            QTest::addRow("%sdisabled click", kind) << check << false << false << "enter click leave" << 0 << 0 << black;
+            QTest::addRow("%sdisabled hover", kind) << check << false << false << "enter" << 0 << 0 << black;
+            QTest::addRow("%sdisabled double click", kind) << check << false << false << "double" << 0 << 0 << black;
+        }
+        QTest::newRow("tab shows hover") << false << true << true << "" << 0 << 2 << white;
+        QTest::newRow("tab pressed") << false << true << true << "enter press" << 1 << 1 << black;
+        QTest::newRow("tab after click") << false << true << true << "enter click leave" << 1 << 2 << white;
+    }
 
-    void buttonsComeFromSkin();
+    void mouseRules()
+    {
+        QFETCH(bool, check);
+        QFETCH(bool, enabled);
+        QFETCH(bool, pushMode);
+        QFETCH(QString, steps);
+        Recorder view;
+        view.resize(200, 100);
+        SkinButtonBase *button = check ? static_cast<SkinButtonBase *>(new SkinCheckButton(makeInfo(), 100, "Go", &view))
+                                       : new SkinButton(makeInfo(), 100, "Go", &view);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        if (check) {
+            static_cast<SkinCheckButton *>(button)->setSkinEnabled(enabled);
+        } else {
+            static_cast<SkinButton *>(button)->setPushMode(pushMode);
+            static_cast<SkinButton *>(button)->setSkinEnabled(enabled);
+        }
+        QSignalSpy spy(button, &SkinButtonBase::triggered);
+        for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {
+            if (step == u"click")
+                click(button);
+            else if (step == u"press")
+                QTest::mousePress(button, Qt::LeftButton);
+            else if (step == u"double")
+                doubleClick(button);
+            else if (step == u"enter")
+                enter(button);
+            else if (step == u"leave")
+                leave(button);
+            else if (step == u"right")
+                QTest::mouseClick(button, Qt::RightButton);
+            else if (step == u"triple" || step == u"later") {
+                quint64 t = step == u"triple" ? 10000 : 20000;
+                for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                                          QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease,
+                                          QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                    sendMouse(button, type, t += 50);
+            }
+        }
+        QTEST(int(spy.count()), "runs");
+        QFETCH(int, slot);
+        if (enabled)
+            QCOMPARE(shownColour(button), colours[slot]);
+        else
+            QVERIFY(shownColour(button) != colours[slot]);  // the slot's face, dimmed
+        QTEST(button->textColor(), "title");
+        QCOMPARE(view.presses, steps == u"right" ? 1 : 0);  // other buttons pass on, as a plain view's
+    }
+
+    // Either kind acts on the press, before the release, with its tag and its new look.
+    void actsOnPressWithItsTag_data()
+    {
+        QTest::addColumn<bool>("check");
+        QTest::newRow("button") << false;
+        QTest::newRow("check button") << true;
+    }
+
+    void actsOnPressWithItsTag()
+    {
+        QFETCH(bool, check);
+        SkinButtonBase *button = check ? static_cast<SkinButtonBase *>(new SkinCheckButton(makeInfo(), 100, QString(), _parent))
+                                       : new SkinButton(makeInfo(), 100, QString(), _parent);
+        button->setTag(21);
+        button->show();
+        int runs = 0, tagSeen = -1;
+        QColor shownWhenTold;
+        connect(button, &SkinButtonBase::triggered, this, [&](int tag) {
+            ++runs;
+            tagSeen = tag;
+            shownWhenTold = shownColour(button);
+        });
+        QTest::mousePress(button, Qt::LeftButton);
+        QCOMPARE(runs, 1);
+        QCOMPARE(tagSeen, 21);
+        QCOMPARE(shownWhenTold, colours[check ? 2 : 1]);  // on / pressed
+        QTest::mouseRelease(button, Qt::LeftButton);
+        QCOMPARE(runs, 1);
+    }
+
+    void dragStaysWithButton()
+    {
+        Recorder view;
+        view.resize(200, 100);
+        auto *button = new SkinButton(makeInfo(), 100, QString(), &view);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseMove(button, QPoint(30, 10));
+        QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(30, 10));
+        QCOMPARE(view.presses, 0);
+        QCOMPARE(view.moves, 0);
+    }
+
+    void disabledTabKeepsItsPushedLook()
+    {
+        auto *button = new SkinButton(makeInfo(), 100, QString(), _parent);
+        button->setPushMode(true);
+        button->setSkinEnabled(false);
+        QCOMPARE(button->imageState(), int(SkinButton::StateHover));
+        button->updateImage(SkinButton::StateDisabled);  // only asked for, the disabled image shows
+        QCOMPARE(shownColour(button), colours[3]);
+
+        // A tab that is not selected shows the mouse without taking the selected image.
+        button->setSkinEnabled(true);
+        button->setPushMode(false);
+        button->setTabLook(true);
+        enter(button);
+        QCOMPARE(button->imageState(), int(SkinButton::StateNormal));
+        QVERIFY(button->isHighlighted());
+        leave(button);
+        QVERIFY(!button->isHighlighted());
+        QCOMPARE(shownColour(button), colours[0]);
+    }
+
+    void updateImageOutsideStatesChangesNothing()
+    {
+        auto *button = new SkinButton(makeInfo(), 100, QStringLiteral("Go"), _parent);
+        button->show();
+        button->updateImage(SkinButton::StatePressed);
+        const QImage before = button->grab().toImage();
+        const QColor colour = button->textColor();
+        button->updateImage(7);
+        button->updateImage(-1);
+        button->updateImage(4);
+        QCOMPARE(button->imageState(), int(SkinButton::StatePressed));
+        QCOMPARE(button->textColor(), colour);
+        QCOMPARE(button->grab().toImage(), before);
+    }
+
+    void setSkinStartsAfresh()
+    {
+        auto *button = new SkinButton(makeInfo(), 100, QString(), _parent);
+        button->setPushMode(true);
+        button->setSkinEnabled(false);
+        SkinButtonInfo other = makeInfo();
+        other.imageNormal = solid(Qt::darkCyan);
+        button->setSkin(other);
+        QVERIFY(button->isSkinEnabled());
+        QVERIFY(!button->pushMode());
+        QCOMPARE(button->imageState(), int(SkinButton::StateNormal));
+        QCOMPARE(shownColour(button), QColor(Qt::darkCyan));
+        QCOMPARE(button->geometry(), QRect(10, 60, 40, 20));  // the place stays
+    }
+
+    void paintShowsStateImageAndTitle()
+    {
+        auto *button = new SkinButton(makeInfo(), 100, QString(), _parent);
+        button->show();
+        for (int state = 0; state < 4; ++state) {
+            button->updateImage(state);
+            QCOMPARE(shownColour(button), colours[state]);
+        }
+        button->setText(QStringLiteral("HHHH"));
+        button->updateImage(SkinButton::StateNormal);
+        QImage shot = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QVERIFY(hasColour(shot, Qt::black));
+        QVERIFY(!hasColour(shot, Qt::white));
+        QCOMPARE(shot.pixelColor(0, 0), colours[0]);  // the image still fills the corners
+        button->updateImage(SkinButton::StateHover);
+        shot = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        QVERIFY(hasColour(shot, Qt::white));
+        QVERIFY(!hasColour(shot, Qt::black));
+
+        // A title wider than its button shrinks to a legible size, then is elided.
+        QFont font = button->font();
+        const QString shown = SkinButton::fittedTitle(QStringLiteral("Wiedergabe Werkzeuge"), 40, &font);
+        QVERIFY(QFontMetrics(font).horizontalAdvance(shown) <= 40);
+        QVERIFY(font.pointSizeF() >= SkinButton::MinimumTitlePointSize);
+        QVERIFY(font.pointSizeF() < button->font().pointSizeF());
+        font = button->font();
+        QCOMPARE(SkinButton::fittedTitle(QStringLiteral("OK"), 40, &font), QStringLiteral("OK"));
+        QCOMPARE(font, button->font());
+    }
+
+    void hiddenItemGivesHiddenButton()
+    {
+        QWidget view;
+        view.resize(200, 100);
+        auto *hidden = new SkinButton(makeInfo(false), 100, QString(), &view);
+        auto *shown = new SkinButton(makeInfo(true), 100, QString(), &view);
+        auto *check = new SkinCheckButton(makeInfo(false), 100, QString(), &view);
+        view.show();
+        QVERIFY(!hidden->isVisible());
+        QVERIFY(!check->isVisible());
+        QVERIFY(shown->isVisible());
+    }
+
+    void menuPopsUpAtBottomLeftCorner()
+    {
+        auto *button = new SkinButton(makeInfo(), 100, QStringLiteral("File"), _parent);
+        button->show();
+        QMenu menu;
+        menu.addAction(QStringLiteral("Open"));
+        QPoint shownAt;
+        QTimer::singleShot(0, &menu, [&] {
+            shownAt = menu.pos();
+            menu.close();
+        });
+        QAction *chosen = button->showMenu(&menu);
+        QCOMPARE(chosen, nullptr);
+        QCOMPARE(shownAt, button->mapToGlobal(QPoint(0, button->height())));
+        QCOMPARE(button->showMenu(nullptr), nullptr);
+    }
+
+    void checkButtonClickTurnsOnAndOff()
+    {
+        auto *button = new SkinCheckButton(makeInfo(), 100, QString(), _parent);
+        button->show();
+        bool stateSeen = false;
+        connect(button, &SkinCheckButton::triggered, this, [&] { stateSeen = button->state(); });
+        click(button);
+        QVERIFY(stateSeen);  // the handler reads the new state
+        QCOMPARE(button->shownImage(), SkinCheckButton::ImageCheckHover);
+        click(button);
+        QVERIFY(!stateSeen);
+        QCOMPARE(button->shownImage(), SkinCheckButton::ImageNormalHover);
+    }
+
+    void checkButtonSetStateShowsPlainImage()
+    {
+        auto *button = new SkinCheckButton(makeInfo(), 100, QString(), _parent);
+        button->show();
+        QSignalSpy spy(button, &SkinCheckButton::triggered);
+        enter(button);
+        button->setState(true);  // from the program, not the mouse: no action
+        QCOMPARE(button->shownImage(), SkinCheckButton::ImageCheck);
+        QVERIFY(button->isChecked());
+        button->setState(false);
+        QCOMPARE(button->shownImage(), SkinCheckButton::ImageNormal);
+        QCOMPARE(spy.count(), 0);
+    }
+
+    void buttonsComeFromSkin()
+    {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString dsc = dir.filePath(QStringLiteral("brumoset.dsc"));
+        const QString chk = dir.filePath(QStringLiteral("brumoset.chk"));
+        QVERIFY(writeSkin(dsc, chk));
+        const std::unique_ptr<SkinManager> skin = SkinManager::create(dsc, chk);
+        QVERIFY(skin);
+
+        QWidget view;
+        view.resize(1024, 768);
+        SkinButton *button = SkinButton::create(*skin, 21, &view, QStringLiteral("Play"),
+                                                QStringLiteral("Play it"));
+        QVERIFY(button && button->parentWidget() == &view);
+        QCOMPARE(button->tag(), 21);
+        QCOMPARE(button->text(), QStringLiteral("Play"));
+        QCOMPARE(button->toolTip(), QStringLiteral("Play it"));
+        QCOMPARE(button->geometry(), QRect(300, 700, 40, 20));  // the item's left and top
+        QCOMPARE(shownColour(button), colours[0]);  // the strip's states are the skin manager's
+
+        SkinCheckButton *check = SkinCheckButton::create(*skin, 45, &view);
+        QVERIFY(check);
+        QCOMPARE(check->tag(), 45);
+        QCOMPARE(check->geometry(), QRect(100, 50, 40, 20));
+        QVERIFY(check->isHidden());
+
+        QCOMPARE(SkinButton::create(*skin, 0, &view), nullptr);  // a picture, not a button
+        QCOMPARE(SkinButton::create(*skin, 99, &view), nullptr);
+        QCOMPARE(SkinCheckButton::create(*skin, 0, &view), nullptr);
+    }
 
 private:
     QWidget *_parent = nullptr;
 };
-
-void TestSkinButtons::init()
-{
-    _parent = new QWidget;
-    _parent->resize(200, 100);
-    _parent->move(0, 0);
-    _parent->show();
-    QVERIFY(QTest::qWaitForWindowExposed(_parent));
-}
-
-void TestSkinButtons::buttonIsPlacedFromBottomLeftPosition()
-{
-    SkinButton button(makeInfo(), 100, QString(), _parent);
-    QCOMPARE(button.geometry(), QRect(10, 60, 40, 20));
-    QCOMPARE(button.imageState(), int(SkinButton::StateNormal));
-    QVERIFY(button.isSkinEnabled());
-    QVERIFY(!button.pushMode());
-}
-
-void TestSkinButtons::buttonActsOnMouseDownWithItsTag()
-{
-    auto *button = new SkinButton(makeInfo(), 100, QString(), _parent);
-    button->setTag(21);
-    button->show();
-    int runs = 0, tagSeen = -1, stateSeen = -1;
-    connect(button, &SkinButton::triggered, this, [&](int tag) {
-        ++runs;
-        tagSeen = tag;
-        stateSeen = button->imageState();
-    });
-    QTest::mousePress(button, Qt::LeftButton);
-    QCOMPARE(runs, 1);  // before the release
-    QCOMPARE(tagSeen, 21);
-    QCOMPARE(stateSeen, int(SkinButton::StatePressed));
-    QCOMPARE(button->imageState(), int(SkinButton::StatePressed));
-    QTest::mouseRelease(button, Qt::LeftButton);
-    QCOMPARE(runs, 1);
-    QCOMPARE(button->imageState(), int(SkinButton::StateNormal));
-}
-
-void TestSkinButtons::dragStaysWithButton()
-{
-    Recorder view;
-    view.resize(200, 100);
-    auto *button = new SkinButton(makeInfo(), 100, QString(), &view);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseMove(button, QPoint(30, 10));
-    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(30, 10));
-    QCOMPARE(view.presses, 0);
-    QCOMPARE(view.moves, 0);
-}
-
-// Mouse sequences on either kind of button: how often it acts and which skin slot it
-// shows afterwards (a button's slots: normal, pressed, hover, disabled; a check button's:
-// off, off + mouse, on, on + mouse).
-void TestSkinButtons::mouseRules_data()
-{
-    QTest::addColumn<bool>("check");
-    QTest::addColumn<bool>("enabled");
-    QTest::addColumn<bool>("pushMode");
-    QTest::addColumn<QString>("steps");
-    QTest::addColumn<int>("runs");
-    QTest::addColumn<int>("slot");
-    QTest::addColumn<QColor>("title");
-    const QColor black(Qt::black), white(Qt::white);
-    for (bool check : {false, true}) {
-        const char *kind = check ? "check " : "button ";
-        const int on = check ? 3 : 0;  // after one click a check button is on, under the mouse
-        const int hover = check ? 1 : 2;
-        QTest::addRow("%sclick", kind) << check << true << false << "click" << 1 << on << black;
-        QTest::addRow("%sdouble click acts once", kind) << check << true << false << "double" << 1 << on << black;
-        QTest::addRow("%striple click acts once", kind) << check << true << false << "triple" << 1 << on << black;
-        QTest::addRow("%slater click acts again", kind) << check << true << false << "triple later" << 2 << (check ? 1 : 0) << black;
-        QTest::addRow("%sright button", kind) << check << true << false << "right" << 0 << 0 << black;
-        QTest::addRow("%shover", kind) << check << true << false << "enter" << 0 << hover << white;
-        QTest::addRow("%shover ends", kind) << check << true << false << "enter leave" << 0 << 0 << black;
-        QTest::addRow("%sdisabled click", kind) << check << false << false << "enter click leave" << 0 << 0 << black;
-        QTest::addRow("%sdisabled hover", kind) << check << false << false << "enter" << 0 << 0 << black;
-        QTest::addRow("%sdisabled double click", kind) << check << false << false << "double" << 0 << 0 << black;
-    }
-    QTest::newRow("tab shows hover") << false << true << true << "" << 0 << 2 << white;
-    QTest::newRow("tab pressed") << false << true << true << "enter press" << 1 << 1 << black;
-    QTest::newRow("tab after click") << false << true << true << "enter click leave" << 1 << 2 << white;
-}
-
-void TestSkinButtons::mouseRules()
-{
-    QFETCH(bool, check);
-    QFETCH(bool, enabled);
-    QFETCH(bool, pushMode);
-    QFETCH(QString, steps);
-    Recorder view;
-    view.resize(200, 100);
-    SkinButtonBase *button = check ? static_cast<SkinButtonBase *>(new SkinCheckButton(makeInfo(), 100, "Go", &view))
-                                   : new SkinButton(makeInfo(), 100, "Go", &view);
-    view.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&view));
-    if (check) {
-        static_cast<SkinCheckButton *>(button)->setSkinEnabled(enabled);
-    } else {
-        static_cast<SkinButton *>(button)->setPushMode(pushMode);
-        static_cast<SkinButton *>(button)->setSkinEnabled(enabled);
-    }
-    QSignalSpy spy(button, &SkinButtonBase::triggered);
-    for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {
-        if (step == u"click")
-            click(button);
-        else if (step == u"press")
-            QTest::mousePress(button, Qt::LeftButton);
-        else if (step == u"double")
-            doubleClick(button);
-        else if (step == u"enter")
-            enter(button);
-        else if (step == u"leave")
-            leave(button);
-        else if (step == u"right")
-            QTest::mouseClick(button, Qt::RightButton);
-        else if (step == u"triple" || step == u"later") {
-            quint64 t = step == u"triple" ? 10000 : 20000;
-            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
-                                      QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease,
-                                      QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
-                sendMouse(button, type, t += 50);
-        }
-    }
-    QTEST(int(spy.count()), "runs");
-    QFETCH(int, slot);
-    if (enabled)
-        QCOMPARE(shownColour(button), colours[slot]);
-    else
-        QVERIFY(shownColour(button) != colours[slot]);  // the slot's face, dimmed
-    QTEST(button->textColor(), "title");
-    QCOMPARE(view.presses, steps == u"right" ? 1 : 0);  // other buttons pass on, as a plain view's
-}
-
-void TestSkinButtons::disabledTabKeepsItsPushedLook()
-{
-    auto *button = new SkinButton(makeInfo(), 100, QString(), _parent);
-    button->setPushMode(true);
-    button->setSkinEnabled(false);
-    QCOMPARE(button->imageState(), int(SkinButton::StateHover));
-    button->updateImage(SkinButton::StateDisabled);  // only asked for, the disabled image shows
-    QCOMPARE(shownColour(button), colours[3]);
-
-    // A tab that is not selected shows the mouse without taking the selected image.
-    button->setSkinEnabled(true);
-    button->setPushMode(false);
-    button->setTabLook(true);
-    enter(button);
-    QCOMPARE(button->imageState(), int(SkinButton::StateNormal));
-    QVERIFY(button->isHighlighted());
-    leave(button);
-    QVERIFY(!button->isHighlighted());
-    QCOMPARE(shownColour(button), colours[0]);
-}
-
-void TestSkinButtons::updateImageOutsideStatesChangesNothing()
-{
-    auto *button = new SkinButton(makeInfo(), 100, QStringLiteral("Go"), _parent);
-    button->show();
-    button->updateImage(SkinButton::StatePressed);
-    const QImage before = button->grab().toImage();
-    const QColor colour = button->textColor();
-    button->updateImage(7);
-    button->updateImage(-1);
-    button->updateImage(4);
-    QCOMPARE(button->imageState(), int(SkinButton::StatePressed));
-    QCOMPARE(button->textColor(), colour);
-    QCOMPARE(button->grab().toImage(), before);
-}
-
-void TestSkinButtons::setSkinStartsAfresh()
-{
-    auto *button = new SkinButton(makeInfo(), 100, QString(), _parent);
-    button->setPushMode(true);
-    button->setSkinEnabled(false);
-    SkinButtonInfo other = makeInfo();
-    other.imageNormal = solid(Qt::darkCyan);
-    button->setSkin(other);
-    QVERIFY(button->isSkinEnabled());
-    QVERIFY(!button->pushMode());
-    QCOMPARE(button->imageState(), int(SkinButton::StateNormal));
-    QCOMPARE(shownColour(button), QColor(Qt::darkCyan));
-    QCOMPARE(button->geometry(), QRect(10, 60, 40, 20));  // the place stays
-}
-
-void TestSkinButtons::paintShowsStateImageAndTitle()
-{
-    auto *button = new SkinButton(makeInfo(), 100, QString(), _parent);
-    button->show();
-    for (int state = 0; state < 4; ++state) {
-        button->updateImage(state);
-        QCOMPARE(shownColour(button), colours[state]);
-    }
-    button->setText(QStringLiteral("HHHH"));
-    button->updateImage(SkinButton::StateNormal);
-    QImage shot = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QVERIFY(hasColour(shot, Qt::black));
-    QVERIFY(!hasColour(shot, Qt::white));
-    QCOMPARE(shot.pixelColor(0, 0), colours[0]);  // the image still fills the corners
-    button->updateImage(SkinButton::StateHover);
-    shot = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QVERIFY(hasColour(shot, Qt::white));
-    QVERIFY(!hasColour(shot, Qt::black));
-
-    // A title wider than its button shrinks to a legible size, then is elided.
-    QFont font = button->font();
-    const QString shown = SkinButton::fittedTitle(QStringLiteral("Wiedergabe Werkzeuge"), 40, &font);
-    QVERIFY(QFontMetrics(font).horizontalAdvance(shown) <= 40);
-    QVERIFY(font.pointSizeF() >= SkinButton::MinimumTitlePointSize);
-    QVERIFY(font.pointSizeF() < button->font().pointSizeF());
-    font = button->font();
-    QCOMPARE(SkinButton::fittedTitle(QStringLiteral("OK"), 40, &font), QStringLiteral("OK"));
-    QCOMPARE(font, button->font());
-}
-
-void TestSkinButtons::hiddenItemGivesHiddenButton()
-{
-    QWidget view;
-    view.resize(200, 100);
-    auto *hidden = new SkinButton(makeInfo(false), 100, QString(), &view);
-    auto *shown = new SkinButton(makeInfo(true), 100, QString(), &view);
-    auto *check = new SkinCheckButton(makeInfo(false), 100, QString(), &view);
-    view.show();
-    QVERIFY(!hidden->isVisible());
-    QVERIFY(!check->isVisible());
-    QVERIFY(shown->isVisible());
-    // The owner can show them later.
-    hidden->show();
-    check->show();
-    QVERIFY(hidden->isVisible());
-    QVERIFY(check->isVisible());
-}
-
-void TestSkinButtons::menuPopsUpAtBottomLeftCorner()
-{
-    auto *button = new SkinButton(makeInfo(), 100, QStringLiteral("File"), _parent);
-    button->show();
-    QMenu menu;
-    menu.addAction(QStringLiteral("Open"));
-    QPoint shownAt;
-    QTimer::singleShot(0, &menu, [&] {
-        shownAt = menu.pos();
-        menu.close();
-    });
-    QAction *chosen = button->showMenu(&menu);
-    QCOMPARE(chosen, nullptr);
-    QCOMPARE(shownAt, button->mapToGlobal(QPoint(0, button->height())));
-    QCOMPARE(button->showMenu(nullptr), nullptr);
-}
-
-void TestSkinButtons::checkButtonClickTurnsOnAndSendsOnce()
-{
-    auto *button = new SkinCheckButton(makeInfo(), 100, QString(), _parent);
-    button->setTag(45);
-    button->show();
-    int runs = 0, tagSeen = -1;
-    bool stateSeen = false;
-    SkinCheckButton::Image imageSeen = SkinCheckButton::ImageNormal;
-    connect(button, &SkinCheckButton::triggered, this, [&](int tag) {
-        ++runs;
-        tagSeen = tag;
-        stateSeen = button->state();
-        imageSeen = button->shownImage();
-    });
-    QTest::mousePress(button, Qt::LeftButton);
-    QCOMPARE(runs, 1);
-    QCOMPARE(tagSeen, 45);
-    QVERIFY(stateSeen);  // the handler reads the new state
-    QCOMPARE(imageSeen, SkinCheckButton::ImageCheck);
-    QTest::mouseRelease(button, Qt::LeftButton);
-    QCOMPARE(runs, 1);
-    QCOMPARE(button->shownImage(), SkinCheckButton::ImageCheckHover);
-
-    click(button);
-    QCOMPARE(runs, 2);
-    QVERIFY(!stateSeen);
-    QCOMPARE(imageSeen, SkinCheckButton::ImageNormal);
-    QCOMPARE(button->shownImage(), SkinCheckButton::ImageNormalHover);
-}
-
-void TestSkinButtons::checkButtonSetStateShowsPlainImage()
-{
-    auto *button = new SkinCheckButton(makeInfo(), 100, QString(), _parent);
-    button->show();
-    QSignalSpy spy(button, &SkinCheckButton::triggered);
-    enter(button);
-    button->setState(true);  // from the program, not the mouse: no action
-    QCOMPARE(button->shownImage(), SkinCheckButton::ImageCheck);
-    QVERIFY(button->isChecked());
-    button->setState(false);
-    QCOMPARE(button->shownImage(), SkinCheckButton::ImageNormal);
-    QCOMPARE(spy.count(), 0);
-}
-
-void TestSkinButtons::buttonsComeFromSkin()
-{
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString dsc = dir.filePath(QStringLiteral("brumoset.dsc"));
-    const QString chk = dir.filePath(QStringLiteral("brumoset.chk"));
-    QVERIFY(writeSkin(dsc, chk));
-    const std::unique_ptr<SkinManager> skin = SkinManager::create(dsc, chk);
-    QVERIFY(skin);
-
-    QWidget view;
-    view.resize(1024, 768);
-    SkinButton *button = SkinButton::create(*skin, 21, &view, QStringLiteral("Play"),
-                                            QStringLiteral("Play it"));
-    QVERIFY(button);
-    QCOMPARE(button->parentWidget(), &view);
-    QCOMPARE(button->tag(), 21);
-    QCOMPARE(button->text(), QStringLiteral("Play"));
-    QCOMPARE(button->toolTip(), QStringLiteral("Play it"));
-    QCOMPARE(button->geometry(), QRect(300, 700, 40, 20));  // the item's left and top
-    for (int state = 0; state < 4; ++state) {
-        button->updateImage(state);
-        QCOMPARE(shownColour(button), colours[state]);
-    }
-
-    SkinCheckButton *check = SkinCheckButton::create(*skin, 45, &view);
-    QVERIFY(check);
-    QCOMPARE(check->tag(), 45);
-    QCOMPARE(check->geometry(), QRect(100, 50, 40, 20));
-    QVERIFY(check->isHidden());
-
-    QCOMPARE(SkinButton::create(*skin, 0, &view), nullptr);  // a picture, not a button
-    QCOMPARE(SkinButton::create(*skin, 99, &view), nullptr);
-    QCOMPARE(SkinCheckButton::create(*skin, 0, &view), nullptr);
-}
 
 QTEST_MAIN(TestSkinButtons)
 #include "test_skin_buttons.moc"
