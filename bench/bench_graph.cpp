@@ -2,6 +2,7 @@
 // handed over and the region that changed painted, as the window system would ask for it.
 // Data, generated at start: a one-minute normal recording at 30 frames/s (two windows of
 // 900 frames) with moving G values, and a one-hour driving log (3,600 records).
+#include "BenchWidgets.h"
 #include "DriveModel.h"
 #include "FileLog.h"
 #include "FileManager.h"
@@ -32,7 +33,7 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-struct Data {
+struct Data : BenchData<Data> {
     QTemporaryDir dir;
     FileVideo *video = nullptr;
     FileLog *log = nullptr;
@@ -75,28 +76,7 @@ struct Data {
         delete log;
     }
 
-    static std::unique_ptr<Data> &instance()
-    {
-        static std::unique_ptr<Data> data;
-        return data;
-    }
-    static Data &get()
-    {
-        if (!instance())
-            instance() = std::make_unique<Data>();
-        return *instance();
-    }
 };
-
-// The strips the widget asks to repaint when a box moves: where it was and where it is.
-QRegion movedBox(const QRectF &before, const QRectF &after, int height)
-{
-    QRegion region;
-    for (const QRectF &box : {before, after})
-        if (!box.isNull())
-            region += Geometry::toQt(box, height).toAlignedRect().adjusted(-2, -2, 2, 2);
-    return region;
-}
 
 // Steps through indices [first, first + span) of the loaded window, wrapping inside it
 // when moveWindow is false, or alternating between two windows when it is true.
@@ -177,6 +157,6 @@ int main(int argc, char **argv)
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    Data::instance().reset();
+    Data::reset();
     return 0;
 }

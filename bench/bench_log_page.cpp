@@ -3,6 +3,7 @@
 // graph (curves recomputed and the graph redrawn), one playback step as the page sees it
 // (the record handed over, the read-out and the cursor strips repainted) and searches.
 // The card is generated once into $TUMBO_BENCH_DIR/log-day (kept) or a temporary folder.
+#include "BenchWidgets.h"
 #include "CardGenerator.h"
 #include "FileManager.h"
 #include "Geometry.h"
@@ -28,7 +29,7 @@
 
 namespace {
 
-struct Data {
+struct Data : BenchData<Data> {
     QTemporaryDir temp;
     FileManager model;
     std::unique_ptr<SkinManager> skin = SkinManager::create();
@@ -61,27 +62,7 @@ struct Data {
         page = std::make_unique<LogLayout>(skin.get(), &model);
         page->setData(rows);
     }
-    static std::unique_ptr<Data> &instance()
-    {
-        static std::unique_ptr<Data> data;
-        return data;
-    }
-    static Data &get()
-    {
-        if (!instance())
-            instance() = std::make_unique<Data>();
-        return *instance();
-    }
 };
-
-QRegion movedBox(const QRectF &before, const QRectF &after, int height)
-{
-    QRegion region;
-    for (const QRectF &box : {before, after})
-        if (!box.isNull())
-            region += Geometry::toQt(box, height).toAlignedRect().adjusted(-2, -2, 2, 2);
-    return region;
-}
 
 void BM_LoadLogs(benchmark::State &state)
 {
@@ -178,6 +159,6 @@ int main(int argc, char **argv)
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    Data::instance().reset();
+    Data::reset();
     return 0;
 }

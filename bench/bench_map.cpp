@@ -3,6 +3,7 @@
 // recording: a point every second) and one centring call per frame. Each runs without a
 // page (building and handing over the text) and with the real page loaded in the browser
 // engine (the evaluation request included; the page runs it in its own process).
+#include "BenchWidgets.h"
 #include "DriveModel.h"
 #include "FileManager.h"
 #include "FileVideo.h"
@@ -32,7 +33,7 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-struct Data {
+struct Data : BenchData<Data> {
     QTemporaryDir dir;
     std::unique_ptr<FileVideo> normal;
     std::unique_ptr<FileVideo> event;
@@ -73,17 +74,6 @@ struct Data {
         return page->isPageLoaded() ? page.get() : nullptr;
     }
 
-    static std::unique_ptr<Data> &instance()
-    {
-        static std::unique_ptr<Data> data;
-        return data;
-    }
-    static Data &get()
-    {
-        if (!instance())
-            instance() = std::make_unique<Data>();
-        return *instance();
-    }
 };
 
 // range(0): 1 with the loaded page. The engine's queue is drained between runs.
@@ -157,6 +147,6 @@ int main(int argc, char **argv)
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    Data::instance().reset();
+    Data::reset();
     return 0;
 }
