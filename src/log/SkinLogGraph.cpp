@@ -2,6 +2,7 @@
 
 #include "FileManager.h"
 #include "FileVideo.h"
+#include "CursorDrag.h"
 #include "Geometry.h"
 #include "GraphPainter.h"
 #include "Texts.h"
@@ -373,40 +374,23 @@ void SkinLogGraph::resizeEvent(QResizeEvent *)
 
 // ---- Mouse ----
 
-namespace {
-
-bool holds(const QRectF &box, const QPointF &p)
-{
-    return p.x() >= box.x() && p.x() < box.x() + box.width() && p.y() >= box.y()
-           && p.y() < box.y() + box.height();
-}
-
-} // namespace
-
 void SkinLogGraph::mousePressEvent(QMouseEvent *event)
 {
     const QPointF p = Geometry::fromQt(event->position(), height());
-    _canDrag = holds(_rectCursor, p);
+    _drag.press(_rectCursor, p);
     moveCursor(p);
 }
 
 void SkinLogGraph::mouseMoveEvent(QMouseEvent *event)
 {
     const QPointF p = Geometry::fromQt(event->position(), height());
-    if (event->buttons() & Qt::LeftButton) {
-        if (_canDrag)
-            moveCursor(p);
-        return;
-    }
-    if (holds(_rectCursor, p))
-        setCursor(Qt::SizeHorCursor);
-    else
-        unsetCursor();
+    if (_drag.follows(this, _rectCursor, p, event->buttons()))
+        moveCursor(p);
 }
 
 void SkinLogGraph::mouseReleaseEvent(QMouseEvent *)
 {
-    _canDrag = false;
+    _drag.release();
 }
 
 // Inside a log's span the record of the pixel column at or left of the pointer is chosen

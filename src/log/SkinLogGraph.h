@@ -9,6 +9,8 @@
 // cached picture and a playback step repaints only the old and new cursor strips.
 #pragma once
 
+#include "CursorDrag.h"
+
 #include "FileLog.h"
 #include "LogGuide.h"
 
@@ -102,7 +104,7 @@ private:
     double _zoom = 3.0;
     QRectF _rect;
     QRectF _rectCursor;
-    bool _canDrag = false;
+    CursorDrag _drag;
     QString _totalDistance;
     QImage _cache;
     bool _cacheValid = false;

@@ -2,6 +2,7 @@
 
 #include "FileLog.h"
 #include "FileManager.h"
+#include "CursorDrag.h"
 #include "Geometry.h"
 #include "SkinManager.h"
 #include "vexa_time.h"
@@ -417,41 +418,23 @@ QPointF SkinGraph::specPoint(const QPointF &qtPoint) const
     return Geometry::fromQt(qtPoint, height());
 }
 
-namespace {
-
-// Left and bottom edges inside, right and top edges outside.
-bool holds(const QRectF &box, const QPointF &p)
-{
-    return p.x() >= box.x() && p.x() < box.x() + box.width() && p.y() >= box.y()
-           && p.y() < box.y() + box.height();
-}
-
-} // namespace
-
 void SkinGraph::mousePressEvent(QMouseEvent *event)
 {
     const QPointF p = specPoint(event->position());
-    _canDrag = holds(_rectCursor, p);
+    _drag.press(_rectCursor, p);
     moveCursor(p);
 }
 
 void SkinGraph::mouseMoveEvent(QMouseEvent *event)
 {
     const QPointF p = specPoint(event->position());
-    if (event->buttons() & Qt::LeftButton) {
-        if (_canDrag)
-            moveCursor(p);
-        return;
-    }
-    if (holds(_rectCursor, p))
-        setCursor(Qt::SizeHorCursor);
-    else
-        unsetCursor();
+    if (_drag.follows(this, _rectCursor, p, event->buttons()))
+        moveCursor(p);
 }
 
 void SkinGraph::mouseReleaseEvent(QMouseEvent *)
 {
-    _canDrag = false;
+    _drag.release();
 }
 
 // The first frame whose cursor box, 3 points either side of its x, holds the pointer.
@@ -464,7 +447,7 @@ void SkinGraph::moveCursor(const QPointF &p)
         const QRectF box(_rect.x() + double(j) * step - 3, _rect.y() + 1, 6, _rect.height() - 2);
         if (box.x() > p.x())
             return;
-        if (!holds(box, p))
+        if (!CursorDrag::holds(box, p))
             continue;
         if (_fileVideo)
             emit fileVideoFrameIndex(_fileVideo, _range.location + j);

@@ -11,6 +11,7 @@
 
 #include "FileLog.h"
 #include "FileVideo.h"
+#include "CursorDrag.h"
 #include "GraphPainter.h"
 
 #include <QFont>
@@ -115,7 +116,7 @@ private:
     double _zoom = 3.0;
     QRectF _rect;
     QRectF _rectCursor;
-    bool _canDrag = false;
+    CursorDrag _drag;
     // The first post-event frame of an event recording, or -1.
     qint64 _eventFrame = -1;
     QImage _cache;
