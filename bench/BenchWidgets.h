@@ -2,11 +2,20 @@
 // and the strips a widget repaints when a box on it moves.
 #pragma once
 
+#include "FileManager.h"
 #include "Geometry.h"
+#include "Texts.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLocale>
+#include <QStandardPaths>
 
 #include <QRectF>
 #include <QRegion>
 
+#include <functional>
 #include <memory>
 
 // Built on first use, after the QApplication exists; reset() lets it go before the
@@ -35,4 +44,24 @@ inline QRegion movedBox(const QRectF &before, const QRectF &after, int height)
         if (!box.isNull())
             region += Geometry::toQt(box, height).toAlignedRect().adjusted(-2, -2, 2, 2);
     return region;
+}
+
+// The main() of a widget benchmark: an offscreen application unless another platform is
+// asked for, private preferences, English texts and the default display settings; letGo
+// frees the benchmark's data while the application still exists.
+inline int runWidgetBenchmarks(int argc, char **argv, const std::function<void()> &letGo)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);
+    Texts::install(QLocale(QLocale::English));
+    FileManager::setDisplaySettings(0, 0, 0);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    letGo();
+    return 0;
 }

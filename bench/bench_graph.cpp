@@ -148,15 +148,5 @@ BENCHMARK(BM_SliderStep)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    QStandardPaths::setTestModeEnabled(true);
-    FileManager::setDisplaySettings(0, 0, 0);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Data::reset();
-    return 0;
+    return runWidgetBenchmarks(argc, argv, Data::reset);
 }

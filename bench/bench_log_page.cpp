@@ -148,17 +148,5 @@ BENCHMARK(BM_SearchSpeedAndGSensor)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QStandardPaths::setTestModeEnabled(true);
-    Texts::install(QLocale(QLocale::English));
-    FileManager::setDisplaySettings(0, 0, 0);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Data::reset();
-    return 0;
+    return runWidgetBenchmarks(argc, argv, Data::reset);
 }

@@ -1,6 +1,7 @@
 // Frames decoded and drawn per second by the video area, in single division (one full
 // picture per frame) and thumbnail division (sixteen pictures per step), plus the
 // redraw of the glyph read-outs, on a generated 640 x 480 event recording.
+#include "BenchWidgets.h"
 #include "CardGenerator.h"
 #include "FileManager.h"
 #include "FileVideo.h"
@@ -197,15 +198,5 @@ BENCHMARK(BM_ReadoutsRedraw)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
-    QApplication app(argc, argv);
-    QStandardPaths::setTestModeEnabled(true);
-    FileManager::setDisplaySettings(0, 0, 0);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    Playback::instance().reset();
-    return 0;
+    return runWidgetBenchmarks(argc, argv, [] { Playback::instance().reset(); });
 }
