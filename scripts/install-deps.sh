@@ -13,6 +13,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   udisks2 dbus xvfb xauth fonts-dejavu-core fonts-noto-cjk
+  ffmpeg gdal-bin poppler-utils
 )
 
 missing=()

@@ -81,3 +81,8 @@ const char *record_phase_key(int phase)
     default: return "gui_rec_normal";
     }
 }
+
+uint16_t comment_frames_per_second(const uint8_t *payload)
+{
+    return read_le<uint16_t>(payload + 16);
+}

@@ -16,3 +16,6 @@ const char *record_phase_key(int phase);
 // Displayed G value: milli-g / 1000, and for Z gravity removed.
 inline double gsensor_value(int16_t milli_g) { return milli_g / 1000.0; }
 inline double gsensor_z_value(int16_t milli_g) { return milli_g / 1000.0 - 1.0; }
+
+// The recording's frames per second as the payload states it (0 when unset).
+uint16_t comment_frames_per_second(const uint8_t *payload);

@@ -1,0 +1,101 @@
+#include "ToolWindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QPointer>
+#include <QProgressBar>
+#include <QThread>
+
+ToolWindow::ToolWindow(QWidget *parent)
+    : QDialog(parent)
+{
+}
+
+ToolWindow::~ToolWindow() = default;
+
+int ToolWindow::runModal()
+{
+    return exec();
+}
+
+void ToolWindow::placeOverParent()
+{
+    const QWidget *parent = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!parent)
+        return;
+    const QRect frame = parent->frameGeometry();
+    move(frame.x() + (frame.width() - width()) / 2, frame.y() + (frame.height() - height()) / 2);
+}
+
+void ToolWindow::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    placeOverParent();
+}
+
+bool ToolWindow::runJob(const Job &job, QProgressBar *bar)
+{
+    if (_running)
+        return false;
+    _running = true;
+    _cancel = false;
+    QPointer<ToolWindow> self(this);
+    // Progress crosses to this thread queued; the window may be gone by the time it lands.
+    const Progress progress = [self](qint64 done, qint64 total, const QString &text) {
+        QMetaObject::invokeMethod(
+            self,
+            [self, done, total, text] {
+                if (self)
+                    emit self->progressed(done, total, text);
+            },
+            Qt::QueuedConnection);
+    };
+    QMetaObject::Connection barLink;
+    if (bar)
+        barLink = connect(this, &ToolWindow::progressed, bar, [bar](qint64 done, qint64 total) {
+            // QProgressBar holds ints; keep large totals in range.
+            const int scale = total > 1'000'000'000 ? 1000 : 1;
+            bar->setRange(0, int(total / scale));
+            bar->setValue(int(done / scale));
+        });
+    bool ok = false;
+    QEventLoop loop;
+    QThread *worker = QThread::create([&] { ok = job(_cancel, progress); });
+    connect(worker, &QThread::finished, &loop, &QEventLoop::quit);
+    worker->start();
+    loop.exec();
+    worker->wait();
+    delete worker;
+    // Deliver the last queued progress before the caller reads the bar.
+    QCoreApplication::sendPostedEvents(this);
+    disconnect(barLink);
+    _running = false;
+    return ok;
+}
+
+void ToolWindow::cancelJob()
+{
+    if (_running)
+        _cancel = true;
+}
+
+void ToolWindow::reject()
+{
+    // Escape while a job runs cancels the job; the window closes only when idle.
+    if (_running) {
+        cancelJob();
+        return;
+    }
+    QDialog::reject();
+}
+
+void ToolWindow::closeEvent(QCloseEvent *event)
+{
+    if (_running) {
+        cancelJob();
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
