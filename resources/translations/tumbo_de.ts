@@ -883,6 +883,10 @@
         <source>The movie was saved.</source>
         <translation>Der Film wurde gespeichert.</translation>
     </message>
+    <message id="msg_backup_not_done">
+        <source>The recorded data was not backed up, so it stays on the card.</source>
+        <translation>Die Aufnahmen wurden nicht gesichert und bleiben deshalb auf der Karte.</translation>
+    </message>
     <message id="msg_complete_del_config">
         <source>The camera settings were reset to their factory values.</source>
         <translation>Die Kameraeinstellungen wurden auf die Werkseinstellungen zurückgesetzt.</translation>
@@ -894,6 +898,10 @@
     <message id="msg_delete_data">
         <source>The recordings on the card do not match the new settings. Delete all recordings and logs on the card?</source>
         <translation>Die Aufnahmen auf der Karte passen nicht zu den neuen Einstellungen. Alle Aufnahmen und Logs auf der Karte löschen?</translation>
+    </message>
+    <message id="msg_delete_data_incomplete">
+        <source>These entries could not be deleted and are still on the card (%1):</source>
+        <translation>Diese Einträge konnten nicht gelöscht werden und sind noch auf der Karte (%1):</translation>
     </message>
     <message id="msg_eject_fail">
         <source>The card could not be ejected. Close every program that uses it and try again.</source>

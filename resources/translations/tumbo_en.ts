@@ -883,6 +883,10 @@
         <source>The movie was saved.</source>
         <translation>The movie was saved.</translation>
     </message>
+    <message id="msg_backup_not_done">
+        <source>The recorded data was not backed up, so it stays on the card.</source>
+        <translation>The recorded data was not backed up, so it stays on the card.</translation>
+    </message>
     <message id="msg_complete_del_config">
         <source>The camera settings were reset to their factory values.</source>
         <translation>The camera settings were reset to their factory values.</translation>
@@ -894,6 +898,10 @@
     <message id="msg_delete_data">
         <source>The recordings on the card do not match the new settings. Delete all recordings and logs on the card?</source>
         <translation>The recordings on the card do not match the new settings. Delete all recordings and logs on the card?</translation>
+    </message>
+    <message id="msg_delete_data_incomplete">
+        <source>These entries could not be deleted and are still on the card (%1):</source>
+        <translation>These entries could not be deleted and are still on the card (%1):</translation>
     </message>
     <message id="msg_eject_fail">
         <source>The card could not be ejected. Close every program that uses it and try again.</source>

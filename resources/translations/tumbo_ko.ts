@@ -883,6 +883,10 @@
         <source>The movie was saved.</source>
         <translation>동영상을 저장했습니다.</translation>
     </message>
+    <message id="msg_backup_not_done">
+        <source>The recorded data was not backed up, so it stays on the card.</source>
+        <translation>녹화 데이터가 백업되지 않아 카드에 그대로 남겨 둡니다.</translation>
+    </message>
     <message id="msg_complete_del_config">
         <source>The camera settings were reset to their factory values.</source>
         <translation>카메라 설정을 공장 기본값으로 초기화했습니다.</translation>
@@ -894,6 +898,10 @@
     <message id="msg_delete_data">
         <source>The recordings on the card do not match the new settings. Delete all recordings and logs on the card?</source>
         <translation>카드의 녹화가 새 설정과 맞지 않습니다. 카드의 모든 녹화와 로그를 삭제할까요?</translation>
+    </message>
+    <message id="msg_delete_data_incomplete">
+        <source>These entries could not be deleted and are still on the card (%1):</source>
+        <translation>다음 항목을 삭제할 수 없어 카드에 남아 있습니다 (%1개):</translation>
     </message>
     <message id="msg_eject_fail">
         <source>The card could not be ejected. Close every program that uses it and try again.</source>
