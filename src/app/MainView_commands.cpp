@@ -2,6 +2,7 @@
 // alert shown when that fails, and its action.
 #include "MainView.h"
 
+#include "DeviceSettingWindow.h"
 #include "FileVideo.h"
 #include "ProductVariant.h"
 #include "SettingWindow.h"
@@ -46,9 +47,17 @@ void MainView::tagCommand(int tag)
             emit listViewBackup();
         break;
     case TagDeviceSetting:
-        if (!_opened)
+        if (!_opened) {
             showAlert(Texts::text("msg_no_sdcard"));
-        // The device settings window runs here once it joins; a result of 1 unloads.
+        } else {
+            const auto variant = ProductVariant::current() == ProductVariant::Orvisto
+                                     ? CameraSettings::Variant::Orvisto
+                                     : CameraSettings::Variant::Default;
+            DeviceSettingWindow window(_rootPath, _fileManager, this->window(), variant);
+            // The lists would still show recordings the window deleted.
+            if (window.runModal() == DeviceSettingWindow::Saved || window.dataDeleted())
+                unload();
+        }
         resetButton(TagToolMenu);
         break;
     case TagFastBackPlay:

@@ -1,0 +1,256 @@
+// The camera settings window on a generated card: dependent lists, the data question, the
+// PIN field and prompt, and deleting the recorded data.
+#include "CameraSettings.h"
+#include "DeleteWindow.h"
+#include "DeviceSettingWindow.h"
+#include "PasswordWindow.h"
+#include "TestCard.h"
+#include "Texts.h"
+#include "ui_DeviceSettingWindow.h"
+#include "ui_PasswordWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace {
+
+// Cancels (or answers with pin) every PIN prompt while it exists.
+struct PinPrompts : QObject {
+    int seen = 0;
+    PinPrompts()
+    {
+        auto *timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [this] {
+            if (auto *prompt = qobject_cast<PasswordWindow *>(QApplication::activeModalWidget()); prompt && prompt->isVisible()) {
+                ++seen;
+                prompt->ui()->btnCancel->click();
+            }
+        });
+        timer->start(10);
+    }
+};
+
+// Presses the first offered button among keys, else the default one.
+std::function<QAbstractButton *(QMessageBox *)> pressing(const QStringList &keys)
+{
+    return [keys](QMessageBox *box) -> QAbstractButton * {
+        for (const QString &key : keys)
+            for (QAbstractButton *button : box->buttons())
+                if (button->text() == Texts::text(key))
+                    return button;
+        return box->defaultButton();
+    };
+}
+
+QStringList texts(const QStringList &keys)
+{
+    QStringList list;
+    for (const QString &key : keys)
+        list << Texts::text(key);
+    return list;
+}
+
+QStringList values(const QComboBox *combo)
+{
+    QStringList list;
+    for (int i = 0; i < combo->count(); ++i)
+        list << combo->itemData(i).toString();
+    return list;
+}
+
+bool setImmutable(const QString &path, bool on)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+    int flags = 0;
+    bool ok = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    flags = on ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+    ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    if (fd >= 0)
+        ::close(fd);
+    return ok;
+}
+
+// A folder whose file stays whoever deletes it: the owner cannot change the folder, and
+// the superuser, who could, finds the file immutable.
+bool lockEntry(const QString &folder, bool lock)
+{
+    const QString inner = folder + QStringLiteral("/kept");
+    if (lock && (!QDir().mkpath(folder) || !TestCard::writeFile(inner, "x")))
+        return false;
+    if (geteuid() == 0 && !setImmutable(inner, lock))
+        return false;
+    return QFile::setPermissions(folder, lock ? QFile::ReadOwner | QFile::ExeOwner
+                                              : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+} // namespace
+
+class TestDeviceSettingWindow : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> _dir;
+    QString _card;
+
+    void writeSettings(const QByteArray &lines)
+    {
+        QVERIFY(TestCard::writeFile(_card + "/config/set.dat", "[SET]\r\n" + lines));
+    }
+
+private slots:
+    void initTestCase() { TestCard::prepareEnvironment(); }
+
+    void init()
+    {
+        _dir = std::make_unique<QTemporaryDir>();
+        _card = _dir->path() + "/card";
+        QVERIFY(TestCard::generate(_card, 1, 1, 1));
+    }
+
+    void dependentLists_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QString>("picked");  // combo box the user picks in, or none
+        QTest::addColumn<int>("pickedIndex");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<int>("selected");
+        const QByteArray method2 = "RECINGMODE1=2\r\nPOSTRECINT1=30\r\n";
+        QTest::newRow("stored 30 with (18, 30)") << method2 + "PRERECTIME1=18\r\nPOSTRECTIME1=12\r\n" << ""
+            << 0 << "comboRecordFrameRate" << QStringList{"1", "10", "15"} << 1;
+        QTest::newRow("30 kept with (15, 5)") << method2 + "PRERECTIME1=15\r\nPOSTRECTIME1=5\r\n" << ""
+            << 0 << "comboRecordFrameRate" << QStringList{"1", "10", "15", "30"} << 30;
+        QTest::newRow("picking (18, 30) drops 30") << method2 + "PRERECTIME1=15\r\nPOSTRECTIME1=5\r\n"
+            << "comboRecordPreRecTime" << 4 << "comboRecordFrameRate" << QStringList{"1", "10", "15"} << 1;
+        QTest::newRow("320 X 240 picks quality 10") << QByteArray("POSTFIELD1=4\r\nPOSTSIZE1=64\r\n")
+            << "comboRecordImgRes" << 0 << "comboRecordImgQuality" << QStringList{"10", "20"} << 10;
+    }
+
+    void dependentLists()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, picked);
+        QFETCH(int, pickedIndex);
+        writeSettings(stored);
+        DeviceSettingWindow window(_card, nullptr, nullptr);
+        if (!picked.isEmpty()) {
+            auto *combo = window.findChild<QComboBox *>(picked);
+            combo->setCurrentIndex(pickedIndex);
+            emit combo->activated(pickedIndex);
+        }
+        QFETCH(QString, shown);
+        const auto *combo = window.findChild<QComboBox *>(shown);
+        QTEST(values(combo), "entries");
+        QTEST(combo->currentData().toInt(), "selected");
+    }
+
+    void save_data()
+    {
+        QTest::addColumn<int>("method");
+        QTest::addColumn<QStringList>("answers");  // buttons pressed where offered
+        QTest::addColumn<QStringList>("alerts");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<bool>("dataKept");
+        QTest::newRow("vehicle only asks nothing") << 1 << QStringList{"gui_ok"}
+            << QStringList{"msg_save_cur_setting", "msg_save_set_ok"} << true << true;
+        QTest::newRow("data question cancelled") << 2 << QStringList{"gui_ok"}
+            << QStringList{"msg_save_cur_setting", "msg_remove_data"} << false << true;
+        QTest::newRow("backup chosen but not made") << 2 << QStringList{"gui_yes", "gui_ok"}
+            << QStringList{"msg_save_cur_setting", "msg_remove_data", "msg_backup_not_done", "msg_save_set_ok"}
+            << true << true;
+        QTest::newRow("no backup, delete") << 2 << QStringList{"gui_no", "gui_ok"}
+            << QStringList{"msg_save_cur_setting", "msg_remove_data", "msg_delete_data", "msg_save_set_ok"}
+            << true << false;
+    }
+
+    void save()
+    {
+        QFETCH(int, method);
+        QFETCH(QStringList, answers);
+        DeviceSettingWindow window(_card, nullptr, nullptr);
+        window.show();
+        window.ui()->comboRecordMethod->setCurrentIndex(method - 1);
+        window.ui()->textSystemVehicle->setText("CAR 7");
+        AlertCatcher catcher;
+        catcher.answer = pressing(answers);
+        window.ui()->btnOK->click();
+        QFETCH(QStringList, alerts);
+        QCOMPARE(catcher.texts(), texts(alerts));
+        QFETCH(bool, saved);
+        const CameraSettings settings = CameraSettings::read(_card.toStdString());
+        QCOMPARE(settings.string("VEHICLEID") == "CAR 7", saved);
+        QCOMPARE(window.result() == DeviceSettingWindow::Saved, saved);
+        QTEST(!QDir(_card + "/CH1/event").isEmpty(), "dataKept");
+    }
+
+    void pinField_data()
+    {
+        QTest::addColumn<QString>("pin");
+        QTest::addColumn<QStringList>("alerts");
+        QTest::addColumn<int>("prompts");
+        QTest::newRow("999 refused") << "999" << QStringList{"msg_invalid_password"} << 0;
+        QTest::newRow("1000 asked again") << "1000" << QStringList{} << 1;
+    }
+
+    void pinField()
+    {
+        QFETCH(QString, pin);
+        const QByteArray before = TestCard::readFile(_card + "/config/set.dat");
+        DeviceSettingWindow window(_card, nullptr, nullptr);
+        window.show();
+        window.ui()->textRecordPassword->setText(pin);
+        AlertCatcher catcher;
+        PinPrompts prompts;
+        window.ui()->btnOK->click();
+        QFETCH(QStringList, alerts);
+        QCOMPARE(catcher.texts(), texts(alerts));
+        QTEST(prompts.seen, "prompts");
+        QCOMPARE(TestCard::readFile(_card + "/config/set.dat"), before);
+    }
+
+    void cancelledPinAtOpeningCloses()
+    {
+        writeSettings("PASSWORD=" + QByteArray::number(qlonglong(CameraSettings::encodePin(1234))) + "\r\n");
+        DeviceSettingWindow window(_card, nullptr, nullptr);
+        PinPrompts prompts;
+        QCOMPARE(window.runModal(), 0);
+        QCOMPARE(prompts.seen, 1);
+    }
+
+    void deletion_data()
+    {
+        QTest::addColumn<bool>("locked");
+        QTest::newRow("no CH1/normal") << false;
+        QTest::newRow("an entry that stays") << true;
+    }
+
+    void deletion()
+    {
+        QFETCH(bool, locked);
+        QVERIFY(QDir(_card + "/CH1/normal").removeRecursively());
+        const QString lockedFolder = _card + "/CH1/event/locked";
+        if (locked && !lockEntry(lockedFolder, true))
+            QSKIP("this file system cannot keep an entry from being removed");
+        AlertCatcher alerts;
+        DeleteWindow window(_card, nullptr);
+        const bool complete = window.runModal();
+        if (locked)
+            lockEntry(lockedFolder, false);
+        QCOMPARE(complete, !locked);
+        QCOMPARE(window.failedEntries(), locked ? QStringList{"CH1/event/locked"} : QStringList{});
+        QCOMPARE(alerts.alerts().size(), locked ? 1 : 0);
+        QVERIFY(QDir(_card + "/log").isEmpty());
+        QCOMPARE(QDir(_card + "/CH1/event").entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 locked ? QStringList{"locked"} : QStringList{});
+    }
+};
+
+QTEST_MAIN(TestDeviceSettingWindow)
+#include "test_DeviceSettingWindow.moc"
