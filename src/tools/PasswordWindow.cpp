@@ -11,6 +11,8 @@ PasswordWindow::PasswordWindow(int password, QWidget *parent)
 {
     _ui->setupUi(this);
     setWindowTitle(Texts::text("gui_password"));
+    // Not every desktop shows a dialog's title; the question is in the window as well.
+    _ui->labelPassword->setText(Texts::text("gui_password"));
     _ui->btnOK->setText(Texts::text("gui_ok"));
     _ui->btnCancel->setText(Texts::text("gui_cancel"));
     _ui->textPassword->setValidator(new PinValidator(false, this));
