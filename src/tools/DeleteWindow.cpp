@@ -45,13 +45,22 @@ bool DeleteWindow::runModal()
 QStringList DeleteWindow::deleteRecordedData(const QString &path, const Progress &progress)
 {
     QStringList entries;
+    QStringList failed;
     const QDir::Filters filters = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System;
+    const QString root = QFileInfo(path).canonicalFilePath();
     for (const char *folder : dataFolders) {
         const QString name = QString::fromLatin1(folder);
-        for (const QString &entry : QDir(path + u'/' + name).entryList(filters, QDir::Name))
+        const QFileInfo info(path + u'/' + name);
+        if (!info.exists())
+            continue;
+        // A card may link a data folder anywhere; only what really lies on the card goes.
+        if (root.isEmpty() || info.canonicalFilePath() != root + u'/' + name) {
+            failed.append(name);
+            continue;
+        }
+        for (const QString &entry : QDir(info.filePath()).entryList(filters, QDir::Name))
             entries.append(name + u'/' + entry);
     }
-    QStringList failed;
     qint64 done = 0;
     for (const QString &entry : entries) {
         if (!removeEntry(path + u'/' + entry))

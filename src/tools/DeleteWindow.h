@@ -25,7 +25,8 @@ public:
     const QStringList &failedEntries() const { return _failed; }
 
     // Removes every entry of "log", "CH1/event" and "CH1/normal" under path (missing folders
-    // have none), reporting each entry as done; returns those that stayed.
+    // have none), reporting each entry as done; returns those that stayed, and the data
+    // folders that are links, whose contents are left alone.
     static QStringList deleteRecordedData(const QString &path, const Progress &progress);
 
 private:

@@ -168,7 +168,9 @@ void DeviceSettingWindow::loadControls(const CameraSettings &settings)
     const int pin = int(CameraSettings::decodePin(settings.integer("PASSWORD")));
     _ui->textRecordPassword->setText(pin ? QString::number(pin) : QString());
     _ui->checkRecordBeep->setChecked(settings.integer("BEEPRECORD") != 0);
-    _ui->textSystemVehicle->setText(QString::fromStdString(settings.string("VEHICLEID")));
+    // A control character from the card could never be saved back.
+    _ui->textSystemVehicle->setText(QString::fromStdString(settings.string("VEHICLEID"))
+                                        .remove(QRegularExpression(QStringLiteral("[\\x00-\\x1f\\x7f]"))));
 }
 
 CameraSettings DeviceSettingWindow::collectSettings() const

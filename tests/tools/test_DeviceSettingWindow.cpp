@@ -226,29 +226,38 @@ private slots:
 
     void deletion_data()
     {
-        QTest::addColumn<bool>("locked");
-        QTest::newRow("no CH1/normal") << false;
-        QTest::newRow("an entry that stays") << true;
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QStringList>("failed");
+        QTest::newRow("no CH1/normal") << "" << QStringList{};
+        QTest::newRow("an entry that stays") << "locked" << QStringList{"CH1/event/locked"};
+        QTest::newRow("log linked elsewhere") << "linked" << QStringList{"log"};
     }
 
     void deletion()
     {
-        QFETCH(bool, locked);
+        QFETCH(QString, setup);
+        QFETCH(QStringList, failed);
         QVERIFY(QDir(_card + "/CH1/normal").removeRecursively());
         const QString lockedFolder = _card + "/CH1/event/locked";
-        if (locked && !lockEntry(lockedFolder, true))
+        if (setup == "locked" && !lockEntry(lockedFolder, true))
             QSKIP("this file system cannot keep an entry from being removed");
+        const QString outside = _dir->path() + "/outside/keep.log";
+        if (setup == "linked") {
+            QVERIFY(QDir().mkpath(_dir->path() + "/outside") && TestCard::writeFile(outside, "x"));
+            QVERIFY(QDir(_card + "/log").removeRecursively());
+            QVERIFY(QFile::link(_dir->path() + "/outside", _card + "/log"));
+        }
         AlertCatcher alerts;
         DeleteWindow window(_card, nullptr);
         const bool complete = window.runModal();
-        if (locked)
+        if (setup == "locked")
             lockEntry(lockedFolder, false);
-        QCOMPARE(complete, !locked);
-        QCOMPARE(window.failedEntries(), locked ? QStringList{"CH1/event/locked"} : QStringList{});
-        QCOMPARE(alerts.alerts().size(), locked ? 1 : 0);
-        QVERIFY(QDir(_card + "/log").isEmpty());
+        QCOMPARE(window.failedEntries(), failed);
+        QCOMPARE(complete, failed.isEmpty());
+        QCOMPARE(alerts.alerts().size(), failed.isEmpty() ? 0 : 1);
         QCOMPARE(QDir(_card + "/CH1/event").entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                 locked ? QStringList{"locked"} : QStringList{});
+                 setup == "locked" ? QStringList{"locked"} : QStringList{});
+        QVERIFY(setup == "linked" ? QFile::exists(outside) : QDir(_card + "/log").isEmpty());
     }
 };
 
