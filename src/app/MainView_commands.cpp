@@ -5,6 +5,7 @@
 #include "DeviceSettingWindow.h"
 #include "FileVideo.h"
 #include "ProductVariant.h"
+#include "SaveJpgWindow.h"
 #include "SettingWindow.h"
 #include "SkinButton.h"
 #include "Texts.h"
@@ -32,8 +33,10 @@ void MainView::tagCommand(int tag)
             showAlert(Texts::text("msg_no_event_loaded"));
         } else if (!video) {
             showAlert(Texts::text("msg_no_preview_img"));
+        } else if (tag == TagSaveJpg) {
+            SaveJpgWindow(window(), video, frameIndex).runModal();
         }
-        // The still-picture and movie windows open here once they join.
+        // The movie window opens here once it joins.
         break;
     case TagPrint:
         if (!currentPicture(&video, &frameIndex))

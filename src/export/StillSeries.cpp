@@ -4,6 +4,8 @@
 #include "vexa_telemetry.h"
 #include "vexa_time.h"
 
+#include <algorithm>
+
 namespace StillSeries {
 
 int step(int fps, int perSecond)
@@ -26,6 +28,15 @@ QList<qint64> indices(const FileVideo &video, qint64 start, int step, int second
         frames.append(i);
     }
     return frames;
+}
+
+int lengthSeconds(const FileVideo &video)
+{
+    const qint64 count = video.frameCount();
+    if (count < 1)
+        return 0;
+    const qint64 seconds = time_diff_msec(video.headerAtIndex(0).time, video.lastHeader().time) / 1000;
+    return int(std::clamp<qint64>(seconds, 0, count));
 }
 
 int framesPerSecond(FileVideo &video, qint64 index)

@@ -1,0 +1,12 @@
+// The "stills" command: one frame of a recording, or a series from it, saved as JPEG
+// stills into a folder as the still-picture window would.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class StillsCommand {
+public:
+    static int run(const QStringList &args);
+    static QString usageText();
+};

@@ -1,0 +1,111 @@
+// Stills, from the engine and from tumbo-cli: which frames a series takes, the file names,
+// and what a failure or cancel leaves.
+#include "FileVideo.h"
+#include "StillExport.h"
+#include "StillSeries.h"
+#include "TestCard.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestStillExport : public QObject {
+    Q_OBJECT
+    QTemporaryDir _dir;
+    QString _path;
+    std::unique_ptr<FileVideo> _video;  // 90 frames at 30 a second, from 09:08:07 UTC
+
+private slots:
+    void initTestCase()
+    {
+        TestCard::prepareEnvironment();
+        _path = _dir.filePath(QStringLiteral("rec.vdd"));
+        QVERIFY(TestCard::writeRecording(_path, TestCard::framesAt(90, TestCard::utc(2013, 7, 5, 9, 8, 7), 30)));
+        _video = StillExport::open(_path);
+        QVERIFY(_video);
+    }
+
+    void seriesFrames_data()
+    {
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("perSecond");
+        QTest::addColumn<int>("seconds");
+        QTest::addColumn<QList<qint64>>("frames");
+        QTest::newRow("7 a second takes every 4th") << 0 << 7 << 1 << QList<qint64>{0, 4, 8, 12, 16, 20, 24, 28};
+        QTest::newRow("30 a second, every frame up to the last") << 85 << 30 << 3 << QList<qint64>{85, 86, 87, 88, 89};
+    }
+    void seriesFrames()
+    {
+        QFETCH(int, start);
+        QFETCH(int, perSecond);
+        QFETCH(int, seconds);
+        const int step = StillSeries::step(StillSeries::framesPerSecond(*_video, 0), perSecond);
+        QTEST(StillSeries::indices(*_video, start, step, seconds), "frames");
+    }
+
+    void namesInLocalTimeAndFlips()
+    {
+        // Recorded in UTC, named in the test's zone, Berlin (UTC+2 in July).
+        QCOMPARE(StillExport::fileName(TestCard::utc(2013, 7, 5, 9, 8, 7), 42), "20130705_110807_042.jpg");
+        QCOMPARE(StillExport::fileName(TestCard::utc(2013, 12, 31, 23, 0, 0), 1234), "20140101_000000_1234.jpg");
+        QTemporaryDir out;
+        const auto result = StillExport::save(*_video, {42, 1}, out.path(), 2);
+        QCOMPARE(result.status, StillExport::Status::Saved);
+        QCOMPARE(result.files, (QStringList{"20130705_110808_042.jpg", "20130705_110807_001.jpg"}));
+        const QImage still(out.filePath(result.files[0]));
+        QVERIFY(TestCard::near(still.pixelColor(2, 2), Qt::green));  // mirrored: green on the left
+    }
+
+    void failureOrCancelKeepsEarlierStills_data()
+    {
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<StillExport::Status>("status");
+        QTest::newRow("a still that cannot be written") << false << StillExport::Status::Failed;
+        QTest::newRow("cancelled") << true << StillExport::Status::Cancelled;
+    }
+    void failureOrCancelKeepsEarlierStills()
+    {
+        QFETCH(bool, cancel);
+        QTemporaryDir out;
+        // A folder in the third still's place makes its write fail.
+        QVERIFY(QDir(out.path()).mkdir(StillExport::fileName(_video->headerAtIndex(2).time, 2)));
+        std::atomic_bool stop{false};
+        const auto result = StillExport::save(*_video, {0, 1, 2, 3}, out.path(), 0, &stop,
+                                              [&](qint64 done, qint64, const QString &) { stop = cancel && done == 1; });
+        QTEST(result.status, "status");
+        QCOMPARE(result.files.size(), 2);
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files), result.files);
+    }
+
+    void cli_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("files");
+        QTest::newRow("one frame") << QStringList{"10"} << 0 << 1;
+        QTest::newRow("series") << QStringList{"80", "--per-second", "7", "--seconds", "5", "--flip", "3"} << 0 << 3;
+        QTest::newRow("beyond the last frame") << QStringList{"90"} << 1 << 0;
+        QTest::newRow("more a second than recorded") << QStringList{"0", "--per-second", "31", "--seconds", "1"} << 1 << 0;
+        QTest::newRow("series without length") << QStringList{"0", "--per-second", "7"} << 2 << 0;
+    }
+    void cli()
+    {
+        QFETCH(QStringList, options);
+        QTemporaryDir out;
+        QProcess process;
+        process.start(QStringLiteral(TUMBO_CLI_PATH), QStringList{"stills", _path, options.takeFirst(), out.path()} + options);
+        QVERIFY(process.waitForFinished(60000));
+        QTEST(process.exitCode(), "code");
+        QStringList printed;
+        for (const QJsonValue &name : QJsonDocument::fromJson(process.readAllStandardOutput())["files"].toArray())
+            printed.append(name.toString());
+        QTEST(int(printed.size()), "files");
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files), printed);  // also: nothing on failure
+    }
+};
+
+QTEST_MAIN(TestStillExport)
+#include "test_StillExport.moc"
