@@ -29,6 +29,9 @@ struct Result {
 
 // "yyyyMMdd_hhmmss" of the first record of the first log as stored (UTC); empty without one.
 QString defaultName(const Logs &logs);
+// Passes on every step-th record, the first and last of a log, and every new count: a
+// window's queued updates then stay few whatever the log's length.
+Progress throttled(const Progress &progress, qint64 step = 64);
 // "done/total" as the windows' counters show it.
 QString countText(qint64 done, qint64 total);
 
