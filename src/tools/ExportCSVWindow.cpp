@@ -105,6 +105,8 @@ void ExportCSVWindow::endExport(const QString &path)
 {
     if (!_result.written)
         ExportAlerts::writeFailed(this, path, _result.error);
+    else if (_result.cancelled)
+        ExportAlerts::show(this, Texts::text("msg_save_csvfile_cancel"));
     else
-        ExportAlerts::show(this, Texts::text(_result.cancelled ? "msg_save_csvfile_cancel" : "msg_save_csvfile_ok"));
+        ExportAlerts::show(this, Texts::text("msg_save_csvfile_ok"), QMessageBox::Information);
 }
