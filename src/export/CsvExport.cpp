@@ -1,10 +1,9 @@
 #include "CsvExport.h"
 
 #include "ExportFile.h"
+#include "TextLine.h"
 #include "vexa_log_file.h"
 #include "vexa_time.h"
-
-#include <cstdio>
 
 namespace {
 
@@ -19,40 +18,38 @@ Kind kindOf(const _vexa_log_info_t &r)
     return anyGps ? Kind::NoFix : Kind::Empty;
 }
 
-// The line into out (at least 256 bytes); returns its length.
-int formatLine(const _vexa_log_info_t &r, char *out, size_t size)
+void formatLine(const _vexa_log_info_t &r, TextLine &line)
 {
     const _vexa_time_t local = utc_to_local(r.time);
     const _vexa_time_t &utc = r.time;
-    const int gx = r.gsensor_x, gy = r.gsensor_y, gz = r.gsensor_z;
-    const int used = r.satellites_used, inView = r.satellites_in_view;
-    const double hdop = r.hdop;
-    int n = std::snprintf(out, size, "%04d.%02d.%02d %02d:%02d:%02d,%d,%d,%d,,", local.year, local.month,
-                          local.day, local.hour, local.minute, local.second, gx, gy, gz);
-    switch (kindOf(r)) {
-    case Kind::Valid:
-        n += std::snprintf(out + n, size - size_t(n), "Y,%f,%f,%d,%d,%d,%d/%d(%.2f),%04d.%02d.%02d %02d:%02d:%02d\n",
-                           nmea_to_degrees(r.latitude), nmea_to_degrees(r.longitude), int(r.altitude),
-                           int(r.speed), int(r.course), used, inView, hdop, utc.year, utc.month, utc.day,
-                           utc.hour, utc.minute, utc.second);
-        break;
-    case Kind::NoFix:
-        n += std::snprintf(out + n, size - size_t(n), "N,,,,,,%d/%d(%.2f),\n", used, inView, hdop);
-        break;
-    case Kind::Empty:
-        n += std::snprintf(out + n, size - size_t(n), ",,,,,,,\n");
-        break;
+    line.dateTime(local.year, local.month, local.day, local.hour, local.minute, local.second).ch(',');
+    line.number(r.gsensor_x).ch(',').number(r.gsensor_y).ch(',').number(r.gsensor_z).text(",,");
+    const Kind kind = kindOf(r);
+    if (kind == Kind::Empty) {
+        line.text(",,,,,,,\n");
+        return;
     }
-    return n;
+    if (kind == Kind::Valid) {
+        line.text("Y,").fixed(nmea_to_degrees(r.latitude), 6).ch(',').fixed(nmea_to_degrees(r.longitude), 6);
+        // Truncated towards zero, as a cast to int does.
+        line.ch(',').number(TextLine::truncated(r.altitude)).ch(',').number(TextLine::truncated(r.speed));
+        line.ch(',').number(TextLine::truncated(r.course)).ch(',');
+    } else {
+        line.text("N,,,,,,");
+    }
+    line.number(r.satellites_used).ch('/').number(r.satellites_in_view).ch('(').fixed(r.hdop, 2).text("),");
+    if (kind == Kind::Valid)
+        line.dateTime(utc.year, utc.month, utc.day, utc.hour, utc.minute, utc.second);
+    line.ch('\n');
 }
 
 } // namespace
 
 QByteArray CsvExport::line(const _vexa_log_info_t &record)
 {
-    char text[512];
-    const int n = formatLine(record, text, sizeof text);
-    return QByteArray(text, n);
+    TextLine text;
+    formatLine(record, text);
+    return text.toByteArray();
 }
 
 TrackExport::Result CsvExport::write(const QString &path, const TrackExport::Logs &logs,
@@ -65,14 +62,15 @@ TrackExport::Result CsvExport::write(const QString &path, const TrackExport::Log
         return result;
     }
     const qint64 total = qint64(logs.size());
-    char text[512];
     for (const vexa_log_file *log : logs) {
         const qint64 n = qint64(log->count());
         const auto &records = log->records();
         const QString count = TrackExport::countText(result.logs, total);
         qint64 k = 0;
         while (k < n) {
-            file.append(text, formatLine(records[size_t(k)], text, sizeof text));
+            TextLine text;
+            formatLine(records[size_t(k)], text);
+            file.append(text.data(), text.size());
             ++k;
             if (progress)
                 progress(k, n, count);

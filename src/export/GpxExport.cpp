@@ -1,6 +1,7 @@
 #include "GpxExport.h"
 
 #include "ExportFile.h"
+#include "TextLine.h"
 #include "vexa_log_file.h"
 #include "vexa_time.h"
 
@@ -9,12 +10,15 @@ namespace {
 void writePoint(ExportFile &file, const _vexa_log_info_t &r)
 {
     const _vexa_time_t &t = r.time;
-    file.appendf("<trkpt lat=\"%.6f\" lon=\"%.6f\"><ele>%.1f</ele><time>%04d-%02d-%02dT%02d:%02d:%02d",
-                 nmea_to_degrees(r.latitude), nmea_to_degrees(r.longitude), double(r.altitude), t.year, t.month,
-                 t.day, t.hour, t.minute, t.second);
+    TextLine point;
+    point.text("<trkpt lat=\"").fixed(nmea_to_degrees(r.latitude), 6).text("\" lon=\"");
+    point.fixed(nmea_to_degrees(r.longitude), 6).text("\"><ele>").fixed(r.altitude, 1).text("</ele><time>");
+    point.number(t.year, 4).ch('-').number(t.month, 2).ch('-').number(t.day, 2).ch('T').number(t.hour, 2);
+    point.ch(':').number(t.minute, 2).ch(':').number(t.second, 2);
     if (t.millisecond)
-        file.appendf(".%03d", int(t.millisecond));
-    file.append("Z</time></trkpt>\n");
+        point.ch('.').number(t.millisecond, 3);
+    point.text("Z</time></trkpt>\n");
+    file.append(point.data(), point.size());
 }
 
 } // namespace

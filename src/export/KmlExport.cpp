@@ -2,6 +2,7 @@
 
 #include "ExportFile.h"
 #include "FileManager.h"
+#include "TextLine.h"
 #include "Texts.h"
 #include "vexa_log_file.h"
 #include "vexa_time.h"
@@ -54,9 +55,9 @@ void writePlacemark(ExportFile &file, const _vexa_log_info_t &r, double lat, dou
     const QString colon = QStringLiteral("&nbsp;:&nbsp;");
     // Concatenated rather than arg()-chained: a translated text may hold a '%'.
     const QString description = timeLine(r) + Texts::text("gui_speed") + colon
-        + QString::number(int(FileManager::speedValue(r.speed))) + nbsp + FileManager::speedFormat() + nbsp + nbsp
+        + QString::number(TextLine::truncated(FileManager::speedValue(r.speed))) + nbsp + FileManager::speedFormat() + nbsp + nbsp
         + u'(' + FileManager::courseString(r.course) + QStringLiteral(")<BR>") + Texts::text("gui_altitude") + colon
-        + QString::number(int(FileManager::altitudeValue(r.altitude))) + nbsp + FileManager::altitudeFormat()
+        + QString::number(TextLine::truncated(FileManager::altitudeValue(r.altitude))) + nbsp + FileManager::altitudeFormat()
         + QStringLiteral("<BR>");
     file.append("<Placemark><name></name>\n<description><![CDATA[");
     file.append(description);
@@ -98,14 +99,19 @@ void writeFooter(ExportFile &file, const QByteArray &tracks, const QByteArray &s
     file.append("</Folder>\n</kml>\n");
 }
 
-// Appends one "x,y,z" to a space-separated coordinate list.
-void appendCoordinate(QByteArray &list, const char *format, double lon, double lat, double height = 0)
+// Appends "lon,lat,height" ("%f,%f,%f") to a space-separated coordinate list; without a
+// height the third value is a plain 0.
+void appendCoordinate(QByteArray &list, double lon, double lat, const double *height = nullptr)
 {
-    char text[128];
-    const int n = std::snprintf(text, sizeof text, format, lon, lat, height);
+    TextLine point;
     if (!list.isEmpty())
-        list.append(' ');
-    list.append(text, n);
+        point.ch(' ');
+    point.fixed(lon, 6).ch(',').fixed(lat, 6).ch(',');
+    if (height)
+        point.fixed(*height, 6);
+    else
+        point.ch('0');
+    list.append(point.data(), point.size());
 }
 
 } // namespace
@@ -125,7 +131,7 @@ QString KmlExport::folderName(Variant variant)
 
 int KmlExport::viewHeading(double course)
 {
-    const int c = int(course);
+    const int c = TextLine::truncated(course);
     return course <= 180 || course > 360 ? c : c - 360;
 }
 
@@ -170,8 +176,8 @@ TrackExport::Result KmlExport::write(const QString &path, const TrackExport::Log
                 lastPoint = t;
             }
             if (t - lastLine >= lineMs) {
-                appendCoordinate(tracks, "%f,%f,0", lon, lat);
-                appendCoordinate(speeds, "%f,%f,%f", lon, lat, height);
+                appendCoordinate(tracks, lon, lat);
+                appendCoordinate(speeds, lon, lat, &height);
                 ++result.trackPoints;
                 lastLine = t;
             }
