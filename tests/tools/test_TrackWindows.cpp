@@ -31,7 +31,10 @@ private slots:
         TestCard::prepareEnvironment();
         QVERIFY(TestCard::generate(dir_.filePath("card"), 0, 0, 2));
         QVERIFY(files_.loadFiles(dir_.filePath("card")));
-        rows_ = {ListRow{0}, ListRow{1}};
+        for (const qint64 idx : {0, 1}) {
+            rows_.append(ListRow());
+            rows_.last().idx = idx;
+        }
         QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open");
     }
 
