@@ -7,7 +7,7 @@
 
 QString ExportCsvCommand::usageText()
 {
-    return QStringLiteral("  export-csv OUT.csv LOG...                 the records of logs as a CSV table\n");
+    return QStringLiteral("  export-csv OUT.csv LOG...                the records of logs as a CSV table\n");
 }
 
 int ExportCsvCommand::run(const QStringList &args)

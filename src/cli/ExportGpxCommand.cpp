@@ -9,7 +9,7 @@
 
 QString ExportGpxCommand::usageText()
 {
-    return QStringLiteral("  export-gpx OUT.gpx LOG...                 the positions of logs as a GPX track\n");
+    return QStringLiteral("  export-gpx OUT.gpx LOG...                the positions of logs as a GPX track\n");
 }
 
 int ExportGpxCommand::run(const QStringList &args)
