@@ -251,6 +251,14 @@
         <source>Mirror top/bottom</source>
         <translation>Oben/unten spiegeln</translation>
     </message>
+    <message id="gui_format_gpx">
+        <source>GPX</source>
+        <translation>GPX</translation>
+    </message>
+    <message id="gui_format_kml">
+        <source>KML</source>
+        <translation>KML</translation>
+    </message>
     <message id="gui_format_sdcard">
         <source>Format SD Card</source>
         <translation>SD-Karte formatieren</translation>
@@ -651,6 +659,10 @@
         <source>Total distance: %1</source>
         <translation>Gesamtstrecke: %1</translation>
     </message>
+    <message id="gui_track_format">
+        <source>Format</source>
+        <translation>Format</translation>
+    </message>
     <message id="gui_trigger_xval">
         <source>X trigger level</source>
         <translation>Auslöseschwelle X</translation>
@@ -1008,6 +1020,10 @@
     <message id="msg_save_cur_setting">
         <source>Save these settings to the card?</source>
         <translation>Diese Einstellungen auf der Karte speichern?</translation>
+    </message>
+    <message id="msg_save_file_fail">
+        <source>The file %1 could not be saved.</source>
+        <translation>Die Datei %1 konnte nicht gespeichert werden.</translation>
     </message>
     <message id="msg_save_jpeg_error">
         <source>The pictures could not be saved.</source>

@@ -251,6 +251,14 @@
         <source>Mirror top/bottom</source>
         <translation>상하 반전</translation>
     </message>
+    <message id="gui_format_gpx">
+        <source>GPX</source>
+        <translation>GPX</translation>
+    </message>
+    <message id="gui_format_kml">
+        <source>KML</source>
+        <translation>KML</translation>
+    </message>
     <message id="gui_format_sdcard">
         <source>Format SD Card</source>
         <translation>SD 카드 포맷</translation>
@@ -651,6 +659,10 @@
         <source>Total distance: %1</source>
         <translation>총 주행 거리: %1</translation>
     </message>
+    <message id="gui_track_format">
+        <source>Format</source>
+        <translation>형식</translation>
+    </message>
     <message id="gui_trigger_xval">
         <source>X trigger level</source>
         <translation>X축 감지 기준</translation>
@@ -1008,6 +1020,10 @@
     <message id="msg_save_cur_setting">
         <source>Save these settings to the card?</source>
         <translation>이 설정을 카드에 저장할까요?</translation>
+    </message>
+    <message id="msg_save_file_fail">
+        <source>The file %1 could not be saved.</source>
+        <translation>파일 %1을(를) 저장할 수 없습니다.</translation>
     </message>
     <message id="msg_save_jpeg_error">
         <source>The pictures could not be saved.</source>

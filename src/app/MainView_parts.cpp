@@ -4,12 +4,16 @@
 
 #include "MainView.h"
 
+#include "ExportCSVWindow.h"
+#include "ExportKMLWindow.h"
 #include "FileManager.h"
+#include "KmlExport.h"
 #include "ListView.h"
 #include "LogDistanceWindow.h"
 #include "LogLayout.h"
 #include "MapView.h"
 #include "PlayListView.h"
+#include "ProductVariant.h"
 #include "SkinDateTime.h"
 #include "SkinGSensor.h"
 #include "SkinGps.h"
@@ -120,6 +124,17 @@ void MainView::joinListView()
             didCommand(tag);
     });
     _answers.selectedTab = [list] { return list->selectedTab(); };
+    connect(list, &ListView::exportCSV, this, [this](const QList<ListRow> &rows) {
+        ExportCSVWindow csv(rows, *_fileManager, window());
+        csv.runModal();
+    });
+    connect(list, &ListView::exportKML, this, [this](const QList<ListRow> &rows) {
+        const auto variant = ProductVariant::current() == ProductVariant::Orvisto    ? KmlExport::Variant::Orvisto
+                             : ProductVariant::current() == ProductVariant::Tremolax ? KmlExport::Variant::Tremolax
+                                                                                     : KmlExport::Variant::Tumbo;
+        ExportKMLWindow kml(rows, *_fileManager, KmlExport::folderName(variant), window());
+        kml.runModal();
+    });
 
     PlayListView *playList = list->playListView();
     connect(this, &MainView::playListViewPlayNext, playList, &PlayListView::playNext);

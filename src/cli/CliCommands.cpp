@@ -3,6 +3,9 @@
 #include "CameraSettings.h"
 #include "CardRows.h"
 #include "CardSummary.h"
+#include "ExportCsvCommand.h"
+#include "ExportGpxCommand.h"
+#include "ExportKmlCommand.h"
 #include "FolderScanner.h"
 #include "RenderCommand.h"
 #include "SearchCommand.h"
@@ -70,6 +73,8 @@ QString CliCommands::usageText()
         "  generate-card OUT_FOLDER [--seed N] [options]\n"
         "                                           writes a synthetic card into a missing or empty folder\n") +
            RenderCommand::usageText() + SearchCommand::usageText() + StillsCommand::usageText() +
+           ExportCsvCommand::usageText() + ExportKmlCommand::usageText() +
+           ExportGpxCommand::usageText() +
            GenerateCardCommand::optionsText();
 }
 
@@ -118,6 +123,12 @@ int CliCommands::run(const QStringList &arguments)
         return SearchCommand::run(args);
     if (command == u"stills")
         return StillsCommand::run(args);
+    if (command == u"export-csv")
+        return ExportCsvCommand::run(args);
+    if (command == u"export-kml")
+        return ExportKmlCommand::run(args);
+    if (command == u"export-gpx")
+        return ExportGpxCommand::run(args);
     if (command == u"generate-card")
         return GenerateCardCommand::run(args);
     if (command == u"--help" || command == u"-h" || command == u"help") {

@@ -1,0 +1,93 @@
+#include "CsvExport.h"
+
+#include "ExportFile.h"
+#include "TextLine.h"
+#include "vexa_log_file.h"
+#include "vexa_time.h"
+
+namespace {
+
+enum class Kind { Valid, NoFix, Empty };
+
+Kind kindOf(const _vexa_log_info_t &r)
+{
+    if (r.gps_valid)
+        return Kind::Valid;
+    const bool anyGps = r.latitude != 0 || r.longitude != 0 || r.altitude != 0 || r.speed != 0
+        || r.course != 0 || r.satellites_used != 0 || r.satellites_in_view != 0 || r.hdop != 0;
+    return anyGps ? Kind::NoFix : Kind::Empty;
+}
+
+void formatLine(const _vexa_log_info_t &r, TextLine &line)
+{
+    const _vexa_time_t local = utc_to_local(r.time);
+    const _vexa_time_t &utc = r.time;
+    line.dateTime(local.year, local.month, local.day, local.hour, local.minute, local.second).ch(',');
+    line.number(r.gsensor_x).ch(',').number(r.gsensor_y).ch(',').number(r.gsensor_z).text(",,");
+    const Kind kind = kindOf(r);
+    if (kind == Kind::Empty) {
+        line.text(",,,,,,,\n");
+        return;
+    }
+    if (kind == Kind::Valid) {
+        line.text("Y,").fixed(nmea_to_degrees(r.latitude), 6).ch(',').fixed(nmea_to_degrees(r.longitude), 6);
+        // Truncated towards zero, as a cast to int does.
+        line.ch(',').number(TextLine::truncated(r.altitude)).ch(',').number(TextLine::truncated(r.speed));
+        line.ch(',').number(TextLine::truncated(r.course)).ch(',');
+    } else {
+        line.text("N,,,,,,");
+    }
+    line.number(r.satellites_used).ch('/').number(r.satellites_in_view).ch('(').fixed(r.hdop, 2).text("),");
+    if (kind == Kind::Valid)
+        line.dateTime(utc.year, utc.month, utc.day, utc.hour, utc.minute, utc.second);
+    line.ch('\n');
+}
+
+} // namespace
+
+QByteArray CsvExport::line(const _vexa_log_info_t &record)
+{
+    TextLine text;
+    formatLine(record, text);
+    return text.toByteArray();
+}
+
+TrackExport::Result CsvExport::write(const QString &path, const TrackExport::Logs &logs,
+                                     const std::atomic_bool &cancel, const TrackExport::Progress &progress)
+{
+    TrackExport::Result result;
+    ExportFile file(path);
+    if (!file.open()) {
+        result.error = file.errorString();
+        return result;
+    }
+    const qint64 total = qint64(logs.size());
+    for (const vexa_log_file *log : logs) {
+        const qint64 n = qint64(log->count());
+        const auto &records = log->records();
+        const QString count = TrackExport::countText(result.logs, total);
+        qint64 k = 0;
+        while (k < n) {
+            TextLine text;
+            formatLine(records[size_t(k)], text);
+            file.append(text.data(), text.size());
+            ++k;
+            if (progress)
+                progress(k, n, count);
+            if (cancel.load(std::memory_order_relaxed))
+                break;
+        }
+        result.records += k;
+        ++result.logs;
+        if (progress)
+            progress(k, n, TrackExport::countText(result.logs, total));
+        if (cancel.load(std::memory_order_relaxed)) {
+            result.cancelled = true;
+            break;
+        }
+    }
+    result.written = file.commit();
+    if (!result.written)
+        result.error = file.errorString();
+    return result;
+}

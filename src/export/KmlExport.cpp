@@ -1,0 +1,202 @@
+#include "KmlExport.h"
+
+#include "ExportFile.h"
+#include "FileManager.h"
+#include "TextLine.h"
+#include "Texts.h"
+#include "vexa_log_file.h"
+#include "vexa_time.h"
+
+#include <QStringList>
+
+namespace {
+
+constexpr const char *ArrowIcon = "http://maps.google.com/mapfiles/kml/shapes/arrow.png";
+
+QByteArray escaped(const QString &text)
+{
+    return text.toHtmlEscaped().toUtf8();
+}
+
+// The arrow styles no placemark refers to, then the folder of the time span.
+void writeHeader(ExportFile &file, const TrackExport::Logs &logs, const QString &title)
+{
+    file.append("<?xml version=\"1.0\" encoding=\"UTF-8\"?><kml xmlns=\"http://earth.google.com/kml/2.1\">\n"
+                "<Folder><name>");
+    file.append(escaped(title));
+    file.append("</name><open>1</open><description></description>\n");
+    for (const char *style : {"<Style id=\"QX_KMLStyle1\">\n<IconStyle><color>df00ff00</color>",
+                              "<Style id=\"QX_KMLStyle2\">\n<IconStyle><color>df0000ff</color>"}) {
+        file.append(style);
+        file.appendf("<scale>0.7</scale><Icon><href>%s</href></Icon></IconStyle></Style>\n", ArrowIcon);
+    }
+    const QString first = FileManager::dateString(logs.front()->record_at(0).time);
+    const QString last = FileManager::dateString(logs.back()->last_record().time);
+    file.append("<Folder><name>");
+    file.append(escaped(first + QStringLiteral(" - ") + last));
+    file.append("</name>\n");
+}
+
+QString timeLine(const _vexa_log_info_t &r)
+{
+    const QStringList dateTime = FileManager::dateString(r.time).split(u' ');
+    const QString date = dateTime.value(0), time = dateTime.value(1);
+    const QString week = FileManager::weekString(utc_to_local(r.time).day_of_week);
+    const QString label = Texts::text("gui_time");
+    const int format = FileManager::dateFormat();
+    if (format == 1 || format == 2)
+        return QStringLiteral("%1&nbsp;:&nbsp;(%2)&nbsp;%3&nbsp;%4<BR>").arg(label, week, date, time);
+    return QStringLiteral("%1&nbsp;:&nbsp;%2&nbsp;(%3)&nbsp;%4<BR>").arg(label, date, week, time);
+}
+
+void writePlacemark(ExportFile &file, const _vexa_log_info_t &r, double lat, double lon, double height)
+{
+    const QString nbsp = QStringLiteral("&nbsp;");
+    const QString colon = QStringLiteral("&nbsp;:&nbsp;");
+    // Concatenated rather than arg()-chained: a translated text may hold a '%'.
+    const QString description = timeLine(r) + Texts::text("gui_speed") + colon
+        + QString::number(TextLine::truncated(FileManager::speedValue(r.speed))) + nbsp + FileManager::speedFormat() + nbsp + nbsp
+        + u'(' + FileManager::courseString(r.course) + QStringLiteral(")<BR>") + Texts::text("gui_altitude") + colon
+        + QString::number(TextLine::truncated(FileManager::altitudeValue(r.altitude))) + nbsp + FileManager::altitudeFormat()
+        + QStringLiteral("<BR>");
+    file.append("<Placemark><name></name>\n<description><![CDATA[");
+    file.append(description);
+    file.appendf("GSensorX&nbsp;:&nbsp;%.2f<BR>GSensorY&nbsp;:&nbsp;%.2f<BR>GSensorZ&nbsp;:&nbsp;%.2f]]></description>\n",
+                 r.gsensor_x / 1000.0, r.gsensor_y / 1000.0, r.gsensor_z / 1000.0 - 1.0);
+    const int h1 = KmlExport::viewHeading(r.course);
+    file.appendf("<LookAt><latitude>%f</latitude><longitude>%f</longitude><range>500</range>"
+                 "<heading>%d</heading></LookAt>\n<Style><IconStyle><color>df00ff00</color><scale>0.7</scale>"
+                 "<Icon><href>%s</href></Icon><heading>%d</heading></IconStyle></Style><Point><extrude>1</extrude>"
+                 "<altitudeMode>relativeToGround</altitudeMode>\n<coordinates>%f,%f,%f</coordinates></Point>\n"
+                 "</Placemark>\n",
+                 lat, lon, h1, ArrowIcon, KmlExport::iconHeading(r.course), lon, lat, height);
+}
+
+void writeTrack(ExportFile &file, const QString &name, const char *style, const QByteArray &coordinates)
+{
+    file.append("<Placemark><name>");
+    file.append(escaped(name));
+    file.append("</name>\n");
+    file.append(style);
+    file.append("<coordinates>");
+    file.append(coordinates);
+    file.append("</coordinates></LineString>\n</Placemark>\n");
+}
+
+void writeFooter(ExportFile &file, const QByteArray &tracks, const QByteArray &speeds)
+{
+    const QString carTrack = Texts::text("gui_car_track");
+    file.append("</Folder>\n");
+    writeTrack(file, carTrack,
+               "<Style><LineStyle><color>7FFF0000</color><width>5</width></LineStyle></Style>\n"
+               "<LineString id=\"CarRoute\"><tessellate>1</tessellate>\n",
+               tracks);
+    writeTrack(file, QStringLiteral("%1 (%2)").arg(carTrack, Texts::text("gui_speed")),
+               "<Style><LineStyle><color>7F00FFFF</color><width>4</width></LineStyle></Style>\n"
+               "<LineString id=\"SpeedRoute\"><tessellate>1</tessellate>"
+               "<altitudeMode>relativeToGround</altitudeMode>\n",
+               speeds);
+    file.append("</Folder>\n</kml>\n");
+}
+
+// Appends "lon,lat,height" ("%f,%f,%f") to a space-separated coordinate list; without a
+// height the third value is a plain 0.
+void appendCoordinate(QByteArray &list, double lon, double lat, const double *height = nullptr)
+{
+    TextLine point;
+    if (!list.isEmpty())
+        point.ch(' ');
+    point.fixed(lon, 6).ch(',').fixed(lat, 6).ch(',');
+    if (height)
+        point.fixed(*height, 6);
+    else
+        point.ch('0');
+    list.append(point.data(), point.size());
+}
+
+} // namespace
+
+QString KmlExport::folderName(Variant variant)
+{
+    switch (variant) {
+    case Variant::Orvisto:
+        return QStringLiteral("GPS-Track by Orvisto");
+    case Variant::Tremolax:
+        return QStringLiteral("GPS-Track");
+    case Variant::Tumbo:
+        break;
+    }
+    return QStringLiteral("GPS-Track by TUMBO");
+}
+
+int KmlExport::viewHeading(double course)
+{
+    const int c = TextLine::truncated(course);
+    return course <= 180 || course > 360 ? c : c - 360;
+}
+
+int KmlExport::iconHeading(double course)
+{
+    const int h1 = viewHeading(course);
+    return h1 >= 0 ? h1 - 180 : h1 + 180;
+}
+
+TrackExport::Result KmlExport::write(const QString &path, const TrackExport::Logs &logs, const Options &options,
+                                     const std::atomic_bool &cancel, const TrackExport::Progress &progress)
+{
+    TrackExport::Result result;
+    ExportFile file(path);
+    if (logs.empty()) {
+        result.error = QStringLiteral("no logs to export");
+        return result;
+    }
+    if (!file.open()) {
+        result.error = file.errorString();
+        return result;
+    }
+    const qint64 pointMs = qint64(options.pointSeconds) * 1000;
+    const qint64 lineMs = qint64(options.lineSeconds) * 1000;
+    qint64 lastPoint = 0, lastLine = 0;
+    QByteArray tracks, speeds;
+    writeHeader(file, logs, options.title);
+    const qint64 total = qint64(logs.size());
+    for (const vexa_log_file *log : logs) {
+        const qint64 n = qint64(log->count());
+        const QString count = TrackExport::countText(result.logs, total);
+        for (qint64 k = 0; k < n; ++k) {
+            const _vexa_log_info_t &r = log->records()[size_t(k)];
+            if (!r.gps_valid)
+                continue;
+            const qint64 t = time_to_msec(r.time);
+            const double lat = nmea_to_degrees(r.latitude), lon = nmea_to_degrees(r.longitude);
+            const double height = options.altitudeHeight ? double(r.altitude) : double(r.speed);
+            if (t - lastPoint >= pointMs) {
+                writePlacemark(file, r, lat, lon, height);
+                ++result.placemarks;
+                lastPoint = t;
+            }
+            if (t - lastLine >= lineMs) {
+                appendCoordinate(tracks, lon, lat);
+                appendCoordinate(speeds, lon, lat, &height);
+                ++result.trackPoints;
+                lastLine = t;
+            }
+            if (progress)
+                progress(k + 1, n, count);
+            if (cancel.load(std::memory_order_relaxed))
+                break;
+        }
+        ++result.logs;
+        if (progress)
+            progress(n, n, TrackExport::countText(result.logs, total));
+        if (cancel.load(std::memory_order_relaxed)) {
+            result.cancelled = true;
+            break;
+        }
+    }
+    writeFooter(file, tracks, speeds);
+    result.written = file.commit();
+    if (!result.written)
+        result.error = file.errorString();
+    return result;
+}

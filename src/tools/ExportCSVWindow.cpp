@@ -1,0 +1,112 @@
+#include "ExportCSVWindow.h"
+
+#include "CsvExport.h"
+#include "ExportAlerts.h"
+#include "FileLog.h"
+#include "FileManager.h"
+#include "Preferences.h"
+#include "Texts.h"
+#include "ui_ExportCSVWindow.h"
+
+#include <QFileDialog>
+#include <QStandardPaths>
+
+ExportCSVWindow::ExportCSVWindow(const QList<ListRow> &rows, const FileManager &fileManager, QWidget *parent)
+    : ToolWindow(parent), _ui(std::make_unique<Ui::ExportCSVWindow>())
+{
+    _ui->setupUi(this);
+    for (const ListRow &row : rows)
+        if (const FileLog *log = fileManager.logAtIndex(row.idx))
+            _array.push_back(&log->file());
+    connect(_ui->btnFolder, &QPushButton::clicked, this, &ExportCSVWindow::btnFolderClicked);
+    connect(_ui->btnStart, &QPushButton::clicked, this, &ExportCSVWindow::btnStartClicked);
+    connect(_ui->btnCancel, &QPushButton::clicked, this, &ToolWindow::cancelJob);
+    connect(_ui->btnClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(this, &ToolWindow::progressed, this, [this](qint64, qint64, const QString &count) {
+        if (!count.isEmpty())
+            _ui->labelCount->setText(count);
+    });
+    windowDidLoad();
+}
+
+ExportCSVWindow::~ExportCSVWindow() = default;
+
+QLineEdit *ExportCSVWindow::textFolder() const { return _ui->textFolder; }
+QLineEdit *ExportCSVWindow::textName() const { return _ui->textName; }
+QLabel *ExportCSVWindow::labelCount() const { return _ui->labelCount; }
+QProgressBar *ExportCSVWindow::progress() const { return _ui->progress; }
+QPushButton *ExportCSVWindow::btnFolder() const { return _ui->btnFolder; }
+QPushButton *ExportCSVWindow::btnStart() const { return _ui->btnStart; }
+QPushButton *ExportCSVWindow::btnCancel() const { return _ui->btnCancel; }
+QPushButton *ExportCSVWindow::btnClose() const { return _ui->btnClose; }
+
+void ExportCSVWindow::windowDidLoad()
+{
+    setWindowTitle(Texts::text("gui_save_csv_file"));
+    _ui->labelFolder->setText(Texts::text("gui_csv_folder"));
+    _ui->labelName->setText(Texts::text("gui_csv_name"));
+    _ui->btnFolder->setText(Texts::text("gui_browse"));
+    _ui->btnStart->setText(Texts::text("gui_start"));
+    _ui->btnCancel->setText(Texts::text("gui_cancel"));
+    _ui->btnClose->setText(Texts::text("gui_close"));
+    _ui->labelCount->setText(TrackExport::countText(0, qint64(_array.size())));
+    const QString folder = Preferences::stringValue(Preferences::CsvFolder);
+    _ui->textFolder->setText(folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DesktopLocation)
+                                              : folder);
+    _ui->textName->setText(TrackExport::defaultName(_array));
+    adjustSize();
+}
+
+QString ExportCSVWindow::path() const
+{
+    return QStringLiteral("%1/%2.csv").arg(_ui->textFolder->text(), _ui->textName->text());
+}
+
+void ExportCSVWindow::btnFolderClicked()
+{
+    const QString folder = QFileDialog::getExistingDirectory(this, Texts::text("gui_select_folder"),
+                                                             Preferences::stringValue(Preferences::CsvFolder));
+    if (folder.isEmpty())
+        return;
+    Preferences::setStringValue(Preferences::CsvFolder, folder);
+    _ui->textFolder->setText(folder);
+}
+
+void ExportCSVWindow::setExporting(bool exporting)
+{
+    _ui->btnStart->setEnabled(!exporting);
+    _ui->btnClose->setEnabled(!exporting);
+    _ui->btnFolder->setEnabled(!exporting);
+    _ui->btnCancel->setEnabled(exporting);
+}
+
+void ExportCSVWindow::btnStartClicked()
+{
+    if (_ui->textName->text().isEmpty()) {
+        ExportAlerts::show(this, Texts::text("msg_enter_filename"));
+        return;
+    }
+    const QString target = path();
+    if (!ExportAlerts::mayWrite(this, target))
+        return;
+    setExporting(true);
+    const TrackExport::Logs logs = _array;
+    runJob(
+        [this, logs, target](const std::atomic_bool &cancel, const Progress &progress) {
+            _result = CsvExport::write(target, logs, cancel, TrackExport::throttled(progress));
+            return _result.written;
+        },
+        _ui->progress);
+    setExporting(false);
+    endExport(target);
+}
+
+void ExportCSVWindow::endExport(const QString &path)
+{
+    if (!_result.written)
+        ExportAlerts::writeFailed(this, path, _result.error);
+    else if (_result.cancelled)
+        ExportAlerts::show(this, Texts::text("msg_save_csvfile_cancel"));
+    else
+        ExportAlerts::show(this, Texts::text("msg_save_csvfile_ok"), QMessageBox::Information);
+}

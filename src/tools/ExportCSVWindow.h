@@ -1,0 +1,55 @@
+// Writes the ticked driving logs into one CSV file: folder and name, progress of the
+// current log and a logs-done counter, Cancel keeping the lines written so far.
+#pragma once
+
+#include "ListRow.h"
+#include "ToolWindow.h"
+#include "TrackExport.h"
+
+#include <QList>
+
+#include <memory>
+
+class FileManager;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+
+namespace Ui {
+class ExportCSVWindow;
+}
+
+class ExportCSVWindow : public ToolWindow {
+    Q_OBJECT
+
+public:
+    ExportCSVWindow(const QList<ListRow> &rows, const FileManager &fileManager, QWidget *parent = nullptr);
+    ~ExportCSVWindow() override;
+
+    // The path Start writes: folder/name.csv.
+    QString path() const;
+    const TrackExport::Result &lastResult() const { return _result; }
+
+    QLineEdit *textFolder() const;
+    QLineEdit *textName() const;
+    QLabel *labelCount() const;
+    QProgressBar *progress() const;
+    QPushButton *btnFolder() const;
+    QPushButton *btnStart() const;
+    QPushButton *btnCancel() const;
+    QPushButton *btnClose() const;
+
+public slots:
+    void btnStartClicked();
+
+private:
+    void windowDidLoad();
+    void btnFolderClicked();
+    void setExporting(bool exporting);
+    void endExport(const QString &path);
+
+    std::unique_ptr<Ui::ExportCSVWindow> _ui;
+    TrackExport::Logs _array;
+    TrackExport::Result _result;
+};

@@ -1,0 +1,154 @@
+#include "ExportKMLWindow.h"
+
+#include "ExportAlerts.h"
+#include "FileLog.h"
+#include "FileManager.h"
+#include "GpxExport.h"
+#include "KmlExport.h"
+#include "NumberFormatter.h"
+#include "Preferences.h"
+#include "Texts.h"
+#include "ui_ExportKMLWindow.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QStandardPaths>
+#include <QUrl>
+
+ExportKMLWindow::ExportKMLWindow(const QList<ListRow> &rows, const FileManager &fileManager, const QString &title,
+                                 QWidget *parent)
+    : ToolWindow(parent), _ui(std::make_unique<Ui::ExportKMLWindow>()), _title(title)
+{
+    _ui->setupUi(this);
+    for (const ListRow &row : rows)
+        if (const FileLog *log = fileManager.logAtIndex(row.idx))
+            _array.push_back(&log->file());
+    connect(_ui->btnFolder, &QPushButton::clicked, this, &ExportKMLWindow::btnFolderClicked);
+    connect(_ui->btnStart, &QPushButton::clicked, this, &ExportKMLWindow::btnStartClicked);
+    connect(_ui->btnCancel, &QPushButton::clicked, this, &ToolWindow::cancelJob);
+    connect(_ui->btnClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(_ui->comboFormat, &QComboBox::currentIndexChanged, this, &ExportKMLWindow::formatChanged);
+    connect(this, &ToolWindow::progressed, this, [this](qint64, qint64, const QString &count) {
+        if (!count.isEmpty())
+            _ui->labelCount->setText(count);
+    });
+    windowDidLoad();
+}
+
+ExportKMLWindow::~ExportKMLWindow() = default;
+
+QLineEdit *ExportKMLWindow::textFolder() const { return _ui->textFolder; }
+QLineEdit *ExportKMLWindow::textPoint() const { return _ui->textPoint; }
+QLineEdit *ExportKMLWindow::textLine() const { return _ui->textLine; }
+QRadioButton *ExportKMLWindow::radioSpeed() const { return _ui->radioSpeed; }
+QRadioButton *ExportKMLWindow::radioAltitude() const { return _ui->radioAltitude; }
+QComboBox *ExportKMLWindow::comboFormat() const { return _ui->comboFormat; }
+QLabel *ExportKMLWindow::labelCount() const { return _ui->labelCount; }
+QProgressBar *ExportKMLWindow::progress() const { return _ui->progress; }
+QPushButton *ExportKMLWindow::btnStart() const { return _ui->btnStart; }
+QPushButton *ExportKMLWindow::btnCancel() const { return _ui->btnCancel; }
+QPushButton *ExportKMLWindow::btnClose() const { return _ui->btnClose; }
+
+void ExportKMLWindow::windowDidLoad()
+{
+    setWindowTitle(Texts::text("gui_kml_convert"));
+    _ui->labelFolder->setText(Texts::text("gui_kml_folder"));
+    _ui->labelPoint->setText(Texts::text("gui_point_interval"));
+    _ui->labelLine->setText(Texts::text("gui_line_interval"));
+    _ui->labelPointSec->setText(Texts::text("gui_second"));
+    _ui->labelLineSec->setText(Texts::text("gui_second"));
+    _ui->boxIcon->setTitle(Texts::text("gui_icon_height"));
+    _ui->radioSpeed->setText(Texts::text("gui_speed"));
+    _ui->radioAltitude->setText(Texts::text("gui_altitude"));
+    _ui->labelFormat->setText(Texts::text("gui_track_format"));
+    _ui->comboFormat->addItem(Texts::text("gui_format_kml"), Kml);
+    _ui->comboFormat->addItem(Texts::text("gui_format_gpx"), Gpx);
+    _ui->btnFolder->setText(Texts::text("gui_browse"));
+    _ui->btnStart->setText(Texts::text("gui_start"));
+    _ui->btnCancel->setText(Texts::text("gui_cancel"));
+    _ui->btnClose->setText(Texts::text("gui_close"));
+    _ui->labelCount->setText(TrackExport::countText(0, qint64(_array.size())));
+    for (QLineEdit *field : {_ui->textPoint, _ui->textLine})
+        field->setValidator(new NumberFormatter(3, field));
+    _ui->textPoint->setText(QStringLiteral("10"));
+    _ui->textLine->setText(QStringLiteral("5"));
+    const QString folder = Preferences::stringValue(Preferences::KmlFolder);
+    _ui->textFolder->setText(folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DesktopLocation)
+                                              : folder);
+    _fileName = TrackExport::defaultName(_array);
+    adjustSize();
+}
+
+QString ExportKMLWindow::path() const
+{
+    const bool gpx = _ui->comboFormat->currentData().toInt() == Gpx;
+    return QStringLiteral("%1/%2.%3").arg(_ui->textFolder->text(), _fileName, gpx ? u"gpx" : u"kml");
+}
+
+void ExportKMLWindow::formatChanged()
+{
+    // GPX has no arrows or raised track: their settings do not apply to it.
+    const bool kml = _ui->comboFormat->currentData().toInt() == Kml;
+    for (QWidget *w : {static_cast<QWidget *>(_ui->textPoint), static_cast<QWidget *>(_ui->textLine),
+                       static_cast<QWidget *>(_ui->boxIcon)})
+        w->setEnabled(kml);
+}
+
+void ExportKMLWindow::btnFolderClicked()
+{
+    const QString folder = QFileDialog::getExistingDirectory(this, Texts::text("gui_select_folder"),
+                                                             Preferences::stringValue(Preferences::KmlFolder));
+    if (folder.isEmpty())
+        return;
+    Preferences::setStringValue(Preferences::KmlFolder, folder);
+    _ui->textFolder->setText(folder);
+}
+
+void ExportKMLWindow::setExporting(bool exporting)
+{
+    _ui->btnStart->setEnabled(!exporting);
+    _ui->btnClose->setEnabled(!exporting);
+    _ui->btnFolder->setEnabled(!exporting);
+    _ui->comboFormat->setEnabled(!exporting);
+    _ui->btnCancel->setEnabled(exporting);
+}
+
+KmlExport::Options ExportKMLWindow::options() const
+{
+    KmlExport::Options options;
+    // An empty field counts as 0 seconds.
+    options.pointSeconds = _ui->textPoint->text().toInt();
+    options.lineSeconds = _ui->textLine->text().toInt();
+    options.altitudeHeight = _ui->radioAltitude->isChecked();
+    options.title = _title;
+    return options;
+}
+
+void ExportKMLWindow::btnStartClicked()
+{
+    if (_array.empty())
+        return;
+    const QString target = path();
+    if (!ExportAlerts::mayWrite(this, target))
+        return;
+    setExporting(true);
+    // The job reads no widget: what it needs is taken here, on the window's thread.
+    const bool gpx = _ui->comboFormat->currentData().toInt() == Gpx;
+    const KmlExport::Options kml = options();
+    const QString creator = QGuiApplication::applicationDisplayName();
+    const TrackExport::Logs logs = _array;
+    runJob(
+        [&](const std::atomic_bool &cancel, const Progress &progress) {
+            const TrackExport::Progress throttled = TrackExport::throttled(progress);
+            _result = gpx ? GpxExport::write(target, logs, creator, cancel, throttled)
+                          : KmlExport::write(target, logs, kml, cancel, throttled);
+            return _result.written;
+        },
+        _ui->progress);
+    setExporting(false);
+    if (!_result.written)
+        ExportAlerts::writeFailed(this, target, _result.error);
+    else if (!_result.cancelled)
+        QDesktopServices::openUrl(QUrl::fromLocalFile(target));
+}

@@ -1,0 +1,69 @@
+// Turns the ticked driving logs into a track for a globe viewer: a KML document with
+// arrows at a point interval and tracks at a line interval, or a GPX track, opened with
+// the desktop's application for it when complete.
+#pragma once
+
+#include "ListRow.h"
+#include "KmlExport.h"
+#include "ToolWindow.h"
+#include "TrackExport.h"
+
+#include <QList>
+
+#include <memory>
+
+class FileManager;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+
+namespace Ui {
+class ExportKMLWindow;
+}
+
+class ExportKMLWindow : public ToolWindow {
+    Q_OBJECT
+
+public:
+    enum Format { Kml, Gpx };
+
+    // title: the top folder's name in the KML, which names the product.
+    ExportKMLWindow(const QList<ListRow> &rows, const FileManager &fileManager, const QString &title,
+                    QWidget *parent = nullptr);
+    ~ExportKMLWindow() override;
+
+    // The path Start writes: folder/default name with the chosen format's extension.
+    QString path() const;
+    const TrackExport::Result &lastResult() const { return _result; }
+
+    QLineEdit *textFolder() const;
+    QLineEdit *textPoint() const;
+    QLineEdit *textLine() const;
+    QRadioButton *radioSpeed() const;
+    QRadioButton *radioAltitude() const;
+    QComboBox *comboFormat() const;
+    QLabel *labelCount() const;
+    QProgressBar *progress() const;
+    QPushButton *btnStart() const;
+    QPushButton *btnCancel() const;
+    QPushButton *btnClose() const;
+
+public slots:
+    void btnStartClicked();
+
+private:
+    void windowDidLoad();
+    void btnFolderClicked();
+    void setExporting(bool exporting);
+    void formatChanged();
+    KmlExport::Options options() const;
+
+    std::unique_ptr<Ui::ExportKMLWindow> _ui;
+    TrackExport::Logs _array;
+    QString _fileName;
+    QString _title;
+    TrackExport::Result _result;
+};

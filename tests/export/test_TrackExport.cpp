@@ -1,0 +1,207 @@
+#include "CsvExport.h"
+#include "FileManager.h"
+#include "GpxExport.h"
+#include "KmlExport.h"
+#include "TestCard.h"
+#include "vexa_log_file.h"
+#include "vexa_time.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <ctime>
+#include <memory>
+
+namespace {
+
+_vexa_log_info_t record(bool valid, double lat, double lon, uint8_t used, uint8_t inView, float hdop)
+{
+    _vexa_log_info_t r{};
+    r.time = TestCard::utc(2013, 7, 5, 9, 8, 7);
+    r.gsensor_x = 12, r.gsensor_y = -34, r.gsensor_z = 1010;
+    r.gps_valid = valid, r.latitude = lat, r.longitude = lon;
+    r.speed = 88.9f, r.course = 270.5f, r.altitude = 35.7f;
+    r.satellites_used = used, r.satellites_in_view = inView, r.hdop = hdop;
+    return r;
+}
+
+void setZone(const char *zone)
+{
+    qputenv("TZ", zone);
+    tzset();
+}
+
+} // namespace
+
+class TestTrackExport : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    std::vector<std::unique_ptr<vexa_log_file>> files_;
+
+    // Logs of the given lengths, each going on where the one before ended, starting
+    // 2013-07-05 09:08:07 UTC.
+    TrackExport::Logs logs(const QList<int> &seconds, double knots = 10.0, double course = 90.0)
+    {
+        TrackExport::Logs out;
+        int64_t start = time_to_seconds(TestCard::utc(2013, 7, 5, 9, 8, 7));
+        for (const int length : seconds) {
+            const QString path = dir_.filePath(QStringLiteral("%1.log").arg(files_.size()));
+            auto file = std::make_unique<vexa_log_file>();
+            const bool written = TestCard::writeLog(path, seconds_to_time(start), length, knots, course);
+            start += length;
+            if (!written || !file->load(qPrintable(path)))
+                return {};
+            out.push_back(file.get());
+            files_.push_back(std::move(file));
+        }
+        return out;
+    }
+
+private slots:
+    void initTestCase() { TestCard::prepareEnvironment(); }
+    void init() { setZone("Asia/Seoul"); FileManager::setDisplaySettings(0, 0, 0); }
+
+    void csvLines_data()
+    {
+        QTest::addColumn<_vexa_log_info_t>("r");
+        QTest::addColumn<QByteArray>("line");
+        const QByteArray local = "2013.07.05 18:08:07,12,-34,1010,,";
+        QTest::newRow("fix") << record(true, 3730.0, 12700.0, 7, 9, 0.9f)
+                             << local + "Y,37.500000,127.000000,35,88,270,7/9(0.90),2013.07.05 09:08:07\n";
+        QTest::newRow("south west") << record(true, -3730.0, -12700.0, 7, 9, 0.9f)
+                                    << local + "Y,-37.500000,-127.000000,35,88,270,7/9(0.90),2013.07.05 09:08:07\n";
+        QTest::newRow("no fix") << record(false, 0, 0, 4, 9, 1.2f) << local + "N,,,,,,4/9(1.20),\n";
+        _vexa_log_info_t empty{};
+        empty.time = TestCard::utc(2013, 7, 5, 9, 8, 7);
+        empty.gsensor_z = 1000;
+        QTest::newRow("empty") << empty << QByteArray("2013.07.05 18:08:07,0,0,1000,,,,,,,,,\n");
+    }
+    void csvLines()
+    {
+        QFETCH(_vexa_log_info_t, r);
+        QFETCH(QByteArray, line);
+        QCOMPARE(CsvExport::line(r), line);
+    }
+
+    void defaultNameIsUtc_data()
+    {
+        QTest::addColumn<QByteArray>("zone");
+        QTest::addColumn<QByteArray>("localTime");
+        QTest::newRow("Seoul") << QByteArray("Asia/Seoul") << QByteArray("2013.07.05 18:08:07");
+        QTest::newRow("New York") << QByteArray("America/New_York") << QByteArray("2013.07.05 05:08:07");
+    }
+    void defaultNameIsUtc()
+    {
+        QFETCH(QByteArray, zone);
+        QFETCH(QByteArray, localTime);
+        setZone(zone.constData());
+        const TrackExport::Logs two = logs({3});
+        QCOMPARE(TrackExport::defaultName(two), QStringLiteral("20130705_090807"));
+        QVERIFY(CsvExport::line(two.front()->record_at(0)).startsWith(localTime));
+    }
+
+    // Cancel after the first record of the second of three logs keeps whole lines.
+    void csvCancelKeepsWhatWasWritten()
+    {
+        const TrackExport::Logs three = logs({5, 5, 5});
+        const QString path = dir_.filePath(QStringLiteral("cancel.csv"));
+        std::atomic_bool cancel{false};
+        QString count;
+        const TrackExport::Result result = CsvExport::write(path, three, cancel, [&](qint64 done, qint64, const QString &c) {
+            count = c;
+            if (c == u"1/3" && done == 1)
+                cancel = true;
+        });
+        QVERIFY(result.written && result.cancelled);
+        QCOMPARE(count, QStringLiteral("2/3"));
+        const QByteArray text = TestCard::readFile(path);
+        QCOMPARE(text.count('\n'), 6);
+        QVERIFY(text.endsWith('\n'));
+    }
+
+    void unwritablePathFails()
+    {
+        const std::atomic_bool cancel{false};
+        for (const QString &path : {dir_.path(), dir_.filePath(QStringLiteral("missing/out.csv"))}) {
+            const TrackExport::Result result = CsvExport::write(path, logs({2}), cancel);
+            QVERIFY(!result.written);
+            QVERIFY(!result.error.isEmpty());
+        }
+        QVERIFY(QFileInfo(dir_.path()).isDir());
+    }
+
+    void kmlIntervals_data()
+    {
+        QTest::addColumn<QList<int>>("seconds");
+        QTest::addColumn<int>("point");
+        QTest::addColumn<int>("placemarks");
+        QTest::addColumn<int>("trackPoints");
+        QTest::newRow("10 and 5") << QList<int>{25} << 10 << 3 << 5;
+        QTest::newRow("empty interval") << QList<int>{25} << 0 << 25 << 5;
+        // Marks at 0 and 10 s in the first log, then at 20 s (not 12 s) in the second.
+        QTest::newRow("across logs") << QList<int>{12, 15} << 10 << 3 << 6;
+    }
+    void kmlIntervals()
+    {
+        QFETCH(QList<int>, seconds);
+        QFETCH(int, point);
+        QFETCH(int, placemarks);
+        QFETCH(int, trackPoints);
+        KmlExport::Options options;
+        options.pointSeconds = point;
+        const std::atomic_bool cancel{false};
+        const TrackExport::Result r = KmlExport::write(dir_.filePath(QStringLiteral("i.kml")), logs(seconds), options, cancel);
+        QVERIFY(r.written);
+        QCOMPARE(r.placemarks, placemarks);
+        QCOMPARE(r.trackPoints, trackPoints);
+    }
+
+    void headings_data()
+    {
+        QTest::addColumn<double>("course");
+        QTest::addColumn<int>("view");
+        QTest::addColumn<int>("icon");
+        QTest::newRow("270.5") << 270.5 << -90 << 90;
+        QTest::newRow("45") << 45.0 << 45 << -135;
+    }
+    void headings()
+    {
+        QFETCH(double, course);
+        QFETCH(int, view);
+        QFETCH(int, icon);
+        QCOMPARE(KmlExport::viewHeading(course), view);
+        QCOMPARE(KmlExport::iconHeading(course), icon);
+    }
+
+    // 54 knots is 100 km/h: shown as 62 MPH, while the arrow stands 100 high.
+    void kmlInMphReadsBack()
+    {
+        FileManager::setDisplaySettings(0, 1, 0);
+        const QString path = dir_.filePath(QStringLiteral("mph.kml"));
+        const std::atomic_bool cancel{false};
+        QVERIFY(KmlExport::write(path, logs({1}, 54.0), {}, cancel).written);
+        const QByteArray kml = TestCard::readFile(path);
+        QVERIFY(kml.contains("Speed&nbsp;:&nbsp;62&nbsp;MPH"));
+        QVERIFY(kml.contains(",100.00"));
+        QVERIFY(kml.endsWith("</Folder>\n</kml>\n"));
+        const QString gpx = dir_.filePath(QStringLiteral("t.gpx"));
+        QVERIFY(GpxExport::write(gpx, logs({4, 3}), QStringLiteral("test"), cancel).written);
+
+        if (QStandardPaths::findExecutable(QStringLiteral("ogrinfo")).isEmpty())
+            QSKIP("GDAL's ogrinfo is not installed");
+        for (const auto &[file, expected] : {std::pair{path, "Feature Count: 1"}, std::pair{gpx, "Feature Count: 7"}}) {
+            QProcess ogr;
+            ogr.start(QStringLiteral("ogrinfo"), {QStringLiteral("-ro"), QStringLiteral("-al"), QStringLiteral("-so"), file});
+            QVERIFY(ogr.waitForFinished(60000));
+            const QByteArray out = ogr.readAllStandardOutput();
+            QCOMPARE(ogr.exitCode(), 0);
+            QVERIFY2(out.contains(expected), out.constData());
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTrackExport)
+#include "test_TrackExport.moc"

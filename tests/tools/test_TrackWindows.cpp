@@ -1,0 +1,105 @@
+#include "ExportCSVWindow.h"
+#include "ExportKMLWindow.h"
+#include "FileManager.h"
+#include "TestCard.h"
+#include "Texts.h"
+
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// The CSV and KML windows on a generated card: what the user is told, what lands on disk,
+// and what is opened afterwards.
+class TestTrackWindows : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    FileManager files_;
+    QList<ListRow> rows_;
+    QList<QUrl> opened_;
+
+public slots:
+    void open(const QUrl &url) { opened_.append(url); }
+
+private slots:
+    void initTestCase()
+    {
+        TestCard::prepareEnvironment();
+        QVERIFY(TestCard::generate(dir_.filePath("card"), 0, 0, 2));
+        QVERIFY(files_.loadFiles(dir_.filePath("card")));
+        for (const qint64 idx : {0, 1}) {
+            rows_.append(ListRow());
+            rows_.last().idx = idx;
+        }
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open");
+    }
+
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+
+    void start_data()
+    {
+        QTest::addColumn<QString>("format");   // csv, kml or gpx
+        QTest::addColumn<QString>("folder");   // under the test folder
+        QTest::addColumn<bool>("replace");     // an old file is there and the user says OK
+        QTest::addColumn<QString>("alert");    // the key of the message shown, if any
+        QTest::addColumn<bool>("written");
+        QTest::newRow("csv") << "csv" << "out" << false << "msg_save_csvfile_ok" << true;
+        QTest::newRow("csv kept") << "csv" << "out" << false << "msg_samefile_overwrite" << false;
+        QTest::newRow("csv replaced") << "csv" << "out" << true << "msg_save_csvfile_ok" << true;
+        QTest::newRow("csv unwritable") << "csv" << "missing" << false << "msg_save_file_fail" << false;
+        QTest::newRow("kml") << "kml" << "out" << false << "" << true;
+        QTest::newRow("gpx") << "gpx" << "out" << false << "" << true;
+        QTest::newRow("kml unwritable") << "kml" << "missing" << false << "msg_save_file_fail" << false;
+    }
+    void start()
+    {
+        QFETCH(QString, format);
+        QFETCH(QString, folder);
+        QFETCH(bool, replace);
+        QFETCH(QString, alert);
+        QFETCH(bool, written);
+        QDir(dir_.path()).mkpath(QStringLiteral("out"));
+        const QString path = dir_.filePath(folder + "/20261121_080000." + format);
+        const bool old = QTest::currentDataTag() == QByteArrayLiteral("csv kept") || replace;
+        QFile::remove(path);
+        if (old)
+            QVERIFY(TestCard::writeFile(path, "old\n"));
+        AlertCatcher alerts;
+        alerts.answer = [replace](QMessageBox *box) -> QAbstractButton * {
+            for (QAbstractButton *button : box->buttons())
+                if (replace && button->text() == Texts::text("gui_ok"))
+                    return button;
+            return box->defaultButton();
+        };
+        opened_.clear();
+
+        std::unique_ptr<ToolWindow> window;
+        if (format == u"csv") {
+            auto *csv = new ExportCSVWindow(rows_, files_);
+            csv->textFolder()->setText(dir_.filePath(folder));
+            window.reset(csv);
+            QCOMPARE(csv->path(), path);
+            csv->btnStartClicked();
+            QCOMPARE(csv->labelCount()->text(), written ? QStringLiteral("2/2") : QStringLiteral("0/2"));
+        } else {
+            auto *kml = new ExportKMLWindow(rows_, files_, QStringLiteral("GPS-Track"));
+            kml->textFolder()->setText(dir_.filePath(folder));
+            kml->comboFormat()->setCurrentIndex(format == u"gpx" ? 1 : 0);
+            window.reset(kml);
+            QCOMPARE(kml->path(), path);
+            kml->btnStartClicked();
+        }
+        const QString last = alerts.texts().value(alerts.texts().size() - 1);
+        QVERIFY2(alert.isEmpty() ? last.isEmpty() : last.startsWith(Texts::text(alert).section(u'%', 0, 0)),
+                 qPrintable(last));
+        QCOMPARE(QFileInfo::exists(path) && TestCard::readFile(path) != "old\n", written);
+        QCOMPARE(opened_, format != u"csv" && written ? QList<QUrl>{QUrl::fromLocalFile(path)} : QList<QUrl>{});
+    }
+};
+
+QTEST_MAIN(TestTrackWindows)
+#include "test_TrackWindows.moc"
