@@ -2,7 +2,9 @@
 // alert shown when that fails, and its action.
 #include "MainView.h"
 
+#include "EjectCardWindow.h"
 #include "FileVideo.h"
+#include "InitCardWindow.h"
 #include "ProductVariant.h"
 #include "SettingWindow.h"
 #include "SkinButton.h"
@@ -12,6 +14,7 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 void MainView::tagCommand(int tag)
@@ -110,9 +113,10 @@ void MainView::tagCommand(int tag)
         emit listViewClose();
         break;
     case TagEjectCard:
+        ejectCardCommand();
+        break;
     case TagFormatCard:
-        // The eject and format windows run here once they join.
-        resetButton(TagToolMenu);
+        formatCardCommand();
         break;
     case TagFullWindow:
         if (_fileVideo)
@@ -228,6 +232,32 @@ void MainView::viewerSettingCommand()
     if (window.runModal())
         unload();
     resetButton(TagFileMenu);
+}
+
+// The card is closed before the window opens, so no file of ours keeps it busy.
+void MainView::ejectCardCommand()
+{
+    unload();
+    EjectCardWindow window(_usbManager, this->window());
+    window.runModal();
+    resetButton(TagToolMenu);
+}
+
+void MainView::formatCardCommand()
+{
+    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
+                    Texts::text("msg_init_sdcard"), QMessageBox::NoButton, window());
+    QPushButton *cancel = box.addButton(Texts::text("gui_cancel"), QMessageBox::RejectRole);
+    QPushButton *ok = box.addButton(Texts::text("gui_ok"), QMessageBox::AcceptRole);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == ok) {
+        unload();
+        InitCardWindow window(_usbManager, this->window());
+        window.runModal();
+    }
+    resetButton(TagToolMenu);
 }
 
 // Without a browser the user still gets the address, selectable so it can be copied.
