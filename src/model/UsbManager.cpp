@@ -1,6 +1,7 @@
 #include "UsbManager.h"
 
 #include <QDBusArgument>
+#include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
@@ -319,10 +320,21 @@ void UsbManager::formatDisk(const UsbDisk &disk, const QString &label, QObject *
     });
     operation->steps.append([this](const std::shared_ptr<Operation> &op) {
         const QString partition = op->reply.arguments().value(0).value<QDBusObjectPath>().path();
-        callAsync(op, partition, Filesystem, QStringLiteral("Mount"), {QVariantMap()});
+        // The desktop may mount the new volume first; then ask where.
+        callAsync(op, partition, Filesystem, QStringLiteral("Mount"), {QVariantMap()},
+            [this, partition](const QDBusError &error, const std::shared_ptr<Operation> &again) {
+                if (!error.name().endsWith(u".AlreadyMounted"))
+                    return false;
+                callAsync(again, partition, Properties, QStringLiteral("Get"),
+                    {Filesystem, QStringLiteral("MountPoints")});
+                return true;
+            });
     });
     operation->steps.append([](const std::shared_ptr<Operation> &op) {
-        op->result = op->reply.arguments().value(0).toString();
+        const QVariant answer = op->reply.arguments().value(0);
+        op->result = answer.canConvert<QDBusVariant>()
+            ? byteStrings(answer.value<QDBusVariant>().variant()).value(0)
+            : answer.toString();
         op->steps.clear();
         if (op->context && op->done)
             op->done(!op->result.isEmpty(), op->result);
@@ -364,15 +376,17 @@ void UsbManager::runStep(const std::shared_ptr<Operation> &operation)
 }
 
 void UsbManager::callAsync(const std::shared_ptr<Operation> &operation, const QString &path,
-    const QString &interface, const QString &method, const QVariantList &args)
+    const QString &interface, const QString &method, const QVariantList &args, const Recover &recover)
 {
     QDBusMessage call = QDBusMessage::createMethodCall(Service, path, interface, method);
     call.setArguments(args);
     const int timeout = method == u"Format" || method == u"CreatePartitionAndFormat" ? FormatTimeout : CallTimeout;
     auto *watcher = new QDBusPendingCallWatcher(_bus.asyncCall(call, timeout), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-        [this, operation, method](QDBusPendingCallWatcher *finished) {
+        [this, operation, method, recover](QDBusPendingCallWatcher *finished) {
             finished->deleteLater();
+            if (finished->isError() && recover && recover(finished->error(), operation))
+                return;
             if (finished->isError()) {
                 operation->steps.clear();
                 if (operation->context && operation->done)

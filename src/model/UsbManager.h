@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+class QDBusError;
 class QDBusMessage;
 class QDBusPendingCall;
 class QDBusPendingCallWatcher;
@@ -84,8 +85,11 @@ private:
 
     // Runs the steps of an operation one after another; a failed step ends it.
     void runStep(const std::shared_ptr<Operation> &operation);
+    // recover may take over a failed call (and return true) instead of ending the operation.
+    using Recover = std::function<bool(const QDBusError &, const std::shared_ptr<Operation> &)>;
     void callAsync(const std::shared_ptr<Operation> &operation, const QString &path,
-        const QString &interface, const QString &method, const QVariantList &args);
+        const QString &interface, const QString &method, const QVariantList &args,
+        const Recover &recover = {});
 
     QDBusConnection _bus;
     ObjectTree _objects;

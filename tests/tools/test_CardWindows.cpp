@@ -54,7 +54,6 @@ private slots:
         QTemporaryDir mount;
         fake.addDisk("sda", "ata", "ACME", "SSD");
         fake.addDisk("sdb", "usb", "Generic", "Card Reader");
-        fake.addPartition("sdb", 1, mount.path() + "/CARDVOL");
         fake.addPartition("sdc", 1);          // the partition shows up before its disk
         fake.addDisk("sdd", "usb", "Empty", "Slot", 0);
         fake.addDisk("sde", "usb", "System", "Stick");
@@ -62,12 +61,12 @@ private slots:
         UsbManager manager;
         QVERIFY(manager.waitUntilReady());
         fake.addDisk("sdc", "usb", "Late", "Disk");
-        QTRY_COMPARE(manager.disks().size(), 2);
+        fake.addPartition("sdb", 1, mount.path() + "/CARDVOL");  // mounted while we watch
+        QTRY_COMPARE(manager.volumeNameAtIndex(0), QString("CARDVOL"));
         QStringList names;
         for (const UsbDisk &disk : manager.disks())
             names << disk.name + " " + disk.device;
         QCOMPARE(names, QStringList({"Generic Card Reader /dev/sdb", "Late Disk /dev/sdc"}));
-        QCOMPARE(manager.volumeNameAtIndex(0), QString("CARDVOL"));
         QCOMPARE(manager.volumeNameAtIndex(1), QString());
         QCOMPARE(manager.volumeNameAtIndex(2), QString());
         fake.removeDisk("sdb");
@@ -91,6 +90,7 @@ private slots:
         QTest::newRow("nothing to keep") << false << true << none << "settings" << false << QByteArray();
         QTest::newRow("erase refused") << true << false << QStringList{"Format"} << "not be formatted" << true << QByteArray();
         QTest::newRow("mount refused") << true << true << QStringList{"Mount"} << "not be formatted" << true << QByteArray();
+        QTest::newRow("desktop mounted it") << false << false << QStringList{"desktop"} << "ready for the camera" << true << defaults;
         QTest::newRow("busy card") << true << true << QStringList{"Unmount"} << "not be formatted" << false << QByteArray();
     }
 
@@ -117,7 +117,7 @@ private slots:
         FakeUDisks fake;
         fake.addDisk("sdb", "usb", "Generic", "Card Reader");
         fake.addPartition("sdb", 1, mounted ? old.path() : QString());
-        fake.setMountFolder(fresh.path());
+        fake.setMountFolder(fresh.path(), failing.contains("desktop"));
         fake.setFailing(failing);
         UsbManager manager;
         InitCardWindow window(&manager);
