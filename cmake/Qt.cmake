@@ -2,7 +2,7 @@
 set(CMAKE_AUTOMOC ON)
 set(CMAKE_AUTOUIC ON)
 set(CMAKE_AUTORCC ON)
-find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets Test Network WebEngineWidgets WebChannel)
+find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui DBus Widgets Test Network WebEngineWidgets WebChannel)
 
 if(VARIANT STREQUAL "tremolax")
   set(TUMBO_APP_ID "com.tremolax.viewer")

@@ -895,6 +895,10 @@
         <source>The movie was saved.</source>
         <translation>Der Film wurde gespeichert.</translation>
     </message>
+    <message id="msg_backup_config_fail">
+        <source>The card&apos;s settings could not be read, so the card was not formatted. Insert the card so that it is mounted, or turn off keeping the settings to format it with the default settings.</source>
+        <translation>Die Einstellungen der Karte konnten nicht gelesen werden, deshalb wurde die Karte nicht formatiert. Stecken Sie die Karte so ein, dass sie eingebunden wird, oder schalten Sie das Behalten der Einstellungen aus, um sie mit den Standardeinstellungen zu formatieren.</translation>
+    </message>
     <message id="msg_backup_not_done">
         <source>The recorded data was not backed up, so it stays on the card.</source>
         <translation>Die Aufnahmen wurden nicht gesichert und bleiben deshalb auf der Karte.</translation>
@@ -931,17 +935,21 @@
         <source>The selected logs cannot be shown together because they are not in time order.</source>
         <translation>Die ausgewählten Logs können nicht zusammen angezeigt werden, weil sie zeitlich nicht aufeinander folgen.</translation>
     </message>
-    <message id="msg_folder_not_found">
-        <source>The folder %1 does not exist.</source>
-        <translation>Der Ordner %1 existiert nicht.</translation>
-    </message>
     <message id="msg_files_skipped">
         <source>The card's files below could not be read and are left out (%1):</source>
         <translation>Die folgenden Dateien der Karte konnten nicht gelesen werden und fehlen in den Listen (%1):</translation>
     </message>
+    <message id="msg_folder_not_found">
+        <source>The folder %1 does not exist.</source>
+        <translation>Der Ordner %1 existiert nicht.</translation>
+    </message>
     <message id="msg_format_fail">
         <source>The card could not be formatted. Select the card in the list and try again.</source>
         <translation>Die Karte konnte nicht formatiert werden. Wählen Sie die Karte in der Liste aus und versuchen Sie es erneut.</translation>
+    </message>
+    <message id="msg_format_layout_fail">
+        <source>The card was formatted, but the camera&apos;s folders or settings file could not be created on it. Format the card again.</source>
+        <translation>Die Karte wurde formatiert, aber die Ordner oder die Einstellungsdatei der Kamera konnten nicht angelegt werden. Formatieren Sie die Karte erneut.</translation>
     </message>
     <message id="msg_format_ok">
         <source>The card was formatted and is ready for the camera.</source>
@@ -976,6 +984,10 @@
     <message id="msg_no_sdcard">
         <source>No card folder is open. Open the card folder first.</source>
         <translation>Es ist kein Kartenordner geöffnet. Öffnen Sie zuerst den Kartenordner.</translation>
+    </message>
+    <message id="msg_no_udisks">
+        <source>No cards can be listed: the disk service UDisks2 is not running. Install the udisks2 package and try again.</source>
+        <translation>Es können keine Karten angezeigt werden: Der Datenträgerdienst UDisks2 läuft nicht. Installieren Sie das Paket udisks2 und versuchen Sie es erneut.</translation>
     </message>
     <message id="msg_noselected_event">
         <source>Tick at least one event recording.</source>

@@ -895,6 +895,10 @@
         <source>The movie was saved.</source>
         <translation>The movie was saved.</translation>
     </message>
+    <message id="msg_backup_config_fail">
+        <source>The card&apos;s settings could not be read, so the card was not formatted. Insert the card so that it is mounted, or turn off keeping the settings to format it with the default settings.</source>
+        <translation>The card&apos;s settings could not be read, so the card was not formatted. Insert the card so that it is mounted, or turn off keeping the settings to format it with the default settings.</translation>
+    </message>
     <message id="msg_backup_not_done">
         <source>The recorded data was not backed up, so it stays on the card.</source>
         <translation>The recorded data was not backed up, so it stays on the card.</translation>
@@ -931,17 +935,21 @@
         <source>The selected logs cannot be shown together because they are not in time order.</source>
         <translation>The selected logs cannot be shown together because they are not in time order.</translation>
     </message>
-    <message id="msg_folder_not_found">
-        <source>The folder %1 does not exist.</source>
-        <translation>The folder %1 does not exist.</translation>
-    </message>
     <message id="msg_files_skipped">
         <source>The card's files below could not be read and are left out (%1):</source>
         <translation>The card's files below could not be read and are left out (%1):</translation>
     </message>
+    <message id="msg_folder_not_found">
+        <source>The folder %1 does not exist.</source>
+        <translation>The folder %1 does not exist.</translation>
+    </message>
     <message id="msg_format_fail">
         <source>The card could not be formatted. Select the card in the list and try again.</source>
         <translation>The card could not be formatted. Select the card in the list and try again.</translation>
+    </message>
+    <message id="msg_format_layout_fail">
+        <source>The card was formatted, but the camera&apos;s folders or settings file could not be created on it. Format the card again.</source>
+        <translation>The card was formatted, but the camera&apos;s folders or settings file could not be created on it. Format the card again.</translation>
     </message>
     <message id="msg_format_ok">
         <source>The card was formatted and is ready for the camera.</source>
@@ -976,6 +984,10 @@
     <message id="msg_no_sdcard">
         <source>No card folder is open. Open the card folder first.</source>
         <translation>No card folder is open. Open the card folder first.</translation>
+    </message>
+    <message id="msg_no_udisks">
+        <source>No cards can be listed: the disk service UDisks2 is not running. Install the udisks2 package and try again.</source>
+        <translation>No cards can be listed: the disk service UDisks2 is not running. Install the udisks2 package and try again.</translation>
     </message>
     <message id="msg_noselected_event">
         <source>Tick at least one event recording.</source>

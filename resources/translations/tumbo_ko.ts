@@ -895,6 +895,10 @@
         <source>The movie was saved.</source>
         <translation>동영상을 저장했습니다.</translation>
     </message>
+    <message id="msg_backup_config_fail">
+        <source>The card&apos;s settings could not be read, so the card was not formatted. Insert the card so that it is mounted, or turn off keeping the settings to format it with the default settings.</source>
+        <translation>카드의 설정을 읽을 수 없어 카드를 포맷하지 않았습니다. 카드가 마운트되도록 다시 연결하거나, 설정 유지를 끄고 기본 설정으로 포맷하세요.</translation>
+    </message>
     <message id="msg_backup_not_done">
         <source>The recorded data was not backed up, so it stays on the card.</source>
         <translation>녹화 데이터가 백업되지 않아 카드에 그대로 남겨 둡니다.</translation>
@@ -931,17 +935,21 @@
         <source>The selected logs cannot be shown together because they are not in time order.</source>
         <translation>선택한 로그가 시간 순서대로 이어지지 않아 함께 표시할 수 없습니다.</translation>
     </message>
-    <message id="msg_folder_not_found">
-        <source>The folder %1 does not exist.</source>
-        <translation>%1 폴더가 없습니다.</translation>
-    </message>
     <message id="msg_files_skipped">
         <source>The card's files below could not be read and are left out (%1):</source>
         <translation>다음 카드 파일을 읽을 수 없어 목록에서 제외했습니다 (%1개):</translation>
     </message>
+    <message id="msg_folder_not_found">
+        <source>The folder %1 does not exist.</source>
+        <translation>%1 폴더가 없습니다.</translation>
+    </message>
     <message id="msg_format_fail">
         <source>The card could not be formatted. Select the card in the list and try again.</source>
         <translation>카드를 포맷할 수 없습니다. 목록에서 카드를 선택한 뒤 다시 시도하세요.</translation>
+    </message>
+    <message id="msg_format_layout_fail">
+        <source>The card was formatted, but the camera&apos;s folders or settings file could not be created on it. Format the card again.</source>
+        <translation>카드를 포맷했지만 카메라 폴더나 설정 파일을 만들 수 없습니다. 카드를 다시 포맷하세요.</translation>
     </message>
     <message id="msg_format_ok">
         <source>The card was formatted and is ready for the camera.</source>
@@ -976,6 +984,10 @@
     <message id="msg_no_sdcard">
         <source>No card folder is open. Open the card folder first.</source>
         <translation>열린 카드 폴더가 없습니다. 먼저 카드 폴더를 여세요.</translation>
+    </message>
+    <message id="msg_no_udisks">
+        <source>No cards can be listed: the disk service UDisks2 is not running. Install the udisks2 package and try again.</source>
+        <translation>카드 목록을 표시할 수 없습니다. 디스크 서비스 UDisks2가 실행되고 있지 않습니다. udisks2 패키지를 설치한 뒤 다시 시도하세요.</translation>
     </message>
     <message id="msg_noselected_event">
         <source>Tick at least one event recording.</source>

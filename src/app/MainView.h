@@ -38,6 +38,7 @@ class SkinGps;
 class SkinGSensor;
 class SkinManager;
 class SkinSpeed;
+class UsbManager;
 class VideoLayout;
 
 class MainView : public QWidget {
@@ -118,6 +119,7 @@ public:
     bool playContinue() const { return _playContinue; }
     const QString &rootPath() const { return _rootPath; }
     FileManager *fileManager() const { return _fileManager; }
+    UsbManager *usbManager() const { return _usbManager; }
     FileVideo *fileVideo() const { return _fileVideo; }
     FileLog *fileLog() const { return _fileLog; }
     FileVideo *logFileVideo() const { return _logFileVideo; }
@@ -304,6 +306,9 @@ private:
     void leaveFullScreen();
     void resetButton(int tag);
     void viewerSettingCommand();
+    void deviceSettingCommand();
+    void ejectCardCommand();
+    void formatCardCommand();
     void openedFolder();
     void showSkippedFiles(const QStringList &files);
 
@@ -316,6 +321,7 @@ private:
     bool _movingOn = false;
     QString _rootPath;
     FileManager *_fileManager = nullptr;
+    UsbManager *_usbManager = nullptr;
     QPointer<FileVideo> _fileVideo;
     QPointer<FileLog> _fileLog;
     std::unique_ptr<SkinManager> _skinManager;

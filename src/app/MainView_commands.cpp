@@ -3,7 +3,9 @@
 #include "MainView.h"
 
 #include "DeviceSettingWindow.h"
+#include "EjectCardWindow.h"
 #include "FileVideo.h"
+#include "InitCardWindow.h"
 #include "ProductVariant.h"
 #include "SaveJpgWindow.h"
 #include "SettingWindow.h"
@@ -14,6 +16,7 @@
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QUrl>
 
 void MainView::tagCommand(int tag)
@@ -50,17 +53,10 @@ void MainView::tagCommand(int tag)
             emit listViewBackup();
         break;
     case TagDeviceSetting:
-        if (!_opened) {
+        if (!_opened)
             showAlert(Texts::text("msg_no_sdcard"));
-        } else {
-            const auto variant = ProductVariant::current() == ProductVariant::Orvisto
-                                     ? CameraSettings::Variant::Orvisto
-                                     : CameraSettings::Variant::Default;
-            DeviceSettingWindow window(_rootPath, _fileManager, this->window(), variant);
-            // The lists would still show recordings the window deleted.
-            if (window.runModal() == DeviceSettingWindow::Saved || window.dataDeleted())
-                unload();
-        }
+        else
+            deviceSettingCommand();
         resetButton(TagToolMenu);
         break;
     case TagFastBackPlay:
@@ -122,9 +118,10 @@ void MainView::tagCommand(int tag)
         emit listViewClose();
         break;
     case TagEjectCard:
+        ejectCardCommand();
+        break;
     case TagFormatCard:
-        // The eject and format windows run here once they join.
-        resetButton(TagToolMenu);
+        formatCardCommand();
         break;
     case TagFullWindow:
         if (_fileVideo)
@@ -240,6 +237,48 @@ void MainView::viewerSettingCommand()
     if (window.runModal())
         unload();
     resetButton(TagFileMenu);
+}
+
+void MainView::deviceSettingCommand()
+{
+    const auto variant = ProductVariant::current() == ProductVariant::Orvisto
+                             ? CameraSettings::Variant::Orvisto
+                             : CameraSettings::Variant::Default;
+    DeviceSettingWindow window(_rootPath, _fileManager, this->window(), variant);
+    window.setFormatRunner([this] {
+        unload();
+        InitCardWindow format(_usbManager, this->window());
+        format.runModal();
+    });
+    // The lists would still show recordings the window deleted.
+    if (window.runModal() == DeviceSettingWindow::Saved || window.dataDeleted())
+        unload();
+}
+
+// The card is closed before the window opens, so no file of ours keeps it busy.
+void MainView::ejectCardCommand()
+{
+    unload();
+    EjectCardWindow window(_usbManager, this->window());
+    window.runModal();
+    resetButton(TagToolMenu);
+}
+
+void MainView::formatCardCommand()
+{
+    QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
+                    Texts::text("msg_init_sdcard"), QMessageBox::NoButton, window());
+    QPushButton *cancel = box.addButton(Texts::text("gui_cancel"), QMessageBox::RejectRole);
+    QPushButton *ok = box.addButton(Texts::text("gui_ok"), QMessageBox::AcceptRole);
+    box.setDefaultButton(cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == ok) {
+        unload();
+        InitCardWindow window(_usbManager, this->window());
+        window.runModal();
+    }
+    resetButton(TagToolMenu);
 }
 
 // Without a browser the user still gets the address, selectable so it can be copied.

@@ -6,6 +6,7 @@
 #include "ExportCsvCommand.h"
 #include "ExportGpxCommand.h"
 #include "ExportKmlCommand.h"
+#include "DevicesCommand.h"
 #include "FolderScanner.h"
 #include "RenderCommand.h"
 #include "SearchCommand.h"
@@ -72,9 +73,13 @@ QString CliCommands::usageText()
         "  config FOLDER [--set KEY=VALUE ...]      camera settings; --set changes them (PIN=1234 sets the PIN)\n"
         "  generate-card OUT_FOLDER [--seed N] [options]\n"
         "                                           writes a synthetic card into a missing or empty folder\n") +
-           RenderCommand::usageText() + SearchCommand::usageText() + StillsCommand::usageText() +
-           ExportCsvCommand::usageText() + ExportKmlCommand::usageText() +
+           RenderCommand::usageText() +
+           SearchCommand::usageText() +
+           StillsCommand::usageText() +
+           ExportCsvCommand::usageText() +
+           ExportKmlCommand::usageText() +
            ExportGpxCommand::usageText() +
+           DevicesCommand::usageText() +
            GenerateCardCommand::optionsText();
 }
 
@@ -129,6 +134,8 @@ int CliCommands::run(const QStringList &arguments)
         return ExportKmlCommand::run(args);
     if (command == u"export-gpx")
         return ExportGpxCommand::run(args);
+    if (command == u"devices")
+        return DevicesCommand::run(args);
     if (command == u"generate-card")
         return GenerateCardCommand::run(args);
     if (command == u"--help" || command == u"-h" || command == u"help") {

@@ -3,6 +3,7 @@
 #include "ViewerTestSupport.h"
 
 #include "AboutBox.h"
+#include "CardWindow.h"
 #include "FileLoadProgress.h"
 #include "FileLog.h"
 #include "FileManager.h"
@@ -28,6 +29,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 class TestCommands : public QObject {
     Q_OBJECT
@@ -295,6 +297,40 @@ private slots:
         QTRY_COMPARE(_alerts->alerts().size(), 1);
         QCOMPARE(_alerts->alerts().first().text, QStringLiteral("Tumbo Viewer ") + Texts::text("gui_information"));
         QVERIFY(informative.contains(QStringLiteral(" : 1.0.4")));
+    }
+
+    void cardCommands_data()
+    {
+        QTest::addColumn<int>("tag");
+        QTest::addColumn<bool>("confirm");
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("format cancelled") << int(MainView::TagFormatCard) << false << true;
+        QTest::newRow("format confirmed") << int(MainView::TagFormatCard) << true << false;
+        QTest::newRow("eject") << int(MainView::TagEjectCard) << false << false;
+    }
+
+    // Going ahead closes the card before its window opens; cancelling keeps it.
+    void cardCommands()
+    {
+        QFETCH(int, tag);
+        QFETCH(bool, confirm);
+        openCard();
+        _alerts->answer = [confirm](QMessageBox *box) -> QAbstractButton * {
+            for (QAbstractButton *button : box->buttons())
+                if (confirm && box->buttonRole(button) == QMessageBox::AcceptRole)
+                    return button;
+            return box->defaultButton();
+        };
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&] {
+            if (auto *window = qobject_cast<CardWindow *>(QApplication::activeModalWidget()))
+                window->close();
+        });
+        closer.start(10);
+        _view->tagCommand(tag);
+        QTEST(_view->isOpened(), "opened");
+        QCOMPARE(_alerts->texts().contains(Texts::text("msg_init_sdcard")), tag == MainView::TagFormatCard);
+        QCOMPARE(_view->buttonWithTag(MainView::TagToolMenu)->imageState(), int(SkinButton::StateNormal));
     }
 
 private:
