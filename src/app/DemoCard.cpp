@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QStandardPaths>
 
 namespace {
@@ -28,14 +29,23 @@ bool DemoCard::ensure(const QString &path, QString *error)
 {
     if (isComplete(path))
         return true;
-    // Generate beside the target and rename, so the card appears whole or not at all.
-    const QString staging = path + QStringLiteral(".partial");
-    QDir(staging).removeRecursively();
-    QDir(path).removeRecursively();
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
         *error = QStringLiteral("cannot create %1").arg(QFileInfo(path).absolutePath());
         return false;
     }
+    // Two viewers started together would otherwise remove each other's half-made card.
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(0);
+    if (!lock.lock()) {
+        *error = QStringLiteral("cannot lock %1").arg(lock.fileName());
+        return false;
+    }
+    if (isComplete(path))
+        return true;
+    // Generate beside the target and rename, so the card appears whole or not at all.
+    const QString staging = path + QStringLiteral(".partial");
+    QDir(staging).removeRecursively();
+    QDir(path).removeRecursively();
     CardGenerator generator{CardGenerator::Options{}};
     if (!generator.generate(staging)) {
         *error = generator.errorString();
