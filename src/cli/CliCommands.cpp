@@ -5,6 +5,7 @@
 #include "CardSummary.h"
 #include "FolderScanner.h"
 #include "RenderCommand.h"
+#include "ReportCommand.h"
 #include "SearchCommand.h"
 #include "GenerateCardCommand.h"
 #include "JsonWriter.h"
@@ -68,7 +69,7 @@ QString CliCommands::usageText()
         "  config FOLDER [--set KEY=VALUE ...]      camera settings; --set changes them (PIN=1234 sets the PIN)\n"
         "  generate-card OUT_FOLDER [--seed N] [options]\n"
         "                                           writes a synthetic card into a missing or empty folder\n") +
-           RenderCommand::usageText() + SearchCommand::usageText() +
+           RenderCommand::usageText() + ReportCommand::usageText() + SearchCommand::usageText() +
            GenerateCardCommand::optionsText();
 }
 
@@ -113,6 +114,8 @@ int CliCommands::run(const QStringList &arguments)
         return config(args);
     if (command == u"render")
         return RenderCommand::run(args);
+    if (command == u"report")
+        return ReportCommand::run(args);
     if (command == u"search")
         return SearchCommand::run(args);
     if (command == u"generate-card")
