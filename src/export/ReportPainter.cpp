@@ -135,17 +135,19 @@ bool ReportPainter::paint(QPagedPaintDevice *device, const Progress &progress) c
     const QRectF paper = layout.paintRectPoints();
     painter.scale(device->logicalDpiX() / 72.0, device->logicalDpiY() / 72.0);
     painter.setPen(QPen(Qt::black, 1));
-    const Page page{&painter, QRectF(0, 0, paper.width(), paper.height())};
+    // The header lies in the top margin; a margin too thin for it takes its room from the page.
+    const double header = lineHeight(textFont()) + 6;
+    const double shift = std::max(0.0, header - layout.marginsPoints().top());
+    painter.translate(0, shift);
+    const Page page{&painter, QRectF(0, 0, paper.width(), paper.height() - shift)};
     const int count = pageCount();
     for (int n = 1; n <= count; ++n) {
         if (progress && !progress(n, count))
             return false;
         if (n > 1 && !device->newPage())
             return false;
-        // The header lies in the top margin, centred over the page.
-        const double margin = layout.marginsPoints().top();
         painter.setFont(textFont());
-        painter.drawText(QRectF(0, -margin, paper.width(), margin), Qt::AlignCenter,
+        painter.drawText(QRectF(0, -header, paper.width(), header), Qt::AlignCenter,
                          QStringLiteral("%1 / %2").arg(n).arg(count));
         drawPage(page, n);
     }
@@ -241,7 +243,8 @@ void ReportPainter::drawCover(const Page &page) const
     };
     if (FileVideo *video = _content.video) {
         info("gui_file_name", QStringLiteral(": %1 [UTC]").arg(QFileInfo(video->path()).completeBaseName()));
-        const auto &header = video->headerAtIndex(video->currentIndex());
+        const qint64 current = _content.currentFrame >= 0 ? _content.currentFrame : video->currentIndex();
+        const auto &header = video->headerAtIndex(current);
         info("gui_event_type", QStringLiteral(": ") + FileManager::eventTypeString(header.event_type));
     }
     info("gui_print_time", dateString(nowTime(), true));

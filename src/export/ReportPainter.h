@@ -24,6 +24,7 @@ public:
         FileVideo *video = nullptr;  // may be null: no frame pages
         FileLog *log = nullptr;      // non-null makes it a log report
         QList<qint64> indices;       // frames that get a page, in order
+        qint64 currentFrame = -1;    // the frame on screen; -1: the recording's current one
         QString title;
         QString comment;
         QImage graph;     // the G-sensor graph
