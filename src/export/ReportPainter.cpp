@@ -110,7 +110,8 @@ int ReportPainter::pageCount() const
 QString ReportPainter::dateString(const _vexa_time_t &utc, bool valid)
 {
     const int format = FileManager::dateFormat();
-    if (!valid)
+    // Year 0 is the all-zero time of a missing frame, record or receiver time.
+    if (!valid || utc.year == 0)
         return format == 1 || format == 2 ? QStringLiteral(": (-) --.--.---- --:--:--")
                                           : QStringLiteral(": ----.--.--(-) --:--:--");
     const _vexa_time_t t = utc_to_local(utc);
