@@ -579,6 +579,10 @@
         <source>Save Still Pictures</source>
         <translation>Standbilder speichern</translation>
     </message>
+    <message id="gui_save_pdf">
+        <source>Save as PDF…</source>
+        <translation>Als PDF speichern…</translation>
+    </message>
     <message id="gui_second">
         <source>sec</source>
         <translation>Sek.</translation>
@@ -1008,6 +1012,10 @@
     <message id="msg_password_not_equal">
         <source>The PIN is not correct.</source>
         <translation>Die PIN ist nicht korrekt.</translation>
+    </message>
+    <message id="msg_print_error">
+        <source>The report could not be printed or saved.</source>
+        <translation>Der Bericht konnte nicht gedruckt oder gespeichert werden.</translation>
     </message>
     <message id="msg_recording_damaged">
         <source>This recording is damaged: it has no frames with a valid time, so it cannot be played.</source>

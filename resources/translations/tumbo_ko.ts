@@ -579,6 +579,10 @@
         <source>Save Still Pictures</source>
         <translation>정지 이미지 저장</translation>
     </message>
+    <message id="gui_save_pdf">
+        <source>Save as PDF…</source>
+        <translation>PDF로 저장…</translation>
+    </message>
     <message id="gui_second">
         <source>sec</source>
         <translation>초</translation>
@@ -1008,6 +1012,10 @@
     <message id="msg_password_not_equal">
         <source>The PIN is not correct.</source>
         <translation>PIN이 올바르지 않습니다.</translation>
+    </message>
+    <message id="msg_print_error">
+        <source>The report could not be printed or saved.</source>
+        <translation>보고서를 인쇄하거나 저장할 수 없습니다.</translation>
     </message>
     <message id="msg_recording_damaged">
         <source>This recording is damaged: it has no frames with a valid time, so it cannot be played.</source>

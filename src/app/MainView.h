@@ -298,6 +298,7 @@ private:
 
     // Commands (MainView_commands.cpp).
     bool currentPicture(FileVideo **video, qint64 *frameIndex) const;
+    void printReport(FileVideo *video, qint64 frameIndex);
     void listTabCommand(int tag);
     void setGraphZoom(double zoom);
     void enterFullWindow();

@@ -6,18 +6,25 @@
 #include "EjectCardWindow.h"
 #include "FileVideo.h"
 #include "InitCardWindow.h"
+#include "Geometry.h"
+#include "LogLayout.h"
+#include "MapView.h"
+#include "PrintWindow.h"
 #include "ProductVariant.h"
 #include "SaveJpgWindow.h"
 #include "SettingWindow.h"
 #include "SkinButton.h"
+#include "SkinLogGraph.h"
 #include "Texts.h"
 #include "VideoLayout.h"
+#include "ViewSnapshot.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
+#include <QWebEngineView>
 
 void MainView::tagCommand(int tag)
 {
@@ -44,7 +51,8 @@ void MainView::tagCommand(int tag)
     case TagPrint:
         if (!currentPicture(&video, &frameIndex))
             showAlert(Texts::text("msg_no_event_loaded"));
-        // The print loop runs here once the print window joins.
+        else
+            printReport(video, frameIndex);
         break;
     case TagBackup:
         if (!_opened)
@@ -291,4 +299,30 @@ void MainView::openHomePage()
                     Texts::text("msg_homepage_address").arg(address), QMessageBox::Ok, window());
     box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.exec();
+}
+
+// The print loop: the window asks what to print, the pictures are taken from the screen as
+// it is now, and a failed or cancelled print shows the window again.
+void MainView::printReport(FileVideo *video, qint64 frameIndex)
+{
+    PrintWindow window(this, video, frameIndex);
+    for (;;) {
+        const int how = window.runModal();
+        if (how != PrintWindow::Print && how != PrintWindow::SavePdf)
+            break;
+        ReportPainter::Content content;
+        content.video = video;
+        content.log = _fileLog;
+        content.indices = window.indices();
+        content.currentFrame = frameIndex;
+        content.title = window.title();
+        content.comment = window.comment();
+        content.graph = ViewSnapshot::imageForView(this, Geometry::toQt(QRect(9, 9, 652, 186), Height));
+        QWidget *map = _mapView && _mapView->webView() ? static_cast<QWidget *>(_mapView->webView()) : _mapView;
+        content.map = ViewSnapshot::imageForView(map);
+        if (auto *log = qobject_cast<LogLayout *>(_logLayout.data()))
+            content.logGraph = ViewSnapshot::imageForView(log->logGraph());
+        if (window.printReport(content, PrintWindow::Result(how)))
+            break;
+    }
 }

@@ -9,6 +9,7 @@
 #include "DevicesCommand.h"
 #include "FolderScanner.h"
 #include "RenderCommand.h"
+#include "ReportCommand.h"
 #include "SearchCommand.h"
 #include "StillsCommand.h"
 #include "GenerateCardCommand.h"
@@ -80,6 +81,7 @@ QString CliCommands::usageText()
            ExportKmlCommand::usageText() +
            ExportGpxCommand::usageText() +
            DevicesCommand::usageText() +
+           ReportCommand::usageText() +
            GenerateCardCommand::optionsText();
 }
 
@@ -124,6 +126,8 @@ int CliCommands::run(const QStringList &arguments)
         return config(args);
     if (command == u"render")
         return RenderCommand::run(args);
+    if (command == u"report")
+        return ReportCommand::run(args);
     if (command == u"search")
         return SearchCommand::run(args);
     if (command == u"stills")

@@ -1,6 +1,7 @@
 // tumbo-cli: the card formats and the card generator from the command line.
 #include "CliCommands.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
 
@@ -10,11 +11,17 @@
 int main(int argc, char *argv[])
 {
     // Rendering draws text, which needs the graphical application; it runs off screen.
+    // Reports draw the graph widgets, which need the widget application.
     std::unique_ptr<QCoreApplication> app;
-    if (argc > 1 && std::strcmp(argv[1], "render") == 0) {
+    const bool render = argc > 1 && std::strcmp(argv[1], "render") == 0;
+    const bool report = argc > 1 && std::strcmp(argv[1], "report") == 0;
+    if (render || report) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
+        if (report)
+            app = std::make_unique<QApplication>(argc, argv);
+        else
+            app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }

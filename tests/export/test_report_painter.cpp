@@ -1,0 +1,125 @@
+// Reports as a reader gets them: pages of each kind, the texts on them read back from the
+// PDF, and where the pictures land on a rendered cover.
+#include "FileLog.h"
+#include "FileManager.h"
+#include "FileVideo.h"
+#include "ReportPainter.h"
+#include "TestCard.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestReportPainter : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    FileVideo *fix = nullptr;    // 40 frames at 10 a second from 09:08:07 UTC, with a GPS fix
+    FileVideo *noFix = nullptr;  // the same without
+    FileLog *log = nullptr;
+
+    static QString run(const QString &program, const QStringList &args)
+    {
+        QProcess p;
+        p.start(program, args);
+        return p.waitForFinished() && p.exitCode() == 0 ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+    }
+    QString write(const ReportPainter::Content &content)
+    {
+        const QString out = dir.filePath("r.pdf");
+        return ReportPainter(content).writePdf(out) ? out : QString();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        TestCard::prepareEnvironment();
+        auto frames = TestCard::frames(40, TestCard::utc(2013, 7, 5, 9, 8, 7));
+        QVERIFY(TestCard::writeRecording(dir.filePath("n.vdd"), frames));
+        for (auto &f : frames)
+            f.gps = true, f.latitude = 3733.5, f.longitude = 12659.25, f.speed = 50;
+        QVERIFY(TestCard::writeRecording(dir.filePath("f.vdd"), frames));
+        QVERIFY(TestCard::writeLog(dir.filePath("a.log"), TestCard::utc(2013, 7, 5, 9, 8, 0), 30));
+        fix = FileVideo::create(dir.path(), "f.vdd", FileVideo::Event, this);
+        noFix = FileVideo::create(dir.path(), "n.vdd", FileVideo::Event, this);
+        log = FileLog::create(dir.path(), "a.log", this);
+        QVERIFY(fix && noFix && log);
+    }
+
+    void pageCounts_data()
+    {
+        QTest::addColumn<bool>("withVideo");
+        QTest::addColumn<bool>("withLog");
+        QTest::addColumn<QList<qint64>>("frames");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("event, current image") << true << false << QList<qint64>{5} << 2;
+        QTest::newRow("with a log") << true << true << QList<qint64>{5} << 3;
+        QTest::newRow("series of 4") << true << false << QList<qint64>{0, 3, 6, 9} << 5;
+        QTest::newRow("log, no recording") << false << true << QList<qint64>{} << 2;
+    }
+    void pageCounts()
+    {
+        QFETCH(bool, withVideo);
+        QFETCH(bool, withLog);
+        QFETCH(QList<qint64>, frames);
+        QFETCH(int, pages);
+        const QString out = write({withVideo ? fix : nullptr, withLog ? log : nullptr, frames});
+        QVERIFY(run("pdfinfo", {out}).contains(QStringLiteral("Pages:           %1\n").arg(pages)));
+    }
+
+    // Spaces are left out of the comparison: the text tool joins and splits their runs.
+    void texts_data()
+    {
+        QTest::addColumn<int>("dateFormat");
+        QTest::addColumn<bool>("gps");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("default title, format 0") << 0 << true << QString()
+            << QStringList{"Event Report", "1 / 2", "2 / 2", ": 2013.07.05(Fri) 11:08:07", ": 50 Km/h", "37˚ 33’ 30.00” N"};
+        QTest::newRow("title, format 2, no fix") << 2 << false << QString("Trip A")
+            << QStringList{"Trip A", ": (Fri) 05.07.2013 11:08:07", ": (-) --.--.---- --:--:--",
+                           "--˚ --’ --.--” N", "--˚ --’ --.--” E", ": - Km/h [-]"};
+    }
+    void texts()
+    {
+        QFETCH(int, dateFormat);
+        QFETCH(bool, gps);
+        QFETCH(QString, title);
+        QFETCH(QStringList, expected);
+        FileManager::setDisplaySettings(dateFormat, 0, 0);
+        const QString out = write({gps ? fix : noFix, nullptr, {2}, -1, title, "A comment"});
+        FileManager::setDisplaySettings(0, 0, 0);
+        const QString text = run("pdftotext", {"-layout", out, "-"}).remove(QRegularExpression("\\s"));
+        for (const QString &s : expected)
+            QVERIFY2(text.contains(QString(s).remove(' ')), qPrintable(s));
+    }
+
+    // On A4 with half-inch margins at 72 dpi one pixel is one point: the graph spans the
+    // middle 0.8 of the page width 20 above the bottom, the map the middle 0.6 20 above it.
+    void coverPictures()
+    {
+        ReportPainter::Content content{fix, nullptr, {0}};
+        content.graph = TestCard::solid(QSize(200, 50), Qt::red);
+        content.map = TestCard::solid(QSize(200, 150), Qt::blue);
+        const QString out = write(content);
+        run("pdftoppm", {"-png", "-r", "72", "-f", "1", "-l", "1", "-singlefile", out, dir.filePath("p")});
+        const QImage page(dir.filePath("p.png"));
+        QCOMPARE(page.size(), QSize(595, 842));
+        const double w = 595.28 - 72, bottom = 842 - 36 - 20, graphTop = bottom - 0.8 * w / 4;
+        const double mapBottom = graphTop - 20, mapTop = mapBottom - 0.6 * w * 0.75;
+        const QList<std::tuple<double, double, QColor>> samples = {
+            {297, (bottom + graphTop) / 2, Qt::red},       {36 + 0.1 * w + 4, bottom - 4, Qt::red},
+            {36 + 0.1 * w - 4, bottom - 20, Qt::white},    {297, (mapTop + mapBottom) / 2, Qt::blue},
+            {36 + 0.2 * w + 4, mapTop + 4, Qt::blue},      {36 + 0.2 * w - 4, mapTop + 20, Qt::white},
+            {297, mapBottom + 8, Qt::white},
+        };
+        for (const auto &[x, y, colour] : samples)
+            QVERIFY2(TestCard::near(page.pixelColor(int(x), int(y)), colour, 40),
+                     qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
+    }
+};
+
+QTEST_MAIN(TestReportPainter)
+#include "test_report_painter.moc"
