@@ -883,6 +883,16 @@
         <source>The movie was saved.</source>
         <translation>Der Film wurde gespeichert.</translation>
     </message>
+    <message id="msg_backup_failed">
+        <source>%1 files could not be backed up (earlier copies in the backup folder were kept):
+%2</source>
+        <translation>%1 Dateien konnten nicht gesichert werden (frühere Kopien im Sicherungsordner blieben erhalten):
+%2</translation>
+    </message>
+    <message id="msg_backup_no_space">
+        <source>The backup needs %1, but the backup folder has only %2 free. Nothing was copied.</source>
+        <translation>Die Sicherung braucht %1, im Sicherungsordner sind aber nur %2 frei. Es wurde nichts kopiert.</translation>
+    </message>
     <message id="msg_complete_del_config">
         <source>The camera settings were reset to their factory values.</source>
         <translation>Die Kameraeinstellungen wurden auf die Werkseinstellungen zurückgesetzt.</translation>

@@ -883,6 +883,16 @@
         <source>The movie was saved.</source>
         <translation>The movie was saved.</translation>
     </message>
+    <message id="msg_backup_failed">
+        <source>%1 files could not be backed up (earlier copies in the backup folder were kept):
+%2</source>
+        <translation>%1 files could not be backed up (earlier copies in the backup folder were kept):
+%2</translation>
+    </message>
+    <message id="msg_backup_no_space">
+        <source>The backup needs %1, but the backup folder has only %2 free. Nothing was copied.</source>
+        <translation>The backup needs %1, but the backup folder has only %2 free. Nothing was copied.</translation>
+    </message>
     <message id="msg_complete_del_config">
         <source>The camera settings were reset to their factory values.</source>
         <translation>The camera settings were reset to their factory values.</translation>

@@ -883,6 +883,16 @@
         <source>The movie was saved.</source>
         <translation>동영상을 저장했습니다.</translation>
     </message>
+    <message id="msg_backup_failed">
+        <source>%1 files could not be backed up (earlier copies in the backup folder were kept):
+%2</source>
+        <translation>%1개 파일을 백업하지 못했습니다(백업 폴더의 이전 사본은 유지됨):
+%2</translation>
+    </message>
+    <message id="msg_backup_no_space">
+        <source>The backup needs %1, but the backup folder has only %2 free. Nothing was copied.</source>
+        <translation>백업에 %1이(가) 필요하지만 백업 폴더의 여유 공간은 %2뿐입니다. 아무것도 복사하지 않았습니다.</translation>
+    </message>
     <message id="msg_complete_del_config">
         <source>The camera settings were reset to their factory values.</source>
         <translation>카메라 설정을 공장 기본값으로 초기화했습니다.</translation>

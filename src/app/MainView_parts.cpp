@@ -4,6 +4,7 @@
 
 #include "MainView.h"
 
+#include "BackupWindow.h"
 #include "FileManager.h"
 #include "ListView.h"
 #include "LogDistanceWindow.h"
@@ -110,6 +111,11 @@ void MainView::joinListView()
     connect(this, &MainView::listViewSelectTab, list, &ListView::selectTab);
     connect(this, &MainView::listViewCheckAll, list, &ListView::checkAll);
     connect(this, &MainView::listViewBackup, list, &ListView::backup);
+    connect(list, &ListView::backupData, this,
+            [this](const QList<ListRow> &event, const QList<ListRow> &normal, const QList<ListRow> &log) {
+                BackupWindow backup(_fileManager, _rootPath, event, normal, log, window());
+                backup.runModal();
+            });
     connect(list, &ListView::tabSelected, this, &MainView::listViewSelectedTab);
     connect(list, &ListView::loadDataSelectedTab, this, &MainView::listViewLoadDataSelectedTab);
     // Close (27) and continuous play (45) come up as commands of the list page.
