@@ -884,9 +884,9 @@
         <translation>Der Film wurde gespeichert.</translation>
     </message>
     <message id="msg_backup_failed">
-        <source>%1 files could not be backed up (earlier copies in the backup folder were kept):
+        <source>Files not backed up: %1 (earlier copies in the backup folder were kept)
 %2</source>
-        <translation>%1 Dateien konnten nicht gesichert werden (frühere Kopien im Sicherungsordner blieben erhalten):
+        <translation>Nicht gesicherte Dateien: %1 (frühere Kopien im Sicherungsordner blieben erhalten)
 %2</translation>
     </message>
     <message id="msg_backup_no_space">

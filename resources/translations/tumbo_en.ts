@@ -884,9 +884,9 @@
         <translation>The movie was saved.</translation>
     </message>
     <message id="msg_backup_failed">
-        <source>%1 files could not be backed up (earlier copies in the backup folder were kept):
+        <source>Files not backed up: %1 (earlier copies in the backup folder were kept)
 %2</source>
-        <translation>%1 files could not be backed up (earlier copies in the backup folder were kept):
+        <translation>Files not backed up: %1 (earlier copies in the backup folder were kept)
 %2</translation>
     </message>
     <message id="msg_backup_no_space">

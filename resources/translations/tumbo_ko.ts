@@ -884,9 +884,9 @@
         <translation>동영상을 저장했습니다.</translation>
     </message>
     <message id="msg_backup_failed">
-        <source>%1 files could not be backed up (earlier copies in the backup folder were kept):
+        <source>Files not backed up: %1 (earlier copies in the backup folder were kept)
 %2</source>
-        <translation>%1개 파일을 백업하지 못했습니다(백업 폴더의 이전 사본은 유지됨):
+        <translation>백업하지 못한 파일: %1개 (백업 폴더의 이전 사본은 유지됨)
 %2</translation>
     </message>
     <message id="msg_backup_no_space">

@@ -70,6 +70,8 @@ BackupWindow::BackupWindow(const QString &cardRoot, BackupCopier::Sources chosen
         folder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
     _ui->textFolder->setText(folder);
     _ui->btnCancel->setEnabled(false);
+    _ui->btnFolder->setAutoDefault(false);
+    _ui->btnStart->setDefault(true);
     _ui->btnAll->setChecked(all);
     connect(_ui->btnAll, &QCheckBox::toggled, this, &BackupWindow::btnAll);
     connect(_ui->btnFolder, &QPushButton::clicked, this, &BackupWindow::btnFolder);

@@ -3,6 +3,7 @@
 #include "ViewerTestSupport.h"
 
 #include "AboutBox.h"
+#include "BackupWindow.h"
 #include "FileLoadProgress.h"
 #include "FileLog.h"
 #include "FileManager.h"
@@ -22,11 +23,13 @@
 #include "VideoLayout.h"
 #include "VideoView.h"
 
+#include <QApplication>
 #include <QDate>
 #include <QDir>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 
 class TestCommands : public QObject {
@@ -182,8 +185,19 @@ private slots:
 
         openCard();
         QSignalSpy backup(_view, &MainView::listViewBackup);
+        // The backup window opens; close it as the user would.
+        QTimer closer;
+        bool opened = false;
+        connect(&closer, &QTimer::timeout, this, [&] {
+            if (auto *window = qobject_cast<BackupWindow *>(QApplication::activeModalWidget())) {
+                opened = true;
+                window->close();
+            }
+        });
+        closer.start(10);
         _view->tagCommand(MainView::TagBackup);
         QCOMPARE(backup.count(), 1);
+        QVERIFY(opened);
     }
 
     void exportPreconditionsOnTheLogPage()
