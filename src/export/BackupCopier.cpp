@@ -188,7 +188,8 @@ bool BackupCopier::fits()
     }
     _result.needed = std::max(peak, growth);
     _result.available = _freeSpace(existingAncestor(_destination));
-    return _result.needed <= _result.available;
+    // An unknown figure (-1) refuses nothing: a copy that then fails is still reported.
+    return _result.available < 0 || _result.needed <= _result.available;
 }
 
 bool BackupCopier::run(const std::atomic_bool &cancel, const Progress &progress)
@@ -202,9 +203,14 @@ bool BackupCopier::run(const std::atomic_bool &cancel, const Progress &progress)
     for (const QString &folder : {kConfig, kLog, kEvent, kNormal})
         QDir().mkpath(_destination + u'/' + folder);
     progress(0, itemCount(), QString());
-    const bool whole = copyStep(cancel, progress, itemsOf(_sources.event, kEvent, true))
-                    && copyStep(cancel, progress, itemsOf(_sources.normal, kNormal, true))
-                    && copyStep(cancel, progress, itemsOf(_sources.log, kLog, false));
+    bool whole = true;
+    for (const QList<Item> &files : {itemsOf(_sources.event, kEvent, true), itemsOf(_sources.normal, kNormal, true),
+                                     itemsOf(_sources.log, kLog, false)}) {
+        if (whole)
+            whole = copyCategory(cancel, progress, files);
+        else
+            _result.skipped += int(files.size());
+    }
     // The settings belong to the whole backup: a cancelled one leaves them out.
     if (whole)
         copyItems(configItems());
@@ -216,7 +222,7 @@ bool BackupCopier::run(const std::atomic_bool &cancel, const Progress &progress)
 
 // One category; each recording is a step with its sidecar. False once cancelled, after
 // counting what was left out.
-bool BackupCopier::copyStep(const std::atomic_bool &cancel, const Progress &progress,
+bool BackupCopier::copyCategory(const std::atomic_bool &cancel, const Progress &progress,
                             const QList<Item> &files)
 {
     for (qsizetype i = 0; i < files.size();) {

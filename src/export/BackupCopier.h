@@ -69,7 +69,7 @@ private:
     bool fits();
     void copyItems(const QList<Item> &items);
     Outcome copyFile(const QString &source, const QString &target, qint64 *bytes) const;
-    bool copyStep(const std::atomic_bool &cancel, const Progress &progress, const QList<Item> &files);
+    bool copyCategory(const std::atomic_bool &cancel, const Progress &progress, const QList<Item> &files);
 
     Sources _sources;
     QString _destination;

@@ -157,7 +157,7 @@ void BackupWindow::showSize(quint64 generation, const BackupCopier::Sources &sou
     if (generation != _sizeGeneration)
         return;
     _sources = sources;
-    _ui->progress->setRange(0, int(BackupCopier(sources, QString()).itemCount()));
+    _ui->progress->setRange(0, int(sources.event.size() + sources.normal.size() + sources.log.size()));
     if (bytes > 0)
         _ui->labelSize->setText(QStringLiteral("%1 : %2").arg(Texts::text("gui_backup_size"),
                                                               BackupCopier::sizeText(bytes)));
