@@ -903,6 +903,16 @@
         <source>The card&apos;s settings could not be read, so the card was not formatted. Insert the card so that it is mounted, or turn off keeping the settings to format it with the default settings.</source>
         <translation>Die Einstellungen der Karte konnten nicht gelesen werden, deshalb wurde die Karte nicht formatiert. Stecken Sie die Karte so ein, dass sie eingebunden wird, oder schalten Sie das Behalten der Einstellungen aus, um sie mit den Standardeinstellungen zu formatieren.</translation>
     </message>
+    <message id="msg_backup_failed">
+        <source>Files not backed up: %1 (earlier copies in the backup folder were kept)
+%2</source>
+        <translation>Nicht gesicherte Dateien: %1 (frühere Kopien im Sicherungsordner blieben erhalten)
+%2</translation>
+    </message>
+    <message id="msg_backup_no_space">
+        <source>The backup needs %1, but the backup folder has only %2 free. Nothing was copied.</source>
+        <translation>Die Sicherung braucht %1, im Sicherungsordner sind aber nur %2 frei. Es wurde nichts kopiert.</translation>
+    </message>
     <message id="msg_backup_not_done">
         <source>The recorded data was not backed up, so it stays on the card.</source>
         <translation>Die Aufnahmen wurden nicht gesichert und bleiben deshalb auf der Karte.</translation>

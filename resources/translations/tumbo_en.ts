@@ -903,6 +903,16 @@
         <source>The card&apos;s settings could not be read, so the card was not formatted. Insert the card so that it is mounted, or turn off keeping the settings to format it with the default settings.</source>
         <translation>The card&apos;s settings could not be read, so the card was not formatted. Insert the card so that it is mounted, or turn off keeping the settings to format it with the default settings.</translation>
     </message>
+    <message id="msg_backup_failed">
+        <source>Files not backed up: %1 (earlier copies in the backup folder were kept)
+%2</source>
+        <translation>Files not backed up: %1 (earlier copies in the backup folder were kept)
+%2</translation>
+    </message>
+    <message id="msg_backup_no_space">
+        <source>The backup needs %1, but the backup folder has only %2 free. Nothing was copied.</source>
+        <translation>The backup needs %1, but the backup folder has only %2 free. Nothing was copied.</translation>
+    </message>
     <message id="msg_backup_not_done">
         <source>The recorded data was not backed up, so it stays on the card.</source>
         <translation>The recorded data was not backed up, so it stays on the card.</translation>

@@ -903,6 +903,16 @@
         <source>The card&apos;s settings could not be read, so the card was not formatted. Insert the card so that it is mounted, or turn off keeping the settings to format it with the default settings.</source>
         <translation>카드의 설정을 읽을 수 없어 카드를 포맷하지 않았습니다. 카드가 마운트되도록 다시 연결하거나, 설정 유지를 끄고 기본 설정으로 포맷하세요.</translation>
     </message>
+    <message id="msg_backup_failed">
+        <source>Files not backed up: %1 (earlier copies in the backup folder were kept)
+%2</source>
+        <translation>백업하지 못한 파일: %1개 (백업 폴더의 이전 사본은 유지됨)
+%2</translation>
+    </message>
+    <message id="msg_backup_no_space">
+        <source>The backup needs %1, but the backup folder has only %2 free. Nothing was copied.</source>
+        <translation>백업에 %1이(가) 필요하지만 백업 폴더의 여유 공간은 %2뿐입니다. 아무것도 복사하지 않았습니다.</translation>
+    </message>
     <message id="msg_backup_not_done">
         <source>The recorded data was not backed up, so it stays on the card.</source>
         <translation>녹화 데이터가 백업되지 않아 카드에 그대로 남겨 둡니다.</translation>

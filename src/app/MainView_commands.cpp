@@ -2,6 +2,7 @@
 // alert shown when that fails, and its action.
 #include "MainView.h"
 
+#include "BackupWindow.h"
 #include "DeviceSettingWindow.h"
 #include "EjectCardWindow.h"
 #include "FileVideo.h"
@@ -253,6 +254,11 @@ void MainView::deviceSettingCommand()
                              ? CameraSettings::Variant::Orvisto
                              : CameraSettings::Variant::Default;
     DeviceSettingWindow window(_rootPath, _fileManager, this->window(), variant);
+    window.setBackupRunner([this] {
+        BackupWindow backup(_fileManager, _rootPath, this->window());
+        backup.runModal();
+        return backup.completed();
+    });
     window.setFormatRunner([this] {
         unload();
         InitCardWindow format(_usbManager, this->window());

@@ -6,6 +6,7 @@
 
 #include "ExportCSVWindow.h"
 #include "ExportKMLWindow.h"
+#include "BackupWindow.h"
 #include "FileManager.h"
 #include "KmlExport.h"
 #include "ListView.h"
@@ -114,6 +115,11 @@ void MainView::joinListView()
     connect(this, &MainView::listViewSelectTab, list, &ListView::selectTab);
     connect(this, &MainView::listViewCheckAll, list, &ListView::checkAll);
     connect(this, &MainView::listViewBackup, list, &ListView::backup);
+    connect(list, &ListView::backupData, this,
+            [this](const QList<ListRow> &event, const QList<ListRow> &normal, const QList<ListRow> &log) {
+                BackupWindow backup(_fileManager, _rootPath, event, normal, log, window());
+                backup.runModal();
+            });
     connect(list, &ListView::tabSelected, this, &MainView::listViewSelectedTab);
     connect(list, &ListView::loadDataSelectedTab, this, &MainView::listViewLoadDataSelectedTab);
     // Close (27) and continuous play (45) come up as commands of the list page.

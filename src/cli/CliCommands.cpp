@@ -1,5 +1,6 @@
 #include "CliCommands.h"
 
+#include "BackupCommand.h"
 #include "CameraSettings.h"
 #include "CardRows.h"
 #include "CardSummary.h"
@@ -82,6 +83,7 @@ QString CliCommands::usageText()
            ExportGpxCommand::usageText() +
            DevicesCommand::usageText() +
            ReportCommand::usageText() +
+           BackupCommand::usageText() +
            GenerateCardCommand::optionsText();
 }
 
@@ -140,6 +142,8 @@ int CliCommands::run(const QStringList &arguments)
         return ExportGpxCommand::run(args);
     if (command == u"devices")
         return DevicesCommand::run(args);
+    if (command == u"backup")
+        return BackupCommand::run(args);
     if (command == u"generate-card")
         return GenerateCardCommand::run(args);
     if (command == u"--help" || command == u"-h" || command == u"help") {

@@ -4,6 +4,7 @@
 
 #include "AboutBox.h"
 #include "CardWindow.h"
+#include "BackupWindow.h"
 #include "FileLoadProgress.h"
 #include "FileLog.h"
 #include "FileManager.h"
@@ -31,6 +32,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 #include <QTimer>
 
@@ -187,8 +189,19 @@ private slots:
 
         openCard();
         QSignalSpy backup(_view, &MainView::listViewBackup);
+        // The backup window opens; close it as the user would.
+        QTimer closer;
+        bool opened = false;
+        connect(&closer, &QTimer::timeout, this, [&] {
+            if (auto *window = qobject_cast<BackupWindow *>(QApplication::activeModalWidget())) {
+                opened = true;
+                window->close();
+            }
+        });
+        closer.start(10);
         _view->tagCommand(MainView::TagBackup);
         QCOMPARE(backup.count(), 1);
+        QVERIFY(opened);
     }
 
     void exportPreconditionsOnTheLogPage()

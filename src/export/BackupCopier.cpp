@@ -1,0 +1,295 @@
+#include "BackupCopier.h"
+
+#include "FolderScanner.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QStorageInfo>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+const QString kEvent = QStringLiteral("CH1/event");
+const QString kNormal = QStringLiteral("CH1/normal");
+const QString kLog = QStringLiteral("log");
+const QString kConfig = QStringLiteral("config");
+constexpr size_t kBufferSize = 1 << 20;
+
+bool writeAll(int fd, const char *data, ssize_t size)
+{
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size_t(size));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        data += n;
+        size -= n;
+    }
+    return true;
+}
+
+bool readWriteCopy(int in, int out)
+{
+    std::vector<char> buffer(kBufferSize);
+    for (;;) {
+        const ssize_t n = ::read(in, buffer.data(), buffer.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            return true;
+        if (!writeAll(out, buffer.data(), n))
+            return false;
+    }
+}
+
+// Copies in the kernel where it can (no round trip through user memory), else through a
+// large buffer. A write error such as a full disk ends the copy with false.
+bool pump(int in, int out, qint64 size)
+{
+#ifdef __linux__
+    qint64 done = 0;
+    for (;;) {
+        const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, size_t(1) << 30, 0);
+        if (n > 0) {
+            done += n;
+            continue;
+        }
+        if (n == 0 && (done > 0 || size == 0))
+            return true;
+        if (n < 0 && errno == EINTR)
+            continue;
+        // Not supported between these files: only safe to switch before anything moved.
+        if (done > 0 || (n < 0 && errno != EXDEV && errno != ENOSYS && errno != EINVAL
+                         && errno != EOPNOTSUPP && errno != EBADF))
+            return false;
+        break;
+    }
+#else
+    Q_UNUSED(size);
+#endif
+    return readWriteCopy(in, out);
+}
+
+QString existingAncestor(QString path)
+{
+    QFileInfo info(path);
+    while (!info.exists() && !info.isRoot() && !path.isEmpty()) {
+        path = info.absolutePath();
+        info = QFileInfo(path);
+    }
+    return path;
+}
+
+qint64 sizeOf(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.isFile() ? info.size() : 0;
+}
+
+} // namespace
+
+BackupCopier::BackupCopier(Sources sources, QString destination)
+    : _sources(std::move(sources))
+    , _destination(std::move(destination))
+    , _freeSpace([](const QString &folder) { return QStorageInfo(folder).bytesAvailable(); })
+{
+}
+
+BackupCopier::Sources BackupCopier::wholeCard(const QString &cardRoot)
+{
+    const auto under = [&](const QString &folder, const char *extension) {
+        const QString root = cardRoot + u'/' + folder;
+        QStringList paths = FolderScanner::files(root, QString::fromLatin1(extension));
+        for (QString &path : paths)
+            path.prepend(root + u'/');
+        return paths;
+    };
+    return {under(kEvent, "vdd"), under(kNormal, "vdd"), under(kLog, "log"), cardRoot};
+}
+
+qint64 BackupCopier::totalSize(const Sources &sources)
+{
+    qint64 total = 0;
+    for (const QStringList *list : {&sources.event, &sources.normal})
+        for (const QString &path : *list)
+            total += sizeOf(path) + sizeOf(FolderScanner::sidecarPath(path));
+    for (const QString &path : sources.log)
+        total += sizeOf(path);
+    return total;
+}
+
+QString BackupCopier::sizeText(qint64 bytes)
+{
+    return QStringLiteral("%1 MB").arg(QLocale().toString(double(bytes) / (1024.0 * 1024.0), 'f', 1));
+}
+
+qint64 BackupCopier::itemCount() const
+{
+    return _sources.event.size() + _sources.normal.size() + _sources.log.size();
+}
+
+QList<BackupCopier::Item> BackupCopier::itemsOf(const QStringList &paths, const QString &folder,
+                                                bool withSidecar) const
+{
+    QList<Item> items;
+    const QDir cardFolder(QFileInfo(_sources.cardRoot + u'/' + folder).absoluteFilePath());
+    for (const QString &path : paths) {
+        // Recordings in sub-folders keep them, so equal names in two sub-folders stay apart.
+        QString relative = _sources.cardRoot.isEmpty() ? QString() : cardFolder.relativeFilePath(QFileInfo(path).absoluteFilePath());
+        if (relative.isEmpty() || relative.startsWith(u"..") || QDir::isAbsolutePath(relative))
+            relative = QFileInfo(path).fileName();
+        items.append({path, folder + u'/' + relative, false});
+        if (withSidecar) {
+            const QString sidecar = FolderScanner::sidecarPath(path);
+            const QString name = QFileInfo(relative).path() + u'/' + QFileInfo(sidecar).fileName();
+            items.append({sidecar, QDir::cleanPath(folder + u'/' + name), true});
+        }
+    }
+    return items;
+}
+
+QList<BackupCopier::Item> BackupCopier::configItems() const
+{
+    QList<Item> items;
+    if (_sources.cardRoot.isEmpty())
+        return items;
+    for (const char *name : {"set.dat", "set.ini", "version.ini"}) {
+        const QString relative = kConfig + u'/' + QLatin1String(name);
+        items.append({_sources.cardRoot + u'/' + relative, relative, true});
+    }
+    return items;
+}
+
+// The peak the destination will hold more than now: each file's temporary copy sits beside
+// the old backup file until it replaces it.
+bool BackupCopier::fits()
+{
+    QList<Item> all = itemsOf(_sources.event, kEvent, true) + itemsOf(_sources.normal, kNormal, true)
+                    + itemsOf(_sources.log, kLog, false) + configItems();
+    qint64 growth = 0;
+    qint64 peak = 0;
+    for (const Item &item : all) {
+        const qint64 size = sizeOf(item.source);
+        peak = std::max(peak, growth + size);
+        growth += size - sizeOf(_destination + u'/' + item.target);
+    }
+    _result.needed = std::max(peak, growth);
+    _result.available = _freeSpace(existingAncestor(_destination));
+    // An unknown figure (-1) refuses nothing: a copy that then fails is still reported.
+    return _result.available < 0 || _result.needed <= _result.available;
+}
+
+bool BackupCopier::run(const std::atomic_bool &cancel, const Progress &progress)
+{
+    _result = Result();
+    _done = 0;
+    if (!fits()) {
+        _result.noSpace = true;
+        return false;
+    }
+    for (const QString &folder : {kConfig, kLog, kEvent, kNormal})
+        QDir().mkpath(_destination + u'/' + folder);
+    progress(0, itemCount(), QString());
+    bool whole = true;
+    for (const QList<Item> &files : {itemsOf(_sources.event, kEvent, true), itemsOf(_sources.normal, kNormal, true),
+                                     itemsOf(_sources.log, kLog, false)}) {
+        if (whole)
+            whole = copyCategory(cancel, progress, files);
+        else
+            _result.skipped += int(files.size());
+    }
+    // The settings belong to the whole backup: a cancelled one leaves them out.
+    if (whole)
+        copyItems(configItems());
+    else
+        _result.skipped += int(configItems().size());
+    progress(itemCount(), itemCount(), QString());
+    return whole && _result.failed == 0;
+}
+
+// One category; each recording is a step with its sidecar. False once cancelled, after
+// counting what was left out.
+bool BackupCopier::copyCategory(const std::atomic_bool &cancel, const Progress &progress,
+                            const QList<Item> &files)
+{
+    for (qsizetype i = 0; i < files.size();) {
+        const qsizetype count = i + 1 < files.size() && files[i + 1].optional ? 2 : 1;
+        if (cancel.load()) {
+            _result.cancelled = true;
+            _result.skipped += int(files.size() - i);
+            return false;
+        }
+        progress(_done, itemCount(), QFileInfo(files[i].source).fileName());
+        copyItems(files.mid(i, count));
+        progress(++_done, itemCount(), QString());
+        i += count;
+    }
+    if (cancel.load())
+        _result.cancelled = true;
+    return !_result.cancelled;
+}
+
+void BackupCopier::copyItems(const QList<Item> &items)
+{
+    for (const Item &item : items) {
+        qint64 bytes = 0;
+        switch (copyFile(item.source, _destination + u'/' + item.target, &bytes)) {
+        case Outcome::Copied:
+            ++_result.copied;
+            _result.bytes += bytes;
+            break;
+        case Outcome::Missing:
+            if (item.optional) {
+                ++_result.skipped;
+                break;
+            }
+            [[fallthrough]];
+        case Outcome::Failed:
+            ++_result.failed;
+            _result.failedFiles.append(item.source);
+            break;
+        }
+    }
+}
+
+BackupCopier::Outcome BackupCopier::copyFile(const QString &source, const QString &target,
+                                             qint64 *bytes) const
+{
+    const int in = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        return errno == ENOENT ? Outcome::Missing : Outcome::Failed;
+    struct stat from {};
+    bool ok = ::fstat(in, &from) == 0 && S_ISREG(from.st_mode);
+    const QFileInfo targetInfo(target);
+    ok = ok && QDir().mkpath(targetInfo.path());
+    QTemporaryFile temporary(targetInfo.path() + QStringLiteral("/.") + targetInfo.fileName() + QStringLiteral(".XXXXXX"));
+    ok = ok && temporary.open();
+    if (ok) {
+        const int out = int(temporary.handle());
+        struct stat to {};
+        // Only a copy of exactly the source's size may replace the old backup file.
+        ok = pump(in, out, from.st_size) && ::fstat(out, &to) == 0 && to.st_size == from.st_size
+          && ::fchmod(out, 0644) == 0;
+        ok = ok && ::rename(QFile::encodeName(temporary.fileName()).constData(),
+                            QFile::encodeName(target).constData()) == 0;
+        if (ok) {
+            temporary.setAutoRemove(false);
+            *bytes = from.st_size;
+        }
+    }
+    ::close(in);
+    return ok ? Outcome::Copied : Outcome::Failed;
+}

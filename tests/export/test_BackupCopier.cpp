@@ -1,0 +1,157 @@
+#include "BackupCopier.h"
+#include "TestCard.h"
+
+#include <QDirIterator>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// Every file below root (hidden ones too, so a stray temporary shows), relative, sorted.
+QStringList filesUnder(const QString &root)
+{
+    QStringList files;
+    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files.append(QDir(root).relativeFilePath(it.next()));
+    files.sort();
+    return files;
+}
+
+bool writeOlderBackup(const QString &path)
+{
+    return QDir().mkpath(QFileInfo(path).path()) && TestCard::writeFile(path, "older backup");
+}
+
+bool run(BackupCopier &copier, int cancelAfter = -1)
+{
+    std::atomic_bool cancel{false};
+    return copier.run(cancel, [&](qint64 done, qint64, const QString &) {
+        if (done == cancelAfter)
+            cancel = true;
+    });
+}
+
+} // namespace
+
+class TestBackupCopier : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir _dir;
+    QString _card;
+
+private slots:
+    void initTestCase()
+    {
+        TestCard::prepareEnvironment();
+        _card = _dir.filePath("card");
+        QVERIFY(TestCard::generate(_card, 2, 3, 1));
+        // A recording without its sidecar is backed up alone, without a failure.
+        QVERIFY(TestCard::writeRecording(_card + "/CH1/normal/bare.vdd", TestCard::frames(3, TestCard::utc(2026, 1, 2, 3, 4, 5)),
+                                         TestCard::quarters(), SidecarForm::None));
+    }
+
+    void copiesTheCardsLayoutOverAnOlderBackup()
+    {
+        const QString dest = _dir.filePath("full");
+        const QStringList card = filesUnder(_card);
+        QVERIFY(writeOlderBackup(dest + "/" + card.first()));
+        BackupCopier copier(BackupCopier::wholeCard(_card), dest);
+        QVERIFY(run(copier));
+        QCOMPARE(filesUnder(dest), card);
+        for (const QString &file : card)
+            QVERIFY2(TestCard::readFile(dest + "/" + file) == TestCard::readFile(_card + "/" + file), qPrintable(file));
+        QCOMPARE(copier.result().copied, card.size());
+        QCOMPARE(copier.result().failed, 0);
+    }
+
+    void cancelStopsBetweenCategories_data()
+    {
+        QTest::addColumn<int>("cancelAfter");
+        QTest::addColumn<int>("events");
+        QTest::addColumn<int>("normals");
+        QTest::newRow("before the first") << 0 << 0 << 0;
+        QTest::newRow("after the events") << 2 << 4 << 0;
+        QTest::newRow("in the normals") << 3 << 4 << 2;
+    }
+    void cancelStopsBetweenCategories()
+    {
+        QFETCH(int, cancelAfter);
+        QFETCH(int, events);
+        QFETCH(int, normals);
+        const QString dest = _dir.filePath("cancel-%1").arg(cancelAfter);
+        BackupCopier copier(BackupCopier::wholeCard(_card), dest);
+        QVERIFY(!run(copier, cancelAfter));
+        QVERIFY(copier.result().cancelled);
+        QCOMPARE(filesUnder(dest + "/CH1/event").size(), events);
+        QCOMPARE(filesUnder(dest + "/CH1/normal").size(), normals);
+        QVERIFY(filesUnder(dest + "/log").isEmpty());
+        QVERIFY(filesUnder(dest + "/config").isEmpty());
+    }
+
+    // The destination fills up while the largest file is written.
+    void failedCopyKeepsTheOlderBackup()
+    {
+        const BackupCopier::Sources sources = BackupCopier::wholeCard(_card);
+        QString largest = sources.event.first();
+        for (const QString &path : sources.event + sources.normal + sources.log)
+            if (QFileInfo(path).size() > QFileInfo(largest).size())
+                largest = path;
+        const QString dest = _dir.filePath("full-disk");
+        const QString old = dest + "/" + QDir(_card).relativeFilePath(largest);
+        QVERIFY(writeOlderBackup(old));
+
+        BackupCopier copier(sources, dest);
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = rlim_t(QFileInfo(largest).size() - 1);
+        setrlimit(RLIMIT_FSIZE, &small);
+        const bool ok = run(copier);
+        setrlimit(RLIMIT_FSIZE, &saved);
+
+        QVERIFY(!ok);
+        QVERIFY(copier.result().failedFiles.contains(largest));
+        QCOMPARE(copier.result().failed, copier.result().failedFiles.size());
+        QCOMPARE(TestCard::readFile(old), QByteArray("older backup"));
+        QVERIFY(!filesUnder(dest).join(u'\n').contains(u"/."));  // no temporary left behind
+    }
+
+    void refusesWhatCannotFit_data()
+    {
+        QTest::addColumn<bool>("backedUpBefore");
+        QTest::addColumn<qint64>("spare");
+        QTest::addColumn<bool>("copies");
+        QTest::newRow("fresh, one byte short") << false << qint64(-1) << false;
+        QTest::newRow("fresh, exact") << false << qint64(0) << true;
+        QTest::newRow("again, room for the largest file") << true << qint64(0) << true;
+    }
+    void refusesWhatCannotFit()
+    {
+        QFETCH(bool, backedUpBefore);
+        QFETCH(qint64, spare);
+        QFETCH(bool, copies);
+        const BackupCopier::Sources sources = BackupCopier::wholeCard(_card);
+        const QString dest = _dir.filePath("space-%1").arg(QTest::currentDataTag());
+        qint64 needed = 0;
+        for (const QString &file : filesUnder(_card))
+            needed = backedUpBefore ? std::max(needed, QFileInfo(_card + "/" + file).size())
+                                    : needed + QFileInfo(_card + "/" + file).size();
+        if (backedUpBefore) {
+            BackupCopier first(sources, dest);
+            QVERIFY(run(first));
+        }
+        BackupCopier copier(sources, dest);
+        copier.setFreeSpace([&](const QString &) { return needed + spare; });
+        QCOMPARE(run(copier), copies);
+        QCOMPARE(copier.result().noSpace, !copier.result().copied);
+        QCOMPARE(QFileInfo::exists(dest), copier.result().copied > 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBackupCopier)
+#include "test_BackupCopier.moc"
