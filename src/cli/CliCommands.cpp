@@ -4,9 +4,8 @@
 #include "CameraSettings.h"
 #include "CardRows.h"
 #include "CardSummary.h"
-#include "ExportCsvCommand.h"
-#include "ExportGpxCommand.h"
 #include "ExportKmlCommand.h"
+#include "ExportPlainCommand.h"
 #include "DevicesCommand.h"
 #include "FolderScanner.h"
 #include "RenderCommand.h"
@@ -78,9 +77,8 @@ QString CliCommands::usageText()
            RenderCommand::usageText() +
            SearchCommand::usageText() +
            StillsCommand::usageText() +
-           ExportCsvCommand::usageText() +
+           ExportPlainCommand::usageText() +
            ExportKmlCommand::usageText() +
-           ExportGpxCommand::usageText() +
            DevicesCommand::usageText() +
            ReportCommand::usageText() +
            BackupCommand::usageText() +
@@ -135,11 +133,11 @@ int CliCommands::run(const QStringList &arguments)
     if (command == u"stills")
         return StillsCommand::run(args);
     if (command == u"export-csv")
-        return ExportCsvCommand::run(args);
+        return ExportPlainCommand::runCsv(args);
     if (command == u"export-kml")
         return ExportKmlCommand::run(args);
     if (command == u"export-gpx")
-        return ExportGpxCommand::run(args);
+        return ExportPlainCommand::runGpx(args);
     if (command == u"devices")
         return DevicesCommand::run(args);
     if (command == u"backup")

@@ -1,0 +1,13 @@
+// The "export-csv" and "export-gpx" commands: a driving log export that takes no options,
+// logs in argument order.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class ExportPlainCommand {
+public:
+    static int runCsv(const QStringList &args);
+    static int runGpx(const QStringList &args);
+    static QString usageText();
+};
