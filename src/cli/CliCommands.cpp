@@ -8,6 +8,7 @@
 #include "SearchCommand.h"
 #include "GenerateCardCommand.h"
 #include "JsonWriter.h"
+#include "MovieCommand.h"
 #include "RecordJson.h"
 #include "vexa_log_file.h"
 #include "vexa_vdd_file.h"
@@ -68,7 +69,7 @@ QString CliCommands::usageText()
         "  config FOLDER [--set KEY=VALUE ...]      camera settings; --set changes them (PIN=1234 sets the PIN)\n"
         "  generate-card OUT_FOLDER [--seed N] [options]\n"
         "                                           writes a synthetic card into a missing or empty folder\n") +
-           RenderCommand::usageText() + SearchCommand::usageText() +
+           RenderCommand::usageText() + SearchCommand::usageText() + MovieCommand::usageText() +
            GenerateCardCommand::optionsText();
 }
 
@@ -115,6 +116,8 @@ int CliCommands::run(const QStringList &arguments)
         return RenderCommand::run(args);
     if (command == u"search")
         return SearchCommand::run(args);
+    if (command == u"movie")
+        return MovieCommand::run(args);
     if (command == u"generate-card")
         return GenerateCardCommand::run(args);
     if (command == u"--help" || command == u"-h" || command == u"help") {

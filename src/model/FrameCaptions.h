@@ -5,7 +5,12 @@
 #include "vexa_types.h"
 
 #include <QImage>
+#include <QList>
+#include <QPainterPath>
+#include <QPointF>
 #include <QString>
+
+class QPainter;
 
 class FrameCaptions {
 public:
@@ -15,7 +20,18 @@ public:
     bool latlng = false;
     bool sensor = false;
 
+    // One line of text and where its baseline starts, top-left origin.
+    struct Line {
+        QString text;
+        QPointF baseline;
+    };
+
     void draw(QImage &frame, const _vexa_video_frame_header_t &header) const;
+    // The lines draw() paints on a picture of that size, in painting order.
+    QList<Line> lines(const _vexa_video_frame_header_t &header, QSize size) const;
+    static QPainterPath path(const Line &line);
+    // Yellow with the thin black outline.
+    static void paint(QPainter &painter, const QPainterPath &path);
 
     // Texts as drawn, exposed for checks.
     static QString latitudeText(double nmea);

@@ -1,0 +1,221 @@
+#include "MoviePictures.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavutil/pixdesc.h>
+#include <libswscale/swscale.h>
+}
+
+namespace {
+
+// A hostile header may claim any size; no camera picture comes near this.
+constexpr int64_t kMaxPixels = 8192 * 8192;
+
+// The scaler takes the "J" formats as their plain twins plus a full-range flag.
+AVPixelFormat plainFormat(int format, bool *fullRange)
+{
+    switch (format) {
+    case AV_PIX_FMT_YUVJ420P:
+        *fullRange = true;
+        return AV_PIX_FMT_YUV420P;
+    case AV_PIX_FMT_YUVJ422P:
+        *fullRange = true;
+        return AV_PIX_FMT_YUV422P;
+    case AV_PIX_FMT_YUVJ444P:
+        *fullRange = true;
+        return AV_PIX_FMT_YUV444P;
+    case AV_PIX_FMT_YUVJ440P:
+        *fullRange = true;
+        return AV_PIX_FMT_YUV440P;
+    default:
+        return AVPixelFormat(format);
+    }
+}
+
+bool isFullRangeYuv(int format)
+{
+    return format == AV_PIX_FMT_YUVJ420P || format == AV_PIX_FMT_YUVJ422P
+        || format == AV_PIX_FMT_YUVJ444P || format == AV_PIX_FMT_YUVJ440P;
+}
+
+uint8_t clampByte(int v)
+{
+    return uint8_t(std::clamp(v, 0, 255));
+}
+
+} // namespace
+
+MoviePictures::MoviePictures(const FrameCaptions &captions, int flip, QSize size, int pixelFormat)
+    : _captions(captions),
+      _hasCaptions(!captions.vehicle.isEmpty() || captions.date || captions.speed || captions.latlng
+                   || captions.sensor),
+      _flip(flip), _size(size), _format(pixelFormat)
+{
+    if (const AVCodec *codec = avcodec_find_decoder(AV_CODEC_ID_MJPEG)) {
+        _decoder = avcodec_alloc_context3(codec);
+        if (_decoder) {
+            // One picture at a time: the encoder has the other core.
+            _decoder->thread_count = 1;
+            _decoder->max_pixels = kMaxPixels;
+            if (avcodec_open2(_decoder, codec, nullptr) < 0)
+                avcodec_free_context(&_decoder);
+        }
+    }
+}
+
+MoviePictures::~MoviePictures()
+{
+    avcodec_free_context(&_decoder);
+    sws_freeContext(_scaler);
+}
+
+MovieWriter::Frame MoviePictures::make(const QByteArray &jpeg, const _vexa_video_frame_header_t &header)
+{
+    MovieWriter::Frame frame = decode(jpeg);
+    if (!frame)
+        return nullptr;
+    // Flipping and captions work on full-range YUV planes; anything else is brought there.
+    if (!isFullRangeYuv(frame->format)) {
+        frame = convert(*frame, QSize(frame->width, frame->height), AV_PIX_FMT_YUVJ420P);
+        if (!frame)
+            return nullptr;
+    }
+    if (av_frame_make_writable(frame.get()) < 0)
+        return nullptr;
+    flip(*frame);
+    if (_hasCaptions)
+        caption(*frame, header);
+    if (frame->format == _format && QSize(frame->width, frame->height) == _size)
+        return frame;
+    return convert(*frame, _size, _format);
+}
+
+MovieWriter::Frame MoviePictures::decode(const QByteArray &jpeg)
+{
+    if (!_decoder || jpeg.isEmpty())
+        return nullptr;
+    AVPacket *packet = av_packet_alloc();
+    if (!packet)
+        return nullptr;
+    // The decoder reads only what the packet says; the bytes stay ours.
+    packet->data = reinterpret_cast<uint8_t *>(const_cast<char *>(jpeg.constData()));
+    packet->size = int(jpeg.size());
+    MovieWriter::Frame frame(av_frame_alloc());
+    const bool ok = frame && avcodec_send_packet(_decoder, packet) >= 0
+                 && avcodec_receive_frame(_decoder, frame.get()) >= 0;
+    av_packet_free(&packet);
+    if (!ok)
+        return nullptr;
+    return frame;
+}
+
+MovieWriter::Frame MoviePictures::convert(const AVFrame &frame, QSize size, int format)
+{
+    bool sourceFull = frame.color_range == AVCOL_RANGE_JPEG;
+    bool targetFull = false;
+    const AVPixelFormat source = plainFormat(frame.format, &sourceFull);
+    const AVPixelFormat target = plainFormat(format, &targetFull);
+    _scaler = sws_getCachedContext(_scaler, frame.width, frame.height, source, size.width(),
+                                   size.height(), target, SWS_BILINEAR, nullptr, nullptr, nullptr);
+    MovieWriter::Frame out(av_frame_alloc());
+    if (!_scaler || !out)
+        return nullptr;
+    const int *coefficients = sws_getCoefficients(SWS_CS_DEFAULT);
+    sws_setColorspaceDetails(_scaler, coefficients, sourceFull, coefficients, targetFull, 0,
+                             1 << 16, 1 << 16);
+    out->format = format;
+    out->width = size.width();
+    out->height = size.height();
+    if (av_frame_get_buffer(out.get(), 0) < 0)
+        return nullptr;
+    sws_scale(_scaler, frame.data, frame.linesize, 0, frame.height, out->data, out->linesize);
+    return out;
+}
+
+void MoviePictures::flip(AVFrame &frame) const
+{
+    if (_flip < 1 || _flip > 3)
+        return;
+    const AVPixFmtDescriptor *desc = av_pix_fmt_desc_get(AVPixelFormat(frame.format));
+    for (int plane = 0; plane < 3; ++plane) {
+        const int w = plane ? AV_CEIL_RSHIFT(frame.width, desc->log2_chroma_w) : frame.width;
+        const int h = plane ? AV_CEIL_RSHIFT(frame.height, desc->log2_chroma_h) : frame.height;
+        uint8_t *data = frame.data[plane];
+        const int stride = frame.linesize[plane];
+        if (_flip != 1)  // mirrored or half turn
+            for (int y = 0; y < h; ++y)
+                std::reverse(data + y * stride, data + y * stride + w);
+        if (_flip != 2)  // upside down or half turn
+            for (int y = 0; y < h / 2; ++y)
+                std::swap_ranges(data + y * stride, data + y * stride + w,
+                                 data + (h - 1 - y) * stride);
+    }
+}
+
+// Caption lines repeat from frame to frame (the vehicle always, the date for a second), and
+// drawing outlined text is the dearest step: each line is drawn once and then reused.
+const MoviePictures::Stamp &MoviePictures::stamp(const FrameCaptions::Line &line)
+{
+    const QString key = line.text + QChar(0) + QString::number(line.baseline.x(), 'f', 4)
+                      + QChar(',') + QString::number(line.baseline.y(), 'f', 4);
+    if (auto found = _stamps.constFind(key); found != _stamps.cend())
+        return *found;
+    if (_stamps.size() >= kMaxStamps)
+        _stamps.clear();
+    const QPainterPath path = FrameCaptions::path(line);
+    const QRectF bounds = path.boundingRect().adjusted(-2, -2, 2, 2);
+    Stamp stamp;
+    // Whole-pixel offset only, so the stamp's pixels are those drawing in place would give.
+    stamp.topLeft = QPoint(int(std::floor(bounds.left())), int(std::floor(bounds.top())));
+    stamp.image = QImage(int(std::ceil(bounds.right())) - stamp.topLeft.x(),
+                         int(std::ceil(bounds.bottom())) - stamp.topLeft.y(),
+                         QImage::Format_ARGB32_Premultiplied);
+    stamp.image.fill(Qt::transparent);
+    QPainter painter(&stamp.image);
+    painter.translate(-stamp.topLeft);
+    FrameCaptions::paint(painter, path);
+    return *_stamps.insert(key, stamp);
+}
+
+void MoviePictures::caption(AVFrame &frame, const _vexa_video_frame_header_t &header)
+{
+    for (const FrameCaptions::Line &line : _captions.lines(header, QSize(frame.width, frame.height)))
+        blend(frame, stamp(line));
+}
+
+// Lays a stamp over the planes: BT.601 full range, the stamp's premultiplied colour added
+// to what its alpha leaves of the picture.
+void MoviePictures::blend(AVFrame &frame, const Stamp &stamp)
+{
+    const AVPixFmtDescriptor *desc = av_pix_fmt_desc_get(AVPixelFormat(frame.format));
+    const int sx = desc->log2_chroma_w;
+    const int sy = desc->log2_chroma_h;
+    const QRect area = QRect(stamp.topLeft, stamp.image.size()) & QRect(0, 0, frame.width, frame.height);
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(stamp.image.constScanLine(y - stamp.topLeft.y()))
+                         - stamp.topLeft.x();
+        uint8_t *luma = frame.data[0] + y * frame.linesize[0];
+        const bool chromaRow = (y & ((1 << sy) - 1)) == 0;
+        uint8_t *cb = frame.data[1] + (y >> sy) * frame.linesize[1];
+        uint8_t *cr = frame.data[2] + (y >> sy) * frame.linesize[2];
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb p = line[x];
+            const int a = qAlpha(p);
+            if (a == 0)
+                continue;
+            const int r = qRed(p), g = qGreen(p), b = qBlue(p);
+            const int keep = 255 - a;
+            luma[x] = clampByte(luma[x] * keep / 255 + ((77 * r + 150 * g + 29 * b) >> 8));
+            if (!chromaRow || (x & ((1 << sx) - 1)) != 0)
+                continue;
+            const int c = x >> sx;
+            cb[c] = clampByte(cb[c] * keep / 255 + 128 * a / 255 + ((-43 * r - 85 * g + 128 * b) >> 8));
+            cr[c] = clampByte(cr[c] * keep / 255 + 128 * a / 255 + ((128 * r - 107 * g - 21 * b) >> 8));
+        }
+    }
+}

@@ -1,0 +1,51 @@
+// Turns camera JPEG pictures into the movie encoder's pictures: decoded straight to YUV,
+// flipped, captions blended in, and scaled or converted only when the encoder needs it.
+// Staying in YUV spares a colour conversion each way, which is most of the work.
+#pragma once
+
+#include "FrameCaptions.h"
+#include "MovieWriter.h"
+#include "vexa_types.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QImage>
+#include <QSize>
+
+struct AVCodecContext;
+struct AVFrame;
+struct SwsContext;
+
+class MoviePictures {
+public:
+    MoviePictures(const FrameCaptions &captions, int flip, QSize size, int pixelFormat);
+    ~MoviePictures();
+    MoviePictures(const MoviePictures &) = delete;
+    MoviePictures &operator=(const MoviePictures &) = delete;
+
+    // Null when the bytes do not decode.
+    MovieWriter::Frame make(const QByteArray &jpeg, const _vexa_video_frame_header_t &header);
+
+private:
+    MovieWriter::Frame decode(const QByteArray &jpeg);
+    MovieWriter::Frame convert(const AVFrame &frame, QSize size, int format);
+    void flip(AVFrame &frame) const;
+    struct Stamp {
+        QImage image;
+        QPoint topLeft;
+    };
+    const Stamp &stamp(const FrameCaptions::Line &line);
+    void caption(AVFrame &frame, const _vexa_video_frame_header_t &header);
+    static void blend(AVFrame &frame, const Stamp &stamp);
+
+    static constexpr qsizetype kMaxStamps = 256;
+
+    FrameCaptions _captions;
+    bool _hasCaptions;
+    int _flip;
+    QSize _size;
+    int _format;
+    AVCodecContext *_decoder = nullptr;
+    SwsContext *_scaler = nullptr;
+    QHash<QString, Stamp> _stamps;
+};
