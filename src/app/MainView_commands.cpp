@@ -4,6 +4,7 @@
 
 #include "FileVideo.h"
 #include "ProductVariant.h"
+#include "SaveAviWindow.h"
 #include "SettingWindow.h"
 #include "SkinButton.h"
 #include "Texts.h"
@@ -31,8 +32,10 @@ void MainView::tagCommand(int tag)
             showAlert(Texts::text("msg_no_event_loaded"));
         } else if (!video) {
             showAlert(Texts::text("msg_no_preview_img"));
+        } else if (tag == TagSaveAvi) {
+            SaveAviWindow(video, frameIndex, _rootPath, window()).runModal();
         }
-        // The still-picture and movie windows open here once they join.
+        // The still-picture window opens here once it joins.
         break;
     case TagPrint:
         if (!currentPicture(&video, &frameIndex))
