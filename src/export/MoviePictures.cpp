@@ -1,6 +1,8 @@
 #include "MoviePictures.h"
 
+#include <QGlyphRun>
 #include <QPainter>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -157,23 +159,44 @@ void MoviePictures::flip(AVFrame &frame) const
     }
 }
 
-// Caption lines repeat from frame to frame (the vehicle always, the date for a second), and
-// drawing outlined text is the dearest step: each line is drawn once and then reused.
-const MoviePictures::Stamp &MoviePictures::stamp(const FrameCaptions::Line &line)
+// Drawing outlined text is the dearest step of a captioned frame, and caption texts change
+// every frame. Their glyphs do not: each is outlined once per quarter-pixel position, and a
+// line is laid out once per text.
+const QList<MoviePictures::Glyph> &MoviePictures::glyphs(const QString &text)
 {
-    const QString key = line.text + QChar(0) + QString::number(line.baseline.x(), 'f', 4)
-                      + QChar(',') + QString::number(line.baseline.y(), 'f', 4);
+    if (auto found = _layouts.constFind(text); found != _layouts.cend())
+        return *found;
+    if (_layouts.size() >= kMaxCached)
+        _layouts.clear();
+    QTextLayout layout(text, FrameCaptions::font());
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    QList<Glyph> glyphs;
+    for (const QGlyphRun &run : layout.glyphRuns()) {
+        const QList<quint32> indexes = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i)
+            glyphs.append({run.rawFont(), indexes[i], positions[i] - QPointF(0, line.ascent())});
+    }
+    return *_layouts.insert(text, glyphs);
+}
+
+const MoviePictures::Stamp &MoviePictures::stamp(const Glyph &glyph, int subX, int subY)
+{
+    const QString key = glyph.font.familyName() + QChar(0) + glyph.font.styleName()
+                      + QStringLiteral("/%1/%2/%3").arg(glyph.index).arg(subX).arg(subY);
     if (auto found = _stamps.constFind(key); found != _stamps.cend())
         return *found;
-    if (_stamps.size() >= kMaxStamps)
+    if (_stamps.size() >= kMaxCached)
         _stamps.clear();
-    const QPainterPath path = FrameCaptions::path(line);
+    QPainterPath path = glyph.font.pathForGlyph(glyph.index);
+    path.translate(qreal(subX) / kSubpixels, qreal(subY) / kSubpixels);
     const QRectF bounds = path.boundingRect().adjusted(-2, -2, 2, 2);
     Stamp stamp;
-    // Whole-pixel offset only, so the stamp's pixels are those drawing in place would give.
     stamp.topLeft = QPoint(int(std::floor(bounds.left())), int(std::floor(bounds.top())));
-    stamp.image = QImage(int(std::ceil(bounds.right())) - stamp.topLeft.x(),
-                         int(std::ceil(bounds.bottom())) - stamp.topLeft.y(),
+    stamp.image = QImage(std::max(1, int(std::ceil(bounds.right())) - stamp.topLeft.x()),
+                         std::max(1, int(std::ceil(bounds.bottom())) - stamp.topLeft.y()),
                          QImage::Format_ARGB32_Premultiplied);
     stamp.image.fill(Qt::transparent);
     QPainter painter(&stamp.image);
@@ -184,21 +207,29 @@ const MoviePictures::Stamp &MoviePictures::stamp(const FrameCaptions::Line &line
 
 void MoviePictures::caption(AVFrame &frame, const _vexa_video_frame_header_t &header)
 {
-    for (const FrameCaptions::Line &line : _captions.lines(header, QSize(frame.width, frame.height)))
-        blend(frame, stamp(line));
+    for (const FrameCaptions::Line &line : _captions.lines(header, QSize(frame.width, frame.height))) {
+        for (const Glyph &glyph : glyphs(line.text)) {
+            const QPointF at = line.baseline + glyph.offset;
+            const QPoint origin(int(std::floor(at.x())), int(std::floor(at.y())));
+            const int subX = std::min(kSubpixels - 1, int((at.x() - origin.x()) * kSubpixels));
+            const int subY = std::min(kSubpixels - 1, int((at.y() - origin.y()) * kSubpixels));
+            blend(frame, stamp(glyph, subX, subY), origin);
+        }
+    }
 }
 
 // Lays a stamp over the planes: BT.601 full range, the stamp's premultiplied colour added
 // to what its alpha leaves of the picture.
-void MoviePictures::blend(AVFrame &frame, const Stamp &stamp)
+void MoviePictures::blend(AVFrame &frame, const Stamp &stamp, QPoint origin)
 {
     const AVPixFmtDescriptor *desc = av_pix_fmt_desc_get(AVPixelFormat(frame.format));
     const int sx = desc->log2_chroma_w;
     const int sy = desc->log2_chroma_h;
-    const QRect area = QRect(stamp.topLeft, stamp.image.size()) & QRect(0, 0, frame.width, frame.height);
+    const QPoint topLeft = origin + stamp.topLeft;
+    const QRect area = QRect(topLeft, stamp.image.size()) & QRect(0, 0, frame.width, frame.height);
     for (int y = area.top(); y <= area.bottom(); ++y) {
-        const QRgb *line = reinterpret_cast<const QRgb *>(stamp.image.constScanLine(y - stamp.topLeft.y()))
-                         - stamp.topLeft.x();
+        const QRgb *line = reinterpret_cast<const QRgb *>(stamp.image.constScanLine(y - topLeft.y()))
+                         - topLeft.x();
         uint8_t *luma = frame.data[0] + y * frame.linesize[0];
         const bool chromaRow = (y & ((1 << sy) - 1)) == 0;
         uint8_t *cb = frame.data[1] + (y >> sy) * frame.linesize[1];

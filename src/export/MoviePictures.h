@@ -10,6 +10,8 @@
 #include <QByteArray>
 #include <QHash>
 #include <QImage>
+#include <QList>
+#include <QRawFont>
 #include <QSize>
 
 struct AVCodecContext;
@@ -30,15 +32,23 @@ private:
     MovieWriter::Frame decode(const QByteArray &jpeg);
     MovieWriter::Frame convert(const AVFrame &frame, QSize size, int format);
     void flip(AVFrame &frame) const;
+    // An outlined glyph at a fraction of a pixel, drawn once and laid over many frames.
     struct Stamp {
         QImage image;
-        QPoint topLeft;
+        QPoint topLeft;  // from the glyph's whole-pixel origin
     };
-    const Stamp &stamp(const FrameCaptions::Line &line);
+    struct Glyph {
+        QRawFont font;
+        quint32 index;
+        QPointF offset;  // from the start of the line's baseline
+    };
+    const QList<Glyph> &glyphs(const QString &text);
+    const Stamp &stamp(const Glyph &glyph, int subX, int subY);
     void caption(AVFrame &frame, const _vexa_video_frame_header_t &header);
-    static void blend(AVFrame &frame, const Stamp &stamp);
+    static void blend(AVFrame &frame, const Stamp &stamp, QPoint origin);
 
-    static constexpr qsizetype kMaxStamps = 256;
+    static constexpr qsizetype kMaxCached = 1024;
+    static constexpr int kSubpixels = 4;
 
     FrameCaptions _captions;
     bool _hasCaptions;
@@ -47,5 +57,6 @@ private:
     int _format;
     AVCodecContext *_decoder = nullptr;
     SwsContext *_scaler = nullptr;
+    QHash<QString, QList<Glyph>> _layouts;
     QHash<QString, Stamp> _stamps;
 };

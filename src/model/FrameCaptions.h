@@ -4,6 +4,7 @@
 
 #include "vexa_types.h"
 
+#include <QFont>
 #include <QImage>
 #include <QList>
 #include <QPainterPath>
@@ -29,6 +30,7 @@ public:
     void draw(QImage &frame, const _vexa_video_frame_header_t &header) const;
     // The lines draw() paints on a picture of that size, in painting order.
     QList<Line> lines(const _vexa_video_frame_header_t &header, QSize size) const;
+    static QFont font();
     static QPainterPath path(const Line &line);
     // Yellow with the thin black outline.
     static void paint(QPainter &painter, const QPainterPath &path);
