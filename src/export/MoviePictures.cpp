@@ -174,23 +174,28 @@ const QList<MoviePictures::Glyph> &MoviePictures::glyphs(const QString &text)
     layout.endLayout();
     QList<Glyph> glyphs;
     for (const QGlyphRun &run : layout.glyphRuns()) {
+        // Runs name their font; a caption needs one or two (a fallback for a sign).
+        qsizetype font = _fonts.indexOf(run.rawFont());
+        if (font < 0) {
+            font = _fonts.size();
+            _fonts.append(run.rawFont());
+        }
         const QList<quint32> indexes = run.glyphIndexes();
         const QList<QPointF> positions = run.positions();
         for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i)
-            glyphs.append({run.rawFont(), indexes[i], positions[i] - QPointF(0, line.ascent())});
+            glyphs.append({int(font), indexes[i], positions[i] - QPointF(0, line.ascent())});
     }
     return *_layouts.insert(text, glyphs);
 }
 
 const MoviePictures::Stamp &MoviePictures::stamp(const Glyph &glyph, int subX, int subY)
 {
-    const QString key = glyph.font.familyName() + QChar(0) + glyph.font.styleName()
-                      + QStringLiteral("/%1/%2/%3").arg(glyph.index).arg(subX).arg(subY);
+    const quint64 key = quint64(glyph.font) << 40 | quint64(glyph.index) << 8 | subX << 4 | subY;
     if (auto found = _stamps.constFind(key); found != _stamps.cend())
         return *found;
     if (_stamps.size() >= kMaxCached)
         _stamps.clear();
-    QPainterPath path = glyph.font.pathForGlyph(glyph.index);
+    QPainterPath path = _fonts[glyph.font].pathForGlyph(glyph.index);
     path.translate(qreal(subX) / kSubpixels, qreal(subY) / kSubpixels);
     const QRectF bounds = path.boundingRect().adjusted(-2, -2, 2, 2);
     Stamp stamp;

@@ -38,7 +38,7 @@ private:
         QPoint topLeft;  // from the glyph's whole-pixel origin
     };
     struct Glyph {
-        QRawFont font;
+        int font;  // in _fonts
         quint32 index;
         QPointF offset;  // from the start of the line's baseline
     };
@@ -58,5 +58,6 @@ private:
     AVCodecContext *_decoder = nullptr;
     SwsContext *_scaler = nullptr;
     QHash<QString, QList<Glyph>> _layouts;
-    QHash<QString, Stamp> _stamps;
+    QList<QRawFont> _fonts;
+    QHash<quint64, Stamp> _stamps;
 };
