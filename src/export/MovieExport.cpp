@@ -227,7 +227,7 @@ MovieResult MovieExport::run(const QString &vddPath, const QString &outPath, Mov
         result.error = QStringLiteral("%1 cannot be read").arg(vddPath);
         return result;
     }
-    const int fps = framesPerSecond(*reader, 0);
+    const int fps = options.frameRate > 0 ? options.frameRate : framesPerSecond(*reader, 0);
     if (options.perSecond == 0)
         options.perSecond = fps;
     result.perSecond = options.perSecond;

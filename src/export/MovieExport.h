@@ -15,7 +15,8 @@
 class vexa_vdd_file;
 
 struct MovieOptions {
-    int perSecond = 0;  // pictures a second; 0: the recording's frame rate
+    int frameRate = 0;  // the recording's frames a second; 0: read from frame 0
+    int perSecond = 0;  // pictures a second; 0: the frame rate
     MovieWriter::Codec codec = MovieWriter::Codec::Jpeg;
     MovieWriter::Quality quality = MovieWriter::Quality::High;
     qint64 untilMsec = -1;  // frames at or after this UTC time are left out; -1: see defaultEnd()

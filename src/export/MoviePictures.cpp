@@ -198,16 +198,17 @@ const MoviePictures::Stamp &MoviePictures::stamp(const Glyph &glyph, int subX, i
     QPainterPath path = _fonts[glyph.font].pathForGlyph(glyph.index);
     path.translate(qreal(subX) / kSubpixels, qreal(subY) / kSubpixels);
     const QRectF bounds = path.boundingRect().adjusted(-2, -2, 2, 2);
-    Stamp stamp;
-    stamp.topLeft = QPoint(int(std::floor(bounds.left())), int(std::floor(bounds.top())));
-    stamp.image = QImage(std::max(1, int(std::ceil(bounds.right())) - stamp.topLeft.x()),
-                         std::max(1, int(std::ceil(bounds.bottom())) - stamp.topLeft.y()),
-                         QImage::Format_ARGB32_Premultiplied);
-    stamp.image.fill(Qt::transparent);
-    QPainter painter(&stamp.image);
-    painter.translate(-stamp.topLeft);
-    FrameCaptions::paint(painter, path);
-    return *_stamps.insert(key, stamp);
+    const QPoint topLeft(int(std::floor(bounds.left())), int(std::floor(bounds.top())));
+    QImage image(std::max(1, int(std::ceil(bounds.right())) - topLeft.x()),
+                 std::max(1, int(std::ceil(bounds.bottom())) - topLeft.y()),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.translate(-topLeft);
+        FrameCaptions::paint(painter, path);
+    }
+    return *_stamps.insert(key, Stamp{dotsOf(image, topLeft)});
 }
 
 void MoviePictures::caption(AVFrame &frame, const _vexa_video_frame_header_t &header)
@@ -223,35 +224,46 @@ void MoviePictures::caption(AVFrame &frame, const _vexa_video_frame_header_t &he
     }
 }
 
-// Lays a stamp over the planes: BT.601 full range, the stamp's premultiplied colour added
-// to what its alpha leaves of the picture.
+// Lays a stamp over the planes: what the picture keeps of each pixel plus the stamp's own part.
 void MoviePictures::blend(AVFrame &frame, const Stamp &stamp, QPoint origin)
 {
     const AVPixFmtDescriptor *desc = av_pix_fmt_desc_get(AVPixelFormat(frame.format));
     const int sx = desc->log2_chroma_w;
     const int sy = desc->log2_chroma_h;
-    const QPoint topLeft = origin + stamp.topLeft;
-    const QRect area = QRect(topLeft, stamp.image.size()) & QRect(0, 0, frame.width, frame.height);
-    for (int y = area.top(); y <= area.bottom(); ++y) {
-        const QRgb *line = reinterpret_cast<const QRgb *>(stamp.image.constScanLine(y - topLeft.y()))
-                         - topLeft.x();
-        uint8_t *luma = frame.data[0] + y * frame.linesize[0];
-        const bool chromaRow = (y & ((1 << sy) - 1)) == 0;
-        uint8_t *cb = frame.data[1] + (y >> sy) * frame.linesize[1];
-        uint8_t *cr = frame.data[2] + (y >> sy) * frame.linesize[2];
-        for (int x = area.left(); x <= area.right(); ++x) {
-            const QRgb p = line[x];
-            const int a = qAlpha(p);
+    const int maskX = (1 << sx) - 1;
+    const int maskY = (1 << sy) - 1;
+    for (const Dot &dot : stamp.dots) {
+        const int x = origin.x() + dot.x;
+        const int y = origin.y() + dot.y;
+        if (x < 0 || y < 0 || x >= frame.width || y >= frame.height)
+            continue;
+        uint8_t &luma = frame.data[0][y * frame.linesize[0] + x];
+        luma = clampByte(luma * dot.keep / 255 + dot.luma);
+        if ((x & maskX) || (y & maskY))
+            continue;
+        uint8_t &cb = frame.data[1][(y >> sy) * frame.linesize[1] + (x >> sx)];
+        uint8_t &cr = frame.data[2][(y >> sy) * frame.linesize[2] + (x >> sx)];
+        cb = clampByte(cb * dot.keep / 255 + dot.cb);
+        cr = clampByte(cr * dot.keep / 255 + dot.cr);
+    }
+}
+
+// The stamp's visible pixels in BT.601 full range: its premultiplied colour is the part it adds.
+std::vector<MoviePictures::Dot> MoviePictures::dotsOf(const QImage &image, QPoint topLeft)
+{
+    std::vector<Dot> dots;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int a = qAlpha(line[x]);
             if (a == 0)
                 continue;
-            const int r = qRed(p), g = qGreen(p), b = qBlue(p);
-            const int keep = 255 - a;
-            luma[x] = clampByte(luma[x] * keep / 255 + ((77 * r + 150 * g + 29 * b) >> 8));
-            if (!chromaRow || (x & ((1 << sx) - 1)) != 0)
-                continue;
-            const int c = x >> sx;
-            cb[c] = clampByte(cb[c] * keep / 255 + 128 * a / 255 + ((-43 * r - 85 * g + 128 * b) >> 8));
-            cr[c] = clampByte(cr[c] * keep / 255 + 128 * a / 255 + ((128 * r - 107 * g - 21 * b) >> 8));
+            const int r = qRed(line[x]), g = qGreen(line[x]), b = qBlue(line[x]);
+            dots.push_back({int16_t(x + topLeft.x()), int16_t(y + topLeft.y()), uint8_t(255 - a),
+                            int16_t((77 * r + 150 * g + 29 * b) >> 8),
+                            int16_t(128 * a / 255 + ((-43 * r - 85 * g + 128 * b) >> 8)),
+                            int16_t(128 * a / 255 + ((128 * r - 107 * g - 21 * b) >> 8))});
         }
     }
+    return dots;
 }

@@ -14,6 +14,8 @@
 #include <QRawFont>
 #include <QSize>
 
+#include <vector>
+
 struct AVCodecContext;
 struct AVFrame;
 struct SwsContext;
@@ -32,10 +34,16 @@ private:
     MovieWriter::Frame decode(const QByteArray &jpeg);
     MovieWriter::Frame convert(const AVFrame &frame, QSize size, int format);
     void flip(AVFrame &frame) const;
+    // A pixel of an outlined glyph: where it lies from the glyph's whole-pixel origin, how
+    // much of the picture it keeps (of 255) and what it adds to Y, Cb and Cr.
+    struct Dot {
+        int16_t x, y;
+        uint8_t keep;
+        int16_t luma, cb, cr;
+    };
     // An outlined glyph at a fraction of a pixel, drawn once and laid over many frames.
     struct Stamp {
-        QImage image;
-        QPoint topLeft;  // from the glyph's whole-pixel origin
+        std::vector<Dot> dots;
     };
     struct Glyph {
         int font;  // in _fonts
@@ -46,6 +54,7 @@ private:
     const Stamp &stamp(const Glyph &glyph, int subX, int subY);
     void caption(AVFrame &frame, const _vexa_video_frame_header_t &header);
     static void blend(AVFrame &frame, const Stamp &stamp, QPoint origin);
+    static std::vector<Dot> dotsOf(const QImage &image, QPoint topLeft);
 
     static constexpr qsizetype kMaxCached = 1024;
     static constexpr int kSubpixels = 4;

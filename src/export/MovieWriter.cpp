@@ -7,6 +7,7 @@
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
+#include <libavutil/opt.h>
 }
 
 namespace {
@@ -110,6 +111,10 @@ bool MovieWriter::openEncoder(Codec codec, Quality quality)
     _quality = FF_QP2LAMBDA * qscaleOf(quality);
     _encoder->global_quality = _quality;
     _encoder->thread_count = 0;
+    // The standard Huffman tables code the same pictures about a tenth faster than tables
+    // fitted to each picture, for a file about a tenth larger.
+    if (codec == Codec::Jpeg)
+        av_opt_set(_encoder->priv_data, "huffman", "default", 0);
     if (_format->oformat->flags & AVFMT_GLOBALHEADER)
         _encoder->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
     int code = avcodec_open2(_encoder, found, nullptr);

@@ -147,6 +147,7 @@ bool SaveAviWindow::save(const QString &path)
     if (to <= from || !_fileVideo)
         return false;
     MovieOptions options;
+    options.frameRate = _fps;
     options.perSecond = _ui->comboFps->currentIndex() + 1;
     options.codec = _ui->comboCodec->currentIndex() == 1 ? MovieWriter::Codec::Mpeg4
                                                           : MovieWriter::Codec::Jpeg;
