@@ -2,6 +2,7 @@
 
 #include "FileVideo.h"
 #include "MoviePictures.h"
+#include "PictureQueue.h"
 #include "IniFile.h"
 #include "StillSeries.h"
 #include "vexa_telemetry.h"
@@ -12,11 +13,9 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
-#include <condition_variable>
 #include <cstdio>
-#include <deque>
-#include <mutex>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -31,61 +30,6 @@ bool readPicture(vexa_vdd_file &reader, qint64 index, QByteArray *bytes)
     bytes->resize(qsizetype(length));
     return reader.get_frame_data(quint64(index), reinterpret_cast<uint8_t *>(bytes->data()), length);
 }
-
-// Decoded, turned and captioned pictures handed from the drawing thread to the encoder.
-class PictureQueue {
-public:
-    // Blocks while full; false once the consumer has stopped.
-    bool push(MovieWriter::Frame frame)
-    {
-        std::unique_lock lock(_mutex);
-        _changed.wait(lock, [this] { return _stopped || _frames.size() < kDepth; });
-        if (_stopped)
-            return false;
-        _frames.push_back(std::move(frame));
-        _changed.notify_all();
-        return true;
-    }
-    // Null once the producer is done and the queue is empty.
-    MovieWriter::Frame pop()
-    {
-        std::unique_lock lock(_mutex);
-        _changed.wait(lock, [this] { return _done || !_frames.empty(); });
-        if (_frames.empty())
-            return nullptr;
-        MovieWriter::Frame frame = std::move(_frames.front());
-        _frames.pop_front();
-        _changed.notify_all();
-        return frame;
-    }
-    void finish(const QString &error = {})
-    {
-        std::lock_guard lock(_mutex);
-        _done = true;
-        _error = error;
-        _changed.notify_all();
-    }
-    void stop()
-    {
-        std::lock_guard lock(_mutex);
-        _stopped = true;
-        _changed.notify_all();
-    }
-    QString error()
-    {
-        std::lock_guard lock(_mutex);
-        return _error;
-    }
-
-private:
-    static constexpr size_t kDepth = 4;
-    std::mutex _mutex;
-    std::condition_variable _changed;
-    std::deque<MovieWriter::Frame> _frames;
-    bool _done = false;
-    bool _stopped = false;
-    QString _error;
-};
 
 struct Job {
     vexa_vdd_file &reader;
@@ -119,11 +63,14 @@ struct Job {
         return true;
     }
 
-    // Reads, decodes, turns and captions on one thread while this one encodes.
+    // Reads, decodes, turns and captions on two threads while this one encodes.
     bool encode() const
     {
-        PictureQueue queue;
-        std::thread drawer([&] { draw(queue); });
+        constexpr int kDrawers = 2;
+        PictureQueue queue(kDrawers);
+        std::vector<std::thread> drawers;
+        for (int k = 0; k < kDrawers; ++k)
+            drawers.emplace_back([&, k] { draw(queue, k, kDrawers); });
         bool ok = true;
         qint64 done = 0;
         while (MovieWriter::Frame frame = queue.pop()) {
@@ -138,7 +85,8 @@ struct Job {
             }
         }
         queue.stop();
-        drawer.join();
+        for (std::thread &drawer : drawers)
+            drawer.join();
         if (ok && !queue.error().isEmpty()) {
             result.error = queue.error();
             ok = false;
@@ -146,16 +94,17 @@ struct Job {
         return ok;
     }
 
-    void draw(PictureQueue &queue) const
+    // Pictures first, first + stride ... of the movie.
+    void draw(PictureQueue &queue, qint64 first, qint64 stride) const
     {
         MoviePictures pictures(options.captions, options.flip, writer.size(), writer.pixelFormat());
         QByteArray jpeg;
-        for (qint64 index : frames) {
+        for (qint64 seq = first; seq < frames.size(); seq += stride) {
+            const qint64 index = frames[seq];
             if (!readPicture(reader, index, &jpeg))
                 return queue.finish(QStringLiteral("frame %1 cannot be read").arg(index));
-            MovieWriter::Frame picture = pictures.make(jpeg, reader.header_at(quint64(index)));
             // A picture that reads but does not decode is left out, as the viewer shows none.
-            if (picture && !queue.push(std::move(picture)))
+            if (!queue.push(seq, pictures.make(jpeg, reader.header_at(quint64(index)))))
                 break;
         }
         queue.finish();
