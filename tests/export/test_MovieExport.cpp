@@ -148,6 +148,34 @@ private slots:
         }
     }
 
+    void flips_data()
+    {
+        QTest::addColumn<int>("flip");
+        QTest::addColumn<QColor>("topLeft");
+        QTest::newRow("none") << 0 << QColor(Qt::red);
+        QTest::newRow("upside down") << 1 << QColor(Qt::blue);
+        QTest::newRow("mirrored") << 2 << QColor(Qt::green);
+        QTest::newRow("half turn") << 3 << QColor(Qt::white);
+    }
+
+    void flips()
+    {
+        QFETCH(int, flip);
+        QFETCH(QColor, topLeft);
+        const QString vdd = _dir.filePath("quarters.vdd");
+        QVERIFY(TestCard::writeRecording(vdd, TestCard::frames(20, kStart)));
+        MovieOptions o;
+        o.flip = flip;
+        const QString out = _dir.filePath(QStringLiteral("flip%1.mp4").arg(flip));
+        const std::atomic_bool cancel{false};
+        QVERIFY(MovieExport::run(vdd, out, o, cancel).ok);
+        const QString png = out + ".png";
+        QProcess ffmpeg;
+        ffmpeg.start("ffmpeg", {"-v", "error", "-y", "-i", out, "-frames:v", "1", png});
+        QVERIFY(ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0);
+        QVERIFY(TestCard::near(QImage(png).pixelColor(4, 4), topLeft, 40));
+    }
+
     // A failed or cancelled export reports so and leaves the old movie and no temporary file.
     void failureKeepsOldMovie_data()
     {
