@@ -24,8 +24,8 @@ QFont captionFont()
     QFont font;
     font.setPixelSize(kFontPixels);
     font.setBold(true);
-    // The text is drawn as an antialiased outline, where hinting shows no difference but
-    // running the font's hinting program costs more than the rest of a movie frame's captions.
+    // The text is drawn as an antialiased outline, where hinting changes nothing visible
+    // but running the font's hinting program costs time on every movie frame.
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
