@@ -13,6 +13,7 @@
 #include "PrintWindow.h"
 #include "ProductVariant.h"
 #include "SaveJpgWindow.h"
+#include "SaveAviWindow.h"
 #include "SettingWindow.h"
 #include "SkinButton.h"
 #include "SkinLogGraph.h"
@@ -46,8 +47,9 @@ void MainView::tagCommand(int tag)
             showAlert(Texts::text("msg_no_preview_img"));
         } else if (tag == TagSaveJpg) {
             SaveJpgWindow(window(), video, frameIndex).runModal();
+        } else {
+            SaveAviWindow(video, frameIndex, _rootPath, window()).runModal();
         }
-        // The movie window opens here once it joins.
         break;
     case TagPrint:
         if (!currentPicture(&video, &frameIndex))

@@ -4,17 +4,18 @@
 #include "CameraSettings.h"
 #include "CardRows.h"
 #include "CardSummary.h"
+#include "DevicesCommand.h"
 #include "ExportKmlCommand.h"
 #include "ExportPlainCommand.h"
-#include "DevicesCommand.h"
 #include "FolderScanner.h"
+#include "GenerateCardCommand.h"
+#include "JsonWriter.h"
+#include "MovieCommand.h"
+#include "RecordJson.h"
 #include "RenderCommand.h"
 #include "ReportCommand.h"
 #include "SearchCommand.h"
 #include "StillsCommand.h"
-#include "GenerateCardCommand.h"
-#include "JsonWriter.h"
-#include "RecordJson.h"
 #include "vexa_log_file.h"
 #include "vexa_vdd_file.h"
 
@@ -82,6 +83,7 @@ QString CliCommands::usageText()
            DevicesCommand::usageText() +
            ReportCommand::usageText() +
            BackupCommand::usageText() +
+           MovieCommand::usageText() +
            GenerateCardCommand::optionsText();
 }
 
@@ -142,6 +144,8 @@ int CliCommands::run(const QStringList &arguments)
         return DevicesCommand::run(args);
     if (command == u"backup")
         return BackupCommand::run(args);
+    if (command == u"movie")
+        return MovieCommand::run(args);
     if (command == u"generate-card")
         return GenerateCardCommand::run(args);
     if (command == u"--help" || command == u"-h" || command == u"help") {

@@ -15,7 +15,8 @@ int main(int argc, char *argv[])
     std::unique_ptr<QCoreApplication> app;
     const bool render = argc > 1 && std::strcmp(argv[1], "render") == 0;
     const bool report = argc > 1 && std::strcmp(argv[1], "report") == 0;
-    if (render || report) {
+    const bool movie = argc > 1 && std::strcmp(argv[1], "movie") == 0;
+    if (render || report || movie) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         if (report)

@@ -24,6 +24,9 @@ QFont captionFont()
     QFont font;
     font.setPixelSize(kFontPixels);
     font.setBold(true);
+    // The text is drawn as an antialiased outline, where hinting changes nothing visible
+    // but running the font's hinting program costs time on every movie frame.
+    font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 
@@ -36,14 +39,10 @@ QString dmsText(double nmea, const char *degreeFormat, char hemisphere)
          + QLatin1Char(hemisphere);
 }
 
-class CaptionPainter {
+// Places caption lines: each a baseline point in image coordinates (top-left origin).
+class CaptionLayout {
 public:
-    explicit CaptionPainter(QImage &frame)
-        : _painter(&frame), _font(captionFont()), _metrics(_font), _w(frame.width()),
-          _h(frame.height())
-    {
-        _painter.setRenderHint(QPainter::Antialiasing);
-    }
+    explicit CaptionLayout(QSize size) : _metrics(captionFont()), _w(size.width()), _h(size.height()) {}
 
     // A line in the rectangle (5, y, w - 10, 15), text hanging from the rectangle's top.
     void line(const QString &text, int y, Align align)
@@ -55,26 +54,18 @@ public:
             x = r.right() - width;
         else if (align == Align::Center)
             x = r.left() + (r.width() - width) / 2;
-        outlined(text, QPointF(x, r.top() + _metrics.ascent()));
+        lines.append({text, QPointF(x, r.top() + _metrics.ascent())});
     }
 
     // Text whose line box has its bottom-left corner at (x, y), bottom-left origin.
     void at(const QString &text, qreal x, qreal y)
     {
-        outlined(text, QPointF(x, _h - y - _metrics.descent()));
+        lines.append({text, QPointF(x, _h - y - _metrics.descent())});
     }
+
+    QList<FrameCaptions::Line> lines;
 
 private:
-    void outlined(const QString &text, QPointF baseline)
-    {
-        QPainterPath path;
-        path.addText(baseline, _font, text);
-        _painter.fillPath(path, QColor(Qt::yellow));
-        _painter.strokePath(path, QPen(QColor(Qt::black), kOutlineWidth));
-    }
-
-    QPainter _painter;
-    QFont _font;
     QFontMetricsF _metrics;
     int _w;
     int _h;
@@ -104,27 +95,54 @@ QString FrameCaptions::speedText(const _vexa_video_frame_header_t &header)
          + FileManager::courseString(header.course) + QLatin1Char(']');
 }
 
-void FrameCaptions::draw(QImage &frame, const _vexa_video_frame_header_t &header) const
+QList<FrameCaptions::Line> FrameCaptions::lines(const _vexa_video_frame_header_t &header, QSize size) const
 {
-    CaptionPainter painter(frame);
-    const int h = frame.height();
+    CaptionLayout layout(size);
+    const int h = size.height();
     if (!vehicle.isEmpty())
-        painter.at(vehicle, 5, h - 18);
+        layout.at(vehicle, 5, h - 18);
     if (date)
-        painter.line(FileManager::dateString(header.time), 5, Align::Left);
+        layout.line(FileManager::dateString(header.time), 5, Align::Left);
     if (sensor) {
-        painter.line(QString::asprintf("Z: %.2f", gsensor_z_value(header.gsensor_z)), 20, Align::Left);
-        painter.line(QString::asprintf("Y: %.2f", header.gsensor_y / 1000.0), 35, Align::Left);
-        painter.line(QString::asprintf("X: %.2f", header.gsensor_x / 1000.0), 50, Align::Left);
+        layout.line(QString::asprintf("Z: %.2f", gsensor_z_value(header.gsensor_z)), 20, Align::Left);
+        layout.line(QString::asprintf("Y: %.2f", header.gsensor_y / 1000.0), 35, Align::Left);
+        layout.line(QString::asprintf("X: %.2f", header.gsensor_x / 1000.0), 50, Align::Left);
     }
     if (latlng) {
         if (header.gps_valid) {
-            painter.line(latitudeText(header.latitude), 20, Align::Right);
-            painter.line(longitudeText(header.longitude), 5, Align::Right);
+            layout.line(latitudeText(header.latitude), 20, Align::Right);
+            layout.line(longitudeText(header.longitude), 5, Align::Right);
         } else {
-            painter.line(Texts::text("gui_gps_signal_invalid"), 5, Align::Right);
+            layout.line(Texts::text("gui_gps_signal_invalid"), 5, Align::Right);
         }
     }
     if (speed && header.gps_valid)
-        painter.line(speedText(header), 5, Align::Center);
+        layout.line(speedText(header), 5, Align::Center);
+    return layout.lines;
+}
+
+QFont FrameCaptions::font()
+{
+    return captionFont();
+}
+
+QPainterPath FrameCaptions::path(const Line &line)
+{
+    QPainterPath path;
+    path.addText(line.baseline, captionFont(), line.text);
+    return path;
+}
+
+void FrameCaptions::paint(QPainter &painter, const QPainterPath &path)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillPath(path, QColor(Qt::yellow));
+    painter.strokePath(path, QPen(QColor(Qt::black), kOutlineWidth));
+}
+
+void FrameCaptions::draw(QImage &frame, const _vexa_video_frame_header_t &header) const
+{
+    QPainter painter(&frame);
+    for (const Line &line : lines(header, frame.size()))
+        paint(painter, path(line));
 }

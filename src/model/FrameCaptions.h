@@ -4,8 +4,14 @@
 
 #include "vexa_types.h"
 
+#include <QFont>
 #include <QImage>
+#include <QList>
+#include <QPainterPath>
+#include <QPointF>
 #include <QString>
+
+class QPainter;
 
 class FrameCaptions {
 public:
@@ -15,7 +21,19 @@ public:
     bool latlng = false;
     bool sensor = false;
 
+    // One line of text and where its baseline starts, top-left origin.
+    struct Line {
+        QString text;
+        QPointF baseline;
+    };
+
     void draw(QImage &frame, const _vexa_video_frame_header_t &header) const;
+    // The lines draw() paints on a picture of that size, in painting order.
+    QList<Line> lines(const _vexa_video_frame_header_t &header, QSize size) const;
+    static QFont font();
+    static QPainterPath path(const Line &line);
+    // Yellow with the thin black outline.
+    static void paint(QPainter &painter, const QPainterPath &path);
 
     // Texts as drawn, exposed for checks.
     static QString latitudeText(double nmea);

@@ -1,0 +1,11 @@
+// The "movie" command: a recording as a movie file, as the movie window writes it.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class MovieCommand {
+public:
+    static int run(const QStringList &args);
+    static QString usageText();
+};

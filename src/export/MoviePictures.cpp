@@ -1,0 +1,287 @@
+#include "MoviePictures.h"
+
+#include <QGlyphRun>
+#include <QPainter>
+#include <QTextLayout>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavutil/pixdesc.h>
+#include <libswscale/swscale.h>
+}
+
+namespace {
+
+// A hostile header may claim any size; no camera picture comes near this.
+constexpr int64_t kMaxPixels = 8192 * 8192;
+
+// The scaler takes the "J" formats as their plain twins plus a full-range flag.
+AVPixelFormat plainFormat(int format, bool *fullRange)
+{
+    switch (format) {
+    case AV_PIX_FMT_YUVJ420P:
+        *fullRange = true;
+        return AV_PIX_FMT_YUV420P;
+    case AV_PIX_FMT_YUVJ422P:
+        *fullRange = true;
+        return AV_PIX_FMT_YUV422P;
+    case AV_PIX_FMT_YUVJ444P:
+        *fullRange = true;
+        return AV_PIX_FMT_YUV444P;
+    case AV_PIX_FMT_YUVJ440P:
+        *fullRange = true;
+        return AV_PIX_FMT_YUV440P;
+    default:
+        return AVPixelFormat(format);
+    }
+}
+
+bool isFullRangeYuv(int format)
+{
+    return format == AV_PIX_FMT_YUVJ420P || format == AV_PIX_FMT_YUVJ422P
+        || format == AV_PIX_FMT_YUVJ444P || format == AV_PIX_FMT_YUVJ440P;
+}
+
+// Reverses a row eight bytes at a time from both ends; per byte it is the slowest step of a flip.
+void mirrorRow(uint8_t *row, int width)
+{
+    int i = 0;
+    int j = width;
+    for (; j - i >= 16; i += 8, j -= 8) {
+        uint64_t left, right;
+        std::memcpy(&left, row + i, 8);
+        std::memcpy(&right, row + j - 8, 8);
+        left = __builtin_bswap64(left);
+        right = __builtin_bswap64(right);
+        std::memcpy(row + i, &right, 8);
+        std::memcpy(row + j - 8, &left, 8);
+    }
+    std::reverse(row + i, row + j);
+}
+
+uint8_t clampByte(int v)
+{
+    return uint8_t(std::clamp(v, 0, 255));
+}
+
+} // namespace
+
+MoviePictures::MoviePictures(const FrameCaptions &captions, int flip, QSize size, int pixelFormat)
+    : _captions(captions),
+      _hasCaptions(!captions.vehicle.isEmpty() || captions.date || captions.speed || captions.latlng
+                   || captions.sensor),
+      _flip(flip), _size(size), _format(pixelFormat)
+{
+    if (const AVCodec *codec = avcodec_find_decoder(AV_CODEC_ID_MJPEG)) {
+        _decoder = avcodec_alloc_context3(codec);
+        if (_decoder) {
+            // One picture at a time: the encoder has the other core.
+            _decoder->thread_count = 1;
+            _decoder->max_pixels = kMaxPixels;
+            if (avcodec_open2(_decoder, codec, nullptr) < 0)
+                avcodec_free_context(&_decoder);
+        }
+    }
+}
+
+MoviePictures::~MoviePictures()
+{
+    avcodec_free_context(&_decoder);
+    sws_freeContext(_scaler);
+}
+
+MovieWriter::Frame MoviePictures::make(const QByteArray &jpeg, const _vexa_video_frame_header_t &header)
+{
+    MovieWriter::Frame frame = decode(jpeg);
+    if (!frame)
+        return nullptr;
+    // Flipping and captions work on full-range YUV planes; anything else is brought there.
+    if (!isFullRangeYuv(frame->format)) {
+        frame = convert(*frame, QSize(frame->width, frame->height), AV_PIX_FMT_YUVJ420P);
+        if (!frame)
+            return nullptr;
+    }
+    if (av_frame_make_writable(frame.get()) < 0)
+        return nullptr;
+    flip(*frame);
+    if (_hasCaptions)
+        caption(*frame, header);
+    if (frame->format == _format && QSize(frame->width, frame->height) == _size)
+        return frame;
+    return convert(*frame, _size, _format);
+}
+
+MovieWriter::Frame MoviePictures::decode(const QByteArray &jpeg)
+{
+    if (!_decoder || jpeg.isEmpty())
+        return nullptr;
+    AVPacket *packet = av_packet_alloc();
+    if (!packet)
+        return nullptr;
+    // The decoder reads only what the packet says; the bytes stay ours.
+    packet->data = reinterpret_cast<uint8_t *>(const_cast<char *>(jpeg.constData()));
+    packet->size = int(jpeg.size());
+    MovieWriter::Frame frame(av_frame_alloc());
+    const bool ok = frame && avcodec_send_packet(_decoder, packet) >= 0
+                 && avcodec_receive_frame(_decoder, frame.get()) >= 0;
+    av_packet_free(&packet);
+    if (!ok)
+        return nullptr;
+    return frame;
+}
+
+MovieWriter::Frame MoviePictures::convert(const AVFrame &frame, QSize size, int format)
+{
+    bool sourceFull = frame.color_range == AVCOL_RANGE_JPEG;
+    bool targetFull = false;
+    const AVPixelFormat source = plainFormat(frame.format, &sourceFull);
+    const AVPixelFormat target = plainFormat(format, &targetFull);
+    _scaler = sws_getCachedContext(_scaler, frame.width, frame.height, source, size.width(),
+                                   size.height(), target, SWS_BILINEAR, nullptr, nullptr, nullptr);
+    MovieWriter::Frame out(av_frame_alloc());
+    if (!_scaler || !out)
+        return nullptr;
+    const int *coefficients = sws_getCoefficients(SWS_CS_DEFAULT);
+    sws_setColorspaceDetails(_scaler, coefficients, sourceFull, coefficients, targetFull, 0,
+                             1 << 16, 1 << 16);
+    out->format = format;
+    out->width = size.width();
+    out->height = size.height();
+    if (av_frame_get_buffer(out.get(), 0) < 0)
+        return nullptr;
+    sws_scale(_scaler, frame.data, frame.linesize, 0, frame.height, out->data, out->linesize);
+    return out;
+}
+
+void MoviePictures::flip(AVFrame &frame) const
+{
+    if (_flip < 1 || _flip > 3)
+        return;
+    const AVPixFmtDescriptor *desc = av_pix_fmt_desc_get(AVPixelFormat(frame.format));
+    for (int plane = 0; plane < 3; ++plane) {
+        const int w = plane ? AV_CEIL_RSHIFT(frame.width, desc->log2_chroma_w) : frame.width;
+        const int h = plane ? AV_CEIL_RSHIFT(frame.height, desc->log2_chroma_h) : frame.height;
+        uint8_t *data = frame.data[plane];
+        const int stride = frame.linesize[plane];
+        if (_flip != 1)  // mirrored or half turn
+            for (int y = 0; y < h; ++y)
+                mirrorRow(data + y * stride, w);
+        if (_flip != 2)  // upside down or half turn
+            for (int y = 0; y < h / 2; ++y)
+                std::swap_ranges(data + y * stride, data + y * stride + w,
+                                 data + (h - 1 - y) * stride);
+    }
+}
+
+// Drawing outlined text is the dearest step of a captioned frame, and caption texts change
+// every frame. Their glyphs do not: each is outlined once per quarter-pixel position, and a
+// line is laid out once per text.
+const QList<MoviePictures::Glyph> &MoviePictures::glyphs(const QString &text)
+{
+    if (auto found = _layouts.constFind(text); found != _layouts.cend())
+        return *found;
+    if (_layouts.size() >= kMaxCached)
+        _layouts.clear();
+    QTextLayout layout(text, FrameCaptions::font());
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    QList<Glyph> glyphs;
+    for (const QGlyphRun &run : layout.glyphRuns()) {
+        // Runs name their font; a caption needs one or two (a fallback for a sign).
+        qsizetype font = _fonts.indexOf(run.rawFont());
+        if (font < 0) {
+            font = _fonts.size();
+            _fonts.append(run.rawFont());
+        }
+        const QList<quint32> indexes = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i)
+            glyphs.append({int(font), indexes[i], positions[i] - QPointF(0, line.ascent())});
+    }
+    return *_layouts.insert(text, glyphs);
+}
+
+const MoviePictures::Stamp &MoviePictures::stamp(const Glyph &glyph, int subX, int subY)
+{
+    const quint64 key = quint64(glyph.font) << 40 | quint64(glyph.index) << 8 | subX << 4 | subY;
+    if (auto found = _stamps.constFind(key); found != _stamps.cend())
+        return *found;
+    if (_stamps.size() >= kMaxCached)
+        _stamps.clear();
+    QPainterPath path = _fonts[glyph.font].pathForGlyph(glyph.index);
+    path.translate(qreal(subX) / kSubpixels, qreal(subY) / kSubpixels);
+    const QRectF bounds = path.boundingRect().adjusted(-2, -2, 2, 2);
+    const QPoint topLeft(int(std::floor(bounds.left())), int(std::floor(bounds.top())));
+    QImage image(std::max(1, int(std::ceil(bounds.right())) - topLeft.x()),
+                 std::max(1, int(std::ceil(bounds.bottom())) - topLeft.y()),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.translate(-topLeft);
+        FrameCaptions::paint(painter, path);
+    }
+    return *_stamps.insert(key, Stamp{dotsOf(image, topLeft)});
+}
+
+void MoviePictures::caption(AVFrame &frame, const _vexa_video_frame_header_t &header)
+{
+    for (const FrameCaptions::Line &line : _captions.lines(header, QSize(frame.width, frame.height))) {
+        for (const Glyph &glyph : glyphs(line.text)) {
+            const QPointF at = line.baseline + glyph.offset;
+            const QPoint origin(int(std::floor(at.x())), int(std::floor(at.y())));
+            const int subX = std::min(kSubpixels - 1, int((at.x() - origin.x()) * kSubpixels));
+            const int subY = std::min(kSubpixels - 1, int((at.y() - origin.y()) * kSubpixels));
+            blend(frame, stamp(glyph, subX, subY), origin);
+        }
+    }
+}
+
+// Lays a stamp over the planes: what the picture keeps of each pixel plus the stamp's own part.
+void MoviePictures::blend(AVFrame &frame, const Stamp &stamp, QPoint origin)
+{
+    const AVPixFmtDescriptor *desc = av_pix_fmt_desc_get(AVPixelFormat(frame.format));
+    const int sx = desc->log2_chroma_w;
+    const int sy = desc->log2_chroma_h;
+    const int maskX = (1 << sx) - 1;
+    const int maskY = (1 << sy) - 1;
+    for (const Dot &dot : stamp.dots) {
+        const int x = origin.x() + dot.x;
+        const int y = origin.y() + dot.y;
+        if (x < 0 || y < 0 || x >= frame.width || y >= frame.height)
+            continue;
+        uint8_t &luma = frame.data[0][y * frame.linesize[0] + x];
+        luma = clampByte(luma * dot.keep / 255 + dot.luma);
+        if ((x & maskX) || (y & maskY))
+            continue;
+        uint8_t &cb = frame.data[1][(y >> sy) * frame.linesize[1] + (x >> sx)];
+        uint8_t &cr = frame.data[2][(y >> sy) * frame.linesize[2] + (x >> sx)];
+        cb = clampByte(cb * dot.keep / 255 + dot.cb);
+        cr = clampByte(cr * dot.keep / 255 + dot.cr);
+    }
+}
+
+// The stamp's visible pixels in BT.601 full range: its premultiplied colour is the part it adds.
+std::vector<MoviePictures::Dot> MoviePictures::dotsOf(const QImage &image, QPoint topLeft)
+{
+    std::vector<Dot> dots;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const int a = qAlpha(line[x]);
+            if (a == 0)
+                continue;
+            const int r = qRed(line[x]), g = qGreen(line[x]), b = qBlue(line[x]);
+            dots.push_back({int16_t(x + topLeft.x()), int16_t(y + topLeft.y()), uint8_t(255 - a),
+                            int16_t((77 * r + 150 * g + 29 * b) >> 8),
+                            int16_t(128 * a / 255 + ((-43 * r - 85 * g + 128 * b) >> 8)),
+                            int16_t(128 * a / 255 + ((128 * r - 107 * g - 21 * b) >> 8))});
+        }
+    }
+    return dots;
+}

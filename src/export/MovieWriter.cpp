@@ -1,0 +1,246 @@
+#include "MovieWriter.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+
+extern "C" {
+#include <libavcodec/avcodec.h>
+#include <libavformat/avformat.h>
+#include <libavutil/opt.h>
+}
+
+namespace {
+
+// Encoder quantiser per quality (1 best .. 31 worst): far enough apart to see and to weigh.
+int qscaleOf(MovieWriter::Quality quality)
+{
+    switch (quality) {
+    case MovieWriter::Quality::Low:
+        return 20;
+    case MovieWriter::Quality::Normal:
+        return 8;
+    case MovieWriter::Quality::High:
+        break;
+    }
+    return 2;
+}
+
+QString avError(int code)
+{
+    char text[AV_ERROR_MAX_STRING_SIZE] = {};
+    av_strerror(code, text, sizeof text);
+    return QString::fromLocal8Bit(text);
+}
+
+} // namespace
+
+void MovieWriter::FrameFree::operator()(AVFrame *frame) const
+{
+    av_frame_free(&frame);
+}
+
+MovieWriter::MovieWriter() = default;
+
+MovieWriter::~MovieWriter()
+{
+    closeAll();
+}
+
+bool MovieWriter::fail(const QString &what, int code)
+{
+    if (_error.isEmpty())
+        _error = code ? what + QStringLiteral(": ") + avError(code) : what;
+    return false;
+}
+
+bool MovieWriter::open(const QString &path, Codec codec, Quality quality, QSize size, int perSecond,
+                       bool copyJpeg)
+{
+    closeAll();
+    _error.clear();
+    _pictures = 0;
+    // 4:2:0 needs even sizes; the last odd row or column is scaled away.
+    _size = copyJpeg ? size : QSize(size.width() & ~1, size.height() & ~1);
+    _perSecond = perSecond;
+    if (_size.width() < 2 || _size.height() < 2 || perSecond < 1)
+        return fail(QStringLiteral("no picture size or rate"));
+    int code = avformat_alloc_output_context2(&_format, nullptr, "mp4", nullptr);
+    if (code < 0)
+        return fail(QStringLiteral("mp4 container"), code);
+    _stream = avformat_new_stream(_format, nullptr);
+    if (!_stream)
+        return fail(QStringLiteral("movie stream"));
+    _stream->time_base = AVRational{1, perSecond};
+    if (copyJpeg) {
+        AVCodecParameters *par = _stream->codecpar;
+        par->codec_type = AVMEDIA_TYPE_VIDEO;
+        par->codec_id = AV_CODEC_ID_MJPEG;
+        par->width = _size.width();
+        par->height = _size.height();
+    } else if (!openEncoder(codec, quality)) {
+        return false;
+    }
+    const QByteArray native = QFile::encodeName(path);
+    code = avio_open(&_format->pb, native.constData(), AVIO_FLAG_WRITE);
+    if (code < 0)
+        return fail(QStringLiteral("cannot create %1").arg(path), code);
+    code = avformat_write_header(_format, nullptr);
+    if (code < 0)
+        return fail(QStringLiteral("movie header"), code);
+    _headerWritten = true;
+    return true;
+}
+
+bool MovieWriter::openEncoder(Codec codec, Quality quality)
+{
+    const AVCodec *found =
+        avcodec_find_encoder(codec == Codec::Jpeg ? AV_CODEC_ID_MJPEG : AV_CODEC_ID_MPEG4);
+    if (!found)
+        return fail(QStringLiteral("no %1 encoder").arg(codecName(codec)));
+    _encoder = avcodec_alloc_context3(found);
+    if (!_encoder)
+        return fail(QStringLiteral("encoder"));
+    _encoder->width = _size.width();
+    _encoder->height = _size.height();
+    _encoder->time_base = AVRational{1, _perSecond};
+    _encoder->framerate = AVRational{_perSecond, 1};
+    _encoder->pix_fmt = codec == Codec::Jpeg ? AV_PIX_FMT_YUVJ420P : AV_PIX_FMT_YUV420P;
+    _encoder->max_b_frames = 0;
+    _encoder->flags |= AV_CODEC_FLAG_QSCALE;
+    _quality = FF_QP2LAMBDA * qscaleOf(quality);
+    _encoder->global_quality = _quality;
+    _encoder->thread_count = 0;
+    // The standard Huffman tables code the same pictures about a tenth faster than tables
+    // fitted to each picture, for a file about a tenth larger.
+    if (codec == Codec::Jpeg)
+        av_opt_set(_encoder->priv_data, "huffman", "default", 0);
+    if (_format->oformat->flags & AVFMT_GLOBALHEADER)
+        _encoder->flags |= AV_CODEC_FLAG_GLOBAL_HEADER;
+    int code = avcodec_open2(_encoder, found, nullptr);
+    if (code < 0)
+        return fail(QStringLiteral("encoder"), code);
+    code = avcodec_parameters_from_context(_stream->codecpar, _encoder);
+    if (code < 0)
+        return fail(QStringLiteral("encoder parameters"), code);
+    return true;
+}
+
+int MovieWriter::pixelFormat() const
+{
+    return _encoder ? _encoder->pix_fmt : AV_PIX_FMT_NONE;
+}
+
+bool MovieWriter::add(Frame frame)
+{
+    if (!_encoder || !_headerWritten || !frame)
+        return fail(QStringLiteral("picture not added"));
+    frame->pts = _pictures;
+    frame->quality = _quality;
+    const int code = avcodec_send_frame(_encoder, frame.get());
+    if (code < 0)
+        return fail(QStringLiteral("encoding"), code);
+    ++_pictures;
+    return drain(false);
+}
+
+bool MovieWriter::addJpeg(const QByteArray &jpeg)
+{
+    if (_encoder || !_headerWritten || jpeg.isEmpty())
+        return fail(QStringLiteral("picture not added"));
+    AVPacket *packet = av_packet_alloc();
+    if (!packet || av_new_packet(packet, int(jpeg.size())) < 0) {
+        av_packet_free(&packet);
+        return fail(QStringLiteral("out of memory"));
+    }
+    memcpy(packet->data, jpeg.constData(), size_t(jpeg.size()));
+    packet->flags |= AV_PKT_FLAG_KEY;
+    packet->pts = packet->dts = _pictures;
+    packet->duration = 1;
+    const bool ok = writePacket(packet);
+    av_packet_free(&packet);
+    if (ok)
+        ++_pictures;
+    return ok;
+}
+
+bool MovieWriter::writePacket(AVPacket *packet)
+{
+    packet->stream_index = _stream->index;
+    av_packet_rescale_ts(packet, AVRational{1, _perSecond}, _stream->time_base);
+    const int code = av_interleaved_write_frame(_format, packet);
+    if (code < 0)
+        return fail(QStringLiteral("writing the movie"), code);
+    return true;
+}
+
+bool MovieWriter::drain(bool flush)
+{
+    if (flush) {
+        const int code = avcodec_send_frame(_encoder, nullptr);
+        if (code < 0)
+            return fail(QStringLiteral("encoding"), code);
+    }
+    AVPacket *packet = av_packet_alloc();
+    if (!packet)
+        return fail(QStringLiteral("out of memory"));
+    bool ok = true;
+    for (;;) {
+        const int code = avcodec_receive_packet(_encoder, packet);
+        if (code == AVERROR(EAGAIN) || code == AVERROR_EOF)
+            break;
+        if (code < 0) {
+            ok = fail(QStringLiteral("encoding"), code);
+            break;
+        }
+        packet->duration = 1;
+        ok = writePacket(packet);
+        av_packet_unref(packet);
+        if (!ok)
+            break;
+    }
+    av_packet_free(&packet);
+    return ok;
+}
+
+bool MovieWriter::finish()
+{
+    if (!_headerWritten)
+        return fail(QStringLiteral("movie not open"));
+    bool ok = !_encoder || drain(true);
+    _headerWritten = false;
+    if (ok) {
+        const int code = av_write_trailer(_format);
+        if (code < 0)
+            ok = fail(QStringLiteral("movie trailer"), code);
+    }
+    // Buffered bytes reach the disk only here; a full disk shows up now.
+    avio_flush(_format->pb);
+    if (_format->pb->error < 0)
+        ok = fail(QStringLiteral("writing the movie"), _format->pb->error);
+    const int code = avio_closep(&_format->pb);
+    if (code < 0)
+        ok = fail(QStringLiteral("closing the movie"), code);
+    closeAll();
+    return ok;
+}
+
+void MovieWriter::closeAll()
+{
+    if (_format && _format->pb)
+        avio_closep(&_format->pb);
+    avformat_free_context(_format);
+    _format = nullptr;
+    _stream = nullptr;
+    avcodec_free_context(&_encoder);
+    _headerWritten = false;
+}
+
+QSize MovieWriter::jpegSize(const QByteArray &jpeg)
+{
+    QBuffer buffer;
+    buffer.setData(jpeg);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "jpeg");
+    return reader.size();
+}

@@ -1,0 +1,212 @@
+#include "MovieExport.h"
+#include "TestCard.h"
+#include "vexa_vdd_file.h"
+#include "vexa_time.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Probe {
+    QString codec;
+    int pictures = 0;
+    double duration = 0;
+};
+
+// What a real reader finds in the movie.
+Probe probe(const QString &path)
+{
+    QProcess p;
+    p.start("ffprobe", {"-v", "error", "-show_streams", "-count_frames", "-of", "json", path});
+    p.waitForFinished(120000);
+    const QJsonObject s = QJsonDocument::fromJson(p.readAllStandardOutput())
+                              .object()["streams"].toArray().first().toObject();
+    return {s["codec_name"].toString(), s["nb_read_frames"].toString().toInt(),
+            s["duration"].toString().toDouble()};
+}
+
+// Fine detail, so the quality levels weigh differently.
+QImage detailed()
+{
+    QImage image(160, 120, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb((x * y) & 255, (x ^ y) * 5 & 255, (x + y) * 3 & 255));
+    return image;
+}
+
+const _vexa_time_t kStart = TestCard::utc(2013, 7, 5, 0, 8, 7);
+
+} // namespace
+
+class TestMovieExport : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir _dir;
+    QString _vdd;
+
+    MovieResult run(const QString &out, const MovieOptions &options, bool cancel = false)
+    {
+        const std::atomic_bool flag{cancel};
+        return MovieExport::run(_vdd, out, options, flag);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        TestCard::prepareEnvironment();
+        // 2.5 s at 10 frames a second from a whole second.
+        std::vector<TestCard::Frame> frames = TestCard::frames(25, kStart);
+        for (auto &f : frames)
+            f.gps = true, f.latitude = 3730.0, f.longitude = 12700.0, f.speed = 50;
+        _vdd = _dir.filePath("rec.vdd");
+        QVERIFY(TestCard::writeRecording(_vdd, frames, detailed()));
+    }
+
+    void movies_data()
+    {
+        QTest::addColumn<int>("codec");
+        QTest::addColumn<int>("quality");
+        QTest::addColumn<int>("perSecond");
+        QTest::addColumn<qint64>("untilSeconds");  // after the start; -1: default end
+        QTest::addColumn<bool>("captions");
+        QTest::addColumn<QString>("codecName");
+        QTest::addColumn<int>("pictures");
+        // The default end is the last frame's second: the last half second is left out.
+        QTest::newRow("camera pictures") << 0 << 2 << 0 << qint64(-1) << false << "mjpeg" << 20;
+        QTest::newRow("jpeg, captions, 5 a second") << 0 << 1 << 5 << qint64(-1) << true << "mjpeg" << 10;
+        QTest::newRow("mp4v, 1 a second") << 1 << 0 << 1 << qint64(-1) << false << "mpeg4" << 2;
+        QTest::newRow("mp4v, until 1 s") << 1 << 2 << 10 << qint64(1) << true << "mpeg4" << 10;
+    }
+
+    void movies()
+    {
+        QFETCH(int, codec);
+        QFETCH(int, quality);
+        QFETCH(int, perSecond);
+        QFETCH(qint64, untilSeconds);
+        QFETCH(bool, captions);
+        QFETCH(QString, codecName);
+        QFETCH(int, pictures);
+        MovieOptions o;
+        o.codec = MovieWriter::Codec(codec);
+        o.quality = MovieWriter::Quality(quality);
+        o.perSecond = perSecond;
+        o.untilMsec = untilSeconds < 0 ? -1 : (time_to_seconds(kStart) + untilSeconds) * 1000;
+        o.captions.date = o.captions.speed = o.captions.latlng = o.captions.sensor = captions;
+        const QString out = _dir.filePath(QTest::currentDataTag() + QStringLiteral(".mp4"));
+        const MovieResult r = run(out, o);
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QCOMPARE(r.pictures, pictures);
+        const Probe p = probe(out);
+        QCOMPARE(p.codec, codecName);
+        QCOMPARE(p.pictures, pictures);
+        // Each picture lasts 1/n s: the movie plays as long as the frames it took.
+        QCOMPARE(p.duration, double(pictures) / r.perSecond);
+    }
+
+    void copiesCameraPictures()
+    {
+        const QString out = _dir.filePath("copy.mp4");
+        QVERIFY(run(out, MovieOptions()).ok);
+        QProcess ffmpeg;
+        const QString packet = _dir.filePath("packet.jpg");
+        ffmpeg.start("ffmpeg", {"-v", "error", "-i", out, "-c", "copy", "-frames:v", "1", "-f", "mjpeg", packet});
+        QVERIFY(ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0);
+        vexa_vdd_file reader;
+        QVERIFY(reader.open(QFile::encodeName(_vdd).constData(), nullptr));
+        QByteArray camera(qsizetype(reader.header_at(0).length), 0);
+        QVERIFY(reader.get_frame_data(0, reinterpret_cast<uint8_t *>(camera.data()), camera.size()));
+        QCOMPARE(TestCard::readFile(packet), camera);
+    }
+
+    void higherQualityIsLarger_data()
+    {
+        QTest::addColumn<int>("codec");
+        QTest::newRow("jpeg") << 0;
+        QTest::newRow("mp4v") << 1;
+    }
+
+    void higherQualityIsLarger()
+    {
+        QFETCH(int, codec);
+        qint64 previous = 0;
+        for (int quality = 0; quality < 3; ++quality) {
+            MovieOptions o;
+            o.codec = MovieWriter::Codec(codec);
+            o.quality = MovieWriter::Quality(quality);
+            o.captions.date = true;  // never the copied camera pictures
+            const QString out = _dir.filePath(QStringLiteral("q%1%2.mp4").arg(codec).arg(quality));
+            QVERIFY(run(out, o).ok);
+            QVERIFY(QFileInfo(out).size() > previous);
+            previous = QFileInfo(out).size();
+        }
+    }
+
+    void flips_data()
+    {
+        QTest::addColumn<int>("flip");
+        QTest::addColumn<QColor>("topLeft");
+        QTest::newRow("none") << 0 << QColor(Qt::red);
+        QTest::newRow("upside down") << 1 << QColor(Qt::blue);
+        QTest::newRow("mirrored") << 2 << QColor(Qt::green);
+        QTest::newRow("half turn") << 3 << QColor(Qt::white);
+    }
+
+    void flips()
+    {
+        QFETCH(int, flip);
+        QFETCH(QColor, topLeft);
+        const QString vdd = _dir.filePath("quarters.vdd");
+        QVERIFY(TestCard::writeRecording(vdd, TestCard::frames(20, kStart)));
+        MovieOptions o;
+        o.flip = flip;
+        const QString out = _dir.filePath(QStringLiteral("flip%1.mp4").arg(flip));
+        const std::atomic_bool cancel{false};
+        QVERIFY(MovieExport::run(vdd, out, o, cancel).ok);
+        const QString png = out + ".png";
+        QProcess ffmpeg;
+        ffmpeg.start("ffmpeg", {"-v", "error", "-y", "-i", out, "-frames:v", "1", png});
+        QVERIFY(ffmpeg.waitForFinished(60000) && ffmpeg.exitCode() == 0);
+        QVERIFY(TestCard::near(QImage(png).pixelColor(4, 4), topLeft, 40));
+    }
+
+    // A failed or cancelled export reports so and leaves the old movie and no temporary file.
+    void failureKeepsOldMovie_data()
+    {
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<qint64>("untilSeconds");
+        QTest::addColumn<bool>("outIsFolder");
+        QTest::newRow("cancelled") << true << qint64(-1) << false;
+        QTest::newRow("end not after start") << false << qint64(0) << false;
+        QTest::newRow("cannot replace") << false << qint64(-1) << true;
+    }
+
+    void failureKeepsOldMovie()
+    {
+        QFETCH(bool, cancel);
+        QFETCH(qint64, untilSeconds);
+        QFETCH(bool, outIsFolder);
+        QTemporaryDir folder;
+        const QString out = folder.filePath("movie.mp4");
+        QVERIFY(outIsFolder ? QDir().mkdir(out) : TestCard::writeFile(out, "old movie"));
+        MovieOptions o;
+        o.codec = MovieWriter::Codec::Mpeg4;
+        o.untilMsec = untilSeconds < 0 ? -1 : (time_to_seconds(kStart) + untilSeconds) * 1000;
+        const MovieResult r = run(out, o, cancel);
+        QVERIFY(!r.ok);
+        QCOMPARE(r.cancelled, cancel);
+        QVERIFY(!r.error.isEmpty());
+        QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), {"movie.mp4"});
+        if (!outIsFolder)
+            QCOMPARE(TestCard::readFile(out), QByteArray("old movie"));
+    }
+};
+
+QTEST_MAIN(TestMovieExport)
+#include "test_MovieExport.moc"

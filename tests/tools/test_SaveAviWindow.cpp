@@ -1,0 +1,87 @@
+#include "FileVideo.h"
+#include "Preferences.h"
+#include "SaveAviWindow.h"
+#include "TestCard.h"
+#include "Texts.h"
+#include "ui_SaveAviWindow.h"
+
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+class TestSaveAviWindow : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir _dir;
+    std::unique_ptr<FileVideo> _video;
+
+private slots:
+    void initTestCase()
+    {
+        TestCard::prepareEnvironment();
+        QVERIFY(TestCard::writeRecording(_dir.filePath("rec.vdd"),
+                                         TestCard::frames(25, TestCard::utc(2013, 7, 5, 0, 8, 7))));
+        _video.reset(FileVideo::create(_dir.path(), "rec.vdd", FileVideo::Event));
+        QVERIFY(_video);
+        Preferences::setStringValue(Preferences::AviFolder, _dir.path());
+    }
+
+    void opensWithTheRecordingsChoices()
+    {
+        SaveAviWindow window(_video.get(), 3, _dir.path());
+        Ui::SaveAviWindow *ui = window.ui();
+        QCOMPARE(ui->textName->text(), "20130705_020807");  // local time, Berlin summer
+        QCOMPARE(ui->comboFps->count(), 10);
+        QCOMPARE(ui->comboFps->currentText(), "10");
+        QCOMPARE(ui->comboQuality->currentText(), Texts::text("gui_high"));
+        QVERIFY(ui->btnStart->isEnabled() && !ui->btnCancel->isEnabled());
+        QCOMPARE(window.moviePath(), _dir.filePath("20130705_020807.mp4"));
+    }
+
+    void start_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("exists");
+        QTest::addColumn<bool>("replace");
+        QTest::addColumn<QStringList>("alerts");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("new movie") << "a" << false << false << QStringList{"msg_avi_ok"} << true;
+        QTest::newRow("keep existing") << "b" << true << false << QStringList{"msg_samefile_overwrite"} << false;
+        QTest::newRow("replace existing")
+            << "c" << true << true << QStringList{"msg_samefile_overwrite", "msg_avi_ok"} << true;
+        QTest::newRow("no name") << "" << false << false << QStringList{"msg_enter_filename"} << false;
+    }
+
+    void start()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, exists);
+        QFETCH(bool, replace);
+        QFETCH(QStringList, alerts);
+        QFETCH(bool, written);
+        SaveAviWindow window(_video.get(), 0, _dir.path());
+        window.ui()->textName->setText(name);
+        const QString path = window.moviePath();
+        if (exists)
+            QVERIFY(TestCard::writeFile(path, "old movie"));
+        AlertCatcher catcher;
+        catcher.answer = [replace](QMessageBox *box) -> QAbstractButton * {
+            for (QAbstractButton *b : box->buttons())
+                if (replace && b->text() == Texts::text("gui_ok"))
+                    return b;
+            return box->defaultButton();
+        };
+        window.btnStart();
+        for (QString &key : alerts)
+            key = Texts::text(key);
+        QCOMPARE(catcher.texts(), alerts);
+        QCOMPARE(window.result(), written);
+        QCOMPARE(QFileInfo(path).size() > 1000, written);
+        QVERIFY(window.ui()->btnStart->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestSaveAviWindow)
+#include "test_SaveAviWindow.moc"
