@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QStandardPaths>
 #include <QThread>
 
 namespace {
@@ -67,7 +66,7 @@ BackupWindow::BackupWindow(const QString &cardRoot, BackupCopier::Sources chosen
     fillTable(_ui->tableLog, _chosen.log);
     QString folder = Preferences::stringValue(Preferences::BackupFolder);
     if (folder.isEmpty())
-        folder = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+        folder = defaultFolder();
     _ui->textFolder->setText(folder);
     _ui->btnCancel->setEnabled(false);
     _ui->btnFolder->setAutoDefault(false);

@@ -9,7 +9,6 @@
 #include "ui_ExportCSVWindow.h"
 
 #include <QFileDialog>
-#include <QStandardPaths>
 
 ExportCSVWindow::ExportCSVWindow(const QList<ListRow> &rows, const FileManager &fileManager, QWidget *parent)
     : ToolWindow(parent), _ui(std::make_unique<Ui::ExportCSVWindow>())
@@ -51,7 +50,7 @@ void ExportCSVWindow::windowDidLoad()
     _ui->btnClose->setText(Texts::text("gui_close"));
     _ui->labelCount->setText(TrackExport::countText(0, qint64(_array.size())));
     const QString folder = Preferences::stringValue(Preferences::CsvFolder);
-    _ui->textFolder->setText(folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DesktopLocation)
+    _ui->textFolder->setText(folder.isEmpty() ? defaultFolder()
                                               : folder);
     _ui->textName->setText(TrackExport::defaultName(_array));
     adjustSize();

@@ -13,7 +13,6 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QStandardPaths>
 #include <QUrl>
 
 ExportKMLWindow::ExportKMLWindow(const QList<ListRow> &rows, const FileManager &fileManager, const QString &title,
@@ -74,7 +73,7 @@ void ExportKMLWindow::windowDidLoad()
     _ui->textPoint->setText(QStringLiteral("10"));
     _ui->textLine->setText(QStringLiteral("5"));
     const QString folder = Preferences::stringValue(Preferences::KmlFolder);
-    _ui->textFolder->setText(folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DesktopLocation)
+    _ui->textFolder->setText(folder.isEmpty() ? defaultFolder()
                                               : folder);
     _fileName = TrackExport::defaultName(_array);
     adjustSize();

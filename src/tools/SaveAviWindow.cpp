@@ -16,7 +16,6 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStandardPaths>
 
 SaveAviWindow::SaveAviWindow(FileVideo *video, qint64 frameIndex, const QString &rootPath,
                              QWidget *parent)
@@ -56,7 +55,7 @@ void SaveAviWindow::windowDidLoad()
 
     const QString folder = Preferences::stringValue(Preferences::AviFolder);
     _ui->textFolder->setText(QDir::toNativeSeparators(
-        folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) : folder));
+        folder.isEmpty() ? defaultFolder() : folder));
     _ui->comboCodec->addItems({QStringLiteral("JPEG"), QStringLiteral("MPEG4")});
     _ui->comboQuality->addItems(
         {Texts::text("gui_low"), Texts::text("gui_normal"), Texts::text("gui_high")});

@@ -13,7 +13,6 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QStandardPaths>
 
 namespace {
 
@@ -38,7 +37,7 @@ SaveJpgWindow::SaveJpgWindow(QWidget *parent, FileVideo *fileVideo, qint64 frame
     applyTexts();
     const QString folder = Preferences::stringValue(Preferences::JpgFolder);
     _ui->textFolder->setText(QDir::toNativeSeparators(
-        folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DesktopLocation) : folder));
+        folder.isEmpty() ? defaultFolder() : folder));
     fillLists();
     _ui->progressBar->setValue(0);
     connect(_ui->radioCurrent, &QRadioButton::clicked, this, &SaveJpgWindow::chkCurrent);

@@ -2,9 +2,12 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QEventLoop>
 #include <QPointer>
 #include <QProgressBar>
+#include <QStandardPaths>
 #include <QThread>
 
 ToolWindow::ToolWindow(QWidget *parent)
@@ -13,6 +16,12 @@ ToolWindow::ToolWindow(QWidget *parent)
 }
 
 ToolWindow::~ToolWindow() = default;
+
+QString ToolWindow::defaultFolder()
+{
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    return QFileInfo(desktop).isDir() ? desktop : QDir::homePath();
+}
 
 int ToolWindow::runModal()
 {

@@ -20,6 +20,10 @@ public:
     explicit ToolWindow(QWidget *parent = nullptr);
     ~ToolWindow() override;
 
+    // Where files go when the user has not chosen a folder yet: the Desktop, or the home
+    // folder on desktops that have none.
+    static QString defaultFolder();
+
     // Shows the window modally and returns the result set with done() or setResult().
     int runModal();
 
