@@ -118,15 +118,3 @@ void append(Bytes &to, const Bytes &from)
 {
     to.insert(to.end(), from.begin(), from.end());
 }
-
-Bytes headerBytes(const _vexa_video_frame_header_t &h)
-{
-    const auto *p = reinterpret_cast<const uint8_t *>(&h);
-    return Bytes(p, p + sizeof h);
-}
-
-Bytes indexHeaderBytes(const _vexa_video_index_header_t &h)
-{
-    const auto *p = reinterpret_cast<const uint8_t *>(&h);
-    return Bytes(p, p + sizeof h);
-}

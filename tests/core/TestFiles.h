@@ -45,5 +45,10 @@ Bytes makePayload(const Payload &p);
 Bytes makePicture(const Bytes *payload, size_t scanBytes = 32);
 
 void append(Bytes &to, const Bytes &from);
-Bytes headerBytes(const _vexa_video_frame_header_t &h);
-Bytes indexHeaderBytes(const _vexa_video_index_header_t &h);
+
+// The bytes of a packed record as a file stores it.
+template <typename T> Bytes bytesOf(const T &record)
+{
+    const auto *p = reinterpret_cast<const uint8_t *>(&record);
+    return Bytes(p, p + sizeof record);
+}

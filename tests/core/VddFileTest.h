@@ -72,11 +72,15 @@ inline _vexa_video_index_header_t trailerFor(size_t count, uint8_t eventType = 1
     return ih;
 }
 
-inline Bytes sidecarBytes(const std::vector<_vexa_video_frame_header_t> &hs)
+// The sidecar's records, followed by trailer t unless its magic is unset.
+inline Bytes sidecarBytes(const std::vector<_vexa_video_frame_header_t> &hs,
+                          const _vexa_video_index_header_t &t = {})
 {
     Bytes b;
     for (const auto &h : hs)
-        append(b, headerBytes(h));
+        append(b, bytesOf(h));
+    if (t.magic)
+        append(b, bytesOf(t));
     return b;
 }
 
@@ -109,7 +113,9 @@ protected:
     void expectScanned(const Recording &r)
     {
         ASSERT_EQ(file.frame_count(), r.pictures.size());
-        EXPECT_EQ(+file.index_header().frame_count, r.pictures.size());
+        const auto trailer = trailerFor(r.pictures.size());
+        EXPECT_EQ(std::memcmp(&file.index_header(), &trailer, sizeof trailer), 0);
+        EXPECT_EQ(file.file_size(), int64_t(r.vdd.size()));
         for (size_t i = 0; i < r.pictures.size(); ++i) {
             EXPECT_EQ(+file.header_at(i).offset, r.offsets[i]) << "frame " << i;
             EXPECT_EQ(+file.header_at(i).length, r.pictures[i].size()) << "frame " << i;

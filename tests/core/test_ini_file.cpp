@@ -7,38 +7,20 @@
 
 using Info = std::map<std::string, std::string>;
 
-TEST(IniFile, CrLfLinesAfterTheHeader)
+// The first line is skipped whatever it says; CR LF and bare LF may mix, a carriage return
+// that ends no line stays in the value; keys and values are taken as they stand; later lines win.
+TEST(IniFile, Parse)
 {
-    const Info info = IniFile::parse("A=1\r\nB=2\r\nC=x y\r\n");
-    EXPECT_EQ(info, (Info{{"B", "2"}, {"C", "x y"}}));  // the first line is skipped whatever it says
-}
-
-TEST(IniFile, EachLineEndsInItsOwnWay)
-{
-    EXPECT_EQ(IniFile::parse("[SET]\nA=1\nB=2\n"), (Info{{"A", "1"}, {"B", "2"}}));
-    // CR LF and bare LF mixed in one file: every key is read, none swallowed by a neighbour.
-    EXPECT_EQ(IniFile::parse("[SET]\nA=1\r\nB=2\nC=3\r\nD=4"), (Info{{"A", "1"}, {"B", "2"}, {"C", "3"}, {"D", "4"}}));
-    // A carriage return that does not end a line stays in the value.
-    EXPECT_EQ(IniFile::parse("[SET]\nA=1\rB\nC=2\r"), (Info{{"A", "1\rB"}, {"C", "2\r"}}));
-}
-
-TEST(IniFile, KeysAndValuesAreTakenAsTheyStand)
-{
-    const Info info = IniFile::parse("[SET]\r\n KEY = v \r\nVEHICLEID=AB=CD\r\nno equals sign\r\nEMPTY=\r\n=orphan\r\n");
-    EXPECT_EQ(info, (Info{{" KEY ", " v "}, {"VEHICLEID", "AB"}, {"EMPTY", ""}, {"", "orphan"}}));
-}
-
-TEST(IniFile, LaterLinesReplaceEarlierOnes)
-{
-    EXPECT_EQ(IniFile::parse("[SET]\r\nA=1\r\nA=2\r\n"), (Info{{"A", "2"}}));
-}
-
-TEST(IniFile, DegenerateTexts)
-{
-    EXPECT_TRUE(IniFile::parse("").empty());
-    EXPECT_TRUE(IniFile::parse("A=1").empty());
-    EXPECT_TRUE(IniFile::parse("\r\n\r\n").empty());
-    EXPECT_EQ(IniFile::parse("[SET]\r\nA=1"), (Info{{"A", "1"}}));
+    const std::pair<const char *, Info> cases[] = {
+        {"A=1\r\nB=2\r\nC=x y\r\n", {{"B", "2"}, {"C", "x y"}}},
+        {"[SET]\nA=1\r\nB=2\nC=3\r\nD=4", {{"A", "1"}, {"B", "2"}, {"C", "3"}, {"D", "4"}}},
+        {"[SET]\nA=1\rB\nC=2\r", {{"A", "1\rB"}, {"C", "2\r"}}},
+        {"[SET]\r\n KEY = v \r\nVEHICLEID=AB=CD\r\nno equals sign\r\nEMPTY=\r\n=orphan\r\n",
+         {{" KEY ", " v "}, {"VEHICLEID", "AB"}, {"EMPTY", ""}, {"", "orphan"}}},
+        {"[SET]\r\nA=1\r\nA=2\r\n", {{"A", "2"}}},
+        {"", {}}, {"A=1", {}}, {"\r\n\r\n", {}}, {"[SET]\r\nA=1", {{"A", "1"}}}};
+    for (const auto &[text, info] : cases)
+        EXPECT_EQ(IniFile::parse(text), info) << text;
 }
 
 TEST(IniFile, IntegerForKey)
@@ -56,15 +38,6 @@ TEST(IniFile, IntegerForKey)
     EXPECT_EQ(ini.integerForKey("absent", 42), 42);
     EXPECT_EQ(IniFile::leadingInteger("-9223372036854775808"), LONG_MIN);
     EXPECT_EQ(IniFile::leadingInteger("9223372036854775807"), LONG_MAX);
-}
-
-TEST(IniFile, StringForKey)
-{
-    const IniFile ini(Info{{"A", "x"}});
-    EXPECT_EQ(ini.stringForKey("A"), "x");
-    EXPECT_EQ(ini.stringForKey("B"), "");
-    EXPECT_TRUE(ini.contains("A"));
-    EXPECT_FALSE(ini.contains("B"));
 }
 
 TEST(IniFile, RefusesFilesOver64KB)
@@ -85,6 +58,8 @@ TEST(IniFile, ReadsFilesAndToleratesMissingOnes)
     writeText(dir.file("set.dat"), "[SET]\r\nVEHICLEID=Lkw 7 \xc3\xa4\r\n");
     const IniFile ini(dir.file("set.dat"));
     EXPECT_EQ(ini.stringForKey("VEHICLEID"), "Lkw 7 \xc3\xa4");
+    EXPECT_EQ(ini.stringForKey("absent"), "");
+    EXPECT_FALSE(ini.contains("absent"));
     EXPECT_TRUE(IniFile::readWithPath(dir.file("missing.ini")).empty());
     EXPECT_TRUE(IniFile::readWithPath(dir.path()).empty());
 }

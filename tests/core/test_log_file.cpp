@@ -121,28 +121,22 @@ TEST_F(LogFileTest, ReadsEverySentenceIntoOneRecord)
     EXPECT_EQ(log.distance(), 0.0);
 }
 
-TEST_F(LogFileTest, PrivateSentenceBeforeAnyFixHasNoPosition)
-{
-    const std::string text = rezez(seconds_to_time(t0)) + "\n" + second(t0 + 1, 4807.5);
-    ASSERT_TRUE(load(text));
-    ASSERT_EQ(log.count(), 2u);
-    EXPECT_EQ(value(log.record_at(0).gps_valid), 0);
-    EXPECT_EQ(value(log.record_at(0).latitude), 0.0);
-    EXPECT_EQ(value(log.record_at(0).longitude), 0.0);
-    EXPECT_EQ(value(log.record_at(1).gps_valid), 1);
-}
-
+// Before any fix a second has no position; after one, the GPS values carry into later seconds.
 TEST_F(LogFileTest, GpsValuesCarryIntoLaterSeconds)
 {
-    const std::string text = second(t0, 4807.5) + rezez(seconds_to_time(t0 + 1), 1, 2, 3) + "\n";
+    const std::string text = rezez(seconds_to_time(t0)) + "\n" + second(t0 + 1, 4807.5)
+        + rezez(seconds_to_time(t0 + 2), 1, 2, 3) + "\n";
     ASSERT_TRUE(load(text));
-    ASSERT_EQ(log.count(), 2u);
-    EXPECT_DOUBLE_EQ(value(log.record_at(1).latitude), 4807.5);
-    EXPECT_EQ(value(log.record_at(1).satellites_used), 8);
-    EXPECT_EQ(value(log.record_at(1).gsensor_z), 3);
+    ASSERT_EQ(log.count(), 3u);
+    EXPECT_EQ(value(log.record_at(0).gps_valid), 0);
+    EXPECT_EQ(value(log.record_at(0).latitude) + value(log.record_at(0).longitude), 0.0);
+    EXPECT_EQ(value(log.record_at(1).gps_valid), 1);
+    EXPECT_DOUBLE_EQ(value(log.record_at(2).latitude), 4807.5);
+    EXPECT_EQ(value(log.record_at(2).satellites_used), 8);
+    EXPECT_EQ(value(log.record_at(2).gsensor_z), 3);
 }
 
-TEST_F(LogFileTest, TimeTokenMilliseconds)
+TEST_F(LogFileTest, TimeTokens)
 {
     const std::string text = "$REZEZ,1,0,0,0,0,123456.78,150624\n"
                              "$REZEZ,1,0,0,0,0,123457789,150624\n"
@@ -151,30 +145,21 @@ TEST_F(LogFileTest, TimeTokenMilliseconds)
     ASSERT_EQ(log.count(), 2u);  // the third line's 12:34:00 lies before the start
     EXPECT_EQ(timeText(log.record_at(0).time).substr(11, 12), "12:34:56.000");
     EXPECT_EQ(timeText(log.record_at(1).time).substr(11, 12), "12:34:57.789");
-}
-
-TEST_F(LogFileTest, ShortTimeAndDateTokensReadWhatIsThere)
-{
+    // Short tokens read what is there.
     ASSERT_TRUE(load("$REZEZ,1,0,0,0,0,12,1506\n"));
     EXPECT_EQ(timeText(log.record_at(0).time).substr(0, 16), "2000-06-15 12:00");
 }
 
-TEST_F(LogFileTest, RecordBeyondTheWindowEndsTheLoad)
+// A record before the start or beyond the hour's window ends the load.
+TEST_F(LogFileTest, RecordOutsideTheWindowEndsTheLoad)
 {
-    std::string text = seconds(t0, 3) + second(t0 + 3611, 4807.0) + second(t0 + 3, 4807.0);
-    ASSERT_TRUE(load(text));
+    ASSERT_TRUE(load(seconds(t0, 3) + second(t0 + 3611, 4807.0) + second(t0 + 3, 4807.0)));
     EXPECT_EQ(log.count(), 3u);
-
-    text = seconds(t0, 3) + second(t0 + 3610, 4807.0);
-    ASSERT_TRUE(load(text));
-    EXPECT_EQ(log.count(), 4u);
-    EXPECT_EQ(log.duration_seconds(), 3611u);
-}
-
-TEST_F(LogFileTest, RecordBeforeTheStartEndsTheLoad)
-{
     ASSERT_TRUE(load(seconds(t0, 2) + second(t0 - 1, 4807.0) + second(t0 + 2, 4807.0)));
     EXPECT_EQ(log.count(), 2u);
+    ASSERT_TRUE(load(seconds(t0, 3) + second(t0 + 3610, 4807.0)));
+    EXPECT_EQ(log.count(), 4u);
+    EXPECT_EQ(log.duration_seconds(), 3611u);
 }
 
 TEST_F(LogFileTest, MidnightUtcCrossingIsKept)
@@ -202,8 +187,9 @@ TEST_F(LogFileTest, RefusesLogsWithoutPrivateSentences)
     EXPECT_FALSE(load(rmc("A", "4807.0,N", "01131.0,E") + "\r\n"));
     EXPECT_FALSE(load(""));
     EXPECT_FALSE(log.load(dir.file("missing.log").c_str()));
-    EXPECT_FALSE(log.load(dir.path().c_str()));
     EXPECT_FALSE(log.load(nullptr));
+    EXPECT_FALSE(log.load(dir.path().c_str()));  // a folder opens, but every read fails
+    EXPECT_EQ(log.error_string(), "read error in the log");
 }
 
 TEST_F(LogFileTest, CrLfAndLfGiveTheSameRecords)
@@ -292,28 +278,20 @@ TEST_F(LogFileTest, OverlongLinesArriveInPieces)
     EXPECT_EQ(time_to_seconds(log.record_at(1).time), t0 + 2);
 }
 
-TEST_F(LogFileTest, DistanceBridgesGapsInTheFix)
+// The distance bridges gaps in the fix, needs two fixes and stays finite on garbage positions.
+TEST_F(LogFileTest, Distance)
 {
     std::string text = second(t0, 4800.0);
     text += rmc("V", "4801.0000,N", "01131.0000,E") + "\n" + rezez(seconds_to_time(t0 + 1)) + "\n";
-    text += second(t0 + 2, 4802.0);
     ASSERT_TRUE(load(text));
-    ASSERT_EQ(log.count(), 3u);
+    EXPECT_EQ(log.distance(), 0.0);
+    ASSERT_TRUE(load(text + second(t0 + 2, 4802.0)));
     EXPECT_EQ(value(log.record_at(1).gps_valid), 0);
     EXPECT_NEAR(log.distance(), 3705, 5);  // two minutes of latitude
-}
-
-TEST_F(LogFileTest, DistanceNeedsTwoFixes)
-{
-    ASSERT_TRUE(load(second(t0, 4800.0) + rezez(seconds_to_time(t0 + 1)) + "\n"));
-    EXPECT_EQ(log.distance(), 0.0);
     ASSERT_TRUE(load(rezez(seconds_to_time(t0)) + "\n" + rezez(seconds_to_time(t0 + 1)) + "\n"));
     EXPECT_EQ(log.distance(), 0.0);
-}
 
-TEST_F(LogFileTest, GarbagePositionsKeepTheDistanceFinite)
-{
-    std::string text = second(t0, 4800.0);
+    text = second(t0, 4800.0);
     text += rmc("A", "1e300,N", "-1e300,E") + "\n" + rezez(seconds_to_time(t0 + 1)) + "\n";
     text += rmc("A", "9000.0,N", "18000.0,E") + "\n" + rezez(seconds_to_time(t0 + 2)) + "\n";
     text += rmc("A", "9000.0,S", "00000.0,E") + "\n" + rezez(seconds_to_time(t0 + 3)) + "\n";
@@ -321,6 +299,7 @@ TEST_F(LogFileTest, GarbagePositionsKeepTheDistanceFinite)
     EXPECT_TRUE(std::isfinite(log.distance()));
 }
 
+// Out-of-range records are all zero; reloading replaces the records.
 TEST_F(LogFileTest, OutOfRangeRecordsAreZero)
 {
     vexa_log_file empty;
@@ -328,23 +307,10 @@ TEST_F(LogFileTest, OutOfRangeRecordsAreZero)
     EXPECT_TRUE(allZero(empty.last_record()));
     EXPECT_EQ(empty.duration_seconds(), 0u);
 
-    ASSERT_TRUE(load(seconds(t0, 2)));
-    EXPECT_TRUE(allZero(log.record_at(2)));
-    EXPECT_TRUE(allZero(log.record_at(UINT64_MAX)));
-    EXPECT_FALSE(allZero(log.last_record()));
-    EXPECT_EQ(time_to_seconds(log.last_record().time), t0 + 1);
-}
-
-TEST_F(LogFileTest, ReloadingReplacesTheRecords)
-{
     ASSERT_TRUE(load(seconds(t0, 5)));
     ASSERT_TRUE(load(seconds(t0, 2)));
     EXPECT_EQ(log.count(), 2u);
-}
-
-TEST_F(LogFileTest, ReadErrorIsNotTheEndOfTheFile)
-{
-    vexa_log_file log;
-    EXPECT_FALSE(log.load(dir.path().c_str()));  // a folder opens, but every read fails
-    EXPECT_EQ(log.error_string(), "read error in the log");
+    EXPECT_TRUE(allZero(log.record_at(2)));
+    EXPECT_TRUE(allZero(log.record_at(UINT64_MAX)));
+    EXPECT_EQ(time_to_seconds(log.last_record().time), t0 + 1);
 }

@@ -35,7 +35,7 @@ uint16_t weekdayOf(int year, int month, int day)
 TEST(FrameComment, CopiesEveryFieldIntoTheHeader)
 {
     Payload p;
-    p.year = 2026; p.month = 12; p.day = 6; p.hour = 23; p.minute = 59; p.second = 58;
+    p.year = 2255; p.month = 12; p.day = 6; p.hour = 23; p.minute = 59; p.second = 58;
     p.phase = 3; p.gps_valid = 1; p.event_type = 32;
     p.latitude = -3731.5; p.longitude = -12658.2;
     p.altitude = 65535; p.speed = 255; p.course = 359;
@@ -48,7 +48,7 @@ TEST(FrameComment, CopiesEveryFieldIntoTheHeader)
     EXPECT_EQ(+h.offset, 123456u);
     EXPECT_EQ(+h.length, 7890u);
     EXPECT_EQ(+h.time_set, 1);
-    EXPECT_EQ(timeText(h.time).substr(0, 19), "2026-12-06 23:59:58");
+    EXPECT_EQ(timeText(h.time).substr(0, 19), "2255-12-06 23:59:58");
     EXPECT_EQ(+h.record_phase, 3);
     EXPECT_EQ(+h.gps_valid, 1);
     EXPECT_EQ(+h.event_type, 32);
@@ -65,86 +65,44 @@ TEST(FrameComment, CopiesEveryFieldIntoTheHeader)
     EXPECT_EQ(+h.aux_64, 0xBEEF);
 }
 
-TEST(FrameComment, YearCountsFrom2000)
-{
-    Payload p;
-    p.year = 2000;
-    EXPECT_EQ(+decode(p).time.year, 2000);
-    p.year = 2255;
-    EXPECT_EQ(+decode(p).time.year, 2255);
-}
-
+// The frame counter and the rate both count as at most 30; a whole second wraps to 0.
 TEST(FrameComment, MillisecondFromFrameCounter)
 {
-    EXPECT_EQ(millisecondOf(0, 30), 0);
-    EXPECT_EQ(millisecondOf(15, 30), 500);
-    EXPECT_EQ(millisecondOf(1, 30), 33);
-    EXPECT_EQ(millisecondOf(29, 30), 966);
-    EXPECT_EQ(millisecondOf(9, 10), 900);
-    EXPECT_EQ(millisecondOf(10, 10), 0);   // 1000 wraps to 0
-    EXPECT_EQ(millisecondOf(15, 10), 500); // 1500 wraps
-    EXPECT_EQ(millisecondOf(1, 1), 0);
+    const int cases[][3] = {{0, 30, 0},   {15, 30, 500}, {1, 30, 33},  {29, 30, 966},    {9, 10, 900},
+                            {10, 10, 0},  {15, 10, 500}, {1, 1, 0},    {45, 30, 0},      {255, 15, 0},
+                            {15, 0, 500}, {15, 31, 500}, {30, 0, 0},   {15, 65535, 500}};
+    for (const auto &[frame, fps, ms] : cases)
+        EXPECT_EQ(millisecondOf(frame, fps), ms) << frame << " at " << fps;
 }
 
-TEST(FrameComment, MillisecondClampsCounterAndRateTo30)
-{
-    EXPECT_EQ(millisecondOf(45, 30), 0);    // counter 45 counts as 30
-    EXPECT_EQ(millisecondOf(255, 15), 0);   // 30 * 1000 / 15 = 2000
-    EXPECT_EQ(millisecondOf(15, 0), 500);   // rate 0 counts as 30
-    EXPECT_EQ(millisecondOf(15, 31), 500);  // above 30 as well
-    EXPECT_EQ(millisecondOf(15, 65535), 500);
-    EXPECT_EQ(millisecondOf(30, 0), 0);
-}
-
+// The weekday of the UTC date, out-of-range dates carried over (2024-02-30 is March 1).
 TEST(FrameComment, WeekdayOfTheUtcDate)
 {
-    EXPECT_EQ(weekdayOf(2026, 12, 6), 0);  // Sunday
-    EXPECT_EQ(weekdayOf(2000, 1, 1), 6);   // Saturday
-    EXPECT_EQ(weekdayOf(2255, 12, 31), 1);
-}
-
-TEST(FrameComment, WeekdayCarriesOutOfRangeDatesOver)
-{
-    EXPECT_EQ(weekdayOf(2024, 2, 30), 5);  // leap year: March 1, Friday
-    EXPECT_EQ(weekdayOf(2023, 2, 30), 4);  // March 2, Thursday
-    EXPECT_EQ(weekdayOf(2024, 2, 0), 3);   // January 31, Wednesday
-    EXPECT_EQ(weekdayOf(2024, 0, 31), 0);  // December 31 2023, Sunday
-    EXPECT_EQ(weekdayOf(2023, 13, 1), 1);  // January 1 2024, Monday
-}
-
-TEST(FrameComment, TimeFieldsAreNotNormalised)
-{
+    const int cases[][4] = {{2026, 12, 6, 0}, {2000, 1, 1, 6},  {2255, 12, 31, 1}, {2024, 2, 30, 5},
+                            {2023, 2, 30, 4}, {2024, 2, 0, 3},  {2024, 0, 31, 0},  {2023, 13, 1, 1}};
+    for (const auto &[year, month, day, weekday] : cases)
+        EXPECT_EQ(weekdayOf(year, month, day), weekday) << year << "-" << month << "-" << day;
     // Only the weekday sees the carried-over date; the stored fields stay as the camera wrote them.
     Payload p;
+    p.year = 2000;
     p.month = 2;
     p.day = 30;
-    const _vexa_video_frame_header_t h = decode(p);
-    EXPECT_EQ(timeText(h.time).substr(0, 10), "2026-02-30");
+    EXPECT_EQ(timeText(decode(p).time).substr(0, 10), "2000-02-30");
 }
 
-TEST(TelemetryCodes, EventTypeKeys)
+// Combined bits and unknown codes have no text; unknown phases read as normal recording.
+TEST(TelemetryCodes, EventAndPhaseKeys)
 {
-    EXPECT_STREQ(event_type_key(0), "gui_normal");
-    EXPECT_STREQ(event_type_key(1), "gui_gsensor");
-    EXPECT_STREQ(event_type_key(2), "gui_switch");
-    EXPECT_STREQ(event_type_key(4), "gui_rd_detect");
-    EXPECT_STREQ(event_type_key(8), "gui_acc_switch");
-    EXPECT_STREQ(event_type_key(16), "gui_batt_off");
-    EXPECT_STREQ(event_type_key(32), "gui_back_motion");
-    // Combined bits and unknown codes have no text.
-    EXPECT_STREQ(event_type_key(3), "");
-    EXPECT_STREQ(event_type_key(64), "");
-    EXPECT_STREQ(event_type_key(-1), "");
-    EXPECT_STREQ(event_type_key(255), "");
-}
-
-TEST(TelemetryCodes, RecordPhaseKeys)
-{
-    EXPECT_STREQ(record_phase_key(2), "gui_rec_pre");
-    EXPECT_STREQ(record_phase_key(3), "gui_rec_post");
-    EXPECT_STREQ(record_phase_key(0), "gui_rec_normal");
-    EXPECT_STREQ(record_phase_key(1), "gui_rec_normal");
-    EXPECT_STREQ(record_phase_key(255), "gui_rec_normal");
+    const std::pair<int, const char *> events[] = {
+        {0, "gui_normal"},    {1, "gui_gsensor"},       {2, "gui_switch"}, {4, "gui_rd_detect"},
+        {8, "gui_acc_switch"}, {16, "gui_batt_off"},    {32, "gui_back_motion"},
+        {3, ""},               {64, ""},                {-1, ""},          {255, ""}};
+    for (const auto &[code, key] : events)
+        EXPECT_STREQ(event_type_key(code), key) << code;
+    const std::pair<int, const char *> phases[] = {
+        {2, "gui_rec_pre"}, {3, "gui_rec_post"}, {0, "gui_rec_normal"}, {1, "gui_rec_normal"}, {255, "gui_rec_normal"}};
+    for (const auto &[code, key] : phases)
+        EXPECT_STREQ(record_phase_key(code), key) << code;
 }
 
 TEST(TelemetryCodes, GSensorScaling)

@@ -13,46 +13,21 @@ namespace {
 
 _vexa_time_t utc(int year, int month, int day, int hour = 0, int minute = 0, int second = 0, int ms = 0)
 {
-    _vexa_time_t t{};
-    t.year = uint16_t(year);
-    t.month = uint16_t(month);
-    t.day = uint16_t(day);
-    t.hour = uint16_t(hour);
-    t.minute = uint16_t(minute);
-    t.second = uint16_t(second);
-    t.millisecond = uint16_t(ms);
-    return t;
+    return {uint16_t(year), uint16_t(month), 0,           uint16_t(day),
+            uint16_t(hour), uint16_t(minute), uint16_t(second), uint16_t(ms)};
 }
 
-// Sets TZ for one test and restores the previous zone afterwards.
-class ZoneGuard {
-public:
-    explicit ZoneGuard(const char *zone)
-    {
-        if (const char *old = std::getenv("TZ")) {
-            had_ = true;
-            old_ = old;
-        }
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~ZoneGuard()
-    {
-        if (had_)
-            setenv("TZ", old_.c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-
-private:
-    bool had_ = false;
-    std::string old_;
-};
-
-double dms_degrees(double d, double m, double s)
+// The local time of t in zone, the previous zone restored afterwards.
+std::string localText(const char *zone, const _vexa_time_t &t)
 {
-    return d + m / 60 + s / 3600;
+    const char *old = std::getenv("TZ");
+    const std::string saved = old ? old : "";
+    setenv("TZ", zone, 1);
+    tzset();
+    const std::string text = timeText(utc_to_local(t));
+    old ? setenv("TZ", saved.c_str(), 1) : unsetenv("TZ");
+    tzset();
+    return text;
 }
 
 } // namespace
@@ -69,16 +44,16 @@ TEST(TimeConversion, KnownInstants)
     EXPECT_EQ(time_to_msec(t), 1709210096999);
 }
 
+// Out-of-range fields carry over; day 0 and month 0 step backwards, as a calendar conversion does.
 TEST(TimeConversion, OutOfRangeFieldsCarryOver)
 {
-    EXPECT_EQ(time_to_seconds(utc(2023, 2, 30)), time_to_seconds(utc(2023, 3, 2)));
-    EXPECT_EQ(time_to_seconds(utc(2024, 2, 30)), time_to_seconds(utc(2024, 3, 1)));
-    EXPECT_EQ(time_to_seconds(utc(2023, 13, 1)), time_to_seconds(utc(2024, 1, 1)));
-    EXPECT_EQ(time_to_seconds(utc(2024, 1, 1, 24, 0, 0)), time_to_seconds(utc(2024, 1, 2)));
-    EXPECT_EQ(time_to_seconds(utc(2024, 1, 1, 0, 0, 60)), time_to_seconds(utc(2024, 1, 1, 0, 1, 0)));
-    // Day 0 and month 0 step backwards, as a calendar conversion does.
-    EXPECT_EQ(time_to_seconds(utc(2024, 3, 0)), time_to_seconds(utc(2024, 2, 29)));
-    EXPECT_EQ(time_to_seconds(utc(2024, 0, 1)), time_to_seconds(utc(2023, 12, 1)));
+    const std::pair<_vexa_time_t, _vexa_time_t> cases[] = {
+        {utc(2023, 2, 30), utc(2023, 3, 2)},          {utc(2024, 2, 30), utc(2024, 3, 1)},
+        {utc(2023, 13, 1), utc(2024, 1, 1)},          {utc(2024, 1, 1, 24), utc(2024, 1, 2)},
+        {utc(2024, 1, 1, 0, 0, 60), utc(2024, 1, 1, 0, 1)}, {utc(2024, 3, 0), utc(2024, 2, 29)},
+        {utc(2024, 0, 1), utc(2023, 12, 1)}};
+    for (const auto &[odd, plain] : cases)
+        EXPECT_EQ(time_to_seconds(odd), time_to_seconds(plain)) << timeText(odd);
 }
 
 TEST(TimeConversion, DiffCountsWholeDaysAcrossMidnight)
@@ -96,56 +71,33 @@ TEST(TimeConversion, SecondsToTimeRoundTripsWithWeekday)
         ASSERT_EQ(time_to_seconds(seconds_to_time(s)), s);
 }
 
-TEST(TimeConversion, MillisecondsSplit)
+TEST(TimeConversion, MillisecondsAndWeekdays)
 {
     EXPECT_EQ(timeText(msec_to_time(1709210096123)), "2024-02-29 12:34:56.123 w4");
     EXPECT_EQ(time_to_msec(msec_to_time(1709210096123)), 1709210096123);
-}
-
-TEST(TimeConversion, WeekdayOfDate)
-{
     EXPECT_EQ(weekday_of_date(1970, 1, 1), 4);
     EXPECT_EQ(weekday_of_date(2025, 1, 1), 3);
     EXPECT_EQ(weekday_of_date(2023, 2, 30), weekday_of_date(2023, 3, 2));
-}
-
-TEST(TimeConversion, NowIsTheWallClockInMilliseconds)
-{
     const int64_t before = int64_t(std::time(nullptr));
-    const int64_t now = now_msec();
-    const int64_t after = int64_t(std::time(nullptr));
-    EXPECT_GE(now / 1000, before);
-    EXPECT_LE(now / 1000, after);
+    const int64_t now = now_msec() / 1000;  // the wall clock, in milliseconds
+    EXPECT_TRUE(now >= before && now <= int64_t(std::time(nullptr)));
 }
 
-TEST(LocalTime, FollowsTheZoneAndDaylightSaving)
+// Daylight saving, a day back west of Greenwich, the fields kept in UTC.
+TEST(LocalTime, FollowsTheZone)
 {
-    ZoneGuard zone("CET-1CEST,M3.5.0,M10.5.0/3");
-    EXPECT_EQ(timeText(utc_to_local(utc(2024, 1, 15, 12, 0, 0, 250))), "2024-01-15 13:00:00.250 w1");
-    EXPECT_EQ(timeText(utc_to_local(utc(2024, 7, 15, 12, 0, 0))), "2024-07-15 14:00:00.000 w1");
-    EXPECT_EQ(timeText(utc_to_local(utc(2024, 12, 31, 23, 30, 0))), "2025-01-01 00:30:00.000 w3");
-}
-
-TEST(LocalTime, WestOfGreenwichGoesBackADay)
-{
-    ZoneGuard zone("EST5EDT,M3.2.0,M11.1.0");
-    EXPECT_EQ(timeText(utc_to_local(utc(2024, 1, 1, 3, 0, 0))), "2023-12-31 22:00:00.000 w0");
-}
-
-TEST(LocalTime, UtcZoneKeepsTheFields)
-{
-    ZoneGuard zone("UTC0");
-    EXPECT_EQ(timeText(utc_to_local(utc(2024, 2, 29, 12, 34, 56, 7))), "2024-02-29 12:34:56.007 w4");
+    const char *cet = "CET-1CEST,M3.5.0,M10.5.0/3";
+    EXPECT_EQ(localText(cet, utc(2024, 1, 15, 12, 0, 0, 250)), "2024-01-15 13:00:00.250 w1");
+    EXPECT_EQ(localText(cet, utc(2024, 7, 15, 12)), "2024-07-15 14:00:00.000 w1");
+    EXPECT_EQ(localText(cet, utc(2024, 12, 31, 23, 30)), "2025-01-01 00:30:00.000 w3");
+    EXPECT_EQ(localText("EST5EDT,M3.2.0,M11.1.0", utc(2024, 1, 1, 3)), "2023-12-31 22:00:00.000 w0");
+    EXPECT_EQ(localText("UTC0", utc(2024, 2, 29, 12, 34, 56, 7)), "2024-02-29 12:34:56.007 w4");
 }
 
 TEST(Coordinates, NmeaToDegreesAndDms)
 {
     EXPECT_DOUBLE_EQ(nmea_to_degrees(12915.0), 129.25);
-    const _vexa_dms_t lon = nmea_to_dms(12915.0);
-    EXPECT_EQ(lon.degrees, 129);
-    EXPECT_EQ(lon.minutes, 15);
-    EXPECT_FLOAT_EQ(lon.seconds, 0.0f);
-
+    EXPECT_EQ(nmea_to_dms(12915.0).degrees, 129);
     const _vexa_dms_t lat = nmea_to_dms(3731.5);
     EXPECT_EQ(lat.degrees, 37);
     EXPECT_EQ(lat.minutes, 31);
@@ -158,19 +110,17 @@ TEST(Coordinates, NmeaToDegreesAndDms)
 
 TEST(Coordinates, GarbageValuesStayInRange)
 {
-    const _vexa_dms_t huge = nmea_to_dms(1e12);
-    EXPECT_EQ(huge.degrees, 0);
+    EXPECT_EQ(nmea_to_dms(1e12).degrees, 0);
     const _vexa_dms_t nan = nmea_to_dms(std::numeric_limits<double>::quiet_NaN());
-    EXPECT_EQ(nan.degrees, 0);
-    EXPECT_EQ(nan.minutes, 0);
+    EXPECT_EQ(nan.degrees + nan.minutes, 0);
     EXPECT_TRUE(std::isfinite(nmea_to_degrees(1e300)));
 }
 
 TEST(Distance, VincentyMatchesAKnownGeodesic)
 {
     // Flinders Peak to Buninyong (Victoria, Australia): 54,972.271 m on WGS-84.
-    const double lat1 = -dms_degrees(37, 57, 3.72030), lon1 = dms_degrees(144, 25, 29.52440);
-    const double lat2 = -dms_degrees(37, 39, 10.15610), lon2 = dms_degrees(143, 55, 35.38390);
+    const double lat1 = -(37 + 57 / 60.0 + 3.72030 / 3600), lon1 = 144 + 25 / 60.0 + 29.52440 / 3600;
+    const double lat2 = -(37 + 39 / 60.0 + 10.15610 / 3600), lon2 = 143 + 55 / 60.0 + 35.38390 / 3600;
     const double d = distance_m(lat1, lon1, lat2, lon2);
     EXPECT_NEAR(d, 54972.271, 54972.271 * 0.005);
     EXPECT_NEAR(distance_m(lat2, lon2, lat1, lon1), d, 1e-6 * d);
@@ -193,9 +143,9 @@ TEST(Distance, ShortHopsAndSpecialCases)
     }
 }
 
+// A GPS jump across the globe must add distance, never subtract it.
 TEST(Distance, LongArcsStayPositive)
 {
-    // A GPS jump across the globe must add distance, never subtract it.
     EXPECT_NEAR(distance_m(0, 0, 0, 120), 111319.49 * 120, 111319.49 * 120 * 0.005);
     const double munichSydney = distance_m(48.14, 11.58, -33.87, 151.21);
     EXPECT_GT(munichSydney, 16.0e6);
