@@ -35,18 +35,17 @@ QString sidecarOf(const QString &vdd)
 std::unique_ptr<vexa_vdd_file> openRecording(const QString &path, bool withSidecar = true)
 {
     auto file = std::make_unique<vexa_vdd_file>();
-    const QByteArray vdd = QFile::encodeName(path);
-    const QByteArray vdx = QFile::encodeName(sidecarOf(path));
-    if (!file->open(vdd.constData(), withSidecar ? vdx.constData() : nullptr))
-        return nullptr;
-    return file;
+    const QByteArray vdd = QFile::encodeName(path), vdx = QFile::encodeName(sidecarOf(path));
+    return file->open(vdd.constData(), withSidecar ? vdx.constData() : nullptr) ? std::move(file) : nullptr;
 }
 
-bool sameHeaders(const vexa_vdd_file &a, const vexa_vdd_file &b)
+// The sidecar's index is what a scan of the pictures finds.
+bool sidecarAgreesWithTheScan(const vexa_vdd_file &indexed, const QString &path)
 {
-    return a.headers().size() == b.headers().size() &&
-           std::memcmp(a.headers().data(), b.headers().data(),
-                       a.headers().size() * sizeof(_vexa_video_frame_header_t)) == 0;
+    const auto scanned = openRecording(path, false);
+    const auto &a = indexed.headers();
+    return scanned && a.size() == scanned->headers().size()
+        && std::memcmp(a.data(), scanned->headers().data(), a.size() * sizeof a[0]) == 0;
 }
 
 QMap<QString, QByteArray> folderBytes(const QString &folder)
@@ -151,11 +150,10 @@ private slots:
     {
         for (const File &f : filesOf("normal") + filesOf("event")) {
             auto indexed = openRecording(path(f));
-            auto scanned = openRecording(path(f), false);
-            QVERIFY(indexed && scanned);
+            QVERIFY(indexed);
             QCOMPARE(int(indexed->frame_count()), f.count);
             QCOMPARE(int(indexed->frame_count()), 50);
-            QVERIFY2(sameHeaders(*indexed, *scanned), qPrintable(f.path));
+            QVERIFY2(sidecarAgreesWithTheScan(*indexed, path(f)), qPrintable(f.path));
             QCOMPARE(indexed->index_header().event_type, uint8_t(f.eventType));
             for (uint64_t i = 0; i < indexed->frame_count(); i += 7) {
                 const _vexa_video_frame_header_t &h = indexed->header_at(i);
@@ -190,10 +188,9 @@ private slots:
             QCOMPARE(generator.files().first().sidecar, CardGenerator::sidecarName(form));
             QCOMPARE(QFileInfo(sidecarOf(vdd)).exists() ? QFileInfo(sidecarOf(vdd)).size() : -1, size);
             auto indexed = openRecording(vdd);
-            auto scanned = openRecording(vdd, false);
-            QVERIFY(indexed && scanned);
+            QVERIFY(indexed);
             QCOMPARE(indexed->frame_count(), uint64_t(20));
-            QVERIFY(sameHeaders(*indexed, *scanned));
+            QVERIFY(sidecarAgreesWithTheScan(*indexed, vdd));
         }
     }
 
@@ -228,9 +225,7 @@ private slots:
         QVERIFY(CardGenerator::validate(CardGenerator::Options()).isEmpty());
 
         QTemporaryDir dir;
-        QFile keep(dir.path() + "/keep.txt");
-        QVERIFY(keep.open(QIODevice::WriteOnly));
-        keep.close();
+        QVERIFY(QDir(dir.path()).mkdir("keep"));
         CardGenerator generator(CardGenerator::Options{});
         QVERIFY(!generator.generate(dir.path()));
         QVERIFY(generator.errorString().contains(u"not empty"));

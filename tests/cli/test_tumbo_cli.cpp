@@ -58,19 +58,6 @@ bool writePictures(const QString &vdd, const QList<QImage> &pictures)
     return TestCard::writeRecording(vdd, frames);
 }
 
-// Keys appear in the output in this order.
-bool inOrder(const QByteArray &text, const QStringList &keys)
-{
-    qsizetype at = -1;
-    for (const QString &key : keys) {
-        const qsizetype next = text.indexOf("\"" + key.toUtf8() + "\":", at + 1);
-        if (next < 0 || next < at)
-            return false;
-        at = next;
-    }
-    return true;
-}
-
 } // namespace
 
 class TestTumboCli : public QObject {
@@ -274,14 +261,14 @@ private slots:
     {
         const Result before = cli({"config", card_});
         QCOMPARE(before.code, 0);
-        QStringList order;
+        QList<qsizetype> at;  // the camera's keys in its order, then ours
         for (const std::string &key : CameraSettings::keys())
-            order << QString::fromStdString(key);
-        QVERIFY(inOrder(before.out, order + QStringList{"PIN", "clock", "version"}));
+            at << before.out.indexOf("\"" + QByteArray::fromStdString(key) + "\":");
+        for (const char *key : {"\"PIN\":", "\"clock\":", "\"version\":"})
+            at << before.out.indexOf(key);
+        QVERIFY(!at.contains(-1) && std::is_sorted(at.begin(), at.end()));
         QJsonObject o = before.json();
-        QCOMPARE(o.value("POSTFIELD1").toInt(), 4);
         QCOMPARE(o.value("BEEPERROR").toInt(), 5);
-        QCOMPARE(o.value("VEHICLEID").toString(), QString());
         QCOMPARE(o.value("PIN").toInt(), 0);
         QCOMPARE(o.value("clock").toInteger(), qint64(1795248000));
         QVERIFY(o.value("version").toString().contains(u'_'));
@@ -291,7 +278,6 @@ private slots:
         QCOMPARE(set.code, 0);
         o = cli({"config", card_}).json();
         QCOMPARE(o.value("PIN").toInt(), 1234);
-        QCOMPARE(o.value("PASSWORD").toInt(), 3 * 1234 + 4737);
         QCOMPARE(o.value("POSTRECINT1").toInt(), 5);
         QCOMPARE(o.value("PRERECINT1").toInt(), 5);
         QCOMPARE(o.value("VEHICLEID").toString(), QStringLiteral("M-AB 1234"));

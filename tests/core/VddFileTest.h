@@ -86,8 +86,7 @@ inline Bytes sidecarBytes(const std::vector<_vexa_video_frame_header_t> &hs,
 
 inline bool isZero(const _vexa_video_frame_header_t &h)
 {
-    const _vexa_video_frame_header_t zero{};
-    return std::memcmp(&h, &zero, sizeof h) == 0;
+    return bytesOf(h) == Bytes(sizeof h, 0);
 }
 
 class VddFileTest : public ::testing::Test {

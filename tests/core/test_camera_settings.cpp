@@ -66,27 +66,19 @@ TEST(CameraSettings, FormattedCardTextReadsAsTheDefaults)
 TEST(CameraSettings, WriteOrderWithChosenValues)
 {
     CameraSettings s = CameraSettings::defaults();
-    s.setInteger("POSTFIELD1", 2);
     s.setInteger("POSTRECINT1", 15);
     s.setInteger("PRERECINT1", 1);  // always follows the after-event rate
     s.setInteger("POSTSIZE1", 20);
     s.setInteger("PASSWORD", CameraSettings::encodePin(1234));
     s.setInteger("TRGSET", 7);  // fixed
-    s.setInteger("ACCSEN", 4 * 2 + 1);
-    s.setInteger("ACCSENZ", 8);
-    s.setInteger("GSSPEED", 1);
     s.set("VEHICLEID", "B-XY 123");
-    s.setInteger("RECINGMODE1", 2);
-    s.setInteger("PRERECTIME1", 18);
-    s.setInteger("POSTRECTIME1", 30 - 18);
     s.set("PREFIELD1", "2");  // fixed
-    s.setInteger("GPSRECTIME", 744);
     s.setInteger("BEEPERROR", -1);
     EXPECT_EQ(s.text(),
-        "[SET]\r\nPOSTFIELD1=2\r\nPOSTRECINT1=15\r\nPRERECINT1=15\r\nPOSTSIZE1=20\r\nPRESIZE1=20\r\nRECMOD=2\r\n"
-        "BEEPRECORD=1\r\nPASSWORD=8439\r\nTRGSET=3\r\nACCSEN=9\r\nACCSENX=4\r\nACCSENY=4\r\nACCSENZ=8\r\n"
-        "GSSPEED=1\r\nVEHICLEID=B-XY 123\r\nRECINGMODE1=2\r\nPRERECTIME1=18\r\nPOSTRECTIME1=12\r\nPREFIELD1=4\r\n"
-        "GPSRECTIME=744\r\nBEEPERROR=-1\r\n");
+        "[SET]\r\nPOSTFIELD1=4\r\nPOSTRECINT1=15\r\nPRERECINT1=15\r\nPOSTSIZE1=20\r\nPRESIZE1=20\r\nRECMOD=2\r\n"
+        "BEEPRECORD=1\r\nPASSWORD=8439\r\nTRGSET=3\r\nACCSEN=9\r\nACCSENX=4\r\nACCSENY=4\r\nACCSENZ=4\r\n"
+        "GSSPEED=0\r\nVEHICLEID=B-XY 123\r\nRECINGMODE1=1\r\nPRERECTIME1=12\r\nPOSTRECTIME1=8\r\nPREFIELD1=4\r\n"
+        "GPSRECTIME=48\r\nBEEPERROR=-1\r\n");
 }
 
 TEST(CameraSettings, PinEncoding)

@@ -12,24 +12,19 @@
 
 namespace {
 
-std::string clockToken(const _vexa_time_t &t)
+// The time and date tokens of the private sentence: hhmmssmmm,ddmmyy.
+std::string stamp(const _vexa_time_t &t)
 {
     char s[32];
-    std::snprintf(s, sizeof s, "%02d%02d%02d%03d", t.hour, t.minute, t.second, t.millisecond);
-    return s;
-}
-
-std::string dateToken(const _vexa_time_t &t)
-{
-    char s[32];
-    std::snprintf(s, sizeof s, "%02d%02d%02d", t.day, t.month, t.year % 100);
+    std::snprintf(s, sizeof s, "%02d%02d%02d%03d,%02d%02d%02d", t.hour, t.minute, t.second, t.millisecond, t.day,
+                  t.month, t.year % 100);
     return s;
 }
 
 std::string rezez(const _vexa_time_t &t, int gx = 10, int gy = -20, int gz = 1000)
 {
-    return "$REZEZ,1,3," + std::to_string(gx) + "," + std::to_string(gy) + "," + std::to_string(gz) + ","
-        + clockToken(t) + "," + dateToken(t) + "*5C";
+    return "$REZEZ,1,3," + std::to_string(gx) + "," + std::to_string(gy) + "," + std::to_string(gz) + "," + stamp(t)
+        + "*5C";
 }
 
 std::string rmc(const std::string &status, const std::string &lat, const std::string &lon,
@@ -81,11 +76,7 @@ template <typename T> T value(T v)
 
 bool allZero(const _vexa_log_info_t &r)
 {
-    const auto *p = reinterpret_cast<const unsigned char *>(&r);
-    for (size_t i = 0; i < sizeof r; ++i)
-        if (p[i])
-            return false;
-    return true;
+    return bytesOf(r) == Bytes(sizeof r, 0);
 }
 
 } // namespace
@@ -214,7 +205,7 @@ TEST_F(LogFileTest, TokensAndSentenceNames)
     text += "$GPRMC,120000,A,4808.0\n" + rezez(seconds_to_time(t0 + 1)) + "\n";
     // Only exact names count.
     text += "$GPRMCX,120000,A,4809.0,N,01131.0,E,5,6\n $GPRMC,120000,A,4809.0,N,01131.0,E,5,6\n";
-    text += "$GPGGA,,,,,,,,\n$REZEZ,1,9,1,2,3," + clockToken(seconds_to_time(t0 + 2)) + "," + dateToken(t) + ",\n";
+    text += "$GPGGA,,,,,,,,\n$REZEZ,1,9,1,2,3," + stamp(seconds_to_time(t0 + 2)) + ",\n";
     ASSERT_TRUE(load(text));
     ASSERT_EQ(log.count(), 3u);
     EXPECT_EQ(value(log.record_at(0).gps_valid), 0);
