@@ -12,6 +12,7 @@ class TestJsonWriter : public QObject {
     Q_OBJECT
 
 private slots:
+    // Keys in the order written; inline containers stay inline all the way down.
     void keepsKeyOrderAndNests()
     {
         JsonWriter json;
@@ -38,16 +39,8 @@ private slots:
         }
         json.endArray();
         json.endObject();
-        const QByteArray text = json.finish();
-
-        QVERIFY(text.endsWith("}\n"));
-        QVERIFY(text.indexOf("\"zeta\"") < text.indexOf("\"alpha\""));
-        QVERIFY(text.contains("[true, null, {\"inner\": 2.5}]"));  // inline all the way down
-        QVERIFY(text.contains("\"empty\": []"));
-        QVERIFY(text.contains("\n    {\"i\": 0},\n    {\"i\": 1}\n  ]"));
-        QJsonParseError error;
-        QJsonDocument::fromJson(text, &error);
-        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(json.finish(), QByteArray("{\n  \"zeta\": 1,\n  \"alpha\": \"a\",\n  \"list\": [true, null, {\"inner\": 2.5}],\n"
+                                           "  \"empty\": [],\n  \"rows\": [\n    {\"i\": 0},\n    {\"i\": 1}\n  ]\n}\n"));
     }
 
     void escapesStrings()
