@@ -157,6 +157,8 @@ private slots:
         }
     }
 
+    // The run rule is the recording model's; here its triggers reach the output, for a
+    // recording in any folder.
     void triggersFollowTheRunRuleInAnyFolder()
     {
         // Frames 0-4 and 20-25 carry a trigger: only the run at 20 is listed.
@@ -168,13 +170,7 @@ private slots:
         const Result r = cli({"frames", vdd});
         QCOMPARE(r.code, 0);
         QCOMPARE(r.json().value("triggers").toArray(), QJsonArray({20}));
-        QCOMPARE(r.json().value("sequence").toInt(), 42);
         QCOMPARE(r.json().value("index_event_type").toInt(), 2);
-
-        // An event recording triggers from frame 0 on, so nothing is listed.
-        const Result event = cli({"frames", path(generated("", "event").value("path").toString())});
-        QCOMPARE(event.json().value("triggers").toArray(), QJsonArray());
-        QCOMPARE(event.json().value("index_event_type").toInt(), 1);
     }
 
     void logMatchesTheReader()
