@@ -23,11 +23,9 @@ namespace {
 const QColor colours[4] = {QColor(200, 40, 40), QColor(40, 160, 40), QColor(40, 40, 200),
                            QColor(150, 150, 40)};
 
-QImage solid(const QColor &colour, QSize size = QSize(40, 20))
+QImage solid(const QColor &colour)
 {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
+    return TestCard::solid(QSize(40, 20), colour);
 }
 
 SkinButtonInfo makeInfo()

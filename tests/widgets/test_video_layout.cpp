@@ -364,8 +364,7 @@ private slots:
         const QImage upright = GlyphPicture::grab(layout);
         for (int flip : {1, 2, 3}) {
             FileManager::setDisplaySettings(0, 0, flip);
-            const QString diff = GlyphPicture::difference(GlyphPicture::grab(layout), upright);
-            QVERIFY2(diff.isEmpty(), qPrintable(diff));
+            QCOMPARE(GlyphPicture::grab(layout), upright);
         }
     }
 
