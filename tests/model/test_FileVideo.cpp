@@ -94,51 +94,38 @@ private slots:
         QVERIFY(video->stepPending() && video->scheduledDelay() <= 200);
     }
 
-    void samePlaySpeedDoesNotRestart()
+    // Pause returns to the frame last shown: after steps, after a half-speed step backward,
+    // after the end report, after a step shortened at the end. The same speed again does
+    // not restart.
+    void pauseGoesBackToTheFrameShown_data()
     {
-        auto video = recording(TestCard::frames(10, start()));
-        QSignalSpy spy(video.get(), &FileVideo::fileVideoFrameIndex);
-        video->playWithSpeed(1);
-        video->playImage();
-        video->playWithSpeed(1);
-        QCOMPARE(reported(spy), (QList<qint64>{0, 1}));
-        QCOMPARE(video->currentIndex(), 2);
+        QTest::addColumn<qint64>("from");
+        QTest::addColumn<double>("speed");
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<qint64>("paused");
+        QTest::newRow("forward") << qint64(0) << 4.0 << 1 << qint64(4);
+        QTest::newRow("half speed backward") << qint64(10) << -0.5 << 0 << qint64(10);
+        QTest::newRow("after the end") << qint64(19) << 2.0 << 0 << qint64(19);
+        QTest::newRow("shortened step") << qint64(15) << 16.0 << 1 << qint64(19);
+        QTest::newRow("same speed again") << qint64(0) << 1.0 << 2 << qint64(2);
     }
 
     void pauseGoesBackToTheFrameShown()
     {
+        QFETCH(qint64, from);
+        QFETCH(double, speed);
+        QFETCH(int, steps);
         auto video = recording(TestCard::frames(20, start()));
-        QSignalSpy spy(video.get(), &FileVideo::fileVideoFrameIndex);
-        video->playWithSpeed(4);
-        video->playImage();
-        QCOMPARE(reported(spy).last(), 4);
+        video->moveFrame(from);
+        video->playWithSpeed(speed);
+        for (int i = 0; i < steps; ++i) {
+            video->playImage();
+            video->playWithSpeed(speed);
+        }
         video->pause();
-        QCOMPARE(video->currentIndex(), 4);
-        QVERIFY(!video->stepPending());
-        QVERIFY(!video->isPlaying());
+        QTEST(video->currentIndex(), "paused");
+        QVERIFY(!video->stepPending() && !video->isPlaying());
         QCOMPARE(video->speed(), 0.0);
-
-        // Half speed backward steps one frame at a time; pause returns to the frame shown.
-        video->gotoFrame(10);
-        video->playWithSpeed(-0.5);
-        QCOMPARE(video->currentIndex(), 9);
-        video->pause();
-        QCOMPARE(video->currentIndex(), 10);
-
-        // After the end report, pause returns to the last frame shown.
-        video->moveFrame(19);
-        video->playWithSpeed(2);
-        QCOMPARE(reported(spy).last(), 21);
-        QVERIFY(!video->stepPending());
-        video->pause();
-        QCOMPARE(video->currentIndex(), 19);
-
-        // Stopped right after a shortened step, the cursor stays on the end frame shown.
-        video->moveFrame(15);
-        video->playWithSpeed(16);
-        video->playImage();
-        video->pause();
-        QCOMPARE(video->currentIndex(), 19);
     }
 
     // Steps and moves stop at the ends; -1 or a huge index is the last frame.
