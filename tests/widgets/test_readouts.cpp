@@ -2,6 +2,7 @@
 // read the same (or not) on screen. Set TUMBO_UPDATE_REFERENCES=1 to rewrite the pictures
 // after a deliberate change of the glyphs or their layout.
 #include "FileManager.h"
+#include "GlyphPicture.h"
 #include "Geometry.h"
 #include "SkinDateTime.h"
 #include "SkinGSensor.h"
@@ -50,26 +51,24 @@ QImage render(const Reading &r)
         view.reset(date);
     } else if (r.kind == u"speed") {
         auto *speed = new SkinSpeed;
+        view.reset(speed);
         speed->resize(62, 29);
         if (!v.isEmpty())
             speed->setSpeed(int(v[0]));
-        view.reset(speed);
     } else if (r.kind == u"gps") {
         auto *gps = new SkinGps;
+        view.reset(gps);
         gps->resize(168, 45);
         if (!v.isEmpty())
             gps->setLatitude(v[0], v[1]);
-        view.reset(gps);
     } else {
         auto *g = new SkinGSensor;
+        view.reset(g);
         g->resize(67, 20);
         if (!v.isEmpty())
             g->setVal(v[0]);
-        view.reset(g);
     }
-    QImage image(view->size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    view->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    const QImage image = GlyphPicture::grab(view.get());
     FileManager::setDisplaySettings(0, 0, 0);
     return image;
 }
