@@ -54,26 +54,21 @@ private slots:
         QTest::addColumn<int>("logs");
         QTest::addColumn<QStringList>("expected");  // "log.record", numbered from 1 in order
 
-        const QList<double> runs{70, 70, 50, 70, 70, 0};
-        QTest::newRow("first record of each run") << runs << QList<int>() << QList<int>() << "s" << 60.0 << 0 << 1
-                                                  << QStringList{"0.0", "0.3"};
-        QTest::newRow("with the G box every record") << runs << QList<int>() << QList<int>() << "sgx" << 60.0 << 0
-                                                     << 1 << QStringList{"0.0", "0.1", "0.3", "0.4"};
-        QTest::newRow("G box without an axis") << runs << QList<int>() << QList<int>() << "sg" << 60.0 << 0 << 1
-                                               << QStringList();
-        QTest::newRow("standstill, a fix starts it") << QList<double>{-1, 0, 0, 30, 0, -1, 0} << QList<int>()
-                                                     << QList<int>() << "s" << 0.0 << 0 << 1
-                                                     << QStringList{"0.1", "0.4"};
-        QTest::newRow("Z rounded, either sign") << QList<double>{0, 0, 0, 0, 0} << QList<int>()
-                                                << QList<int>{1000, 1400, 600, 1394, 1396} << "gz" << 0.0 << 0 << 1
-                                                << QStringList{"0.1", "0.2", "0.4"};
-        QTest::newRow("X and Z both") << QList<double>{0, 0, 0, 0} << QList<int>{500, 0, -450, 500}
-                                      << QList<int>{1000, 1500, 1450, 1500} << "gxz" << 0.0 << 0 << 1
-                                      << QStringList{"0.2", "0.3"};
-        QTest::newRow("numbered across logs") << QList<double>{70, 0, 70} << QList<int>() << QList<int>() << "s"
-                                              << 60.0 << 0 << 2 << QStringList{"0.0", "0.2", "1.0", "1.2"};
-        QTest::newRow("MPH threshold") << QList<double>{60, 70, 50} << QList<int>() << QList<int>() << "s"
-                                       << 40.0 << 1 << 1 << QStringList{"0.1"};
+        const auto row = [](const char *name, const QList<double> &speeds, const char *boxes, double speedLimit,
+                            const QStringList &expected, const QList<int> &gx = {}, const QList<int> &gz = {},
+                            int units = 0, int logs = 1) {
+            QTest::newRow(name) << speeds << gx << gz << QString::fromLatin1(boxes) << speedLimit << units << logs
+                                << expected;
+        };
+        const QList<double> runs{70, 70, 50, 70, 70, 0}, still{0, 0, 0, 0, 0};
+        row("first record of each run", runs, "s", 60, {"0.0", "0.3"});
+        row("with the G box every record", runs, "sgx", 60, {"0.0", "0.1", "0.3", "0.4"});
+        row("G box without an axis", runs, "sg", 60, {});
+        row("standstill, a fix starts it", {-1, 0, 0, 30, 0, -1, 0}, "s", 0, {"0.1", "0.4"});
+        row("Z rounded, either sign", still, "gz", 0, {"0.1", "0.2", "0.4"}, {}, {1000, 1400, 600, 1394, 1396});
+        row("X and Z both", still, "gxz", 0, {"0.2", "0.3"}, {500, 0, -450, 500}, {1000, 1500, 1450, 1500});
+        row("numbered across logs", {70, 0, 70}, "s", 60, {"0.0", "0.2", "1.0", "1.2"}, {}, {}, 0, 2);
+        row("MPH threshold", {60, 70, 50}, "s", 40, {"0.1"}, {}, {}, 1);
     }
     void rows()
     {

@@ -28,15 +28,6 @@ private slots:
         QCOMPARE(Preferences::dateFormat(), 0);
     }
 
-    void roundTrip()
-    {
-        // The display settings go through the folder model's tests.
-        Preferences::setLatestFolder(QStringLiteral("/media/card"));
-        Preferences::setStringValue(Preferences::CsvFolder, QStringLiteral("/tmp/csv"));
-        QCOMPARE(Preferences::latestFolder(), QStringLiteral("/media/card"));
-        QCOMPARE(Preferences::stringValue(Preferences::CsvFolder), QStringLiteral("/tmp/csv"));
-    }
-
     void keysAreTheStoredNames()
     {
         QSettings().clear();
@@ -50,6 +41,7 @@ private slots:
                                     QStringLiteral("jpg_folder"), QStringLiteral("kml_folder"),
                                     QStringLiteral("video_flip")}));
         QCOMPARE(QSettings().value(QStringLiteral("video_flip")).toInt(), 2);
+        QCOMPARE(Preferences::stringValue(Preferences::KmlFolder), QStringLiteral("/x"));
     }
 
     // Text a numeric field takes while typing: digits (and a sign) up to the length,

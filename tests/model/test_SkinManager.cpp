@@ -130,100 +130,75 @@ private slots:
         QVERIFY(skin->imageForKey(13).isNull());            // offset past the container
     }
 
+    // Each part of a strip whose width does not divide is W / n wide, starting at i * W / n.
     void stripCutting()
     {
-        const QByteArray strip = bmpOf(stripOf({Qt::red, Qt::green, Qt::blue}, 4, 5));
-        const QList<QImage> parts = SkinManager::imageArrayWithData(strip, 3);
-        QCOMPARE(parts.size(), 3);
-        const QList<QColor> colors = {Qt::red, Qt::green, Qt::blue};
-        for (int i = 0; i < 3; ++i) {
-            QCOMPARE(parts[i].size(), QSize(4, 5));
-            QCOMPARE(QColor(parts[i].pixel(0, 0)), colors[i]);
-            QCOMPARE(QColor(parts[i].pixel(3, 4)), colors[i]);
-        }
-        // a width that does not divide: each part is W / n wide, starting at i * W / n
         QImage odd = stripOf({Qt::red}, 10, 2);
         for (int x = 0; x < 10; ++x)
             odd.setPixel(x, 0, qRgb(x * 20, 0, 0));
         const QList<QImage> thirds = SkinManager::imageArrayWithData(bmpOf(odd), 3);
         QCOMPARE(thirds.size(), 3);
         for (int i = 0; i < 3; ++i) {
-            QCOMPARE(thirds[i].width(), 3);
+            QCOMPARE(thirds[i].size(), QSize(3, 2));
             QCOMPARE(qRed(thirds[i].pixel(0, 0)), (i * 10 / 3) * 20);
         }
-        QVERIFY(SkinManager::imageArrayWithData(strip, 0).isEmpty());
-        QVERIFY(SkinManager::imageArrayWithData(strip, 13).isEmpty());  // narrower than the count
+        QVERIFY(SkinManager::imageArrayWithData(bmpOf(odd), 0).isEmpty());
+        QVERIFY(SkinManager::imageArrayWithData(bmpOf(odd), 13).isEmpty());  // narrower than the count
         QVERIFY(SkinManager::imageArrayWithData(QByteArray("junk"), 2).isEmpty());
     }
 
+    // The viewer's picture formats are BMP and JPEG; a short or missing buffer is nothing.
     void imageWithDataDecodesBmpAndJpeg()
     {
         QImage picture(16, 8, QImage::Format_RGB32);
         picture.fill(QColor(0, 0, 255));
-        const QByteArray jpeg = bmpOf(picture, "JPG");
-        const QImage decoded = SkinManager::imageWithData(reinterpret_cast<const uchar *>(jpeg.constData()), jpeg.size());
-        QCOMPARE(decoded.size(), QSize(16, 8));
-        QVERIFY(qBlue(decoded.pixel(8, 4)) > 200);
-        const QByteArray bmp = bmpOf(picture);
-        QCOMPARE(SkinManager::imageWithData(reinterpret_cast<const uchar *>(bmp.constData()), bmp.size()).size(),
-                 QSize(16, 8));
-        const QByteArray png = bmpOf(picture, "PNG");  // decodable, but not a format of the viewer
-        QVERIFY(SkinManager::imageWithData(reinterpret_cast<const uchar *>(png.constData()), png.size()).isNull());
+        const auto decode = [&](const char *format, int size = -1) {
+            const QByteArray bytes = bmpOf(picture, format);
+            return SkinManager::imageWithData(reinterpret_cast<const uchar *>(bytes.constData()),
+                                              size < 0 ? bytes.size() : size);
+        };
+        QCOMPARE(decode("JPG").size(), QSize(16, 8));
+        QVERIFY(qBlue(decode("JPG").pixel(8, 4)) > 200);
+        QCOMPARE(decode("BMP").size(), QSize(16, 8));
+        QVERIFY(decode("PNG").isNull());
+        QVERIFY(decode("BMP", 0).isNull());
+        QVERIFY(decode("BMP", 20).isNull());
         QVERIFY(SkinManager::imageWithData(nullptr, 10).isNull());
-        QVERIFY(SkinManager::imageWithData(reinterpret_cast<const uchar *>(bmp.constData()), 0).isNull());
-        QVERIFY(SkinManager::imageWithData(reinterpret_cast<const uchar *>(bmp.constData()), 20).isNull());
-    }
-
-    void resourceLookup()
-    {
         QCOMPARE(SkinManager::resourcePath(QStringLiteral("digit_date_num")), QStringLiteral(":/resources/digit_date_num.bmp"));
-        QCOMPARE(SkinManager::resourcePath(QStringLiteral("map_connect.bmp")), QStringLiteral(":/resources/map_connect.bmp"));
-        QCOMPARE(SkinManager::resourcePath(QStringLiteral("google"), QStringLiteral("html")),
-                 QStringLiteral(":/resources/google.html"));
-        QCOMPARE(SkinManager::resourcePath(QStringLiteral("slider_back"), QString()), QStringLiteral(":/resources/slider_back"));
-        QVERIFY(SkinManager::resourceData(QStringLiteral("no_such_picture")).isEmpty());
         QVERIFY(SkinManager::resourceImage(QStringLiteral("no_such_picture")).isNull());
     }
 
-    void builtSkinHasEveryKeyWithItsKind()
+    // Every key of the built skin with its kind; every button a strip of four distinct
+    // states of its item's size, hidden where the list starts without it.
+    void builtSkinKeysAndButtons()
     {
         const auto skin = SkinManager::create();
         QVERIFY2(skin, "the built-in skin pair must load");
-        const QList<int> rectangles = {1, 2, 3, 4};
-        const QList<int> images = {0, 42, 48};
-        const QList<int> buttons = {8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26,
-                                    27, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 40, 41, 43, 44, 45, 46, 47, 49, 50};
-        for (int key : rectangles) {
+        for (int key : {1, 2, 3, 4}) {
             QVERIFY2(skin->containsKey(key), qPrintable(QString::number(key)));
             QVERIFY(!skin->rectForKey(key).isEmpty());
         }
-        for (int key : images)
+        for (int key : {0, 42, 48})
             QCOMPARE(skin->kindForKey(key), SkinManager::KindImage);
-        for (int key : buttons)
-            QCOMPARE(skin->kindForKey(key), SkinManager::KindButton);
         QCOMPARE(skin->imageForKey(0).size(), QSize(1024, 768));
         QCOMPARE(skin->rectForKey(0), QRect(0, 0, 1024, 768));
         QCOMPARE(skin->imageForKey(42).size(), skin->rectForKey(1).size());
         const QRect list = skin->rectForKey(4);
         QCOMPARE(skin->rectForKey(48, list.height()), QRect(QPoint(0, 0), list.size()));
         QCOMPARE(skin->imageForKey(48).size(), list.size());
-    }
 
-    void builtButtonsAreFourStateStrips()
-    {
-        const auto skin = SkinManager::create();
-        QVERIFY(skin);
         const QList<int> listButtons = {26, 27, 29, 30, 31, 44, 45, 46, 47, 49, 50};
         const QList<int> initiallyHidden = {27, 30, 31, 44, 45, 47, 50};
-        for (int key : {8, 9, 10, 11, 17, 21, 23, 24, 33, 38, 40, 43, 26, 27, 29, 30, 31, 32, 44, 45, 46, 47, 49, 50}) {
-            const int height = listButtons.contains(key) ? skin->rectForKey(4).height() : 768;
+        for (int key : {8,  9,  10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26,
+                        27, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 40, 41, 43, 44, 45, 46, 47, 49, 50}) {
+            QCOMPARE(skin->kindForKey(key), SkinManager::KindButton);
+            const int height = listButtons.contains(key) ? list.height() : 768;
             const auto button = skin->buttonForKey(key, height);
             QVERIFY2(button.has_value(), qPrintable(QString::number(key)));
             for (const QImage *state : {&button->imageNormal, &button->imagePressed, &button->imageHover, &button->imageDisabled})
                 QCOMPARE(state->size(), button->position.size());
             QCOMPARE(button->position, skin->rectForKey(key, height));
             QCOMPARE(button->visible, !initiallyHidden.contains(key));
-            // the states must look different from each other
             QVERIFY(button->imageNormal != button->imageHover);
             QVERIFY(button->imagePressed != button->imageHover);
         }

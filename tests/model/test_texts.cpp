@@ -127,105 +127,63 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        _keys = knownKeys();
+        const QStringList keys = knownKeys();
+        _known = QSet<QString>(keys.begin(), keys.end());
+        QVERIFY2(keys.size() > 100, qPrintable(translationsDir + "/text-keys.txt"));
+        QCOMPARE(_known.size(), keys.size());
+        _english = readTs(QStringLiteral("en"));
     }
 
-    void keyListIsReadable()
-    {
-        QVERIFY2(_keys.size() > 100, qPrintable(translationsDir + "/text-keys.txt"));
-        QCOMPARE(QSet<QString>(_keys.begin(), _keys.end()).size(), _keys.size());
-    }
-
-    void everyLanguageHasEveryKnownKey_data()
+    void languages_data()
     {
         QTest::addColumn<QString>("language");
         for (const QString &language : Texts::languages())
             QTest::newRow(qPrintable(language)) << language;
     }
 
-    void everyLanguageHasEveryKnownKey()
+    // Every language: finished texts for exactly the known keys, the English arguments, and
+    // the compiled texts the program loads say the same; a missing key shows the key.
+    void languages()
     {
         QFETCH(QString, language);
         const TsFile ts = readTs(language);
         QVERIFY2(ts.problems.isEmpty(), qPrintable(ts.problems.join(QStringLiteral("\n"))));
-
-        const QSet<QString> known(_keys.begin(), _keys.end());
         const QStringList ids = ts.texts.keys();
         const QSet<QString> present(ids.begin(), ids.end());
-        QStringList missing = (known - present).values();
-        QStringList unknown = (present - known).values();
+        QStringList missing = (_known - present).values(), unknown = (present - _known).values();
         missing.sort();
         unknown.sort();
-        QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("no %1 text for: ").arg(language)
-                                               + missing.join(QStringLiteral(", "))));
-        QVERIFY2(unknown.isEmpty(),
-                 qPrintable(QStringLiteral("%1 texts for keys not in text-keys.txt: ").arg(language)
-                            + unknown.join(QStringLiteral(", "))));
-    }
+        QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("no text for: ") + missing.join(QStringLiteral(", "))));
+        QVERIFY2(unknown.isEmpty(), qPrintable(QStringLiteral("texts for keys not in text-keys.txt: ")
+                                               + unknown.join(QStringLiteral(", "))));
 
-    void argumentsAgreeAcrossLanguages()
-    {
-        const TsFile english = readTs(QStringLiteral("en"));
+        QVERIFY2(QFile::exists(Texts::resourcePath(language)), qPrintable(Texts::resourcePath(language)));
+        QVERIFY(Texts::setLanguage(language));
+        QCOMPARE(Texts::language(), language);
         QStringList problems;
-        for (auto it = english.texts.cbegin(); it != english.texts.cend(); ++it) {
-            if (argumentsOf(it.value()).contains(QStringLiteral("%@")))
-                problems.append(QStringLiteral("en ") + it.key() + QStringLiteral(": uses %@"));
-        }
-        for (const QString &language : Texts::languages()) {
-            const TsFile ts = readTs(language);
-            for (auto it = ts.texts.cbegin(); it != ts.texts.cend(); ++it) {
-                const QStringList expected = argumentsOf(english.texts.value(it.key()));
-                const QStringList actual = argumentsOf(it.value());
-                if (actual != expected)
-                    problems.append(QStringLiteral("%1 %2: arguments [%3], English has [%4]")
-                                        .arg(language, it.key(), actual.join(QLatin1Char(' ')),
-                                             expected.join(QLatin1Char(' '))));
-            }
+        for (auto it = ts.texts.cbegin(); it != ts.texts.cend(); ++it) {
+            const QStringList expected = argumentsOf(_english.texts.value(it.key()));
+            if (argumentsOf(it.value()) != expected || expected.contains(QStringLiteral("%@")))
+                problems << it.key() + QStringLiteral(": arguments differ from English [")
+                                + expected.join(QLatin1Char(' ')) + QLatin1Char(']');
+            QCOMPARE(Texts::text(it.key()), it.value());
+            QCOMPARE(qtTrId(it.key().toUtf8().constData()), it.value());
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
-        // The one formatted text of the list keeps its argument.
-        QCOMPARE(argumentsOf(english.texts.value(QStringLiteral("gui_total_distance"))),
-                 QStringList{QStringLiteral("%1")});
+        QCOMPARE(Texts::text("gui_no_such_key"), QStringLiteral("gui_no_such_key"));
     }
 
     void keysUsedInCodeHaveEnglishTexts()
     {
-        const TsFile english = readTs(QStringLiteral("en"));
         const QMap<QString, QString> used = keysInSources();
         QStringList problems;
-        for (auto it = used.cbegin(); it != used.cend(); ++it) {
-            if (!english.texts.contains(it.key()))
+        for (auto it = used.cbegin(); it != used.cend(); ++it)
+            if (!_english.texts.contains(it.key()))
                 problems.append(it.key() + QStringLiteral(" (") + it.value() + QLatin1Char(')'));
-        }
         QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("keys without an English text: ")
                                                 + problems.join(QStringLiteral(", "))));
-    }
-
-    void compiledTextsMatchSources_data()
-    {
-        everyLanguageHasEveryKnownKey_data();
-    }
-
-    void compiledTextsMatchSources()
-    {
-        QFETCH(QString, language);
-        QVERIFY2(QFile::exists(Texts::resourcePath(language)),
-                 qPrintable(Texts::resourcePath(language)));
-        QVERIFY(Texts::setLanguage(language));
-        QCOMPARE(Texts::language(), language);
-        const TsFile ts = readTs(language);
-        for (auto it = ts.texts.cbegin(); it != ts.texts.cend(); ++it) {
-            QCOMPARE(Texts::text(it.key()), it.value());
-            QCOMPARE(qtTrId(it.key().toUtf8().constData()), it.value());
-        }
-    }
-
-    void missingKeyShowsKey()
-    {
-        for (const QString &language : Texts::languages()) {
-            QVERIFY(Texts::setLanguage(language));
-            QCOMPARE(Texts::text("gui_no_such_key"), QStringLiteral("gui_no_such_key"));
-        }
+        // The one formatted text of the list keeps its argument.
+        QCOMPARE(argumentsOf(_english.texts.value(QStringLiteral("gui_total_distance"))), QStringList{"%1"});
     }
 
     void languageFollowsLocale_data()
@@ -259,7 +217,8 @@ private slots:
     }
 
 private:
-    QStringList _keys;
+    QSet<QString> _known;
+    TsFile _english;
 };
 
 QTEST_GUILESS_MAIN(TestTexts)

@@ -15,16 +15,4 @@ inline QImage grab(QWidget *widget)
     return image;
 }
 
-// The first differing pixel as text, or empty when the pictures match.
-inline QString difference(const QImage &actual, const QImage &expected)
-{
-    if (actual.size() != expected.size())
-        return QStringLiteral("size differs");
-    for (int y = 0; y < actual.height(); ++y)
-        for (int x = 0; x < actual.width(); ++x)
-            if (actual.pixel(x, y) != expected.pixel(x, y))
-                return QStringLiteral("pixel (%1, %2) differs").arg(x).arg(y);
-    return QString();
-}
-
 } // namespace GlyphPicture

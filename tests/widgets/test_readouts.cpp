@@ -2,6 +2,7 @@
 // read the same (or not) on screen. Set TUMBO_UPDATE_REFERENCES=1 to rewrite the pictures
 // after a deliberate change of the glyphs or their layout.
 #include "FileManager.h"
+#include "GlyphPicture.h"
 #include "Geometry.h"
 #include "SkinDateTime.h"
 #include "SkinGSensor.h"
@@ -50,26 +51,24 @@ QImage render(const Reading &r)
         view.reset(date);
     } else if (r.kind == u"speed") {
         auto *speed = new SkinSpeed;
+        view.reset(speed);
         speed->resize(62, 29);
         if (!v.isEmpty())
             speed->setSpeed(int(v[0]));
-        view.reset(speed);
     } else if (r.kind == u"gps") {
         auto *gps = new SkinGps;
+        view.reset(gps);
         gps->resize(168, 45);
         if (!v.isEmpty())
             gps->setLatitude(v[0], v[1]);
-        view.reset(gps);
     } else {
         auto *g = new SkinGSensor;
+        view.reset(g);
         g->resize(67, 20);
         if (!v.isEmpty())
             g->setVal(v[0]);
-        view.reset(g);
     }
-    QImage image(view->size(), QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    view->render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    const QImage image = GlyphPicture::grab(view.get());
     FileManager::setDisplaySettings(0, 0, 0);
     return image;
 }
@@ -125,13 +124,20 @@ private slots:
         for (double kmh : {1000.0, 65535.0, double(std::numeric_limits<int>::max())})
             QTest::addRow("speed %.0f shows 999", kmh) << Reading{"speed", {kmh}} << Reading{"speed", {999}};
         QTest::newRow("100 km/h in MPH") << Reading{"speed", {100}, 0, 1} << Reading{"speed", {62}};
-        QTest::newRow("no position shows dashes") << Reading{"gps", {SkinGps::NoPosition, SkinGps::NoPosition}}
-                                                  << Reading{"gps", {}};
+        QTest::newRow("100 km/h in knots") << Reading{"speed", {100}, 0, 2} << Reading{"speed", {53}};
+        // Past a pole or the date line, or no number: no position.
+        for (const auto &[lat, lon] : {std::pair{9000.01, 0.0}, {-9000.01, 0.0}, {0.0, 18000.5}, {99999.0, 0.0},
+                                      {std::nan(""), 0.0}, {SkinGps::NoPosition, SkinGps::NoPosition}})
+            QTest::addRow("%.2f %.2f shows dashes", lat, lon) << Reading{"gps", {lat, lon}} << Reading{"gps", {}};
         QTest::newRow("g no value") << Reading{"g", {SkinGSensor::NoValue}} << Reading{"g", {}};
         QTest::newRow("g not a number") << Reading{"g", {std::nan("")}} << Reading{"g", {}};
         QTest::newRow("g infinite") << Reading{"g", {-std::numeric_limits<double>::infinity()}} << Reading{"g", {}};
         QTest::newRow("g negative zero") << Reading{"g", {-0.004}} << Reading{"g", {0.0}};
         QTest::newRow("g rounding carries") << Reading{"g", {-1.996}} << Reading{"g", {-2.0}};
+        QTest::newRow("g rounding carries to 1") << Reading{"g", {0.999}} << Reading{"g", {1.0}};
+        QTest::newRow("g rounds down") << Reading{"g", {1.234}} << Reading{"g", {1.23}};
+        QTest::newRow("g -32.768 shows the largest value") << Reading{"g", {-32.768}} << Reading{"g", {-10.0}};
+        QTest::newRow("g 1e300 shows the largest value") << Reading{"g", {1e300}} << Reading{"g", {10.0}};
         QTest::newRow("g 10 and more show the largest value") << Reading{"g", {12.34}} << Reading{"g", {9.996}};
     }
 
@@ -152,6 +158,8 @@ private slots:
         QTest::newRow("g zero is shown") << Reading{"g", {0.0}} << Reading{"g", {}};
         QTest::newRow("g over range is marked") << Reading{"g", {12.34}} << Reading{"g", {9.99}};
         QTest::newRow("small longitude") << Reading{"gps", {0.0, 500.0}} << Reading{"gps", {0.0, 10500.0}};
+        for (const auto &[lat, lon] : {std::pair{9000.0, 0.0}, {-9000.0, 0.0}, {0.0, 18000.0}, {0.0, -18000.0}})
+            QTest::addRow("%.0f %.0f is a position", lat, lon) << Reading{"gps", {lat, lon}} << Reading{"gps", {}};
     }
 
     void differentOnScreen()
@@ -187,42 +195,6 @@ private slots:
         QCOMPARE(Geometry::fromQt(view.geometry(), 768), QRect(300 + 700 - 230, 166, 230, 24));
     }
 
-    void speedInUserUnits()
-    {
-        SkinSpeed view;
-        for (const auto &[unit, shown] : {std::pair{0, 100}, {1, 62}, {2, 53}}) {
-            FileManager::setDisplaySettings(0, unit, 0);
-            view.setSpeed(100);
-            QCOMPARE(view.speed(), shown);
-        }
-    }
-
-    void gpsValidRange_data()
-    {
-        QTest::addColumn<double>("lat");
-        QTest::addColumn<double>("lon");
-        QTest::addColumn<bool>("valid");
-        QTest::newRow("north pole") << 9000.0 << 0.0 << true;
-        QTest::newRow("south pole") << -9000.0 << 0.0 << true;
-        QTest::newRow("beyond north") << 9000.01 << 0.0 << false;
-        QTest::newRow("beyond south") << -9000.01 << 0.0 << false;
-        QTest::newRow("date line east") << 0.0 << 18000.0 << true;
-        QTest::newRow("date line west") << 0.0 << -18000.0 << true;
-        QTest::newRow("beyond east") << 0.0 << 18000.5 << false;
-        QTest::newRow("no position") << 99999.0 << 0.0 << false;
-        QTest::newRow("not a number") << std::nan("") << 0.0 << false;
-    }
-
-    void gpsValidRange()
-    {
-        QFETCH(double, lat);
-        QFETCH(double, lon);
-        QFETCH(bool, valid);
-        SkinGps view;
-        view.setLatitude(lat, lon);
-        QCOMPARE(view.isValid(), valid);
-    }
-
     // Seconds that print as 60.00 carry into the minutes, and 60 minutes into the degrees.
     void gpsPositions_data()
     {
@@ -246,34 +218,6 @@ private slots:
         QCOMPARE(SkinGps::positionOf(nmea, latitude), position);
     }
 
-    void gsensorDigits_data()
-    {
-        QTest::addColumn<double>("g");
-        QTest::addColumn<int>("whole");
-        QTest::addColumn<int>("decimals");
-        QTest::addColumn<bool>("minus");
-        QTest::addColumn<bool>("over");
-        QTest::newRow("-1.25") << -1.25 << 1 << 25 << true << false;
-        QTest::newRow("1.234") << 1.234 << 1 << 23 << false << false;
-        QTest::newRow("0.999") << 0.999 << 1 << 0 << false << false;
-        QTest::newRow("-0.004") << -0.004 << 0 << 0 << false << false;
-        QTest::newRow("-9.99") << -9.99 << 9 << 99 << true << false;
-        QTest::newRow("-32.768") << -32.768 << 9 << 99 << true << true;
-        QTest::newRow("9.996") << 9.996 << 9 << 99 << false << true;
-    }
-
-    void gsensorDigits()
-    {
-        QFETCH(double, g);
-        SkinGSensor view;
-        view.setVal(g);
-        QTEST(view.wholeDigit(), "whole");
-        QTEST(view.decimals(), "decimals");
-        QTEST(view.showsMinus(), "minus");
-        QTEST(view.isOverRange(), "over");
-        view.setVal(1e300);
-        QVERIFY(view.wholeDigit() >= 0 && view.wholeDigit() <= 9);
-    }
 };
 
 QTEST_MAIN(TestReadouts)

@@ -10,6 +10,7 @@
 #include <QFontMetrics>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -22,14 +23,12 @@ namespace {
 const QColor colours[4] = {QColor(200, 40, 40), QColor(40, 160, 40), QColor(40, 40, 200),
                            QColor(150, 150, 40)};
 
-QImage solid(const QColor &colour, QSize size = QSize(40, 20))
+QImage solid(const QColor &colour)
 {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
+    return TestCard::solid(QSize(40, 20), colour);
 }
 
-SkinButtonInfo makeInfo(bool visible = true)
+SkinButtonInfo makeInfo()
 {
     SkinButtonInfo info;
     info.imageNormal = solid(colours[0]);
@@ -37,7 +36,6 @@ SkinButtonInfo makeInfo(bool visible = true)
     info.imageHover = solid(colours[2]);
     info.imageDisabled = solid(colours[3]);
     info.position = QRect(10, 20, 40, 20);  // bottom-left origin
-    info.visible = visible;
     return info;
 }
 
@@ -56,19 +54,6 @@ void leave(QWidget *widget)
 {
     QEvent event(QEvent::Leave);
     QCoreApplication::sendEvent(widget, &event);
-}
-
-void click(QWidget *widget)
-{
-    QTest::mousePress(widget, Qt::LeftButton);
-    QTest::mouseRelease(widget, Qt::LeftButton);
-}
-
-void doubleClick(QWidget *widget)
-{
-    click(widget);
-    QTest::mouseDClick(widget, Qt::LeftButton);
-    QTest::mouseRelease(widget, Qt::LeftButton);
 }
 
 // A mouse event with a chosen time stamp, for click sequences QTest cannot time.
@@ -93,19 +78,10 @@ bool hasColour(const QImage &image, const QColor &colour)
 QImage strip()
 {
     QImage image(160, 20, QImage::Format_RGB32);
+    QPainter painter(&image);
     for (int i = 0; i < 4; ++i)
-        for (int y = 0; y < 20; ++y)
-            for (int x = 0; x < 40; ++x)
-                image.setPixelColor(i * 40 + x, y, colours[i]);
+        painter.fillRect(i * 40, 0, 40, 20, colours[i]);
     return image;
-}
-
-// A skin pair: one picture (key 0), one button (key 21) and one hidden check button (key 45).
-bool writeSkin(const QString &dscPath, const QString &chkPath)
-{
-    return TestCard::writeSkin(dscPath, chkPath,
-                               {{0, 2, 0, 0, 40, 20}, {21, 3, 300, 700, 340, 720}, {45, 3, 100, 50, 140, 70, 0, 0}},
-                               {solid(Qt::gray), strip(), strip()});
 }
 
 // A parent that counts the mouse events its children pass on.
@@ -131,7 +107,6 @@ private slots:
     {
         _parent = new QWidget;
         _parent->resize(200, 100);
-        _parent->move(0, 0);
         _parent->show();
         QVERIFY(QTest::qWaitForWindowExposed(_parent));
     }
@@ -158,6 +133,7 @@ private slots:
             QTest::addRow("%sdouble click acts once", kind) << check << true << false << "double" << 1 << on << black;
             QTest::addRow("%striple click acts once", kind) << check << true << false << "triple" << 1 << on << black;
             QTest::addRow("%slater click acts again", kind) << check << true << false << "triple later" << 2 << (check ? 1 : 0) << black;
+            QTest::addRow("%sdrag acts once", kind) << check << true << false << "drag" << 1 << on << black;
             QTest::addRow("%sright button", kind) << check << true << false << "right" << 0 << 0 << black;
             QTest::addRow("%shover", kind) << check << true << false << "enter" << 0 << hover << white;
             QTest::addRow("%shover ends", kind) << check << true << false << "enter leave" << 0 << 0 << black;
@@ -178,31 +154,32 @@ private slots:
         QFETCH(QString, steps);
         Recorder view;
         view.resize(200, 100);
-        SkinButtonBase *button = check ? static_cast<SkinButtonBase *>(new SkinCheckButton(makeInfo(), 100, "Go", &view))
-                                       : new SkinButton(makeInfo(), 100, "Go", &view);
+        SkinButtonBase *button = make(check, &view);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
-        if (check) {
-            static_cast<SkinCheckButton *>(button)->setSkinEnabled(enabled);
-        } else {
+        if (!check)
             static_cast<SkinButton *>(button)->setPushMode(pushMode);
-            static_cast<SkinButton *>(button)->setSkinEnabled(enabled);
-        }
+        check ? static_cast<SkinCheckButton *>(button)->setSkinEnabled(enabled)
+              : static_cast<SkinButton *>(button)->setSkinEnabled(enabled);
         QSignalSpy spy(button, &SkinButtonBase::triggered);
         for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {
-            if (step == u"click")
-                click(button);
-            else if (step == u"press")
+            if (step == u"click" || step == u"double") {
+                QTest::mouseClick(button, Qt::LeftButton);
+                if (step == u"double") {
+                    QTest::mouseDClick(button, Qt::LeftButton);
+                    QTest::mouseRelease(button, Qt::LeftButton);
+                }
+            } else if (step == u"press") {
                 QTest::mousePress(button, Qt::LeftButton);
-            else if (step == u"double")
-                doubleClick(button);
-            else if (step == u"enter")
-                enter(button);
-            else if (step == u"leave")
-                leave(button);
-            else if (step == u"right")
+            } else if (step == u"drag") {  // the drag stays with the button
+                QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
+                QTest::mouseMove(button, QPoint(30, 10));
+                QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(30, 10));
+            } else if (step == u"enter" || step == u"leave") {
+                step == u"enter" ? enter(button) : leave(button);
+            } else if (step == u"right") {
                 QTest::mouseClick(button, Qt::RightButton);
-            else if (step == u"triple" || step == u"later") {
+            } else {  // triple, or later: a press, a double click and a press 50 ms apart
                 quint64 t = step == u"triple" ? 10000 : 20000;
                 for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
                                           QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease,
@@ -218,50 +195,28 @@ private slots:
             QVERIFY(shownColour(button) != colours[slot]);  // the slot's face, dimmed
         QTEST(button->textColor(), "title");
         QCOMPARE(view.presses, steps == u"right" ? 1 : 0);  // other buttons pass on, as a plain view's
+        QCOMPARE(view.moves, 0);
     }
 
     // Either kind acts on the press, before the release, with its tag and its new look.
-    void actsOnPressWithItsTag_data()
-    {
-        QTest::addColumn<bool>("check");
-        QTest::newRow("button") << false;
-        QTest::newRow("check button") << true;
-    }
-
     void actsOnPressWithItsTag()
     {
-        QFETCH(bool, check);
-        SkinButtonBase *button = check ? static_cast<SkinButtonBase *>(new SkinCheckButton(makeInfo(), 100, QString(), _parent))
-                                       : new SkinButton(makeInfo(), 100, QString(), _parent);
-        button->setTag(21);
-        button->show();
-        int runs = 0, tagSeen = -1;
-        QColor shownWhenTold;
-        connect(button, &SkinButtonBase::triggered, this, [&](int tag) {
-            ++runs;
-            tagSeen = tag;
-            shownWhenTold = shownColour(button);
-        });
-        QTest::mousePress(button, Qt::LeftButton);
-        QCOMPARE(runs, 1);
-        QCOMPARE(tagSeen, 21);
-        QCOMPARE(shownWhenTold, colours[check ? 2 : 1]);  // on / pressed
-        QTest::mouseRelease(button, Qt::LeftButton);
-        QCOMPARE(runs, 1);
-    }
-
-    void dragStaysWithButton()
-    {
-        Recorder view;
-        view.resize(200, 100);
-        auto *button = new SkinButton(makeInfo(), 100, QString(), &view);
-        view.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&view));
-        QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
-        QTest::mouseMove(button, QPoint(30, 10));
-        QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(30, 10));
-        QCOMPARE(view.presses, 0);
-        QCOMPARE(view.moves, 0);
+        for (bool check : {false, true}) {
+            SkinButtonBase *button = make(check, _parent);
+            button->setTag(21);
+            button->show();
+            QList<int> tags;
+            QColor shownWhenTold;
+            connect(button, &SkinButtonBase::triggered, this, [&](int tag) {
+                tags << tag;
+                shownWhenTold = shownColour(button);
+            });
+            QTest::mousePress(button, Qt::LeftButton);
+            QCOMPARE(tags, QList<int>{21});
+            QCOMPARE(shownWhenTold, colours[check ? 2 : 1]);  // on / pressed
+            QTest::mouseRelease(button, Qt::LeftButton);
+            QCOMPARE(tags.size(), 1);
+        }
     }
 
     void disabledTabKeepsItsPushedLook()
@@ -285,56 +240,41 @@ private slots:
         QCOMPARE(shownColour(button), colours[0]);
     }
 
-    void updateImageOutsideStatesChangesNothing()
+    // A state outside the four changes nothing; a new skin starts from the normal state.
+    void badStateAndNewSkin()
     {
         auto *button = new SkinButton(makeInfo(), 100, QStringLiteral("Go"), _parent);
         button->show();
         button->updateImage(SkinButton::StatePressed);
         const QImage before = button->grab().toImage();
-        const QColor colour = button->textColor();
-        button->updateImage(7);
-        button->updateImage(-1);
-        button->updateImage(4);
+        for (int state : {7, -1, 4})
+            button->updateImage(state);
         QCOMPARE(button->imageState(), int(SkinButton::StatePressed));
-        QCOMPARE(button->textColor(), colour);
         QCOMPARE(button->grab().toImage(), before);
-    }
 
-    void setSkinStartsAfresh()
-    {
-        auto *button = new SkinButton(makeInfo(), 100, QString(), _parent);
         button->setPushMode(true);
         button->setSkinEnabled(false);
         SkinButtonInfo other = makeInfo();
         other.imageNormal = solid(Qt::darkCyan);
         button->setSkin(other);
-        QVERIFY(button->isSkinEnabled());
-        QVERIFY(!button->pushMode());
-        QCOMPARE(button->imageState(), int(SkinButton::StateNormal));
+        QVERIFY(button->isSkinEnabled() && !button->pushMode());
         QCOMPARE(shownColour(button), QColor(Qt::darkCyan));
         QCOMPARE(button->geometry(), QRect(10, 60, 40, 20));  // the place stays
     }
 
-    void paintShowsStateImageAndTitle()
+    // The title is painted black, white under the mouse, over the image; one too wide shrinks
+    // to a legible size, then is elided.
+    void titlePaintedAndFitted()
     {
-        auto *button = new SkinButton(makeInfo(), 100, QString(), _parent);
+        auto *button = new SkinButton(makeInfo(), 100, QStringLiteral("HHHH"), _parent);
         button->show();
-        for (int state = 0; state < 4; ++state) {
-            button->updateImage(state);
-            QCOMPARE(shownColour(button), colours[state]);
-        }
-        button->setText(QStringLiteral("HHHH"));
-        button->updateImage(SkinButton::StateNormal);
         QImage shot = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        QVERIFY(hasColour(shot, Qt::black));
-        QVERIFY(!hasColour(shot, Qt::white));
-        QCOMPARE(shot.pixelColor(0, 0), colours[0]);  // the image still fills the corners
+        QVERIFY(hasColour(shot, Qt::black) && !hasColour(shot, Qt::white));
+        QCOMPARE(shot.pixelColor(0, 0), colours[0]);
         button->updateImage(SkinButton::StateHover);
         shot = button->grab().toImage().convertToFormat(QImage::Format_RGB32);
-        QVERIFY(hasColour(shot, Qt::white));
-        QVERIFY(!hasColour(shot, Qt::black));
+        QVERIFY(hasColour(shot, Qt::white) && !hasColour(shot, Qt::black));
 
-        // A title wider than its button shrinks to a legible size, then is elided.
         QFont font = button->font();
         const QString shown = SkinButton::fittedTitle(QStringLiteral("Wiedergabe Werkzeuge"), 40, &font);
         QVERIFY(QFontMetrics(font).horizontalAdvance(shown) <= 40);
@@ -343,19 +283,6 @@ private slots:
         font = button->font();
         QCOMPARE(SkinButton::fittedTitle(QStringLiteral("OK"), 40, &font), QStringLiteral("OK"));
         QCOMPARE(font, button->font());
-    }
-
-    void hiddenItemGivesHiddenButton()
-    {
-        QWidget view;
-        view.resize(200, 100);
-        auto *hidden = new SkinButton(makeInfo(false), 100, QString(), &view);
-        auto *shown = new SkinButton(makeInfo(true), 100, QString(), &view);
-        auto *check = new SkinCheckButton(makeInfo(false), 100, QString(), &view);
-        view.show();
-        QVERIFY(!hidden->isVisible());
-        QVERIFY(!check->isVisible());
-        QVERIFY(shown->isVisible());
     }
 
     void menuPopsUpAtBottomLeftCorner()
@@ -369,33 +296,19 @@ private slots:
             shownAt = menu.pos();
             menu.close();
         });
-        QAction *chosen = button->showMenu(&menu);
-        QCOMPARE(chosen, nullptr);
+        QCOMPARE(button->showMenu(&menu), nullptr);
         QCOMPARE(shownAt, button->mapToGlobal(QPoint(0, button->height())));
         QCOMPARE(button->showMenu(nullptr), nullptr);
     }
 
-    void checkButtonClickTurnsOnAndOff()
-    {
-        auto *button = new SkinCheckButton(makeInfo(), 100, QString(), _parent);
-        button->show();
-        bool stateSeen = false;
-        connect(button, &SkinCheckButton::triggered, this, [&] { stateSeen = button->state(); });
-        click(button);
-        QVERIFY(stateSeen);  // the handler reads the new state
-        QCOMPARE(button->shownImage(), SkinCheckButton::ImageCheckHover);
-        click(button);
-        QVERIFY(!stateSeen);
-        QCOMPARE(button->shownImage(), SkinCheckButton::ImageNormalHover);
-    }
-
+    // Set from the program, not the mouse: the plain image, even under the mouse, no action.
     void checkButtonSetStateShowsPlainImage()
     {
         auto *button = new SkinCheckButton(makeInfo(), 100, QString(), _parent);
         button->show();
         QSignalSpy spy(button, &SkinCheckButton::triggered);
         enter(button);
-        button->setState(true);  // from the program, not the mouse: no action
+        button->setState(true);
         QCOMPARE(button->shownImage(), SkinCheckButton::ImageCheck);
         QVERIFY(button->isChecked());
         button->setState(false);
@@ -403,13 +316,17 @@ private slots:
         QCOMPARE(spy.count(), 0);
     }
 
+    // A skin pair: one picture (key 0), a button (21), a hidden button (22), a hidden check
+    // button (45).
     void buttonsComeFromSkin()
     {
         QTemporaryDir dir;
-        QVERIFY(dir.isValid());
         const QString dsc = dir.filePath(QStringLiteral("brumoset.dsc"));
         const QString chk = dir.filePath(QStringLiteral("brumoset.chk"));
-        QVERIFY(writeSkin(dsc, chk));
+        QVERIFY(TestCard::writeSkin(dsc, chk,
+                                    {{0, 2, 0, 0, 40, 20}, {21, 3, 300, 700, 340, 720},
+                                     {22, 3, 0, 0, 40, 20, 0, 0}, {45, 3, 100, 50, 140, 70, 0, 0}},
+                                    {solid(Qt::gray), strip(), strip(), strip()}));
         const std::unique_ptr<SkinManager> skin = SkinManager::create(dsc, chk);
         QVERIFY(skin);
 
@@ -423,6 +340,7 @@ private slots:
         QCOMPARE(button->toolTip(), QStringLiteral("Play it"));
         QCOMPARE(button->geometry(), QRect(300, 700, 40, 20));  // the item's left and top
         QCOMPARE(shownColour(button), colours[0]);  // the strip's states are the skin manager's
+        QVERIFY(SkinButton::create(*skin, 22, &view)->isHidden());
 
         SkinCheckButton *check = SkinCheckButton::create(*skin, 45, &view);
         QVERIFY(check);
@@ -436,6 +354,13 @@ private slots:
     }
 
 private:
+    static SkinButtonBase *make(bool check, QWidget *parent)
+    {
+        if (check)
+            return new SkinCheckButton(makeInfo(), 100, QStringLiteral("Go"), parent);
+        return new SkinButton(makeInfo(), 100, QStringLiteral("Go"), parent);
+    }
+
     QWidget *_parent = nullptr;
 };
 
