@@ -2,7 +2,6 @@
 #include "FileManager.h"
 #include "Preferences.h"
 #include "SettingWindow.h"
-#include "Texts.h"
 #include "ui_SettingWindow.h"
 
 #include <QButtonGroup>
@@ -24,7 +23,8 @@ private slots:
         QSettings().clear();
     }
 
-    void opensWithDefaultsAndCancelFocused()
+    // It opens centred with the defaults and Cancel focused; Cancel stores nothing.
+    void opensWithDefaultsAndCancelChangesNothing()
     {
         QWidget parent;
         parent.resize(1024, 768);
@@ -33,20 +33,23 @@ private slots:
         bool visible = false;
         QWidget *focused = nullptr;
         QPoint centre;
+        QList<int> selected;
         QTimer::singleShot(0, &window, [&] {
             visible = window.isVisible();
             focused = window.focusWidget();
             centre = window.frameGeometry().center();
+            selected = {window.matrixDate()->checkedId(), window.matrixSpeed()->checkedId(),
+                        window.ui()->comboFlip->currentIndex()};
+            window.ui()->radioDate1->click();
+            window.ui()->comboFlip->setCurrentIndex(2);
             window.ui()->btnCancel->click();
         });
         QVERIFY(!window.runModal());
         QVERIFY(visible);
         QCOMPARE(focused, window.ui()->btnCancel);
-        QVERIFY2((centre - parent.frameGeometry().center()).manhattanLength() <= 6, qPrintable(QStringLiteral("%1,%2 vs %3,%4").arg(centre.x()).arg(centre.y()).arg(parent.frameGeometry().center().x()).arg(parent.frameGeometry().center().y())));
-        QCOMPARE(window.matrixDate()->checkedId(), 0);
-        QCOMPARE(window.matrixSpeed()->checkedId(), 0);
-        QCOMPARE(window.ui()->comboFlip->currentIndex(), 0);
-        QCOMPARE(window.ui()->comboFlip->count(), 4);
+        QVERIFY((centre - parent.frameGeometry().center()).manhattanLength() <= 6);
+        QCOMPARE(selected, (QList<int>{0, 0, 0}));
+        QVERIFY(QSettings().allKeys().isEmpty());
     }
 
     void outOfRangeValuesSelectTheFirstRow()
@@ -84,29 +87,6 @@ private slots:
         QCOMPARE(FileManager::dateFormat(), 2);
         QCOMPARE(FileManager::speedFormat(), QStringLiteral("kn"));
         QCOMPARE(FileManager::videoFlip(), 3);
-    }
-
-    void cancelChangesNothing()
-    {
-        SettingWindow window;
-        QTimer::singleShot(0, &window, [&] {
-            window.ui()->radioDate1->click();
-            window.ui()->comboFlip->setCurrentIndex(2);
-            window.ui()->btnCancel->click();
-        });
-        QVERIFY(!window.runModal());
-        QVERIFY(QSettings().allKeys().isEmpty());
-    }
-
-    void showsTheTexts()
-    {
-        SettingWindow window;
-        QCOMPARE(window.windowTitle(), Texts::text("gui_viewer_setting"));
-        QCOMPARE(window.ui()->boxSpeed->title(), Texts::text("gui_measure_system"));
-        QCOMPARE(window.ui()->radioSpeed1->text(), Texts::text("gui_method_us"));
-        QCOMPARE(window.ui()->btnCancel->text(), Texts::text("gui_cancel"));
-        QCOMPARE(window.ui()->comboFlip->itemText(3), Texts::text("gui_flip_leftrightupdown"));
-        QCOMPARE(SettingWindow::flipOptions().size(), 4);
     }
 };
 

@@ -13,6 +13,7 @@
 #include "ListView.h"
 #include "MainView.h"
 #include "MainWindow.h"
+#include "PlayListView.h"
 #include "PrintWindow.h"
 #include "ProductVariant.h"
 #include "SkinButton.h"
@@ -32,65 +33,36 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QTest>
 #include <QTimer>
 
-class TestCommands : public QObject {
+class TestCommands : public ViewerTestCase {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        ViewerTest::setUpApplication();
-        _card = _dir.filePath(QStringLiteral("card"));
-        QVERIFY(ViewerTest::makeCard(_card));
-    }
-
-    void init()
-    {
-        ProductVariant::setIdentifier(QStringLiteral("com.tumbo.viewer"));
-        _window = ViewerTest::makeWindow();
-        QVERIFY(_window);
-        _view = _window->mainView();
-        _window->show();
-        _alerts = std::make_unique<AlertCatcher>();
-    }
-
-    void cleanup()
-    {
-        _window.reset();
-        _alerts.reset();
-    }
-
-    void openValidCard()
-    {
-        QSignalSpy load(_view, &MainView::listViewLoad);
-        openCard();
-        QVERIFY(_view->isOpened());
-        QCOMPARE(_view->rootPath(), _card);
-        QCOMPARE(load.count(), 1);
-        QCOMPARE(_view->fileManager()->eventVideos().size(), 2);
-        QCOMPARE(_view->fileManager()->normalVideos().size(), 3);
-        QVERIFY(_alerts->alerts().isEmpty());
-    }
-
-    void openInvalidCardKeepsState()
+    void openValidAndInvalidCards()
     {
         QTemporaryDir dir;
         QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("bad/CH1/event"))));
         const QString bad = dir.filePath(QStringLiteral("bad"));
         QSignalSpy load(_view, &MainView::listViewLoad);
-
         QVERIFY(!_view->openFolderPath(bad));
+        QCOMPARE(_alerts->texts(), QStringList{Texts::text("msg_invalid_sd_folder")});
         QCOMPARE(_alerts->alerts().first().icon, QMessageBox::Critical);
         QVERIFY(!_view->isOpened());
 
-        openCard();
         _alerts->clear();
+        openCard();
+        QVERIFY(_alerts->alerts().isEmpty() && _view->isOpened());
+        QCOMPARE(_view->rootPath(), _card);
+        QCOMPARE(load.count(), 1);
+        QCOMPARE(_view->fileManager()->normalVideos().size(), 3);
+        QCOMPARE(_view->listView()->tableView(QStringLiteral("event"))->data().size(), 2);
+        QVERIFY(_view->listView()->isVisibleTo(_view));
+
+        // The card that was open stays open with its lists.
         QVERIFY(!_view->openFolderPath(bad));
         QCOMPARE(_alerts->texts(), QStringList{Texts::text("msg_invalid_sd_folder")});
-        // The card that was open stays open with its lists.
         QVERIFY(_view->isOpened());
         QCOMPARE(_view->fileManager()->eventVideos().size(), 2);
         QCOMPARE(_view->rootPath(), bad);
@@ -149,13 +121,15 @@ private slots:
     void unloadEmptiesEverything()
     {
         openCard();
-        show(QStringLiteral("normal"), 1, 0);
+        ViewerTest::loadPlayList(_view, QStringLiteral("normal"));
         QSignalSpy clear(_view, &MainView::listViewClear);
         _view->unload();
         QVERIFY(!_view->isOpened());
         QCOMPARE(_view->fileVideo(), nullptr);
         QVERIFY(_view->fileManager()->eventVideos().isEmpty());
         QCOMPARE(clear.count(), 1);
+        QVERIFY(_view->listView()->tableView(QStringLiteral("normal"))->data().isEmpty());
+        QVERIFY(!_view->listView()->playListView()->isVisibleTo(_view));
         QVERIFY(_view->videoLayout()->isVisibleTo(_view));
         // Commands that need a card refuse now.
         _view->tagCommand(MainView::TagBackup);
@@ -186,6 +160,7 @@ private slots:
             _view->tagCommand(tag);
         QVERIFY(_alerts->alerts().isEmpty());
         QCOMPARE(_view->speed(), 0.0);
+        QVERIFY(!_recorder->calls().contains(QStringLiteral("videoLayoutSetPause")));
 
         openCard();
         QSignalSpy backup(_view, &MainView::listViewBackup);
@@ -307,8 +282,6 @@ private slots:
         QCOMPARE(ProductVariant::kindOf(QStringLiteral("com.orvisto.viewer")), ProductVariant::Orvisto);
         QCOMPARE(ProductVariant::kindOf(QStringLiteral("com.tremolax.viewer")), ProductVariant::Tremolax);
         QCOMPARE(ProductVariant::kindOf(QStringLiteral("com.example.other")), ProductVariant::Tumbo);
-        QVERIFY(ProductVariant::homePage(ProductVariant::Orvisto) != ProductVariant::homePage(ProductVariant::Tumbo));
-        QCOMPARE(ProductVariant::homePage(ProductVariant::Tremolax), ProductVariant::homePage(ProductVariant::Tumbo));
     }
 
     void aboutCommandShowsTheBox()
@@ -359,22 +332,6 @@ private slots:
         QCOMPARE(_view->buttonWithTag(MainView::TagToolMenu)->imageState(), int(SkinButton::StateNormal));
     }
 
-private:
-    void openCard()
-    {
-        QVERIFY(_view->openFolderPath(_card));
-    }
-
-    void show(const QString &type, qint64 index, qint64 frame)
-    {
-        ViewerTest::showRecording(_view, type, index, frame);
-    }
-
-    QTemporaryDir _dir;
-    QString _card;
-    std::unique_ptr<MainWindow> _window;
-    MainView *_view = nullptr;
-    std::unique_ptr<AlertCatcher> _alerts;
 };
 
 QTEST_MAIN(TestCommands)

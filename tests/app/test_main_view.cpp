@@ -17,39 +17,27 @@
 #include <QApplication>
 #include <QMenu>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <map>
 
-class TestMainView : public QObject {
+namespace {
+
+int countPixels(const QImage &image, const QRect &rect, const std::function<bool(QRgb)> &match)
+{
+    int n = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            n += match(image.pixel(x, y)) ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+class TestMainView : public ViewerTestCase {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        ViewerTest::setUpApplication();
-        _card = _dir.filePath(QStringLiteral("card"));
-        QVERIFY(ViewerTest::makeCard(_card));
-    }
-
-    void init()
-    {
-        ProductVariant::setIdentifier(QStringLiteral("com.tumbo.viewer"));
-        _window = ViewerTest::makeWindow();
-        QVERIFY(_window);
-        _view = _window->mainView();
-        _window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(_window.get()));
-        _alerts = std::make_unique<AlertCatcher>();
-    }
-
-    void cleanup()
-    {
-        _window.reset();
-        _alerts.reset();
-    }
-
     void buildsEveryButtonFromTheSkin()
     {
         const std::map<int, const char *> tooltips = {
@@ -328,35 +316,7 @@ private slots:
         QVERIFY(!_window->isVisible());
     }
 
-private:
-    void openCard()
-    {
-        QVERIFY(_view->openFolderPath(_card));
-    }
-
-    void show(const QString &type, qint64 index, qint64 frame)
-    {
-        ViewerTest::showRecording(_view, type, index, frame);
-    }
-    static int countPixels(const QImage &image, const QRect &rect,
-                           const std::function<bool(QRgb)> &match);
-
-    QTemporaryDir _dir;
-    QString _card;
-    std::unique_ptr<MainWindow> _window;
-    MainView *_view = nullptr;
-    std::unique_ptr<AlertCatcher> _alerts;
 };
-
-int TestMainView::countPixels(const QImage &image, const QRect &rect,
-                              const std::function<bool(QRgb)> &match)
-{
-    int n = 0;
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            n += match(image.pixel(x, y)) ? 1 : 0;
-    return n;
-}
 
 QTEST_MAIN(TestMainView)
 #include "test_main_view.moc"
