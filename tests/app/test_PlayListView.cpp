@@ -10,6 +10,7 @@
 #include "Texts.h"
 #include "TriggerListView.h"
 
+#include <QKeySequence>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -111,25 +112,52 @@ private slots:
         QCOMPARE(list.tableView()->rowHeight(0), 32);
     }
 
-    void nextAndPreviousStopAtTheEnds()
+    // Steps on a shown list of files 4, 7, 9 and 7 again: next, previous, map:<file>:<frame>,
+    // click:<row>, right:<row>, control:<row> (control-click), below (a click under the rows)
+    // or a key. Result: the (file frame by-user) the list told | the selected row.
+    void moves_data()
     {
-        ShownList list(QStringLiteral("event"));
-        QSignalSpy moves(&list, &PlayListView::selectedRowFrameIndexSelectByUser);
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("previous at the first row") << "previous" << " | 0";
+        QTest::newRow("next to the end") << "next next next next" << "7 0 0, 9 0 0, 7 0 0 | 3";
+        QTest::newRow("previous takes the last frame") << "next next previous" << "7 0 0, 9 0 0, 7 -1 0 | 1";
+        QTest::newRow("click the selected row again") << "click:2 click:2" << "9 0 1, 9 0 1 | 2";
+        QTest::newRow("below the rows") << "click:2 below" << "9 0 1 | 2";
+        QTest::newRow("right click") << "click:2 right:0" << "9 0 1 | 2";
+        QTest::newRow("control-click") << "click:2 control:2" << "9 0 1, 9 0 1 | 2";
+        QTest::newRow("keys") << "Down Down Down Down Up" << "7 0 1, 9 0 1, 7 0 1, 9 0 1 | 2";
+        QTest::newRow("the player's keys") << "Down Space Left Right" << "7 0 1 | 1";
+        QTest::newRow("map, first row of the file") << "map:7:12" << "7 12 1 | 1";
+        QTest::newRow("map, file not listed") << "map:5:3" << " | 0";
+    }
 
-        list.playPrevious();  // at the first row
-        QCOMPARE(moves.count(), 0);
-        QCOMPARE(list.selectedRowIndex(), 0);
-
-        list.playNext();
-        list.playNext();
-        list.playNext();  // at the last row
-        QCOMPARE(calls(moves), QStringLiteral("7 0 0, 9 0 0"));
-        QCOMPARE(list.selectedRowIndex(), 2);
-
-        moves.clear();
-        list.playPrevious();  // from row 2: row 1 at its last frame
-        QCOMPARE(calls(moves), QStringLiteral("7 -1 0"));
-        QCOMPARE(list.selectedRowIndex(), 1);
+    void moves()
+    {
+        QFETCH(QString, steps);
+        PlayListView list;
+        list.resize(336, 290);
+        list.show();
+        list.loadData(threeRows() << row(7, 9), QStringLiteral("event"));
+        QSignalSpy told(&list, &PlayListView::selectedRowFrameIndexSelectByUser);
+        PlayListTable *table = list.tableView();
+        table->setFocus();
+        for (const QString &step : steps.split(u' ')) {
+            const QStringList part = step.split(u':');
+            const QPoint at = part.size() > 1 ? rowCentre(table, part[1].toInt()) : QPoint(100, 250);
+            if (step == u"next" || step == u"previous")
+                step == u"next" ? list.playNext() : list.playPrevious();
+            else if (part[0] == u"map")
+                list.playWithFileIndex(part[1].toLongLong(), part[2].toLongLong());
+            else if (part[0] == u"click" || step == u"below")
+                QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+            else if (part[0] == u"right" || part[0] == u"control")
+                QTest::mouseClick(table->viewport(), part[0] == u"right" ? Qt::RightButton : Qt::LeftButton,
+                                  part[0] == u"right" ? Qt::NoModifier : Qt::ControlModifier, at);
+            else
+                QTest::keyClick(table, QKeySequence::fromString(step)[0].key());
+        }
+        QTEST(calls(told) + QStringLiteral(" | %1").arg(list.selectedRowIndex()), "result");
     }
 
     void userChoiceIsToldBeforeTheSelectionMoves()
@@ -138,63 +166,9 @@ private slots:
         QList<int> selectedWhenTold;
         connect(&list, &PlayListView::selectedRowFrameIndexSelectByUser, this,
                 [&] { selectedWhenTold << list.selectedRowIndex(); });
-        QSignalSpy choices(&list, &PlayListView::selectedRowFrameIndexSelectByUser);
-
         clickRow(list.tableView(), 2);
         QCOMPARE(selectedWhenTold, QList<int>{0});
         QCOMPARE(list.selectedRowIndex(), 2);
-        // Choosing the selected row again restarts its file.
-        clickRow(list.tableView(), 2);
-        QCOMPARE(calls(choices), QStringLiteral("9 0 1, 9 0 1"));
-        QCOMPARE(list.selectedRowIndex(), 2);
-
-        // Below the last row there is nothing to choose, and the shown file stays selected.
-        choices.clear();
-        QTest::mouseClick(list.tableView()->viewport(), Qt::LeftButton, {}, QPoint(100, 250));
-        QCOMPARE(choices.count(), 0);
-        QCOMPARE(list.selectedRowIndex(), 2);
-        // A right click chooses nothing; a control-click chooses like a plain one and never
-        // leaves the list without a selection.
-        QTest::mouseClick(list.tableView()->viewport(), Qt::RightButton, {}, rowCentre(list.tableView(), 0));
-        QCOMPARE(choices.count(), 0);
-        QCOMPARE(list.selectedRowIndex(), 2);
-        QTest::mouseClick(list.tableView()->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                          rowCentre(list.tableView(), 2));
-        QCOMPARE(calls(choices), QStringLiteral("9 0 1"));
-        QCOMPARE(list.selectedRowIndex(), 2);
-    }
-
-    void keyboardChoosesRows()
-    {
-        ShownList list(QStringLiteral("event"));
-        QSignalSpy choices(&list, &PlayListView::selectedRowFrameIndexSelectByUser);
-        PlayListTable *table = list.tableView();
-        table->setFocus();
-        QTest::keyClick(table, Qt::Key_Down);
-        QCOMPARE(list.selectedRowIndex(), 1);
-        QTest::keyClick(table, Qt::Key_End);
-        QTest::keyClick(table, Qt::Key_Down);  // already at the end
-        QTest::keyClick(table, Qt::Key_Up);
-        QCOMPARE(calls(choices), QStringLiteral("7 0 1, 9 0 1, 7 0 1"));
-
-        // Space and the side arrows belong to the player, not to the list.
-        QTest::keyClick(table, Qt::Key_Space);
-        QTest::keyClick(table, Qt::Key_Left);
-        QCOMPARE(choices.count(), 3);
-        QCOMPARE(list.selectedRowIndex(), 1);
-    }
-
-    void mapClickSelectsByFileIndex()
-    {
-        PlayListView list;
-        list.loadData(threeRows() << row(7, 9), QStringLiteral("normal"));  // file 7 twice: the first row wins
-        QSignalSpy moves(&list, &PlayListView::selectedRowFrameIndexSelectByUser);
-        list.playWithFileIndex(7, 12);
-        QCOMPARE(calls(moves), QStringLiteral("7 12 1"));
-        QCOMPARE(list.selectedRowIndex(), 1);
-        list.playWithFileIndex(5, 3);  // not in the list
-        QCOMPARE(moves.count(), 1);
-        QCOMPARE(list.selectedRowIndex(), 1);
     }
 
     void drawsBoxesOnGrey()

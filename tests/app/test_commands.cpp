@@ -30,6 +30,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -250,19 +251,13 @@ private slots:
         const QString unknown = Texts::text("gui_unknown");
         QCOMPARE(AboutBox::firmwareVersion(false, _card), unknown);
         QCOMPARE(AboutBox::firmwareVersion(true, _card), QStringLiteral("1.0.4"));
-        QTemporaryDir dir;
-        auto versionOf = [&dir](const QByteArray &value) {
-            QDir().mkpath(dir.filePath(QStringLiteral("config")));
-            QFile file(dir.filePath(QStringLiteral("config/version.ini")));
-            file.open(QIODevice::WriteOnly);
-            file.write("[SET]\r\nVERSION=" + value + "\r\n");
-            file.close();
-            return AboutBox::firmwareVersion(true, dir.path());
-        };
-        QCOMPARE(versionOf("QT700_2.1"), QStringLiteral("2.1"));
-        QCOMPARE(versionOf("QT700_2.1_20260101_x"), QStringLiteral("2.1"));
-        QCOMPARE(versionOf("QT700"), unknown);
-        QCOMPARE(AboutBox::firmwareVersion(true, dir.filePath(QStringLiteral("missing"))), unknown);
+        QCOMPARE(AboutBox::firmwareVersion(true, _dir.filePath(QStringLiteral("missing"))), unknown);
+        const QString ini = _dir.filePath(QStringLiteral("version/config/version.ini"));
+        QVERIFY(QDir().mkpath(QFileInfo(ini).path()));
+        for (const auto &[value, version] : {std::pair{"QT700_2.1", "2.1"}, {"QT700_2.1_20260101_x", "2.1"}, {"QT700", ""}}) {
+            QVERIFY(TestCard::writeFile(ini, QByteArray("[SET]\r\nVERSION=") + value + "\r\n"));
+            QCOMPARE(AboutBox::firmwareVersion(true, _dir.filePath(QStringLiteral("version"))), *version ? QString::fromLatin1(version) : unknown);
+        }
 
         // The information lines of each product: first line, then the two versions.
         const QString pc = Texts::text("gui_pc_version") + QStringLiteral(" : 1.2.0");

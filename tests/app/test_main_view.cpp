@@ -15,6 +15,7 @@
 #include "VideoLayout.h"
 
 #include <QApplication>
+#include <QKeySequence>
 #include <QMenu>
 #include <QScreen>
 #include <QTest>
@@ -183,43 +184,45 @@ private slots:
         QCOMPARE(_view->buttonWithTag(MainView::TagViewMenu)->imageState(), int(SkinButton::StateNormal));
     }
 
-    void skinnedButtonsAreCommands()
+    // From frame 10 of a recording. Steps: a button's tag (above 9) to click, or a key for
+    // the view (w:key for the window).
+    void buttonsAndKeysAreCommands_data()
     {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("state");
+        QTest::newRow("play") << "21" << "event 1 speed 1 playing";
+        QTest::newRow("fast") << "23" << "event 1 speed 2 playing";
+        QTest::newRow("back") << "19" << "event 1 speed -1 playing";
+        QTest::newRow("fast back") << "17" << "event 1 speed -2 playing";
+        QTest::newRow("stop") << "21 20" << "event 1 frame 10 speed 0 paused";
+        QTest::newRow("next frame") << "22" << "event 1 frame 11 speed 0 paused";
+        QTest::newRow("space") << "Space" << "event 1 speed 1 playing";
+        QTest::newRow("space twice") << "Space Space" << "event 1 frame 10 speed 0 paused";
+        QTest::newRow("6 and right") << "6 Right" << "event 1 frame 12 speed 0 paused";
+        QTest::newRow("4 and left") << "4 Left" << "event 1 frame 8 speed 0 paused";
+        QTest::newRow("space in the window") << "w:Space" << "event 1 speed 1 playing";
+    }
+
+    void buttonsAndKeysAreCommands()
+    {
+        QFETCH(QString, steps);
         openCard();
-        show(QStringLiteral("event"), 0, 0);
-        for (const auto &[tag, speed] : {std::pair{MainView::TagPlay, 1.0}, {MainView::TagFastPlay, 2.0},
-                                         {MainView::TagBackPlay, -1.0}, {MainView::TagFastBackPlay, -2.0},
-                                         {MainView::TagStop, 0.0}}) {
-            QTest::mouseClick(_view->buttonWithTag(tag), Qt::LeftButton);
-            QCOMPARE(_view->speed(), speed);
+        show(QStringLiteral("event"), 1, 10);
+        for (const QString &step : steps.split(u' ')) {
+            bool isTag = false;
+            const int tag = step.toInt(&isTag);
+            const Qt::Key key = QKeySequence::fromString(step.section(u':', -1))[0].key();
+            if (isTag && tag > 9)
+                QTest::mouseClick(_view->buttonWithTag(tag), Qt::LeftButton);
+            else
+                QTest::keyClick(step.startsWith(u"w:") ? static_cast<QWidget *>(_window.get()) : _view, key);
         }
-        const qint64 at = _view->fileVideo()->currentIndex();
-        QTest::mouseClick(_view->buttonWithTag(MainView::TagNextFrame), Qt::LeftButton);
-        QCOMPARE(_view->fileVideo()->currentIndex(), at + 1);
+        QTEST(state(), "state");
+        // The view's buttons set the division.
         QTest::mouseClick(_view->buttonWithTag(MainView::TagThumbView), Qt::LeftButton);
         QCOMPARE(_view->videoLayout()->division(), int(VideoLayout::Thumbnail));
         QTest::mouseClick(_view->buttonWithTag(MainView::TagSingleView), Qt::LeftButton);
         QCOMPARE(_view->videoLayout()->division(), int(VideoLayout::Single));
-    }
-
-    void keysOfTheView()
-    {
-        openCard();
-        show(QStringLiteral("event"), 1, 10);
-        FileVideo *v = _view->fileVideo();
-        QTest::keyClick(_view, Qt::Key_Space);
-        QCOMPARE(_view->speed(), 1.0);
-        QTest::keyClick(_view, Qt::Key_Space);
-        QCOMPARE(_view->speed(), 0.0);
-        const qint64 at = v->currentIndex();
-        QTest::keyClick(_view, Qt::Key_6);
-        QCOMPARE(v->currentIndex(), at + 1);
-        QTest::keyClick(_view, Qt::Key_Right);
-        QCOMPARE(v->currentIndex(), at + 2);
-        QTest::keyClick(_view, Qt::Key_4);
-        QTest::keyClick(_view, Qt::Key_Left);
-        QCOMPARE(v->currentIndex(), at);
-        QCOMPARE(_view->videoLayout()->frameIndex(), at);
     }
 
     void keysOfTheWindow()
@@ -229,9 +232,6 @@ private slots:
         QVERIFY(!_view->isFullWindow());
         openCard();
         show(QStringLiteral("event"), 0, 0);
-        QTest::keyClick(_window.get(), Qt::Key_Space);
-        QCOMPARE(_view->speed(), 1.0);
-        QTest::keyClick(_window.get(), Qt::Key_Space);
         QTest::keyClick(_window.get(), Qt::Key_Return);
         QVERIFY(_view->isFullWindow());
         QTest::keyClick(_window.get(), Qt::Key_Escape);

@@ -287,65 +287,44 @@ private slots:
         QCOMPARE(state(), QStringLiteral("event 1 frame 9 speed 0 paused"));
     }
 
+    // A log record without a recording at its second, then one with.
     void logRecordFanOut()
     {
-        FileManager *fm = _view->fileManager();
-        _view->partAnswers().infoAtTimestamp = [fm](const _vexa_log_info_t &record, bool forward) {
-            return fm->infoAtTimestamp(record.time, forward);
-        };
-        FileLog *log = fm->logAtIndex(0);
-        QVERIFY(log);
-        // A record whose second some recording covers.
-        qint64 i = 0;
-        while (i < log->count() && !fm->infoAtTimestamp(log->logAtIndex(i).time, true).file)
-            ++i;
-        QVERIFY(i < log->count());
-        const FrameInfo info = fm->infoAtTimestamp(log->logAtIndex(i).time, true);
-        const _vexa_log_info_t record = log->logAtIndex(i);
-
-        QSignalSpy pictures(_view, &MainView::logLayoutVideoViewDrawImage);
-        QSignalSpy logs(_view, &MainView::logLayoutSetFileLog);
-        _view->logLayoutSelectedLogLogIndexSelectByUser(log, i, true);
-        QCOMPARE(_view->fileLog(), log);
-        QCOMPARE(_view->logFileVideo(), info.file);
-        QCOMPARE(_view->logFrameIndex(), info.index);
-        QCOMPARE(pictures.count(), 1);
-        QVERIFY(!pictures.first().at(0).value<QImage>().isNull());
-        QCOMPARE(pictures.first().at(2).toString(),
-                 QStringLiteral("%1 / %2").arg(info.index + 1).arg(info.file->frameCount()));
-        QCOMPARE(logs.count(), 1);
-        QCOMPARE(logs.first().at(1).toLongLong(), i);
-        QCOMPARE(_recorder->calls().last(), QStringLiteral("videoLayoutSetPause"));
-        QCOMPARE(_view->skinGSensorZ()->value(), record.gsensor_z / 1000.0 - 1.0);
-        if (record.gps_valid)
-            QCOMPARE(_view->skinSpeed()->speed(), int(record.speed));
-        QCOMPARE(_view->speed(), 0.0);
-    }
-
-    void logRecordWithoutVideoClearsPicture()
-    {
         FileLog *log = _view->fileManager()->logAtIndex(0);
+        QVERIFY(log);
         QSignalSpy pictures(_view, &MainView::logLayoutVideoViewDrawImage);
         QSignalSpy gsensor(_view, &MainView::skinGSensorXSetVal);
         _view->logLayoutSelectedLogLogIndexSelectByUser(log, 3, true);
         QCOMPARE(_view->logFileVideo(), nullptr);
         QCOMPARE(_view->logFrameIndex(), -1);
         QCOMPARE(pictures.count(), 1);
-        QVERIFY(pictures.first().at(0).value<QImage>().isNull());
+        QVERIFY(pictures.takeFirst().at(0).value<QImage>().isNull());
         QCOMPARE(gsensor.count(), 1);
-    }
 
-    void logPlaysOnIntoNextLogWithoutContinuousPlay()
-    {
-        FileLog *log = _view->fileManager()->logAtIndex(0);
-        QSignalSpy next(_view, &MainView::logLayoutPlayNext);
-        QVERIFY(!_view->playContinue());
-        _view->logLayoutSelectedLogLogIndexSelectByUser(log, log->count() - 1, true);
-        for (int k = 0; k < 4; ++k)
-            _view->tagCommand(MainView::TagFastPlay);
-        QCOMPARE(_view->speed(), 16.0);
-        QTRY_COMPARE_WITH_TIMEOUT(next.count(), 1, 5000);
-        _view->tagCommand(MainView::TagStop);
+        FileManager *fm = _view->fileManager();
+        _view->partAnswers().infoAtTimestamp = [fm](const _vexa_log_info_t &record, bool forward) {
+            return fm->infoAtTimestamp(record.time, forward);
+        };
+        qint64 i = 0;
+        while (i < log->count() && !fm->infoAtTimestamp(log->logAtIndex(i).time, true).file)
+            ++i;
+        QVERIFY(i < log->count());
+        const FrameInfo info = fm->infoAtTimestamp(log->logAtIndex(i).time, true);
+        const _vexa_log_info_t record = log->logAtIndex(i);
+        QSignalSpy logs(_view, &MainView::logLayoutSetFileLog);
+        _view->logLayoutSelectedLogLogIndexSelectByUser(log, i, true);
+        QCOMPARE(_view->logFileVideo(), info.file);
+        QCOMPARE(_view->logFrameIndex(), info.index);
+        QCOMPARE(pictures.count(), 1);
+        QVERIFY(!pictures.first().at(0).value<QImage>().isNull());
+        QCOMPARE(pictures.first().at(2).toString(),
+                 QStringLiteral("%1 / %2").arg(info.index + 1).arg(info.file->frameCount()));
+        QCOMPARE(logs.first().at(1).toLongLong(), i);
+        QCOMPARE(_recorder->calls().last(), QStringLiteral("videoLayoutSetPause"));
+        QCOMPARE(_view->skinGSensorZ()->value(), record.gsensor_z / 1000.0 - 1.0);
+        if (record.gps_valid)
+            QCOMPARE(_view->skinSpeed()->speed(), int(record.speed));
+        QCOMPARE(_view->speed(), 0.0);
     }
 
     void loadingLogRowsLetsThePlayingVideoGo()
