@@ -93,7 +93,8 @@ private slots:
         QCOMPARE(_alerts->alerts().first().icon, QMessageBox::Warning);
     }
 
-    void closeResetsInstruments()
+    // Close resets the instruments and keeps the card; unloading then empties everything.
+    void closeThenUnload()
     {
         openCard();
         show(QStringLiteral("event"), 0, 10);
@@ -117,11 +118,7 @@ private slots:
         // The date strip shows the computer's date again.
         QCOMPARE(int(_view->skinDateTime()->date().year), QDate::currentDate().year());
         QVERIFY(_view->isOpened());
-    }
 
-    void unloadEmptiesEverything()
-    {
-        openCard();
         ViewerTest::loadPlayList(_view, QStringLiteral("normal"));
         QSignalSpy clear(_view, &MainView::listViewClear);
         _view->unload();
