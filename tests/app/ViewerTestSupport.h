@@ -2,20 +2,26 @@
 // the alerts the viewer shows, and a recorder of the main view's fan-out.
 #pragma once
 
+#include "FileManager.h"
+#include "FileVideo.h"
+#include "ListView.h"
+#include "MainView.h"
+#include "MainWindow.h"
+#include "PlayListView.h"
 #include "TestCard.h"
+#include "VideoLayout.h"
 
 #include <QList>
 #include <QObject>
+#include <QSignalSpy>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <memory>
 
 class FanOutRecorder;
-class FileVideo;
-class MainView;
-class MainWindow;
 class PlayListTable;
 
 namespace ViewerTest {

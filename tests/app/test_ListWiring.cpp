@@ -1,19 +1,11 @@
 // The list page inside the real viewer: Load plays the first ticked file, rows of the play
 // list and the trigger list move the video, Close and the list commands of the menus.
 #include "FileTableView.h"
-#include "FileVideo.h"
-#include "ListView.h"
-#include "MainView.h"
-#include "MainWindow.h"
-#include "PlayListView.h"
 #include "SkinButton.h"
 #include "SkinCheckButton.h"
 #include "TriggerListView.h"
-#include "VideoLayout.h"
 #include "ViewerTestSupport.h"
 
-#include <QSignalSpy>
-#include <QTest>
 
 #include <algorithm>
 

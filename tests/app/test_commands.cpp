@@ -7,13 +7,7 @@
 #include "BackupWindow.h"
 #include "FileLoadProgress.h"
 #include "FileLog.h"
-#include "FileManager.h"
 #include "FileTableView.h"
-#include "FileVideo.h"
-#include "ListView.h"
-#include "MainView.h"
-#include "MainWindow.h"
-#include "PlayListView.h"
 #include "PrintWindow.h"
 #include "ProductVariant.h"
 #include "SkinButton.h"
@@ -23,7 +17,6 @@
 #include "SkinGraph.h"
 #include "SkinSpeed.h"
 #include "Texts.h"
-#include "VideoLayout.h"
 #include "VideoView.h"
 #include "ui_PrintWindow.h"
 
@@ -32,9 +25,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
 
 class TestCommands : public ViewerTestCase {

@@ -3,22 +3,16 @@
 #include "ViewerTestSupport.h"
 
 #include "CameraSettings.h"
-#include "FileVideo.h"
 #include "Geometry.h"
-#include "MainView.h"
-#include "MainWindow.h"
 #include "PopupMenus.h"
-#include "ProductVariant.h"
 #include "SkinButton.h"
 #include "SkinManager.h"
 #include "Texts.h"
-#include "VideoLayout.h"
 
 #include <QApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QScreen>
-#include <QTest>
 
 #include <map>
 
@@ -54,18 +48,14 @@ private slots:
         for (const auto &[tag, tooltip] : tooltips) {
             SkinButton *button = _view->buttonWithTag(tag);
             QVERIFY2(button, qPrintable(QString::number(tag)));
-            QCOMPARE(button->tag(), tag);
             QCOMPARE(button->toolTip(), Texts::text(tooltip));
-            QVERIFY(button->text().isEmpty());
             QCOMPARE(button->geometry(), Geometry::toQt(skin.rectForKey(tag), MainView::Height));
         }
         const std::map<int, const char *> titles = {{33, "menu_file"}, {34, "menu_edit"},
                                                     {35, "menu_view"}, {36, "menu_play"},
                                                     {37, "menu_tool"}, {38, "menu_help"}};
-        for (const auto &[tag, title] : titles) {
-            QVERIFY(_view->buttonWithTag(tag));
-            QCOMPARE(_view->buttonWithTag(tag)->text(), Texts::text(title));
-        }
+        for (const auto &[tag, title] : titles)
+            QCOMPARE(_view->buttonWithTag(tag) ? _view->buttonWithTag(tag)->text() : QString(), Texts::text(title));
         QCOMPARE(_window->size(), QSize(1024, 768));
         QVERIFY(_window->windowFlags() & Qt::FramelessWindowHint);
     }
@@ -225,17 +215,33 @@ private slots:
         QCOMPARE(_view->videoLayout()->division(), int(VideoLayout::Single));
     }
 
-    void keysOfTheWindow()
+    // Return in the window: the video alone fills the window, and play goes on; Escape
+    // brings the rest back. Without a recording Return does nothing.
+    void fullWindowMode()
     {
-        // Return without a recording does nothing.
         QTest::keyClick(_window.get(), Qt::Key_Return);
         QVERIFY(!_view->isFullWindow());
         openCard();
-        show(QStringLiteral("event"), 0, 0);
+        show(QStringLiteral("normal"), 0, 5);
+        _view->tagCommand(MainView::TagPlay);
+        QList<QWidget *> shown;
+        for (QWidget *child : _view->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (child->isVisibleTo(_view))
+                shown << child;
         QTest::keyClick(_window.get(), Qt::Key_Return);
         QVERIFY(_view->isFullWindow());
+        QCOMPARE(_view->speed(), 1.0);
+        for (QWidget *child : _view->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            QCOMPARE(child->isVisibleTo(_view), child == _view->videoLayout());
+        QCOMPARE(_view->videoLayout()->geometry(), QRect(0, 0, 1024, 768));
+        QVERIFY(_view->videoLayout()->isFullWindow());
+
         QTest::keyClick(_window.get(), Qt::Key_Escape);
         QVERIFY(!_view->isFullWindow());
+        for (QWidget *child : _view->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            QCOMPARE(child->isVisibleTo(_view), shown.contains(child));
+        QCOMPARE(_view->videoLayout()->geometry(),
+                 Geometry::toQt(_view->skinManager()->rectForKey(1), MainView::Height));
 
         // Alt (Option) + Return: full screen; Escape in the view leaves it and the full window.
         QTest::keyClick(_window.get(), Qt::Key_Return, Qt::AltModifier);
@@ -247,33 +253,6 @@ private slots:
         QVERIFY(!_view->isFullWindow());
         QTRY_VERIFY(!_window->isFullScreen());
         QVERIFY(_view->hasFocus() || QApplication::focusWidget() == nullptr);
-    }
-
-    void fullWindowMode()
-    {
-        _view->tagCommand(MainView::TagFullWindow);
-        QVERIFY(!_view->isFullWindow());
-        openCard();
-        show(QStringLiteral("normal"), 0, 5);
-        _view->tagCommand(MainView::TagPlay);
-        QList<QWidget *> shown;
-        for (QWidget *child : _view->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            if (child->isVisibleTo(_view))
-                shown << child;
-        _view->tagCommand(MainView::TagFullWindow);
-        QVERIFY(_view->isFullWindow());
-        QCOMPARE(_view->speed(), 1.0);
-        for (QWidget *child : _view->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            QCOMPARE(child->isVisibleTo(_view), child == _view->videoLayout());
-        QCOMPARE(_view->videoLayout()->geometry(), QRect(0, 0, 1024, 768));
-        QVERIFY(_view->videoLayout()->isFullWindow());
-
-        _view->tagCommand(MainView::TagLeaveFullWindow);
-        QVERIFY(!_view->isFullWindow());
-        for (QWidget *child : _view->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            QCOMPARE(child->isVisibleTo(_view), shown.contains(child));
-        QCOMPARE(_view->videoLayout()->geometry(),
-                 Geometry::toQt(_view->skinManager()->rectForKey(1), MainView::Height));
         _view->tagCommand(MainView::TagStop);
     }
 

@@ -4,26 +4,17 @@
 #include "ViewerTestSupport.h"
 
 #include "FileLog.h"
-#include "FileManager.h"
-#include "FileVideo.h"
-#include "ListView.h"
-#include "MainView.h"
-#include "MainWindow.h"
-#include "PlayListView.h"
 #include "SkinCheckButton.h"
 #include "SkinDateTime.h"
 #include "SkinGSensor.h"
 #include "SkinGps.h"
 #include "SkinSpeed.h"
-#include "VideoLayout.h"
 #include "VideoView.h"
 #include "vexa_time.h"
 
 #include <QFontMetrics>
 #include <QDir>
 #include <QFile>
-#include <QSignalSpy>
-#include <QTest>
 
 #include <cstring>
 #include <functional>
