@@ -213,33 +213,25 @@ private slots:
         QVERIFY(!(view->item(0, 1)->flags() & Qt::ItemIsEditable));
     }
 
-    void loadEventRowsEntersPlayList()
+    // Load hands the ticked rows over and the play list starts the first; the Close button
+    // tells the main view, closing from the menu tells nobody.
+    void loadAndCloseTellTheMainView()
     {
         Page page(*_skin, _full);
         page.list->load();
         page.list->eventTableView()->setChecked(0, true);
         page.list->eventTableView()->setChecked(2, true);
         QSignalSpy loads(page.list, &ListView::loadDataSelectedTab);
-        QSignalSpy starts(page.list->playListView(),
-                          &PlayListView::selectedRowFrameIndexSelectByUser);
+        QSignalSpy starts(page.list->playListView(), &PlayListView::selectedRowFrameIndexSelectByUser);
+        QSignalSpy commands(page.list, &ListView::command);
         page.press(ListView::TagLoad);
-
         QCOMPARE(loads.count(), 1);
         const auto rows = loads.first().at(0).value<QList<ListRow>>();
         QCOMPARE(rows.size(), 2);
         QCOMPARE(rows[1].idx, 2);
         QCOMPARE(loads.first().at(1).toString(), QStringLiteral("event"));
-        QCOMPARE(starts.count(), 1);  // the play list starts its first row
-    }
+        QCOMPARE(starts.count(), 1);
 
-    // The Close button tells the main view; closing from the menu tells nobody.
-    void closeTellsOnlyFromTheButton()
-    {
-        Page page(*_skin, _full);
-        page.list->load();
-        page.list->eventTableView()->setChecked(0, true);
-        page.press(ListView::TagLoad);
-        QSignalSpy commands(page.list, &ListView::command);
         page.press(ListView::TagClose);
         QCOMPARE(commands.count(), 1);
         QCOMPARE(commands.first().first().toInt(), int(ListView::TagClose));
