@@ -28,6 +28,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include <functional>
+
 class TestCommands : public ViewerTestCase {
     Q_OBJECT
 
@@ -153,19 +155,8 @@ private slots:
 
         openCard();
         QSignalSpy backup(_view, &MainView::listViewBackup);
-        // The backup window opens; close it as the user would.
-        QTimer closer;
-        bool opened = false;
-        connect(&closer, &QTimer::timeout, this, [&] {
-            if (auto *window = qobject_cast<BackupWindow *>(QApplication::activeModalWidget())) {
-                opened = true;
-                window->close();
-            }
-        });
-        closer.start(10);
-        _view->tagCommand(MainView::TagBackup);
+        QVERIFY(runClosing<BackupWindow>(MainView::TagBackup));
         QCOMPARE(backup.count(), 1);
-        QVERIFY(opened);
     }
 
     void exportPreconditionsOnTheLogPage()
@@ -182,14 +173,9 @@ private slots:
         _alerts->clear();
         // The print window still opens, with nothing to choose; closing it ends the command.
         bool withoutVideo = false;
-        QTimer::singleShot(0, this, [&withoutVideo] {
-            QWidget *modal = QApplication::activeModalWidget();
-            auto *window = qobject_cast<PrintWindow *>(modal);
-            withoutVideo = window && !window->ui()->radioCurrent->isEnabled();
-            if (modal)
-                modal->close();
-        });
-        _view->tagCommand(MainView::TagPrint);
+        QVERIFY(runClosing<PrintWindow>(MainView::TagPrint, [&withoutVideo](PrintWindow *window) {
+            withoutVideo = !window->ui()->radioCurrent->isEnabled();
+        }));
         QVERIFY(withoutVideo);
         QVERIFY(_alerts->alerts().isEmpty());
     }
@@ -303,18 +289,32 @@ private slots:
                     return button;
             return box->defaultButton();
         };
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, this, [&] {
-            if (auto *window = qobject_cast<CardWindow *>(QApplication::activeModalWidget()))
-                window->close();
-        });
-        closer.start(10);
-        _view->tagCommand(tag);
+        runClosing<CardWindow>(tag);
         QTEST(_view->isOpened(), "opened");
         QCOMPARE(_alerts->texts().contains(Texts::text("msg_init_sdcard")), tag == MainView::TagFormatCard);
         QCOMPARE(_view->buttonWithTag(MainView::TagToolMenu)->imageState(), int(SkinButton::StateNormal));
     }
 
+private:
+    // Runs a command, closing the modal window of type T it opens as the user would (after
+    // `look` has seen it); whether one opened.
+    template <class T>
+    bool runClosing(int tag, const std::function<void(T *)> &look = {})
+    {
+        bool opened = false;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&] {
+            if (auto *window = qobject_cast<T *>(QApplication::activeModalWidget())) {
+                opened = true;
+                if (look)
+                    look(window);
+                window->close();
+            }
+        });
+        closer.start(10);
+        _view->tagCommand(tag);
+        return opened;
+    }
 };
 
 QTEST_MAIN(TestCommands)
