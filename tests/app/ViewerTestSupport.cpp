@@ -3,20 +3,23 @@
 #include "CardGenerator.h"
 #include "FileManager.h"
 #include "FileTableView.h"
+#include "FileVideo.h"
 #include "ListView.h"
 #include "LogDistanceWindow.h"
 #include "MainView.h"
 #include "MainWindow.h"
+#include "PlayListTable.h"
 #include "PlayListView.h"
 #include "ProductVariant.h"
 #include "SkinManager.h"
 #include "Texts.h"
+#include "VideoLayout.h"
 
-#include <QPushButton>
 #include <QApplication>
 #include <QLocale>
 #include <QMetaMethod>
 #include <QStandardPaths>
+#include <QTest>
 
 #include <ctime>
 
@@ -95,7 +98,87 @@ void loadPlayList(MainView *view, const QString &type)
     view->listView()->didLoad();
 }
 
+QString state(MainView *view)
+{
+    FileVideo *v = view->fileVideo();
+    if (!v)
+        return QStringLiteral("no video");
+    const FileManager *fm = view->fileManager();
+    const bool event = fm->eventVideos().contains(v);
+    const qint64 index = (event ? fm->eventVideos() : fm->normalVideos()).indexOf(v);
+    QString text = QStringLiteral("%1 %2").arg(event ? "event" : "normal").arg(index);
+    // While it plays, the file runs a frame ahead of the picture.
+    if (!v->isPlaying())
+        text += QStringLiteral(" frame %1").arg(view->videoLayout()->frameIndex());
+    if (!v->isPlaying() && v->currentIndex() != view->videoLayout()->frameIndex())
+        text += QStringLiteral("/%1").arg(v->currentIndex());
+    text += QStringLiteral(" speed %1").arg(view->speed());
+    if (v->speed() != view->speed())
+        text += QStringLiteral("/%1").arg(v->speed());
+    if (v->isPlaying())
+        text += QStringLiteral(" playing");
+    if (view->videoLayout()->isPaused())
+        text += QStringLiteral(" paused");
+    return text;
+}
+
+void clickRow(PlayListTable *table, int row)
+{
+    const QPoint centre = table->visualRect(table->model()->index(row, 0)).center();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, centre);
+}
+
 } // namespace ViewerTest
+
+ViewerTestCase::ViewerTestCase(int eventCount, int normalCount, bool openAtStart)
+    : _eventCount(eventCount), _normalCount(normalCount), _openAtStart(openAtStart)
+{
+}
+
+ViewerTestCase::~ViewerTestCase() = default;
+
+void ViewerTestCase::initTestCase()
+{
+    ViewerTest::setUpApplication();
+    _card = _dir.filePath(QStringLiteral("card"));
+    QVERIFY(ViewerTest::makeCard(_card, _eventCount, _normalCount));
+}
+
+void ViewerTestCase::init()
+{
+    ProductVariant::setIdentifier(QStringLiteral("com.tumbo.viewer"));
+    _window = ViewerTest::makeWindow();
+    QVERIFY(_window);
+    _view = _window->mainView();
+    _window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(_window.get()));
+    _alerts = std::make_unique<AlertCatcher>();
+    if (_openAtStart)
+        openCard();
+    _recorder = std::make_unique<FanOutRecorder>(_view);
+}
+
+void ViewerTestCase::cleanup()
+{
+    _recorder.reset();
+    _window.reset();
+    _alerts.reset();
+}
+
+void ViewerTestCase::openCard()
+{
+    QVERIFY(_view->openFolderPath(_card));
+}
+
+void ViewerTestCase::show(const QString &type, qint64 index, qint64 frame)
+{
+    ViewerTest::showRecording(_view, type, index, frame);
+}
+
+FileVideo *ViewerTestCase::video(const QString &type, qint64 index) const
+{
+    return _view->fileManager()->videoAtIndex(index, type);
+}
 
 FanOutRecorder::FanOutRecorder(MainView *view) : _view(view)
 {

@@ -2,21 +2,27 @@
 // the alerts the viewer shows, and a recorder of the main view's fan-out.
 #pragma once
 
+#include "FileManager.h"
+#include "FileVideo.h"
+#include "ListView.h"
+#include "MainView.h"
+#include "MainWindow.h"
+#include "PlayListView.h"
 #include "TestCard.h"
+#include "VideoLayout.h"
 
-#include <QByteArray>
 #include <QList>
-#include <QMessageBox>
 #include <QObject>
+#include <QSignalSpy>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
+#include <QTemporaryDir>
+#include <QTest>
 
-#include <functional>
 #include <memory>
 
-class MainView;
-class MainWindow;
+class FanOutRecorder;
+class PlayListTable;
 
 namespace ViewerTest {
 
@@ -33,8 +39,44 @@ std::unique_ptr<MainWindow> makeWindow();
 void showRecording(MainView *view, const QString &type, qint64 index, qint64 frame = 0);
 // Ticks every row of the tab and loads them into the play list (row 0 shown).
 void loadPlayList(MainView *view, const QString &type);
+// The shown recording at a glance: "event 1 frame 9 speed 0 paused", or "event 1 speed 1
+// playing" while it plays; the file's own frame or speed after a slash where they differ
+// from the view's.
+QString state(MainView *view);
+void clickRow(PlayListTable *table, int row);
 
 } // namespace ViewerTest
+
+// A test of the real main window over a generated card; every test function gets a new
+// window, an alert catcher and a fan-out recorder (made after the card is opened).
+class ViewerTestCase : public QObject {
+    Q_OBJECT
+public:
+    explicit ViewerTestCase(int eventCount = 2, int normalCount = 3, bool openAtStart = false);
+    ~ViewerTestCase() override;
+
+protected:
+    void openCard();
+    void show(const QString &type, qint64 index, qint64 frame = 0);
+    QString state() const { return ViewerTest::state(_view); }
+    FileVideo *video(const QString &type, qint64 index) const;
+
+    QTemporaryDir _dir;
+    QString _card;
+    std::unique_ptr<MainWindow> _window;
+    MainView *_view = nullptr;
+    std::unique_ptr<AlertCatcher> _alerts;
+    std::unique_ptr<FanOutRecorder> _recorder;
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+private:
+    int _eventCount, _normalCount;
+    bool _openAtStart;
+};
 
 // Every signal the main view emits, by name, in emission order.
 class FanOutRecorder : public QObject {

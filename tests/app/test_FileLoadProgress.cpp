@@ -25,28 +25,24 @@ private slots:
         QVERIFY(_dir.isValid());
     }
 
-    void refusesAFolderWithoutTheLayout()
+    // A folder without the card's layout is refused before loading; a card loads with the
+    // bar moving to the end and becomes the latest folder.
+    void refusesABareFolderAndLoadsACard()
     {
-        const QString root = _dir.filePath(QStringLiteral("bare"));
-        QDir().mkpath(root + QStringLiteral("/log"));
+        const QString bare = _dir.filePath(QStringLiteral("bare"));
+        QDir().mkpath(bare + QStringLiteral("/log"));
         Preferences::setLatestFolder(QStringLiteral("/before"));
-        QWidget window;
-        window.resize(1024, 768);
-        FileManager fm;
-        QSignalSpy spy(&fm, &FileManager::loadedFileCount);
-        QVERIFY(!FolderOpener::loadFolder(&window, &fm, root));
-        QVERIFY(!fm.validFolder());
-        QCOMPARE(spy.size(), 0);
-        QCOMPARE(Preferences::latestFolder(), QStringLiteral("/before"));
-    }
-
-    void loadsAndMovesTheBar()
-    {
-        const QString root = card(QStringLiteral("five"), 5);
         QWidget window;
         window.setGeometry(100, 100, 1024, 768);
         window.show();
         FileManager fm;
+        QSignalSpy spy(&fm, &FileManager::loadedFileCount);
+        QVERIFY(!FolderOpener::loadFolder(&window, &fm, bare));
+        QVERIFY(!fm.validFolder());
+        QCOMPARE(spy.size(), 0);
+        QCOMPARE(Preferences::latestFolder(), QStringLiteral("/before"));
+
+        const QString root = card(QStringLiteral("five"), 5);
         FileLoadProgress progress(&window, &fm, root);
         QVERIFY(progress.doModal());
         QVERIFY(progress.done());
@@ -54,7 +50,6 @@ private slots:
         QCOMPARE(progress.progress()->value(), 6);
         QCOMPARE(fm.eventVideos().size(), 5);
         QCOMPARE(fm.logs().size(), 1);
-
         QVERIFY(FolderOpener::loadFolder(&window, &fm, root));
         QVERIFY(fm.validFolder());
         QCOMPARE(Preferences::latestFolder(), root);

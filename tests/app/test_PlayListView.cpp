@@ -10,9 +10,12 @@
 #include "Texts.h"
 #include "TriggerListView.h"
 
+#include <QKeySequence>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
 
 namespace {
 
@@ -37,6 +40,16 @@ void clickRow(PlayListTable *table, int row)
 {
     QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, rowCentre(table, row));
 }
+
+// A play list of threeRows() of type, shown at its size on the page.
+struct ShownList : PlayListView {
+    explicit ShownList(const QString &type)
+    {
+        resize(336, 290);
+        show();
+        loadData(threeRows(), type);
+    }
+};
 
 // The (file, frame, by user) triples a signal spy caught, as text for comparing.
 QString calls(const QSignalSpy &spy)
@@ -63,34 +76,29 @@ private slots:
     void loadSelectsTheFirstRowAndStartsIt()
     {
         PlayListView list;
-        list.resize(336, 290);
-        QStringList order;
-        QList<qint64> indices;
-        connect(&list, &PlayListView::loadDataType, this,
-                [&](const QList<qint64> &files, const QString &type) {
-                    order << QStringLiteral("load:") + type;
-                    indices = files;
-                });
-        QSignalSpy starts(&list, &PlayListView::selectedRowFrameIndexSelectByUser);
+        QStringList told;  // the list's signals in order
+        connect(&list, &PlayListView::loadDataType, this, [&](const QList<qint64> &files, const QString &type) {
+            told << type + QStringLiteral(" files");
+            for (qint64 file : files)
+                told.last() += QStringLiteral(" %1").arg(file);
+        });
         connect(&list, &PlayListView::selectedRowFrameIndexSelectByUser, this,
-                [&] { order << QStringLiteral("start"); });
+                [&](qint64 file, qint64 frame, bool user) { told << QStringLiteral("start %1 %2 %3").arg(file).arg(frame).arg(user); });
         list.loadData(threeRows(), QStringLiteral("normal"));
-        QCOMPARE(order, (QStringList{QStringLiteral("load:normal"), QStringLiteral("start")}));
-        QCOMPARE(indices, (QList<qint64>{4, 7, 9}));
-        QCOMPARE(calls(starts), QStringLiteral("4 0 1"));
+        QCOMPARE(told, (QStringList{QStringLiteral("normal files 4 7 9"), QStringLiteral("start 4 0 1")}));
         QCOMPARE(list.selectedRowIndex(), 0);
         QCOMPARE(list.rowCount(), 3);
         QCOMPARE(list.type(), QStringLiteral("normal"));
 
         // A new load replaces the rows; an empty one starts nothing.
+        told.clear();
         list.loadData({}, QStringLiteral("event"));
-        QCOMPARE(starts.count(), 1);
         QCOMPARE(list.rowCount(), 0);
         QCOMPARE(list.selectedRowIndex(), -1);
         list.playNext();
         list.playPrevious();
         list.playWithFileIndex(4, 0);
-        QCOMPARE(starts.count(), 1);
+        QCOMPARE(told, QStringList{QStringLiteral("event files")});
     }
 
     void rowTexts()
@@ -104,109 +112,68 @@ private slots:
         QCOMPARE(list.tableView()->rowHeight(0), 32);
     }
 
-    void nextAndPreviousStopAtTheEnds()
+    // Steps on a shown list of files 4, 7, 9 and 7 again: next, previous, map:<file>:<frame>,
+    // click:<row>, right:<row>, control:<row> (control-click), below (a click under the rows)
+    // or a key. Result: the (file frame by-user) the list told | the selected row.
+    void moves_data()
     {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("previous at the first row") << "previous" << " | 0";
+        QTest::newRow("next to the end") << "next next next next" << "7 0 0, 9 0 0, 7 0 0 | 3";
+        QTest::newRow("previous takes the last frame") << "next next previous" << "7 0 0, 9 0 0, 7 -1 0 | 1";
+        QTest::newRow("click the selected row again") << "click:2 click:2" << "9 0 1, 9 0 1 | 2";
+        QTest::newRow("below the rows") << "click:2 below" << "9 0 1 | 2";
+        QTest::newRow("right click") << "click:2 right:0" << "9 0 1 | 2";
+        QTest::newRow("control-click") << "click:2 control:2" << "9 0 1, 9 0 1 | 2";
+        QTest::newRow("keys") << "Down Down Down Down Up" << "7 0 1, 9 0 1, 7 0 1, 9 0 1 | 2";
+        QTest::newRow("the player's keys") << "Down Space Left Right" << "7 0 1 | 1";
+        QTest::newRow("map, first row of the file") << "map:7:12" << "7 12 1 | 1";
+        QTest::newRow("map, file not listed") << "map:5:3" << " | 0";
+    }
+
+    void moves()
+    {
+        QFETCH(QString, steps);
         PlayListView list;
         list.resize(336, 290);
-        list.loadData(threeRows(), QStringLiteral("event"));
-        QSignalSpy moves(&list, &PlayListView::selectedRowFrameIndexSelectByUser);
-
-        list.playPrevious();  // at the first row
-        QCOMPARE(moves.count(), 0);
-        QCOMPARE(list.selectedRowIndex(), 0);
-
-        list.playNext();
-        list.playNext();
-        list.playNext();  // at the last row
-        QCOMPARE(calls(moves), QStringLiteral("7 0 0, 9 0 0"));
-        QCOMPARE(list.selectedRowIndex(), 2);
-
-        moves.clear();
-        list.playPrevious();  // from row 2: row 1 at its last frame
-        QCOMPARE(calls(moves), QStringLiteral("7 -1 0"));
-        QCOMPARE(list.selectedRowIndex(), 1);
+        list.show();
+        list.loadData(threeRows() << row(7, 9), QStringLiteral("event"));
+        QSignalSpy told(&list, &PlayListView::selectedRowFrameIndexSelectByUser);
+        PlayListTable *table = list.tableView();
+        table->setFocus();
+        for (const QString &step : steps.split(u' ')) {
+            const QStringList part = step.split(u':');
+            const QPoint at = part.size() > 1 ? rowCentre(table, part[1].toInt()) : QPoint(100, 250);
+            if (step == u"next" || step == u"previous")
+                step == u"next" ? list.playNext() : list.playPrevious();
+            else if (part[0] == u"map")
+                list.playWithFileIndex(part[1].toLongLong(), part[2].toLongLong());
+            else if (part[0] == u"click" || step == u"below")
+                QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+            else if (part[0] == u"right" || part[0] == u"control")
+                QTest::mouseClick(table->viewport(), part[0] == u"right" ? Qt::RightButton : Qt::LeftButton,
+                                  part[0] == u"right" ? Qt::NoModifier : Qt::ControlModifier, at);
+            else
+                QTest::keyClick(table, QKeySequence::fromString(step)[0].key());
+        }
+        QTEST(calls(told) + QStringLiteral(" | %1").arg(list.selectedRowIndex()), "result");
     }
 
     void userChoiceIsToldBeforeTheSelectionMoves()
     {
-        PlayListView list;
-        list.resize(336, 290);
-        list.show();
-        list.loadData(threeRows(), QStringLiteral("event"));
+        ShownList list(QStringLiteral("event"));
         QList<int> selectedWhenTold;
         connect(&list, &PlayListView::selectedRowFrameIndexSelectByUser, this,
                 [&] { selectedWhenTold << list.selectedRowIndex(); });
-        QSignalSpy choices(&list, &PlayListView::selectedRowFrameIndexSelectByUser);
-
         clickRow(list.tableView(), 2);
         QCOMPARE(selectedWhenTold, QList<int>{0});
         QCOMPARE(list.selectedRowIndex(), 2);
-        // Choosing the selected row again restarts its file.
-        clickRow(list.tableView(), 2);
-        QCOMPARE(calls(choices), QStringLiteral("9 0 1, 9 0 1"));
-        QCOMPARE(list.selectedRowIndex(), 2);
-
-        // Below the last row there is nothing to choose, and the shown file stays selected.
-        choices.clear();
-        QTest::mouseClick(list.tableView()->viewport(), Qt::LeftButton, {}, QPoint(100, 250));
-        QCOMPARE(choices.count(), 0);
-        QCOMPARE(list.selectedRowIndex(), 2);
-        // A right click chooses nothing; a control-click chooses like a plain one and never
-        // leaves the list without a selection.
-        QTest::mouseClick(list.tableView()->viewport(), Qt::RightButton, {}, rowCentre(list.tableView(), 0));
-        QCOMPARE(choices.count(), 0);
-        QCOMPARE(list.selectedRowIndex(), 2);
-        QTest::mouseClick(list.tableView()->viewport(), Qt::LeftButton, Qt::ControlModifier,
-                          rowCentre(list.tableView(), 2));
-        QCOMPARE(calls(choices), QStringLiteral("9 0 1"));
-        QCOMPARE(list.selectedRowIndex(), 2);
-    }
-
-    void keyboardChoosesRows()
-    {
-        PlayListView list;
-        list.resize(336, 290);
-        list.show();
-        list.loadData(threeRows(), QStringLiteral("event"));
-        QSignalSpy choices(&list, &PlayListView::selectedRowFrameIndexSelectByUser);
-        PlayListTable *table = list.tableView();
-        table->setFocus();
-        QTest::keyClick(table, Qt::Key_Down);
-        QCOMPARE(list.selectedRowIndex(), 1);
-        QTest::keyClick(table, Qt::Key_End);
-        QTest::keyClick(table, Qt::Key_Down);  // already at the end
-        QTest::keyClick(table, Qt::Key_Up);
-        QCOMPARE(calls(choices), QStringLiteral("7 0 1, 9 0 1, 7 0 1"));
-
-        // Space and the side arrows belong to the player, not to the list.
-        QTest::keyClick(table, Qt::Key_Space);
-        QTest::keyClick(table, Qt::Key_Left);
-        QCOMPARE(choices.count(), 3);
-        QCOMPARE(list.selectedRowIndex(), 1);
-    }
-
-    void mapClickSelectsByFileIndex()
-    {
-        PlayListView list;
-        list.resize(336, 290);
-        QList<ListRow> rows = threeRows();
-        rows << row(7, 9);  // the same file twice: the first row wins
-        list.loadData(rows, QStringLiteral("normal"));
-        QSignalSpy moves(&list, &PlayListView::selectedRowFrameIndexSelectByUser);
-        list.playWithFileIndex(7, 12);
-        QCOMPARE(calls(moves), QStringLiteral("7 12 1"));
-        QCOMPARE(list.selectedRowIndex(), 1);
-        list.playWithFileIndex(5, 3);  // not in the list
-        QCOMPARE(moves.count(), 1);
-        QCOMPARE(list.selectedRowIndex(), 1);
     }
 
     void drawsBoxesOnGrey()
     {
-        PlayListView list;
-        list.resize(336, 290);
-        list.show();
-        list.loadData(threeRows(), QStringLiteral("event"));
+        ShownList list(QStringLiteral("event"));
         PlayListTable *table = list.tableView();
         const QImage shot = table->viewport()->grab().toImage();
         const QRect first = table->visualRect(table->model()->index(0, 0));
@@ -235,71 +202,46 @@ private slots:
         QVERIFY(white);
     }
 
-    void triggerRowsOfANormalRecording()
+    void triggerRowsOfNormalRecordings()
     {
         FileManager files;
         files.loadFiles(_card);
-        QVERIFY(files.normalVideos().size() >= 6);
-        qint64 withTriggers = -1;
-        for (qint64 i = 0; i < files.normalVideos().size() && withTriggers < 0; ++i) {
-            if (!files.normalVideos()[i]->triggerList().isEmpty())
-                withTriggers = i;
-        }
-        QVERIFY(withTriggers >= 0);
-        const FileVideo *video = files.videoAtIndex(withTriggers, QStringLiteral("normal"));
+        const QList<FileVideo *> &normals = files.normalVideos();
+        auto firstWith = [&normals](bool triggers) {
+            return std::find_if(normals.begin(), normals.end(), [triggers](FileVideo *v) {
+                       return v->triggerList().isEmpty() != triggers;
+                   }) - normals.begin();
+        };
+        const qint64 with = firstWith(true), without = firstWith(false);
+        QVERIFY(with < normals.size() && without < normals.size());
 
         TriggerListView list;
         list.resize(336, 290);
         list.show();
         list.setFileManager(&files);
-        list.loadWithIndex(withTriggers);
-        QCOMPARE(list.triggers().size(), video->triggerList().size());
+        list.loadWithIndex(with);
+        const FileVideo *video = normals[with];
         QCOMPARE(list.rowCount(), int(video->triggerList().size()));
         for (int i = 0; i < list.triggers().size(); ++i) {
-            const qint64 frame = video->triggerList()[i];
-            const _vexa_video_frame_header_t &header = video->headerAtIndex(frame);
+            const _vexa_video_frame_header_t &header = video->headerAtIndex(video->triggerList()[i]);
             QVERIFY(header.event_type != 0);
-            QCOMPARE(list.triggers()[i].idx, frame);
-            const QString text = FileManager::dateString(header.time) + QStringLiteral(" [")
-                                 + FileManager::eventTypeString(header.event_type) + QLatin1Char(']');
-            QCOMPARE(list.rowText(i), text);
+            QCOMPARE(list.triggers()[i].idx, video->triggerList()[i]);
+            QCOMPARE(list.rowText(i), FileManager::dateString(header.time) + QStringLiteral(" [")
+                                          + FileManager::eventTypeString(header.event_type) + QLatin1Char(']'));
         }
 
-        QSignalSpy chosen(&list, &TriggerListView::selectedRow);
-        const int last = int(list.triggers().size()) - 1;
-        clickRow(list.tableView(), last);
-        QCOMPARE(chosen.count(), 1);
-        QCOMPARE(chosen.first().first().toLongLong(), video->triggerList()[last]);
-        QCOMPARE(list.selectedRowIndex(), last);
-    }
-
-    void recordingWithoutTriggersShowsTheMarkerRow()
-    {
-        FileManager files;
-        files.loadFiles(_card);
-        qint64 without = -1;
-        for (qint64 i = 0; i < files.normalVideos().size() && without < 0; ++i) {
-            if (files.normalVideos()[i]->triggerList().isEmpty())
-                without = i;
-        }
-        QVERIFY(without >= 0);
-
-        TriggerListView list;
-        list.resize(336, 290);
-        list.show();
-        list.setFileManager(&files);
-        list.loadWithIndex(0);
+        // Without triggers: one marker row, selectable but pointing nowhere.
         list.loadWithIndex(without);
         QVERIFY(list.triggers().isEmpty());
         QCOMPARE(list.rowCount(), 1);
         QCOMPARE(list.rowText(0), Texts::text("gui_no_event_marker"));
         QSignalSpy chosen(&list, &TriggerListView::selectedRow);
         clickRow(list.tableView(), 0);
-        QCOMPARE(list.selectedRowIndex(), 0);  // selectable, but points nowhere
+        QCOMPARE(list.selectedRowIndex(), 0);
         QCOMPARE(chosen.count(), 0);
 
         // An index outside the normal list, or no folder model at all, lists no triggers.
-        list.loadWithIndex(files.normalVideos().size());
+        list.loadWithIndex(normals.size());
         QCOMPARE(list.rowText(0), Texts::text("gui_no_event_marker"));
         TriggerListView alone;
         alone.loadWithIndex(0);

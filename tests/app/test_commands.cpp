@@ -7,12 +7,7 @@
 #include "BackupWindow.h"
 #include "FileLoadProgress.h"
 #include "FileLog.h"
-#include "FileManager.h"
 #include "FileTableView.h"
-#include "FileVideo.h"
-#include "ListView.h"
-#include "MainView.h"
-#include "MainWindow.h"
 #include "PrintWindow.h"
 #include "ProductVariant.h"
 #include "SkinButton.h"
@@ -22,75 +17,46 @@
 #include "SkinGraph.h"
 #include "SkinSpeed.h"
 #include "Texts.h"
-#include "VideoLayout.h"
 #include "VideoView.h"
 #include "ui_PrintWindow.h"
 
 #include <QApplication>
 #include <QDate>
 #include <QDir>
+#include <QFileInfo>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
-#include <QTest>
-#include <QTimer>
 
-class TestCommands : public QObject {
+#include <functional>
+
+class TestCommands : public ViewerTestCase {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        ViewerTest::setUpApplication();
-        _card = _dir.filePath(QStringLiteral("card"));
-        QVERIFY(ViewerTest::makeCard(_card));
-    }
-
-    void init()
-    {
-        ProductVariant::setIdentifier(QStringLiteral("com.tumbo.viewer"));
-        _window = ViewerTest::makeWindow();
-        QVERIFY(_window);
-        _view = _window->mainView();
-        _window->show();
-        _alerts = std::make_unique<AlertCatcher>();
-    }
-
-    void cleanup()
-    {
-        _window.reset();
-        _alerts.reset();
-    }
-
-    void openValidCard()
-    {
-        QSignalSpy load(_view, &MainView::listViewLoad);
-        openCard();
-        QVERIFY(_view->isOpened());
-        QCOMPARE(_view->rootPath(), _card);
-        QCOMPARE(load.count(), 1);
-        QCOMPARE(_view->fileManager()->eventVideos().size(), 2);
-        QCOMPARE(_view->fileManager()->normalVideos().size(), 3);
-        QVERIFY(_alerts->alerts().isEmpty());
-    }
-
-    void openInvalidCardKeepsState()
+    void openValidAndInvalidCards()
     {
         QTemporaryDir dir;
         QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("bad/CH1/event"))));
         const QString bad = dir.filePath(QStringLiteral("bad"));
         QSignalSpy load(_view, &MainView::listViewLoad);
-
         QVERIFY(!_view->openFolderPath(bad));
+        QCOMPARE(_alerts->texts(), QStringList{Texts::text("msg_invalid_sd_folder")});
         QCOMPARE(_alerts->alerts().first().icon, QMessageBox::Critical);
         QVERIFY(!_view->isOpened());
 
-        openCard();
         _alerts->clear();
+        openCard();
+        QVERIFY(_alerts->alerts().isEmpty() && _view->isOpened());
+        QCOMPARE(_view->rootPath(), _card);
+        QCOMPARE(load.count(), 1);
+        QCOMPARE(_view->fileManager()->normalVideos().size(), 3);
+        QCOMPARE(_view->listView()->tableView(QStringLiteral("event"))->data().size(), 2);
+        QVERIFY(_view->listView()->isVisibleTo(_view));
+
+        // The card that was open stays open with its lists.
         QVERIFY(!_view->openFolderPath(bad));
         QCOMPARE(_alerts->texts(), QStringList{Texts::text("msg_invalid_sd_folder")});
-        // The card that was open stays open with its lists.
         QVERIFY(_view->isOpened());
         QCOMPARE(_view->fileManager()->eventVideos().size(), 2);
         QCOMPARE(_view->rootPath(), bad);
@@ -120,7 +86,8 @@ private slots:
         QCOMPARE(_alerts->alerts().first().icon, QMessageBox::Warning);
     }
 
-    void closeResetsInstruments()
+    // Close resets the instruments and keeps the card; unloading then empties everything.
+    void closeThenUnload()
     {
         openCard();
         show(QStringLiteral("event"), 0, 10);
@@ -144,18 +111,16 @@ private slots:
         // The date strip shows the computer's date again.
         QCOMPARE(int(_view->skinDateTime()->date().year), QDate::currentDate().year());
         QVERIFY(_view->isOpened());
-    }
 
-    void unloadEmptiesEverything()
-    {
-        openCard();
-        show(QStringLiteral("normal"), 1, 0);
+        ViewerTest::loadPlayList(_view, QStringLiteral("normal"));
         QSignalSpy clear(_view, &MainView::listViewClear);
         _view->unload();
         QVERIFY(!_view->isOpened());
         QCOMPARE(_view->fileVideo(), nullptr);
         QVERIFY(_view->fileManager()->eventVideos().isEmpty());
         QCOMPARE(clear.count(), 1);
+        QVERIFY(_view->listView()->tableView(QStringLiteral("normal"))->data().isEmpty());
+        QVERIFY(!_view->listView()->playListView()->isVisibleTo(_view));
         QVERIFY(_view->videoLayout()->isVisibleTo(_view));
         // Commands that need a card refuse now.
         _view->tagCommand(MainView::TagBackup);
@@ -186,22 +151,12 @@ private slots:
             _view->tagCommand(tag);
         QVERIFY(_alerts->alerts().isEmpty());
         QCOMPARE(_view->speed(), 0.0);
+        QVERIFY(!_recorder->calls().contains(QStringLiteral("videoLayoutSetPause")));
 
         openCard();
         QSignalSpy backup(_view, &MainView::listViewBackup);
-        // The backup window opens; close it as the user would.
-        QTimer closer;
-        bool opened = false;
-        connect(&closer, &QTimer::timeout, this, [&] {
-            if (auto *window = qobject_cast<BackupWindow *>(QApplication::activeModalWidget())) {
-                opened = true;
-                window->close();
-            }
-        });
-        closer.start(10);
-        _view->tagCommand(MainView::TagBackup);
+        QVERIFY(runClosing<BackupWindow>(MainView::TagBackup));
         QCOMPARE(backup.count(), 1);
-        QVERIFY(opened);
     }
 
     void exportPreconditionsOnTheLogPage()
@@ -218,14 +173,9 @@ private slots:
         _alerts->clear();
         // The print window still opens, with nothing to choose; closing it ends the command.
         bool withoutVideo = false;
-        QTimer::singleShot(0, this, [&withoutVideo] {
-            QWidget *modal = QApplication::activeModalWidget();
-            auto *window = qobject_cast<PrintWindow *>(modal);
-            withoutVideo = window && !window->ui()->radioCurrent->isEnabled();
-            if (modal)
-                modal->close();
-        });
-        _view->tagCommand(MainView::TagPrint);
+        QVERIFY(runClosing<PrintWindow>(MainView::TagPrint, [&withoutVideo](PrintWindow *window) {
+            withoutVideo = !window->ui()->radioCurrent->isEnabled();
+        }));
         QVERIFY(withoutVideo);
         QVERIFY(_alerts->alerts().isEmpty());
     }
@@ -275,19 +225,13 @@ private slots:
         const QString unknown = Texts::text("gui_unknown");
         QCOMPARE(AboutBox::firmwareVersion(false, _card), unknown);
         QCOMPARE(AboutBox::firmwareVersion(true, _card), QStringLiteral("1.0.4"));
-        QTemporaryDir dir;
-        auto versionOf = [&dir](const QByteArray &value) {
-            QDir().mkpath(dir.filePath(QStringLiteral("config")));
-            QFile file(dir.filePath(QStringLiteral("config/version.ini")));
-            file.open(QIODevice::WriteOnly);
-            file.write("[SET]\r\nVERSION=" + value + "\r\n");
-            file.close();
-            return AboutBox::firmwareVersion(true, dir.path());
-        };
-        QCOMPARE(versionOf("QT700_2.1"), QStringLiteral("2.1"));
-        QCOMPARE(versionOf("QT700_2.1_20260101_x"), QStringLiteral("2.1"));
-        QCOMPARE(versionOf("QT700"), unknown);
-        QCOMPARE(AboutBox::firmwareVersion(true, dir.filePath(QStringLiteral("missing"))), unknown);
+        QCOMPARE(AboutBox::firmwareVersion(true, _dir.filePath(QStringLiteral("missing"))), unknown);
+        const QString ini = _dir.filePath(QStringLiteral("version/config/version.ini"));
+        QVERIFY(QDir().mkpath(QFileInfo(ini).path()));
+        for (const auto &[value, version] : {std::pair{"QT700_2.1", "2.1"}, {"QT700_2.1_20260101_x", "2.1"}, {"QT700", ""}}) {
+            QVERIFY(TestCard::writeFile(ini, QByteArray("[SET]\r\nVERSION=") + value + "\r\n"));
+            QCOMPARE(AboutBox::firmwareVersion(true, _dir.filePath(QStringLiteral("version"))), *version ? QString::fromLatin1(version) : unknown);
+        }
 
         // The information lines of each product: first line, then the two versions.
         const QString pc = Texts::text("gui_pc_version") + QStringLiteral(" : 1.2.0");
@@ -307,8 +251,6 @@ private slots:
         QCOMPARE(ProductVariant::kindOf(QStringLiteral("com.orvisto.viewer")), ProductVariant::Orvisto);
         QCOMPARE(ProductVariant::kindOf(QStringLiteral("com.tremolax.viewer")), ProductVariant::Tremolax);
         QCOMPARE(ProductVariant::kindOf(QStringLiteral("com.example.other")), ProductVariant::Tumbo);
-        QVERIFY(ProductVariant::homePage(ProductVariant::Orvisto) != ProductVariant::homePage(ProductVariant::Tumbo));
-        QCOMPARE(ProductVariant::homePage(ProductVariant::Tremolax), ProductVariant::homePage(ProductVariant::Tumbo));
     }
 
     void aboutCommandShowsTheBox()
@@ -347,34 +289,32 @@ private slots:
                     return button;
             return box->defaultButton();
         };
-        QTimer closer;
-        connect(&closer, &QTimer::timeout, this, [&] {
-            if (auto *window = qobject_cast<CardWindow *>(QApplication::activeModalWidget()))
-                window->close();
-        });
-        closer.start(10);
-        _view->tagCommand(tag);
+        runClosing<CardWindow>(tag);
         QTEST(_view->isOpened(), "opened");
         QCOMPARE(_alerts->texts().contains(Texts::text("msg_init_sdcard")), tag == MainView::TagFormatCard);
         QCOMPARE(_view->buttonWithTag(MainView::TagToolMenu)->imageState(), int(SkinButton::StateNormal));
     }
 
 private:
-    void openCard()
+    // Runs a command, closing the modal window of type T it opens as the user would (after
+    // `look` has seen it); whether one opened.
+    template <class T>
+    bool runClosing(int tag, const std::function<void(T *)> &look = {})
     {
-        QVERIFY(_view->openFolderPath(_card));
+        bool opened = false;
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, this, [&] {
+            if (auto *window = qobject_cast<T *>(QApplication::activeModalWidget())) {
+                opened = true;
+                if (look)
+                    look(window);
+                window->close();
+            }
+        });
+        closer.start(10);
+        _view->tagCommand(tag);
+        return opened;
     }
-
-    void show(const QString &type, qint64 index, qint64 frame)
-    {
-        ViewerTest::showRecording(_view, type, index, frame);
-    }
-
-    QTemporaryDir _dir;
-    QString _card;
-    std::unique_ptr<MainWindow> _window;
-    MainView *_view = nullptr;
-    std::unique_ptr<AlertCatcher> _alerts;
 };
 
 QTEST_MAIN(TestCommands)

@@ -3,53 +3,36 @@
 #include "ViewerTestSupport.h"
 
 #include "CameraSettings.h"
-#include "FileVideo.h"
 #include "Geometry.h"
-#include "MainView.h"
-#include "MainWindow.h"
 #include "PopupMenus.h"
-#include "ProductVariant.h"
 #include "SkinButton.h"
 #include "SkinManager.h"
 #include "Texts.h"
-#include "VideoLayout.h"
 
 #include <QApplication>
+#include <QKeySequence>
 #include <QMenu>
 #include <QScreen>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <map>
 
-class TestMainView : public QObject {
+namespace {
+
+int countPixels(const QImage &image, const QRect &rect, const std::function<bool(QRgb)> &match)
+{
+    int n = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y)
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            n += match(image.pixel(x, y)) ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+class TestMainView : public ViewerTestCase {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        ViewerTest::setUpApplication();
-        _card = _dir.filePath(QStringLiteral("card"));
-        QVERIFY(ViewerTest::makeCard(_card));
-    }
-
-    void init()
-    {
-        ProductVariant::setIdentifier(QStringLiteral("com.tumbo.viewer"));
-        _window = ViewerTest::makeWindow();
-        QVERIFY(_window);
-        _view = _window->mainView();
-        _window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(_window.get()));
-        _alerts = std::make_unique<AlertCatcher>();
-    }
-
-    void cleanup()
-    {
-        _window.reset();
-        _alerts.reset();
-    }
-
     void buildsEveryButtonFromTheSkin()
     {
         const std::map<int, const char *> tooltips = {
@@ -65,18 +48,14 @@ private slots:
         for (const auto &[tag, tooltip] : tooltips) {
             SkinButton *button = _view->buttonWithTag(tag);
             QVERIFY2(button, qPrintable(QString::number(tag)));
-            QCOMPARE(button->tag(), tag);
             QCOMPARE(button->toolTip(), Texts::text(tooltip));
-            QVERIFY(button->text().isEmpty());
             QCOMPARE(button->geometry(), Geometry::toQt(skin.rectForKey(tag), MainView::Height));
         }
         const std::map<int, const char *> titles = {{33, "menu_file"}, {34, "menu_edit"},
                                                     {35, "menu_view"}, {36, "menu_play"},
                                                     {37, "menu_tool"}, {38, "menu_help"}};
-        for (const auto &[tag, title] : titles) {
-            QVERIFY(_view->buttonWithTag(tag));
-            QCOMPARE(_view->buttonWithTag(tag)->text(), Texts::text(title));
-        }
+        for (const auto &[tag, title] : titles)
+            QCOMPARE(_view->buttonWithTag(tag) ? _view->buttonWithTag(tag)->text() : QString(), Texts::text(title));
         QCOMPARE(_window->size(), QSize(1024, 768));
         QVERIFY(_window->windowFlags() & Qt::FramelessWindowHint);
     }
@@ -195,59 +174,74 @@ private slots:
         QCOMPARE(_view->buttonWithTag(MainView::TagViewMenu)->imageState(), int(SkinButton::StateNormal));
     }
 
-    void skinnedButtonsAreCommands()
+    // From frame 10 of a recording. Steps: a button's tag (above 9) to click, or a key for
+    // the view (w:key for the window).
+    void buttonsAndKeysAreCommands_data()
     {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("state");
+        QTest::newRow("play") << "21" << "event 1 speed 1 playing";
+        QTest::newRow("fast") << "23" << "event 1 speed 2 playing";
+        QTest::newRow("back") << "19" << "event 1 speed -1 playing";
+        QTest::newRow("fast back") << "17" << "event 1 speed -2 playing";
+        QTest::newRow("stop") << "21 20" << "event 1 frame 10 speed 0 paused";
+        QTest::newRow("next frame") << "22" << "event 1 frame 11 speed 0 paused";
+        QTest::newRow("space") << "Space" << "event 1 speed 1 playing";
+        QTest::newRow("space twice") << "Space Space" << "event 1 frame 10 speed 0 paused";
+        QTest::newRow("6 and right") << "6 Right" << "event 1 frame 12 speed 0 paused";
+        QTest::newRow("4 and left") << "4 Left" << "event 1 frame 8 speed 0 paused";
+        QTest::newRow("space in the window") << "w:Space" << "event 1 speed 1 playing";
+    }
+
+    void buttonsAndKeysAreCommands()
+    {
+        QFETCH(QString, steps);
         openCard();
-        show(QStringLiteral("event"), 0, 0);
-        for (const auto &[tag, speed] : {std::pair{MainView::TagPlay, 1.0}, {MainView::TagFastPlay, 2.0},
-                                         {MainView::TagBackPlay, -1.0}, {MainView::TagFastBackPlay, -2.0},
-                                         {MainView::TagStop, 0.0}}) {
-            QTest::mouseClick(_view->buttonWithTag(tag), Qt::LeftButton);
-            QCOMPARE(_view->speed(), speed);
+        show(QStringLiteral("event"), 1, 10);
+        for (const QString &step : steps.split(u' ')) {
+            bool isTag = false;
+            const int tag = step.toInt(&isTag);
+            const Qt::Key key = QKeySequence::fromString(step.section(u':', -1))[0].key();
+            if (isTag && tag > 9)
+                QTest::mouseClick(_view->buttonWithTag(tag), Qt::LeftButton);
+            else
+                QTest::keyClick(step.startsWith(u"w:") ? static_cast<QWidget *>(_window.get()) : _view, key);
         }
-        const qint64 at = _view->fileVideo()->currentIndex();
-        QTest::mouseClick(_view->buttonWithTag(MainView::TagNextFrame), Qt::LeftButton);
-        QCOMPARE(_view->fileVideo()->currentIndex(), at + 1);
+        QTEST(state(), "state");
+        // The view's buttons set the division.
         QTest::mouseClick(_view->buttonWithTag(MainView::TagThumbView), Qt::LeftButton);
         QCOMPARE(_view->videoLayout()->division(), int(VideoLayout::Thumbnail));
         QTest::mouseClick(_view->buttonWithTag(MainView::TagSingleView), Qt::LeftButton);
         QCOMPARE(_view->videoLayout()->division(), int(VideoLayout::Single));
     }
 
-    void keysOfTheView()
+    // Return in the window: the video alone fills the window, and play goes on; Escape
+    // brings the rest back. Without a recording Return does nothing.
+    void fullWindowMode()
     {
-        openCard();
-        show(QStringLiteral("event"), 1, 10);
-        FileVideo *v = _view->fileVideo();
-        QTest::keyClick(_view, Qt::Key_Space);
-        QCOMPARE(_view->speed(), 1.0);
-        QTest::keyClick(_view, Qt::Key_Space);
-        QCOMPARE(_view->speed(), 0.0);
-        const qint64 at = v->currentIndex();
-        QTest::keyClick(_view, Qt::Key_6);
-        QCOMPARE(v->currentIndex(), at + 1);
-        QTest::keyClick(_view, Qt::Key_Right);
-        QCOMPARE(v->currentIndex(), at + 2);
-        QTest::keyClick(_view, Qt::Key_4);
-        QTest::keyClick(_view, Qt::Key_Left);
-        QCOMPARE(v->currentIndex(), at);
-        QCOMPARE(_view->videoLayout()->frameIndex(), at);
-    }
-
-    void keysOfTheWindow()
-    {
-        // Return without a recording does nothing.
         QTest::keyClick(_window.get(), Qt::Key_Return);
         QVERIFY(!_view->isFullWindow());
         openCard();
-        show(QStringLiteral("event"), 0, 0);
-        QTest::keyClick(_window.get(), Qt::Key_Space);
-        QCOMPARE(_view->speed(), 1.0);
-        QTest::keyClick(_window.get(), Qt::Key_Space);
+        show(QStringLiteral("normal"), 0, 5);
+        _view->tagCommand(MainView::TagPlay);
+        QList<QWidget *> shown;
+        for (QWidget *child : _view->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (child->isVisibleTo(_view))
+                shown << child;
         QTest::keyClick(_window.get(), Qt::Key_Return);
         QVERIFY(_view->isFullWindow());
+        QCOMPARE(_view->speed(), 1.0);
+        for (QWidget *child : _view->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            QCOMPARE(child->isVisibleTo(_view), child == _view->videoLayout());
+        QCOMPARE(_view->videoLayout()->geometry(), QRect(0, 0, 1024, 768));
+        QVERIFY(_view->videoLayout()->isFullWindow());
+
         QTest::keyClick(_window.get(), Qt::Key_Escape);
         QVERIFY(!_view->isFullWindow());
+        for (QWidget *child : _view->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            QCOMPARE(child->isVisibleTo(_view), shown.contains(child));
+        QCOMPARE(_view->videoLayout()->geometry(),
+                 Geometry::toQt(_view->skinManager()->rectForKey(1), MainView::Height));
 
         // Alt (Option) + Return: full screen; Escape in the view leaves it and the full window.
         QTest::keyClick(_window.get(), Qt::Key_Return, Qt::AltModifier);
@@ -259,33 +253,6 @@ private slots:
         QVERIFY(!_view->isFullWindow());
         QTRY_VERIFY(!_window->isFullScreen());
         QVERIFY(_view->hasFocus() || QApplication::focusWidget() == nullptr);
-    }
-
-    void fullWindowMode()
-    {
-        _view->tagCommand(MainView::TagFullWindow);
-        QVERIFY(!_view->isFullWindow());
-        openCard();
-        show(QStringLiteral("normal"), 0, 5);
-        _view->tagCommand(MainView::TagPlay);
-        QList<QWidget *> shown;
-        for (QWidget *child : _view->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            if (child->isVisibleTo(_view))
-                shown << child;
-        _view->tagCommand(MainView::TagFullWindow);
-        QVERIFY(_view->isFullWindow());
-        QCOMPARE(_view->speed(), 1.0);
-        for (QWidget *child : _view->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            QCOMPARE(child->isVisibleTo(_view), child == _view->videoLayout());
-        QCOMPARE(_view->videoLayout()->geometry(), QRect(0, 0, 1024, 768));
-        QVERIFY(_view->videoLayout()->isFullWindow());
-
-        _view->tagCommand(MainView::TagLeaveFullWindow);
-        QVERIFY(!_view->isFullWindow());
-        for (QWidget *child : _view->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-            QCOMPARE(child->isVisibleTo(_view), shown.contains(child));
-        QCOMPARE(_view->videoLayout()->geometry(),
-                 Geometry::toQt(_view->skinManager()->rectForKey(1), MainView::Height));
         _view->tagCommand(MainView::TagStop);
     }
 
@@ -328,35 +295,7 @@ private slots:
         QVERIFY(!_window->isVisible());
     }
 
-private:
-    void openCard()
-    {
-        QVERIFY(_view->openFolderPath(_card));
-    }
-
-    void show(const QString &type, qint64 index, qint64 frame)
-    {
-        ViewerTest::showRecording(_view, type, index, frame);
-    }
-    static int countPixels(const QImage &image, const QRect &rect,
-                           const std::function<bool(QRgb)> &match);
-
-    QTemporaryDir _dir;
-    QString _card;
-    std::unique_ptr<MainWindow> _window;
-    MainView *_view = nullptr;
-    std::unique_ptr<AlertCatcher> _alerts;
 };
-
-int TestMainView::countPixels(const QImage &image, const QRect &rect,
-                              const std::function<bool(QRgb)> &match)
-{
-    int n = 0;
-    for (int y = rect.top(); y <= rect.bottom(); ++y)
-        for (int x = rect.left(); x <= rect.right(); ++x)
-            n += match(image.pixel(x, y)) ? 1 : 0;
-    return n;
-}
 
 QTEST_MAIN(TestMainView)
 #include "test_main_view.moc"

@@ -4,57 +4,28 @@
 #include "ViewerTestSupport.h"
 
 #include "FileLog.h"
-#include "FileManager.h"
-#include "FileVideo.h"
-#include "ListView.h"
-#include "MainView.h"
-#include "MainWindow.h"
-#include "PlayListView.h"
 #include "SkinCheckButton.h"
 #include "SkinDateTime.h"
 #include "SkinGSensor.h"
 #include "SkinGps.h"
 #include "SkinSpeed.h"
-#include "VideoLayout.h"
 #include "VideoView.h"
 #include "vexa_time.h"
 
 #include <QFontMetrics>
 #include <QDir>
 #include <QFile>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
 
 #include <cstring>
+#include <functional>
+#include <map>
 
-class TestPlayback : public QObject {
+class TestPlayback : public ViewerTestCase {
     Q_OBJECT
+public:
+    TestPlayback() : ViewerTestCase(2, 3, true) {}
 
 private slots:
-    void initTestCase()
-    {
-        ViewerTest::setUpApplication();
-        _card = _dir.filePath(QStringLiteral("card"));
-        QVERIFY(ViewerTest::makeCard(_card));
-    }
-
-    void init()
-    {
-        _window = ViewerTest::makeWindow();
-        QVERIFY(_window);
-        _view = _window->mainView();
-        _window->show();
-        QVERIFY(_view->openFolderPath(_card));
-        _recorder = std::make_unique<FanOutRecorder>(_view);
-    }
-
-    void cleanup()
-    {
-        _recorder.reset();
-        _window.reset();
-    }
-
     void speedLabelTexts()
     {
         for (const auto &[speed, text] : {std::pair{0.0, "0"}, {1.0, "1"}, {0.5, "0.5"}, {-0.5, "-0.5"}, {16.0, "16"}, {-4.0, "-4"}})
@@ -65,76 +36,40 @@ private slots:
                         .horizontalAdvance(MainView::speedText(speed)) <= MainView::SpeedBadgeInside);
     }
 
-    void playWithoutFileChangesNothing()
-    {
-        for (int tag : {MainView::TagPlay, MainView::TagFastPlay, MainView::TagBackPlay,
-                        MainView::TagFastBackPlay}) {
-            _view->tagCommand(tag);
-            QCOMPARE(_view->speed(), 0.0);
-        }
-        QCOMPARE(MainView::speedText(_view->speed()), QStringLiteral("0"));
-        QVERIFY(!_recorder->calls().contains(QStringLiteral("videoLayoutSetPause")));
-    }
-
     void speedRules()
     {
         show(QStringLiteral("event"), 0, 0);
-        struct Step {
-            int tag;
-            double speed;
-        };
-        const Step steps[] = {
-            {MainView::TagPlay, 1.0},          {MainView::TagPlay, 0.5},
-            {MainView::TagPlay, 1.0},          {MainView::TagPlay, 0.5},
-            {MainView::TagFastPlay, 2.0},      {MainView::TagFastPlay, 4.0},
-            {MainView::TagFastPlay, 8.0},      {MainView::TagFastPlay, 16.0},
-            {MainView::TagFastPlay, 16.0},     {MainView::TagFastBackPlay, -2.0},
-            {MainView::TagFastBackPlay, -4.0}, {MainView::TagFastPlay, 2.0},
-            {MainView::TagPlay, 1.0},          {MainView::TagFastBackPlay, -2.0},
-            {MainView::TagFastBackPlay, -4.0}, {MainView::TagFastBackPlay, -8.0},
-            {MainView::TagFastBackPlay, -16.0}, {MainView::TagFastBackPlay, -16.0},
-            {MainView::TagBackPlay, -1.0},     {MainView::TagBackPlay, -0.5},
-            {MainView::TagBackPlay, -1.0},
-        };
-        for (const Step &step : steps) {
-            _view->tagCommand(step.tag);
-            QCOMPARE(_view->speed(), step.speed);
-            QCOMPARE(_view->fileVideo()->speed(), step.speed);
+        // Presses of Play, Fast, Back and fast back (b), each with the speed it leads to.
+        const std::map<QChar, int> tags{{u'P', MainView::TagPlay}, {u'F', MainView::TagFastPlay},
+                                        {u'B', MainView::TagBackPlay}, {u'b', MainView::TagFastBackPlay}};
+        const QString steps = QStringLiteral("P1 P0.5 P1 P0.5 F2 F4 F8 F16 F16 b-2 b-4 F2 P1 b-2 b-4 b-8 "
+                                             "b-16 b-16 B-1 B-0.5 B-1");
+        for (const QString &step : steps.split(u' ')) {
+            _view->tagCommand(tags.at(step[0]));
+            QCOMPARE(_view->speed(), step.mid(1).toDouble());
+            QCOMPARE(_view->fileVideo()->speed(), _view->speed());
             QVERIFY(!_view->videoLayout()->isPaused());
         }
     }
 
-    void playPauseToggleAndStop()
+    void playPauseStopAndSteps()
     {
-        show(QStringLiteral("event"), 0, 4);
+        show(QStringLiteral("event"), 1, 5);
         _view->tagCommand(MainView::TagPlayPause);
-        QCOMPARE(_view->speed(), 1.0);
-        QVERIFY(_view->fileVideo()->isPlaying());
+        QCOMPARE(state(), QStringLiteral("event 1 speed 1 playing"));
         _view->tagCommand(MainView::TagFastPlay);
         _view->tagCommand(MainView::TagPlayPause);
-        QCOMPARE(_view->speed(), 0.0);
-        QVERIFY(!_view->fileVideo()->isPlaying());
-        QVERIFY(_view->videoLayout()->isPaused());
+        QCOMPARE(state(), QStringLiteral("event 1 frame 5 speed 0 paused"));
+        // A step from play pauses on the neighbouring frame.
         _view->tagCommand(MainView::TagPlayPause);
-        QCOMPARE(_view->speed(), 1.0);
+        _view->tagCommand(MainView::TagNextFrame);
+        QCOMPARE(state(), QStringLiteral("event 1 frame 6 speed 0 paused"));
+        _view->tagCommand(MainView::TagPrevFrame);
+        QCOMPARE(state(), QStringLiteral("event 1 frame 5 speed 0 paused"));
+        _view->tagCommand(MainView::TagPlay);
         _view->tagCommand(MainView::TagStop);
         QCOMPARE(_view->speed(), 0.0);
         QVERIFY(!_view->fileVideo()->stepPending());
-    }
-
-    void stepsPauseOnTheNeighbouringFrame()
-    {
-        show(QStringLiteral("event"), 1, 5);
-        _view->tagCommand(MainView::TagPlay);
-        _view->tagCommand(MainView::TagNextFrame);
-        QCOMPARE(_view->speed(), 0.0);
-        const qint64 next = _view->fileVideo()->currentIndex();
-        QCOMPARE(_view->videoLayout()->frameIndex(), next);
-        _view->tagCommand(MainView::TagPrevFrame);
-        QCOMPARE(_view->fileVideo()->currentIndex(), next - 1);
-        QCOMPARE(_view->videoLayout()->frameIndex(), next - 1);
-        QVERIFY(_view->videoLayout()->isPaused());
-        QVERIFY(!_view->fileVideo()->isPlaying());
     }
 
     void frameFanOutValues()
@@ -171,21 +106,14 @@ private slots:
     void frameWithoutFixBlanksPositionAndKeepsMap()
     {
         // The receiver needs a few seconds for its first fix: search the card for such a frame.
-        FileVideo *found = nullptr;
-        qint64 frame = -1;
-        for (const QString &type : {QStringLiteral("event"), QStringLiteral("normal")}) {
-            for (qint64 f = 0; !found && video(type, f); ++f) {
-                FileVideo *v = video(type, f);
-                for (qint64 i = 0; i < v->frameCount(); ++i) {
-                    if (!v->headerAtIndex(i).gps_valid) {
-                        found = v;
-                        frame = i;
-                        show(type, f, 0);
-                        break;
-                    }
-                }
-            }
-        }
+        auto [found, frame] = [this]() -> std::pair<FileVideo *, qint64> {
+            for (const QString &type : {QStringLiteral("event"), QStringLiteral("normal")})
+                for (qint64 f = 0; FileVideo *v = video(type, f); ++f)
+                    for (qint64 i = 0; i < v->frameCount(); ++i)
+                        if (!v->headerAtIndex(i).gps_valid)
+                            return (show(type, f, 0), std::pair{v, i});
+            return {nullptr, -1};
+        }();
         if (!found)
             QSKIP("the generated card has a fix in every frame");
         QSignalSpy speeds(_view, &MainView::skinSpeedSetSpeed);
@@ -204,8 +132,6 @@ private slots:
         QSignalSpy map(_view, &MainView::mapViewLoadWithFileVideo);
         _recorder->clear();
         _view->listView()->playListView()->playWithFileIndex(1, -1);
-        FileVideo *v = video(QStringLiteral("event"), 1);
-        QCOMPARE(_view->fileVideo(), v);
         const QStringList calls = _recorder->calls();
         QCOMPARE(calls.mid(0, 4), (QStringList{
             QStringLiteral("videoLayoutSetFileVideo"),
@@ -216,16 +142,13 @@ private slots:
         QCOMPARE(graph.first().at(1).toLongLong(), -1);
         QCOMPARE(map.first().at(1).toLongLong(), -1);
         // Frame -1 is the last frame.
-        QCOMPARE(_view->videoLayout()->frameIndex(), v->frameCount() - 1);
-        QCOMPARE(_view->speed(), 0.0);
-        QVERIFY(_view->videoLayout()->isPaused());
-    }
+        QCOMPARE(state(), QStringLiteral("event 1 frame %1 speed 0 paused")
+                              .arg(video(QStringLiteral("event"), 1)->frameCount() - 1));
 
-    void normalRecordingLoadsTheTriggerList()
-    {
+        // A normal recording also loads its trigger list.
         QSignalSpy triggers(_view, &MainView::triggerListViewLoadWithIndex);
         show(QStringLiteral("normal"), 2, 0);
-        QCOMPARE(_view->fileVideo(), video(QStringLiteral("normal"), 2));
+        QCOMPARE(state(), QStringLiteral("normal 2 frame 0 speed 0 paused"));
         QCOMPARE(triggers.count(), 1);
         QCOMPARE(triggers.first().at(0).toLongLong(), 2);
     }
@@ -272,7 +195,6 @@ private slots:
         QCOMPARE(_view->speed(), 4.0);
 
         switchContinuousPlay(false);
-        QVERIFY(!_view->playContinue());
     }
 
     void backwardContinuousPlayTakesPreviousFileAtItsEnd()
@@ -324,41 +246,23 @@ private slots:
         QCOMPARE(_view->videoLayout()->selectVideo(), 12);
     }
 
-    void positioningCallbacksMoveAndPause_data()
-    {
-        QTest::addColumn<int>("which");
-        QTest::newRow("slider") << 0;
-        QTest::newRow("graph") << 1;
-        QTest::newRow("map route") << 2;
-        QTest::newRow("trigger list") << 3;
-    }
-
+    // The slider, the graph, the map's route and the trigger list each move there and pause.
     void positioningCallbacksMoveAndPause()
     {
-        QFETCH(int, which);
         show(QStringLiteral("normal"), 0, 0);
         FileVideo *v = _view->fileVideo();
-        _view->tagCommand(MainView::TagPlay);
-        QVERIFY(v->isPlaying());
-        switch (which) {
-        case 0:
-            _view->skinSliderChangeFrameIndex(12);
-            break;
-        case 1:
-            _view->skinGraphFileVideoFrameIndex(v, 12);
-            break;
-        case 2:
-            _view->mapViewClickRouteWithFrameIndex(12);
-            break;
-        default:
-            _view->triggerListViewSelectedRow(12);
-            break;
+        const std::function<void(qint64)> moves[] = {
+            [this](qint64 f) { _view->skinSliderChangeFrameIndex(f); },
+            [this, v](qint64 f) { _view->skinGraphFileVideoFrameIndex(v, f); },
+            [this](qint64 f) { _view->mapViewClickRouteWithFrameIndex(f); },
+            [this](qint64 f) { _view->triggerListViewSelectedRow(f); }};
+        qint64 frame = 12;
+        for (const auto &move : moves) {
+            _view->tagCommand(MainView::TagPlay);
+            QVERIFY(v->isPlaying());
+            move(++frame);
+            QCOMPARE(state(), QStringLiteral("normal 0 frame %1 speed 0 paused").arg(frame));
         }
-        QCOMPARE(v->currentIndex(), 12);
-        QVERIFY(!v->isPlaying());
-        QCOMPARE(_view->speed(), 0.0);
-        QCOMPARE(_view->videoLayout()->frameIndex(), 12);
-        QVERIFY(_view->videoLayout()->isPaused());
     }
 
     void mapCameraAsksThePlayList()
@@ -368,77 +272,50 @@ private slots:
         QSignalSpy select(_view, &MainView::playListViewPlayWithFileIndex);
         _view->mapViewClickCameraWithFileIndexFrameIndex(1, 9);
         QCOMPARE(select.count(), 1);
-        QCOMPARE(select.first().at(0).toLongLong(), 1);
-        QCOMPARE(select.first().at(1).toLongLong(), 9);
-        QCOMPARE(_view->fileVideo(), video(QStringLiteral("event"), 1));
-        QCOMPARE(_view->fileVideo()->currentIndex(), 9);
-        QCOMPARE(_view->videoLayout()->frameIndex(), 9);
-        QCOMPARE(_view->speed(), 0.0);
+        QCOMPARE(state(), QStringLiteral("event 1 frame 9 speed 0 paused"));
         // A camera of a file outside the play list changes nothing.
         _view->mapViewClickCameraWithFileIndexFrameIndex(7, 3);
-        QCOMPARE(_view->fileVideo(), video(QStringLiteral("event"), 1));
-        QCOMPARE(_view->fileVideo()->currentIndex(), 9);
+        QCOMPARE(state(), QStringLiteral("event 1 frame 9 speed 0 paused"));
     }
 
+    // A log record without a recording at its second, then one with.
     void logRecordFanOut()
     {
-        FileManager *fm = _view->fileManager();
-        _view->partAnswers().infoAtTimestamp = [fm](const _vexa_log_info_t &record, bool forward) {
-            return fm->infoAtTimestamp(record.time, forward);
-        };
-        FileLog *log = fm->logAtIndex(0);
-        QVERIFY(log);
-        // A record whose second some recording covers.
-        qint64 i = 0;
-        while (i < log->count() && !fm->infoAtTimestamp(log->logAtIndex(i).time, true).file)
-            ++i;
-        QVERIFY(i < log->count());
-        const FrameInfo info = fm->infoAtTimestamp(log->logAtIndex(i).time, true);
-        const _vexa_log_info_t record = log->logAtIndex(i);
-
-        QSignalSpy pictures(_view, &MainView::logLayoutVideoViewDrawImage);
-        QSignalSpy logs(_view, &MainView::logLayoutSetFileLog);
-        _view->logLayoutSelectedLogLogIndexSelectByUser(log, i, true);
-        QCOMPARE(_view->fileLog(), log);
-        QCOMPARE(_view->logFileVideo(), info.file);
-        QCOMPARE(_view->logFrameIndex(), info.index);
-        QCOMPARE(pictures.count(), 1);
-        QVERIFY(!pictures.first().at(0).value<QImage>().isNull());
-        QCOMPARE(pictures.first().at(2).toString(),
-                 QStringLiteral("%1 / %2").arg(info.index + 1).arg(info.file->frameCount()));
-        QCOMPARE(logs.count(), 1);
-        QCOMPARE(logs.first().at(1).toLongLong(), i);
-        QCOMPARE(_recorder->calls().last(), QStringLiteral("videoLayoutSetPause"));
-        QCOMPARE(_view->skinGSensorZ()->value(), record.gsensor_z / 1000.0 - 1.0);
-        if (record.gps_valid)
-            QCOMPARE(_view->skinSpeed()->speed(), int(record.speed));
-        QCOMPARE(_view->speed(), 0.0);
-    }
-
-    void logRecordWithoutVideoClearsPicture()
-    {
         FileLog *log = _view->fileManager()->logAtIndex(0);
+        QVERIFY(log);
         QSignalSpy pictures(_view, &MainView::logLayoutVideoViewDrawImage);
         QSignalSpy gsensor(_view, &MainView::skinGSensorXSetVal);
         _view->logLayoutSelectedLogLogIndexSelectByUser(log, 3, true);
         QCOMPARE(_view->logFileVideo(), nullptr);
         QCOMPARE(_view->logFrameIndex(), -1);
         QCOMPARE(pictures.count(), 1);
-        QVERIFY(pictures.first().at(0).value<QImage>().isNull());
+        QVERIFY(pictures.takeFirst().at(0).value<QImage>().isNull());
         QCOMPARE(gsensor.count(), 1);
-    }
 
-    void logPlaysOnIntoNextLogWithoutContinuousPlay()
-    {
-        FileLog *log = _view->fileManager()->logAtIndex(0);
-        QSignalSpy next(_view, &MainView::logLayoutPlayNext);
-        QVERIFY(!_view->playContinue());
-        _view->logLayoutSelectedLogLogIndexSelectByUser(log, log->count() - 1, true);
-        for (int k = 0; k < 4; ++k)
-            _view->tagCommand(MainView::TagFastPlay);
-        QCOMPARE(_view->speed(), 16.0);
-        QTRY_COMPARE_WITH_TIMEOUT(next.count(), 1, 5000);
-        _view->tagCommand(MainView::TagStop);
+        FileManager *fm = _view->fileManager();
+        _view->partAnswers().infoAtTimestamp = [fm](const _vexa_log_info_t &record, bool forward) {
+            return fm->infoAtTimestamp(record.time, forward);
+        };
+        qint64 i = 0;
+        while (i < log->count() && !fm->infoAtTimestamp(log->logAtIndex(i).time, true).file)
+            ++i;
+        QVERIFY(i < log->count());
+        const FrameInfo info = fm->infoAtTimestamp(log->logAtIndex(i).time, true);
+        const _vexa_log_info_t record = log->logAtIndex(i);
+        QSignalSpy logs(_view, &MainView::logLayoutSetFileLog);
+        _view->logLayoutSelectedLogLogIndexSelectByUser(log, i, true);
+        QCOMPARE(_view->logFileVideo(), info.file);
+        QCOMPARE(_view->logFrameIndex(), info.index);
+        QCOMPARE(pictures.count(), 1);
+        QVERIFY(!pictures.first().at(0).value<QImage>().isNull());
+        QCOMPARE(pictures.first().at(2).toString(),
+                 QStringLiteral("%1 / %2").arg(info.index + 1).arg(info.file->frameCount()));
+        QCOMPARE(logs.first().at(1).toLongLong(), i);
+        QCOMPARE(_recorder->calls().last(), QStringLiteral("videoLayoutSetPause"));
+        QCOMPARE(_view->skinGSensorZ()->value(), record.gsensor_z / 1000.0 - 1.0);
+        if (record.gps_valid)
+            QCOMPARE(_view->skinSpeed()->speed(), int(record.speed));
+        QCOMPARE(_view->speed(), 0.0);
     }
 
     void loadingLogRowsLetsThePlayingVideoGo()
@@ -455,11 +332,6 @@ private slots:
     }
 
 private:
-    void show(const QString &type, qint64 index, qint64 frame)
-    {
-        ViewerTest::showRecording(_view, type, index, frame);
-    }
-
     // The continuous-play switch of the play list page.
     void switchContinuousPlay(bool on)
     {
@@ -467,20 +339,8 @@ private:
         QVERIFY(button && button->isVisibleTo(_view));
         if (button->state() != on)
             QTest::mouseClick(button, Qt::LeftButton);
-        QCOMPARE(button->state(), on);
         QCOMPARE(_view->playContinue(), on);
     }
-
-    FileVideo *video(const QString &type, qint64 index) const
-    {
-        return _view->fileManager()->videoAtIndex(index, type);
-    }
-
-    QTemporaryDir _dir;
-    QString _card;
-    std::unique_ptr<MainWindow> _window;
-    MainView *_view = nullptr;
-    std::unique_ptr<FanOutRecorder> _recorder;
 };
 
 QTEST_MAIN(TestPlayback)

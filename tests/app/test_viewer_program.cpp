@@ -24,51 +24,38 @@ private slots:
         QVERIFY(ViewerTest::makeCard(_card, 1, 2));
     }
 
+    // The options a command line gives, or "refused".
+    void parsesTheCommandLine_data()
+    {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("options");
+        QTest::newRow("nothing") << "" << "open= show=:-1:0";
+        QTest::newRow("open") << "--open /media/card" << "open=/media/card show=:-1:0";
+        QTest::newRow("screenshot") << "--demo --show normal:2:-1 --thumbnails --play --screenshot out.png"
+                                    << "open= show=normal:2:-1 demo thumbnails play shot=out.png";
+        QTest::newRow("frame left out") << "--show event:0" << "open= show=event:0:0";
+        QTest::newRow("log search") << "--log-search 30" << "open= show=:-1:0 search=30";
+        QTest::newRow("unknown") << "--fast" << "refused";
+        QTest::newRow("open without folder") << "--open" << "refused";
+        QTest::newRow("open and demo") << "--demo --open x" << "refused";
+        QTest::newRow("log search not a speed") << "--log-search -5" << "refused";
+        QTest::newRow("negative index") << "--show event:-1" << "refused";
+        QTest::newRow("frame not a number") << "--show event:1:x" << "refused";
+        QTest::newRow("too many fields") << "--show event:1:2:3" << "refused";
+    }
+
     void parsesTheCommandLine()
     {
-        ViewerOptions o = ViewerOptions::parse({QStringLiteral("--open"), QStringLiteral("/media/card")});
-        QVERIFY(o.error.isEmpty());
-        QCOMPARE(o.openFolder, QStringLiteral("/media/card"));
-        QVERIFY(!o.demo);
-        QCOMPARE(o.showIndex, -1);
-
-        o = ViewerOptions::parse({QStringLiteral("--demo"), QStringLiteral("--show"),
-                                  QStringLiteral("normal:2:-1"), QStringLiteral("--thumbnails"),
-                                  QStringLiteral("--play"), QStringLiteral("--screenshot"),
-                                  QStringLiteral("out.png")});
-        QVERIFY(o.error.isEmpty());
-        QVERIFY(o.demo && o.thumbnails && o.play);
-        QCOMPARE(o.showType, QStringLiteral("normal"));
-        QCOMPARE(o.showIndex, 2);
-        QCOMPARE(o.showFrame, -1);
-        QCOMPARE(o.screenshot, QStringLiteral("out.png"));
-
-        o = ViewerOptions::parse({QStringLiteral("--show"), QStringLiteral("event:0")});
-        QVERIFY(o.error.isEmpty());
-        QCOMPARE(o.showFrame, 0);
-        QVERIFY(ViewerOptions::parse({}).error.isEmpty());
-    }
-
-    void refusesBadArguments_data()
-    {
-        QTest::addColumn<QStringList>("arguments");
-        QTest::newRow("unknown") << QStringList{QStringLiteral("--fast")};
-        QTest::newRow("open without folder") << QStringList{QStringLiteral("--open")};
-        QTest::newRow("open and demo")
-            << QStringList{QStringLiteral("--demo"), QStringLiteral("--open"), QStringLiteral("x")};
-        QTest::newRow("log search not a speed")
-            << QStringList{QStringLiteral("--log-search"), QStringLiteral("-5")};
-        QTest::newRow("negative index") << QStringList{QStringLiteral("--show"), QStringLiteral("event:-1")};
-        QTest::newRow("frame not a number")
-            << QStringList{QStringLiteral("--show"), QStringLiteral("event:1:x")};
-        QTest::newRow("too many fields")
-            << QStringList{QStringLiteral("--show"), QStringLiteral("event:1:2:3")};
-    }
-
-    void refusesBadArguments()
-    {
-        QFETCH(QStringList, arguments);
-        QVERIFY(!ViewerOptions::parse(arguments).error.isEmpty());
+        QFETCH(QString, line);
+        const ViewerOptions o = ViewerOptions::parse(line.split(u' ', Qt::SkipEmptyParts));
+        QString options = QStringLiteral("open=%1 show=%2:%3:%4").arg(o.openFolder, o.showType).arg(o.showIndex).arg(o.showFrame);
+        for (const auto &[on, name] : {std::pair{o.demo, "demo"}, {o.thumbnails, "thumbnails"}, {o.play, "play"}})
+            options += on ? QStringLiteral(" ") + QLatin1String(name) : QString();
+        if (!o.screenshot.isEmpty())
+            options += QStringLiteral(" shot=") + o.screenshot;
+        if (o.logSearch >= 0)
+            options += QStringLiteral(" search=%1").arg(o.logSearch);
+        QTEST(o.error.isEmpty() ? options : QStringLiteral("refused"), "options");
     }
 
     void demoCardIsGeneratedOnce()
@@ -108,14 +95,10 @@ private slots:
     {
         const QString single = _dir.filePath(QStringLiteral("single.png"));
         const QString thumbs = _dir.filePath(QStringLiteral("thumbs.png"));
-        QCOMPARE(runViewer({QStringLiteral("--open"), _card, QStringLiteral("--show"),
-                            QStringLiteral("normal:1:12"), QStringLiteral("--play"),
-                            QStringLiteral("--screenshot"), single}),
-                 0);
-        QCOMPARE(runViewer({QStringLiteral("--open"), _card, QStringLiteral("--show"),
-                            QStringLiteral("normal:1:12"), QStringLiteral("--thumbnails"),
-                            QStringLiteral("--play"), QStringLiteral("--screenshot"), thumbs}),
-                 0);
+        const QStringList shown{QStringLiteral("--open"), _card, QStringLiteral("--show"),
+                                QStringLiteral("normal:1:12"), QStringLiteral("--play")};
+        QCOMPARE(runViewer(shown + QStringList{QStringLiteral("--screenshot"), single}), 0);
+        QCOMPARE(runViewer(shown + QStringList{QStringLiteral("--thumbnails"), QStringLiteral("--screenshot"), thumbs}), 0);
         const QImage a(single);
         const QImage b(thumbs);
         QCOMPARE(a.size(), QSize(1024, 768));
@@ -127,37 +110,28 @@ private slots:
 
     void exitsWithAMessage_data()
     {
-        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("line");  // @dir: the test's folder, not a card
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("message");
         // Without a display (no such platform) for everything that draws no window.
         QTest::addColumn<QString>("platform");
-        const QString none = QStringLiteral("no-display");
-        QTest::newRow("bad option") << QStringList{QStringLiteral("--bogus")} << 2
-                                    << QStringLiteral("usage:") << none;
-        QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0
-                              << QStringLiteral("--screenshot FILE") << none;
-        QTest::newRow("version") << QStringList{QStringLiteral("--version")} << 0
-                                 << QStringLiteral(TUMBO_VERSION) << none;
-        const QString shot = QStringLiteral("/nonexistent/x.png");
-        QTest::newRow("missing folder")
-            << QStringList{QStringLiteral("--open"), QStringLiteral("/nonexistent/card"),
-                           QStringLiteral("--screenshot"), shot}
-            << 1 << QStringLiteral("does not exist") << QStringLiteral("offscreen");
-        QTest::newRow("not a card")
-            << QStringList{QStringLiteral("--open"), _dir.path(),
-                           QStringLiteral("--screenshot"), shot}
-            << 1 << QStringLiteral("is not a card folder") << QStringLiteral("offscreen");
+        QTest::newRow("bad option") << "--bogus" << 2 << "usage:" << "no-display";
+        QTest::newRow("help") << "--help" << 0 << "--screenshot FILE" << "no-display";
+        QTest::newRow("version") << "--version" << 0 << TUMBO_VERSION << "no-display";
+        QTest::newRow("missing folder") << "--open /nonexistent/card --screenshot /nonexistent/x.png" << 1
+                                        << "does not exist" << "offscreen";
+        QTest::newRow("not a card") << "--open @dir --screenshot /nonexistent/x.png" << 1
+                                    << "is not a card folder" << "offscreen";
     }
 
     void exitsWithAMessage()
     {
-        QFETCH(QStringList, arguments);
+        QFETCH(QString, line);
         QFETCH(int, status);
         QFETCH(QString, message);
         QFETCH(QString, platform);
         QString errors;
-        QCOMPARE(runViewer(arguments, &errors, platform), status);
+        QCOMPARE(runViewer(line.split(u' ').replaceInStrings(QStringLiteral("@dir"), _dir.path()), &errors, platform), status);
         QVERIFY2(errors.contains(message), qPrintable(errors));
     }
 
