@@ -104,7 +104,14 @@ void PlayListTable::keyPressEvent(QKeyEvent *event)
         return;
     }
     const int before = currentRow();
-    QTableWidget::keyPressEvent(event);
+    // In a one-column table Qt moves Home and End along the row; here they mean the first
+    // and the last recording.
+    if (event->key() == Qt::Key_Home && rowCount() > 0)
+        setCurrentCell(0, 0);
+    else if (event->key() == Qt::Key_End && rowCount() > 0)
+        setCurrentCell(rowCount() - 1, 0);
+    else
+        QTableWidget::keyPressEvent(event);
     const int after = currentRow();
     if (after >= 0 && after != before)
         emit shouldSelectRow(after);

@@ -127,6 +127,7 @@ private slots:
         QTest::newRow("right click") << "click:2 right:0" << "9 0 1 | 2";
         QTest::newRow("control-click") << "click:2 control:2" << "9 0 1, 9 0 1 | 2";
         QTest::newRow("keys") << "Down Down Down Down Up" << "7 0 1, 9 0 1, 7 0 1, 9 0 1 | 2";
+        QTest::newRow("end and home") << "End Home" << "7 0 1, 4 0 1 | 0";
         QTest::newRow("the player's keys") << "Down Space Left Right" << "7 0 1 | 1";
         QTest::newRow("map, first row of the file") << "map:7:12" << "7 12 1 | 1";
         QTest::newRow("map, file not listed") << "map:5:3" << " | 0";
