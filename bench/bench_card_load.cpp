@@ -1,6 +1,7 @@
 // Loading whole cards into the folder model: a card of 2,000 recordings with sidecars and
 // one of 200 recordings without (indexed by scanning the pictures). The cards are generated
 // once into $TUMBO_BENCH_DIR (kept for later runs) or a temporary folder.
+#include "BenchCard.h"
 #include "CardGenerator.h"
 #include "FileManager.h"
 
@@ -42,20 +43,6 @@ CardGenerator::Options options(int recordings, bool sidecars)
     return o;
 }
 
-QString ensureCard(const QString &folder, const CardGenerator::Options &o)
-{
-    if (QFileInfo::exists(folder + QStringLiteral("/CH1/event")))
-        return folder;
-    QDir().mkpath(folder);
-    CardGenerator generator(o);
-    if (!generator.generate(folder)) {
-        std::fprintf(stderr, "cannot generate %s: %s\n", qPrintable(folder),
-                     qPrintable(generator.errorString()));
-        std::exit(1);
-    }
-    return folder;
-}
-
 const BenchCards &cards()
 {
     static std::unique_ptr<QTemporaryDir> temp;
@@ -65,8 +52,10 @@ const BenchCards &cards()
             temp = std::make_unique<QTemporaryDir>();
             base = temp->path();
         }
-        return BenchCards{ensureCard(base + QStringLiteral("/card-2000-sidecars"), options(kSidecarRecordings, true)),
-                          ensureCard(base + QStringLiteral("/card-200-scanned"), options(kScannedRecordings, false))};
+        const QString marker = QStringLiteral("CH1/event");
+        return BenchCards{
+            ensureBenchCard(base + QStringLiteral("/card-2000-sidecars"), options(kSidecarRecordings, true), marker),
+            ensureBenchCard(base + QStringLiteral("/card-200-scanned"), options(kScannedRecordings, false), marker)};
     }();
     return cards;
 }

@@ -4,6 +4,7 @@
 // (the record handed over, the read-out and the cursor strips repainted) and searches.
 // The card is generated once into $TUMBO_BENCH_DIR/log-day (kept) or a temporary folder.
 #include "BenchWidgets.h"
+#include "BenchCard.h"
 #include "CardGenerator.h"
 #include "FileManager.h"
 #include "Geometry.h"
@@ -40,23 +41,16 @@ struct Data : BenchData<Data> {
     {
         const QString dir = qEnvironmentVariable("TUMBO_BENCH_DIR", temp.path());
         const QString card = dir + QStringLiteral("/log-day");
-        if (!QFileInfo::exists(card + QStringLiteral("/log"))) {
-            CardGenerator::Options o;
-            o.seed = 5;
-            o.eventCount = 12;
-            o.normalCount = 36;
-            o.recordingSeconds = 10;
-            o.resolution = QSize(160, 120);
-            o.reusePictures = true;
-            o.logCount = 24;
-            o.logSeconds = 3600;
-            QDir().mkpath(dir);
-            CardGenerator generator(o);
-            if (!generator.generate(card)) {
-                std::fprintf(stderr, "cannot generate: %s\n", qPrintable(generator.errorString()));
-                std::exit(1);
-            }
-        }
+        CardGenerator::Options o;
+        o.seed = 5;
+        o.eventCount = 12;
+        o.normalCount = 36;
+        o.recordingSeconds = 10;
+        o.resolution = QSize(160, 120);
+        o.reusePictures = true;
+        o.logCount = 24;
+        o.logSeconds = 3600;
+        ensureBenchCard(card, o, QStringLiteral("log"));
         model.loadFiles(card);
         rows = model.listViewData(QStringLiteral("log"));
         page = std::make_unique<LogLayout>(skin.get(), &model);

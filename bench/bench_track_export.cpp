@@ -2,6 +2,7 @@
 // KML (the window's default intervals, and a mark at every record) and GPX. Bytes per
 // second count the bytes of the finished file. The logs are generated once into
 // $TUMBO_BENCH_DIR/track-logs (kept) or a temporary folder.
+#include "BenchCard.h"
 #include "CardGenerator.h"
 #include "CsvExport.h"
 #include "FileManager.h"
@@ -34,20 +35,13 @@ struct Logs {
     {
         const QString dir = qEnvironmentVariable("TUMBO_BENCH_DIR", temp.path());
         const QString card = dir + QStringLiteral("/track-logs");
-        if (!QFileInfo::exists(card + QStringLiteral("/log"))) {
-            CardGenerator::Options o;
-            o.seed = 11;
-            o.eventCount = 0;
-            o.normalCount = 0;
-            o.logCount = 8;
-            o.logSeconds = 3600;
-            QDir().mkpath(dir);
-            CardGenerator generator(o);
-            if (!generator.generate(card)) {
-                std::fprintf(stderr, "cannot generate: %s\n", qPrintable(generator.errorString()));
-                std::exit(1);
-            }
-        }
+        CardGenerator::Options o;
+        o.seed = 11;
+        o.eventCount = 0;
+        o.normalCount = 0;
+        o.logCount = 8;
+        o.logSeconds = 3600;
+        ensureBenchCard(card, o, QStringLiteral("log"));
         const QString folder = card + QStringLiteral("/log");
         for (const QString &name : FolderScanner::files(folder, QStringLiteral("log"))) {
             auto file = std::make_unique<vexa_log_file>();
