@@ -1,5 +1,7 @@
 #include "BackupWindow.h"
 
+#include "ExportAlerts.h"
+
 #include "FileManager.h"
 #include "Preferences.h"
 #include "Texts.h"
@@ -205,7 +207,5 @@ void BackupWindow::report(const BackupCopier::Result &result)
     }
     if (message.isEmpty())
         return;
-    QMessageBox box(QMessageBox::Critical, QGuiApplication::applicationDisplayName(), message,
-                    QMessageBox::Ok, this);
-    box.exec();
+    ExportAlerts::show(this, message);
 }

@@ -1,4 +1,4 @@
-// The alerts the export windows share: a refusal or failure, a result, and the question
+// The alerts the tool windows share: a refusal, failure or result, and the question
 // before an existing file is replaced.
 #pragma once
 

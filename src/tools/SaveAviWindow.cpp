@@ -1,5 +1,7 @@
 #include "SaveAviWindow.h"
 
+#include "ExportAlerts.h"
+
 #include "FileManager.h"
 #include "FileVideo.h"
 #include "MovieExport.h"
@@ -108,9 +110,7 @@ QString SaveAviWindow::moviePath() const
 
 void SaveAviWindow::alert(const QString &message, bool critical)
 {
-    QMessageBox box(critical ? QMessageBox::Critical : QMessageBox::Information,
-                    QGuiApplication::applicationDisplayName(), message, QMessageBox::Ok, this);
-    box.exec();
+    ExportAlerts::show(this, message, critical ? QMessageBox::Critical : QMessageBox::Information);
 }
 
 void SaveAviWindow::btnStart()
@@ -120,17 +120,9 @@ void SaveAviWindow::btnStart()
         return;
     }
     const QString path = moviePath();
-    if (QFileInfo::exists(path)) {
-        // The old movie stays until the new one is complete, then is replaced in one step.
-        QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
-                        Texts::text("msg_samefile_overwrite"), QMessageBox::NoButton, this);
-        QPushButton *cancel = box.addButton(Texts::text("gui_cancel"), QMessageBox::RejectRole);
-        box.addButton(Texts::text("gui_ok"), QMessageBox::AcceptRole);
-        box.setDefaultButton(cancel);
-        box.exec();
-        if (box.clickedButton() == cancel)
-            return;
-    }
+    // The old movie stays until the new one is complete, then is replaced in one step.
+    if (!ExportAlerts::mayWrite(this, path))
+        return;
     enableControl(false);
     _result = false;
     _cancelled = false;

@@ -1,5 +1,7 @@
 #include "SaveJpgWindow.h"
 
+#include "ExportAlerts.h"
+
 #include "FileManager.h"
 #include "FileVideo.h"
 #include "Preferences.h"
@@ -164,9 +166,6 @@ void SaveJpgWindow::setBusy(bool busy)
 
 void SaveJpgWindow::showResult(bool ok)
 {
-    QMessageBox box(ok ? QMessageBox::Information : QMessageBox::Critical,
-                    QGuiApplication::applicationDisplayName(),
-                    Texts::text(ok ? "msg_save_jpeg_ok" : "msg_save_jpeg_error"), QMessageBox::Ok, this);
-    box.setDefaultButton(QMessageBox::Ok);
-    box.exec();
+    ExportAlerts::show(this, Texts::text(ok ? "msg_save_jpeg_ok" : "msg_save_jpeg_error"),
+                       ok ? QMessageBox::Information : QMessageBox::Critical);
 }
