@@ -328,10 +328,7 @@ void SkinLogGraph::drawDistances(GraphPainter &painter) const
 
 void SkinLogGraph::renderCache()
 {
-    const qreal ratio = devicePixelRatioF();
-    _cache = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
-    _cache.setDevicePixelRatio(ratio);
-    _cache.fill(Qt::transparent);
+    _cache = GraphPainter::newCache(*this);
     QPainter p(&_cache);
     GraphPainter painter(p, height(), _font);
     painter.drawBackground(_rect, _zoom);

@@ -297,7 +297,9 @@ QString UsbManager::volumeNameAtIndex(int index) const
     return index >= 0 && index < _disks.size() ? volumeName(_disks.at(index)) : QString();
 }
 
-void UsbManager::formatDisk(const UsbDisk &disk, const QString &label, QObject *context, Done done)
+// Formatting and ejecting both start by unmounting every mounted file system of the disk.
+std::shared_ptr<UsbManager::Operation> UsbManager::unmountingOperation(const UsbDisk &disk, QObject *context,
+                                                                       Done done)
 {
     auto operation = std::make_shared<Operation>();
     operation->context = context;
@@ -307,6 +309,12 @@ void UsbManager::formatDisk(const UsbDisk &disk, const QString &label, QObject *
             operation->steps.append([this, fileSystem](const std::shared_ptr<Operation> &op) {
                 callAsync(op, fileSystem, Filesystem, QStringLiteral("Unmount"), {QVariantMap()});
             });
+    return operation;
+}
+
+void UsbManager::formatDisk(const UsbDisk &disk, const QString &label, QObject *context, Done done)
+{
+    const auto operation = unmountingOperation(disk, context, std::move(done));
     const QString path = disk.path;
     operation->steps.append([this, path](const std::shared_ptr<Operation> &op) {
         callAsync(op, path, Block, QStringLiteral("Format"), {QStringLiteral("dos"), QVariantMap()});
@@ -344,14 +352,7 @@ void UsbManager::formatDisk(const UsbDisk &disk, const QString &label, QObject *
 
 void UsbManager::ejectDisk(const UsbDisk &disk, QObject *context, Done done)
 {
-    auto operation = std::make_shared<Operation>();
-    operation->context = context;
-    operation->done = std::move(done);
-    for (const QString &fileSystem : fileSystemsOf(disk.path))
-        if (!mountPointsOf(fileSystem).isEmpty())
-            operation->steps.append([this, fileSystem](const std::shared_ptr<Operation> &op) {
-                callAsync(op, fileSystem, Filesystem, QStringLiteral("Unmount"), {QVariantMap()});
-            });
+    const auto operation = unmountingOperation(disk, context, std::move(done));
     const QString drivePath
         = _objects.value(disk.path).value(Block).value(QStringLiteral("Drive")).value<QDBusObjectPath>().path();
     operation->steps.append([this, drivePath](const std::shared_ptr<Operation> &op) {

@@ -84,6 +84,7 @@ private:
     UsbDisk describe(const QString &path, const Interfaces &object) const;
 
     // Runs the steps of an operation one after another; a failed step ends it.
+    std::shared_ptr<Operation> unmountingOperation(const UsbDisk &disk, QObject *context, Done done);
     void runStep(const std::shared_ptr<Operation> &operation);
     // recover may take over a failed call (and return true) instead of ending the operation.
     using Recover = std::function<bool(const QDBusError &, const std::shared_ptr<Operation> &)>;

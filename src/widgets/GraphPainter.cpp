@@ -1,5 +1,7 @@
 #include "GraphPainter.h"
 
+#include <QWidget>
+
 #include "Geometry.h"
 
 #include <QPainter>
@@ -182,6 +184,15 @@ QRectF GraphPainter::markerLabelBox(qreal x, const QRectF &plot, Qt::Alignment *
     }
     *align = Qt::AlignHCenter;
     return QRectF(x - 25, plot.y(), 50, 15);
+}
+
+QImage GraphPainter::newCache(const QWidget &view)
+{
+    const qreal ratio = view.devicePixelRatioF();
+    QImage cache(view.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    cache.setDevicePixelRatio(ratio);
+    cache.fill(Qt::transparent);
+    return cache;
 }
 
 void GraphPainter::drawExposed(QPainter &painter, const QRect &exposed, const QImage &cache)

@@ -15,6 +15,8 @@
 
 class QPainter;
 
+class QWidget;
+
 class GraphPainter {
 public:
     // One sample of the three axes in milli-g, Z with gravity.
@@ -55,6 +57,8 @@ public:
 
     QPointF point(qreal x, qreal y) const;
 
+    // A clear picture of the view's size at its pixel ratio, for the view to cache its drawing.
+    static QImage newCache(const QWidget &view);
     // Copies the exposed part of a view's cached picture (of the view's pixel ratio) onto it.
     static void drawExposed(QPainter &painter, const QRect &exposed, const QImage &cache);
 

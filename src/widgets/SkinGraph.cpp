@@ -369,10 +369,7 @@ void SkinGraph::drawLogGuides(GraphPainter &painter) const
 
 void SkinGraph::renderCache()
 {
-    const qreal ratio = devicePixelRatioF();
-    _cache = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
-    _cache.setDevicePixelRatio(ratio);
-    _cache.fill(Qt::transparent);
+    _cache = GraphPainter::newCache(*this);
     QPainter p(&_cache);
     GraphPainter painter(p, height(), _font);
     painter.drawBackground(_rect, _zoom);

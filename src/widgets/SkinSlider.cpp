@@ -103,10 +103,7 @@ void SkinSlider::placeThumb()
 
 void SkinSlider::renderCache()
 {
-    const qreal ratio = devicePixelRatioF();
-    _cache = QImage(size() * ratio, QImage::Format_ARGB32_Premultiplied);
-    _cache.setDevicePixelRatio(ratio);
-    _cache.fill(Qt::transparent);
+    _cache = GraphPainter::newCache(*this);
     QPainter p(&_cache);
     const int h = height();
     const QRectF bar(0, BarY, width(), _backImage.isNull() ? 18 : _backImage.height());
