@@ -30,14 +30,6 @@ ExportCSVWindow::ExportCSVWindow(const QList<ListRow> &rows, const FileManager &
 
 ExportCSVWindow::~ExportCSVWindow() = default;
 
-QLineEdit *ExportCSVWindow::textFolder() const { return _ui->textFolder; }
-QLineEdit *ExportCSVWindow::textName() const { return _ui->textName; }
-QLabel *ExportCSVWindow::labelCount() const { return _ui->labelCount; }
-QProgressBar *ExportCSVWindow::progress() const { return _ui->progress; }
-QPushButton *ExportCSVWindow::btnFolder() const { return _ui->btnFolder; }
-QPushButton *ExportCSVWindow::btnStart() const { return _ui->btnStart; }
-QPushButton *ExportCSVWindow::btnCancel() const { return _ui->btnCancel; }
-QPushButton *ExportCSVWindow::btnClose() const { return _ui->btnClose; }
 
 void ExportCSVWindow::windowDidLoad()
 {

@@ -11,10 +11,6 @@
 #include <memory>
 
 class FileManager;
-class QLabel;
-class QLineEdit;
-class QProgressBar;
-class QPushButton;
 
 namespace Ui {
 class ExportCSVWindow;
@@ -31,14 +27,7 @@ public:
     QString path() const;
     const TrackExport::Result &lastResult() const { return _result; }
 
-    QLineEdit *textFolder() const;
-    QLineEdit *textName() const;
-    QLabel *labelCount() const;
-    QProgressBar *progress() const;
-    QPushButton *btnFolder() const;
-    QPushButton *btnStart() const;
-    QPushButton *btnCancel() const;
-    QPushButton *btnClose() const;
+    Ui::ExportCSVWindow *ui() const { return _ui.get(); }
 
 public slots:
     void btnStartClicked();

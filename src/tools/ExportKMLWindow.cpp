@@ -37,17 +37,6 @@ ExportKMLWindow::ExportKMLWindow(const QList<ListRow> &rows, const FileManager &
 
 ExportKMLWindow::~ExportKMLWindow() = default;
 
-QLineEdit *ExportKMLWindow::textFolder() const { return _ui->textFolder; }
-QLineEdit *ExportKMLWindow::textPoint() const { return _ui->textPoint; }
-QLineEdit *ExportKMLWindow::textLine() const { return _ui->textLine; }
-QRadioButton *ExportKMLWindow::radioSpeed() const { return _ui->radioSpeed; }
-QRadioButton *ExportKMLWindow::radioAltitude() const { return _ui->radioAltitude; }
-QComboBox *ExportKMLWindow::comboFormat() const { return _ui->comboFormat; }
-QLabel *ExportKMLWindow::labelCount() const { return _ui->labelCount; }
-QProgressBar *ExportKMLWindow::progress() const { return _ui->progress; }
-QPushButton *ExportKMLWindow::btnStart() const { return _ui->btnStart; }
-QPushButton *ExportKMLWindow::btnCancel() const { return _ui->btnCancel; }
-QPushButton *ExportKMLWindow::btnClose() const { return _ui->btnClose; }
 
 void ExportKMLWindow::windowDidLoad()
 {

@@ -13,12 +13,6 @@
 #include <memory>
 
 class FileManager;
-class QComboBox;
-class QLabel;
-class QLineEdit;
-class QProgressBar;
-class QPushButton;
-class QRadioButton;
 
 namespace Ui {
 class ExportKMLWindow;
@@ -39,17 +33,7 @@ public:
     QString path() const;
     const TrackExport::Result &lastResult() const { return _result; }
 
-    QLineEdit *textFolder() const;
-    QLineEdit *textPoint() const;
-    QLineEdit *textLine() const;
-    QRadioButton *radioSpeed() const;
-    QRadioButton *radioAltitude() const;
-    QComboBox *comboFormat() const;
-    QLabel *labelCount() const;
-    QProgressBar *progress() const;
-    QPushButton *btnStart() const;
-    QPushButton *btnCancel() const;
-    QPushButton *btnClose() const;
+    Ui::ExportKMLWindow *ui() const { return _ui.get(); }
 
 public slots:
     void btnStartClicked();

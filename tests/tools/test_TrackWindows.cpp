@@ -1,5 +1,7 @@
 #include "ExportCSVWindow.h"
 #include "ExportKMLWindow.h"
+#include "ui_ExportCSVWindow.h"
+#include "ui_ExportKMLWindow.h"
 #include "FileManager.h"
 #include "TestCard.h"
 #include "Texts.h"
@@ -80,15 +82,15 @@ private slots:
         std::unique_ptr<ToolWindow> window;
         if (format == u"csv") {
             auto *csv = new ExportCSVWindow(rows_, files_);
-            csv->textFolder()->setText(dir_.filePath(folder));
+            csv->ui()->textFolder->setText(dir_.filePath(folder));
             window.reset(csv);
             QCOMPARE(csv->path(), path);
             csv->btnStartClicked();
-            QCOMPARE(csv->labelCount()->text(), written ? QStringLiteral("2/2") : QStringLiteral("0/2"));
+            QCOMPARE(csv->ui()->labelCount->text(), written ? QStringLiteral("2/2") : QStringLiteral("0/2"));
         } else {
             auto *kml = new ExportKMLWindow(rows_, files_, QStringLiteral("GPS-Track"));
-            kml->textFolder()->setText(dir_.filePath(folder));
-            kml->comboFormat()->setCurrentIndex(format == u"gpx" ? 1 : 0);
+            kml->ui()->textFolder->setText(dir_.filePath(folder));
+            kml->ui()->comboFormat->setCurrentIndex(format == u"gpx" ? 1 : 0);
             window.reset(kml);
             QCOMPARE(kml->path(), path);
             kml->btnStartClicked();
