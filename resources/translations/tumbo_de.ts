@@ -1199,5 +1199,45 @@
         <source>Reduce the graph</source>
         <translation>Diagramm verkleinern</translation>
     </message>
+    <message id="msg_disk_gone">
+        <source>%1 is no longer attached as it was listed. Nothing was changed.</source>
+        <translation>%1 ist nicht mehr so angeschlossen wie in der Liste. Es wurde nichts verändert.</translation>
+    </message>
+    <message id="msg_disk_swapped">
+        <source>Another disk (%2) is now at %1. Nothing was changed; choose the card in the list again.</source>
+        <translation>Unter %1 ist jetzt ein anderer Datenträger (%2). Es wurde nichts verändert; wählen Sie die Karte erneut in der Liste aus.</translation>
+    </message>
+    <message id="msg_disk_system">
+        <source>The running system now uses %1. Nothing was changed.</source>
+        <translation>Das laufende System verwendet jetzt %1. Es wurde nichts verändert.</translation>
+    </message>
+    <message id="msg_format_not_card">
+        <source>%1 (%2, volume %3) does not look like a camera card. Formatting erases everything on it.
+
+Type %4 to format it.</source>
+        <translation>%1 (%2, Volume %3) sieht nicht wie eine Kamerakarte aus. Beim Formatieren wird alles darauf gelöscht.
+
+Geben Sie %4 ein, um den Datenträger zu formatieren.</translation>
+    </message>
+    <message id="gui_no_volume_name">
+        <source>no volume name</source>
+        <translation>ohne Volumenamen</translation>
+    </message>
+    <message id="msg_delete_what">
+        <source>%1 recordings and %2 driving logs (%3) will be deleted from the card. They cannot be restored.</source>
+        <translation>%1 Aufnahmen und %2 Fahrtenprotokolle (%3) werden von der Karte gelöscht. Sie können nicht wiederhergestellt werden.</translation>
+    </message>
+    <message id="gui_backup_first">
+        <source>Back Up First</source>
+        <translation>Zuerst sichern</translation>
+    </message>
+    <message id="gui_delete_now">
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message id="msg_card_folder_linked">
+        <source>A folder of the card (config, CH1 or log) is a link to another place. Nothing was changed.</source>
+        <translation>Ein Ordner der Karte (config, CH1 oder log) ist ein Verweis auf einen anderen Ort. Es wurde nichts verändert.</translation>
+    </message>
 </context>
 </TS>

@@ -1199,5 +1199,45 @@
         <source>Reduce the graph</source>
         <translation>그래프 축소</translation>
     </message>
+    <message id="msg_disk_gone">
+        <source>%1 is no longer attached as it was listed. Nothing was changed.</source>
+        <translation>%1 is no longer attached as it was listed. Nothing was changed.</translation>
+    </message>
+    <message id="msg_disk_swapped">
+        <source>Another disk (%2) is now at %1. Nothing was changed; choose the card in the list again.</source>
+        <translation>Another disk (%2) is now at %1. Nothing was changed; choose the card in the list again.</translation>
+    </message>
+    <message id="msg_disk_system">
+        <source>The running system now uses %1. Nothing was changed.</source>
+        <translation>The running system now uses %1. Nothing was changed.</translation>
+    </message>
+    <message id="msg_format_not_card">
+        <source>%1 (%2, volume %3) does not look like a camera card. Formatting erases everything on it.
+
+Type %4 to format it.</source>
+        <translation>%1 (%2, volume %3) does not look like a camera card. Formatting erases everything on it.
+
+Type %4 to format it.</translation>
+    </message>
+    <message id="gui_no_volume_name">
+        <source>no volume name</source>
+        <translation>no volume name</translation>
+    </message>
+    <message id="msg_delete_what">
+        <source>%1 recordings and %2 driving logs (%3) will be deleted from the card. They cannot be restored.</source>
+        <translation>%1 recordings and %2 driving logs (%3) will be deleted from the card. They cannot be restored.</translation>
+    </message>
+    <message id="gui_backup_first">
+        <source>Back Up First</source>
+        <translation>Back Up First</translation>
+    </message>
+    <message id="gui_delete_now">
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message id="msg_card_folder_linked">
+        <source>A folder of the card (config, CH1 or log) is a link to another place. Nothing was changed.</source>
+        <translation>A folder of the card (config, CH1 or log) is a link to another place. Nothing was changed.</translation>
+    </message>
 </context>
 </TS>

@@ -42,7 +42,7 @@ MainView::MainView(std::unique_ptr<SkinManager> skin, QWidget *parent)
     // Built in a fixed order: models, video area and log page, date, read-outs, graph,
     // lists and map, buttons; then each part is joined.
     _fileManager = new FileManager(this);
-    _usbManager = new UsbManager(this);
+    _usbManager = new UsbManager(UsbManager::busFromEnvironment(), this);
     _backImage = _skinManager->imageForKey(0);
     createParts();
     createReadouts();

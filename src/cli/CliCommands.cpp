@@ -2,12 +2,15 @@
 
 #include "BackupCommand.h"
 #include "CameraSettings.h"
+#include "CardFolders.h"
 #include "CardRows.h"
 #include "CardSummary.h"
 #include "DevicesCommand.h"
+#include "EjectCommand.h"
 #include "ExportKmlCommand.h"
 #include "ExportPlainCommand.h"
 #include "FolderScanner.h"
+#include "FormatCommand.h"
 #include "GenerateCardCommand.h"
 #include "JsonWriter.h"
 #include "MovieCommand.h"
@@ -81,6 +84,8 @@ QString CliCommands::usageText()
            ExportPlainCommand::usageText() +
            ExportKmlCommand::usageText() +
            DevicesCommand::usageText() +
+           FormatCommand::usageText() +
+           EjectCommand::usageText() +
            ReportCommand::usageText() +
            BackupCommand::usageText() +
            MovieCommand::usageText() +
@@ -142,6 +147,10 @@ int CliCommands::run(const QStringList &arguments)
         return ExportPlainCommand::runGpx(args);
     if (command == u"devices")
         return DevicesCommand::run(args);
+    if (command == u"format")
+        return FormatCommand::run(args);
+    if (command == u"eject")
+        return EjectCommand::run(args);
     if (command == u"backup")
         return BackupCommand::run(args);
     if (command == u"movie")
@@ -257,6 +266,9 @@ int CliCommands::config(const QStringList &args)
 
     const std::string card = nativePath(folder).toStdString();
     if (!changes.isEmpty()) {
+        if (const std::string linked = CardFolders::linkedFolder(card); !linked.empty())
+            return fail(QStringLiteral("nothing written: %1/%2 is a link to another place")
+                            .arg(folder, QString::fromStdString(linked)));
         std::string readError;
         CameraSettings settings = CameraSettings::read(card, CameraSettings::Variant::Default, &readError);
         // Saving over settings that could not be read would silently reset them (the PIN too).

@@ -14,7 +14,7 @@ int DevicesCommand::run(const QStringList &args)
 {
     if (!args.isEmpty())
         return CliCommands::usage(QStringLiteral("devices takes no arguments"));
-    UsbManager manager;
+    UsbManager manager(UsbManager::busFromEnvironment());
     const bool available = manager.waitUntilReady();
     JsonWriter json;
     json.beginObject(JsonWriter::Layout::Inline);
@@ -24,6 +24,7 @@ int DevicesCommand::run(const QStringList &args)
         json.beginObject(JsonWriter::Layout::Inline);
         json.field(QStringLiteral("device"), disk.device);
         json.field(QStringLiteral("name"), disk.name);
+        json.field(QStringLiteral("id"), disk.id);
         json.key(QStringLiteral("volume"));
         if (const QString volume = manager.volumeName(disk); volume.isEmpty())
             json.null();

@@ -1,5 +1,6 @@
 #include "BackupCopier.h"
 
+#include "CardFolders.h"
 #include "FolderScanner.h"
 
 #include <QDir>
@@ -93,10 +94,18 @@ QString existingAncestor(QString path)
     return path;
 }
 
+// A link counts nothing: it is never copied.
 qint64 sizeOf(const QString &path)
 {
     const QFileInfo info(path);
-    return info.isFile() ? info.size() : 0;
+    return info.isFile() && !info.isSymLink() ? info.size() : 0;
+}
+
+// A card's file is opened without following a link in its last step, and without waiting
+// on a pipe or device a card may carry in its place.
+int openSource(const QString &path)
+{
+    return ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
 }
 
 } // namespace
@@ -251,6 +260,9 @@ void BackupCopier::copyItems(const QList<Item> &items)
             ++_result.copied;
             _result.bytes += bytes;
             break;
+        case Outcome::Link:
+            ++_result.skipped;
+            break;
         case Outcome::Missing:
             if (item.optional) {
                 ++_result.skipped;
@@ -265,12 +277,27 @@ void BackupCopier::copyItems(const QList<Item> &items)
     }
 }
 
+// A link anywhere between the card and the file could lead out of the card.
+bool BackupCopier::throughLink(const QString &source) const
+{
+    const QString root = QDir::cleanPath(_sources.cardRoot);
+    QString folder = QFileInfo(QDir::cleanPath(source)).path();
+    while (!root.isEmpty() && folder.startsWith(root + u'/')) {
+        if (CardFolders::isLink(QFile::encodeName(folder).toStdString()))
+            return true;
+        folder = QFileInfo(folder).path();
+    }
+    return false;
+}
+
 BackupCopier::Outcome BackupCopier::copyFile(const QString &source, const QString &target,
                                              qint64 *bytes) const
 {
-    const int in = ::open(QFile::encodeName(source).constData(), O_RDONLY | O_CLOEXEC);
+    if (throughLink(source))
+        return Outcome::Link;
+    const int in = openSource(source);
     if (in < 0)
-        return errno == ENOENT ? Outcome::Missing : Outcome::Failed;
+        return errno == ENOENT ? Outcome::Missing : errno == ELOOP ? Outcome::Link : Outcome::Failed;
     struct stat from {};
     bool ok = ::fstat(in, &from) == 0 && S_ISREG(from.st_mode);
     const QFileInfo targetInfo(target);

@@ -28,7 +28,7 @@ public:
 
     struct Result {
         int copied = 0;
-        int skipped = 0;  // optional files the card lacks, and files left out by a cancel
+        int skipped = 0;  // optional files the card lacks, links, and files left out by a cancel
         int failed = 0;
         qint64 bytes = 0;
         QStringList failedFiles;  // source paths
@@ -57,7 +57,7 @@ public:
     const Result &result() const { return _result; }
 
 private:
-    enum class Outcome { Copied, Missing, Failed };
+    enum class Outcome { Copied, Missing, Link, Failed };
     struct Item {
         QString source;
         QString target;  // relative to the destination
@@ -68,6 +68,7 @@ private:
     QList<Item> configItems() const;
     bool fits();
     void copyItems(const QList<Item> &items);
+    bool throughLink(const QString &source) const;
     Outcome copyFile(const QString &source, const QString &target, qint64 *bytes) const;
     bool copyCategory(const std::atomic_bool &cancel, const Progress &progress, const QList<Item> &files);
 

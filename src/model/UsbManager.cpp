@@ -1,5 +1,7 @@
 #include "UsbManager.h"
 
+#include "Texts.h"
+
 #include <QDBusArgument>
 #include <QDBusError>
 #include <QDBusMessage>
@@ -27,60 +29,26 @@ const QString Filesystem = QStringLiteral("org.freedesktop.UDisks2.Filesystem");
 constexpr int FormatTimeout = 30 * 60 * 1000;
 constexpr int CallTimeout = 5 * 60 * 1000;
 
-QDBusConnection connectBus()
+QString mountPointAfterMount(const QVariant &answer)
 {
-    const QString address = qEnvironmentVariable("TUMBO_UDISKS_BUS");
-    if (address.isEmpty())
-        return QDBusConnection::systemBus();
-    return QDBusConnection::connectToBus(address, QStringLiteral("tumbo-udisks ") + address);
-}
-
-// UDisks2 gives byte strings with a closing NUL ("ay"); several of them as "aay".
-QString byteString(QByteArray bytes)
-{
-    if (bytes.endsWith('\0'))
-        bytes.chop(1);
-    return QString::fromLocal8Bit(bytes);
-}
-
-QStringList byteStrings(const QVariant &value)
-{
-    QList<QByteArray> list;
+    if (!answer.canConvert<QDBusVariant>())
+        return answer.toString();
+    QList<QByteArray> points;
+    const QVariant value = answer.value<QDBusVariant>().variant();
     if (value.canConvert<QDBusArgument>())
-        value.value<QDBusArgument>() >> list;
+        value.value<QDBusArgument>() >> points;
     else
-        list = value.value<QList<QByteArray>>();
-    QStringList strings;
-    for (const QByteArray &bytes : std::as_const(list))
-        strings.append(byteString(bytes));
-    return strings;
-}
-
-UsbManager::ObjectTree readTree(const QDBusArgument &argument)
-{
-    UsbManager::ObjectTree tree;
-    argument.beginMap();
-    while (!argument.atEnd()) {
-        QDBusObjectPath path;
-        UsbManager::Interfaces interfaces;
-        argument.beginMapEntry();
-        argument >> path >> interfaces;
-        argument.endMapEntry();
-        tree.insert(path.path(), interfaces);
-    }
-    argument.endMap();
-    return tree;
-}
-
-bool isSystemMount(const QString &mountPoint)
-{
-    static const QStringList system = {"/", "/boot", "/boot/efi", "/efi", "/home", "/usr", "/var"};
-    return system.contains(mountPoint);
+        points = value.value<QList<QByteArray>>();
+    QByteArray first = points.value(0);
+    if (first.endsWith('\0'))
+        first.chop(1);
+    return QString::fromLocal8Bit(first);
 }
 
 } // namespace
 
 struct UsbManager::Operation {
+    QString diskPath;
     QPointer<QObject> context;
     Done done;
     QList<std::function<void(const std::shared_ptr<Operation> &)>> steps;
@@ -88,12 +56,26 @@ struct UsbManager::Operation {
     QString result;
 };
 
-UsbManager::UsbManager(QObject *parent)
+QString UsbManager::cardLabel()
+{
+    return QStringLiteral("TREMOLAX1");
+}
+
+QDBusConnection UsbManager::busFromEnvironment()
+{
+    const QString address = qEnvironmentVariable("TUMBO_UDISKS_BUS");
+    if (address.isEmpty())
+        return QDBusConnection::systemBus();
+    return QDBusConnection::connectToBus(address, QStringLiteral("tumbo-udisks ") + address);
+}
+
+UsbManager::UsbManager(const QDBusConnection &bus, QObject *parent, const QStringList &mediaRoots)
     : QObject(parent)
-    , _bus(connectBus())
+    , _bus(bus)
+    , _tree(mediaRoots)
 {
     qDBusRegisterMetaType<QList<QByteArray>>();
-    qDBusRegisterMetaType<Interfaces>();
+    qDBusRegisterMetaType<DiskTree::Interfaces>();
     if (!_bus.isConnected()) {
         _error = tr("No connection to the D-Bus bus: %1").arg(_bus.lastError().message());
         return;
@@ -134,7 +116,7 @@ void UsbManager::readManagedObjects(const QDBusPendingCall &call)
         return;
     }
     _available = true;
-    _objects = readTree(reply.arguments().constFirst().value<QDBusArgument>());
+    _tree.read(reply.arguments().constFirst().value<QDBusArgument>());
     updateDisks();
 }
 
@@ -143,9 +125,9 @@ void UsbManager::interfacesAdded(const QDBusMessage &message)
     const QList<QVariant> args = message.arguments();
     if (args.size() < 2)
         return;
-    Interfaces added;
+    DiskTree::Interfaces added;
     args.at(1).value<QDBusArgument>() >> added;
-    Interfaces &object = _objects[args.at(0).value<QDBusObjectPath>().path()];
+    DiskTree::Interfaces &object = _tree.objects()[args.at(0).value<QDBusObjectPath>().path()];
     for (auto it = added.cbegin(); it != added.cend(); ++it)
         object.insert(it.key(), it.value());
     updateDisks();
@@ -157,21 +139,21 @@ void UsbManager::interfacesRemoved(const QDBusMessage &message)
     if (args.size() < 2)
         return;
     const QString path = args.at(0).value<QDBusObjectPath>().path();
-    auto object = _objects.find(path);
-    if (object == _objects.end())
+    auto object = _tree.objects().find(path);
+    if (object == _tree.objects().end())
         return;
     for (const QString &interface : args.at(1).toStringList())
         object->remove(interface);
     if (object->isEmpty())
-        _objects.erase(object);
+        _tree.objects().erase(object);
     updateDisks();
 }
 
 void UsbManager::propertiesChanged(const QDBusMessage &message)
 {
     const QList<QVariant> args = message.arguments();
-    auto object = _objects.find(message.path());
-    if (args.size() < 2 || object == _objects.end() || !object->contains(args.at(0).toString()))
+    auto object = _tree.objects().find(message.path());
+    if (args.size() < 2 || object == _tree.objects().end() || !object->contains(args.at(0).toString()))
         return;
     QVariantMap changed;
     args.at(1).value<QDBusArgument>() >> changed;
@@ -186,17 +168,17 @@ void UsbManager::updateDisks()
 {
     QList<UsbDisk> now;
     for (const UsbDisk &disk : std::as_const(_disks)) {
-        const auto object = _objects.constFind(disk.path);
-        if (object != _objects.cend() && isUsbWholeDisk(disk.path, *object))
-            now.append(describe(disk.path, *object));
+        // Another drive under the same name is a new disk.
+        if (_tree.isUsbWholeDisk(disk.path) && _tree.describe(disk.path).id == disk.id)
+            now.append(_tree.describe(disk.path));
         else
             emit diskDisappeared(disk);
     }
-    for (auto it = _objects.cbegin(); it != _objects.cend(); ++it) {
+    for (auto it = _tree.objects().cbegin(); it != _tree.objects().cend(); ++it) {
         const bool known = std::any_of(now.cbegin(), now.cend(),
             [&](const UsbDisk &disk) { return disk.path == it.key(); });
-        if (!known && isUsbWholeDisk(it.key(), it.value())) {
-            now.append(describe(it.key(), it.value()));
+        if (!known && _tree.isUsbWholeDisk(it.key())) {
+            now.append(_tree.describe(it.key()));
             emit diskAppeared(now.constLast());
         }
     }
@@ -204,85 +186,9 @@ void UsbManager::updateDisks()
     emit disksChanged();
 }
 
-// A block device of a drive on the USB bus, holding partitions rather than being one, with a
-// medium in it, and carrying nothing the running system lives on.
-bool UsbManager::isUsbWholeDisk(const QString &path, const Interfaces &object) const
-{
-    if (!object.contains(Block) || object.contains(Partition))
-        return false;
-    const QVariantMap block = object.value(Block);
-    if (block.value(QStringLiteral("HintSystem")).toBool() || block.value(QStringLiteral("Size")).toLongLong() <= 0)
-        return false;
-    const QString drivePath = block.value(QStringLiteral("Drive")).value<QDBusObjectPath>().path();
-    const QVariantMap drive = _objects.value(drivePath).value(Drive);
-    if (drive.value(QStringLiteral("ConnectionBus")).toString() != u"usb")
-        return false;
-    return !holdsSystemMount(path);
-}
-
-bool UsbManager::holdsSystemMount(const QString &diskPath) const
-{
-    for (const QString &fileSystem : fileSystemsOf(diskPath))
-        for (const QString &mountPoint : mountPointsOf(fileSystem))
-            if (isSystemMount(mountPoint))
-                return true;
-    return false;
-}
-
-// The disk itself when it carries a file system, and every partition of it that does.
-QStringList UsbManager::fileSystemsOf(const QString &diskPath) const
-{
-    QStringList paths;
-    for (auto it = _objects.cbegin(); it != _objects.cend(); ++it) {
-        const QString table = it->value(Partition).value(QStringLiteral("Table")).value<QDBusObjectPath>().path();
-        if (it->contains(Filesystem) && (it.key() == diskPath || table == diskPath))
-            paths.append(it.key());
-    }
-    return paths;
-}
-
-QStringList UsbManager::mountPointsOf(const QString &path) const
-{
-    return byteStrings(_objects.value(path).value(Filesystem).value(QStringLiteral("MountPoints")));
-}
-
-QString UsbManager::firstPartitionOf(const QString &diskPath) const
-{
-    QString first;
-    uint lowest = 0;
-    for (auto it = _objects.cbegin(); it != _objects.cend(); ++it) {
-        const QVariantMap partition = it->value(Partition);
-        const uint number = partition.value(QStringLiteral("Number")).toUInt();
-        if (partition.value(QStringLiteral("Table")).value<QDBusObjectPath>().path() == diskPath
-            && (first.isEmpty() || number < lowest)) {
-            first = it.key();
-            lowest = number;
-        }
-    }
-    return first.isEmpty() && _objects.value(diskPath).contains(Filesystem) ? diskPath : first;
-}
-
-UsbDisk UsbManager::describe(const QString &path, const Interfaces &object) const
-{
-    const QVariantMap block = object.value(Block);
-    const QString drivePath = block.value(QStringLiteral("Drive")).value<QDBusObjectPath>().path();
-    const QVariantMap drive = _objects.value(drivePath).value(Drive);
-    UsbDisk disk;
-    disk.path = path;
-    disk.device = byteString(block.value(QStringLiteral("Device")).toByteArray());
-    disk.name = QStringList({drive.value(QStringLiteral("Vendor")).toString().trimmed(),
-                                drive.value(QStringLiteral("Model")).toString().trimmed()})
-                    .join(u' ')
-                    .trimmed();
-    if (disk.name.isEmpty())
-        disk.name = disk.device;
-    disk.size = block.value(QStringLiteral("Size")).toLongLong();
-    return disk;
-}
-
 QString UsbManager::mountPoint(const UsbDisk &disk) const
 {
-    const QStringList mountPoints = mountPointsOf(firstPartitionOf(disk.path));
+    const QStringList mountPoints = _tree.mountPointsOf(_tree.firstPartitionOf(disk.path));
     return mountPoints.isEmpty() ? QString() : mountPoints.constFirst();
 }
 
@@ -297,25 +203,65 @@ QString UsbManager::volumeNameAtIndex(int index) const
     return index >= 0 && index < _disks.size() ? volumeName(_disks.at(index)) : QString();
 }
 
-// Formatting and ejecting both start by unmounting every mounted file system of the disk.
-std::shared_ptr<UsbManager::Operation> UsbManager::unmountingOperation(const UsbDisk &disk, QObject *context,
-                                                                       Done done)
+std::optional<UsbDisk> UsbManager::diskAt(const QString &device) const
+{
+    for (const UsbDisk &disk : _disks)
+        if (disk.device == device)
+            return disk;
+    return std::nullopt;
+}
+
+void UsbManager::startChecked(const UsbDisk &disk, QObject *context, Done done, const Steps &steps)
 {
     auto operation = std::make_shared<Operation>();
     operation->context = context;
     operation->done = std::move(done);
-    for (const QString &fileSystem : fileSystemsOf(disk.path))
-        if (!mountPointsOf(fileSystem).isEmpty())
+    operation->diskPath = disk.path;
+    // The list may be minutes old: a pulled reader's name can belong to another disk now.
+    operation->steps.append([this](const std::shared_ptr<Operation> &op) {
+        callAsync(op, Root, ObjectManager, QStringLiteral("GetManagedObjects"), {});
+    });
+    operation->steps.append([this, disk, steps](const std::shared_ptr<Operation> &op) { checkDisk(disk, steps, op); });
+    runStep(operation);
+}
+
+void UsbManager::checkDisk(const UsbDisk &disk, const Steps &steps, const std::shared_ptr<Operation> &operation)
+{
+    DiskTree now(_tree);
+    const QVariant answer = operation->reply.arguments().value(0);
+    if (!answer.canConvert<QDBusArgument>()) {
+        finish(operation, false, Texts::text("msg_disk_gone").arg(disk.device));
+        return;
+    }
+    now.read(answer.value<QDBusArgument>());
+    if (const QString why = now.changedSince(disk); !why.isEmpty()) {
+        finish(operation, false, why);
+        return;
+    }
+    steps(now, operation);
+    runStep(operation);
+}
+
+// Formatting and ejecting both start by unmounting every mounted file system of the disk.
+void UsbManager::appendUnmounts(const DiskTree &now, const QString &diskPath, const std::shared_ptr<Operation> &operation)
+{
+    for (const QString &fileSystem : now.fileSystemsOf(diskPath))
+        if (!now.mountPointsOf(fileSystem).isEmpty())
             operation->steps.append([this, fileSystem](const std::shared_ptr<Operation> &op) {
                 callAsync(op, fileSystem, Filesystem, QStringLiteral("Unmount"), {QVariantMap()});
             });
-    return operation;
 }
 
 void UsbManager::formatDisk(const UsbDisk &disk, const QString &label, QObject *context, Done done)
 {
-    const auto operation = unmountingOperation(disk, context, std::move(done));
-    const QString path = disk.path;
+    startChecked(disk, context, std::move(done), [this, label](const DiskTree &now, const std::shared_ptr<Operation> &op) {
+        appendUnmounts(now, op->diskPath, op);
+        appendFormat(op->diskPath, label, op);
+    });
+}
+
+void UsbManager::appendFormat(const QString &path, const QString &label, const std::shared_ptr<Operation> &operation)
+{
     operation->steps.append([this, path](const std::shared_ptr<Operation> &op) {
         callAsync(op, path, Block, QStringLiteral("Format"), {QStringLiteral("dos"), QVariantMap()});
     });
@@ -339,37 +285,38 @@ void UsbManager::formatDisk(const UsbDisk &disk, const QString &label, QObject *
             });
     });
     operation->steps.append([](const std::shared_ptr<Operation> &op) {
-        const QVariant answer = op->reply.arguments().value(0);
-        op->result = answer.canConvert<QDBusVariant>()
-            ? byteStrings(answer.value<QDBusVariant>().variant()).value(0)
-            : answer.toString();
+        op->result = mountPointAfterMount(op->reply.arguments().value(0));
         op->steps.clear();
-        if (op->context && op->done)
-            op->done(!op->result.isEmpty(), op->result);
+        finish(op, !op->result.isEmpty(), op->result);
     });
-    runStep(operation);
 }
 
 void UsbManager::ejectDisk(const UsbDisk &disk, QObject *context, Done done)
 {
-    const auto operation = unmountingOperation(disk, context, std::move(done));
-    const QString drivePath
-        = _objects.value(disk.path).value(Block).value(QStringLiteral("Drive")).value<QDBusObjectPath>().path();
-    operation->steps.append([this, drivePath](const std::shared_ptr<Operation> &op) {
-        callAsync(op, drivePath, Drive, QStringLiteral("Eject"), {QVariantMap()});
-    });
-    if (_objects.value(drivePath).value(Drive).value(QStringLiteral("CanPowerOff")).toBool())
-        operation->steps.append([this, drivePath](const std::shared_ptr<Operation> &op) {
-            callAsync(op, drivePath, Drive, QStringLiteral("PowerOff"), {QVariantMap()});
+    startChecked(disk, context, std::move(done), [this](const DiskTree &now, const std::shared_ptr<Operation> &op) {
+        appendUnmounts(now, op->diskPath, op);
+        const QString drivePath = now.drivePathOf(op->diskPath);
+        op->steps.append([this, drivePath](const std::shared_ptr<Operation> &step) {
+            callAsync(step, drivePath, Drive, QStringLiteral("Eject"), {QVariantMap()});
         });
-    runStep(operation);
+        if (now.drive(op->diskPath).value(QStringLiteral("CanPowerOff")).toBool())
+            op->steps.append([this, drivePath](const std::shared_ptr<Operation> &step) {
+                callAsync(step, drivePath, Drive, QStringLiteral("PowerOff"), {QVariantMap()});
+            });
+    });
+}
+
+void UsbManager::finish(const std::shared_ptr<Operation> &operation, bool ok, const QString &text)
+{
+    operation->steps.clear();
+    if (operation->context && operation->done)
+        operation->done(ok, text);
 }
 
 void UsbManager::runStep(const std::shared_ptr<Operation> &operation)
 {
     if (operation->steps.isEmpty()) {
-        if (operation->context && operation->done)
-            operation->done(true, operation->result);
+        finish(operation, true, operation->result);
         return;
     }
     const auto step = operation->steps.takeFirst();
@@ -389,9 +336,7 @@ void UsbManager::callAsync(const std::shared_ptr<Operation> &operation, const QS
             if (finished->isError() && recover && recover(finished->error(), operation))
                 return;
             if (finished->isError()) {
-                operation->steps.clear();
-                if (operation->context && operation->done)
-                    operation->done(false, QStringLiteral("%1: %2").arg(method, finished->error().message()));
+                finish(operation, false, QStringLiteral("%1: %2").arg(method, finished->error().message()));
                 return;
             }
             operation->reply = finished->reply();

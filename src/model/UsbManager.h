@@ -2,6 +2,8 @@
 // things the viewer does to one: erase it to a single FAT volume, and eject it.
 #pragma once
 
+#include "DiskTree.h"
+
 #include <QDBusConnection>
 #include <QList>
 #include <QMap>
@@ -12,32 +14,28 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QDBusError;
 class QDBusMessage;
 class QDBusPendingCall;
 class QDBusPendingCallWatcher;
 
-// One whole USB disk.
-struct UsbDisk {
-    QString path;   // the UDisks2 object of its block device
-    QString device; // "/dev/sdX"
-    QString name;   // the drive's vendor and model
-    qint64 size = 0;
-};
-
 class UsbManager : public QObject {
     Q_OBJECT
 public:
-    // Object path -> interface -> property -> value.
-    using Interfaces = QMap<QString, QVariantMap>;
-    using ObjectTree = QMap<QString, Interfaces>;
     // ok, what the operation gives back (a mount point) or why it failed.
     using Done = std::function<void(bool ok, const QString &text)>;
 
-    // Talks to the bus whose address is in TUMBO_UDISKS_BUS, else to the system bus, and asks
-    // for the disks at once; the answer arrives later (see waitUntilReady()).
-    explicit UsbManager(QObject *parent = nullptr);
+    // The label a formatted card gets, which the camera looks for.
+    static QString cardLabel();
+    // The bus whose address is in TUMBO_UDISKS_BUS, else the system bus.
+    static QDBusConnection busFromEnvironment();
+
+    // Asks UDisks2 on bus for the disks at once; the answer arrives later (see
+    // waitUntilReady()). mediaRoots: see DiskTree.
+    explicit UsbManager(const QDBusConnection &bus, QObject *parent = nullptr,
+        const QStringList &mediaRoots = DiskTree::defaultMediaRoots());
     ~UsbManager() override;
 
     // Waits for the first answer about the disks; false when there is no UDisks2 to ask.
@@ -54,8 +52,15 @@ public:
     QString volumeName(const UsbDisk &disk) const;
     QString volumeNameAtIndex(int index) const;
 
+    // The listed disk whose device is "/dev/sdX", or nothing.
+    std::optional<UsbDisk> diskAt(const QString &device) const;
+    bool looksLikeCard(const UsbDisk &disk) const { return DiskTree::looksLikeCard(disk, cardLabel()); }
+
+    // Both operations first read the disks again from UDisks2 and refuse, having changed
+    // nothing, unless disk is still the same drive of the same size, a whole USB disk and
+    // no system disk. Calls done on this thread, and only while context lives.
     // New DOS partition table, one FAT partition labelled label, mounted; done gets the mount
-    // point. Calls done on this thread, and only while context lives.
+    // point.
     void formatDisk(const UsbDisk &disk, const QString &label, QObject *context, Done done);
     // Unmounts every mounted file system of the disk, then ejects it and powers it off when
     // the drive can be.
@@ -74,17 +79,18 @@ private slots:
 private:
     struct Operation;
 
+    using Steps = std::function<void(const DiskTree &now, const std::shared_ptr<Operation> &)>;
+
     void readManagedObjects(const QDBusPendingCall &call);
     void updateDisks();
-    bool isUsbWholeDisk(const QString &path, const Interfaces &object) const;
-    bool holdsSystemMount(const QString &diskPath) const;
-    QStringList fileSystemsOf(const QString &diskPath) const;
-    QStringList mountPointsOf(const QString &path) const;
-    QString firstPartitionOf(const QString &diskPath) const;
-    UsbDisk describe(const QString &path, const Interfaces &object) const;
 
-    // Runs the steps of an operation one after another; a failed step ends it.
-    std::shared_ptr<Operation> unmountingOperation(const UsbDisk &disk, QObject *context, Done done);
+    // Runs the steps of an operation one after another; a failed step ends it. The first
+    // step reads the disks again and checks disk; then steps adds the rest from that reading.
+    void startChecked(const UsbDisk &disk, QObject *context, Done done, const Steps &steps);
+    void checkDisk(const UsbDisk &disk, const Steps &steps, const std::shared_ptr<Operation> &operation);
+    void appendUnmounts(const DiskTree &now, const QString &diskPath, const std::shared_ptr<Operation> &operation);
+    void appendFormat(const QString &path, const QString &label, const std::shared_ptr<Operation> &operation);
+    static void finish(const std::shared_ptr<Operation> &operation, bool ok, const QString &text);
     void runStep(const std::shared_ptr<Operation> &operation);
     // recover may take over a failed call (and return true) instead of ending the operation.
     using Recover = std::function<bool(const QDBusError &, const std::shared_ptr<Operation> &)>;
@@ -93,7 +99,7 @@ private:
         const Recover &recover = {});
 
     QDBusConnection _bus;
-    ObjectTree _objects;
+    DiskTree _tree;
     QList<UsbDisk> _disks;
     std::unique_ptr<QDBusPendingCallWatcher> _initial;
     bool _available = false;

@@ -4,6 +4,8 @@
 
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QInputDialog>
+#include <QLocale>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
@@ -14,6 +16,8 @@ CardWindow::CardWindow(UsbManager *usbManager, QWidget *parent)
 {
     if (_usbManager && _usbManager->waitUntilReady())
         _array = _usbManager->disks();
+    if (_usbManager)
+        connect(_usbManager, &UsbManager::disksChanged, this, &CardWindow::disksChanged);
 }
 
 CardWindow::~CardWindow() = default;
@@ -22,9 +26,11 @@ void CardWindow::setUpList(QTableWidget *table, QProgressBar *progress, QLabel *
 {
     _table = table;
     _progress = progress;
-    _table->setColumnCount(1);
+    _table->setColumnCount(3);
     _table->horizontalHeader()->hide();
-    _table->horizontalHeader()->setStretchLastSection(true);
+    _table->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    _table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    _table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     _table->verticalHeader()->hide();
     _table->setSelectionBehavior(QAbstractItemView::SelectRows);
     _table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -43,9 +49,38 @@ void CardWindow::reloadTable()
 {
     _table->clearContents();
     _table->setRowCount(int(_array.size()));
-    for (int row = 0; row < _array.size(); ++row)
-        _table->setItem(row, 0, new QTableWidgetItem(_array.at(row).name));
+    for (int row = 0; row < _array.size(); ++row) {
+        const UsbDisk &disk = _array.at(row);
+        _table->setItem(row, 0, new QTableWidgetItem(disk.name));
+        _table->setItem(row, 1, new QTableWidgetItem(QLocale().formattedDataSize(disk.size, 1, QLocale::DataSizeSIFormat)));
+        _table->setItem(row, 2, new QTableWidgetItem(disk.label.isEmpty() ? Texts::text("gui_no_volume_name") : disk.label));
+    }
     _table->clearSelection();
+}
+
+// A pulled reader leaves the list at once; the selection stays on the same drive.
+void CardWindow::disksChanged()
+{
+    if (_busy || !_usbManager)
+        return;
+    const int row = selectedRow();
+    const UsbDisk selected = row >= 0 ? _array.at(row) : UsbDisk();
+    _array = _usbManager->disks();
+    reloadTable();
+    for (int i = 0; i < _array.size(); ++i)
+        if (row >= 0 && _array.at(i).path == selected.path && _array.at(i).id == selected.id)
+            _table->selectRow(i);
+}
+
+bool CardWindow::confirmErase(const UsbDisk &disk)
+{
+    const QString word = disk.label.isEmpty() ? QStringLiteral("ERASE") : disk.label;
+    const QString size = QLocale().formattedDataSize(disk.size, 1, QLocale::DataSizeSIFormat);
+    QInputDialog dialog(this);
+    dialog.setWindowTitle(windowTitle());
+    dialog.setLabelText(Texts::text("msg_format_not_card").arg(disk.name, size, disk.label.isEmpty() ? Texts::text("gui_no_volume_name") : disk.label, word));
+    dialog.setTextValue(QString());
+    return dialog.exec() == QDialog::Accepted && dialog.textValue() == word;
 }
 
 int CardWindow::selectedRow() const

@@ -1,5 +1,5 @@
-// What the format and eject windows share: the list of USB disks taken when the window
-// opens, a busy state while UDisks2 works (controls disabled, the bar turning, the window
+// What the format and eject windows share: the list of USB disks (name, size, volume),
+// following the disks as they come and go, a busy state while UDisks2 works (controls disabled, the bar turning, the window
 // staying open), and their alerts.
 #pragma once
 
@@ -31,6 +31,9 @@ protected:
     void setUpList(QTableWidget *table, QProgressBar *progress, QLabel *message);
     void reloadTable();
     int selectedRow() const;
+    // Erasing a disk that does not look like one of the camera's cards: the user types its
+    // volume name (or ERASE when it has none). True when typed right.
+    bool confirmErase(const UsbDisk &disk);
     // Turns the bar and disables the list; the derived window disables its own buttons.
     virtual void setBusy(bool busy);
     void showAlert(const QString &key, bool ok, const QString &detail = {});
@@ -42,6 +45,8 @@ protected:
     QList<UsbDisk> _array;
 
 private:
+    void disksChanged();
+
     QTableWidget *_table = nullptr;
     QProgressBar *_progress = nullptr;
     bool _busy = false;

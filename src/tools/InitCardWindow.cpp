@@ -4,12 +4,6 @@
 #include "Texts.h"
 #include "ui_InitCardWindow.h"
 
-namespace {
-
-const QString VolumeLabel = QStringLiteral("TREMOLAX1");
-
-} // namespace
-
 InitCardWindow::InitCardWindow(UsbManager *usbManager, QWidget *parent)
     : CardWindow(usbManager, parent), _ui(std::make_unique<Ui::InitCardWindow>())
 {
@@ -36,6 +30,8 @@ void InitCardWindow::btnFormat()
         return;
     }
     const UsbDisk disk = _array.at(row);
+    if (!_usbManager->looksLikeCard(disk) && !confirmErase(disk))
+        return;
     // The settings are kept in memory for this one format; a copy left by an earlier run
     // could belong to another card or an older PIN.
     QByteArray settings;
@@ -49,7 +45,7 @@ void InitCardWindow::btnFormat()
         settings = *kept;
     }
     setBusy(true);
-    _usbManager->formatDisk(disk, VolumeLabel, this, [this, settings](bool ok, const QString &text) {
+    _usbManager->formatDisk(disk, UsbManager::cardLabel(), this, [this, settings](bool ok, const QString &text) {
         formatted(ok, text, settings);
     });
 }

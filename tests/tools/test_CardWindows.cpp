@@ -9,7 +9,10 @@
 #include "CameraSettings.h"
 #include "Texts.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QEventLoop>
+#include <QInputDialog>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
@@ -19,6 +22,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 class TestCardWindows : public QObject {
     Q_OBJECT
@@ -33,12 +37,39 @@ class TestCardWindows : public QObject {
         QFile file(path);
         return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
     }
-    static QJsonObject cli(const QStringList &args)
+    static QJsonObject cli(const QStringList &args, int *code = nullptr)
     {
         QProcess process;
         process.start(TUMBO_CLI_PATH, args);
-        return process.waitForFinished() && process.exitCode() == 0
+        const bool finished = process.waitForFinished(60000);
+        if (code)
+            *code = finished ? process.exitCode() : -1;
+        return finished && process.exitCode() == 0
             ? QJsonDocument::fromJson(process.readAllStandardOutput()).object() : QJsonObject();
+    }
+    // The calls that change a disk.
+    static QStringList writing(const QStringList &calls)
+    {
+        return calls.filter(QRegularExpression("^(Unmount|Format|CreatePartitionAndFormat|Mount|Eject|PowerOff) "));
+    }
+    // Runs a format or eject of the manager and gives back why it failed ("" when it did not).
+    static QString refusal(UsbManager &manager, const UsbDisk &disk, bool format)
+    {
+        QEventLoop loop;
+        QString why;
+        bool finished = false;
+        const auto done = [&](bool ok, const QString &text) {
+            why = ok ? QString() : text;
+            finished = true;
+            loop.quit();
+        };
+        if (format)
+            manager.formatDisk(disk, UsbManager::cardLabel(), &loop, done);
+        else
+            manager.ejectDisk(disk, &loop, done);
+        if (!finished)
+            loop.exec();
+        return why;
     }
 
     // Runs the action with row 0 selected (or none) and waits for the window's alert.
@@ -64,23 +95,22 @@ private slots:
     void listsUsbWholeDisksOnly()
     {
         FakeUDisks fake;
-        QTemporaryDir mount;
         fake.addDisk("sda", "ata", "ACME", "SSD");
         fake.addDisk("sdb", "usb", "Generic", "Card Reader");
         fake.addPartition("sdc", 1);          // the partition shows up before its disk
         fake.addDisk("sdd", "usb", "Empty", "Slot", 0);
         fake.addDisk("sde", "usb", "System", "Stick");
         fake.addPartition("sde", 1, "/");
-        UsbManager manager;
+        UsbManager manager(fake.bus());
         QVERIFY(manager.waitUntilReady());
         fake.addDisk("sdc", "usb", "Late", "Disk");
-        fake.addPartition("sdb", 1, mount.path() + "/CARDVOL");  // mounted while we watch
+        fake.addPartition("sdb", 1, "/media/user/CARDVOL");  // mounted while we watch
         QTRY_COMPARE(manager.volumeNameAtIndex(0), QString("CARDVOL"));
         QCOMPARE(manager.volumeNameAtIndex(2), QString());
         // Only the two USB whole disks with a medium, in order of arrival.
         const QJsonDocument expected = QJsonDocument::fromJson(
-            R"({"disks": [{"device": "/dev/sdb", "name": "Generic Card Reader", "volume": "CARDVOL", "size": 8000000000},
-                          {"device": "/dev/sdc", "name": "Late Disk", "volume": null, "size": 8000000000}]})");
+            R"({"disks": [{"device": "/dev/sdb", "name": "Generic Card Reader", "id": "Generic-Card Reader-sdb", "volume": "CARDVOL", "size": 8000000000},
+                          {"device": "/dev/sdc", "name": "Late Disk", "id": "Late-Disk-sdc", "volume": null, "size": 8000000000}]})");
         QCOMPARE(cli({"devices"}), expected.object());
         fake.removeDisk("sdb");
         QTRY_COMPARE(manager.disks().size(), 1);
@@ -125,7 +155,8 @@ private slots:
         fake.addDisk("sdb", "usb", "Generic", "Card Reader");
         fake.addPartition("sdb", 1, mounted ? old.path() : QString());
         fake.behave(trouble, fresh.path(), trouble.contains("desktop"));
-        UsbManager manager;
+        // The old card is mounted in a temporary folder, which stands for the media folders.
+        UsbManager manager(fake.bus(), nullptr, {QDir::tempPath()});
         InitCardWindow window(&manager);
         window.ui()->chkBackupConfig->setChecked(backup);
         QVERIFY(press(window, [&] { window.btnFormat(); }, !trouble.contains("no row")).contains(alert));
@@ -154,22 +185,129 @@ private slots:
         QFETCH(QString, alert);
         QFETCH(QStringList, calls);
         QFETCH(int, rows);
-        QTemporaryDir mount;
         FakeUDisks fake;
         fake.addDisk("sdb", "usb", "Generic", "Card Reader");
-        fake.addPartition("sdb", 1, mount.path());
+        fake.addPartition("sdb", 1, "/media/user/TREMOLAX1");
         fake.behave(failing);
-        UsbManager manager;
+        UsbManager manager(fake.bus());
         EjectCardWindow window(&manager);
         QVERIFY(press(window, [&] { window.ui()->btnEject->click(); }).contains(alert));
         QCOMPARE(fake.calls().filter(QRegularExpression("^(Unmount|Eject|PowerOff)")), calls);
         QCOMPARE(window.ui()->tableView->rowCount(), rows);
     }
 
+    // What changed between listing and erasing: both operations refuse and change nothing.
+    void refusesWhatChanged_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QString>("why");
+        QTest::newRow("backup disk took its place") << "swapped" << "Another disk (Big Backup) is now at /dev/sdb";
+        QTest::newRow("/home mounted after listing") << "home" << "running system now uses /dev/sdb";
+        QTest::newRow("root inside LUKS") << "luks" << "running system now uses /dev/sdb";
+        QTest::newRow("active swap") << "swap" << "running system now uses /dev/sdb";
+        QTest::newRow("/boot/firmware") << "firmware" << "running system now uses /dev/sdb";
+    }
+
+    void refusesWhatChanged()
+    {
+        QFETCH(QString, change);
+        QFETCH(QString, why);
+        FakeUDisks fake;
+        fake.addDisk("sdb", "usb", "Generic", "Card Reader");
+        fake.addPartition("sdb", 1);
+        UsbManager manager(fake.bus());
+        QVERIFY(manager.waitUntilReady() && manager.disks().size() == 1);
+        const UsbDisk listed = manager.disks().constFirst();
+        if (change == "swapped") {
+            fake.removeDisk("sdb");
+            fake.addDisk("sdb", "usb", "Big", "Backup", 2'000'000'000'000);
+            fake.addPartition("sdb", 1, "/media/user/BACKUP", "BACKUP", "ext4");
+        } else if (change == "home") {
+            fake.mount("sdb1", "/home", false);
+        } else if (change == "luks") {
+            fake.addLuks("sdb", 2, "/");
+        } else if (change == "swap") {
+            fake.addSwap("sdb", 2);
+        } else {
+            fake.mount("sdb1", "/boot/firmware");
+        }
+        for (const bool format : {true, false}) {
+            const QString refused = refusal(manager, listed, format);
+            QVERIFY2(refused.contains(why), qPrintable(refused));
+        }
+        int code = 0;
+        cli({"format", "/dev/sdb", "--id", listed.id, "--yes"}, &code);
+        QCOMPARE(code, 1);
+        QCOMPARE(writing(fake.calls()), QStringList());
+    }
+
+    // Scripts erase and eject exactly the drive they name, as the windows do.
+    void commandLine()
+    {
+        QTemporaryDir fresh;
+        FakeUDisks fake;
+        fake.addDisk("sda", "ata", "ACME", "SSD");
+        fake.addDisk("sdb", "usb", "Generic", "Card Reader");
+        fake.addPartition("sdb", 1, "/media/user/OLD");
+        fake.behave({}, fresh.path());
+        const QString id = "Generic-Card Reader-sdb";
+        for (const QStringList &refused : {QStringList{"format", "/dev/sdb", "--id", id},
+                 {"format", "/dev/sdb", "--id", "Big-Backup-sdb", "--yes"}, {"format", "/dev/sda", "--id", "ACME-SSD-sda", "--yes"},
+                 {"eject", "/dev/sdb", "--id", "Big-Backup-sdb"}}) {
+            int code = 0;
+            cli(refused, &code);
+            QCOMPARE(code, 1);
+        }
+        QCOMPARE(writing(fake.calls()), QStringList());
+        const QJsonObject formatted = cli({"format", "/dev/sdb", "--id", id, "--yes"});
+        QCOMPARE(formatted, QJsonDocument::fromJson(QStringLiteral(R"({"device": "/dev/sdb", "volume": "TREMOLAX1", "mount": "%1"})")
+                                                        .arg(fresh.path()).toUtf8()).object());
+        const QString disk = "/org/freedesktop/UDisks2/block_devices/sdb";
+        QCOMPARE(writing(fake.callsWithArguments()), (QStringList{"Unmount " + disk + "1 {}", "Format " + disk + " dos {}",
+            "CreatePartitionAndFormat " + disk + " 0 0 0x0c \"\" {} vfat {label=TREMOLAX1}", "Mount " + disk + "1 {}"}));
+        QVERIFY(QFileInfo(fresh.filePath("CH1/normal")).isDir() && QFileInfo::exists(fresh.filePath("config/set.dat")));
+        fake.mount("sdb1", "/media/user/TREMOLAX1");
+        QCOMPARE(cli({"eject", "/dev/sdb", "--id", id}).value("ejected").toBool(), true);
+        QCOMPARE(writing(fake.calls()).mid(4), (QStringList{"Unmount " + disk + "1", "Eject /org/freedesktop/UDisks2/drives/sdb",
+                                                   "PowerOff /org/freedesktop/UDisks2/drives/sdb"}));
+    }
+
+    // A disk that is no camera card is erased only when its volume name is typed.
+    void asksBeforeErasingAnotherDisk()
+    {
+        QTemporaryDir fresh;
+        FakeUDisks fake;
+        fake.addDisk("sdb", "usb", "Big", "Backup", 2'000'000'000'000);
+        fake.addPartition("sdb", 1, {}, "BACKUP", "ext4");
+        fake.behave({}, fresh.path());
+        UsbManager manager(fake.bus());
+        InitCardWindow window(&manager);
+        window.ui()->chkBackupConfig->setChecked(false);
+        QCOMPARE(window.ui()->tableView->item(0, 2)->text(), QString("BACKUP"));
+        for (const QString typed : {"backup", "BACKUP"}) {
+            QTimer typist;
+            connect(&typist, &QTimer::timeout, this, [&] {
+                if (auto *question = qobject_cast<QInputDialog *>(QApplication::activeModalWidget())) {
+                    question->setTextValue(typed);
+                    question->accept();
+                }
+            });
+            typist.start(10);
+            if (typed == "backup") {
+                window.ui()->tableView->selectRow(0);
+                window.btnFormat();
+                QCOMPARE(writing(fake.calls()), QStringList());
+            } else {
+                QVERIFY(press(window, [&] { window.btnFormat(); }).contains("ready for the camera"));
+            }
+        }
+        QVERIFY(fake.calls().contains("Format /org/freedesktop/UDisks2/block_devices/sdb"));
+    }
+
     void withoutUDisks()
     {
         FakeUDisks bus(false);
-        UsbManager manager;
+        UsbManager manager(bus.bus());
         EjectCardWindow window(&manager);
         QVERIFY(!manager.waitUntilReady());
         QCOMPARE(window.ui()->tableView->rowCount(), 0);
