@@ -7,15 +7,11 @@
 
 #include <QFileDialog>
 
-QString FolderOpener::openFolder(QWidget *window, FileManager *fileManager)
+QString FolderOpener::chooseFolder(QWidget *window)
 {
-    const QString folder = QFileDialog::getExistingDirectory(
+    return QFileDialog::getExistingDirectory(
         window, Texts::text("gui_select_sd_folder"), Preferences::latestFolder(),
         QFileDialog::ShowDirsOnly);
-    if (folder.isEmpty())
-        return QString();
-    loadFolder(window, fileManager, folder);
-    return folder;
 }
 
 bool FolderOpener::loadFolder(QWidget *window, FileManager *fileManager, const QString &folder)

@@ -318,12 +318,12 @@ void MainView::didCommand(int tag)
 
 // ---- Folder ----
 
+// Cancelling the chooser, or choosing a folder that is no card, leaves the open card as it
+// was: the settings window must never act on a folder the user did not open.
 void MainView::openFolder()
 {
-    setRootPath(QString());
-    setRootPath(FolderOpener::openFolder(window(), _fileManager));
-    if (!_rootPath.isEmpty())
-        openedFolder();
+    if (const QString folder = FolderOpener::chooseFolder(window()); !folder.isEmpty())
+        openFolderPath(folder);
 }
 
 bool MainView::openFolderPath(const QString &folder)
@@ -333,14 +333,17 @@ bool MainView::openFolderPath(const QString &folder)
         showAlert(Texts::text("msg_folder_not_found").arg(QDir::toNativeSeparators(folder)));
         return false;
     }
+    if (!FileManager::checkFolder(folder)) {
+        showAlert(Texts::text("msg_invalid_sd_folder"));
+        return false;
+    }
     setRootPath(folder);
     FolderOpener::loadFolder(window(), _fileManager, folder);
     openedFolder();
     return _fileManager->validFolder();
 }
 
-// A rejected folder stays the root path but changes nothing else. A cancelled load has
-// emptied the model: the viewer is left with no card at all.
+// A cancelled load has emptied the model: the viewer is left with no card at all.
 void MainView::openedFolder()
 {
     if (_fileManager->loadCancelled()) {

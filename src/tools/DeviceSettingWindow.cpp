@@ -1,5 +1,7 @@
 #include "DeviceSettingWindow.h"
 
+#include "BackupCopier.h"
+#include "CardFolders.h"
 #include "DeleteWindow.h"
 #include "FileManager.h"
 #include "InitDataWindow.h"
@@ -11,12 +13,12 @@
 
 #include <QDateTime>
 #include <QFile>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSaveFile>
 #include <QStorageInfo>
-#include <QTimer>
 
 namespace {
 
@@ -229,26 +231,23 @@ void DeviceSettingWindow::updateDatePicker()
     _ui->pickerDate->setEnabled(_ui->checkDateManual->isChecked());
 }
 
-void DeviceSettingWindow::showEvent(QShowEvent *event)
+int DeviceSettingWindow::runModal()
 {
-    ToolWindow::showEvent(event);
-    if (_storedPin && !_pinAsked) {
-        _pinAsked = true;
-        // Asked once the window's own modal loop runs, so closing it ends that loop.
-        QTimer::singleShot(0, this, &DeviceSettingWindow::askOpeningPin);
-    }
+    if (_storedPin && !askOpeningPin())
+        return 0;
+    return ToolWindow::runModal();
 }
 
-void DeviceSettingWindow::askOpeningPin()
+// Over the main window: the settings window, which shows the PIN, is not drawn yet.
+bool DeviceSettingWindow::askOpeningPin()
 {
-    PasswordWindow prompt(_storedPin, this);
-    if (!prompt.runModal())
-        done(0);
+    PasswordWindow prompt(_storedPin, parentWidget());
+    return prompt.runModal();
 }
 
 void DeviceSettingWindow::btnOK()
 {
-    if (!confirmPin() || !cardWritable())
+    if (!confirmPin() || !cardFoldersOwn() || !cardWritable())
         return;
     if (QStorageInfo(_rootPath).bytesAvailable() <= minimumFreeBytes) {
         alert("msg_not_suport_sd", true);
@@ -276,6 +275,15 @@ bool DeviceSettingWindow::confirmPin()
     }
     PasswordWindow prompt(pin, this);
     return prompt.runModal();
+}
+
+// A card folder that is a link could lead the settings or a deletion anywhere.
+bool DeviceSettingWindow::cardFoldersOwn()
+{
+    if (CardFolders::linkedFolder(utf8(_rootPath)).empty())
+        return true;
+    alert("msg_card_folder_linked", true);
+    return false;
 }
 
 // Settings the camera cannot read are worse than none: make sure the card takes a file first.
@@ -310,13 +318,22 @@ bool DeviceSettingWindow::askDataBreaking(const BreakingValues &before, const Br
         alert("msg_backup_not_done", true);
         return true;
     }
-    if (ask("msg_delete_data", {"gui_cancel", "gui_ok"}) == 1)
-        deleteData();
+    deleteData(answer == 1);
     return true;
 }
 
-bool DeviceSettingWindow::deleteData()
+// Nothing is deleted before the user has seen what goes and said so.
+bool DeviceSettingWindow::deleteData(bool backedUp)
 {
+    const Deletion answer = askDeletion(backedUp);
+    if (answer == Deletion::Cancel)
+        return false;
+    if (answer == Deletion::BackUpFirst && !(_backupRunner && _backupRunner())) {
+        alert("msg_backup_not_done", true);
+        return false;
+    }
+    if (!cardFoldersOwn())
+        return false;
     DeleteWindow window(_rootPath, this);
     const bool complete = window.runModal();
     _dataDeleted = true;
@@ -362,6 +379,8 @@ void DeviceSettingWindow::btnInitData()
 // failure leaves the old settings in place.
 void DeviceSettingWindow::resetSettings()
 {
+    if (!cardFoldersOwn())
+        return;
     QFile::remove(_rootPath + QStringLiteral("/config/set.ini"));
     if (saveSettings(false))
         alert("msg_complete_del_config", false);

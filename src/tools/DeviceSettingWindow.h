@@ -33,14 +33,15 @@ public:
     // Closes the card and runs the format window; without one the format button is off.
     void setFormatRunner(std::function<void()> runner);
 
+    // Asks for the card's PIN first, when it has one; nothing of the window shows before it
+    // is given. 0 when it is not.
+    int runModal();
+
     FileManager *fileManager() const { return _fileManager; }
     // Whether recordings or logs were deleted while the window was open.
     bool dataDeleted() const { return _dataDeleted; }
 
     Ui::DeviceSettingWindow *ui() const { return _ui.get(); }
-
-protected:
-    void showEvent(QShowEvent *event) override;
 
 private:
     // The settings whose change makes the recordings on the card unusable.
@@ -58,12 +59,17 @@ private:
     void btnOK();
     void btnInitCard();
     void btnInitData();
-    void askOpeningPin();
+    bool askOpeningPin();
 
     bool confirmPin();
+    bool cardFoldersOwn();
     bool cardWritable();
     bool askDataBreaking(const BreakingValues &before, const BreakingValues &after);
-    bool deleteData();
+    // backedUp: the user has just made a backup of the whole card.
+    bool deleteData(bool backedUp = false);
+    enum class Deletion { BackUpFirst, Delete, Cancel };
+    // What will go (counts and size), with backing up first as the default answer.
+    Deletion askDeletion(bool backedUp);
     bool saveSettings(bool withClock);
     void resetSettings();
 
@@ -80,6 +86,5 @@ private:
     std::function<bool()> _backupRunner;
     std::function<void()> _formatRunner;
     int _storedPin = 0;
-    bool _pinAsked = false;
     bool _dataDeleted = false;
 };

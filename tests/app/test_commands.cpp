@@ -23,6 +23,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -59,8 +60,26 @@ private slots:
         QCOMPARE(_alerts->texts(), QStringList{Texts::text("msg_invalid_sd_folder")});
         QVERIFY(_view->isOpened());
         QCOMPARE(_view->fileManager()->eventVideos().size(), 2);
-        QCOMPARE(_view->rootPath(), bad);
+        QCOMPARE(_view->rootPath(), _card);
         QCOMPARE(load.count(), 1);
+    }
+
+    // Cancelling the chooser or choosing no card keeps the card the settings window acts on.
+    void chooserLeavesTheOpenCard()
+    {
+        QTemporaryDir dir;
+        openCard();
+        _alerts->clear();
+        QVERIFY(runClosing<QFileDialog>(MainView::TagOpen));
+        QVERIFY(_alerts->alerts().isEmpty());
+        QVERIFY(runClosing<QFileDialog>(MainView::TagOpen, [&](QFileDialog *chooser) {
+            chooser->selectFile(dir.path());
+            chooser->accept();
+        }));
+        QCOMPARE(_alerts->texts(), QStringList{Texts::text("msg_invalid_sd_folder")});
+        QVERIFY(_view->isOpened());
+        QCOMPARE(_view->rootPath(), _card);
+        QCOMPARE(_view->fileManager()->eventVideos().size(), 2);
     }
 
     void cancelledLoadLeavesNoCard()
