@@ -340,6 +340,25 @@ bool DeviceSettingWindow::deleteData(bool backedUp)
     return complete;
 }
 
+DeviceSettingWindow::Deletion DeviceSettingWindow::askDeletion(bool backedUp)
+{
+    const BackupCopier::Sources sources = BackupCopier::wholeCard(_rootPath);
+    const QString size = QLocale().formattedDataSize(BackupCopier::totalSize(sources), 1, QLocale::DataSizeSIFormat);
+    QMessageBox box(QMessageBox::Warning, windowTitle(),
+        Texts::text("msg_delete_what").arg(sources.event.size() + sources.normal.size()).arg(sources.log.size()).arg(size),
+        QMessageBox::NoButton, this);
+    // Just backed up, the user is not offered it again.
+    QPushButton *backup = backedUp ? nullptr : box.addButton(Texts::text("gui_backup_first"), QMessageBox::AcceptRole);
+    QPushButton *remove = box.addButton(Texts::text("gui_delete_now"), QMessageBox::DestructiveRole);
+    QPushButton *cancel = box.addButton(Texts::text("gui_cancel"), QMessageBox::RejectRole);
+    box.setDefaultButton(backup ? backup : cancel);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (backup && box.clickedButton() == backup)
+        return Deletion::BackUpFirst;
+    return box.clickedButton() == remove ? Deletion::Delete : Deletion::Cancel;
+}
+
 bool DeviceSettingWindow::saveSettings(bool withClock)
 {
     const std::string folder = utf8(_rootPath);
