@@ -54,7 +54,7 @@ private slots:
         QFETCH(QStringList, command);
         QTemporaryDir dir;
         const QString card = dir.filePath("card"), dest = dir.filePath("backup"), outside = dir.filePath("outside");
-        QVERIFY(TestCard::generate(card, 1, 1, 1));
+        QVERIFY(TestCard::generate(card, 1, 1, 1) && QDir().mkpath(outside));
         for (const char *name : {"set.dat", "set.ini", "version.ini", "secret"})
             QVERIFY(TestCard::writeFile(outside + "/" + name, Secret));
         if (link == "SIDECAR")
