@@ -74,7 +74,7 @@ private slots:
         QVERIFY(_alerts->alerts().isEmpty());
         QVERIFY(runClosing<QFileDialog>(MainView::TagOpen, [&](QFileDialog *chooser) {
             chooser->selectFile(dir.path());
-            chooser->accept();
+            static_cast<QDialog *>(chooser)->accept();
         }));
         QCOMPARE(_alerts->texts(), QStringList{Texts::text("msg_invalid_sd_folder")});
         QVERIFY(_view->isOpened());
