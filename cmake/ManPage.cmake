@@ -1,11 +1,12 @@
 # Writes a manual page from a program's own help: cmake -DPROGRAM=... -DNAME=... -DSUMMARY=...
-# -DVERSION=... -DHELP_ARGS="help;all" -DOUT=... -P ManPage.cmake
+# -DVERSION=... -DHELP_ARGS="help all" -DOUT=... -P ManPage.cmake
 execute_process(COMMAND ${PROGRAM} --help OUTPUT_VARIABLE overview RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "${PROGRAM} --help failed: ${status}")
 endif()
 set(details "")
 if(HELP_ARGS)
+  separate_arguments(HELP_ARGS UNIX_COMMAND "${HELP_ARGS}")
   execute_process(COMMAND ${PROGRAM} ${HELP_ARGS} OUTPUT_VARIABLE details RESULT_VARIABLE status)
   if(NOT status EQUAL 0)
     message(FATAL_ERROR "${PROGRAM} ${HELP_ARGS} failed: ${status}")

@@ -5,13 +5,14 @@ set(man_dir ${PROJECT_BINARY_DIR}/man)
 
 function(tumbo_man_page target name summary)
   set(page ${man_dir}/${name}.1)
+  string(JOIN " " help_args ${ARGN})
   add_custom_command(OUTPUT ${page}
     COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
       ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:${target}> -DNAME=${name} "-DSUMMARY=${summary}"
-      -DVERSION=${PROJECT_VERSION} "-DHELP_ARGS=${ARGN}" -DOUT=${page}
+      -DVERSION=${PROJECT_VERSION} "-DHELP_ARGS=${help_args}" -DOUT=${page}
       -P ${PROJECT_SOURCE_DIR}/cmake/ManPage.cmake
     DEPENDS ${target} ${PROJECT_SOURCE_DIR}/cmake/ManPage.cmake
-    COMMENT "Writing the manual page of ${name}")
+    COMMENT "Writing the manual page of ${name}" VERBATIM)
   add_custom_target(man_${target} ALL DEPENDS ${page})
   install(FILES ${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endfunction()
