@@ -65,12 +65,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // Cut during the scan, after the first small chunk.
     FuzzFile again(data, size, ".shrink.vdd");
     g_path = again.path();
-    VddScanner::setChunkSize(16);
-    VddScanner::setAfterReadHook([](uint64_t) { (void)truncate(g_path.c_str(), g_cut); });
     vexa_vdd_file shrinking;
+    VddScanOptions options;
+    options.chunkSize = 16;
+    options.afterRead = [](uint64_t) { (void)truncate(g_path.c_str(), g_cut); };
+    shrinking.set_scan_options(options);
     if (shrinking.open(again.path().c_str(), nullptr) && size > 16 && uint64_t(g_cut) < size)
         __builtin_trap();  // the scan cannot have read bytes that were gone
-    VddScanner::setAfterReadHook(nullptr);
-    VddScanner::setChunkSize(0);
     return 0;
 }

@@ -14,6 +14,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   udisks2 dbus xvfb xauth fonts-dejavu-core fonts-noto-cjk
   ffmpeg gdal-bin poppler-utils
+  dpkg-dev file appstream
 )
 
 missing=()

@@ -1,3 +1,5 @@
+// ListView is a plain widget, not a QAbstractItemView: it owns the file tables, their buttons
+// and the play and trigger lists.
 // The list page: the event, normal and log tables in one place switched by three tab
 // buttons, the row of skinned buttons under them, and the play list and trigger list that
 // take the tables' place once ticked recordings are loaded.

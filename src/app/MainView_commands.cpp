@@ -7,26 +7,24 @@
 #include "EjectCardWindow.h"
 #include "FileVideo.h"
 #include "InitCardWindow.h"
-#include "Geometry.h"
 #include "LogLayout.h"
-#include "MapView.h"
 #include "PrintWindow.h"
 #include "ProductVariant.h"
+#include "ReportPictures.h"
 #include "SaveJpgWindow.h"
 #include "SaveAviWindow.h"
 #include "SettingWindow.h"
 #include "SkinButton.h"
+#include "SkinGraph.h"
 #include "SkinLogGraph.h"
 #include "Texts.h"
 #include "VideoLayout.h"
-#include "ViewSnapshot.h"
 
 #include <QDesktopServices>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
-#include <QWebEngineView>
 
 void MainView::tagCommand(int tag)
 {
@@ -309,8 +307,8 @@ void MainView::openHomePage()
     box.exec();
 }
 
-// The print loop: the window asks what to print, the pictures are taken from the screen as
-// it is now, and a failed or cancelled print shows the window again.
+// The print loop: the window asks what to print, the pictures are drawn from what the graphs
+// show now, and a failed or cancelled print shows the window again.
 void MainView::printReport(FileVideo *video, qint64 frameIndex)
 {
     PrintWindow window(this, video, frameIndex);
@@ -325,11 +323,14 @@ void MainView::printReport(FileVideo *video, qint64 frameIndex)
         content.currentFrame = frameIndex;
         content.title = window.title();
         content.comment = window.comment();
-        content.graph = ViewSnapshot::imageForView(this, Geometry::toQt(QRect(9, 9, 652, 186), Height));
-        QWidget *map = _mapView && _mapView->webView() ? static_cast<QWidget *>(_mapView->webView()) : _mapView;
-        content.map = ViewSnapshot::imageForView(map);
-        if (auto *log = qobject_cast<LogLayout *>(_logLayout.data()))
-            content.logGraph = ViewSnapshot::imageForView(log->logGraph());
+        content.graph = ReportPictures::graph(_skinGraph->picture());
+        auto *log = qobject_cast<LogLayout *>(_logLayout.data());
+        if (log)
+            content.logGraph = ReportPictures::logGraph(log->logGraph()->picture());
+        if (_fileLog && log)
+            content.map = ReportPictures::route(log->logGraph()->picture());
+        else if (video)
+            content.map = ReportPictures::route(*video, frameIndex);
         if (window.printReport(content, PrintWindow::Result(how)))
             break;
     }

@@ -9,6 +9,7 @@
 #include "Texts.h"
 #include "VideoLayout.h"
 #include "vexa_time.h"
+#include "vexa_telemetry.h"
 
 #include <algorithm>
 #include <cmath>
@@ -147,9 +148,9 @@ void MainView::showPosition(bool valid, int speed, double latitude, double longi
 // The Z read-out shows the value without the 1 g of gravity.
 void MainView::showGSensor(int16_t x, int16_t y, int16_t z)
 {
-    emit skinGSensorXSetVal(x / 1000.0);
-    emit skinGSensorYSetVal(y / 1000.0);
-    emit skinGSensorZSetVal(z / 1000.0 - 1.0);
+    emit skinGSensorXSetVal(gsensor_value(x));
+    emit skinGSensorYSetVal(gsensor_value(y));
+    emit skinGSensorZSetVal(gsensor_z_value(z));
 }
 
 void MainView::showLocalDate(const _vexa_time_t &utc)

@@ -41,6 +41,8 @@ ViewerOptions ViewerOptions::parse(const QStringList &arguments)
             options.play = true;
         } else if (arg == QLatin1String("--thumbnails")) {
             options.thumbnails = true;
+        } else if (arg == QLatin1String("--no-map")) {
+            options.mapPage = false;
         } else if (arg == QLatin1String("--open") && hasValue) {
             options.openFolder = arguments[++i];
         } else if (arg == QLatin1String("--screenshot") && hasValue) {
@@ -67,7 +69,7 @@ QString ViewerOptions::usage()
     return QStringLiteral(
         "usage: %1 [--open FOLDER | --demo]\n"
         "       [--show event|normal|log:INDEX[:FRAME]] [--play] [--thumbnails]\n"
-        "       [--log-search SPEED] [--screenshot FILE]\n"
+        "       [--log-search SPEED] [--screenshot FILE] [--no-map]\n"
         "       %1 --help | --version\n"
         "\n"
         "  --open FOLDER      open the top folder of a camera card at start\n"
@@ -78,6 +80,7 @@ QString ViewerOptions::usage()
         "  --play             start playing the shown recording\n"
         "  --thumbnails       show the 4 x 4 thumbnail division\n"
         "  --screenshot FILE  render the window to FILE and quit\n"
+        "  --no-map           show the map's still picture only (no browser engine)\n"
         "  -h, --help         print this help and quit\n"
         "  --version          print the version and quit\n");
 }

@@ -16,6 +16,7 @@ struct ViewerOptions {
     qint64 showFrame = 0;
     bool play = false;        // --play: start playing the shown recording
     bool thumbnails = false;  // --thumbnails: the 4 x 4 division
+    bool mapPage = true;      // --no-map: the map's still picture, without the browser engine
     double logSearch = -1;    // --log-search SPEED: the log page's speed search, -1 for none
     QString screenshot;       // --screenshot FILE: render the window to FILE and quit
     bool help = false;        // --help / -h: print the usage and quit

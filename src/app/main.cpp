@@ -203,6 +203,7 @@ int main(int argc, char *argv[])
     FileManager::reloadSettings();
 
     MainWindow window(std::move(skin));
+    window.mainView()->mapView()->setPageEnabled(options.mapPage);
     window.show();
     if (!applyOptions(window.mainView(), options))
         return 1;

@@ -2,6 +2,7 @@
 
 #include "BackupCopier.h"
 #include "CliCommands.h"
+#include "CommandLine.h"
 #include "FileManager.h"
 #include "JsonWriter.h"
 
@@ -27,22 +28,14 @@ QString pathOf(const QString &card, const QString &folder, const QString &name, 
 
 QString parse(const QStringList &args, BackupOptions &o)
 {
-    QStringList *list = nullptr;
-    QStringList plain;
-    for (const QString &arg : args) {
-        if (arg == u"--all") {
-            o.all = true;
-            list = nullptr;
-        } else if (arg == u"--event" || arg == u"--normal" || arg == u"--log") {
-            list = arg == u"--event" ? &o.sources.event : arg == u"--normal" ? &o.sources.normal : &o.sources.log;
-        } else if (arg.startsWith(u"--")) {
-            return QStringLiteral("unknown option \"%1\"").arg(arg);
-        } else if (list) {
-            list->append(arg);
-        } else {
-            plain.append(arg);
-        }
-    }
+    CommandLine line(BackupCommand::command());
+    if (!line.parse(args))
+        return line.problem();
+    o.all = line.isSet("all");
+    o.sources.event = line.values("event");
+    o.sources.normal = line.values("normal");
+    o.sources.log = line.values("log");
+    const QStringList plain = line.positional();
     if (plain.size() != 2)
         return QStringLiteral("backup takes a card folder and a backup folder");
     o.card = plain[0];
@@ -69,13 +62,16 @@ void resolve(BackupOptions &o)
 
 } // namespace
 
-QString BackupCommand::usageText()
+const CliCommand &BackupCommand::command()
 {
-    return QStringLiteral(
-        "  backup CARD DEST [--all] [--event NAME...] [--normal NAME...] [--log NAME...]\n"
-        "                                           copies recordings (with sidecars), logs and the\n"
-        "                                           card's configuration files into DEST; exit 1 when\n"
-        "                                           anything failed (\"skipped\": files the card lacks)\n");
+    static const CliCommand declaration{
+        "backup", "CARD DEST",
+        "copies recordings (with sidecars), logs and the card's configuration files into DEST; "
+        "exit 1 when anything failed (\"skipped\": files the card lacks)",
+        {QCommandLineOption(QStringLiteral("all"), QStringLiteral("the whole card")), QCommandLineOption(QStringLiteral("event"), QStringLiteral("event recordings, by name"), QStringLiteral("NAME...")), QCommandLineOption(QStringLiteral("normal"), QStringLiteral("normal recordings, by name"), QStringLiteral("NAME...")), QCommandLineOption(QStringLiteral("log"), QStringLiteral("driving logs, by name"), QStringLiteral("NAME..."))},
+        {{QStringLiteral("event"), -1}, {QStringLiteral("normal"), -1}, {QStringLiteral("log"), -1}},
+        {}, &BackupCommand::run};
+    return declaration;
 }
 
 int BackupCommand::run(const QStringList &args)
@@ -98,7 +94,7 @@ int BackupCommand::run(const QStringList &args)
         std::fprintf(stderr, "tumbo-cli: not copied: %s\n", CliCommands::nativePath(path).constData());
 
     JsonWriter json;
-    json.beginObject(JsonWriter::Layout::Inline);
+    json.beginObject();
     json.field("copied", int64_t(r.copied));
     json.field("skipped", int64_t(r.skipped));
     json.field("failed", int64_t(r.failed));

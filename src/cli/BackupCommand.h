@@ -2,11 +2,13 @@
 // backup folder, as the backup window does.
 #pragma once
 
+#include "CliCommand.h"
+
 #include <QString>
 #include <QStringList>
 
 class BackupCommand {
 public:
     static int run(const QStringList &args);
-    static QString usageText();
+    static const CliCommand &command();
 };

@@ -21,22 +21,10 @@ RowOptions &rowOptions()
 
 } // namespace
 
-QString CardRows::applyOptions(const QStringList &options)
+void CardRows::applyOptions(int dateFormat, int units)
 {
-    RowOptions parsed;
-    for (qsizetype i = 0; i < options.size(); ++i) {
-        const QString &name = options[i];
-        if ((name != u"--date-format" && name != u"--units") || i + 1 >= options.size())
-            return QStringLiteral("unknown or incomplete option \"%1\"").arg(name);
-        bool ok = false;
-        const int value = options[++i].toInt(&ok);
-        if (!ok || value < 0 || value > 2)
-            return QStringLiteral("%1 takes 0 to 2").arg(name);
-        (name == u"--units" ? parsed.units : parsed.dateFormat) = value;
-    }
-    rowOptions() = parsed;
+    rowOptions() = {dateFormat, units};
     Texts::install(QLocale(QLocale::English));
-    return {};
 }
 
 void CardRows::write(JsonWriter &json, const QString &folder)

@@ -5,6 +5,7 @@
 #include "CardFolders.h"
 #include "CardRows.h"
 #include "CardSummary.h"
+#include "CommandLine.h"
 #include "DevicesCommand.h"
 #include "EjectCommand.h"
 #include "ExportKmlCommand.h"
@@ -22,6 +23,7 @@
 #include "vexa_log_file.h"
 #include "vexa_vdd_file.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -67,36 +69,94 @@ void writeSettings(JsonWriter &json, const std::string &folder)
 
 } // namespace
 
+namespace {
+
+// The command being run, for its usage on wrong usage; null before one is chosen.
+const CliCommand *s_current = nullptr;
+bool s_compact = false;
+
+const CliCommand *find(const QString &name)
+{
+    for (const CliCommand &command : CliCommands::commands())
+        if (command.name == name)
+            return &command;
+    return nullptr;
+}
+
+void printOut(const QString &text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stdout);
+}
+
+// "help", "help COMMAND" and "help all" (every command's help, for the manual page).
+int help(const QStringList &args)
+{
+    if (args.isEmpty()) {
+        printOut(CliCommands::usageText());
+        return 0;
+    }
+    if (args.size() == 1 && args[0] == u"all") {
+        for (const CliCommand &command : CliCommands::commands())
+            printOut(CommandLine::help(command) + u'\n');
+        return 0;
+    }
+    const CliCommand *command = args.size() == 1 ? find(args[0]) : nullptr;
+    if (!command)
+        return CliCommands::usage(QStringLiteral("help takes one command name"));
+    printOut(CommandLine::help(*command));
+    return 0;
+}
+
+} // namespace
+
+const QList<CliCommand> &CliCommands::commands()
+{
+    static const QList<CliCommand> table = {
+        {"frames", "FILE.vdd", "frame headers of a recording", {}, {}, {}, &CliCommands::frames},
+        {"log", "FILE.log", "records of a driving log", {}, {}, {}, &CliCommands::log},
+        {"card", "FOLDER", "recordings and logs of a card folder, and the list rows",
+         {CliOptions::dateFormat(), CliOptions::units()}, {}, {}, &CliCommands::card},
+        {"config", "FOLDER [--set KEY=VALUE ...]",
+         "camera settings; --set changes them (PIN=1234 sets the PIN)",
+         {{"set", "changes a setting; may be given more than once", "KEY=VALUE"}}, {}, {},
+         &CliCommands::config},
+        GenerateCardCommand::command(),
+        RenderCommand::command(),
+        SearchCommand::command(),
+        StillsCommand::command(),
+        ExportPlainCommand::csvCommand(),
+        ExportPlainCommand::gpxCommand(),
+        ExportKmlCommand::command(),
+        DevicesCommand::command(),
+        FormatCommand::command(),
+        EjectCommand::command(),
+        ReportCommand::command(),
+        BackupCommand::command(),
+        MovieCommand::command(),
+    };
+    return table;
+}
+
 QString CliCommands::usageText()
 {
-    return QStringLiteral(
-        "usage: tumbo-cli COMMAND ARGUMENTS\n"
-        "  frames FILE.vdd                          frame headers of a recording\n"
-        "  log FILE.log                             records of a driving log\n"
-        "  card FOLDER [--date-format 0-2] [--units 0-2]\n"
-        "                                           recordings and logs of a card folder, and the list rows\n"
-        "  config FOLDER [--set KEY=VALUE ...]      camera settings; --set changes them (PIN=1234 sets the PIN)\n"
-        "  generate-card OUT_FOLDER [--seed N] [options]\n"
-        "                                           writes a synthetic card into a missing or empty folder\n") +
-           RenderCommand::usageText() +
-           SearchCommand::usageText() +
-           StillsCommand::usageText() +
-           ExportPlainCommand::usageText() +
-           ExportKmlCommand::usageText() +
-           DevicesCommand::usageText() +
-           FormatCommand::usageText() +
-           EjectCommand::usageText() +
-           ReportCommand::usageText() +
-           BackupCommand::usageText() +
-           MovieCommand::usageText() +
-           GenerateCardCommand::optionsText();
+    QString text = QStringLiteral(
+        "usage: tumbo-cli COMMAND ARGUMENTS [--compact]\n"
+        "       tumbo-cli help [COMMAND|all] | --help | --version\n"
+        "JSON goes to standard output, indented (--compact: on one line). Exit status: 0 done,\n"
+        "1 the operation failed (the reason on standard error), 2 wrong usage.\n\n"
+        "commands:\n");
+    for (const CliCommand &command : commands())
+        text += QStringLiteral("  %1 %2\n      %3\n").arg(command.name, command.arguments, command.summary);
+    text += QStringLiteral("\n\"tumbo-cli help COMMAND\" lists the options of a command.\n");
+    return text;
 }
 
 int CliCommands::usage(const QString &problem)
 {
     if (!problem.isEmpty())
         std::fprintf(stderr, "tumbo-cli: %s\n", problem.toLocal8Bit().constData());
-    std::fputs(usageText().toLocal8Bit().constData(), stderr);
+    const QString text = s_current ? CommandLine::help(*s_current) : usageText();
+    std::fputs(text.toLocal8Bit().constData(), stderr);
     return 2;
 }
 
@@ -108,7 +168,8 @@ int CliCommands::fail(const QString &message)
 
 void CliCommands::print(const QByteArray &json)
 {
-    std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+    const QByteArray text = s_compact ? JsonWriter::compact(json) : json;
+    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
     std::fflush(stdout);
 }
 
@@ -119,56 +180,35 @@ QByteArray CliCommands::nativePath(const QString &path)
 
 int CliCommands::run(const QStringList &arguments)
 {
-    if (arguments.isEmpty())
+    QStringList args = arguments;
+    s_compact = args.removeAll(QStringLiteral("--compact")) > 0;
+    if (args.isEmpty())
         return usage(QString());
-    const QString command = arguments.first();
-    const QStringList args = arguments.mid(1);
-    if (command == u"frames")
-        return frames(args);
-    if (command == u"log")
-        return log(args);
-    if (command == u"card")
-        return card(args);
-    if (command == u"config")
-        return config(args);
-    if (command == u"render")
-        return RenderCommand::run(args);
-    if (command == u"report")
-        return ReportCommand::run(args);
-    if (command == u"search")
-        return SearchCommand::run(args);
-    if (command == u"stills")
-        return StillsCommand::run(args);
-    if (command == u"export-csv")
-        return ExportPlainCommand::runCsv(args);
-    if (command == u"export-kml")
-        return ExportKmlCommand::run(args);
-    if (command == u"export-gpx")
-        return ExportPlainCommand::runGpx(args);
-    if (command == u"devices")
-        return DevicesCommand::run(args);
-    if (command == u"format")
-        return FormatCommand::run(args);
-    if (command == u"eject")
-        return EjectCommand::run(args);
-    if (command == u"backup")
-        return BackupCommand::run(args);
-    if (command == u"movie")
-        return MovieCommand::run(args);
-    if (command == u"generate-card")
-        return GenerateCardCommand::run(args);
-    if (command == u"--help" || command == u"-h" || command == u"help") {
-        std::fputs(usageText().toLocal8Bit().constData(), stdout);
+    const QString name = args.takeFirst();
+    if (name == u"--help" || name == u"-h" || name == u"help")
+        return help(args);
+    if (name == u"--version") {
+        printOut(QStringLiteral("tumbo-cli %1\n").arg(QCoreApplication::applicationVersion()));
         return 0;
     }
-    return usage(QStringLiteral("unknown command \"%1\"").arg(command));
+    s_current = find(name);
+    if (!s_current)
+        return usage(QStringLiteral("unknown command \"%1\"").arg(name));
+    if (args.contains(u"--help") || args.contains(u"-h")) {
+        printOut(CommandLine::help(*s_current));
+        return 0;
+    }
+    return s_current->run(args);
 }
 
 int CliCommands::frames(const QStringList &args)
 {
-    if (args.size() != 1)
+    CommandLine line(*find(QStringLiteral("frames")));
+    if (!line.parse(args))
+        return usage(line.problem());
+    if (line.positional().size() != 1)
         return usage(QStringLiteral("frames takes one .vdd file"));
-    const QString path = args.first();
+    const QString path = line.positional().first();
     vexa_vdd_file file;
     if (!file.open(nativePath(path).constData(), nativePath(FolderScanner::sidecarPath(path)).constData()))
         return fail(QStringLiteral("cannot open %1: %2").arg(path, QString::fromStdString(file.error_string())));
@@ -210,9 +250,12 @@ QString CliCommands::logFailure(const QString &path)
 
 int CliCommands::log(const QStringList &args)
 {
-    if (args.size() != 1)
+    CommandLine line(*find(QStringLiteral("log")));
+    if (!line.parse(args))
+        return usage(line.problem());
+    if (line.positional().size() != 1)
         return usage(QStringLiteral("log takes one .log file"));
-    const QString path = args.first();
+    const QString path = line.positional().first();
     vexa_log_file file;
     if (!file.load(nativePath(path).constData()))
         return fail(QStringLiteral("cannot load %1: %2").arg(path, logFailure(path)));
@@ -236,26 +279,32 @@ int CliCommands::log(const QStringList &args)
 
 int CliCommands::card(const QStringList &args)
 {
-    if (args.isEmpty() || args.first().startsWith(u"--"))
+    CommandLine line(*find(QStringLiteral("card")));
+    int dateFormat = 0;
+    int units = 0;
+    if (!line.parse(args) || !line.number("date-format", 0, 2, dateFormat)
+        || !line.number("units", 0, 2, units))
+        return usage(line.problem());
+    if (line.positional().size() != 1)
         return usage(QStringLiteral("card takes one folder"));
-    if (const QString problem = CardRows::applyOptions(args.mid(1)); !problem.isEmpty())
-        return usage(problem);
-    if (!QFileInfo(args.first()).isDir())
-        return fail(QStringLiteral("%1 is not a folder").arg(args.first()));
-    print(CardSummary::json(args.first()));
+    const QString folder = line.positional().first();
+    CardRows::applyOptions(dateFormat, units);
+    if (!QFileInfo(folder).isDir())
+        return fail(QStringLiteral("%1 is not a folder").arg(folder));
+    print(CardSummary::json(folder));
     return 0;
 }
 
 int CliCommands::config(const QStringList &args)
 {
-    if (args.isEmpty())
+    CommandLine line(*find(QStringLiteral("config")));
+    if (!line.parse(args))
+        return usage(line.problem());
+    if (line.positional().size() != 1)
         return usage(QStringLiteral("config takes a card folder"));
-    const QString folder = args.first();
+    const QString folder = line.positional().first();
     QList<QPair<QString, QString>> changes;
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        if (args[i] != u"--set" || i + 1 >= args.size())
-            return usage(QStringLiteral("expected --set KEY=VALUE, got \"%1\"").arg(args[i]));
-        const QString assignment = args[++i];
+    for (const QString &assignment : line.values(QStringLiteral("set"))) {
         const qsizetype equals = assignment.indexOf(u'=');
         if (equals <= 0)
             return usage(QStringLiteral("expected KEY=VALUE, got \"%1\"").arg(assignment));

@@ -1,25 +1,31 @@
 #include "DevicesCommand.h"
 
 #include "CliCommands.h"
+#include "CommandLine.h"
 #include "JsonWriter.h"
 #include "UsbManager.h"
 
-QString DevicesCommand::usageText()
+const CliCommand &DevicesCommand::command()
 {
-    return QStringLiteral(
-        "  devices                                  USB disks that can be formatted or ejected (needs UDisks2)\n");
+    static const CliCommand declaration{
+        "devices", "", "USB disks that can be formatted or ejected (needs UDisks2)", {}, {}, {},
+        &DevicesCommand::run};
+    return declaration;
 }
 
 int DevicesCommand::run(const QStringList &args)
 {
-    if (!args.isEmpty())
+    CommandLine line(command());
+    if (!line.parse(args))
+        return CliCommands::usage(line.problem());
+    if (!line.positional().isEmpty())
         return CliCommands::usage(QStringLiteral("devices takes no arguments"));
     UsbManager manager(UsbManager::busFromEnvironment());
     const bool available = manager.waitUntilReady();
     JsonWriter json;
-    json.beginObject(JsonWriter::Layout::Inline);
+    json.beginObject();
     json.key(QStringLiteral("disks"));
-    json.beginArray(JsonWriter::Layout::Inline);
+    json.beginArray();
     for (const UsbDisk &disk : manager.disks()) {
         json.beginObject(JsonWriter::Layout::Inline);
         json.field(QStringLiteral("device"), disk.device);

@@ -1,6 +1,7 @@
 #include "EjectCommand.h"
 
 #include "CliCommands.h"
+#include "CommandLine.h"
 #include "JsonWriter.h"
 #include "Texts.h"
 
@@ -15,26 +16,24 @@ struct EjectOptions {
 
 QString parse(const QStringList &args, EjectOptions &o)
 {
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args[i] == u"--id" && i + 1 < args.size())
-            o.id = args[++i];
-        else if (args[i].startsWith(u"--") || !o.device.isEmpty())
-            return QStringLiteral("unexpected \"%1\"").arg(args[i]);
-        else
-            o.device = args[i];
-    }
-    if (o.device.isEmpty() || o.id.isEmpty())
+    CommandLine line(EjectCommand::command());
+    if (!line.parse(args))
+        return line.problem();
+    o.id = line.value(QStringLiteral("id"));
+    if (line.positional().size() != 1 || o.id.isEmpty())
         return QStringLiteral("eject takes a device and --id ID (see \"devices\")");
+    o.device = line.positional().first();
     return {};
 }
 
 } // namespace
 
-QString EjectCommand::usageText()
+const CliCommand &EjectCommand::command()
 {
-    return QStringLiteral(
-        "  eject DEVICE --id ID                     unmounts and ejects the USB disk DEVICE (such as /dev/sdb)\n"
-        "                                           when it is still the drive with that id (see devices)\n");
+    static const CliCommand declaration{"eject", "DEVICE --id ID",
+        "unmounts and ejects the USB disk DEVICE (such as /dev/sdb) when it is still the drive with that id",
+        {{"id", "the drive's id as devices lists it", "ID"}}, {}, {}, &EjectCommand::run};
+    return declaration;
 }
 
 std::optional<UsbDisk> EjectCommand::chosenDisk(UsbManager &manager, const QString &device, const QString &id,

@@ -2,6 +2,7 @@
 // DEVICE is still the drive the caller names with --id.
 #pragma once
 
+#include "CliCommand.h"
 #include "UsbManager.h"
 
 #include <QString>
@@ -12,7 +13,7 @@
 class EjectCommand {
 public:
     static int run(const QStringList &args);
-    static QString usageText();
+    static const CliCommand &command();
 
     // The listed disk at device carrying id; nothing, with why, when there is none.
     static std::optional<UsbDisk> chosenDisk(UsbManager &manager, const QString &device, const QString &id,

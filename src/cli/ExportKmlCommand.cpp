@@ -1,6 +1,7 @@
 #include "ExportKmlCommand.h"
 
 #include "CliCommands.h"
+#include "CommandLine.h"
 #include "FileManager.h"
 #include "JsonWriter.h"
 #include "KmlExport.h"
@@ -16,40 +17,20 @@ struct KmlArguments {
     int units = 0;
 };
 
-// A whole number in first .. last, or false.
-bool readNumber(const QString &text, int first, int last, int *value)
-{
-    bool ok = false;
-    *value = text.toInt(&ok);
-    return ok && *value >= first && *value <= last;
-}
-
 QString parse(const QStringList &args, KmlArguments &a)
 {
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        if (!arg.startsWith(u"--")) {
-            a.paths.append(arg);
-            continue;
-        }
-        if (i + 1 >= args.size())
-            return QStringLiteral("%1 needs a value").arg(arg);
-        const QString value = args[++i];
-        if (arg == u"--point" || arg == u"--line") {
-            int &seconds = arg == u"--point" ? a.options.pointSeconds : a.options.lineSeconds;
-            if (!readNumber(value, 0, 999, &seconds))
-                return QStringLiteral("%1 takes whole seconds from 0 to 999").arg(arg);
-        } else if (arg == u"--height") {
-            if (value != u"speed" && value != u"altitude")
-                return QStringLiteral("--height takes speed or altitude");
-            a.options.altitudeHeight = value == u"altitude";
-        } else if (arg == u"--date-format" || arg == u"--units") {
-            if (!readNumber(value, 0, 2, arg == u"--units" ? &a.units : &a.dateFormat))
-                return QStringLiteral("%1 takes 0 to 2").arg(arg);
-        } else {
-            return QStringLiteral("unknown option \"%1\"").arg(arg);
-        }
+    CommandLine line(ExportKmlCommand::command());
+    if (!line.parse(args) || !line.number("point", 0, 999, a.options.pointSeconds)
+        || !line.number("line", 0, 999, a.options.lineSeconds)
+        || !line.number("date-format", 0, 2, a.dateFormat) || !line.number("units", 0, 2, a.units))
+        return line.problem();
+    if (line.isSet("height")) {
+        const QString height = line.value("height");
+        if (height != u"speed" && height != u"altitude")
+            return QStringLiteral("--height takes speed or altitude");
+        a.options.altitudeHeight = height == u"altitude";
     }
+    a.paths = line.positional();
     if (a.paths.size() < 2)
         return QStringLiteral("export-kml takes OUT.kml and one or more .log files");
     return {};
@@ -67,12 +48,13 @@ KmlExport::Variant buildVariant()
 
 } // namespace
 
-QString ExportKmlCommand::usageText()
+const CliCommand &ExportKmlCommand::command()
 {
-    return QStringLiteral(
-        "  export-kml OUT.kml LOG... [--point S] [--line S] [--height speed|altitude]\n"
-        "             [--date-format 0-2] [--units 0-2]\n"
-        "                                           the route of logs as a KML document\n");
+    static const CliCommand declaration{
+        "export-kml", "OUT.kml LOG...", "the route of logs as a KML document",
+        {QCommandLineOption(QStringLiteral("point"), QStringLiteral("a placemark every S seconds, 0-999"), QStringLiteral("S")), QCommandLineOption(QStringLiteral("line"), QStringLiteral("a track point every S seconds, 0-999"), QStringLiteral("S")), QCommandLineOption(QStringLiteral("height"), QStringLiteral("what the track height shows"), QStringLiteral("speed|altitude")), CliOptions::dateFormat(), CliOptions::units()},
+        {}, {}, &ExportKmlCommand::run};
+    return declaration;
 }
 
 int ExportKmlCommand::run(const QStringList &args)

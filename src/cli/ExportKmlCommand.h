@@ -2,11 +2,13 @@
 // intervals and height choice and the viewer's date and unit settings as options.
 #pragma once
 
+#include "CliCommand.h"
+
 #include <QString>
 #include <QStringList>
 
 class ExportKmlCommand {
 public:
     static int run(const QStringList &args);
-    static QString usageText();
+    static const CliCommand &command();
 };

@@ -1,6 +1,7 @@
 #include "ExportPlainCommand.h"
 
 #include "CliCommands.h"
+#include "CommandLine.h"
 #include "CsvExport.h"
 #include "GpxExport.h"
 #include "JsonWriter.h"
@@ -15,13 +16,15 @@ namespace {
 using Writer = std::function<TrackExport::Result(const QString &path, const TrackExport::Logs &logs)>;
 
 // countKey names what the export counts: the CSV's records, the GPX's points.
-int runPlain(const QStringList &args, const QString &command, const Writer &write, const char *countKey)
+int runPlain(const QStringList &arguments, const CliCommand &command, const Writer &write,
+             const char *countKey)
 {
-    for (const QString &arg : args)
-        if (arg.startsWith(u"--"))
-            return CliCommands::usage(QStringLiteral("unknown option \"%1\"").arg(arg));
+    CommandLine line(command);
+    if (!line.parse(arguments))
+        return CliCommands::usage(line.problem());
+    const QStringList args = line.positional();
     if (args.size() < 2)
-        return CliCommands::usage(QStringLiteral("%1 takes the output file and one or more .log files").arg(command));
+        return CliCommands::usage(QStringLiteral("%1 takes the output file and one or more .log files").arg(command.name));
     LoadedLogs loaded;
     if (!loaded.load(args.mid(1)))
         return CliCommands::fail(loaded.error());
@@ -43,16 +46,25 @@ const std::atomic_bool never{false};
 
 } // namespace
 
-QString ExportPlainCommand::usageText()
+const CliCommand &ExportPlainCommand::csvCommand()
 {
-    return QStringLiteral(
-        "  export-csv OUT.csv LOG...                the records of logs as a CSV table\n"
-        "  export-gpx OUT.gpx LOG...                the positions of logs as a GPX track\n");
+    static const CliCommand declaration{"export-csv", "OUT.csv LOG...",
+                                        "the records of logs as a CSV table", {}, {}, {},
+                                        &ExportPlainCommand::runCsv};
+    return declaration;
+}
+
+const CliCommand &ExportPlainCommand::gpxCommand()
+{
+    static const CliCommand declaration{"export-gpx", "OUT.gpx LOG...",
+                                        "the positions of logs as a GPX track", {}, {}, {},
+                                        &ExportPlainCommand::runGpx};
+    return declaration;
 }
 
 int ExportPlainCommand::runCsv(const QStringList &args)
 {
-    return runPlain(args, QStringLiteral("export-csv"),
+    return runPlain(args, csvCommand(),
                     [](const QString &path, const TrackExport::Logs &logs) {
                         return CsvExport::write(path, logs, never);
                     },
@@ -61,7 +73,7 @@ int ExportPlainCommand::runCsv(const QStringList &args)
 
 int ExportPlainCommand::runGpx(const QStringList &args)
 {
-    return runPlain(args, QStringLiteral("export-gpx"),
+    return runPlain(args, gpxCommand(),
                     [](const QString &path, const TrackExport::Logs &logs) {
                         return GpxExport::write(path, logs, QCoreApplication::applicationName(), never);
                     },

@@ -2,6 +2,8 @@
 // logs in argument order.
 #pragma once
 
+#include "CliCommand.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,5 +11,6 @@ class ExportPlainCommand {
 public:
     static int runCsv(const QStringList &args);
     static int runGpx(const QStringList &args);
-    static QString usageText();
+    static const CliCommand &csvCommand();
+    static const CliCommand &gpxCommand();
 };

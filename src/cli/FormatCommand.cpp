@@ -1,6 +1,7 @@
 #include "FormatCommand.h"
 
 #include "CliCommands.h"
+#include "CommandLine.h"
 #include "EjectCommand.h"
 #include "FreshCard.h"
 #include "JsonWriter.h"
@@ -17,32 +18,29 @@ struct FormatOptions {
 
 QString parse(const QStringList &args, FormatOptions &o)
 {
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        if (args[i] == u"--id" && i + 1 < args.size())
-            o.id = args[++i];
-        else if (args[i] == u"--yes")
-            o.yes = true;
-        else if (args[i] == u"--keep-settings")
-            o.keepSettings = true;
-        else if (args[i].startsWith(u"--") || !o.device.isEmpty())
-            return QStringLiteral("unexpected \"%1\"").arg(args[i]);
-        else
-            o.device = args[i];
-    }
-    if (o.device.isEmpty() || o.id.isEmpty())
+    CommandLine line(FormatCommand::command());
+    if (!line.parse(args))
+        return line.problem();
+    o.id = line.value(QStringLiteral("id"));
+    o.yes = line.isSet(QStringLiteral("yes"));
+    o.keepSettings = line.isSet(QStringLiteral("keep-settings"));
+    if (line.positional().size() != 1 || o.id.isEmpty())
         return QStringLiteral("format takes a device and --id ID (see \"devices\")");
+    o.device = line.positional().first();
     return {};
 }
 
 } // namespace
 
-QString FormatCommand::usageText()
+const CliCommand &FormatCommand::command()
 {
-    return QStringLiteral(
-        "  format DEVICE --id ID --yes [--keep-settings]\n"
-        "                                           erases the USB disk DEVICE into a camera card when it\n"
-        "                                           is still the drive with that id; --keep-settings keeps\n"
-        "                                           the card's camera settings\n");
+    static const CliCommand declaration{"format", "DEVICE --id ID --yes",
+        "erases the USB disk DEVICE into a camera card when it is still the drive with that id",
+        {{"id", "the drive's id as devices lists it", "ID"},
+         {"yes", "confirms that everything on DEVICE is erased"},
+         {"keep-settings", "keeps the card's camera settings"}},
+        {}, {}, &FormatCommand::run};
+    return declaration;
 }
 
 int FormatCommand::run(const QStringList &args)

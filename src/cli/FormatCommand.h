@@ -2,11 +2,13 @@
 // only when DEVICE is still the drive the caller names with --id.
 #pragma once
 
+#include "CliCommand.h"
+
 #include <QString>
 #include <QStringList>
 
 class FormatCommand {
 public:
     static int run(const QStringList &args);
-    static QString usageText();
+    static const CliCommand &command();
 };

@@ -1,6 +1,7 @@
 #include "GenerateCardCommand.h"
 
 #include "CliCommands.h"
+#include "CommandLine.h"
 #include "JsonWriter.h"
 #include "RecordJson.h"
 #include "vexa_time.h"
@@ -22,36 +23,41 @@ bool toInt(const QString &text, int &out)
 
 } // namespace
 
-QString GenerateCardCommand::optionsText()
+const CliCommand &GenerateCardCommand::command()
 {
-    return QStringLiteral(
-        "generate-card options (defaults in brackets):\n"
-        "  --seed N               random seed [1]; the same seed writes the same card\n"
-        "  --events N             event recordings [3]\n"
-        "  --normals N            normal recordings [9]\n"
-        "  --seconds N            length of a recording, 1-600 [20]\n"
-        "  --fps N                frames per second, 1-30 [10]\n"
-        "  --resolution WxH       picture size, e.g. 640x480, 320x240, 160x120 [640x480]\n"
-        "  --quality N            JPEG quality, 1-100 [70]\n"
-        "  --sidecar FORM         new, old or none [new]\n"
-        "  --without-sidecar N    recordings (spread evenly) written without sidecar [0]\n"
-        "  --logs N               driving logs [1]\n"
-        "  --log-seconds N        records per log; 0 shares the drive among the logs, at most 3600 each [0]\n"
-        "  --reuse-pictures       no time text in the pictures, so a few JPEGs serve every frame (fast)\n"
-        "  --clock                also write config/time.ini with the drive's start\n"
-        "  --threads N            workers encoding pictures; 0 = one per processor, at most 8 [0]\n"
-        "  --start TIME           UTC start of the drive, e.g. 2026-11-21T08:00:00 [2026-11-21T08:00:00]\n"
-        "  --awkward[=LIST]       add awkward files: all, or a comma list of\n"
-        "                         padding, no-comment, zero-year, old-sidecar, no-sidecar, one-frame,\n"
-        "                         sub-folder, lf-log, full-log, gap-log\n");
-}
-
-bool GenerateCardCommand::takesValue(const QString &name)
-{
-    static const QStringList valued = {"seed",    "events",          "normals", "seconds",     "fps",
-                                       "resolution", "quality",      "sidecar", "without-sidecar", "logs",
-                                       "log-seconds", "start", "threads"};
-    return valued.contains(name);
+    auto valued = [](const char *name, const char *value, const char *text) {
+        return QCommandLineOption(QLatin1String(name), QLatin1String(text), QLatin1String(value));
+    };
+    auto flag = [](const char *name, const char *text) {
+        return QCommandLineOption(QLatin1String(name), QLatin1String(text));
+    };
+    static const CliCommand declaration{
+        "generate-card", "OUT_FOLDER [options]",
+        "writes a synthetic card into a missing or empty folder",
+        {valued("seed", "N", "random seed [1]; the same seed writes the same card"),
+         valued("events", "N", "event recordings [3]"),
+         valued("normals", "N", "normal recordings [9]"),
+         valued("seconds", "N", "length of a recording, 1-600 [20]"),
+         valued("fps", "N", "frames per second, 1-30 [10]"),
+         valued("resolution", "WxH", "picture size, e.g. 640x480, 320x240, 160x120 [640x480]"),
+         valued("quality", "N", "JPEG quality, 1-100 [70]"),
+         valued("sidecar", "FORM", "new, old or none [new]"),
+         valued("without-sidecar", "N", "recordings (spread evenly) written without sidecar [0]"),
+         valued("logs", "N", "driving logs [1]"),
+         valued("log-seconds", "N",
+                "records per log; 0 shares the drive among the logs, at most 3600 each [0]"),
+         flag("reuse-pictures",
+              "no time text in the pictures, so a few JPEGs serve every frame (fast)"),
+         flag("clock", "also write config/time.ini with the drive's start"),
+         valued("threads", "N", "workers encoding pictures; 0 = one per processor, at most 8 [0]"),
+         valued("start", "TIME", "UTC start of the drive, e.g. 2026-11-21T08:00:00 [2026-11-21T08:00:00]"),
+         valued("awkward", "[=LIST]",
+                "add awkward files: all, or a comma list of padding, no-comment, zero-year, "
+                "old-sidecar, no-sidecar, one-frame, sub-folder, lf-log, full-log, gap-log")},
+        {},
+        {{QStringLiteral("awkward"), QStringLiteral("all")}},
+        &GenerateCardCommand::run};
+    return declaration;
 }
 
 QString GenerateCardCommand::apply(const QString &name, const QString &value, CardGenerator::Options &o)
@@ -121,31 +127,19 @@ QString GenerateCardCommand::apply(const QString &name, const QString &value, Ca
 
 QString GenerateCardCommand::parse(const QStringList &args, CardGenerator::Options &options, QString &folder)
 {
-    folder.clear();
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString arg = args[i];
-        if (!arg.startsWith(QStringLiteral("--"))) {
-            if (!folder.isEmpty())
-                return QStringLiteral("generate-card takes one output folder");
-            folder = arg;
+    CommandLine line(command());
+    if (!line.parse(args))
+        return line.problem();
+    if (line.positional().size() != 1)
+        return QStringLiteral("generate-card takes one output folder");
+    folder = line.positional().first();
+    for (const QCommandLineOption &option : command().options) {
+        const QString name = option.names().first();
+        if (!line.isSet(name))
             continue;
-        }
-        QString name = arg.mid(2);
-        QString value;
-        const qsizetype equals = name.indexOf(u'=');
-        if (equals >= 0) {
-            value = name.mid(equals + 1);
-            name = name.left(equals);
-        } else if (takesValue(name)) {
-            if (i + 1 >= args.size())
-                return QStringLiteral("--%1 needs a value").arg(name);
-            value = args[++i];
-        }
-        if (const QString problem = apply(name, value, options); !problem.isEmpty())
+        if (const QString problem = apply(name, line.value(name), options); !problem.isEmpty())
             return problem;
     }
-    if (folder.isEmpty())
-        return QStringLiteral("generate-card needs an output folder");
     return CardGenerator::validate(options);
 }
 

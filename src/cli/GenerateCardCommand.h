@@ -2,6 +2,7 @@
 #pragma once
 
 #include "CardGenerator.h"
+#include "CliCommand.h"
 
 #include <QString>
 #include <QStringList>
@@ -9,12 +10,11 @@
 class GenerateCardCommand {
 public:
     static int run(const QStringList &args);
-    static QString optionsText();
+    static const CliCommand &command();
 
     // Fills options and folder from the arguments; a problem text when they are wrong.
     static QString parse(const QStringList &args, CardGenerator::Options &options, QString &folder);
 
 private:
     static QString apply(const QString &name, const QString &value, CardGenerator::Options &options);
-    static bool takesValue(const QString &name);
 };

@@ -136,3 +136,25 @@ QByteArray JsonWriter::quoted(const QString &text)
     out += '"';
     return out;
 }
+
+QByteArray JsonWriter::compact(const QByteArray &document)
+{
+    QByteArray out;
+    out.reserve(document.size());
+    bool inString = false;
+    bool escaped = false;
+    for (const char c : document) {
+        if (escaped) {
+            escaped = false;
+        } else if (inString) {
+            escaped = c == '\\';
+            inString = c != '"';
+        } else if (c == ' ' || c == '\n' || c == '\r' || c == '\t') {
+            continue;
+        } else {
+            inString = c == '"';
+        }
+        out.append(c);
+    }
+    return out + '\n';
+}

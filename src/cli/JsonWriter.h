@@ -41,6 +41,8 @@ public:
     // Shortest text that reads back as the same double; null when not finite.
     static QByteArray number(double v);
     static QByteArray quoted(const QString &text);
+    // The same document on one line: the layout's spaces and line feeds taken out.
+    static QByteArray compact(const QByteArray &document);
 
 private:
     struct Level {

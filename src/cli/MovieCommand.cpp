@@ -1,6 +1,7 @@
 #include "MovieCommand.h"
 
 #include "CliCommands.h"
+#include "CommandLine.h"
 #include "FileManager.h"
 #include "JsonWriter.h"
 #include "MovieExport.h"
@@ -18,89 +19,53 @@ struct MovieArgs {
     int units = 0;
 };
 
-bool number(const QString &text, qint64 min, qint64 max, qint64 &out)
-{
-    bool ok = false;
-    const qint64 v = text.toLongLong(&ok);
-    if (!ok || v < min || v > max)
-        return false;
-    out = v;
-    return true;
-}
-
-// Options that take a value; empty on success, else what is wrong.
-QString valueOption(const QString &name, const QString &value, MovieArgs &m)
-{
-    MovieOptions &o = m.options;
-    qint64 v = 0;
-    if (name == u"--per-second") {
-        if (!number(value, 1, 1000, v))
-            return QStringLiteral("--per-second takes a whole number from 1");
-        o.perSecond = int(v);
-    } else if (name == u"--codec") {
-        if (value != u"jpeg" && value != u"mp4v")
-            return QStringLiteral("--codec takes jpeg or mp4v");
-        o.codec = value == u"jpeg" ? MovieWriter::Codec::Jpeg : MovieWriter::Codec::Mpeg4;
-    } else if (name == u"--quality") {
-        const QStringList names{QStringLiteral("low"), QStringLiteral("normal"), QStringLiteral("high")};
-        if (!names.contains(value))
-            return QStringLiteral("--quality takes low, normal or high");
-        o.quality = MovieWriter::Quality(names.indexOf(value));
-    } else if (name == u"--until") {
-        if (!number(value, 0, qint64(1) << 40, v))
-            return QStringLiteral("--until takes seconds since 1970");
-        o.untilMsec = v * 1000;
-    } else if (name == u"--vehicle") {
-        o.captions.vehicle = value;
-    } else if (name == u"--flip" && number(value, 0, 3, v)) {
-        o.flip = int(v);
-    } else if (name == u"--date-format" && number(value, 0, 2, v)) {
-        m.dateFormat = int(v);
-    } else if (name == u"--units" && number(value, 0, 2, v)) {
-        m.units = int(v);
-    } else {
-        return QStringLiteral("unknown option or bad value: %1 %2").arg(name, value);
-    }
-    return {};
-}
-
 QString parse(const QStringList &args, MovieArgs &m)
 {
-    QStringList positional;
-    FrameCaptions &c = m.options.captions;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &a = args[i];
-        if (a == u"--date")
-            c.date = true;
-        else if (a == u"--speed")
-            c.speed = true;
-        else if (a == u"--latlng")
-            c.latlng = true;
-        else if (a == u"--sensor")
-            c.sensor = true;
-        else if (!a.startsWith(u"--"))
-            positional.append(a);
-        else if (i + 1 >= args.size())
-            return QStringLiteral("%1 needs a value").arg(a);
-        else if (const QString problem = valueOption(a, args[++i], m); !problem.isEmpty())
-            return problem;
+    CommandLine line(MovieCommand::command());
+    MovieOptions &o = m.options;
+    qint64 until = -1;
+    if (!line.parse(args) || !line.number("per-second", 1, 1000, o.perSecond)
+        || !line.number("until", 0, qint64(1) << 40, until) || !line.number("flip", 0, 3, o.flip)
+        || !line.number("date-format", 0, 2, m.dateFormat) || !line.number("units", 0, 2, m.units))
+        return line.problem();
+    if (until >= 0)
+        o.untilMsec = until * 1000;
+    if (line.isSet("codec")) {
+        const QString codec = line.value("codec");
+        if (codec != u"jpeg" && codec != u"mp4v")
+            return QStringLiteral("--codec takes jpeg or mp4v");
+        o.codec = codec == u"jpeg" ? MovieWriter::Codec::Jpeg : MovieWriter::Codec::Mpeg4;
     }
-    if (positional.size() != 2)
+    if (line.isSet("quality")) {
+        const QStringList names{QStringLiteral("low"), QStringLiteral("normal"), QStringLiteral("high")};
+        if (!names.contains(line.value("quality")))
+            return QStringLiteral("--quality takes low, normal or high");
+        o.quality = MovieWriter::Quality(names.indexOf(line.value("quality")));
+    }
+    FrameCaptions &c = o.captions;
+    if (line.isSet("vehicle"))
+        c.vehicle = line.value("vehicle");
+    c.date = c.date || line.isSet("date");
+    c.speed = c.speed || line.isSet("speed");
+    c.latlng = c.latlng || line.isSet("latlng");
+    c.sensor = c.sensor || line.isSet("sensor");
+    if (line.positional().size() != 2)
         return QStringLiteral("movie takes FILE.vdd OUT.mp4");
-    m.vdd = positional[0];
-    m.out = positional[1];
+    m.vdd = line.positional()[0];
+    m.out = line.positional()[1];
     return {};
 }
 
 } // namespace
 
-QString MovieCommand::usageText()
+const CliCommand &MovieCommand::command()
 {
-    return QStringLiteral(
-        "  movie FILE.vdd OUT.mp4 [--per-second N] [--codec jpeg|mp4v] [--quality low|normal|high]\n"
-        "        [--until EPOCH_S] [--vehicle TEXT] [--date] [--speed] [--latlng] [--sensor]\n"
-        "        [--flip 0-3] [--date-format 0-2] [--units 0-2]\n"
-        "                                           the recording from frame 0 as a movie\n");
+    static const CliCommand declaration{
+        "movie", "FILE.vdd OUT.mp4", "the recording from frame 0 as a movie",
+        {QCommandLineOption(QStringLiteral("per-second"), QStringLiteral("frames a second in the movie"), QStringLiteral("N")), QCommandLineOption(QStringLiteral("codec"), QStringLiteral("the video codec"), QStringLiteral("jpeg|mp4v")), QCommandLineOption(QStringLiteral("quality"), QStringLiteral("the picture quality"), QStringLiteral("low|normal|high")), QCommandLineOption(QStringLiteral("until"), QStringLiteral("stop at this time (seconds since 1970)"), QStringLiteral("EPOCH_S")), QCommandLineOption(QStringLiteral("vehicle"), QStringLiteral("the vehicle text of the captions"), QStringLiteral("TEXT")), QCommandLineOption(QStringLiteral("date"), QStringLiteral("caption: date and time")), QCommandLineOption(QStringLiteral("speed"), QStringLiteral("caption: speed")), QCommandLineOption(QStringLiteral("latlng"), QStringLiteral("caption: latitude and longitude")), QCommandLineOption(QStringLiteral("sensor"), QStringLiteral("caption: G-sensor values")),
+         CliOptions::flip(), CliOptions::dateFormat(), CliOptions::units()},
+        {}, {}, &MovieCommand::run};
+    return declaration;
 }
 
 int MovieCommand::run(const QStringList &args)

@@ -1,6 +1,7 @@
 #include "RenderCommand.h"
 
 #include "CliCommands.h"
+#include "CommandLine.h"
 #include "FileManager.h"
 #include "FileVideo.h"
 #include "JsonWriter.h"
@@ -28,48 +29,19 @@ struct RenderOptions {
     bool sensor = false;
 };
 
-bool smallNumber(const QString &text, int max, int &out)
-{
-    bool ok = false;
-    const int v = text.toInt(&ok);
-    if (!ok || v < 0 || v > max)
-        return false;
-    out = v;
-    return true;
-}
-
 // Empty on success, else what is wrong with the arguments.
 QString parse(const QStringList &args, RenderOptions &o)
 {
-    QStringList positional;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == u"--date") {
-            o.date = true;
-        } else if (a == u"--speed") {
-            o.speed = true;
-        } else if (a == u"--latlng") {
-            o.latlng = true;
-        } else if (a == u"--sensor") {
-            o.sensor = true;
-        } else if (a == u"--vehicle" && hasValue) {
-            o.vehicle = args[++i];
-        } else if (a == u"--flip" && hasValue) {
-            if (!smallNumber(args[++i], 3, o.flip))
-                return QStringLiteral("--flip takes 0 to 3");
-        } else if (a == u"--date-format" && hasValue) {
-            if (!smallNumber(args[++i], 2, o.dateFormat))
-                return QStringLiteral("--date-format takes 0 to 2");
-        } else if (a == u"--units" && hasValue) {
-            if (!smallNumber(args[++i], 2, o.units))
-                return QStringLiteral("--units takes 0 to 2");
-        } else if (a.startsWith(u"--")) {
-            return QStringLiteral("unknown or incomplete option \"%1\"").arg(a);
-        } else {
-            positional.append(a);
-        }
-    }
+    CommandLine line(RenderCommand::command());
+    if (!line.parse(args) || !line.number("flip", 0, 3, o.flip)
+        || !line.number("date-format", 0, 2, o.dateFormat) || !line.number("units", 0, 2, o.units))
+        return line.problem();
+    o.vehicle = line.value("vehicle");
+    o.date = line.isSet("date");
+    o.speed = line.isSet("speed");
+    o.latlng = line.isSet("latlng");
+    o.sensor = line.isSet("sensor");
+    const QStringList positional = line.positional();
     if (positional.size() != 3)
         return QStringLiteral("render takes FILE.vdd INDEX OUT.jpg|OUT.png");
     o.vdd = positional[0];
@@ -86,12 +58,19 @@ QString parse(const QStringList &args, RenderOptions &o)
 
 } // namespace
 
-QString RenderCommand::usageText()
+const CliCommand &RenderCommand::command()
 {
-    return QStringLiteral(
-        "  render FILE.vdd INDEX OUT.jpg|OUT.png [--flip 0-3] [--vehicle TEXT] [--date] [--speed]\n"
-        "         [--latlng] [--sensor] [--date-format 0-2] [--units 0-2]\n"
-        "                                           one frame as the movie export draws it\n");
+    static const CliCommand declaration{
+        "render", "FILE.vdd INDEX OUT.jpg|OUT.png",
+        "one frame as the movie export draws it (INDEX -1: the last frame)",
+        {CliOptions::flip(), QCommandLineOption(QStringLiteral("vehicle"), QStringLiteral("the vehicle text of the captions"), QStringLiteral("TEXT")),
+         QCommandLineOption(QStringLiteral("date"), QStringLiteral("caption: date and time")),
+         QCommandLineOption(QStringLiteral("speed"), QStringLiteral("caption: speed")),
+         QCommandLineOption(QStringLiteral("latlng"), QStringLiteral("caption: latitude and longitude")),
+         QCommandLineOption(QStringLiteral("sensor"), QStringLiteral("caption: G-sensor values")),
+         CliOptions::dateFormat(), CliOptions::units()},
+        {}, {}, &RenderCommand::run};
+    return declaration;
 }
 
 int RenderCommand::run(const QStringList &args)

@@ -2,6 +2,8 @@
 // flip and the captions, written to a JPEG or PNG file.
 #pragma once
 
+#include "CliCommand.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,5 +11,5 @@ class RenderCommand {
 public:
     // Needs a QGuiApplication (captions are drawn with fonts).
     static int run(const QStringList &args);
-    static QString usageText();
+    static const CliCommand &command();
 };

@@ -1,28 +1,21 @@
 #include "ReportCommand.h"
 
 #include "CliCommands.h"
+#include "CommandLine.h"
 #include "FileLog.h"
 #include "FileManager.h"
 #include "FileVideo.h"
 #include "JsonWriter.h"
 #include "ReportPainter.h"
-#include "RoutePicture.h"
-#include "SkinGraph.h"
-#include "SkinLogGraph.h"
-#include "SkinManager.h"
+#include "ReportPictures.h"
 #include "StillSeries.h"
 #include "Texts.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QFileInfo>
 #include <QLocale>
 
-#include <memory>
-
 namespace {
-
-// The map's size in the viewer, so both reports place a picture of the same shape.
-constexpr QSize kMapSize(336, 252);
 
 struct ReportOptions {
     bool log = false;
@@ -37,44 +30,27 @@ struct ReportOptions {
     int units = 0;
 };
 
-bool number(const QString &text, int min, int max, int &out)
-{
-    bool ok = false;
-    const int v = text.toInt(&ok);
-    if (!ok || v < min || v > max)
-        return false;
-    out = v;
-    return true;
-}
-
 // Empty on success, else what is wrong with the arguments.
 QString parse(const QStringList &args, ReportOptions &o)
 {
-    if (args.isEmpty() || (args[0] != u"event" && args[0] != u"log"))
+    CommandLine line(ReportCommand::command());
+    if (!line.parse(args) || !line.number("date-format", 0, 2, o.dateFormat)
+        || !line.number("units", 0, 2, o.units))
+        return line.problem();
+    QStringList positional = line.positional();
+    if (positional.isEmpty() || (positional[0] != u"event" && positional[0] != u"log"))
         return QStringLiteral("report takes \"event\" or \"log\"");
-    o.log = args[0] == u"log";
-    QStringList positional;
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        const QString &a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == u"--series" && !o.log && i + 2 < args.size()) {
-            if (!number(args[++i], 1, 1000, o.perSecond) || !number(args[++i], 1, 86400, o.seconds))
-                return QStringLiteral("--series takes PER_SECOND and SECONDS, both positive");
-        } else if (a == u"--title" && hasValue) {
-            o.title = args[++i];
-        } else if (a == u"--comment" && hasValue) {
-            o.comment = args[++i];
-        } else if (a == u"--date-format" && hasValue) {
-            if (!number(args[++i], 0, 2, o.dateFormat))
-                return QStringLiteral("--date-format takes 0 to 2");
-        } else if (a == u"--units" && hasValue) {
-            if (!number(args[++i], 0, 2, o.units))
-                return QStringLiteral("--units takes 0 to 2");
-        } else if (a.startsWith(u"--")) {
-            return QStringLiteral("unknown or incomplete option \"%1\"").arg(a);
-        } else {
-            positional.append(a);
-        }
+    o.log = positional.takeFirst() == u"log";
+    o.title = line.value("title");
+    o.comment = line.value("comment");
+    if (line.isSet("series")) {
+        const QStringList series = line.values("series");
+        bool perSecond = false, seconds = false;
+        o.perSecond = series.value(0).toInt(&perSecond);
+        o.seconds = series.value(1).toInt(&seconds);
+        if (o.log || series.size() != 2 || !perSecond || !seconds || o.perSecond < 1
+            || o.perSecond > 1000 || o.seconds < 1 || o.seconds > 86400)
+            return QStringLiteral("--series takes PER_SECOND and SECONDS, both positive");
     }
     if (o.log ? positional.size() < 2 : positional.size() != 3)
         return o.log ? QStringLiteral("report log takes LOG... OUT.pdf")
@@ -92,14 +68,7 @@ QString parse(const QStringList &args, ReportOptions &o)
     return {};
 }
 
-QImage grabbed(QWidget &widget)
-{
-    QImage image = widget.grab().toImage();
-    image.setDevicePixelRatio(1.0);
-    return image;
-}
-
-int eventReport(const ReportOptions &o, SkinManager *skin, ReportPainter::Content &content, QObject *owner)
+int eventReport(const ReportOptions &o, ReportPainter::Content &content, QObject *owner)
 {
     const QFileInfo info(o.inputs[0]);
     FileVideo *video = FileVideo::create(info.path(), info.fileName(), FileVideo::Event, owner);
@@ -115,14 +84,11 @@ int eventReport(const ReportOptions &o, SkinManager *skin, ReportPainter::Conten
         const int step = StillSeries::step(StillSeries::framesPerSecond(*video, index), o.perSecond);
         content.indices = StillSeries::indices(*video, index, step, o.seconds);
     }
-    SkinGraph graph(skin, nullptr);
-    graph.loadWithFileVideo(video, index);
-    content.graph = grabbed(graph);
-    content.map = RoutePicture::ofVideo(*video, index, kMapSize);
+    ReportPictures::addVideo(content, *video, index);
     return 0;
 }
 
-int logReport(const ReportOptions &o, SkinManager *skin, ReportPainter::Content &content, QObject *owner)
+int logReport(const ReportOptions &o, ReportPainter::Content &content, QObject *owner)
 {
     QList<FileLog *> logs;
     for (const QString &path : o.inputs) {
@@ -133,26 +99,21 @@ int logReport(const ReportOptions &o, SkinManager *skin, ReportPainter::Content 
         logs.append(log);
     }
     content.log = logs.first();
-    SkinGraph graph(skin, nullptr);
-    graph.loadWithFileLog(content.log, 0);
-    content.graph = grabbed(graph);
-    SkinLogGraph logGraph;
-    logGraph.resize(640, 135);
-    logGraph.loadWithFileLogs(logs);
-    logGraph.setFileLog(content.log, 0);
-    content.logGraph = grabbed(logGraph);
-    content.map = RoutePicture::ofLogs(logs, content.log, 0, kMapSize);
+    ReportPictures::addLogs(content, logs, *content.log, 0, nullptr);
     return 0;
 }
 
 } // namespace
 
-QString ReportCommand::usageText()
+const CliCommand &ReportCommand::command()
 {
-    return QStringLiteral(
-        "  report event FILE.vdd INDEX OUT.pdf [--series PER_SECOND SECONDS] [--title T] [--comment C]\n"
-        "  report log LOG... OUT.pdf [--title T] [--comment C]\n"
-        "         [--date-format 0-2] [--units 0-2]   an event or log report as a PDF\n");
+    static const CliCommand declaration{
+        "report", "event FILE.vdd INDEX OUT.pdf | log LOG... OUT.pdf",
+        "an event or log report as a PDF (INDEX -1: the last frame)",
+        {QCommandLineOption(QStringLiteral("series"), QStringLiteral("event reports: a page per still of a series from the frame"), QStringLiteral("PER_SECOND SECONDS")), QCommandLineOption(QStringLiteral("title"), QStringLiteral("the report's title"), QStringLiteral("T")), QCommandLineOption(QStringLiteral("comment"), QStringLiteral("the report's comment"), QStringLiteral("C")),
+         CliOptions::dateFormat(), CliOptions::units()},
+        {{QStringLiteral("series"), 2}}, {}, &ReportCommand::run};
+    return declaration;
 }
 
 int ReportCommand::run(const QStringList &args)
@@ -160,20 +121,16 @@ int ReportCommand::run(const QStringList &args)
     ReportOptions o;
     if (const QString problem = parse(args, o); !problem.isEmpty())
         return CliCommands::usage(problem);
-    if (!qobject_cast<QApplication *>(QCoreApplication::instance()))
-        return CliCommands::fail(QStringLiteral("report needs the widget application object"));
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return CliCommands::fail(QStringLiteral("report needs the graphical application object"));
 
     Texts::install(QLocale(QLocale::English));
     FileManager::setDisplaySettings(o.dateFormat, o.units, 0);
-    std::unique_ptr<SkinManager> skin = SkinManager::create();
-    if (!skin)
-        return CliCommands::fail(QStringLiteral("cannot load the skin"));
     QObject owner;
     ReportPainter::Content content;
     content.title = o.title;
     content.comment = o.comment;
-    if (int failed = o.log ? logReport(o, skin.get(), content, &owner)
-                           : eventReport(o, skin.get(), content, &owner))
+    if (int failed = o.log ? logReport(o, content, &owner) : eventReport(o, content, &owner))
         return failed;
     const ReportPainter report(content);
     QString error;

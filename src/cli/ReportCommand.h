@@ -2,6 +2,8 @@
 // the viewer's own graph widgets off screen and the route drawn on a plain background.
 #pragma once
 
+#include "CliCommand.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,5 +11,5 @@ class ReportCommand {
 public:
     // Needs a QApplication (the graphs are widgets).
     static int run(const QStringList &args);
-    static QString usageText();
+    static const CliCommand &command();
 };

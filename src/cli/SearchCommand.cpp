@@ -1,6 +1,7 @@
 #include "SearchCommand.h"
 
 #include "CliCommands.h"
+#include "CommandLine.h"
 #include "FileManager.h"
 #include "JsonWriter.h"
 #include "LogSearch.h"
@@ -19,53 +20,28 @@ struct SearchOptions {
     int units = 0;
 };
 
-// A threshold option's number, or false.
-bool readLimit(const QString &text, double *limit)
+// A threshold option's number into limit and its switch on; false when it is no number.
+bool readLimit(const CommandLine &line, const char *name, bool &on, double &limit)
 {
+    if (!line.isSet(name))
+        return true;
     bool ok = false;
-    *limit = text.toDouble(&ok);
+    limit = line.value(name).toDouble(&ok);
+    on = ok;
     return ok;
 }
 
 QString parse(const QStringList &args, SearchOptions &o)
 {
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        if (!arg.startsWith(u"--")) {
-            o.logs.append(arg);
-            continue;
-        }
-        if (arg == u"--gsensor") {
-            o.criteria.gOn = true;
-            continue;
-        }
-        if (i + 1 >= args.size())
-            return QStringLiteral("%1 needs a value").arg(arg);
-        const QString value = args[++i];
-        double limit = 0;
-        if (arg == u"--units") {
-            bool ok = false;
-            o.units = value.toInt(&ok);
-            if (!ok || o.units < 0 || o.units > 2)
-                return QStringLiteral("--units takes 0 to 2");
-        } else if (!readLimit(value, &limit)) {
-            return QStringLiteral("%1 takes a number, got \"%2\"").arg(arg, value);
-        } else if (arg == u"--speed") {
-            o.criteria.speedOn = true;
-            o.criteria.speedLimit = limit;
-        } else if (arg == u"--x") {
-            o.criteria.xOn = true;
-            o.criteria.xLimit = limit;
-        } else if (arg == u"--y") {
-            o.criteria.yOn = true;
-            o.criteria.yLimit = limit;
-        } else if (arg == u"--z") {
-            o.criteria.zOn = true;
-            o.criteria.zLimit = limit;
-        } else {
-            return QStringLiteral("unknown option \"%1\"").arg(arg);
-        }
-    }
+    CommandLine line(SearchCommand::command());
+    if (!line.parse(args) || !line.number("units", 0, 2, o.units))
+        return line.problem();
+    LogSearch::Criteria &c = o.criteria;
+    c.gOn = line.isSet("gsensor");
+    if (!readLimit(line, "speed", c.speedOn, c.speedLimit) || !readLimit(line, "x", c.xOn, c.xLimit)
+        || !readLimit(line, "y", c.yOn, c.yLimit) || !readLimit(line, "z", c.zOn, c.zLimit))
+        return QStringLiteral("--speed, --x, --y and --z take a number");
+    o.logs = line.positional();
     if (o.logs.isEmpty())
         return QStringLiteral("search takes one or more .log files");
     return {};
@@ -73,11 +49,13 @@ QString parse(const QStringList &args, SearchOptions &o)
 
 } // namespace
 
-QString SearchCommand::usageText()
+const CliCommand &SearchCommand::command()
 {
-    return QStringLiteral(
-        "  search LOG... [--speed LIMIT] [--gsensor] [--x LIMIT] [--y LIMIT] [--z LIMIT] [--units 0-2]\n"
-        "                                           the log page's search over logs in time order\n");
+    static const CliCommand declaration{
+        "search", "LOG...", "the log page's search over logs in time order",
+        {QCommandLineOption(QStringLiteral("speed"), QStringLiteral("records at or above this speed"), QStringLiteral("LIMIT")), QCommandLineOption(QStringLiteral("gsensor"), QStringLiteral("records with a G-sensor event")), QCommandLineOption(QStringLiteral("x"), QStringLiteral("records whose X reaches this many g"), QStringLiteral("LIMIT")), QCommandLineOption(QStringLiteral("y"), QStringLiteral("records whose Y reaches this many g"), QStringLiteral("LIMIT")), QCommandLineOption(QStringLiteral("z"), QStringLiteral("records whose Z reaches this many g"), QStringLiteral("LIMIT")), CliOptions::units()},
+        {}, {}, &SearchCommand::run};
+    return declaration;
 }
 
 int SearchCommand::run(const QStringList &args)

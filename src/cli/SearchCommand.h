@@ -2,11 +2,13 @@
 // the page's check boxes and thresholds as options; the rows the page would list.
 #pragma once
 
+#include "CliCommand.h"
+
 #include <QString>
 #include <QStringList>
 
 class SearchCommand {
 public:
     static int run(const QStringList &args);
-    static QString usageText();
+    static const CliCommand &command();
 };

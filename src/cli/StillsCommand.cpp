@@ -1,6 +1,7 @@
 #include "StillsCommand.h"
 
 #include "CliCommands.h"
+#include "CommandLine.h"
 #include "FileVideo.h"
 #include "JsonWriter.h"
 #include "StillExport.h"
@@ -28,40 +29,14 @@ bool readNumber(const QString &text, qint64 low, qint64 high, qint64 *out)
 
 QString parse(const QStringList &args, StillsOptions &o)
 {
-    QStringList plain;
-    bool series = false;
-    bool length = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        if (!arg.startsWith(u"--")) {
-            plain.append(arg);
-            continue;
-        }
-        if (i + 1 >= args.size())
-            return QStringLiteral("%1 needs a value").arg(arg);
-        const QString value = args[++i];
-        qint64 n = 0;
-        if (arg == u"--per-second") {
-            if (!readNumber(value, 1, 65535, &n))
-                return QStringLiteral("--per-second takes a whole number from 1");
-            o.perSecond = int(n);
-            series = true;
-        } else if (arg == u"--seconds") {
-            if (!readNumber(value, 1, INT_MAX, &n))
-                return QStringLiteral("--seconds takes a whole number from 1");
-            o.seconds = int(n);
-            length = true;
-        } else if (arg == u"--flip") {
-            if (!readNumber(value, 0, 3, &n))
-                return QStringLiteral("--flip takes 0 to 3");
-            o.flip = int(n);
-        } else {
-            return QStringLiteral("unknown option \"%1\"").arg(arg);
-        }
-    }
+    CommandLine line(StillsCommand::command());
+    if (!line.parse(args) || !line.number("per-second", 1, 65535, o.perSecond)
+        || !line.number("seconds", 1, INT_MAX, o.seconds) || !line.number("flip", 0, 3, o.flip))
+        return line.problem();
+    const QStringList plain = line.positional();
     if (plain.size() != 3)
         return QStringLiteral("stills takes a .vdd file, a frame index and a folder");
-    if (series != length)
+    if (line.isSet("per-second") != line.isSet("seconds"))
         return QStringLiteral("--per-second and --seconds go together");
     o.recording = plain[0];
     if (!readNumber(plain[1], 0, LLONG_MAX, &o.index))
@@ -90,11 +65,13 @@ QString chooseFrames(FileVideo &video, const StillsOptions &o, QList<qint64> *fr
 
 } // namespace
 
-QString StillsCommand::usageText()
+const CliCommand &StillsCommand::command()
 {
-    return QStringLiteral(
-        "  stills FILE.vdd INDEX OUTDIR [--per-second N --seconds M] [--flip 0-3]\n"
-        "                                           JPEG stills of a frame, or a series from it\n");
+    static const CliCommand declaration{
+        "stills", "FILE.vdd INDEX OUTDIR", "JPEG stills of a frame, or a series from it",
+        {QCommandLineOption(QStringLiteral("per-second"), QStringLiteral("a series: N stills a second (with --seconds)"), QStringLiteral("N")), QCommandLineOption(QStringLiteral("seconds"), QStringLiteral("a series: M seconds long (with --per-second)"), QStringLiteral("M")), CliOptions::flip()},
+        {}, {}, &StillsCommand::run};
+    return declaration;
 }
 
 int StillsCommand::run(const QStringList &args)

@@ -3,7 +3,6 @@
 #include "vexa_telemetry.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <limits>
@@ -21,15 +20,12 @@ constexpr size_t default_chunk = size_t(1) << 20;
 constexpr size_t carry_room = 16;
 constexpr size_t comment_bytes = 2 + VEXA_COMMENT_SIZE;
 
-std::atomic<size_t> chunk_setting{0};
-std::atomic<void (*)(uint64_t)> after_read_hook{nullptr};
-std::atomic<uint64_t> walks_begun{0};
-
 } // namespace
 
-bool VddScanner::scan(int fd, uint64_t size, std::vector<_vexa_video_frame_header_t> &headers, std::string &error)
+bool VddScanner::scan(int fd, uint64_t size, std::vector<_vexa_video_frame_header_t> &headers,
+                      std::string &error, const Options &options)
 {
-    VddScanner scanner(fd, size, headers);
+    VddScanner scanner(fd, size, headers, options);
     return scanner.run(error);
 }
 
@@ -48,29 +44,15 @@ bool VddScanner::readAt(int fd, uint64_t offset, uint8_t *buf, uint64_t len)
     return true;
 }
 
-void VddScanner::setChunkSize(size_t bytes)
-{
-    chunk_setting = bytes;
-}
-
-void VddScanner::setAfterReadHook(void (*hook)(uint64_t end))
-{
-    after_read_hook = hook;
-}
-
-uint64_t VddScanner::markerWalks()
-{
-    return walks_begun;
-}
-
-VddScanner::VddScanner(int fd, uint64_t size, std::vector<_vexa_video_frame_header_t> &headers)
-    : fd_(fd), size_(size), headers_(headers)
+VddScanner::VddScanner(int fd, uint64_t size, std::vector<_vexa_video_frame_header_t> &headers,
+                       const Options &options)
+    : fd_(fd), size_(size), options_(options), headers_(headers)
 {
 }
 
 bool VddScanner::run(std::string &error)
 {
-    const size_t chunk = chunk_setting ? chunk_setting.load() : default_chunk;
+    const size_t chunk = options_.chunkSize ? options_.chunkSize : default_chunk;
     buf_.reset(new (std::nothrow) uint8_t[chunk + carry_room]);
     if (!buf_) {
         error = "out of memory for the scan buffer";
@@ -110,8 +92,8 @@ bool VddScanner::refill(size_t chunk, std::string &error)
         return false;
     }
     end_ += want;
-    if (auto hook = after_read_hook.load())
-        hook(end_);
+    if (options_.afterRead)
+        options_.afterRead(end_);
     return true;
 }
 
@@ -146,7 +128,8 @@ void VddScanner::openPicture(uint64_t at)
     walk_ = Walk::Pending;
     walkPos_ = at;
     commentHave_ = 0;
-    ++walks_begun;
+    if (options_.markerWalks)
+        ++*options_.markerWalks;
 }
 
 // The telemetry in the comment is binary and may hold the bytes FF D9; such a pair lies inside

@@ -5,29 +5,36 @@
 #include "vexa_types.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+// How a scan reads; the defaults are the product's, the rest lets a caller watch or disturb
+// a scan (a file that shrinks between two reads).
+struct VddScanOptions {
+    size_t chunkSize = 0;                         // bytes per read; 0: the default
+    std::function<void(uint64_t end)> afterRead;  // after every read, with the end so far
+    uint64_t *markerWalks = nullptr;              // counts the marker walks begun
+};
+
 class VddScanner {
 public:
+    using Options = VddScanOptions;
+
     // Appends a header for every picture with telemetry. False, with error filled in, when the
     // file cannot be read to size or the buffer cannot be allocated.
-    static bool scan(int fd, uint64_t size, std::vector<_vexa_video_frame_header_t> &headers, std::string &error);
+    static bool scan(int fd, uint64_t size, std::vector<_vexa_video_frame_header_t> &headers,
+                     std::string &error, const Options &options = {});
 
     // Exactly len bytes at offset; false on an error or a short read.
     static bool readAt(int fd, uint64_t offset, uint8_t *buf, uint64_t len);
 
-    // For tests: the chunk size (0 = default), a call after every chunk read (with the end
-    // offset read so far), and the number of marker walks begun since the program started.
-    static void setChunkSize(size_t bytes);
-    static void setAfterReadHook(void (*hook)(uint64_t end));
-    static uint64_t markerWalks();
-
 private:
     enum class Walk { Pending, Comment, None };
 
-    VddScanner(int fd, uint64_t size, std::vector<_vexa_video_frame_header_t> &headers);
+    VddScanner(int fd, uint64_t size, std::vector<_vexa_video_frame_header_t> &headers,
+               const Options &options);
     bool run(std::string &error);
     bool refill(size_t chunk, std::string &error);
     void scanWindow();
@@ -40,6 +47,7 @@ private:
 
     int fd_;
     uint64_t size_;
+    const Options &options_;
     std::vector<_vexa_video_frame_header_t> &headers_;
     std::unique_ptr<uint8_t[]> buf_;
     uint64_t base_ = 0;  // file offset of buf_[0]

@@ -226,7 +226,7 @@ bool vexa_vdd_file::scan_index(int fd)
 {
     index_header_ = {};
     headers_.clear();
-    if (!VddScanner::scan(fd, uint64_t(file_size_), headers_, error_)) {
+    if (!VddScanner::scan(fd, uint64_t(file_size_), headers_, error_, scan_options_)) {
         headers_.clear();
         return false;
     }

@@ -1,6 +1,7 @@
 // Reader of one recording: the .vdd picture stream and its optional .vdx index.
 #pragma once
 
+#include "VddScanner.h"
 #include "vexa_types.h"
 
 #include <cstdint>
@@ -8,6 +9,7 @@
 #include <memory>
 #include <string>
 #include <sys/types.h>
+#include <utility>
 #include <vector>
 
 class OpenFileCache;
@@ -23,6 +25,8 @@ public:
     // open: reads take a descriptor from a small process-wide cache, and close releases it.
     bool open(const char *vdd_path, const char *vdx_path);
     void close();
+    // How later opens scan a recording without a usable sidecar.
+    void set_scan_options(VddScanOptions options) { scan_options_ = std::move(options); }
     // Why the last open failed.
     const std::string &error_string() const { return error_; }
 
@@ -58,6 +62,7 @@ private:
     ino_t inode_ = 0;
     std::string error_;
     std::string path_;
+    VddScanOptions scan_options_;
     int64_t sequence_number_ = 0;
     int64_t file_size_ = 0;
     _vexa_video_index_header_t index_header_{};

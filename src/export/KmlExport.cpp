@@ -6,6 +6,7 @@
 #include "Texts.h"
 #include "vexa_log_file.h"
 #include "vexa_time.h"
+#include "vexa_telemetry.h"
 
 #include <QStringList>
 
@@ -62,7 +63,7 @@ void writePlacemark(ExportFile &file, const _vexa_log_info_t &r, double lat, dou
     file.append("<Placemark><name></name>\n<description><![CDATA[");
     file.append(description);
     file.appendf("GSensorX&nbsp;:&nbsp;%.2f<BR>GSensorY&nbsp;:&nbsp;%.2f<BR>GSensorZ&nbsp;:&nbsp;%.2f]]></description>\n",
-                 r.gsensor_x / 1000.0, r.gsensor_y / 1000.0, r.gsensor_z / 1000.0 - 1.0);
+                 gsensor_value(r.gsensor_x), gsensor_value(r.gsensor_y), gsensor_z_value(r.gsensor_z));
     const int h1 = KmlExport::viewHeading(r.course);
     file.appendf("<LookAt><latitude>%f</latitude><longitude>%f</longitude><range>500</range>"
                  "<heading>%d</heading></LookAt>\n<Style><IconStyle><color>df00ff00</color><scale>0.7</scale>"

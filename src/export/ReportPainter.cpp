@@ -6,6 +6,7 @@
 #include "Geometry.h"
 #include "Texts.h"
 #include "vexa_time.h"
+#include "vexa_telemetry.h"
 
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -288,8 +289,8 @@ void ReportPainter::drawFrame(const Page &page, qint64 index) const
         {"gui_frame_no", QString::asprintf(": %lld/%d", index + 1, int(video->frameCount()))},
         {"gui_frame_time", dateString(h.time, true)},
         {"gui_gps_time", dateString(gps, gpsValid)},
-        {"gui_gsensor", QString::asprintf(": X %.2f , Y %.2f , Z %.2f", h.gsensor_x / 1000.0,
-                                          h.gsensor_y / 1000.0, h.gsensor_z / 1000.0 - 1.0)},
+        {"gui_gsensor", QString::asprintf(": X %.2f , Y %.2f , Z %.2f", gsensor_value(h.gsensor_x),
+                                          gsensor_value(h.gsensor_y), gsensor_z_value(h.gsensor_z))},
         {"gui_gps_coord", QStringLiteral(": WGS84")},
         {nullptr, QStringLiteral("  ") + latitudeText(fix, h.latitude)},
         {nullptr, QStringLiteral("  ") + longitudeText(fix, h.longitude)},

@@ -1,3 +1,4 @@
+// LogLayout is a widget, not a QLayout: it owns the log page's graph, picture, read-out and search.
 // The log page, shown instead of the video area while the log tab is chosen: a read-out
 // of the current log record, the picture of the recording that covers its second, the
 // log graph across the bottom, and the search panel with its result table. Choosing a

@@ -1,11 +1,8 @@
 #include "SkinLogGraph.h"
 
-#include "FileManager.h"
-#include "FileVideo.h"
 #include "CursorDrag.h"
 #include "Geometry.h"
 #include "GraphPainter.h"
-#include "Texts.h"
 #include "vexa_time.h"
 
 #include <QMouseEvent>
@@ -13,217 +10,43 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <climits>
-#include <cmath>
-#include <unordered_set>
-
-namespace {
-
-const QColor kWhite(255, 255, 255);
-const QColor kRed(255, 0, 0);
-
-struct Pixel {
-    int x;
-    int y;
-};
-
-// The points of one curve in order, each pixel once: a pixel met again (many records share a
-// column) is left out. A bitmap over the points' extent answers "met before" in constant
-// time; a crafted log with a huge extent falls back to a hash set.
-QPolygonF distinctPixels(const std::vector<Pixel> &pixels)
-{
-    QPolygonF line;
-    if (pixels.empty())
-        return line;
-    int minX = INT_MAX, maxX = INT_MIN, minY = INT_MAX, maxY = INT_MIN;
-    for (const Pixel &p : pixels) {
-        minX = std::min(minX, p.x);
-        maxX = std::max(maxX, p.x);
-        minY = std::min(minY, p.y);
-        maxY = std::max(maxY, p.y);
-    }
-    const quint64 width = quint64(qint64(maxX) - minX + 1);
-    const quint64 area = width * quint64(qint64(maxY) - minY + 1);
-    std::vector<bool> seen;
-    std::unordered_set<quint64> seenSet;
-    const bool dense = area <= (quint64(1) << 24);
-    if (dense)
-        seen.assign(size_t(area), false);
-    for (const Pixel &p : pixels) {
-        const quint64 key = quint64(qint64(p.y) - minY) * width + quint64(qint64(p.x) - minX);
-        if (dense) {
-            if (seen[size_t(key)])
-                continue;
-            seen[size_t(key)] = true;
-        } else if (!seenSet.insert(key).second) {
-            continue;
-        }
-        line.append(QPointF(p.x, p.y));
-    }
-    return line;
-}
-
-int truncated(double v)
-{
-    if (!std::isfinite(v))
-        return 0;
-    return int(std::clamp(std::trunc(v), double(INT_MIN / 2), double(INT_MAX / 2)));
-}
-
-} // namespace
 
 SkinLogGraph::SkinLogGraph(QWidget *parent) : QWidget(parent)
 {
-    _font = font();
-    _font.setPixelSize(11);
-    _rect = QRectF(30, 20, width() - 40, height() - 24);
+    _picture.setSize(size());
     setMouseTracking(true);
 }
 
 FileLog *SkinLogGraph::logAtIndex(qsizetype i) const
 {
-    return i >= 0 && i < _fileLogs.size() ? _fileLogs[i].log.data() : nullptr;
+    const QList<Entry> &entries = _picture.entries();
+    return i >= 0 && i < entries.size() ? entries[i].log.data() : nullptr;
 }
-
-// ---- Scales ----
-
-// A span under one second has no horizontal scale: everything stands at the left edge.
-double SkinLogGraph::pixelsPerSecond(const QRectF &plot) const
-{
-    const qint64 seconds = _msec / 1000;
-    return seconds > 0 ? plot.width() / double(seconds) : 0.0;
-}
-
-double SkinLogGraph::xOfMsec(qint64 msec) const
-{
-    return _rect.x() + double((msec - _left) / 1000) * pixelsPerSecond(_rect);
-}
-
-// ---- Loading ----
 
 void SkinLogGraph::loadWithFileLogs(const QList<FileLog *> &logs)
 {
-    _fileLogs.clear();
-    double total = 0;
-    for (FileLog *log : logs) {
-        if (!log || log->count() == 0)
-            continue;
-        Entry entry{log, {}};
-        entry.msecs.reserve(size_t(log->count()));
-        for (const _vexa_log_info_t &record : log->file().records())
-            entry.msecs.push_back(time_to_msec(record.time));
-        total += log->distance();
-        _fileLogs.append(std::move(entry));
-    }
-    _totalDistance = Texts::text("gui_total_distance").arg(FileManager::distanceValue(total));
-    // Logs are never empty; a span of 0 ms leaves every point at the left edge.
-    _left = _fileLogs.isEmpty() ? 0 : _fileLogs.first().msecs.front();
-    _msec = _fileLogs.isEmpty() ? 0 : _fileLogs.last().msecs.back() - _left;
-    calcDrawWithFileLogs(_rect);
-    loadGuideWithFileLogs(logs, _rect);
-    _fileLog = _fileLogs.isEmpty() ? nullptr : _fileLogs.first().log.data();
-    _logIndex = _fileLog && _fileLog->count() > 0 ? 0 : -1;
+    _picture.loadWithFileLogs(logs);
     invalidate();
-    if (_fileLog)
-        emit changeFileLog(_fileLog, 0);
-}
-
-void SkinLogGraph::calcDrawWithFileLogs(const QRectF &r)
-{
-    for (QList<QPolygonF> &axis : _arrSensor)
-        axis.clear();
-    const double perG = GraphPainter::pointsPerG(r, _zoom);
-    if (perG == 0)
-        return;
-    const double mid = GraphPainter::zeroLine(r);
-    const double k = pixelsPerSecond(r);
-    std::vector<Pixel> pixels[3];
-    for (const Entry &e : std::as_const(_fileLogs)) {
-        // A log that went away with its card keeps an empty curve until the page is cleared.
-        static const std::vector<_vexa_log_info_t> none;
-        const std::vector<_vexa_log_info_t> &records = e.log ? e.log->file().records() : none;
-        for (std::vector<Pixel> &axis : pixels) {
-            axis.clear();
-            axis.reserve(records.size());
-        }
-        for (size_t j = 0; j < records.size() && j < e.msecs.size(); ++j) {
-            const _vexa_log_info_t &rec = records[j];
-            const int px = truncated(double((e.msecs[j] - _left) / 1000) * k + r.x());
-            pixels[0].push_back({px, truncated(rec.gsensor_x / 1000.0 * perG + mid)});
-            pixels[1].push_back({px, truncated(rec.gsensor_y / 1000.0 * perG + mid)});
-            pixels[2].push_back({px, truncated((rec.gsensor_z / 1000.0 - 1.0) * perG + mid)});
-        }
-        for (int axis = 0; axis < 3; ++axis)
-            _arrSensor[axis].append(distinctPixels(pixels[axis]));
-    }
-}
-
-// Event recordings: the first post-event frame; normal recordings: each trigger run that
-// does not start at frame 0.
-void SkinLogGraph::loadGuideWithFileLogs(const QList<FileLog *> &logs, const QRectF &r)
-{
-    QList<FileVideo *> videos;
-    if (_fileManager) {
-        for (FileLog *log : logs) {
-            if (!log || log->count() == 0)
-                continue;
-            for (FileVideo *v : _fileManager->videoWithFromDate(log->logAtIndex(0).time,
-                                                                log->lastLog().time))
-                if (!videos.contains(v))
-                    videos.append(v);
-        }
-    }
-    _logGuides.clear();
-    const double k = pixelsPerSecond(r);
-    auto addGuide = [&](FileVideo *v, qint64 frame) {
-        const qint64 msec = time_to_msec(v->headerAtIndex(frame).time);
-        _logGuides.append({r.x() + double((msec - _left) / 1000) * k, v, frame, msec});
-    };
-    for (FileVideo *v : std::as_const(videos)) {
-        if (v->type() == FileVideo::Event) {
-            for (qint64 f = 0; f < v->frameCount(); ++f) {
-                if (v->headerAtIndex(f).record_phase == 3) {
-                    addGuide(v, f);
-                    break;
-                }
-            }
-        } else if (v->type() == FileVideo::Normal) {
-            for (qint64 f : v->triggerList())
-                addGuide(v, f);
-        }
-    }
+    if (FileLog *log = _picture.fileLog())
+        emit changeFileLog(log, 0);
 }
 
 void SkinLogGraph::clear()
 {
-    _fileLogs.clear();
-    _fileLog = nullptr;
-    _logIndex = 0;
-    _logGuides.clear();
-    for (QList<QPolygonF> &axis : _arrSensor)
-        axis.clear();
-    _left = 0;
-    _msec = 0;
+    _picture.clear();
     _rectCursor = QRectF();
     invalidate();
 }
 
 void SkinLogGraph::setZoom(double zoom)
 {
-    if (std::isnan(zoom))
-        return;
-    _zoom = std::clamp(zoom, 1.0, 4.0);
-    calcDrawWithFileLogs(_rect);
-    invalidate();
+    if (_picture.setZoom(zoom))
+        invalidate();
 }
 
 void SkinLogGraph::setFileLog(FileLog *fileLog, qint64 logIndex)
 {
-    const bool otherLog = fileLog != _fileLog;
-    _fileLog = fileLog;
-    const qint64 n = fileLog ? fileLog->count() : 0;
-    _logIndex = logIndex < 0 || logIndex >= n ? n - 1 : logIndex;
-    if (otherLog)
+    if (_picture.setFileLog(fileLog, logIndex))
         invalidate();  // the current log's distance is part of the picture
     else
         moveCursorRect();
@@ -232,7 +55,7 @@ void SkinLogGraph::setFileLog(FileLog *fileLog, qint64 logIndex)
 void SkinLogGraph::setPosition(qint64 msec)
 {
     const qint64 target = msec / 1000;
-    for (const Entry &e : std::as_const(_fileLogs)) {
+    for (const Entry &e : _picture.entries()) {
         for (size_t i = 0; i < e.msecs.size(); ++i) {
             if (e.msecs[i] / 1000 == target) {
                 emit changeFileLog(e.log, qint64(i));
@@ -253,12 +76,14 @@ void SkinLogGraph::invalidate()
 
 QRectF SkinLogGraph::cursorBox() const
 {
-    if (_fileLogs.isEmpty() || GraphPainter::pointsPerG(_rect, _zoom) == 0)
+    const QRectF plot = _picture.plotRect();
+    if (_picture.entries().isEmpty() || GraphPainter::pointsPerG(plot, _picture.zoom()) == 0)
         return QRectF();
     double x = _xCursor;
-    if (_fileLog && _logIndex != -1)
-        x = xOfMsec(time_to_msec(_fileLog->logAtIndex(_logIndex).time));
-    return QRectF(x - 3, _rect.y() + 1, 6, _rect.height() - 2);
+    FileLog *log = _picture.fileLog();
+    if (log && _picture.logIndex() != -1)
+        x = xOfMsec(time_to_msec(log->logAtIndex(_picture.logIndex()).time));
+    return QRectF(x - 3, plot.y() + 1, 6, plot.height() - 2);
 }
 
 void SkinLogGraph::moveCursorRect()
@@ -272,82 +97,14 @@ void SkinLogGraph::moveCursorRect()
             update(Geometry::toQt(box, height()).toAlignedRect().adjusted(-2, -2, 2, 2));
 }
 
-void SkinLogGraph::drawTimeline(GraphPainter &painter) const
-{
-    const QRectF box(10, 0, width() - 20, 15);
-    const Entry &first = _fileLogs.first();
-    const Entry &last = _fileLogs.last();
-    painter.drawText(FileManager::dateString(msec_to_time(first.msecs.front())), box,
-                     Qt::AlignLeft, kRed);
-    painter.drawText(FileManager::dateString(msec_to_time(_left + _msec / 2)), box,
-                     Qt::AlignHCenter, kRed);
-    painter.drawText(FileManager::dateString(msec_to_time(last.msecs.back())), box,
-                     Qt::AlignRight, kRed);
-}
-
-// Z under Y under X; each log its own polyline, so no line joins two logs.
-void SkinLogGraph::drawCurves(GraphPainter &painter, QPainter &p) const
-{
-    const QColor colours[] = {Qt::red, Qt::green, Qt::blue};
-    p.save();
-    p.setClipRect(Geometry::toQt(_rect, height()));
-    for (int axis = 2; axis >= 0; --axis) {
-        QPainterPath path;
-        for (const QPolygonF &line : _arrSensor[axis]) {
-            if (line.isEmpty())
-                continue;
-            path.moveTo(painter.point(line.first().x(), line.first().y()));
-            for (qsizetype i = 1; i < line.size(); ++i)
-                path.lineTo(painter.point(line[i].x(), line[i].y()));
-            // A lone point shows as a one-point tick.
-            if (line.size() == 1)
-                path.lineTo(painter.point(line.first().x() + 1, line.first().y()));
-        }
-        const qreal ratio = p.device() ? p.device()->devicePixelRatioF() : 1.0;
-        p.strokePath(path, QPen(colours[axis], std::max(0.7, 1.0 / ratio)));
-    }
-    p.restore();
-}
-
-void SkinLogGraph::drawGuides(GraphPainter &painter) const
-{
-    QPainterPath path;
-    for (const LogGuide &g : _logGuides)
-        painter.addVerticalLine(path, g.x, _rect);
-    painter.strokeDashed(path, 0.7, Qt::black);
-}
-
-void SkinLogGraph::drawDistances(GraphPainter &painter) const
-{
-    const QRectF box(_rect.x() + 5, 110, _rect.width() - 10, 20);
-    painter.drawText(_totalDistance, box, Qt::AlignLeft, kWhite);
-    if (_fileLog)
-        painter.drawText(FileManager::distanceValue(_fileLog->distance()), box, Qt::AlignRight,
-                         kWhite);
-}
-
-void SkinLogGraph::renderCache()
-{
-    _cache = GraphPainter::newCache(*this);
-    QPainter p(&_cache);
-    GraphPainter painter(p, height(), _font);
-    painter.drawBackground(_rect, _zoom);
-    if (!_fileLogs.isEmpty()) {
-        drawTimeline(painter);
-        drawCurves(painter, p);
-        p.save();
-        p.setClipRect(Geometry::toQt(_rect, height()));
-        drawGuides(painter);
-        p.restore();
-        drawDistances(painter);
-    }
-    _cacheValid = true;
-}
-
 void SkinLogGraph::paintEvent(QPaintEvent *event)
 {
-    if (!_cacheValid || _cache.size() != size() * devicePixelRatioF())
-        renderCache();
+    if (!_cacheValid || _cache.size() != size() * devicePixelRatioF()) {
+        _cache = GraphPainter::newCache(*this);
+        QPainter cache(&_cache);
+        _picture.paint(cache);
+        _cacheValid = true;
+    }
     QPainter p(this);
     const QRect exposed = event->rect();
     const qreal ratio = _cache.devicePixelRatio();
@@ -355,17 +112,14 @@ void SkinLogGraph::paintEvent(QPaintEvent *event)
                 QRectF(exposed.x() * ratio, exposed.y() * ratio, exposed.width() * ratio,
                        exposed.height() * ratio));
     if (!_rectCursor.isNull()) {
-        GraphPainter painter(p, height(), _font);
-        painter.strokeRect(_rectCursor, 0.7, kWhite);
+        GraphPainter painter(p, height(), _picture.font());
+        painter.strokeRect(_rectCursor, 0.7, Qt::white);
     }
 }
 
 void SkinLogGraph::resizeEvent(QResizeEvent *)
 {
-    _rect = QRectF(30, 20, width() - 40, height() - 24);
-    calcDrawWithFileLogs(_rect);
-    for (LogGuide &g : _logGuides)
-        g.x = xOfMsec(g.msec);
+    _picture.setSize(size());
     invalidate();
 }
 
@@ -397,11 +151,12 @@ void SkinLogGraph::mouseReleaseEvent(QMouseEvent *)
 void SkinLogGraph::moveCursor(const QPointF &p)
 {
     _xCursor = p.x();
-    if (_fileLogs.isEmpty())
+    const QRectF plot = _picture.plotRect();
+    if (_picture.entries().isEmpty())
         return;
-    const bool onPlot = p.y() >= _rect.y() + 1 && p.y() < _rect.y() + _rect.height() - 1;
+    const bool onPlot = p.y() >= plot.y() + 1 && p.y() < plot.y() + plot.height() - 1;
     FileLog *later = nullptr;
-    for (const Entry &e : std::as_const(_fileLogs)) {
+    for (const Entry &e : _picture.entries()) {
         if (e.msecs.empty())
             continue;
         qint64 best = -1;

@@ -4,61 +4,54 @@
 // the current log's distance, and a cursor at the current record. A click, or a drag that
 // starts on the cursor, selects the record under the pointer.
 //
-// Positions are in the view's bottom-left coordinates (y up). The curves are reduced to
-// distinct pixels when logs load and when the zoom changes; the plot is drawn once into a
-// cached picture and a playback step repaints only the old and new cursor strips.
+// Positions are in the view's bottom-left coordinates (y up). The picture (LogGraphPicture)
+// is drawn once into a cache; a playback step repaints only the old and new cursor strips.
 #pragma once
 
 #include "CursorDrag.h"
 
-#include "FileLog.h"
-#include "LogGuide.h"
+#include "LogGraphPicture.h"
 
-#include <QFont>
 #include <QImage>
-#include <QList>
-#include <QPointer>
 #include <QPolygonF>
 #include <QRectF>
-#include <QString>
 #include <QWidget>
 
-#include <vector>
-
 class FileManager;
-class GraphPainter;
 
 class SkinLogGraph : public QWidget {
     Q_OBJECT
 
 public:
-    struct Entry {
-        QPointer<FileLog> log;
-        std::vector<qint64> msecs;  // time_to_msec of every record
-    };
+    using Entry = LogGraphPicture::Entry;
 
     explicit SkinLogGraph(QWidget *parent = nullptr);
 
-    void setFileManager(FileManager *fileManager) { _fileManager = fileManager; }
+    void setFileManager(FileManager *fileManager) { _picture.setFileManager(fileManager); }
     // Logs in time order; reports the first record of the first log.
     void loadWithFileLogs(const QList<FileLog *> &logs);
     // The curve points of the loaded logs for a plot rectangle.
-    void calcDrawWithFileLogs(const QRectF &plot);
-    void loadGuideWithFileLogs(const QList<FileLog *> &logs, const QRectF &plot);
+    void calcDrawWithFileLogs(const QRectF &plot) { _picture.calcDrawWithFileLogs(plot); }
+    void loadGuideWithFileLogs(const QList<FileLog *> &logs, const QRectF &plot)
+    {
+        _picture.loadGuideWithFileLogs(logs, plot);
+    }
 
-    double zoom() const { return _zoom; }
-    const QList<LogGuide> &logGuides() const { return _logGuides; }
+    // What the graph shows, for drawing it elsewhere (a printed report).
+    const LogGraphPicture &picture() const { return _picture; }
+    double zoom() const { return _picture.zoom(); }
+    const QList<LogGuide> &logGuides() const { return _picture.logGuides(); }
     FileLog *logAtIndex(qsizetype i) const;
-    qsizetype logCount() const { return _fileLogs.size(); }
-    FileLog *fileLog() const { return _fileLog; }
-    qint64 logIndex() const { return _logIndex; }
+    qsizetype logCount() const { return _picture.entries().size(); }
+    FileLog *fileLog() const { return _picture.fileLog(); }
+    qint64 logIndex() const { return _picture.logIndex(); }
     // One polyline per loaded log of axis 0 (X), 1 (Y) or 2 (Z).
-    const QList<QPolygonF> &points(int axis) const { return _arrSensor[axis]; }
-    QRectF plotRect() const { return _rect; }
+    const QList<QPolygonF> &points(int axis) const { return _picture.points(axis); }
+    QRectF plotRect() const { return _picture.plotRect(); }
     QRectF cursorRect() const { return _rectCursor; }
-    const QString &totalDistance() const { return _totalDistance; }
+    const QString &totalDistance() const { return _picture.totalDistance(); }
     // The x of a time on the plot; the left edge when the logs span less than a second.
-    double xOfMsec(qint64 msec) const;
+    double xOfMsec(qint64 msec) const { return _picture.xOfMsec(msec); }
 
 public slots:
     void clear();
@@ -80,32 +73,15 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    double pixelsPerSecond(const QRectF &plot) const;
     void invalidate();
-    void renderCache();
-    void drawTimeline(GraphPainter &painter) const;
-    void drawCurves(GraphPainter &painter, QPainter &p) const;
-    void drawGuides(GraphPainter &painter) const;
-    void drawDistances(GraphPainter &painter) const;
     QRectF cursorBox() const;
     void moveCursorRect();
     void moveCursor(const QPointF &p);
 
-    FileManager *_fileManager = nullptr;
-    QList<Entry> _fileLogs;
-    QPointer<FileLog> _fileLog;
-    QList<LogGuide> _logGuides;
-    qint64 _logIndex = 0;
-    QList<QPolygonF> _arrSensor[3];
+    LogGraphPicture _picture;
     double _xCursor = 0;
-    qint64 _left = 0;
-    qint64 _msec = 0;
-    QFont _font;
-    double _zoom = 3.0;
-    QRectF _rect;
     QRectF _rectCursor;
     CursorDrag _drag;
-    QString _totalDistance;
     QImage _cache;
     bool _cacheValid = false;
 };

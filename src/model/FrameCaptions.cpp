@@ -105,8 +105,8 @@ QList<FrameCaptions::Line> FrameCaptions::lines(const _vexa_video_frame_header_t
         layout.line(FileManager::dateString(header.time), 5, Align::Left);
     if (sensor) {
         layout.line(QString::asprintf("Z: %.2f", gsensor_z_value(header.gsensor_z)), 20, Align::Left);
-        layout.line(QString::asprintf("Y: %.2f", header.gsensor_y / 1000.0), 35, Align::Left);
-        layout.line(QString::asprintf("X: %.2f", header.gsensor_x / 1000.0), 50, Align::Left);
+        layout.line(QString::asprintf("Y: %.2f", gsensor_value(header.gsensor_y)), 35, Align::Left);
+        layout.line(QString::asprintf("X: %.2f", gsensor_value(header.gsensor_x)), 50, Align::Left);
     }
     if (latlng) {
         if (header.gps_valid) {

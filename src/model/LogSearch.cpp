@@ -2,6 +2,7 @@
 
 #include "FileManager.h"
 #include "vexa_time.h"
+#include "vexa_telemetry.h"
 
 #include <cmath>
 #include <cstdio>
@@ -41,7 +42,7 @@ double LogSearch::rounded(int axis, int16_t milliG)
         table.assign(kValues, std::numeric_limits<double>::quiet_NaN());
     double &value = table[size_t(int(milliG) + 32768)];
     if (std::isnan(value))
-        value = roundUp(axis == 0 ? milliG / 1000.0 : milliG / 1000.0 - 1.0);
+        value = roundUp(axis == 0 ? gsensor_value(milliG) : gsensor_z_value(milliG));
     return value;
 }
 

@@ -1,3 +1,4 @@
+// NumberFormatter is a QValidator: it formats nothing, it decides what a numeric field accepts.
 // Input rule of the numeric fields: at most maxLength characters, and either empty or a
 // complete number (a decimal number when fraction digits are allowed, else an integer).
 #pragma once

@@ -1,3 +1,4 @@
+// SaveAviWindow is the movie dialog; it writes MP4 files (MJPEG or MPEG-4), never AVI.
 // The movie window: destination, pictures a second, codec, quality, captions and the end
 // of the range; Start writes the movie on a worker thread with progress and cancel.
 #pragma once

@@ -86,9 +86,9 @@ bool MapView::connectionRequired()
     return info && info->reachability() == QNetworkInformation::Reachability::Disconnected;
 }
 
-bool MapView::pageAllowed()
+bool MapView::pageAllowed() const
 {
-    if (qEnvironmentVariable("TUMBO_MAP_PAGE") == QLatin1String("off"))
+    if (!_pageEnabled)
         return false;
     if (geteuid() != 0)
         return true;

@@ -56,9 +56,12 @@ public:
     // Whether the network must be connected before the map can load tiles; false when the
     // platform cannot tell.
     static bool connectionRequired();
-    // Whether the browser engine may start: not when TUMBO_MAP_PAGE is "off" (tests that do
-    // not need it), nor as root without --no-sandbox, where the engine would end the program.
-    static bool pageAllowed();
+    // Off: the map stays the still picture and the browser engine never starts (the viewer's
+    // --no-map, tests that do not need the page). Set before the view is first shown.
+    void setPageEnabled(bool enabled) { _pageEnabled = enabled; }
+    // Whether the browser engine may start: when enabled, and not as root without
+    // --no-sandbox, where the engine would end the program.
+    bool pageAllowed() const;
     // The browser profile of every map: tiles cached on disk, an identifying user agent.
     static QWebEngineProfile *profile();
 
@@ -107,6 +110,7 @@ private:
     bool _webShown = false;
     bool _pageLoaded = false;
     bool _pageRequested = false;
+    bool _pageEnabled = true;
     bool _pageTimer = false;
     int _reloads = 0;
     // The last camera and route batches, sent again to a page that (re)loads.

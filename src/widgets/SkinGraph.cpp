@@ -1,235 +1,52 @@
 #include "SkinGraph.h"
 
-#include "FileLog.h"
-#include "FileManager.h"
 #include "CursorDrag.h"
 #include "Geometry.h"
 #include "SkinManager.h"
-#include "vexa_time.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
-#include <algorithm>
-#include <cmath>
-
-namespace {
-
-// The window of span milliseconds, counted from the first of n items, that holds item i;
-// timeAt(k) gives item k's time.
-template <typename TimeAt>
-SkinGraph::Range windowAround(qint64 i, qint64 n, qint64 span, TimeAt timeAt)
-{
-    if (n <= 0)
-        return {};
-    i = std::clamp<qint64>(i, 0, n - 1);
-    const _vexa_time_t first = timeAt(0);
-    auto t = [&](qint64 k) { return time_diff_msec(first, timeAt(k)); };
-    const qint64 start = t(i) / span * span;
-    qint64 location = 0;
-    for (qint64 k = i; k >= 0; --k) {
-        if (t(k) <= start) {
-            location = k;
-            break;
-        }
-    }
-    // Items sharing the time of the window's first one belong to the window too, so a
-    // clock that stood still never starts a window in the middle of its second.
-    const qint64 firstTime = t(location);
-    while (location > 0 && t(location - 1) == firstTime)
-        --location;
-    for (qint64 k = i; k < n; ++k)
-        if (t(k) >= start + span)
-            return {location, k - location};
-    return {location, n - location};
-}
-
-qint64 wholeSeconds(const _vexa_time_t &time)
-{
-    return time_to_msec(time) / 1000;
-}
-
-const QColor kGuideBlack(0, 0, 0);
-
-} // namespace
-
 SkinGraph::SkinGraph(SkinManager *skinManager, FileManager *fileManager, QWidget *parent)
-    : QWidget(parent), _fileManager(fileManager)
+    : QWidget(parent), _picture(fileManager)
 {
     if (skinManager)
         setGeometry(Geometry::toQt(skinManager->rectForKey(FrameKey), SkinManager::WindowHeight));
-    _font = font();
-    _font.setPixelSize(11);
-    _rect = QRectF(30, 20, width() - 40, height() - 24);
+    _picture.setSize(size());
     setMouseTracking(true);
 }
 
-qint64 SkinGraph::count() const
-{
-    if (_fileVideo)
-        return _fileVideo->frameCount();
-    if (_fileLog)
-        return _fileLog->count();
-    return 0;
-}
-
-// ---- Loading and windows ----
-
 void SkinGraph::loadWithFileVideo(FileVideo *fileVideo, qint64 frameIndex)
 {
-    _fileLog = nullptr;
-    _logVideos.clear();
-    _logGuides.clear();
-    _fileVideo = fileVideo;
-    const qint64 n = count();
-    _frameIndex = frameIndex == -1 && n > 0 ? n - 1 : frameIndex;
-    _eventFrame = -1;
-    if (fileVideo && fileVideo->type() == FileVideo::Event) {
-        for (qint64 k = 0; k < n && _eventFrame < 0; ++k)
-            if (fileVideo->headerAtIndex(k).record_phase == 3)
-                _eventFrame = k;
-    }
-    _range = calcVideoRangeWithFrameIndex(_frameIndex);
+    _picture.loadWithFileVideo(fileVideo, frameIndex);
     invalidate();
 }
 
 void SkinGraph::loadWithFileLog(FileLog *fileLog, qint64 frameIndex)
 {
-    _fileVideo = nullptr;
-    _eventFrame = -1;
-    _fileLog = fileLog;
-    const qint64 n = count();
-    _frameIndex = frameIndex == -1 && n > 0 ? n - 1 : frameIndex;
-    _logVideos.clear();
-    if (fileLog && _fileManager) {
-        const QList<FileVideo *> videos =
-            _fileManager->videoWithFromDate(fileLog->logAtIndex(0).time, fileLog->lastLog().time);
-        for (FileVideo *video : videos)
-            _logVideos.append(video);
-    }
-    _range = calcLogRangeWithFrameIndex(_frameIndex);
+    _picture.loadWithFileLog(fileLog, frameIndex);
     invalidate();
 }
 
 void SkinGraph::clear()
 {
-    _fileVideo = nullptr;
-    _fileLog = nullptr;
-    _logVideos.clear();
-    _logGuides.clear();
-    _eventFrame = -1;
-    _range = {};
+    _picture.clear();
     invalidate();
 }
-
-SkinGraph::Range SkinGraph::calcVideoRangeWithFrameIndex(qint64 frameIndex) const
-{
-    if (!_fileVideo)
-        return {};
-    FileVideo *video = _fileVideo;
-    const qint64 n = video->frameCount();
-    if (video->type() == FileVideo::Event)
-        return {0, n};
-    return windowAround(frameIndex, n, VideoWindowMsec,
-                        [video](qint64 k) { return video->headerAtIndex(k).time; });
-}
-
-SkinGraph::Range SkinGraph::calcLogRangeWithFrameIndex(qint64 frameIndex)
-{
-    Range range;
-    if (FileLog *log = _fileLog)
-        range = windowAround(frameIndex, log->count(), LogWindowMsec,
-                             [log](qint64 k) { return log->logAtIndex(k).time; });
-    calcLogGuideWithRange(range, _rect);
-    return range;
-}
-
-// The window counts as one record per second; every x comes from whole seconds.
-void SkinGraph::calcLogGuideWithRange(Range range, const QRectF &plot)
-{
-    _logGuides.clear();
-    if (!_fileLog || range.length <= 0)
-        return;
-    const qint64 logStart = wholeSeconds(_fileLog->logAtIndex(range.location).time);
-    const qint64 logEnd = wholeSeconds(_fileLog->logAtIndex(range.location + range.length - 1).time);
-    const double pps = GraphPainter::sampleStep(plot, range.length);
-    auto xOf = [&](const _vexa_video_frame_header_t &h) {
-        return double(wholeSeconds(h.time) - logStart) * pps + plot.x();
-    };
-    for (const QPointer<FileVideo> &pointer : std::as_const(_logVideos)) {
-        FileVideo *v = pointer;
-        if (!v || v->frameCount() <= 0)
-            continue;
-        const qint64 vStart = wholeSeconds(v->headerAtIndex(0).time);
-        const qint64 vEnd = wholeSeconds(v->lastHeader().time);
-        if (!(vStart < logEnd && vEnd > logStart))
-            continue;
-        const qint64 n = v->frameCount();
-        auto header = [v](qint64 k) -> const _vexa_video_frame_header_t & {
-            return v->headerAtIndex(k);
-        };
-        if (v->type() == FileVideo::Event) {
-            double pre = -1.0;
-            for (qint64 k = 0; k < n;) {
-                const int phase = header(k).record_phase;
-                if (phase == 2) {
-                    pre = xOf(header(k));
-                    while (k < n && header(k).record_phase == 2)
-                        ++k;
-                } else if (phase == 3) {
-                    Guide guide{v, pre, xOf(header(k)), -1.0,
-                                FileManager::timeString(header(k).time)};
-                    while (k < n && header(k).record_phase == 3)
-                        ++k;
-                    guide.post = xOf(k < n ? header(k) : v->lastHeader());
-                    _logGuides.append(guide);
-                    pre = -1.0;
-                    ++k;
-                } else {
-                    ++k;
-                }
-            }
-        } else if (v->type() == FileVideo::Normal) {
-            for (qint64 k = 0; k < n;) {
-                if (header(k).event_type == 0) {
-                    ++k;
-                    continue;
-                }
-                const qint64 first = k;
-                while (k < n && header(k).event_type != 0)
-                    ++k;
-                if (first > 0)
-                    _logGuides.append({v, -1.0, xOf(header(first)), k < n ? xOf(header(k)) : -1.0,
-                                       FileManager::timeString(header(first).time)});
-                ++k;
-            }
-        }
-    }
-}
-
-// ---- Zoom and playback ----
 
 void SkinGraph::setZoom(double zoom)
 {
-    if (std::isnan(zoom))
-        return;
-    _zoom = std::clamp(zoom, 1.0, 4.0);
-    invalidate();
+    if (_picture.setZoom(zoom))
+        invalidate();
 }
 
 void SkinGraph::setFrameIndex(qint64 frameIndex)
 {
-    _frameIndex = frameIndex;
-    if (!_fileVideo && !_fileLog)
-        return;
-    if (_range.contains(frameIndex)) {
+    if (_picture.setFrameIndex(frameIndex))
+        invalidate();
+    else
         moveCursorRect();
-        return;
-    }
-    _range = _fileVideo ? calcVideoRangeWithFrameIndex(frameIndex)
-                        : calcLogRangeWithFrameIndex(frameIndex);
-    invalidate();
 }
 
 // ---- Drawing ----
@@ -237,25 +54,15 @@ void SkinGraph::setFrameIndex(qint64 frameIndex)
 void SkinGraph::invalidate()
 {
     _cacheValid = false;
-    _rectCursor = cursorBoxAt(_frameIndex);
+    _rectCursor = _picture.cursorBoxAt(_picture.frameIndex());
     update();
-}
-
-QRectF SkinGraph::cursorBoxAt(qint64 frameIndex) const
-{
-    if ((!_fileVideo && !_fileLog) || !_range.contains(frameIndex)
-        || GraphPainter::pointsPerG(_rect, _zoom) == 0)
-        return QRectF();
-    const double step = GraphPainter::sampleStep(_rect, _range.length);
-    return QRectF(_rect.x() + double(frameIndex - _range.location) * step - 3, _rect.y() + 1, 6,
-                  _rect.height() - 2);
 }
 
 // Only the strips under the old and the new cursor are repainted.
 void SkinGraph::moveCursorRect()
 {
     const QRectF old = _rectCursor;
-    _rectCursor = cursorBoxAt(_frameIndex);
+    _rectCursor = _picture.cursorBoxAt(_picture.frameIndex());
     if (old == _rectCursor)
         return;
     for (const QRectF &box : {old, _rectCursor})
@@ -263,148 +70,25 @@ void SkinGraph::moveCursorRect()
             update(Geometry::toQt(box, height()).toAlignedRect().adjusted(-2, -2, 2, 2));
 }
 
-std::vector<GraphPainter::Sample> SkinGraph::windowSamples() const
-{
-    std::vector<GraphPainter::Sample> samples;
-    samples.reserve(size_t(std::max<qint64>(_range.length, 0)));
-    for (qint64 j = 0; j < _range.length; ++j) {
-        const qint64 k = _range.location + j;
-        if (_fileVideo) {
-            const _vexa_video_frame_header_t &h = _fileVideo->headerAtIndex(k);
-            samples.push_back({h.gsensor_x, h.gsensor_y, h.gsensor_z});
-        } else {
-            const _vexa_log_info_t &r = _fileLog->logAtIndex(k);
-            samples.push_back({r.gsensor_x, r.gsensor_y, r.gsensor_z});
-        }
-    }
-    return samples;
-}
-
-void SkinGraph::drawTimeline(GraphPainter &painter, const QRectF &bounds) const
-{
-    const qint64 location = _range.location;
-    const qint64 length = _range.length;
-    if (length <= 0)
-        return;
-    auto timeAt = [this](qint64 k) {
-        return _fileVideo ? _fileVideo->headerAtIndex(k).time : _fileLog->logAtIndex(k).time;
-    };
-    const QRectF box(bounds.x() + 10, bounds.y(), bounds.width() - 20, 15);
-    const QColor red(255, 0, 0);
-    painter.drawText(FileManager::dateString(timeAt(location)), box, Qt::AlignLeft, red);
-    painter.drawText(FileManager::dateString(timeAt(location + length - length / 2)), box,
-                     Qt::AlignHCenter, red);
-    painter.drawText(FileManager::dateString(timeAt(location + length - 1)), box, Qt::AlignRight,
-                     red);
-}
-
-// The event recording's first post-event frame, or each event run of a normal recording
-// that starts inside the window.
-void SkinGraph::drawVideoMarkers(GraphPainter &painter) const
-{
-    const double step = GraphPainter::sampleStep(_rect, _range.length);
-    QPainterPath lines;
-    const QColor black(0, 0, 0);
-    if (_fileVideo->type() == FileVideo::Event && _range.contains(_eventFrame)) {
-        const double x = _rect.x() + double(_eventFrame - _range.location) * step;
-        painter.addVerticalLine(lines, x, _rect);
-        painter.drawText(FileManager::timeString(_fileVideo->headerAtIndex(_eventFrame).time),
-                         QRectF(x - 50, _rect.y(), 100, 15), Qt::AlignHCenter, black);
-    } else if (_fileVideo->type() == FileVideo::Normal) {
-        for (qint64 j = 0; j < _range.length;) {
-            const _vexa_video_frame_header_t &h = _fileVideo->headerAtIndex(_range.location + j);
-            if (h.event_type == 0) {
-                ++j;
-                continue;
-            }
-            if (j > 0) {
-                const double x = _rect.x() + double(j) * step;
-                painter.addVerticalLine(lines, x, _rect);
-                Qt::Alignment align;
-                const QRectF box = GraphPainter::markerLabelBox(x, _rect, &align);
-                painter.drawText(FileManager::timeString(h.time), box, align, black);
-            }
-            while (j < _range.length && _fileVideo->headerAtIndex(_range.location + j).event_type != 0)
-                ++j;
-        }
-    }
-    painter.strokeDashed(lines, 0.7, black);
-}
-
-void SkinGraph::drawLogGuides(GraphPainter &painter) const
-{
-    const double xL = _rect.x();
-    const double xR = _rect.x() + _rect.width();
-    const double yA = _rect.y() + 80;
-    QPainterPath path;
-    for (const Guide &g : _logGuides) {
-        const double t = std::min(xR, g.trig);
-        if (g.pre != -1.0) {
-            if (g.pre < xL) {
-                painter.addLine(path, xL, yA, t, yA);
-            } else {
-                painter.addLine(path, g.pre, yA, t, yA);
-                painter.addLine(path, g.pre + 5, yA + 3, g.pre - 1, yA);
-                painter.addLine(path, g.pre - 1, yA, g.pre + 5, yA - 3);
-            }
-        }
-        if (g.post != -1.0) {
-            if (g.post > xR) {
-                painter.addLine(path, t, yA, xR, yA);
-            } else {
-                painter.addLine(path, t, yA, g.post, yA);
-                painter.addLine(path, g.post - 5, yA + 3, g.post + 1, yA);
-                painter.addLine(path, g.post + 1, yA, g.post - 5, yA - 3);
-            }
-        }
-        if (g.trig >= xL && g.trig <= xR) {
-            painter.addVerticalLine(path, g.trig, _rect);
-            Qt::Alignment align;
-            const QRectF box = GraphPainter::markerLabelBox(g.trig, _rect, &align);
-            painter.drawText(g.str, box, align, kGuideBlack);
-        }
-    }
-    painter.strokeDashed(path, 0.7, kGuideBlack);
-}
-
-void SkinGraph::renderCache()
-{
-    _cache = GraphPainter::newCache(*this);
-    QPainter p(&_cache);
-    GraphPainter painter(p, height(), _font);
-    painter.drawBackground(_rect, _zoom);
-    if (_fileVideo || _fileLog) {
-        drawTimeline(painter, QRectF(0, 0, width(), height()));
-        painter.drawCurves(windowSamples(), _rect, _zoom);
-        // Markers and guides stay inside the plot; their texts sit on its bottom edge.
-        p.save();
-        p.setClipRect(Geometry::toQt(_rect, height()));
-        if (_fileVideo)
-            drawVideoMarkers(painter);
-        else
-            drawLogGuides(painter);
-        p.restore();
-    }
-    _cacheValid = true;
-}
-
 void SkinGraph::paintEvent(QPaintEvent *event)
 {
-    if (!_cacheValid || _cache.size() != size() * devicePixelRatioF())
-        renderCache();
+    if (!_cacheValid || _cache.size() != size() * devicePixelRatioF()) {
+        _cache = GraphPainter::newCache(*this);
+        QPainter p(&_cache);
+        _picture.paint(p);
+        _cacheValid = true;
+    }
     QPainter p(this);
     GraphPainter::drawExposed(p, event->rect(), _cache);
     if (!_rectCursor.isNull()) {
-        GraphPainter painter(p, height(), _font);
+        GraphPainter painter(p, height(), _picture.font());
         painter.strokeRect(_rectCursor, 0.7, Qt::white);
     }
 }
 
 void SkinGraph::resizeEvent(QResizeEvent *)
 {
-    _rect = QRectF(30, 20, width() - 40, height() - 24);
-    if (_fileLog)
-        calcLogGuideWithRange(_range, _rect);
+    _picture.setSize(size());
     invalidate();
 }
 
@@ -437,19 +121,21 @@ void SkinGraph::mouseReleaseEvent(QMouseEvent *)
 // The first frame whose cursor box, 3 points either side of its x, holds the pointer.
 void SkinGraph::moveCursor(const QPointF &p)
 {
-    if (_range.length <= 0 || (!_fileVideo && !_fileLog))
+    const Range range = _picture.range();
+    const QRectF plot = _picture.plotRect();
+    if (range.length <= 0 || _picture.isEmpty())
         return;
-    const double step = GraphPainter::sampleStep(_rect, _range.length);
-    for (qint64 j = 0; j < _range.length; ++j) {
-        const QRectF box(_rect.x() + double(j) * step - 3, _rect.y() + 1, 6, _rect.height() - 2);
+    const double step = GraphPainter::sampleStep(plot, range.length);
+    for (qint64 j = 0; j < range.length; ++j) {
+        const QRectF box(plot.x() + double(j) * step - 3, plot.y() + 1, 6, plot.height() - 2);
         if (box.x() > p.x())
             return;
         if (!CursorDrag::holds(box, p))
             continue;
-        if (_fileVideo)
-            emit fileVideoFrameIndex(_fileVideo, _range.location + j);
+        if (FileVideo *video = _picture.fileVideo())
+            emit fileVideoFrameIndex(video, range.location + j);
         else
-            emit fileLogFrameIndex(_fileLog, _range.location + j);
+            emit fileLogFrameIndex(_picture.fileLog(), range.location + j);
         return;
     }
 }

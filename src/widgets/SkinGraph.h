@@ -4,25 +4,18 @@
 // grid, four value scales, three time labels, event markers and a cursor at the current
 // frame that can be clicked or dragged to another frame.
 //
-// All positions are in the view's bottom-left coordinates (y up). The plot, labels and
-// curves of a window are drawn once into a cached picture; playback inside the window
-// repaints only where the cursor was and where it goes.
+// All positions are in the view's bottom-left coordinates (y up). The picture (GraphPicture)
+// of a window is drawn once into a cache; playback inside the window repaints only where the
+// cursor was and where it goes.
 #pragma once
 
-#include "FileLog.h"
-#include "FileVideo.h"
 #include "CursorDrag.h"
-#include "GraphPainter.h"
+#include "GraphPicture.h"
 
-#include <QFont>
 #include <QImage>
 #include <QList>
-#include <QPointer>
 #include <QRectF>
-#include <QString>
 #include <QWidget>
-
-#include <vector>
 
 class FileManager;
 class SkinManager;
@@ -32,45 +25,40 @@ class SkinGraph : public QWidget {
 
 public:
     static constexpr int FrameKey = 2;
-    static constexpr qint64 VideoWindowMsec = 30000;
-    static constexpr qint64 LogWindowMsec = 60000;
-
-    // A window of frames (or log records).
-    struct Range {
-        qint64 location = 0;
-        qint64 length = 0;
-        bool contains(qint64 i) const { return i >= location && i < location + length; }
-        bool operator==(const Range &) const = default;
-    };
-
-    // Where a recording made during the log window had its event, as plot x values (which
-    // may lie outside the plot); -1 for a missing start or end.
-    struct Guide {
-        QPointer<FileVideo> file;
-        double pre = -1.0;
-        double trig = 0.0;
-        double post = -1.0;
-        QString str;
-    };
+    static constexpr qint64 VideoWindowMsec = GraphPicture::VideoWindowMsec;
+    static constexpr qint64 LogWindowMsec = GraphPicture::LogWindowMsec;
+    using Range = GraphPicture::Range;
+    using Guide = GraphPicture::Guide;
 
     // Placed at the skin's graph rectangle; a null skin gives an empty frame. The folder
     // model finds the recordings of a log; neither is owned.
     SkinGraph(SkinManager *skinManager, FileManager *fileManager, QWidget *parent = nullptr);
 
-    double zoom() const { return _zoom; }
-    qint64 frameIndex() const { return _frameIndex; }
-    Range range() const { return _range; }
-    FileVideo *fileVideo() const { return _fileVideo; }
-    FileLog *fileLog() const { return _fileLog; }
-    const QList<Guide> &logGuides() const { return _logGuides; }
+    // What the graph shows, for drawing it elsewhere (a printed report).
+    const GraphPicture &picture() const { return _picture; }
+    double zoom() const { return _picture.zoom(); }
+    qint64 frameIndex() const { return _picture.frameIndex(); }
+    Range range() const { return _picture.range(); }
+    FileVideo *fileVideo() const { return _picture.fileVideo(); }
+    FileLog *fileLog() const { return _picture.fileLog(); }
+    const QList<Guide> &logGuides() const { return _picture.logGuides(); }
     // The plot area and the cursor box, bottom-left coordinates.
-    QRectF plotRect() const { return _rect; }
+    QRectF plotRect() const { return _picture.plotRect(); }
     QRectF cursorRect() const { return _rectCursor; }
 
-    Range calcVideoRangeWithFrameIndex(qint64 frameIndex) const;
+    Range calcVideoRangeWithFrameIndex(qint64 frameIndex) const
+    {
+        return _picture.calcVideoRangeWithFrameIndex(frameIndex);
+    }
     // Also rebuilds the guides of the new window.
-    Range calcLogRangeWithFrameIndex(qint64 frameIndex);
-    void calcLogGuideWithRange(Range range, const QRectF &plot);
+    Range calcLogRangeWithFrameIndex(qint64 frameIndex)
+    {
+        return _picture.calcLogRangeWithFrameIndex(frameIndex);
+    }
+    void calcLogGuideWithRange(Range range, const QRectF &plot)
+    {
+        _picture.calcLogGuideWithRange(range, plot);
+    }
 
 public slots:
     // -1 stands for the last frame.
@@ -93,32 +81,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    qint64 count() const;
     void invalidate();
-    void renderCache();
-    void drawTimeline(GraphPainter &painter, const QRectF &bounds) const;
-    void drawVideoMarkers(GraphPainter &painter) const;
-    void drawLogGuides(GraphPainter &painter) const;
-    std::vector<GraphPainter::Sample> windowSamples() const;
-    QRectF cursorBoxAt(qint64 frameIndex) const;
     void moveCursorRect();
     void moveCursor(const QPointF &p);
     QPointF specPoint(const QPointF &qtPoint) const;
 
-    FileManager *_fileManager;
-    QPointer<FileVideo> _fileVideo;
-    QPointer<FileLog> _fileLog;
-    QList<QPointer<FileVideo>> _logVideos;
-    QList<Guide> _logGuides;
-    Range _range;
-    qint64 _frameIndex = 0;
-    QFont _font;
-    double _zoom = 3.0;
-    QRectF _rect;
+    GraphPicture _picture;
     QRectF _rectCursor;
     CursorDrag _drag;
-    // The first post-event frame of an event recording, or -1.
-    qint64 _eventFrame = -1;
     QImage _cache;
     bool _cacheValid = false;
 };

@@ -1,3 +1,4 @@
+// VideoLayout is a widget, not a QLayout: it owns the sixteen VideoView cells and the slider band.
 // The video area: sixteen picture cells shown as one large picture or as a 4 x 4 grid of
 // consecutive frames around the current one, with a band for the timeline slider under
 // normal recordings, and a full-window mode.

@@ -8,6 +8,7 @@
 #include "LogDistanceWindow.h"
 #include "MainView.h"
 #include "MainWindow.h"
+#include "MapView.h"
 #include "PlayListTable.h"
 #include "PlayListView.h"
 #include "ProductVariant.h"
@@ -75,7 +76,10 @@ std::unique_ptr<MainWindow> makeWindow()
     std::unique_ptr<SkinManager> skin = SkinManager::create();
     if (!skin)
         return nullptr;
-    return std::make_unique<MainWindow>(std::move(skin));
+    auto window = std::make_unique<MainWindow>(std::move(skin));
+    // The viewer's tests do not need the browser engine behind the map.
+    window->mainView()->mapView()->setPageEnabled(false);
+    return window;
 }
 
 void showRecording(MainView *view, const QString &type, qint64 index, qint64 frame)

@@ -374,6 +374,40 @@ private slots:
         QCOMPARE(o.value("rows")["normal"][0]["col2"].toString(), QStringLiteral("11.21.2026 09:00:00"));
     }
 
+    // Help and version need no display and no card; a command's help lists its options.
+    void helpExitsWithZero_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("shows");
+        QTest::newRow("--help") << QStringList{"--help"} << "export-kml OUT.kml LOG...";
+        QTest::newRow("--version") << QStringList{"--version"} << "tumbo-cli 1.";
+        QTest::newRow("help render") << QStringList{"help", "render"} << "--flip 0-3";
+        QTest::newRow("render --help") << QStringList{"render", "--help"} << "--date-format 0-2";
+        QTest::newRow("help all") << QStringList{"help", "all"} << "--awkward[=LIST]";
+    }
+    void helpExitsWithZero()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, shows);
+        QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            bare.remove(name);
+        const Result r = cli(args, bare);
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.out.contains(shows.toUtf8()), r.out.constData());
+    }
+
+    // --compact puts the same document on one line.
+    void compactIsOneLine()
+    {
+        const Result indented = cli({"card", card_});
+        const Result compact = cli({"card", card_, "--compact"});
+        QCOMPARE(compact.code, 0);
+        QCOMPARE(compact.out.count('\n'), 1);
+        QVERIFY(indented.out.count('\n') > 1);
+        QCOMPARE(compact.json(), indented.json());
+    }
+
     // Wrong usage changes nothing: exit code 2, the usage on stderr, nothing on stdout.
     void wrongUsageExitsWithTwo_data()
     {

@@ -10,17 +10,13 @@
 
 namespace {
 
-// Restores the scanner's defaults when a test ends.
-struct ScanSettings {
-    explicit ScanSettings(size_t chunk) { VddScanner::setChunkSize(chunk); }
-    ~ScanSettings()
-    {
-        VddScanner::setChunkSize(0);
-        VddScanner::setAfterReadHook(nullptr);
-    }
-};
-
-std::string g_shrink_path;
+// The scanner's defaults with reads of the given size.
+VddScanOptions readsOf(size_t chunk)
+{
+    VddScanOptions options;
+    options.chunkSize = chunk;
+    return options;
+}
 
 size_t openDescriptors()
 {
@@ -42,7 +38,7 @@ TEST_F(VddFileTest, ScanFindsPicturesSplitAcrossChunks)
         r.vdd.push_back(0xFF);
     }
     for (size_t chunk : {1, 2, 3, 5, 61, 64, 1000}) {
-        const ScanSettings settings(chunk);
+        file.set_scan_options(readsOf(chunk));
         ASSERT_TRUE(openBytes(r.vdd)) << chunk;
         expectScanned(r);
     }
@@ -57,21 +53,25 @@ TEST_F(VddFileTest, EndMarkersInTheCommentCostOneWalkPerPicture)
     Recording r;
     for (int i = 0; i < 8; ++i)
         r.add(makePicture(&payload), payload);
-    const uint64_t before = VddScanner::markerWalks();
+    uint64_t walks = 0;
+    VddScanOptions counted;
+    counted.markerWalks = &walks;
+    file.set_scan_options(counted);
     ASSERT_TRUE(openBytes(r.vdd));
     expectScanned(r);
-    EXPECT_EQ(VddScanner::markerWalks() - before, 8u);
+    EXPECT_EQ(walks, 8u);
 }
 
 TEST_F(VddFileTest, FileShrinkingDuringTheScanFailsTheRecording)
 {
-    const ScanSettings settings(4096);
     Recording r;
     for (int i = 0; i < 40; ++i)
         r.addFrame(framePayload(i), 1000);
     writeFile(vddPath(), r.vdd);
-    g_shrink_path = vddPath();
-    VddScanner::setAfterReadHook([](uint64_t) { ASSERT_EQ(truncate(g_shrink_path.c_str(), 5000), 0); });
+    const std::string path = vddPath();
+    VddScanOptions shrinking = readsOf(4096);
+    shrinking.afterRead = [&path](uint64_t) { ASSERT_EQ(truncate(path.c_str(), 5000), 0); };
+    file.set_scan_options(shrinking);
     EXPECT_FALSE(file.open(vddPath().c_str(), nullptr));
     EXPECT_NE(file.error_string().find("read failed"), std::string::npos) << file.error_string();
     EXPECT_EQ(file.frame_count(), 0u);

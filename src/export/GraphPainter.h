@@ -13,9 +13,8 @@
 #include <cstdint>
 #include <vector>
 
+class QPaintDevice;
 class QPainter;
-
-class QWidget;
 
 class GraphPainter {
 public:
@@ -58,7 +57,7 @@ public:
     QPointF point(qreal x, qreal y) const;
 
     // A clear picture of the view's size at its pixel ratio, for the view to cache its drawing.
-    static QImage newCache(const QWidget &view);
+    static QImage newCache(const QPaintDevice &view);
     // Copies the exposed part of a view's cached picture (of the view's pixel ratio) onto it.
     static void drawExposed(QPainter &painter, const QRect &exposed, const QImage &cache);
 

@@ -1,9 +1,9 @@
 #include "GraphPainter.h"
 
-#include <QWidget>
-
 #include "Geometry.h"
+#include "vexa_telemetry.h"
 
+#include <QPaintDevice>
 #include <QPainter>
 #include <QPolygonF>
 
@@ -121,7 +121,7 @@ void GraphPainter::drawCurves(const std::vector<Sample> &samples, const QRectF &
         int lastX = 0, lastY = 0;
         for (size_t j = 0; j < samples.size(); ++j) {
             const Sample &s = samples[j];
-            const double g = axis == 0 ? s.z / 1000.0 - 1.0 : (axis == 1 ? s.y : s.x) / 1000.0;
+            const double g = axis == 0 ? gsensor_z_value(s.z) : gsensor_value(axis == 1 ? s.y : s.x);
             const double x = plot.x() + double(j) * step;
             const double y = g * perG + yc;
             if (j > 0 && int(x) == lastX && int(y) == lastY)
@@ -186,10 +186,10 @@ QRectF GraphPainter::markerLabelBox(qreal x, const QRectF &plot, Qt::Alignment *
     return QRectF(x - 25, plot.y(), 50, 15);
 }
 
-QImage GraphPainter::newCache(const QWidget &view)
+QImage GraphPainter::newCache(const QPaintDevice &view)
 {
     const qreal ratio = view.devicePixelRatioF();
-    QImage cache(view.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    QImage cache(QSize(view.width(), view.height()) * ratio, QImage::Format_ARGB32_Premultiplied);
     cache.setDevicePixelRatio(ratio);
     cache.fill(Qt::transparent);
     return cache;

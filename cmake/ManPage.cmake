@@ -1,0 +1,31 @@
+# Writes a manual page from a program's own help: cmake -DPROGRAM=... -DNAME=... -DSUMMARY=...
+# -DVERSION=... -DHELP_ARGS="help all" -DOUT=... -P ManPage.cmake
+execute_process(COMMAND ${PROGRAM} --help OUTPUT_VARIABLE overview RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "${PROGRAM} --help failed: ${status}")
+endif()
+set(details "")
+if(HELP_ARGS)
+  separate_arguments(HELP_ARGS UNIX_COMMAND "${HELP_ARGS}")
+  execute_process(COMMAND ${PROGRAM} ${HELP_ARGS} OUTPUT_VARIABLE details RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "${PROGRAM} ${HELP_ARGS} failed: ${status}")
+  endif()
+endif()
+
+# Help text as it is, in a no-fill block: backslashes escaped, no line read as a request.
+function(roff_block text out)
+  string(REPLACE "\\" "\\e" text "${text}")
+  string(REGEX REPLACE "(^|\n)([.'])" "\\1\\\\&\\2" text "${text}")
+  set(${out} ".nf\n${text}.fi\n" PARENT_SCOPE)
+endfunction()
+
+roff_block("${overview}" overview_roff)
+string(TOUPPER "${NAME}" title)
+set(page ".TH ${title} 1 \"\" \"${NAME} ${VERSION}\" \"User Commands\"\n")
+string(APPEND page ".SH NAME\n${NAME} \\- ${SUMMARY}\n.SH SYNOPSIS\n${overview_roff}")
+if(details)
+  roff_block("${details}" details_roff)
+  string(APPEND page ".SH COMMANDS\n${details_roff}")
+endif()
+file(WRITE ${OUT} "${page}")
