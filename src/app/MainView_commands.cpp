@@ -9,6 +9,7 @@
 #include "InitCardWindow.h"
 #include "Geometry.h"
 #include "LogLayout.h"
+#include "MainWindow.h"
 #include "MapView.h"
 #include "PrintWindow.h"
 #include "ProductVariant.h"
@@ -139,7 +140,12 @@ void MainView::tagCommand(int tag)
             enterFullWindow();
         break;
     case TagFullScreen:
-        if (_fileVideo) {
+        // The full-screen key leaves full screen too, as on the desktop.
+        if (_fullScreen) {
+            leaveFullScreen();
+            setFocus();
+            leaveFullWindow();
+        } else if (_fileVideo) {
             enterFullScreen();
             enterFullWindow();
         }
@@ -227,13 +233,19 @@ void MainView::leaveFullWindow()
 void MainView::enterFullScreen()
 {
     _fullScreen = true;
-    window()->showFullScreen();
+    if (auto *main = qobject_cast<MainWindow *>(window()))
+        main->setFullScreen(true);
+    else
+        window()->showFullScreen();
 }
 
 void MainView::leaveFullScreen()
 {
     _fullScreen = false;
-    window()->showNormal();
+    if (auto *main = qobject_cast<MainWindow *>(window()))
+        main->setFullScreen(false);
+    else
+        window()->showNormal();
 }
 
 void MainView::resetButton(int tag)

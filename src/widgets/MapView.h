@@ -19,6 +19,7 @@
 #include <QString>
 #include <QWidget>
 
+class FileLog;
 class FileManager;
 class FileVideo;
 class QWebEnginePage;
@@ -70,6 +71,9 @@ public slots:
     void loadWithData(const QList<qint64> &fileIndices, const QString &type);
     // Camera markers of the recordings made during a log, then the centre on the log.
     void loadWithLogs(const QList<LogGuide> &cameras, qint64 logIndex);
+    // The route of the loaded logs, drawn as a recording's is; a click on it reports the
+    // record's time through clickRouteWithFrameIndex.
+    void loadWithLogRoute(const QList<FileLog *> &logs);
     // The route of a recording, centred on frameIndex (-1: the last frame).
     void loadWithFileVideo(FileVideo *fileVideo, qint64 frameIndex);
     // NMEA latitude and longitude of the frame on screen.
