@@ -11,6 +11,7 @@
 // simply receives nothing.
 #pragma once
 
+#include "FileLog.h"
 #include "FileManager.h"
 #include "ListRow.h"
 #include "LogGuide.h"
@@ -26,7 +27,6 @@
 #include <map>
 #include <memory>
 
-class FileLog;
 class FileVideo;
 class ListView;
 class MapView;

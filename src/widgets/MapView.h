@@ -11,6 +11,7 @@
 // first painted window. What the map showed before the page loaded is sent again once it has.
 #pragma once
 
+#include "FileLog.h"
 #include "LogGuide.h"
 
 #include <QImage>
@@ -19,7 +20,6 @@
 #include <QString>
 #include <QWidget>
 
-class FileLog;
 class FileManager;
 class FileVideo;
 class QWebEnginePage;
