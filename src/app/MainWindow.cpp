@@ -46,12 +46,15 @@ void MainWindow::createShortcuts()
 void MainWindow::setFullScreen(bool on)
 {
     if (on) {
+        _normalOrigin = pos();
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         showFullScreen();
     } else {
         showNormal();
         setFixedSize(MainView::Width, MainView::Height);
+        // Back where it was, not wherever the window manager puts a resized window.
+        move(_normalOrigin);
     }
 }
 

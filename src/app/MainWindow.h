@@ -56,4 +56,5 @@ private:
     // one is remembered rather than the point being zero.
     bool _dragging = false;
     QPoint _location;
+    QPoint _normalOrigin;  // where the window stood before full screen
 };

@@ -3,6 +3,7 @@
 #include "ViewerTestSupport.h"
 
 #include "CameraSettings.h"
+#include "FileTableView.h"
 #include "Geometry.h"
 #include "MenuShortcuts.h"
 #include "PopupMenus.h"
@@ -10,6 +11,7 @@
 #include "SkinManager.h"
 #include "Texts.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QKeySequence>
 #include <QLineEdit>
