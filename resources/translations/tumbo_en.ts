@@ -39,6 +39,10 @@
         <source>Play List</source>
         <translation>Play List</translation>
     </message>
+    <message id="button_trigger_list">
+        <source>Trigger List</source>
+        <translation>Trigger List</translation>
+    </message>
     <message id="gui_about_2days">
         <source>About 2 days</source>
         <translation>About 2 days</translation>
@@ -58,6 +62,10 @@
     <message id="gui_alarm_duration">
         <source>Alarm duration</source>
         <translation>Alarm duration</translation>
+    </message>
+    <message id="gui_all_ticked_axes">
+        <source>all ticked axes</source>
+        <translation>all ticked axes</translation>
     </message>
     <message id="gui_altitude">
         <source>Altitude</source>
@@ -303,6 +311,14 @@
         <source>GPS time</source>
         <translation>GPS time</translation>
     </message>
+    <message id="gui_gpx_convert">
+        <source>Export GPX Track</source>
+        <translation>Export GPX Track</translation>
+    </message>
+    <message id="gui_gpx_folder">
+        <source>GPX folder</source>
+        <translation>GPX folder</translation>
+    </message>
     <message id="gui_gsensor">
         <source>G-sensor</source>
         <translation>G-sensor</translation>
@@ -474,6 +490,10 @@
     <message id="gui_ok">
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message id="gui_open_folder">
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
     </message>
     <message id="gui_password">
         <source>Camera PIN</source>
@@ -899,6 +919,10 @@
         <source>The movie was saved.</source>
         <translation>The movie was saved.</translation>
     </message>
+    <message id="msg_backup_cancel">
+        <source>The backup was cancelled. The files copied so far are kept.</source>
+        <translation>The backup was cancelled. The files copied so far are kept.</translation>
+    </message>
     <message id="msg_backup_config_fail">
         <source>The card&apos;s settings could not be read, so the card was not formatted. Insert the card so that it is mounted, or turn off keeping the settings to format it with the default settings.</source>
         <translation>The card&apos;s settings could not be read, so the card was not formatted. Insert the card so that it is mounted, or turn off keeping the settings to format it with the default settings.</translation>
@@ -916,6 +940,10 @@
     <message id="msg_backup_not_done">
         <source>The recorded data was not backed up, so it stays on the card.</source>
         <translation>The recorded data was not backed up, so it stays on the card.</translation>
+    </message>
+    <message id="msg_backup_ok">
+        <source>The backup is complete.</source>
+        <translation>The backup is complete.</translation>
     </message>
     <message id="msg_complete_del_config">
         <source>The camera settings were reset to their factory values.</source>
@@ -987,6 +1015,10 @@
         <source>This folder is not the top folder of a camera card. Choose the card's own folder.</source>
         <translation>This folder is not the top folder of a camera card. Choose the card's own folder.</translation>
     </message>
+    <message id="msg_log_too_many_records">
+        <source>too many records: the log is longer than an hour</source>
+        <translation>too many records: the log is longer than an hour</translation>
+    </message>
     <message id="msg_no_event_loaded">
         <source>Nothing is loaded yet. Open a card folder and load a recording or a log first.</source>
         <translation>Nothing is loaded yet. Open a card folder and load a recording or a log first.</translation>
@@ -1055,6 +1087,10 @@
         <source>The file %1 could not be saved.</source>
         <translation>The file %1 could not be saved.</translation>
     </message>
+    <message id="msg_save_jpeg_cancel">
+        <source>Saving the pictures was cancelled. The pictures saved so far are kept.</source>
+        <translation>Saving the pictures was cancelled. The pictures saved so far are kept.</translation>
+    </message>
     <message id="msg_save_jpeg_error">
         <source>The pictures could not be saved.</source>
         <translation>The pictures could not be saved.</translation>
@@ -1063,6 +1099,10 @@
         <source>The pictures were saved.</source>
         <translation>The pictures were saved.</translation>
     </message>
+    <message id="msg_save_pdf_ok">
+        <source>The report was saved as a PDF file.</source>
+        <translation>The report was saved as a PDF file.</translation>
+    </message>
     <message id="msg_save_set_fail">
         <source>The settings could not be written to the card. Check that the card is not write-protected.</source>
         <translation>The settings could not be written to the card. Check that the card is not write-protected.</translation>
@@ -1070,6 +1110,14 @@
     <message id="msg_save_set_ok">
         <source>The settings were saved to the card.</source>
         <translation>The settings were saved to the card.</translation>
+    </message>
+    <message id="msg_save_track_cancel">
+        <source>The export was cancelled. The file holds the records written so far.</source>
+        <translation>The export was cancelled. The file holds the records written so far.</translation>
+    </message>
+    <message id="msg_save_track_ok">
+        <source>The track was saved.</source>
+        <translation>The track was saved.</translation>
     </message>
     <message id="tooltip_about">
         <source>About</source>

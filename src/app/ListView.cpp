@@ -317,6 +317,9 @@ void ListView::showTriggerList(bool on)
 {
     _playListView->setVisible(!on);
     _triggerListView->setVisible(on);
+    // The heading names the list shown under it.
+    if (SkinButtonBase *heading = buttonWithTag(TagPlayList))
+        heading->setText(Texts::text(on ? "button_trigger_list" : "button_play_list"));
 }
 
 void ListView::didLoad()

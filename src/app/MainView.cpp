@@ -128,6 +128,26 @@ void MainView::createButtons()
     addButtonWithKey(TagHelpMenu, "menu_help", nullptr);
     addButtonWithKey(TagSingleView, nullptr, "tooltip_single_view");
     addButtonWithKey(TagThumbView, nullptr, "tooltip_thumb_view");
+    unifyMenuTitles();
+}
+
+// Titles shrunk one by one would come out in mixed sizes (long German words): the menu bar
+// uses one size, the largest that fits every title.
+void MainView::unifyMenuTitles()
+{
+    QFont common = font();
+    qreal size = common.pointSizeF();
+    for (int tag = TagFileMenu; tag <= TagHelpMenu; ++tag) {
+        if (const SkinButton *button = buttonWithTag(tag)) {
+            QFont fitted = button->font();
+            SkinButtonBase::fittedTitle(button->text(), button->width() - 4, &fitted);
+            size = std::min(size, fitted.pointSizeF());
+        }
+    }
+    common.setPointSizeF(size);
+    for (int tag = TagFileMenu; tag <= TagHelpMenu; ++tag)
+        if (SkinButton *button = buttonWithTag(tag))
+            button->setFont(common);
 }
 
 // One skinned button of the skin item `key`, tagged with the key; the minimize button
@@ -223,8 +243,7 @@ void MainView::paintEvent(QPaintEvent *event)
                  Height - 24, 12, Qt::white);
 }
 
-// The identifier is read when the root folder changes and on unload (after the device
-// settings may have changed it), not on every repaint.
+// The identifier is read when the root folder changes, not on every repaint.
 void MainView::reloadVehicleId()
 {
     _vehicleId.clear();
@@ -387,7 +406,8 @@ void MainView::unload()
 {
     _fileManager->close();
     FileManager::reloadSettings();
-    reloadVehicleId();
+    // The card is closed: its vehicle leaves the title strip until a card is opened again.
+    _vehicleId.clear();
     update();
     emit listViewClear();
     close();
@@ -411,8 +431,13 @@ void MainView::showSkippedFiles(const QStringList &files)
     if (files.isEmpty())
         return;
     constexpr qsizetype shown = 10;
-    QString text = Texts::text("msg_files_skipped").arg(files.size()) + u'\n'
-                 + files.first(std::min(shown, files.size())).join(u'\n');
+    QStringList lines = files.first(std::min(shown, files.size()));
+    // A log over an hour is refused whole; the user should know it is not damaged.
+    for (QString &line : lines)
+        if (line.endsWith(u".log", Qt::CaseInsensitive)
+            && FileLog::refusedForLength(QDir(_rootPath).filePath(line)))
+            line += QStringLiteral(" (%1)").arg(Texts::text("msg_log_too_many_records"));
+    QString text = Texts::text("msg_files_skipped").arg(files.size()) + u'\n' + lines.join(u'\n');
     if (files.size() > shown)
         text += QStringLiteral("\n…");
     QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(), text,

@@ -11,6 +11,7 @@
 // simply receives nothing.
 #pragma once
 
+#include "FileLog.h"
 #include "FileManager.h"
 #include "ListRow.h"
 #include "LogGuide.h"
@@ -26,7 +27,6 @@
 #include <map>
 #include <memory>
 
-class FileLog;
 class FileVideo;
 class ListView;
 class MapView;
@@ -234,6 +234,8 @@ signals:
     void mapViewClear();
     // The recordings made during the loaded logs, centred on the log of logIndex.
     void mapViewLoadWithLogs(const QList<LogGuide> &guides, qint64 logIndex);
+    // The route of the loaded logs.
+    void mapViewLoadWithLogRoute(const QList<FileLog *> &logs);
     // Log page and its graph.
     void logLayoutVideoViewDrawImage(const QImage &picture,
                                      const _vexa_video_frame_header_t *header,
@@ -268,6 +270,7 @@ private:
     void createPanels();
     void createButtons();
     void addButtonWithKey(int key, const char *title, const char *tooltip);
+    void unifyMenuTitles();
     // Join functions: one per widget, MainView_parts.cpp.
     void joinFileManager();
     void joinVideoLayout();

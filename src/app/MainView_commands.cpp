@@ -8,6 +8,7 @@
 #include "FileVideo.h"
 #include "InitCardWindow.h"
 #include "LogLayout.h"
+#include "MainWindow.h"
 #include "PrintWindow.h"
 #include "ProductVariant.h"
 #include "ReportPictures.h"
@@ -137,7 +138,12 @@ void MainView::tagCommand(int tag)
             enterFullWindow();
         break;
     case TagFullScreen:
-        if (_fileVideo) {
+        // The full-screen key leaves full screen too, as on the desktop.
+        if (_fullScreen) {
+            leaveFullScreen();
+            setFocus();
+            leaveFullWindow();
+        } else if (_fileVideo) {
             enterFullScreen();
             enterFullWindow();
         }
@@ -225,13 +231,19 @@ void MainView::leaveFullWindow()
 void MainView::enterFullScreen()
 {
     _fullScreen = true;
-    window()->showFullScreen();
+    if (auto *main = qobject_cast<MainWindow *>(window()))
+        main->setFullScreen(true);
+    else
+        window()->showFullScreen();
 }
 
 void MainView::leaveFullScreen()
 {
     _fullScreen = false;
-    window()->showNormal();
+    if (auto *main = qobject_cast<MainWindow *>(window()))
+        main->setFullScreen(false);
+    else
+        window()->showNormal();
 }
 
 void MainView::resetButton(int tag)

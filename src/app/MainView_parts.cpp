@@ -77,6 +77,7 @@ void MainView::joinLogLayout()
             return false;
         emit mapViewLoadWithLogs(layout->logGraph()->logGuides(),
                                  rows.isEmpty() ? -1 : rows.first().idx);
+        emit mapViewLoadWithLogRoute(layout->logFiles());
         LogDistanceWindow distances(window()->frameGeometry(), layout->logFiles(), window());
         distances.runModal();
         return true;
@@ -164,6 +165,7 @@ void MainView::joinMapView()
     connect(this, &MainView::mapViewLoadWithFileVideo, map, &MapView::loadWithFileVideo);
     connect(this, &MainView::mapViewLoadWithData, map, &MapView::loadWithData);
     connect(this, &MainView::mapViewLoadWithLogs, map, &MapView::loadWithLogs);
+    connect(this, &MainView::mapViewLoadWithLogRoute, map, &MapView::loadWithLogRoute);
     connect(this, &MainView::mapViewClear, map, &MapView::clear);
     connect(map, &MapView::clickCameraWithFileIndexFrameIndex, this,
             &MainView::mapViewClickCameraWithFileIndexFrameIndex);

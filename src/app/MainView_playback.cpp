@@ -248,6 +248,11 @@ void MainView::skinGraphFileLogFrameIndex(FileLog *fileLog, qint64 frameIndex)
 
 void MainView::mapViewClickRouteWithFrameIndex(qint64 frameIndex)
 {
+    // On the log page the route is the logs' and its points carry a record's time.
+    if (!_fileVideo && _fileLog) {
+        emit logGraphSetPosition(frameIndex);
+        return;
+    }
     if (_fileVideo)
         _fileVideo->gotoFrame(frameIndex);
     pause();

@@ -1,5 +1,6 @@
 #include "PopupMenus.h"
 
+#include "MenuShortcuts.h"
 #include "Texts.h"
 
 #include <QAction>
@@ -14,7 +15,13 @@ public:
 
     void item(const char *title, int tag, bool enabled) const
     {
-        QAction *action = _menu->addAction(Texts::text(title));
+        QString text = Texts::text(title);
+        // Shown after a tab, as the menu shows a key; the main window is what acts on it,
+        // so keys inside the open menu keep their menu meaning.
+        const QList<QKeySequence> keys = MenuShortcuts::keysFor(tag);
+        if (!keys.isEmpty())
+            text += u'\t' + keys.first().toString(QKeySequence::NativeText);
+        QAction *action = _menu->addAction(text);
         action->setData(tag);
         action->setEnabled(enabled);
         if (enabled) {

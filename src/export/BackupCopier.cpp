@@ -225,7 +225,9 @@ bool BackupCopier::run(const std::atomic_bool &cancel, const Progress &progress)
         copyItems(configItems());
     else
         _result.skipped += int(configItems().size());
-    progress(itemCount(), itemCount(), QString());
+    // A cancelled backup's bar stays where the copying stopped.
+    if (whole)
+        progress(itemCount(), itemCount(), QString());
     return whole && _result.failed == 0;
 }
 

@@ -40,7 +40,8 @@ TrackExport::Result GpxExport::write(const QString &path, const TrackExport::Log
         const qint64 n = qint64(log->count());
         const QString count = TrackExport::countText(result.logs, total);
         file.append("<trkseg>\n");
-        for (qint64 k = 0; k < n; ++k) {
+        qint64 k = 0;
+        for (; k < n; ++k) {
             const _vexa_log_info_t &r = log->records()[size_t(k)];
             if (!r.gps_valid)
                 continue;
@@ -53,8 +54,9 @@ TrackExport::Result GpxExport::write(const QString &path, const TrackExport::Log
         }
         file.append("</trkseg>\n");
         ++result.logs;
+        // A cancel leaves the bar where the log stopped.
         if (progress)
-            progress(n, n, TrackExport::countText(result.logs, total));
+            progress(k < n ? k + 1 : n, n, TrackExport::countText(result.logs, total));
         if (cancel.load(std::memory_order_relaxed)) {
             result.cancelled = true;
             break;

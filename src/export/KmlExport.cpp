@@ -164,7 +164,8 @@ TrackExport::Result KmlExport::write(const QString &path, const TrackExport::Log
     for (const vexa_log_file *log : logs) {
         const qint64 n = qint64(log->count());
         const QString count = TrackExport::countText(result.logs, total);
-        for (qint64 k = 0; k < n; ++k) {
+        qint64 k = 0;
+        for (; k < n; ++k) {
             const _vexa_log_info_t &r = log->records()[size_t(k)];
             if (!r.gps_valid)
                 continue;
@@ -188,8 +189,9 @@ TrackExport::Result KmlExport::write(const QString &path, const TrackExport::Log
                 break;
         }
         ++result.logs;
+        // A cancel leaves the bar where the log stopped.
         if (progress)
-            progress(n, n, TrackExport::countText(result.logs, total));
+            progress(k < n ? k + 1 : n, n, TrackExport::countText(result.logs, total));
         if (cancel.load(std::memory_order_relaxed)) {
             result.cancelled = true;
             break;

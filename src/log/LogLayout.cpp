@@ -398,6 +398,14 @@ void LogLayout::paintEvent(QPaintEvent *event)
     drawText(p, Texts::text("gui_gsensor_x_over"), 360, 203, Qt::red);
     drawText(p, Texts::text("gui_gsensor_y_over"), 360, 180, Qt::green);
     drawText(p, Texts::text("gui_gsensor_z_over"), 360, 157, kAxisBlue);
+    // Ticked axes are searched together: a record must exceed every one of them.
+    QFont note = font;
+    note.setPointSizeF(font.pointSizeF() * 0.8);
+    p.setFont(fittedFont(note, Texts::text("gui_all_ticked_axes"), 180));
+    p.setPen(kLightGray);
+    p.drawText(qtRect(QRect(440, 145, 198, 13)), Qt::AlignRight | Qt::AlignVCenter,
+               Texts::text("gui_all_ticked_axes"));
+    p.setFont(font);
 
     const QStringList values = readoutTexts();
     for (qsizetype i = 0; i < values.size() && i < 5; ++i)

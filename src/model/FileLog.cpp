@@ -23,6 +23,18 @@ std::unique_ptr<vexa_log_file> FileLog::openReader(const QString &folder, const 
     return reader;
 }
 
+bool FileLog::refusedForLength(const QString &path)
+{
+    // The first second's group holds the sentence; a bounded look keeps a huge or
+    // endless file from stalling the caller.
+    constexpr qint64 kLook = 64 * 1024;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(kLook);
+    return head.startsWith("$REZEZ") || head.contains("\n$REZEZ");
+}
+
 FileLog *FileLog::fromReader(std::unique_ptr<vexa_log_file> reader, QObject *parent)
 {
     if (!reader)

@@ -22,6 +22,9 @@ public:
     // The loading half of create(), safe to run on a worker thread.
     static std::unique_ptr<vexa_log_file> openReader(const QString &folder, const QString &file);
     static FileLog *fromReader(std::unique_ptr<vexa_log_file> reader, QObject *parent = nullptr);
+    // Whether a refused log was refused for its length: it is readable and has records
+    // ("$REZEZ" near its start), so it must have reached the record limit (over an hour).
+    static bool refusedForLength(const QString &path);
     ~FileLog() override;
 
     const vexa_log_file &file() const { return *_log_file; }

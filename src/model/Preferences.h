@@ -15,6 +15,7 @@ public:
     static constexpr const char *JpgFolder = "jpg_folder";
     static constexpr const char *AviFolder = "avi_folder";
     static constexpr const char *BackupFolder = "backup_folder";
+    static constexpr const char *PdfFolder = "pdf_folder";
     // The map's tile address, with {z}, {x} and {y} in it; unset means OpenStreetMap's.
     static constexpr const char *MapTileUrl = "map_tile_url";
 

@@ -66,10 +66,7 @@ BackupWindow::BackupWindow(const QString &cardRoot, BackupCopier::Sources chosen
     fillTable(_ui->tableEvent, _chosen.event);
     fillTable(_ui->tableNormal, _chosen.normal);
     fillTable(_ui->tableLog, _chosen.log);
-    QString folder = Preferences::stringValue(Preferences::BackupFolder);
-    if (folder.isEmpty())
-        folder = defaultFolder();
-    _ui->textFolder->setText(folder);
+    _ui->textFolder->setText(QDir::toNativeSeparators(rememberedFolder(Preferences::BackupFolder)));
     _ui->btnCancel->setEnabled(false);
     _ui->btnFolder->setAutoDefault(false);
     _ui->btnStart->setDefault(true);
@@ -122,11 +119,11 @@ void BackupWindow::btnAll()
 void BackupWindow::btnFolder()
 {
     const QString folder = QFileDialog::getExistingDirectory(
-        this, Texts::text("gui_select_folder"), Preferences::stringValue(Preferences::BackupFolder));
+        this, Texts::text("gui_select_folder"), QDir::fromNativeSeparators(_ui->textFolder->text()));
     if (folder.isEmpty())
         return;
     Preferences::setStringValue(Preferences::BackupFolder, folder);
-    _ui->textFolder->setText(folder);
+    _ui->textFolder->setText(QDir::toNativeSeparators(folder));
 }
 
 // Reading every file's size (and listing the whole card) could stall on a slow card, so it
@@ -158,7 +155,13 @@ void BackupWindow::showSize(quint64 generation, const BackupCopier::Sources &sou
     if (generation != _sizeGeneration)
         return;
     _sources = sources;
-    _ui->progress->setRange(0, int(sources.event.size() + sources.normal.size() + sources.log.size()));
+    // The lists show what Start copies: the whole card's files when everything is chosen.
+    fillTable(_ui->tableEvent, sources.event);
+    fillTable(_ui->tableNormal, sources.normal);
+    fillTable(_ui->tableLog, sources.log);
+    const qsizetype files = sources.event.size() + sources.normal.size() + sources.log.size();
+    _ui->progress->setRange(0, int(std::max<qsizetype>(files, 1)));
+    _ui->progress->setValue(0);
     if (bytes > 0)
         _ui->labelSize->setText(QStringLiteral("%1 : %2").arg(Texts::text("gui_backup_size"),
                                                               BackupCopier::sizeText(bytes)));
@@ -172,12 +175,14 @@ void BackupWindow::setCopying(bool copying)
     _ui->btnClose->setEnabled(!copying);
     _ui->btnAll->setEnabled(!copying);
     _ui->btnFolder->setEnabled(!copying);
+    _ui->textFolder->setEnabled(!copying);
     _ui->btnCancel->setEnabled(copying);
 }
 
 void BackupWindow::btnStart()
 {
-    BackupCopier copier(_sources, _ui->textFolder->text());
+    rememberFolder(_ui->textFolder->text(), Preferences::BackupFolder);
+    BackupCopier copier(_sources, QDir::fromNativeSeparators(_ui->textFolder->text().trimmed()));
     if (_freeSpace)
         copier.setFreeSpace(_freeSpace);
     setCopying(true);
@@ -205,7 +210,11 @@ void BackupWindow::report(const BackupCopier::Result &result)
             names.append(QStringLiteral("…"));
         message = Texts::text("msg_backup_failed").arg(result.failed).arg(names.join(u'\n'));
     }
-    if (message.isEmpty())
-        return;
-    ExportAlerts::show(this, message);
+    const QString folder = QDir::fromNativeSeparators(_ui->textFolder->text().trimmed());
+    if (!message.isEmpty())
+        ExportAlerts::show(this, message + QStringLiteral("\n\n") + QDir::toNativeSeparators(folder));
+    else if (result.cancelled)
+        showFinished(Texts::text("msg_backup_cancel"), folder, false);
+    else
+        showFinished(Texts::text("msg_backup_ok"), folder);
 }

@@ -28,7 +28,9 @@ bool mayWrite(QWidget *parent, const QString &path)
     if (!QFileInfo::exists(path))
         return true;
     QMessageBox box(QMessageBox::Warning, QGuiApplication::applicationDisplayName(),
-                    Texts::text("msg_samefile_overwrite"), QMessageBox::NoButton, parent);
+                    Texts::text("msg_samefile_overwrite") + QStringLiteral("\n\n")
+                        + QDir::toNativeSeparators(path),
+                    QMessageBox::NoButton, parent);
     QPushButton *cancel = box.addButton(Texts::text("gui_cancel"), QMessageBox::RejectRole);
     QPushButton *ok = box.addButton(Texts::text("gui_ok"), QMessageBox::AcceptRole);
     box.setDefaultButton(cancel);

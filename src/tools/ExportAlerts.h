@@ -11,6 +11,7 @@ namespace ExportAlerts {
 void show(QWidget *parent, const QString &message, QMessageBox::Icon icon = QMessageBox::Critical);
 // The "file could not be written" alert, naming the file and the system's reason.
 void writeFailed(QWidget *parent, const QString &path, const QString &reason);
-// Asks "msg_samefile_overwrite" when path exists; Cancel is the default. True to go on.
+// Asks "msg_samefile_overwrite", naming the file, when path exists; Cancel is the default.
+// True to go on.
 bool mayWrite(QWidget *parent, const QString &path);
 } // namespace ExportAlerts

@@ -8,6 +8,7 @@
 #include "Texts.h"
 #include "ui_ExportCSVWindow.h"
 
+#include <QDir>
 #include <QFileDialog>
 
 ExportCSVWindow::ExportCSVWindow(const QList<ListRow> &rows, const FileManager &fileManager, QWidget *parent)
@@ -41,26 +42,25 @@ void ExportCSVWindow::windowDidLoad()
     _ui->btnCancel->setText(Texts::text("gui_cancel"));
     _ui->btnClose->setText(Texts::text("gui_close"));
     _ui->labelCount->setText(TrackExport::countText(0, qint64(_array.size())));
-    const QString folder = Preferences::stringValue(Preferences::CsvFolder);
-    _ui->textFolder->setText(folder.isEmpty() ? defaultFolder()
-                                              : folder);
+    _ui->textFolder->setText(QDir::toNativeSeparators(rememberedFolder(Preferences::CsvFolder)));
     _ui->textName->setText(TrackExport::defaultName(_array));
     adjustSize();
 }
 
 QString ExportCSVWindow::path() const
 {
-    return QStringLiteral("%1/%2.csv").arg(_ui->textFolder->text(), _ui->textName->text());
+    return QStringLiteral("%1/%2.csv").arg(QDir::fromNativeSeparators(_ui->textFolder->text().trimmed()),
+                                           _ui->textName->text());
 }
 
 void ExportCSVWindow::btnFolderClicked()
 {
     const QString folder = QFileDialog::getExistingDirectory(this, Texts::text("gui_select_folder"),
-                                                             Preferences::stringValue(Preferences::CsvFolder));
+                                                             QDir::fromNativeSeparators(_ui->textFolder->text()));
     if (folder.isEmpty())
         return;
     Preferences::setStringValue(Preferences::CsvFolder, folder);
-    _ui->textFolder->setText(folder);
+    _ui->textFolder->setText(QDir::toNativeSeparators(folder));
 }
 
 void ExportCSVWindow::setExporting(bool exporting)
@@ -77,6 +77,7 @@ void ExportCSVWindow::btnStartClicked()
         ExportAlerts::show(this, Texts::text("msg_enter_filename"));
         return;
     }
+    rememberFolder(_ui->textFolder->text(), Preferences::CsvFolder);
     const QString target = path();
     if (!ExportAlerts::mayWrite(this, target))
         return;
@@ -97,7 +98,7 @@ void ExportCSVWindow::endExport(const QString &path)
     if (!_result.written)
         ExportAlerts::writeFailed(this, path, _result.error);
     else if (_result.cancelled)
-        ExportAlerts::show(this, Texts::text("msg_save_csvfile_cancel"));
+        showFinished(Texts::text("msg_save_csvfile_cancel"), path, false);
     else
-        ExportAlerts::show(this, Texts::text("msg_save_csvfile_ok"), QMessageBox::Information);
+        showFinished(Texts::text("msg_save_csvfile_ok"), path);
 }

@@ -11,6 +11,7 @@
 #include "ui_ExportKMLWindow.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QUrl>
@@ -61,9 +62,7 @@ void ExportKMLWindow::windowDidLoad()
         field->setValidator(new NumberFormatter(3, field));
     _ui->textPoint->setText(QStringLiteral("10"));
     _ui->textLine->setText(QStringLiteral("5"));
-    const QString folder = Preferences::stringValue(Preferences::KmlFolder);
-    _ui->textFolder->setText(folder.isEmpty() ? defaultFolder()
-                                              : folder);
+    _ui->textFolder->setText(QDir::toNativeSeparators(rememberedFolder(Preferences::KmlFolder)));
     _fileName = TrackExport::defaultName(_array);
     adjustSize();
 }
@@ -71,13 +70,17 @@ void ExportKMLWindow::windowDidLoad()
 QString ExportKMLWindow::path() const
 {
     const bool gpx = _ui->comboFormat->currentData().toInt() == Gpx;
-    return QStringLiteral("%1/%2.%3").arg(_ui->textFolder->text(), _fileName, gpx ? u"gpx" : u"kml");
+    return QStringLiteral("%1/%2.%3").arg(QDir::fromNativeSeparators(_ui->textFolder->text().trimmed()),
+                                          _fileName, gpx ? u"gpx" : u"kml");
 }
 
 void ExportKMLWindow::formatChanged()
 {
     // GPX has no arrows or raised track: their settings do not apply to it.
     const bool kml = _ui->comboFormat->currentData().toInt() == Kml;
+    // The title and folder label name the format being written.
+    setWindowTitle(Texts::text(kml ? "gui_kml_convert" : "gui_gpx_convert"));
+    _ui->labelFolder->setText(Texts::text(kml ? "gui_kml_folder" : "gui_gpx_folder"));
     for (QWidget *w : {static_cast<QWidget *>(_ui->textPoint), static_cast<QWidget *>(_ui->textLine),
                        static_cast<QWidget *>(_ui->boxIcon)})
         w->setEnabled(kml);
@@ -86,11 +89,11 @@ void ExportKMLWindow::formatChanged()
 void ExportKMLWindow::btnFolderClicked()
 {
     const QString folder = QFileDialog::getExistingDirectory(this, Texts::text("gui_select_folder"),
-                                                             Preferences::stringValue(Preferences::KmlFolder));
+                                                             QDir::fromNativeSeparators(_ui->textFolder->text()));
     if (folder.isEmpty())
         return;
     Preferences::setStringValue(Preferences::KmlFolder, folder);
-    _ui->textFolder->setText(folder);
+    _ui->textFolder->setText(QDir::toNativeSeparators(folder));
 }
 
 void ExportKMLWindow::setExporting(bool exporting)
@@ -117,6 +120,7 @@ void ExportKMLWindow::btnStartClicked()
 {
     if (_array.empty())
         return;
+    rememberFolder(_ui->textFolder->text(), Preferences::KmlFolder);
     const QString target = path();
     if (!ExportAlerts::mayWrite(this, target))
         return;
@@ -135,8 +139,13 @@ void ExportKMLWindow::btnStartClicked()
         },
         _ui->progress);
     setExporting(false);
-    if (!_result.written)
+    if (!_result.written) {
         ExportAlerts::writeFailed(this, target, _result.error);
-    else if (!_result.cancelled)
+    } else if (_result.cancelled) {
+        showFinished(Texts::text("msg_save_track_cancel"), target, false);
+    } else {
+        // The globe viewer (or the desktop's GPX application) opens it as before.
         QDesktopServices::openUrl(QUrl::fromLocalFile(target));
+        showFinished(Texts::text("msg_save_track_ok"), target);
+    }
 }

@@ -1,6 +1,8 @@
 #include "PrintWindow.h"
 
+#include "FileLog.h"
 #include "FileVideo.h"
+#include "Preferences.h"
 #include "StillSeries.h"
 #include "Texts.h"
 #include "ui_PrintWindow.h"
@@ -140,15 +142,21 @@ void PrintWindow::setBusy(bool busy)
 bool PrintWindow::printReport(const ReportPainter::Content &content, Result how)
 {
     if (how == SavePdf) {
-        const QString start = QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                                  .filePath(QStringLiteral("report.pdf"));
+        QString folder = Preferences::stringValue(Preferences::PdfFolder);
+        if (folder.isEmpty() || !QFileInfo(folder).isDir())
+            folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString start = QDir(folder).filePath(defaultPdfName(content));
         QString path = QFileDialog::getSaveFileName(parentWidget(), Texts::text("gui_save_pdf"), start,
                                                     QStringLiteral("PDF (*.pdf)"));
         if (path.isEmpty())
             return false;
         if (QFileInfo(path).suffix().compare(u"pdf", Qt::CaseInsensitive) != 0)
             path += QStringLiteral(".pdf");
-        return paintReport(content, nullptr, path);
+        rememberFolder(QFileInfo(path).absolutePath(), Preferences::PdfFolder);
+        const bool ok = paintReport(content, nullptr, path);
+        if (ok)
+            showFinished(Texts::text("msg_save_pdf_ok"), path);
+        return ok;
     }
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageMargins(QMarginsF(36, 36, 36, 36), QPageLayout::Point);
@@ -158,6 +166,27 @@ bool PrintWindow::printReport(const ReportPainter::Content &content, Result how)
     if (dialog.exec() != QDialog::Accepted)
         return false;
     return paintReport(content, &printer);
+}
+
+QString PrintWindow::defaultPdfName(const ReportPainter::Content &content)
+{
+    QString source;
+    _vexa_time_t time{};
+    if (content.log && content.log->count() > 0) {
+        source = content.log->path();
+        time = content.log->logAtIndex(std::clamp<qint64>(content.log->currentIndex(), 0, content.log->count() - 1)).time;
+    } else if (content.video && content.video->frameCount() > 0) {
+        source = content.video->path();
+        const qint64 frame = content.currentFrame >= 0 ? content.currentFrame : content.video->currentIndex();
+        time = content.video->headerAtIndex(std::clamp<qint64>(frame, 0, content.video->frameCount() - 1)).time;
+    } else {
+        return QStringLiteral("report.pdf");
+    }
+    const _vexa_time_t local = utc_to_local(time);
+    return QStringLiteral("%1_%2.pdf")
+        .arg(QFileInfo(source).completeBaseName(),
+             QString::asprintf("%04d%02d%02d_%02d%02d%02d", local.year, local.month, local.day, local.hour,
+                               local.minute, local.second));
 }
 
 bool PrintWindow::paintReport(const ReportPainter::Content &content, QPagedPaintDevice *device,

@@ -34,6 +34,9 @@ public:
     QString title() const;
     QString comment() const;
 
+    // The PDF's suggested name: the recording's or log's file name and the local time of
+    // the frame or record shown, "0000000012_20261121_080005.pdf".
+    static QString defaultPdfName(const ReportPainter::Content &content);
     // Asks for the printer (or the PDF's name) and paints the report with the window as its
     // progress. False when the user cancelled or the report could not be finished; a failure
     // other than cancelling is also shown as an alert.

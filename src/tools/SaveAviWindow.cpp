@@ -55,9 +55,7 @@ void SaveAviWindow::windowDidLoad()
     _ui->btnCancel->setText(Texts::text("gui_cancel"));
     _ui->btnClose->setText(Texts::text("gui_close"));
 
-    const QString folder = Preferences::stringValue(Preferences::AviFolder);
-    _ui->textFolder->setText(QDir::toNativeSeparators(
-        folder.isEmpty() ? defaultFolder() : folder));
+    _ui->textFolder->setText(QDir::toNativeSeparators(rememberedFolder(Preferences::AviFolder)));
     _ui->comboCodec->addItems({QStringLiteral("JPEG"), QStringLiteral("MPEG4")});
     _ui->comboQuality->addItems(
         {Texts::text("gui_low"), Texts::text("gui_normal"), Texts::text("gui_high")});
@@ -83,7 +81,7 @@ void SaveAviWindow::windowDidLoad()
 void SaveAviWindow::enableControl(bool enabled)
 {
     for (QWidget *w : std::initializer_list<QWidget *>{
-             _ui->btnFolder, _ui->textName, _ui->comboFps, _ui->comboCodec, _ui->comboQuality,
+             _ui->btnFolder, _ui->textFolder, _ui->textName, _ui->comboFps, _ui->comboCodec, _ui->comboQuality,
              _ui->chkVehicle, _ui->chkDate, _ui->chkSpeed, _ui->chkLatLng, _ui->chkSensor,
              _ui->pickerTo, _ui->btnClose})
         w->setEnabled(enabled);
@@ -95,7 +93,7 @@ void SaveAviWindow::enableControl(bool enabled)
 void SaveAviWindow::btnFolder()
 {
     const QString folder = QFileDialog::getExistingDirectory(
-        this, Texts::text("gui_select_folder"), _ui->textFolder->text());
+        this, Texts::text("gui_select_folder"), QDir::fromNativeSeparators(_ui->textFolder->text()));
     if (folder.isEmpty())
         return;
     Preferences::setStringValue(Preferences::AviFolder, folder);
@@ -104,7 +102,7 @@ void SaveAviWindow::btnFolder()
 
 QString SaveAviWindow::moviePath() const
 {
-    return QStringLiteral("%1/%2.mp4").arg(QDir::fromNativeSeparators(_ui->textFolder->text()),
+    return QStringLiteral("%1/%2.mp4").arg(QDir::fromNativeSeparators(_ui->textFolder->text().trimmed()),
                                            _ui->textName->text());
 }
 
@@ -119,6 +117,7 @@ void SaveAviWindow::btnStart()
         alert(Texts::text("msg_enter_filename"), true);
         return;
     }
+    rememberFolder(_ui->textFolder->text(), Preferences::AviFolder);
     const QString path = moviePath();
     // The old movie stays until the new one is complete, then is replaced in one step.
     if (!ExportAlerts::mayWrite(this, path))
@@ -127,7 +126,7 @@ void SaveAviWindow::btnStart()
     _result = false;
     _cancelled = false;
     _result = save(path);
-    endSave();
+    endSave(path);
 }
 
 bool SaveAviWindow::save(const QString &path)
@@ -164,11 +163,15 @@ bool SaveAviWindow::save(const QString &path)
     return ok;
 }
 
-void SaveAviWindow::endSave()
+void SaveAviWindow::endSave(const QString &path)
 {
-    _ui->progress->setValue(_ui->progress->maximum());
-    // A movie that got written is reported as written, even if Cancel came after the last picture.
-    const char *message = _result ? "msg_avi_ok" : _cancelled ? "msg_avi_cancel" : "msg_avi_error";
-    alert(Texts::text(message), !_result && !_cancelled);
+    // The bar stays where the job stopped. A movie that got written is reported as written,
+    // even if Cancel came after the last picture.
+    if (_result)
+        showFinished(Texts::text("msg_avi_ok"), path);
+    else if (_cancelled)
+        showFinished(Texts::text("msg_avi_cancel"), path, false);
+    else
+        alert(Texts::text("msg_avi_error"), true);
     enableControl(true);
 }

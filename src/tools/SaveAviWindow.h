@@ -38,7 +38,7 @@ private:
     void windowDidLoad();
     void enableControl(bool enabled);
     bool save(const QString &path);
-    void endSave();
+    void endSave(const QString &path);
     void alert(const QString &message, bool critical);
 
     std::unique_ptr<Ui::SaveAviWindow> _ui;

@@ -37,9 +37,7 @@ SaveJpgWindow::SaveJpgWindow(QWidget *parent, FileVideo *fileVideo, qint64 frame
     _matrix->addButton(_ui->radioCurrent, 0);
     _matrix->addButton(_ui->radioSelected, 1);
     applyTexts();
-    const QString folder = Preferences::stringValue(Preferences::JpgFolder);
-    _ui->textFolder->setText(QDir::toNativeSeparators(
-        folder.isEmpty() ? defaultFolder() : folder));
+    _ui->textFolder->setText(QDir::toNativeSeparators(rememberedFolder(Preferences::JpgFolder)));
     fillLists();
     _ui->progressBar->setValue(0);
     connect(_ui->radioCurrent, &QRadioButton::clicked, this, &SaveJpgWindow::chkCurrent);
@@ -103,7 +101,7 @@ void SaveJpgWindow::chkSelected()
 void SaveJpgWindow::btnFolder()
 {
     const QString folder = QFileDialog::getExistingDirectory(this, Texts::text("gui_select_folder"),
-                                                             _ui->textFolder->text());
+                                                             QDir::fromNativeSeparators(_ui->textFolder->text()));
     if (folder.isEmpty())
         return;
     Preferences::setStringValue(Preferences::JpgFolder, folder);
@@ -124,9 +122,10 @@ void SaveJpgWindow::btnOK()
 {
     if (!_fileVideo || isRunningJob())
         return;
+    rememberFolder(_ui->textFolder->text(), Preferences::JpgFolder);
     const QList<qint64> frames = chosenFrames();
     const QString path = _fileVideo->path();
-    const QString folder = QDir::fromNativeSeparators(_ui->textFolder->text());
+    const QString folder = QDir::fromNativeSeparators(_ui->textFolder->text().trimmed());
     const int flip = FileManager::videoFlip();
     StillExport::Result result;
     if (!frames.isEmpty()) {
@@ -146,7 +145,11 @@ void SaveJpgWindow::btnOK()
         setBusy(false);
     }
     if (result.status != StillExport::Status::Cancelled)
-        showResult(result.status == StillExport::Status::Saved);
+        // One still is named itself; a series by its folder.
+        showResult(result.status == StillExport::Status::Saved,
+                   result.files.size() == 1 ? QDir(folder).filePath(result.files.first()) : folder);
+    else
+        showFinished(Texts::text("msg_save_jpeg_cancel"), folder, false);
 }
 
 void SaveJpgWindow::setBusy(bool busy)
@@ -164,8 +167,10 @@ void SaveJpgWindow::setBusy(bool busy)
         _ui->progressBar->setValue(0);
 }
 
-void SaveJpgWindow::showResult(bool ok)
+void SaveJpgWindow::showResult(bool ok, const QString &folder)
 {
-    ExportAlerts::show(this, Texts::text(ok ? "msg_save_jpeg_ok" : "msg_save_jpeg_error"),
-                       ok ? QMessageBox::Information : QMessageBox::Critical);
+    if (ok)
+        showFinished(Texts::text("msg_save_jpeg_ok"), folder);
+    else
+        ExportAlerts::show(this, Texts::text("msg_save_jpeg_error"), QMessageBox::Critical);
 }

@@ -40,7 +40,8 @@ private:
     void applyTexts();
     void fillLists();
     void setBusy(bool busy);
-    void showResult(bool ok);
+    // The result message; target is the still written, or the folder of a series.
+    void showResult(bool ok, const QString &target);
 
     std::unique_ptr<Ui::SaveJpgWindow> _ui;
     QButtonGroup *_matrix;

@@ -1,14 +1,22 @@
 #include "ToolWindow.h"
 
+#include "Preferences.h"
+#include "Texts.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QEventLoop>
+#include <QGuiApplication>
+#include <QMessageBox>
 #include <QPointer>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QStandardPaths>
 #include <QThread>
+#include <QUrl>
 
 ToolWindow::ToolWindow(QWidget *parent)
     : QDialog(parent)
@@ -26,6 +34,38 @@ QString ToolWindow::defaultFolder()
 int ToolWindow::runModal()
 {
     return exec();
+}
+
+QString ToolWindow::rememberedFolder(const char *preferencesKey)
+{
+    const QString folder = preferencesKey ? Preferences::stringValue(preferencesKey) : QString();
+    return folder.isEmpty() ? defaultFolder() : folder;
+}
+
+void ToolWindow::rememberFolder(const QString &field, const char *preferencesKey)
+{
+    const QString path = QDir::fromNativeSeparators(field.trimmed());
+    if (!path.isEmpty())
+        Preferences::setStringValue(preferencesKey, path);
+}
+
+void ToolWindow::showFinished(const QString &message, const QString &target, bool success)
+{
+    const QFileInfo info(target);
+    const QString folder = info.isDir() ? info.absoluteFilePath() : info.absolutePath();
+    QMessageBox box(success ? QMessageBox::Information : QMessageBox::Warning,
+                    QGuiApplication::applicationDisplayName(),
+                    message + QStringLiteral("\n\n") + QDir::toNativeSeparators(target),
+                    QMessageBox::NoButton, isVisible() || !parentWidget() ? this : parentWidget());
+    QPushButton *open = box.addButton(Texts::text("gui_open_folder"), QMessageBox::ActionRole);
+    QPushButton *ok = box.addButton(Texts::text("gui_ok"), QMessageBox::AcceptRole);
+    box.setDefaultButton(ok);
+    box.setEscapeButton(ok);
+    // A folder the job never made (nothing written) has nothing to show.
+    open->setEnabled(QFileInfo(folder).isDir());
+    box.exec();
+    if (box.clickedButton() == open)
+        QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 }
 
 void ToolWindow::placeOverParent()

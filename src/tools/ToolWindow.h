@@ -27,6 +27,16 @@ public:
     // Shows the window modally and returns the result set with done() or setResult().
     int runModal();
 
+    // The one message a finished job ends with: message, then the file or folder it wrote
+    // (target), with a button that opens the folder holding it (or target itself when it is
+    // a folder). Information for a success, a warning otherwise.
+    void showFinished(const QString &message, const QString &target, bool success = true);
+    // A typed or chosen folder becomes the window's remembered folder (the preferences key);
+    // an empty field is left unremembered.
+    static void rememberFolder(const QString &field, const char *preferencesKey);
+    // The remembered folder of a window, else defaultFolder().
+    static QString rememberedFolder(const char *preferencesKey);
+
     // Runs job on a worker thread while a nested event loop keeps this window responsive;
     // progress lands in bar (if any) and in progressed(). Escape or closing the window asks
     // the job to cancel. Returns the job's result; cancelled() tells whether it was asked to stop.

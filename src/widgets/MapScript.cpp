@@ -1,5 +1,6 @@
 #include "MapScript.h"
 
+#include "FileLog.h"
 #include "FileManager.h"
 #include "FileVideo.h"
 #include "vexa_time.h"
@@ -13,6 +14,8 @@ namespace {
 constexpr int PostEventPhase = 3;
 constexpr qint64 NormalRouteIntervalMsec = 15000;
 constexpr qint64 OtherRouteIntervalMsec = 1000;
+// A log has a record a second and may last an hour: a point every 5 s draws the same line.
+constexpr qint64 LogRouteIntervalMsec = 5000;
 
 // Writes calls as "name(a, b, ...);\n" with "%f"-style fixed six decimals.
 class CallWriter {
@@ -170,6 +173,40 @@ MapScript::Route MapScript::route(const FileVideo &video)
     out.call("waitDone");
     route.script = out.text();
     return route;
+}
+
+QString MapScript::logRoute(const QList<FileLog *> &logs)
+{
+    CallWriter out;
+    out.reserve(64 * 1024);
+    out.call("waitLoad");
+    out.call("clearRoute");
+    for (const FileLog *log : logs) {
+        if (!log)
+            continue;
+        const qint64 last = log->count() - 1;
+        _vexa_time_t lastTime{};
+        bool any = false;
+        for (qint64 i = 0; i <= last; ++i) {
+            const _vexa_log_info_t &record = log->logAtIndex(i);
+            double latitude = 0, longitude = 0;
+            if (!position(record.gps_valid, record.latitude, record.longitude, &latitude, &longitude))
+                continue;
+            if (any && i != last && time_diff_msec(lastTime, record.time) < LogRouteIntervalMsec)
+                continue;
+            any = true;
+            lastTime = record.time;
+            // A click on the route goes to that second of the log.
+            out.begin("addRoute");
+            out.number(latitude);
+            out.number(longitude);
+            out.integer(time_to_msec(record.time));
+            out.end();
+        }
+    }
+    out.call("drawRoute");
+    out.call("waitDone");
+    return out.text();
 }
 
 QString MapScript::moveCenter(double latitude, double longitude)

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 
+class FileLog;
 class FileManager;
 class FileVideo;
 
@@ -31,6 +32,10 @@ public:
     };
     // The route of a recording: a point every 15 s (normal) or 1 s (others), always the last.
     static Route route(const FileVideo &video);
+
+    // The route of the loaded logs, one line through them in order: a point every 5 s and
+    // each log's last; a point carries its record's time (time_to_msec) for clicks.
+    static QString logRoute(const QList<FileLog *> &logs);
 
     // Decimal degrees.
     static QString moveCenter(double latitude, double longitude);

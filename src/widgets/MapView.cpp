@@ -210,6 +210,13 @@ void MapView::loadWithLogs(const QList<LogGuide> &cameras, qint64 logIndex)
     setWebShown(true);
 }
 
+void MapView::loadWithLogRoute(const QList<FileLog *> &logs)
+{
+    _fileVideo = nullptr;
+    _routeScript = MapScript::logRoute(logs);
+    sendScript(_routeScript);
+}
+
 void MapView::loadWithFileVideo(FileVideo *fileVideo, qint64 frameIndex)
 {
     _fileVideo = fileVideo;

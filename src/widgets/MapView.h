@@ -11,6 +11,7 @@
 // first painted window. What the map showed before the page loaded is sent again once it has.
 #pragma once
 
+#include "FileLog.h"
 #include "LogGuide.h"
 
 #include <QImage>
@@ -73,6 +74,9 @@ public slots:
     void loadWithData(const QList<qint64> &fileIndices, const QString &type);
     // Camera markers of the recordings made during a log, then the centre on the log.
     void loadWithLogs(const QList<LogGuide> &cameras, qint64 logIndex);
+    // The route of the loaded logs, drawn as a recording's is; a click on it reports the
+    // record's time through clickRouteWithFrameIndex.
+    void loadWithLogRoute(const QList<FileLog *> &logs);
     // The route of a recording, centred on frameIndex (-1: the last frame).
     void loadWithFileVideo(FileVideo *fileVideo, qint64 frameIndex);
     // NMEA latitude and longitude of the frame on screen.

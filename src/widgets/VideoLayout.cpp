@@ -140,6 +140,8 @@ void VideoLayout::setFullWindow(bool flag)
     }
     _rect = QRect(QPoint(0, 0), size());
     _fullWindow = flag;
+    for (VideoView *cell : _videoViews)
+        cell->setKeepAspect(flag);
     if (flag && _skinSlider)
         _skinSlider->hide();
     if (!flag)

@@ -136,11 +136,24 @@ void VideoView::drawPicture(QPainter &painter) const
     if (_drawImage.isNull())
         return;
     painter.save();
+    QRectF target(rect());
+    if (_keepAspect && !_placeholder) {
+        // Black bars rather than a picture stretched to the screen's shape.
+        painter.fillRect(rect(), Qt::black);
+        const QSizeF fitted = QSizeF(_drawImage.size()).scaled(target.size(), Qt::KeepAspectRatio);
+        target = QRectF(QPointF((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted);
+    }
     if (!_placeholder)
         painter.setTransform(flipTransform(FileManager::videoFlip(), width(), height()));
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawImage(QRectF(rect()), _drawImage);
+    painter.drawImage(target, _drawImage);
     painter.restore();
+}
+
+void VideoView::setKeepAspect(bool keep)
+{
+    _keepAspect = keep;
+    update();
 }
 
 void VideoView::drawBorder(QPainter &painter) const
@@ -152,8 +165,9 @@ void VideoView::drawBorder(QPainter &painter) const
     painter.restore();
 }
 
-// Size at the bottom left, recording part at the top right, frame number at the bottom
-// right; positions are the cell's bottom-left numbers.
+// Size at the top left (the camera burns its time into the bottom left), recording part
+// at the top right, frame number at the bottom right; positions are the cell's bottom-left
+// numbers.
 void VideoView::drawCaptions(QPainter &painter) const
 {
     const QFontMetricsF metrics(_font);
@@ -165,9 +179,9 @@ void VideoView::drawCaptions(QPainter &painter) const
         return QPointF(x, baselineOf(qtBox));
     };
 
-    const QRectF sizeLine(4, 2, metrics.horizontalAdvance(_imgSize), lineHeight);
-    drawOutlined(painter, _imgSize, QPointF(4, baselineOf(Geometry::toQt(sizeLine, height()))));
-    drawOutlined(painter, _recType, rightAligned(_recType, QRectF(0, 0, width() - 4, height() - 4)));
+    const QRectF recLine(0, 0, width() - 4, height() - 4);
+    drawOutlined(painter, _imgSize, QPointF(4, rightAligned(_recType, recLine).y()));
+    drawOutlined(painter, _recType, rightAligned(_recType, recLine));
     drawOutlined(painter, _count, rightAligned(_count, QRectF(0, 0, width() - 4, 20)));
 }
 

@@ -35,6 +35,8 @@ public slots:
     void drawImage(const QImage &picture, const _vexa_video_frame_header_t *header,
                    const QString &count, bool thumbnail);
     void setSelect(bool select);
+    // Letterboxed in black instead of filling the cell (full window on a wider screen).
+    void setKeepAspect(bool keep);
 
 signals:
     void selectIndex(int index);
@@ -58,4 +60,5 @@ private:
     QString _recType;
     QString _count;
     QFont _font;
+    bool _keepAspect = false;
 };

@@ -105,6 +105,19 @@ private slots:
         QCOMPARE(_alerts->alerts().first().icon, QMessageBox::Warning);
     }
 
+    // A log of more than an hour is named with why it was left out.
+    void overlongLogSaysWhy()
+    {
+        QTemporaryDir dir;
+        QVERIFY(ViewerTest::makeCard(dir.path(), 1, 0));
+        QVERIFY(TestCard::writeLog(dir.filePath(QStringLiteral("log/0000000009.log")),
+                                   TestCard::utc(2026, 11, 21, 6, 0, 0), 3700));
+        QVERIFY(_view->openFolderPath(dir.path()));
+        QVERIFY2(_alerts->texts().value(0).endsWith(
+                     QStringLiteral("log/0000000009.log (%1)").arg(Texts::text("msg_log_too_many_records"))),
+                 qPrintable(_alerts->texts().value(0)));
+    }
+
     // Close resets the instruments and keeps the card; unloading then empties everything.
     void closeThenUnload()
     {

@@ -3,14 +3,18 @@
 #include "ViewerTestSupport.h"
 
 #include "CameraSettings.h"
+#include "FileTableView.h"
 #include "Geometry.h"
+#include "MenuShortcuts.h"
 #include "PopupMenus.h"
 #include "SkinButton.h"
 #include "SkinManager.h"
 #include "Texts.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QMenu>
 #include <QScreen>
 
@@ -140,7 +144,7 @@ private slots:
         std::unique_ptr<QMenu> file(_view->buildMenu(33, nullptr));
         QStringList layout;
         for (QAction *action : file->actions())
-            layout << (action->isSeparator() ? QStringLiteral("-") : action->text());
+            layout << (action->isSeparator() ? QStringLiteral("-") : action->text().section(u'\t', 0, 0));
         QCOMPARE(layout, (QStringList{Texts::text("menu_file_select_folder"), Texts::text("menu_file_load"),
                                       Texts::text("menu_file_list"), QStringLiteral("-"),
                                       Texts::text("menu_file_print"), QStringLiteral("-"),
@@ -213,6 +217,85 @@ private slots:
         QCOMPARE(_view->videoLayout()->division(), int(VideoLayout::Thumbnail));
         QTest::mouseClick(_view->buttonWithTag(MainView::TagSingleView), Qt::LeftButton);
         QCOMPARE(_view->videoLayout()->division(), int(VideoLayout::Single));
+    }
+
+    // The menu keys: each item shows its key after a tab, and the key is the desktop's
+    // standard one or the fixed one the table names.
+    void menuKeys_data()
+    {
+        QTest::addColumn<int>("menu");
+        QTest::addColumn<int>("tag");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("open") << 33 << 11 << "Ctrl+O";
+        QTest::newRow("print") << 33 << 13 << "Ctrl+P";
+        QTest::newRow("quit") << 33 << 10 << "Ctrl+Q";
+        QTest::newRow("select all") << 34 << 49 << "Ctrl+A";
+        QTest::newRow("full screen") << 35 << 35001 << "F11";
+        QTest::newRow("full window") << 35 << 35000 << "Return";
+        QTest::newRow("play") << 36 << 21 << "Space";
+        QTest::newRow("next frame") << 36 << 22 << "Right";
+        QTest::newRow("previous frame") << 36 << 18 << "Left";
+        QTest::newRow("about") << 38 << 8 << "F1";
+    }
+    void menuKeys()
+    {
+        QFETCH(int, menu);
+        QFETCH(int, tag);
+        QFETCH(QString, key);
+        const QList<QKeySequence> keys = MenuShortcuts::keysFor(tag);
+        QVERIFY2(keys.contains(QKeySequence(key)), qPrintable(key));
+        std::unique_ptr<QMenu> built(_view->buildMenu(menu, nullptr));
+        QStringList shown;
+        std::function<void(QMenu *)> walk = [&](QMenu *m) {
+            for (QAction *action : m->actions())
+                action->menu() ? walk(action->menu()) : void(PopupMenus::tagOf(action) == tag ? shown << action->text() : shown);
+        };
+        walk(built.get());
+        QCOMPARE(shown.size(), 1);
+        QVERIFY2(shown.first().endsWith(u'\t' + keys.first().toString(QKeySequence::NativeText)), qPrintable(shown.first()));
+    }
+
+    // The window keys act: F11 enters and leaves full screen, Ctrl+A ticks every row.
+    void windowKeysAct()
+    {
+        openCard();
+        show(QStringLiteral("event"), 0, 5);
+        _window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(_window.get()));
+        QTest::keyClick(_window.get(), Qt::Key_F11);
+        QTRY_VERIFY(_window->isFullScreen());
+        QVERIFY(_view->isFullWindow());
+        QTest::keyClick(_window.get(), Qt::Key_F11);
+        QTRY_VERIFY(!_window->isFullScreen());
+        QVERIFY(!_view->isFullWindow());
+        QTRY_COMPARE(_window->size(), QSize(1024, 768));
+        QCOMPARE(_window->minimumSize(), _window->maximumSize());
+        _view->tagCommand(MainView::TagFileList);
+        QTest::keyClick(_window.get(), Qt::Key_A, Qt::ControlModifier);
+        QCOMPARE(_view->listView()->tableView(QStringLiteral("event"))->checkedRows().size(), 2);
+    }
+
+    // Playback keys work after a click in a table, not in a text field.
+    void playbackKeysWhateverHasFocus()
+    {
+        openCard();
+        show(QStringLiteral("event"), 1, 10);
+        QWidget *table = nullptr;
+        for (QAbstractItemView *view : _view->listView()->findChildren<QAbstractItemView *>())
+            if (view->isVisible() && !table)
+                table = view;
+        QVERIFY(table);
+        table->setFocus();
+        QTest::keyClick(table, Qt::Key_Space);
+        QCOMPARE(state(), QStringLiteral("event 1 speed 1 playing"));
+        QTest::keyClick(table, Qt::Key_Space);
+        auto *field = new QLineEdit(_view);
+        field->show();
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_Space);
+        QCOMPARE(field->text(), QStringLiteral(" "));
+        QCOMPARE(_view->speed(), 0.0);
+        delete field;
     }
 
     // Return in the window: the video alone fills the window, and play goes on; Escape

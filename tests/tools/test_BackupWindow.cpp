@@ -1,6 +1,7 @@
 #include "BackupWindow.h"
 #include "Preferences.h"
 #include "TestCard.h"
+#include "Texts.h"
 
 #include <QLabel>
 #include <QProgressBar>
@@ -64,7 +65,10 @@ private slots:
 
         window.setFreeSpace([](const QString &) { return qint64(5100); });
         window.findChild<QPushButton *>("btnStart")->click();
-        QCOMPARE(alerts.alerts().size(), 1);
+        // A backup that worked ends with a message naming the folder.
+        QCOMPARE(alerts.alerts().size(), 2);
+        QVERIFY(alerts.texts().last().startsWith(Texts::text("msg_backup_ok")));
+        QVERIFY(alerts.texts().last().contains(QDir::toNativeSeparators(dest)));
         QCOMPARE(TestCard::readFile(dest + "/CH1/event/1.vdd").size(), 3000);
         const QProgressBar *bar = window.findChild<QProgressBar *>("progress");
         QCOMPARE(bar->value(), bar->maximum());

@@ -45,7 +45,9 @@ private slots:
         ui->comboFps->setCurrentIndex(6);  // 7 a second: every 4th frame over 1 s
         AlertCatcher alerts;
         ui->btnOK->click();
-        QCOMPARE(alerts.texts(), QStringList{Texts::text("msg_save_jpeg_ok")});
+        QCOMPARE(alerts.texts().size(), 1);
+        QVERIFY(alerts.texts().first().startsWith(Texts::text("msg_save_jpeg_ok")));
+        QVERIFY(alerts.texts().first().contains(QDir::toNativeSeparators(out.path())));
         QCOMPARE(QDir(out.path()).entryList(QDir::Files).size(), 8);
     }
 };

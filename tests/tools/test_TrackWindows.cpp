@@ -53,8 +53,8 @@ private slots:
         QTest::newRow("csv kept") << "csv" << "out" << false << "msg_samefile_overwrite" << false;
         QTest::newRow("csv replaced") << "csv" << "out" << true << "msg_save_csvfile_ok" << true;
         QTest::newRow("csv unwritable") << "csv" << "missing" << false << "msg_save_file_fail" << false;
-        QTest::newRow("kml") << "kml" << "out" << false << "" << true;
-        QTest::newRow("gpx") << "gpx" << "out" << false << "" << true;
+        QTest::newRow("kml") << "kml" << "out" << false << "msg_save_track_ok" << true;
+        QTest::newRow("gpx") << "gpx" << "out" << false << "msg_save_track_ok" << true;
         QTest::newRow("kml unwritable") << "kml" << "missing" << false << "msg_save_file_fail" << false;
     }
     void start()
@@ -93,13 +93,23 @@ private slots:
             kml->ui()->comboFormat->setCurrentIndex(format == u"gpx" ? 1 : 0);
             window.reset(kml);
             QCOMPARE(kml->path(), path);
+            QCOMPARE(kml->windowTitle(), Texts::text(format == u"gpx" ? "gui_gpx_convert" : "gui_kml_convert"));
             kml->btnStartClicked();
         }
         const QString last = alerts.texts().value(alerts.texts().size() - 1);
         QVERIFY2(alert.isEmpty() ? last.isEmpty() : last.startsWith(Texts::text(alert).section(u'%', 0, 0)),
                  qPrintable(last));
+        // Every message names the file or folder it is about.
+        if (!alert.isEmpty())
+            QVERIFY2(last.contains(QDir::toNativeSeparators(dir_.filePath(folder))), qPrintable(last));
         QCOMPARE(QFileInfo::exists(path) && TestCard::readFile(path) != "old\n", written);
         QCOMPARE(opened_, format != u"csv" && written ? QList<QUrl>{QUrl::fromLocalFile(path)} : QList<QUrl>{});
+        // The typed folder is the one the next window of the kind starts with.
+        const QString typed = QDir::toNativeSeparators(dir_.filePath(folder));
+        if (format == u"csv")
+            QCOMPARE(ExportCSVWindow(rows_, files_).ui()->textFolder->text(), typed);
+        else
+            QCOMPARE(ExportKMLWindow(rows_, files_, QString()).ui()->textFolder->text(), typed);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "MapPageObject.h"
 #include "MapTestCard.h"
 #include "MapView.h"
+#include "FileLog.h"
 
 #include <QJsonValue>
 #include <QSignalSpy>
@@ -66,6 +67,25 @@ private slots:
         if (h.gps_valid)
             QCOMPARE(sent(map, [&] { map.moveCenterWithLatitude(h.latitude, h.longitude); }),
                      QStringList());
+    }
+
+    // The loaded logs' route: one line through both, a point every 5 s and each log's
+    // last record, each carrying its record's time.
+    void logRoute()
+    {
+        QTemporaryDir dir;
+        QVERIFY(TestCard::writeLog(dir.filePath("1.log"), TestCard::utc(2026, 5, 1, 8, 0, 0), 12));
+        QVERIFY(TestCard::writeLog(dir.filePath("2.log"), TestCard::utc(2026, 5, 1, 9, 0, 0), 3));
+        std::unique_ptr<FileLog> first(FileLog::create(dir.path(), "1.log"));
+        std::unique_ptr<FileLog> second(FileLog::create(dir.path(), "2.log"));
+        QVERIFY(first && second);
+        MapView map(nullptr, &_fileManager);
+        const QStringList calls = sent(map, [&] { map.loadWithLogRoute({first.get(), second.get()}); });
+        QCOMPARE(calls.first(), "waitLoad()");
+        QCOMPARE(calls.value(1), "clearRoute()");
+        QCOMPARE(calls.filter("addRoute(").size(), 4 + 2);
+        QCOMPARE(calls.value(calls.size() - 2), "drawRoute()");
+        QVERIFY2(calls.value(calls.size() - 3).endsWith(", 1777626002000)"), qPrintable(calls.join('|')));
     }
 
     void routeWithoutPositionHidesMap()
