@@ -895,6 +895,10 @@
         <source>The movie could not be saved. Check that the end of the time range lies after its start and that the folder can be written to.</source>
         <translation>Der Film konnte nicht gespeichert werden. Prüfen Sie, ob das Ende des Zeitraums nach seinem Anfang liegt und ob der Ordner beschreibbar ist.</translation>
     </message>
+    <message id="msg_avi_failed">
+        <source>The movie could not be saved.</source>
+        <translation>Der Film konnte nicht gespeichert werden.</translation>
+    </message>
     <message id="msg_avi_ok">
         <source>The movie was saved.</source>
         <translation>Der Film wurde gespeichert.</translation>
@@ -916,6 +920,14 @@
     <message id="msg_backup_not_done">
         <source>The recorded data was not backed up, so it stays on the card.</source>
         <translation>Die Aufnahmen wurden nicht gesichert und bleiben deshalb auf der Karte.</translation>
+    </message>
+    <message id="msg_backup_unwritable">
+        <source>Nothing was copied: the backup folder cannot be written.</source>
+        <translation>Es wurde nichts kopiert: In den Sicherungsordner kann nicht geschrieben werden.</translation>
+    </message>
+    <message id="msg_card_unreadable">
+        <source>The card cannot be read (%1). Was it removed? Playback stopped.</source>
+        <translation>Die Karte kann nicht gelesen werden (%1). Wurde sie entfernt? Die Wiedergabe wurde angehalten.</translation>
     </message>
     <message id="msg_complete_del_config">
         <source>The camera settings were reset to their factory values.</source>
@@ -1063,6 +1075,10 @@
         <source>The pictures were saved.</source>
         <translation>Die Bilder wurden gespeichert.</translation>
     </message>
+    <message id="msg_save_jpeg_partial">
+        <source>%1 of %2 pictures were saved before it stopped.</source>
+        <translation>%1 von %2 Bildern wurden gespeichert, bevor es abbrach.</translation>
+    </message>
     <message id="msg_save_set_fail">
         <source>The settings could not be written to the card. Check that the card is not write-protected.</source>
         <translation>Die Einstellungen konnten nicht auf die Karte geschrieben werden. Prüfen Sie, ob die Karte schreibgeschützt ist.</translation>
@@ -1070,6 +1086,10 @@
     <message id="msg_save_set_ok">
         <source>The settings were saved to the card.</source>
         <translation>Die Einstellungen wurden auf der Karte gespeichert.</translation>
+    </message>
+    <message id="msg_save_track_cancel">
+        <source>The export was cancelled. The file holds the track written so far.</source>
+        <translation>Der Export wurde abgebrochen. Die Datei enthält die bis dahin geschriebene Strecke.</translation>
     </message>
     <message id="tooltip_about">
         <source>About</source>

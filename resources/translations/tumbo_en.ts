@@ -895,6 +895,10 @@
         <source>The movie could not be saved. Check that the end of the time range lies after its start and that the folder can be written to.</source>
         <translation>The movie could not be saved. Check that the end of the time range lies after its start and that the folder can be written to.</translation>
     </message>
+    <message id="msg_avi_failed">
+        <source>The movie could not be saved.</source>
+        <translation>The movie could not be saved.</translation>
+    </message>
     <message id="msg_avi_ok">
         <source>The movie was saved.</source>
         <translation>The movie was saved.</translation>
@@ -916,6 +920,14 @@
     <message id="msg_backup_not_done">
         <source>The recorded data was not backed up, so it stays on the card.</source>
         <translation>The recorded data was not backed up, so it stays on the card.</translation>
+    </message>
+    <message id="msg_backup_unwritable">
+        <source>Nothing was copied: the backup folder cannot be written.</source>
+        <translation>Nothing was copied: the backup folder cannot be written.</translation>
+    </message>
+    <message id="msg_card_unreadable">
+        <source>The card cannot be read (%1). Was it removed? Playback stopped.</source>
+        <translation>The card cannot be read (%1). Was it removed? Playback stopped.</translation>
     </message>
     <message id="msg_complete_del_config">
         <source>The camera settings were reset to their factory values.</source>
@@ -1063,6 +1075,10 @@
         <source>The pictures were saved.</source>
         <translation>The pictures were saved.</translation>
     </message>
+    <message id="msg_save_jpeg_partial">
+        <source>%1 of %2 pictures were saved before it stopped.</source>
+        <translation>%1 of %2 pictures were saved before it stopped.</translation>
+    </message>
     <message id="msg_save_set_fail">
         <source>The settings could not be written to the card. Check that the card is not write-protected.</source>
         <translation>The settings could not be written to the card. Check that the card is not write-protected.</translation>
@@ -1070,6 +1086,10 @@
     <message id="msg_save_set_ok">
         <source>The settings were saved to the card.</source>
         <translation>The settings were saved to the card.</translation>
+    </message>
+    <message id="msg_save_track_cancel">
+        <source>The export was cancelled. The file holds the track written so far.</source>
+        <translation>The export was cancelled. The file holds the track written so far.</translation>
     </message>
     <message id="tooltip_about">
         <source>About</source>

@@ -895,6 +895,10 @@
         <source>The movie could not be saved. Check that the end of the time range lies after its start and that the folder can be written to.</source>
         <translation>동영상을 저장할 수 없습니다. 종료 시간이 시작 시간보다 뒤인지, 폴더에 쓸 수 있는지 확인하세요.</translation>
     </message>
+    <message id="msg_avi_failed">
+        <source>The movie could not be saved.</source>
+        <translation>동영상을 저장할 수 없습니다.</translation>
+    </message>
     <message id="msg_avi_ok">
         <source>The movie was saved.</source>
         <translation>동영상을 저장했습니다.</translation>
@@ -916,6 +920,14 @@
     <message id="msg_backup_not_done">
         <source>The recorded data was not backed up, so it stays on the card.</source>
         <translation>녹화 데이터가 백업되지 않아 카드에 그대로 남겨 둡니다.</translation>
+    </message>
+    <message id="msg_backup_unwritable">
+        <source>Nothing was copied: the backup folder cannot be written.</source>
+        <translation>백업 폴더에 쓸 수 없어 아무것도 복사하지 않았습니다.</translation>
+    </message>
+    <message id="msg_card_unreadable">
+        <source>The card cannot be read (%1). Was it removed? Playback stopped.</source>
+        <translation>카드를 읽을 수 없습니다(%1). 카드가 제거되었습니까? 재생을 멈췄습니다.</translation>
     </message>
     <message id="msg_complete_del_config">
         <source>The camera settings were reset to their factory values.</source>
@@ -1063,6 +1075,10 @@
         <source>The pictures were saved.</source>
         <translation>이미지를 저장했습니다.</translation>
     </message>
+    <message id="msg_save_jpeg_partial">
+        <source>%1 of %2 pictures were saved before it stopped.</source>
+        <translation>%2장 중 %1장의 사진이 저장된 후 중단되었습니다.</translation>
+    </message>
     <message id="msg_save_set_fail">
         <source>The settings could not be written to the card. Check that the card is not write-protected.</source>
         <translation>설정을 카드에 쓸 수 없습니다. 카드가 쓰기 방지 상태인지 확인하세요.</translation>
@@ -1070,6 +1086,10 @@
     <message id="msg_save_set_ok">
         <source>The settings were saved to the card.</source>
         <translation>설정을 카드에 저장했습니다.</translation>
+    </message>
+    <message id="msg_save_track_cancel">
+        <source>The export was cancelled. The file holds the track written so far.</source>
+        <translation>내보내기가 취소되었습니다. 파일에는 지금까지 기록한 경로만 들어 있습니다.</translation>
     </message>
     <message id="tooltip_about">
         <source>About</source>

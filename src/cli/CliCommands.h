@@ -18,6 +18,8 @@ public:
     static QString usageText();
     static int usage(const QString &problem);
     static int fail(const QString &message);
+    // Exit 1 naming the file and the reason (the engines' reasons mostly name it already).
+    static int writeFailed(const QString &path, const QString &reason);
     static void print(const QByteArray &json);
 
     // Why the log reader refuses a file: unreadable, no "$REZEZ" line, or too many records.

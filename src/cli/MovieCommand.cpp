@@ -46,6 +46,10 @@ QString valueOption(const QString &name, const QString &value, MovieArgs &m)
         if (!names.contains(value))
             return QStringLiteral("--quality takes low, normal or high");
         o.quality = MovieWriter::Quality(names.indexOf(value));
+    } else if (name == u"--from") {
+        if (!number(value, 0, qint64(1) << 40, v))
+            return QStringLiteral("--from takes seconds since 1970");
+        o.fromMsec = v * 1000;
     } else if (name == u"--until") {
         if (!number(value, 0, qint64(1) << 40, v))
             return QStringLiteral("--until takes seconds since 1970");
@@ -98,9 +102,10 @@ QString MovieCommand::usageText()
 {
     return QStringLiteral(
         "  movie FILE.vdd OUT.mp4 [--per-second N] [--codec jpeg|mp4v] [--quality low|normal|high]\n"
-        "        [--until EPOCH_S] [--vehicle TEXT] [--date] [--speed] [--latlng] [--sensor]\n"
-        "        [--flip 0-3] [--date-format 0-2] [--units 0-2]\n"
-        "                                           the recording from frame 0 as a movie\n");
+        "        [--from EPOCH_S] [--until EPOCH_S] [--vehicle TEXT] [--date] [--speed] [--latlng]\n"
+        "        [--sensor] [--flip 0-3] [--date-format 0-2] [--units 0-2]\n"
+        "                                           the recording as a movie, by default from its\n"
+        "                                           first to its last frame (UTC seconds)\n");
 }
 
 int MovieCommand::run(const QStringList &args)

@@ -165,7 +165,7 @@ TrackExport::Result KmlExport::write(const QString &path, const TrackExport::Log
         const QString count = TrackExport::countText(result.logs, total);
         for (qint64 k = 0; k < n; ++k) {
             const _vexa_log_info_t &r = log->records()[size_t(k)];
-            if (!r.gps_valid)
+            if (!has_position_fix(r.gps_valid, r.latitude, r.longitude))
                 continue;
             const qint64 t = time_to_msec(r.time);
             const double lat = nmea_to_degrees(r.latitude), lon = nmea_to_degrees(r.longitude);

@@ -1,6 +1,7 @@
 #include "DeviceSettingWindow.h"
 
 #include "DeleteWindow.h"
+#include "DurableWrite.h"
 #include "FileManager.h"
 #include "InitDataWindow.h"
 #include "PasswordWindow.h"
@@ -14,7 +15,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QSaveFile>
 #include <QStorageInfo>
 #include <QTimer>
 
@@ -282,8 +282,8 @@ bool DeviceSettingWindow::confirmPin()
 bool DeviceSettingWindow::cardWritable()
 {
     const QString path = _rootPath + QStringLiteral("/test.txt");
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write("test") == 4 && file.commit();
+    // Written beside and renamed into place: a link named test.txt is replaced, never followed.
+    const bool written = DurableWrite::writeFile(QFile::encodeName(path).toStdString(), "test");
     QFile::remove(path);
     if (!written)
         alert("msg_save_set_fail", true);

@@ -137,6 +137,8 @@ void ExportKMLWindow::btnStartClicked()
     setExporting(false);
     if (!_result.written)
         ExportAlerts::writeFailed(this, target, _result.error);
-    else if (!_result.cancelled)
+    else if (_result.cancelled)
+        ExportAlerts::show(this, Texts::text("msg_save_track_cancel"));
+    else
         QDesktopServices::openUrl(QUrl::fromLocalFile(target));
 }

@@ -137,6 +137,7 @@ void SaveJpgWindow::btnOK()
                 const std::unique_ptr<FileVideo> video = StillExport::open(path);
                 if (!video) {
                     result.status = StillExport::Status::Failed;
+                    result.error = QStringLiteral("cannot read %1").arg(QDir::toNativeSeparators(path));
                     return false;
                 }
                 result = StillExport::save(*video, frames, folder, flip, &cancel, progress);
@@ -145,8 +146,21 @@ void SaveJpgWindow::btnOK()
             _ui->progressBar);
         setBusy(false);
     }
-    if (result.status != StillExport::Status::Cancelled)
-        showResult(result.status == StillExport::Status::Saved);
+    if (result.status == StillExport::Status::Saved)
+        showResult(true);
+    else if (result.status == StillExport::Status::Failed)
+        showFailure(result, frames.size());
+}
+
+// What was saved before the failure, and why it stopped.
+void SaveJpgWindow::showFailure(const StillExport::Result &result, qint64 total)
+{
+    QString message = Texts::text("msg_save_jpeg_error");
+    if (!result.files.isEmpty())
+        message += u'\n' + Texts::text("msg_save_jpeg_partial").arg(result.files.size()).arg(total);
+    if (!result.error.isEmpty())
+        message += u'\n' + result.error;
+    ExportAlerts::show(this, message);
 }
 
 void SaveJpgWindow::setBusy(bool busy)

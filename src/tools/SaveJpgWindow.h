@@ -2,6 +2,7 @@
 // stills into a folder; the saving runs on a worker with progress and cancel.
 #pragma once
 
+#include "StillExport.h"
 #include "ToolWindow.h"
 
 #include <QList>
@@ -41,6 +42,7 @@ private:
     void fillLists();
     void setBusy(bool busy);
     void showResult(bool ok);
+    void showFailure(const StillExport::Result &result, qint64 total);
 
     std::unique_ptr<Ui::SaveJpgWindow> _ui;
     QButtonGroup *_matrix;

@@ -5,7 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <csignal>
 #include <filesystem>
+#include <thread>
+
+#include <sys/resource.h>
 
 namespace fs = std::filesystem;
 using Variant = CameraSettings::Variant;
@@ -171,15 +176,47 @@ TEST_F(CardTest, FailedWriteKeepsThePreviousSettings)
 {
     const std::string previous = "[SET]\r\nRECMOD=1\r\nVEHICLEID=old\r\n";
     writeText(config("set.dat"), previous);
-    // A directory where the temporary file must go makes the write fail, also for root.
-    fs::create_directories(config("set.dat.tmp/blocker"));
     CameraSettings s = CameraSettings::read(dir.path());
     s.set("VEHICLEID", "new");
-    EXPECT_FALSE(s.write(dir.path()));
-    EXPECT_NE(s.errorString().find("set.dat.tmp"), std::string::npos);
+    // A full card: the copy of the old file fits, the new text does not.
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 64;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool written = s.write(dir.path());
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(written);
+    EXPECT_NE(s.errorString().find(config("set.dat") + ": File too large"), std::string::npos) << s.errorString();
     EXPECT_EQ(textOf(config("set.dat")), previous);
-    EXPECT_FALSE(fs::exists(config("set.dat.bak")));
-    EXPECT_EQ(CameraSettings::read(dir.path()).string("VEHICLEID"), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(config()), fs::directory_iterator()), 1);  // no temporary
+}
+
+// Saves at once never tear the file: each leaves one whole text, and set.dat.bak is gone.
+TEST_F(CardTest, ConcurrentSavesLeaveOneWholeText)
+{
+    CameraSettings a = CameraSettings::defaults(), b = CameraSettings::defaults();
+    a.set("VEHICLEID", std::string(200, 'a'));
+    b.set("VEHICLEID", "b");
+    std::atomic_bool failed{false};
+    const auto saves = [&](CameraSettings settings) {
+        for (int i = 0; i < 50; ++i)
+            if (!settings.write(dir.path()))
+                failed = true;
+    };
+    std::thread first(saves, a), second(saves, b);
+    for (int i = 0; i < 200; ++i) {
+        const std::string text = textOf(config("set.dat"));
+        EXPECT_TRUE(text.empty() || text == a.text() || text == b.text()) << text;
+    }
+    first.join();
+    second.join();
+    EXPECT_FALSE(failed);
+    const std::string text = textOf(config("set.dat"));
+    EXPECT_TRUE(text == a.text() || text == b.text());
+    EXPECT_EQ(std::distance(fs::directory_iterator(config()), fs::directory_iterator()), 1);
 }
 
 TEST_F(CardTest, WriteFailsWithoutConfigFolder)
