@@ -238,7 +238,8 @@ bool CameraSettings::write(const std::string &cardFolder)
     error_.clear();
     if (const std::string problem = vehicleTextProblem(string(vehicle_key)); !problem.empty())
         return fail(problem);
-    const std::string folder = config_path(cardFolder, "");
+    // No trailing slash: a "config" that is a link is refused, not followed.
+    const std::string folder = cardFolder + "/config";
     const std::string path = config_path(cardFolder, "set.dat");
     const std::string backup = path + ".bak";
     // Two saves at once take turns, so set.dat.bak always holds the file this save replaces.

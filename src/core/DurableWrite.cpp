@@ -3,9 +3,12 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <random>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -214,6 +217,27 @@ bool DurableWrite::syncFolder(const std::string &folder, std::string *error)
         *error = "cannot write the folder " + folder + ": " + reason(errno);
     ::close(fd);
     return ok;
+}
+
+void DurableWrite::removeStale() const
+{
+    DIR *dir = ::opendir(folder_.c_str());
+    if (!dir)
+        return;
+    const std::string prefix = "." + nameOf(target_) + ".";
+    while (const dirent *entry = ::readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.size() <= prefix.size() + 4 || name.compare(0, prefix.size(), prefix) != 0
+            || name.compare(name.size() - 4, 4, ".tmp") != 0)
+            continue;
+        const long pid = std::strtol(name.c_str() + prefix.size(), nullptr, 10);
+        struct stat st {};
+        if (pid <= 0 || pid == ::getpid() || ::kill(pid_t(pid), 0) == 0 || errno != ESRCH
+            || ::fstatat(::dirfd(dir), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        ::unlinkat(::dirfd(dir), name.c_str(), 0);
+    }
+    ::closedir(dir);
 }
 
 uint64_t DurableWrite::syncCount()

@@ -40,6 +40,9 @@ public:
     static bool writeFile(const std::string &path, const std::string &text, std::string *error = nullptr);
     // Makes renames in a folder durable; a file system that cannot sync a folder counts as done.
     static bool syncFolder(const std::string &folder, std::string *error = nullptr);
+    // Removes temporaries of this target that writers killed on a file system without
+    // nameless files left behind; only those of processes that no longer run.
+    void removeStale() const;
     // How many file and folder syncs succeeded in this process, for checks that nothing skips one.
     static uint64_t syncCount();
 

@@ -310,10 +310,13 @@ bool BackupCopier::writeCopy(int in, qint64 size, const QString &target, QString
     DurableWrite file(QFile::encodeName(target).toStdString());
     struct stat to {};
     // Only a copy of exactly the source's size may replace the old backup file.
-    const bool ok = file.open() && (pump(in, file.fd(), size) || file.fail("cannot write", errno))
-                 && (::fstat(file.fd(), &to) == 0 || file.fail("cannot write", errno))
-                 && (to.st_size == size || file.fail("cannot write", EIO)) && ::fchmod(file.fd(), 0644) == 0
-                 && file.commit();
+    bool ok = file.open() && (pump(in, file.fd(), size) || file.fail("cannot write", errno))
+           && (::fstat(file.fd(), &to) == 0 || file.fail("cannot write", errno))
+           && (to.st_size == size || file.fail("cannot write", EIO));
+    // Readable by all, as a copy made by hand; a file system without modes keeps its own.
+    if (ok)
+        (void)::fchmod(file.fd(), 0644);
+    ok = ok && file.commit();
     if (!ok)
         *why = QString::fromLocal8Bit(file.errorString());
     return ok;

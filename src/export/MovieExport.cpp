@@ -182,6 +182,8 @@ void write(vexa_vdd_file &reader, const QString &outPath, const MovieOptions &op
            const MovieExport::Progress &progress, MovieResult &result)
 {
     DurableWrite file(QFile::encodeName(outPath).toStdString());
+    // Where the movie cannot be written nameless, an earlier export killed half-way left its part.
+    file.removeStale();
     if (!file.open()) {
         result.error = QString::fromLocal8Bit(file.errorString());
         return;

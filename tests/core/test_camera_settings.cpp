@@ -219,6 +219,24 @@ TEST_F(CardTest, ConcurrentSavesLeaveOneWholeText)
     EXPECT_EQ(std::distance(fs::directory_iterator(config()), fs::directory_iterator()), 1);
 }
 
+// A link under any name the save uses is replaced or left alone; the file it points to is never written.
+TEST_F(CardTest, SaveNeverWritesThroughLinks)
+{
+    for (const char *name : {"set.dat", "set.dat.bak", "set.dat.tmp"}) {
+        const std::string outside = dir.file(std::string("outside-") + name);
+        writeText(outside, "user file");
+        fs::remove(config("set.dat"));
+        if (std::string(name) != "set.dat")
+            writeText(config("set.dat"), "[SET]\r\nRECMOD=1\r\n");
+        fs::create_symlink(outside, config(name));
+        ASSERT_TRUE(CameraSettings::defaults().write(dir.path())) << name;
+        EXPECT_EQ(textOf(outside), "user file") << name;
+        EXPECT_EQ(textOf(config("set.dat")), defaultText) << name;
+        EXPECT_FALSE(fs::is_symlink(config("set.dat"))) << name;
+        fs::remove(config(name));
+    }
+}
+
 TEST_F(CardTest, WriteFailsWithoutConfigFolder)
 {
     fs::remove_all(config());
