@@ -64,7 +64,7 @@ private slots:
         const QString outDir = _dir.filePath(QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'_'));
         QString out = outDir + QStringLiteral("/out");
         if (args.contains(u"OUT."))
-            out += u'.' + args.section(u"OUT.", 1).section(u' ', 0, 0);
+            out += u'.' + args.section(QStringLiteral("OUT."), 1).section(u' ', 0, 0);
         if (args.startsWith(u"config")) {
             QVERIFY(QDir().mkpath(outDir + "/config"));
             out = outDir + "/config/set.dat";

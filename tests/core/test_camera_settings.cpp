@@ -39,6 +39,22 @@ const char *const defaultText =
     "GSSPEED=0\r\nVEHICLEID=\r\nRECINGMODE1=1\r\nPRERECTIME1=12\r\nPOSTRECTIME1=8\r\nPREFIELD1=4\r\n"
     "GPSRECTIME=48\r\nBEEPERROR=5\r\n";
 
+// What write() returns with files limited to bytes, as on a nearly full card.
+template <class Write>
+bool withFileLimit(rlim_t bytes, Write write)
+{
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool written = write();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    return written;
+}
+
 } // namespace
 
 TEST(CameraSettings, DefaultsWrittenByteForByte)
@@ -179,16 +195,7 @@ TEST_F(CardTest, FailedWriteKeepsThePreviousSettings)
     CameraSettings s = CameraSettings::read(dir.path());
     s.set("VEHICLEID", "new");
     // A full card: the copy of the old file fits, the new text does not.
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 64;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const bool written = s.write(dir.path());
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-    EXPECT_FALSE(written);
+    EXPECT_FALSE(withFileLimit(64, [&] { return s.write(dir.path()); }));
     EXPECT_NE(s.errorString().find(config("set.dat") + ": File too large"), std::string::npos) << s.errorString();
     EXPECT_EQ(textOf(config("set.dat")), previous);
     EXPECT_EQ(std::distance(fs::directory_iterator(config()), fs::directory_iterator()), 1);  // no temporary
@@ -266,8 +273,7 @@ TEST_F(CardTest, ClockFileRoundTrip)
 TEST_F(CardTest, FailedClockWriteKeepsTheOldClock)
 {
     writeText(config("time.ini"), "[SET]\r\nUTCTIME=2024.02.29;12:34:56");
-    fs::create_directories(config("time.ini.tmp/blocker"));
-    EXPECT_FALSE(CameraSettings::writeClock(dir.path(), 0));
+    EXPECT_FALSE(withFileLimit(8, [&] { return CameraSettings::writeClock(dir.path(), 0); }));
     EXPECT_EQ(CameraSettings::readClock(dir.path()), 1709210096);
 }
 
