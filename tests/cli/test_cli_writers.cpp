@@ -95,7 +95,11 @@ private slots:
         QCOMPARE(cli.exitCode(), 1);
         QVERIFY2(error.contains(QStringLiteral("File too large")), qPrintable(error));
         QCOMPARE(TestCard::readFile(out), QByteArray("old\n"));
-        QCOMPARE(filesUnder(outDir), before);
+        // No temporary is left; a backup may still have copied the files that fit.
+        const QStringList after = filesUnder(outDir);
+        QVERIFY2(!(u'/' + after.join(u'/')).contains(u"/."), qPrintable(after.join(u' ')));
+        if (!args.contains(u" --all"))
+            QCOMPARE(after, before);
     }
 };
 

@@ -188,7 +188,7 @@ private slots:
         QVERIFY(TestCard::writeLog(path, TestCard::utc(2013, 7, 5, 9, 8, 7), 3));
         QByteArray text = TestCard::readFile(path);
         text.replace(text.indexOf("3731.5000"), 9, "1e308");
-        text.replace(text.lastIndexOf("12658.2000"), 10, "1e999");
+        text.replace(text.lastIndexOf("12658.2000"), 10, "99999.9999");
         QVERIFY(TestCard::writeFile(path, text));
         vexa_log_file log;
         QVERIFY(log.load(qPrintable(path)));
