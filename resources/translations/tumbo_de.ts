@@ -915,6 +915,10 @@
         <source>The movie could not be saved. Check that the end of the time range lies after its start and that the folder can be written to.</source>
         <translation>Der Film konnte nicht gespeichert werden. Prüfen Sie, ob das Ende des Zeitraums nach seinem Anfang liegt und ob der Ordner beschreibbar ist.</translation>
     </message>
+    <message id="msg_avi_failed">
+        <source>The movie could not be saved.</source>
+        <translation>Der Film konnte nicht gespeichert werden.</translation>
+    </message>
     <message id="msg_avi_ok">
         <source>The movie was saved.</source>
         <translation>Der Film wurde gespeichert.</translation>
@@ -944,6 +948,13 @@
     <message id="msg_backup_ok">
         <source>The backup is complete.</source>
         <translation>Die Sicherung ist abgeschlossen.</translation>
+    <message id="msg_backup_unwritable">
+        <source>Nothing was copied: the backup folder cannot be written.</source>
+        <translation>Es wurde nichts kopiert: In den Sicherungsordner kann nicht geschrieben werden.</translation>
+    </message>
+    <message id="msg_card_unreadable">
+        <source>The card cannot be read (%1). Was it removed? Playback stopped.</source>
+        <translation>Die Karte kann nicht gelesen werden (%1). Wurde sie entfernt? Die Wiedergabe wurde angehalten.</translation>
     </message>
     <message id="msg_complete_del_config">
         <source>The camera settings were reset to their factory values.</source>
@@ -1102,6 +1113,9 @@
     <message id="msg_save_pdf_ok">
         <source>The report was saved as a PDF file.</source>
         <translation>Der Bericht wurde als PDF-Datei gespeichert.</translation>
+    <message id="msg_save_jpeg_partial">
+        <source>%1 of %2 pictures were saved before it stopped.</source>
+        <translation>%1 von %2 Bildern wurden gespeichert, bevor es abbrach.</translation>
     </message>
     <message id="msg_save_set_fail">
         <source>The settings could not be written to the card. Check that the card is not write-protected.</source>
@@ -1118,6 +1132,8 @@
     <message id="msg_save_track_ok">
         <source>The track was saved.</source>
         <translation>Die Strecke wurde gespeichert.</translation>
+        <source>The export was cancelled. The file holds the track written so far.</source>
+        <translation>Der Export wurde abgebrochen. Die Datei enthält die bis dahin geschriebene Strecke.</translation>
     </message>
     <message id="tooltip_about">
         <source>About</source>

@@ -915,6 +915,10 @@
         <source>The movie could not be saved. Check that the end of the time range lies after its start and that the folder can be written to.</source>
         <translation>The movie could not be saved. Check that the end of the time range lies after its start and that the folder can be written to.</translation>
     </message>
+    <message id="msg_avi_failed">
+        <source>The movie could not be saved.</source>
+        <translation>The movie could not be saved.</translation>
+    </message>
     <message id="msg_avi_ok">
         <source>The movie was saved.</source>
         <translation>The movie was saved.</translation>
@@ -944,6 +948,13 @@
     <message id="msg_backup_ok">
         <source>The backup is complete.</source>
         <translation>The backup is complete.</translation>
+    <message id="msg_backup_unwritable">
+        <source>Nothing was copied: the backup folder cannot be written.</source>
+        <translation>Nothing was copied: the backup folder cannot be written.</translation>
+    </message>
+    <message id="msg_card_unreadable">
+        <source>The card cannot be read (%1). Was it removed? Playback stopped.</source>
+        <translation>The card cannot be read (%1). Was it removed? Playback stopped.</translation>
     </message>
     <message id="msg_complete_del_config">
         <source>The camera settings were reset to their factory values.</source>
@@ -1102,6 +1113,9 @@
     <message id="msg_save_pdf_ok">
         <source>The report was saved as a PDF file.</source>
         <translation>The report was saved as a PDF file.</translation>
+    <message id="msg_save_jpeg_partial">
+        <source>%1 of %2 pictures were saved before it stopped.</source>
+        <translation>%1 of %2 pictures were saved before it stopped.</translation>
     </message>
     <message id="msg_save_set_fail">
         <source>The settings could not be written to the card. Check that the card is not write-protected.</source>
@@ -1118,6 +1132,8 @@
     <message id="msg_save_track_ok">
         <source>The track was saved.</source>
         <translation>The track was saved.</translation>
+        <source>The export was cancelled. The file holds the track written so far.</source>
+        <translation>The export was cancelled. The file holds the track written so far.</translation>
     </message>
     <message id="tooltip_about">
         <source>About</source>

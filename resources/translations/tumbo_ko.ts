@@ -915,6 +915,10 @@
         <source>The movie could not be saved. Check that the end of the time range lies after its start and that the folder can be written to.</source>
         <translation>동영상을 저장할 수 없습니다. 종료 시간이 시작 시간보다 뒤인지, 폴더에 쓸 수 있는지 확인하세요.</translation>
     </message>
+    <message id="msg_avi_failed">
+        <source>The movie could not be saved.</source>
+        <translation>동영상을 저장할 수 없습니다.</translation>
+    </message>
     <message id="msg_avi_ok">
         <source>The movie was saved.</source>
         <translation>동영상을 저장했습니다.</translation>
@@ -944,6 +948,13 @@
     <message id="msg_backup_ok">
         <source>The backup is complete.</source>
         <translation>백업을 완료했습니다.</translation>
+    <message id="msg_backup_unwritable">
+        <source>Nothing was copied: the backup folder cannot be written.</source>
+        <translation>백업 폴더에 쓸 수 없어 아무것도 복사하지 않았습니다.</translation>
+    </message>
+    <message id="msg_card_unreadable">
+        <source>The card cannot be read (%1). Was it removed? Playback stopped.</source>
+        <translation>카드를 읽을 수 없습니다(%1). 카드가 제거되었습니까? 재생을 멈췄습니다.</translation>
     </message>
     <message id="msg_complete_del_config">
         <source>The camera settings were reset to their factory values.</source>
@@ -1102,6 +1113,9 @@
     <message id="msg_save_pdf_ok">
         <source>The report was saved as a PDF file.</source>
         <translation>보고서를 PDF 파일로 저장했습니다.</translation>
+    <message id="msg_save_jpeg_partial">
+        <source>%1 of %2 pictures were saved before it stopped.</source>
+        <translation>%2장 중 %1장의 사진이 저장된 후 중단되었습니다.</translation>
     </message>
     <message id="msg_save_set_fail">
         <source>The settings could not be written to the card. Check that the card is not write-protected.</source>
@@ -1118,6 +1132,8 @@
     <message id="msg_save_track_ok">
         <source>The track was saved.</source>
         <translation>경로를 저장했습니다.</translation>
+        <source>The export was cancelled. The file holds the track written so far.</source>
+        <translation>내보내기가 취소되었습니다. 파일에는 지금까지 기록한 경로만 들어 있습니다.</translation>
     </message>
     <message id="tooltip_about">
         <source>About</source>

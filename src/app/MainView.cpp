@@ -8,6 +8,7 @@
 #include "Geometry.h"
 #include "ListView.h"
 #include "MapView.h"
+#include "OpenFileCache.h"
 #include "PopupMenus.h"
 #include "ProductVariant.h"
 #include "SkinButton.h"
@@ -399,6 +400,8 @@ void MainView::close()
     _fileLog = nullptr;
     _logFileVideo = nullptr;
     _logFrameIndex = -1;
+    // Nothing on screen reads the card any more: no descriptor may keep it busy.
+    OpenFileCache::instance().releaseAll();
     pause();
 }
 

@@ -175,6 +175,7 @@ public slots:
     void close();
     void unload();
     void showAlert(const QString &message);
+    void stopOnUnreadableCard(FileVideo *fileVideo);
     void openHomePage();
     void showHelp();
 

@@ -4,12 +4,15 @@
 
 #include "FileLog.h"
 #include "FileVideo.h"
+#include "OpenFileCache.h"
 #include "SkinButton.h"
 #include "SkinGps.h"
 #include "Texts.h"
 #include "VideoLayout.h"
 #include "vexa_time.h"
 #include "vexa_telemetry.h"
+
+#include <QDir>
 
 #include <algorithm>
 #include <cmath>
@@ -101,6 +104,16 @@ void MainView::fileManagerFileVideoFrameIndex(FileVideo *fileVideo, qint64 frame
     const _vexa_video_frame_header_t header = fileVideo->headerAtIndex(frameIndex);
     emit videoLayoutDrawWithFileVideo(fileVideo, frameIndex);
     showFrameTelemetry(header, frameIndex);
+    if (fileVideo->cardUnreadable())
+        stopOnUnreadableCard(fileVideo);
+}
+
+// A pulled card fails every read: stop once and say so, rather than play on without pictures.
+void MainView::stopOnUnreadableCard(FileVideo *fileVideo)
+{
+    fileVideo->pause();
+    pause();
+    showAlert(Texts::text("msg_card_unreadable").arg(QDir::toNativeSeparators(fileVideo->path())));
 }
 
 // The next file may end at once (empty or one frame) and ask to move on again from inside
@@ -370,6 +383,8 @@ void MainView::listViewLoadDataSelectedTab(const QList<ListRow> &rows, const QSt
 
 void MainView::playListViewLoadDataType(const QList<qint64> &fileIndices, const QString &type)
 {
+    // The recordings left off the list are let go: the card can be ejected.
+    OpenFileCache::instance().releaseAll();
     _playListType = type;
     emit mapViewLoadWithData(fileIndices, type);
 }

@@ -87,11 +87,15 @@ int BackupCommand::run(const QStringList &args)
     const std::atomic_bool never{false};
     const bool ok = copier.run(never, [](qint64, qint64, const QString &) {});
     const BackupCopier::Result &r = copier.result();
+    if (!r.error.isEmpty() && r.failed == 0)
+        return CliCommands::fail(r.error);
     if (r.noSpace)
         return CliCommands::fail(QStringLiteral("the backup needs %1 bytes but %2 has only %3 bytes free")
                                      .arg(r.needed).arg(o.destination).arg(r.available));
     for (const QString &path : r.failedFiles)
         std::fprintf(stderr, "tumbo-cli: not copied: %s\n", CliCommands::nativePath(path).constData());
+    if (!r.error.isEmpty())
+        std::fprintf(stderr, "tumbo-cli: %s\n", r.error.toLocal8Bit().constData());
 
     JsonWriter json;
     json.beginObject();

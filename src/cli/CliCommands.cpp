@@ -166,6 +166,14 @@ int CliCommands::fail(const QString &message)
     return 1;
 }
 
+int CliCommands::writeFailed(const QString &path, const QString &reason)
+{
+    if (reason.contains(path) || reason.contains(QFileInfo(path).fileName()))
+        return fail(reason);
+    return fail(reason.isEmpty() ? QStringLiteral("cannot write %1").arg(path)
+                                 : QStringLiteral("cannot write %1: %2").arg(path, reason));
+}
+
 void CliCommands::print(const QByteArray &json)
 {
     const QByteArray text = s_compact ? JsonWriter::compact(json) : json;
@@ -346,8 +354,8 @@ int CliCommands::config(const QStringList &args)
             }
         }
         if (!settings.write(card))
-            return fail(QStringLiteral("cannot write %1/config/set.dat: %2")
-                            .arg(folder, QString::fromStdString(settings.errorString())));
+            return writeFailed(folder + QStringLiteral("/config/set.dat"),
+                               QString::fromStdString(settings.errorString()));
     }
 
     JsonWriter json;

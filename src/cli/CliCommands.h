@@ -26,6 +26,8 @@ public:
     static int usage(const QString &problem);
     static int fail(const QString &message);
     // The document as it is, or on one line when --compact was given.
+    // Exit 1 naming the file and the reason (the engines' reasons mostly name it already).
+    static int writeFailed(const QString &path, const QString &reason);
     static void print(const QByteArray &json);
 
     // Why the log reader refuses a file: unreadable, no "$REZEZ" line, or too many records.

@@ -73,7 +73,7 @@ int ExportKmlCommand::run(const QStringList &args)
     const std::atomic_bool never{false};
     const TrackExport::Result result = KmlExport::write(out, loaded.logs(), a.options, never);
     if (!result.written)
-        return CliCommands::fail(QStringLiteral("cannot write %1: %2").arg(out, result.error));
+        return CliCommands::writeFailed(out, result.error);
 
     JsonWriter json;
     json.beginObject();

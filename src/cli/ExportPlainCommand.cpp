@@ -30,7 +30,7 @@ int runPlain(const QStringList &arguments, const CliCommand &command, const Writ
         return CliCommands::fail(loaded.error());
     const TrackExport::Result result = write(args.first(), loaded.logs());
     if (!result.written)
-        return CliCommands::fail(QStringLiteral("cannot write %1: %2").arg(args.first(), result.error));
+        return CliCommands::writeFailed(args.first(), result.error);
 
     JsonWriter json;
     json.beginObject();

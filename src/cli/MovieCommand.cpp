@@ -23,11 +23,13 @@ QString parse(const QStringList &args, MovieArgs &m)
 {
     CommandLine line(MovieCommand::command());
     MovieOptions &o = m.options;
-    qint64 until = -1;
+    qint64 from = -1, until = -1;
     if (!line.parse(args) || !line.number("per-second", 1, 1000, o.perSecond)
-        || !line.number("until", 0, qint64(1) << 40, until) || !line.number("flip", 0, 3, o.flip)
+        || !line.number("from", 0, qint64(1) << 40, from) || !line.number("until", 0, qint64(1) << 40, until) || !line.number("flip", 0, 3, o.flip)
         || !line.number("date-format", 0, 2, m.dateFormat) || !line.number("units", 0, 2, m.units))
         return line.problem();
+    if (from >= 0)
+        o.fromMsec = from * 1000;
     if (until >= 0)
         o.untilMsec = until * 1000;
     if (line.isSet("codec")) {
@@ -61,8 +63,8 @@ QString parse(const QStringList &args, MovieArgs &m)
 const CliCommand &MovieCommand::command()
 {
     static const CliCommand declaration{
-        "movie", "FILE.vdd OUT.mp4", "the recording from frame 0 as a movie",
-        {QCommandLineOption(QStringLiteral("per-second"), QStringLiteral("frames a second in the movie"), QStringLiteral("N")), QCommandLineOption(QStringLiteral("codec"), QStringLiteral("the video codec"), QStringLiteral("jpeg|mp4v")), QCommandLineOption(QStringLiteral("quality"), QStringLiteral("the picture quality"), QStringLiteral("low|normal|high")), QCommandLineOption(QStringLiteral("until"), QStringLiteral("stop at this time (seconds since 1970)"), QStringLiteral("EPOCH_S")), QCommandLineOption(QStringLiteral("vehicle"), QStringLiteral("the vehicle text of the captions"), QStringLiteral("TEXT")), QCommandLineOption(QStringLiteral("date"), QStringLiteral("caption: date and time")), QCommandLineOption(QStringLiteral("speed"), QStringLiteral("caption: speed")), QCommandLineOption(QStringLiteral("latlng"), QStringLiteral("caption: latitude and longitude")), QCommandLineOption(QStringLiteral("sensor"), QStringLiteral("caption: G-sensor values")),
+        "movie", "FILE.vdd OUT.mp4", "the recording as a movie, by default from its first to its last frame (UTC seconds)",
+        {QCommandLineOption(QStringLiteral("per-second"), QStringLiteral("frames a second in the movie"), QStringLiteral("N")), QCommandLineOption(QStringLiteral("codec"), QStringLiteral("the video codec"), QStringLiteral("jpeg|mp4v")), QCommandLineOption(QStringLiteral("quality"), QStringLiteral("the picture quality"), QStringLiteral("low|normal|high")), QCommandLineOption(QStringLiteral("from"), QStringLiteral("start at this time (seconds since 1970)"), QStringLiteral("EPOCH_S")), QCommandLineOption(QStringLiteral("until"), QStringLiteral("stop at this time (seconds since 1970)"), QStringLiteral("EPOCH_S")), QCommandLineOption(QStringLiteral("vehicle"), QStringLiteral("the vehicle text of the captions"), QStringLiteral("TEXT")), QCommandLineOption(QStringLiteral("date"), QStringLiteral("caption: date and time")), QCommandLineOption(QStringLiteral("speed"), QStringLiteral("caption: speed")), QCommandLineOption(QStringLiteral("latlng"), QStringLiteral("caption: latitude and longitude")), QCommandLineOption(QStringLiteral("sensor"), QStringLiteral("caption: G-sensor values")),
          CliOptions::flip(), CliOptions::dateFormat(), CliOptions::units()},
         {}, {}, &MovieCommand::run};
     return declaration;

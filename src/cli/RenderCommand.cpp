@@ -94,8 +94,9 @@ int RenderCommand::run(const QStringList &args)
         video->aviImageAtIndex(index, o.vehicle, o.speed, o.date, o.latlng, o.sensor);
     if (image.isNull())
         return CliCommands::fail(QStringLiteral("cannot decode frame %1").arg(index));
-    if (!FileVideo::writeImage(image, o.out))
-        return CliCommands::fail(QStringLiteral("cannot write %1").arg(o.out));
+    QString error;
+    if (!FileVideo::writeImage(image, o.out, &error))
+        return CliCommands::writeFailed(o.out, error);
 
     JsonWriter json;
     json.beginObject();

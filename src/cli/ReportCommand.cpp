@@ -135,7 +135,7 @@ int ReportCommand::run(const QStringList &args)
     const ReportPainter report(content);
     QString error;
     if (!report.writePdf(o.out, {}, &error))
-        return CliCommands::fail(QStringLiteral("cannot write %1: %2").arg(o.out, error));
+        return CliCommands::writeFailed(o.out, error);
 
     JsonWriter json;
     json.beginObject();

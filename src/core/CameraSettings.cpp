@@ -1,5 +1,6 @@
 #include "CameraSettings.h"
 
+#include "DurableWrite.h"
 #include "IniFile.h"
 #include "vexa_time.h"
 
@@ -7,6 +8,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <filesystem>
 #include <system_error>
 #include <unistd.h>
@@ -105,20 +108,6 @@ std::string config_path(const std::string &cardFolder, const char *name)
 std::string errno_text()
 {
     return std::generic_category().message(errno);
-}
-
-bool write_all(int fd, const std::string &text)
-{
-    size_t done = 0;
-    while (done < text.size()) {
-        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        done += size_t(n);
-    }
-    return true;
 }
 
 } // namespace
@@ -249,33 +238,68 @@ bool CameraSettings::write(const std::string &cardFolder)
     error_.clear();
     if (const std::string problem = vehicleTextProblem(string(vehicle_key)); !problem.empty())
         return fail(problem);
+    // No trailing slash: a "config" that is a link is refused, not followed.
+    const std::string folder = cardFolder + "/config";
     const std::string path = config_path(cardFolder, "set.dat");
     const std::string backup = path + ".bak";
-    const std::string temporary = path + ".tmp";
-    std::error_code ec;
-    const bool hadFile = fs::exists(path, ec);
-    if (ec)
-        return fail("cannot look for " + path + ": " + ec.message());
-    if (hadFile && !fs::copy_file(path, backup, fs::copy_options::overwrite_existing, ec))
-        return fail("cannot keep a copy of " + path + " as set.dat.bak: " + ec.message());
-
+    // Two saves at once take turns, so set.dat.bak always holds the file this save replaces.
+    const int lock = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (lock < 0)
+        return fail("cannot open the folder " + folder + ": " + errno_text());
+    while (::flock(lock, LOCK_EX) != 0 && errno == EINTR) {
+    }
     std::string why;
-    bool replaced = writeTemporary(temporary, text(), why);
-    if (replaced && std::rename(temporary.c_str(), path.c_str()) != 0) {
-        why = "cannot rename " + temporary + " over " + path + ": " + errno_text();
-        replaced = false;
+    bool hadFile = false;
+    DurableWrite file(path);
+    if (keepCopy(path, backup, hadFile, why) && file.open() && file.write(text()) && file.commit()) {
+        if (hadFile && ::unlink(backup.c_str()) != 0 && errno != ENOENT)
+            why = "the settings were saved, but " + backup + " could not be removed: " + errno_text();
+    } else if (why.empty()) {
+        why = file.errorString();
+        // Before the rename set.dat is still the old file; after it the copy is all that is sure.
+        if (hadFile && !file.placed())
+            ::unlink(backup.c_str());
+        else if (hadFile)
+            why += "; the previous settings are kept in set.dat.bak";
     }
-    if (!replaced) {
-        ::unlink(temporary.c_str());
-        if (hadFile)
-            fs::remove(backup, ec);  // set.dat is still the old file
-        return fail(why);
+    ::close(lock);
+    return why.empty() || fail(why);
+}
+
+// Copies the current set.dat (never a link's target) to set.dat.bak; a missing file is no error.
+bool CameraSettings::keepCopy(const std::string &path, const std::string &backup, bool &hadFile,
+                              std::string &why)
+{
+    const int in = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    struct stat st {};
+    if (in < 0 || ::fstat(in, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int code = in < 0 ? errno : 0;
+        if (in >= 0)
+            ::close(in);
+        // A link or something odd under the name is replaced, not copied.
+        if (in < 0 && code != ENOENT && code != ELOOP)
+            why = "cannot read " + path + ": " + std::generic_category().message(code);
+        return why.empty();
     }
-    if (!syncFolder(config_path(cardFolder, ""), why))
-        return fail(why + "; the previous settings are kept in set.dat.bak");
-    if (hadFile && !fs::remove(backup, ec) && ec)
-        return fail("the settings were saved, but set.dat.bak could not be removed: " + ec.message());
-    return true;
+    hadFile = true;
+    DurableWrite copy(backup);
+    bool ok = copy.open();
+    char chunk[16384];
+    while (ok) {
+        const ssize_t n = ::read(in, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            why = "cannot read " + path + ": " + errno_text();
+        if (n <= 0)
+            break;
+        ok = copy.write(chunk, size_t(n));
+    }
+    ::close(in);
+    ok = ok && why.empty() && copy.commit();
+    if (!ok && why.empty())
+        why = "cannot keep a copy of " + path + " as set.dat.bak: " + copy.errorString();
+    return ok;
 }
 
 int64_t CameraSettings::readClock(const std::string &cardFolder)
@@ -317,56 +341,7 @@ std::string CameraSettings::readVersion(const std::string &cardFolder)
 
 bool CameraSettings::writeAtomically(const std::string &path, const std::string &text, std::string *error)
 {
-    const std::string temporary = path + ".tmp";
-    std::string why;
-    bool ok = writeTemporary(temporary, text, why);
-    if (ok && std::rename(temporary.c_str(), path.c_str()) != 0) {
-        why = "cannot rename " + temporary + " over " + path + ": " + errno_text();
-        ok = false;
-    }
-    if (!ok)
-        ::unlink(temporary.c_str());
-    ok = ok && syncFolder(fs::path(path).parent_path().string(), why);
-    if (error)
-        *error = why;
-    return ok;
-}
-
-bool CameraSettings::writeTemporary(const std::string &path, const std::string &text, std::string &error)
-{
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        error = "cannot create " + path + ": " + errno_text();
-        return false;
-    }
-    bool ok = write_all(fd, text);
-    if (!ok)
-        error = "cannot write " + path + ": " + errno_text();
-    if (ok && ::fsync(fd) != 0) {
-        error = "cannot flush " + path + " to the card: " + errno_text();
-        ok = false;
-    }
-    if (::close(fd) != 0 && ok) {
-        error = "cannot close " + path + ": " + errno_text();
-        ok = false;
-    }
-    return ok;
-}
-
-// Makes the rename itself durable.
-bool CameraSettings::syncFolder(const std::string &folder, std::string &error)
-{
-    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) {
-        error = "cannot open the folder " + folder + ": " + errno_text();
-        return false;
-    }
-    // EINVAL: a file system that cannot sync a folder; the rename is as durable as it can get.
-    const bool ok = ::fsync(fd) == 0 || errno == EINVAL;
-    if (!ok)
-        error = "cannot flush the folder " + folder + " to the card: " + errno_text();
-    ::close(fd);
-    return ok;
+    return DurableWrite::writeFile(path, text, error);
 }
 
 long CameraSettings::integer(const std::string &key) const

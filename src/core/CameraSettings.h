@@ -32,10 +32,10 @@ public:
     // A file that exists but cannot be read (or is over 64 KB) gives the defaults, and error says why.
     static CameraSettings read(const std::string &cardFolder, Variant variant = Variant::Default,
         std::string *error = nullptr);
-    // Writes "set.dat": a copy of the old file as "set.dat.bak", the new text into a synced
-    // temporary file renamed over "set.dat", the folder synced, then the copy removed. False with
-    // errorString() set when any step fails or the vehicle text could not be read back; before
-    // the rename a failure leaves the old "set.dat" untouched.
+    // Writes "set.dat" with the "config" folder locked: a copy of the old file as "set.dat.bak",
+    // the new text put in place durably (never through a link), then the copy removed. False
+    // with errorString() set when any step fails; before the rename a failure leaves the old
+    // "set.dat" untouched.
     bool write(const std::string &cardFolder);
     const std::string &errorString() const { return error_; }
     // Why a vehicle text cannot be saved ("=" or a control character), or "".
@@ -50,8 +50,8 @@ public:
     // "VERSION" of "version.ini", or "".
     static std::string readVersion(const std::string &cardFolder);
 
-    // Writes through path + ".tmp" (synced), a rename and a sync of the folder, so readers see
-    // the old or the new file.
+    // Writes through a unique synced temporary file, a rename and a sync of the folder, so
+    // readers see the old or the new file.
     static bool writeAtomically(const std::string &path, const std::string &text, std::string *error = nullptr);
 
     // Values absent from this object read as the default variant's defaults.
@@ -61,8 +61,7 @@ public:
     void setInteger(const std::string &key, long value);
 
 private:
-    static bool writeTemporary(const std::string &path, const std::string &text, std::string &error);
-    static bool syncFolder(const std::string &folder, std::string &error);
+    static bool keepCopy(const std::string &path, const std::string &backup, bool &hadFile, std::string &why);
     bool fail(const std::string &why);
 
     std::map<std::string, std::string> values_;

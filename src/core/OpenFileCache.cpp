@@ -76,6 +76,13 @@ void OpenFileCache::release(uint64_t key)
     }
 }
 
+void OpenFileCache::releaseAll()
+{
+    std::vector<Entry> dropped;  // closed after the lock is released
+    std::lock_guard lock(mutex_);
+    dropped.swap(entries_);
+}
+
 size_t OpenFileCache::size()
 {
     std::lock_guard lock(mutex_);

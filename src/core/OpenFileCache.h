@@ -36,6 +36,8 @@ public:
     Handle acquire(uint64_t key, const std::string &path, dev_t device, ino_t inode, std::string &error);
     // Drops the key's descriptor; it closes once no read still holds it.
     void release(uint64_t key);
+    // Drops every cached descriptor (the card can be ejected); readers reopen on their next read.
+    void releaseAll();
     size_t size();
 
 private:

@@ -1,5 +1,7 @@
 #include "vexa_chk_file.h"
 
+#include "DurableWrite.h"
+
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -71,9 +73,6 @@ bool vexa_chk_file::save_bmp_file(uint32_t offset, const char *path)
     const std::vector<uint8_t> bmp = read_bmp_data(offset);
     if (bmp.empty())
         return false;
-    FILE *f = std::fopen(path, "wb");
-    if (!f)
-        return false;
-    const bool written = std::fwrite(bmp.data(), 1, bmp.size(), f) == bmp.size();
-    return std::fclose(f) == 0 && written;
+    DurableWrite file(path);
+    return file.open() && file.write(bmp.data(), bmp.size()) && file.commit();
 }

@@ -153,6 +153,15 @@ _vexa_dms_t nmea_to_dms(double v)
     return r;
 }
 
+bool has_position_fix(uint8_t gps_valid, double nmea_latitude, double nmea_longitude)
+{
+    if (!gps_valid || !std::isfinite(nmea_latitude) || !std::isfinite(nmea_longitude))
+        return false;
+    const double lat = nmea_to_degrees(nmea_latitude);
+    const double lon = nmea_to_degrees(nmea_longitude);
+    return std::isfinite(lat) && std::isfinite(lon) && std::fabs(lat) <= 90.0 && std::fabs(lon) <= 180.0;
+}
+
 double nmea_to_degrees(double v)
 {
     const double a = std::fabs(v);

@@ -18,6 +18,8 @@ int weekday_of_date(int year, int month, int day);
 
 _vexa_dms_t nmea_to_dms(double v);
 double nmea_to_degrees(double v);
+// A fix flag with a finite position within ±90 / ±180 degrees: anything else is no fix.
+bool has_position_fix(uint8_t gps_valid, double nmea_latitude, double nmea_longitude);
 // Vincenty's inverse formula on WGS-84, one pass; decimal degrees in, metres out.
 double distance_m(double lat1, double lon1, double lat2, double lon2);
 

@@ -1,5 +1,6 @@
 #include "vexa_vdd_file.h"
 
+#include "DurableWrite.h"
 #include "OpenFileCache.h"
 #include "VddScanner.h"
 #include "vexa_time.h"
@@ -279,7 +280,9 @@ bool vexa_vdd_file::get_frame_data(uint64_t index, uint8_t *buf, uint64_t len)
     if (h.length > len || !within_file(h))
         return false;
     const OpenFileCache::Handle d = descriptor_of(file_key_, path_, device_, inode_);
-    return d && VddScanner::readAt(d->fd(), h.offset, buf, h.length);
+    const bool ok = d && VddScanner::readAt(d->fd(), h.offset, buf, h.length);
+    read_failed_.store(!ok, std::memory_order_relaxed);
+    return ok;
 }
 
 bool vexa_vdd_file::get_jpeg_comment(uint64_t index, uint8_t out[VEXA_COMMENT_SIZE])
@@ -317,26 +320,8 @@ bool vexa_vdd_file::save_jpeg_file(uint64_t index, const char *path)
     if (!bytes || !get_frame_data(index, bytes.get(), length))
         return false;
 
-    static std::atomic<uint64_t> serial{0};
-    const std::string temporary = std::string(path) + ".part-" + std::to_string(getpid()) + "-" + std::to_string(++serial);
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0)
-        return false;
-    uint64_t done = 0;
-    while (done < length) {
-        const ssize_t n = ::write(fd, bytes.get() + done, length - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            break;
-        done += uint64_t(n);
-    }
-    bool ok = done == length && ::fdatasync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && std::rename(temporary.c_str(), path) == 0;
-    if (!ok)
-        ::unlink(temporary.c_str());
-    return ok;
+    DurableWrite file(path);
+    return file.open() && file.write(bytes.get(), length) && file.commit();
 }
 
 uint64_t vexa_vdd_file::duration_seconds() const

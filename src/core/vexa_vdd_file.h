@@ -4,6 +4,7 @@
 #include "VddScanner.h"
 #include "vexa_types.h"
 
+#include <atomic>
 #include <cstdint>
 #include <cstdio>
 #include <memory>
@@ -41,6 +42,9 @@ public:
 
     // Reads fail (false) when the file has shrunk, vanished or been replaced since it was indexed.
     bool get_frame_data(uint64_t index, uint8_t *buf, uint64_t len);
+    // The last frame read failed on the file itself (gone, replaced, an I/O error), not on
+    // its content: the card was most likely pulled.
+    bool read_failed() const { return read_failed_.load(std::memory_order_relaxed); }
     bool get_jpeg_comment(uint64_t index, uint8_t out[VEXA_COMMENT_SIZE]);
     // Writes through a temporary file beside path; a failure leaves an existing file as it was.
     bool save_jpeg_file(uint64_t index, const char *path);
@@ -57,6 +61,7 @@ private:
     // Whether the frame lies inside the file as it was indexed.
     bool within_file(const _vexa_video_frame_header_t &h) const;
 
+    std::atomic<bool> read_failed_{false};
     uint64_t file_key_ = 0;  // the reader's slot in the descriptor cache; 0 when closed
     dev_t device_ = 0;
     ino_t inode_ = 0;

@@ -1,6 +1,7 @@
 #include "BackupCopier.h"
 
 #include "CardFolders.h"
+#include "DurableWrite.h"
 #include "FolderScanner.h"
 
 #include <QDir>
@@ -8,9 +9,9 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QStorageInfo>
-#include <QTemporaryFile>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -182,6 +183,16 @@ QList<BackupCopier::Item> BackupCopier::configItems() const
     return items;
 }
 
+// A read-only or forbidden destination is named with its reason before anything is weighed.
+bool BackupCopier::writable()
+{
+    const QString folder = existingAncestor(_destination);
+    if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0)
+        return true;
+    _result.error = QStringLiteral("cannot write %1: %2").arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
+    return false;
+}
+
 // The peak the destination will hold more than now: each file's temporary copy sits beside
 // the old backup file until it replaces it.
 bool BackupCopier::fits()
@@ -205,6 +216,8 @@ bool BackupCopier::run(const std::atomic_bool &cancel, const Progress &progress)
 {
     _result = Result();
     _done = 0;
+    if (!writable())
+        return false;
     if (!fits()) {
         _result.noSpace = true;
         return false;
@@ -257,7 +270,8 @@ void BackupCopier::copyItems(const QList<Item> &items)
 {
     for (const Item &item : items) {
         qint64 bytes = 0;
-        switch (copyFile(item.source, _destination + u'/' + item.target, &bytes)) {
+        QString why;
+        switch (copyFile(item.source, _destination + u'/' + item.target, &bytes, &why)) {
         case Outcome::Copied:
             ++_result.copied;
             _result.bytes += bytes;
@@ -274,6 +288,8 @@ void BackupCopier::copyItems(const QList<Item> &items)
         case Outcome::Failed:
             ++_result.failed;
             _result.failedFiles.append(item.source);
+            if (_result.error.isEmpty())
+                _result.error = why.isEmpty() ? QStringLiteral("cannot read %1").arg(item.source) : why;
             break;
         }
     }
@@ -293,32 +309,44 @@ bool BackupCopier::throughLink(const QString &source) const
 }
 
 BackupCopier::Outcome BackupCopier::copyFile(const QString &source, const QString &target,
-                                             qint64 *bytes) const
+                                             qint64 *bytes, QString *why) const
 {
     if (throughLink(source))
         return Outcome::Link;
     const int in = openSource(source);
-    if (in < 0)
-        return errno == ENOENT ? Outcome::Missing : errno == ELOOP ? Outcome::Link : Outcome::Failed;
-    struct stat from {};
-    bool ok = ::fstat(in, &from) == 0 && S_ISREG(from.st_mode);
-    const QFileInfo targetInfo(target);
-    ok = ok && QDir().mkpath(targetInfo.path());
-    QTemporaryFile temporary(targetInfo.path() + QStringLiteral("/.") + targetInfo.fileName() + QStringLiteral(".XXXXXX"));
-    ok = ok && temporary.open();
-    if (ok) {
-        const int out = int(temporary.handle());
-        struct stat to {};
-        // Only a copy of exactly the source's size may replace the old backup file.
-        ok = pump(in, out, from.st_size) && ::fstat(out, &to) == 0 && to.st_size == from.st_size
-          && ::fchmod(out, 0644) == 0;
-        ok = ok && ::rename(QFile::encodeName(temporary.fileName()).constData(),
-                            QFile::encodeName(target).constData()) == 0;
-        if (ok) {
-            temporary.setAutoRemove(false);
-            *bytes = from.st_size;
-        }
+    if (in < 0) {
+        const int code = errno;
+        *why = QStringLiteral("cannot read %1: %2").arg(source, QString::fromLocal8Bit(std::strerror(code)));
+        return code == ENOENT ? Outcome::Missing : code == ELOOP ? Outcome::Link : Outcome::Failed;
     }
+    struct stat from {};
+    if (::fstat(in, &from) != 0 || !S_ISREG(from.st_mode)) {
+        *why = QStringLiteral("cannot read %1: %2").arg(source, QString::fromLocal8Bit(std::strerror(errno ? errno : EINVAL)));
+        ::close(in);
+        return Outcome::Failed;
+    }
+    const bool ok = writeCopy(in, from.st_size, target, why);
     ::close(in);
+    if (ok)
+        *bytes = from.st_size;
     return ok ? Outcome::Copied : Outcome::Failed;
+}
+
+// The copy takes the target's name only when all of it is on the disk.
+bool BackupCopier::writeCopy(int in, qint64 size, const QString &target, QString *why) const
+{
+    QDir().mkpath(QFileInfo(target).path());
+    DurableWrite file(QFile::encodeName(target).toStdString());
+    struct stat to {};
+    // Only a copy of exactly the source's size may replace the old backup file.
+    bool ok = file.open() && (pump(in, file.fd(), size) || file.fail("cannot write", errno))
+           && (::fstat(file.fd(), &to) == 0 || file.fail("cannot write", errno))
+           && (to.st_size == size || file.fail("cannot write", EIO));
+    // Readable by all, as a copy made by hand; a file system without modes keeps its own.
+    if (ok)
+        (void)::fchmod(file.fd(), 0644);
+    ok = ok && file.commit();
+    if (!ok)
+        *why = QString::fromLocal8Bit(file.errorString());
+    return ok;
 }

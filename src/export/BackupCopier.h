@@ -32,6 +32,7 @@ public:
         int failed = 0;
         qint64 bytes = 0;
         QStringList failedFiles;  // source paths
+        QString error;            // the first failure: the file and the system's reason
         bool cancelled = false;
         bool noSpace = false;  // refused before writing anything
         qint64 needed = 0;
@@ -69,7 +70,9 @@ private:
     bool fits();
     void copyItems(const QList<Item> &items);
     bool throughLink(const QString &source) const;
-    Outcome copyFile(const QString &source, const QString &target, qint64 *bytes) const;
+    Outcome copyFile(const QString &source, const QString &target, qint64 *bytes, QString *why) const;
+    bool writeCopy(int in, qint64 size, const QString &target, QString *why) const;
+    bool writable();
     bool copyCategory(const std::atomic_bool &cancel, const Progress &progress, const QList<Item> &files);
 
     Sources _sources;

@@ -11,7 +11,7 @@ enum class Kind { Valid, NoFix, Empty };
 
 Kind kindOf(const _vexa_log_info_t &r)
 {
-    if (r.gps_valid)
+    if (has_position_fix(r.gps_valid, r.latitude, r.longitude))
         return Kind::Valid;
     const bool anyGps = r.latitude != 0 || r.longitude != 0 || r.altitude != 0 || r.speed != 0
         || r.course != 0 || r.satellites_used != 0 || r.satellites_in_view != 0 || r.hdop != 0;

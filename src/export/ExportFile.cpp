@@ -73,6 +73,12 @@ void ExportFile::flush()
     _buffer.resize(0);
 }
 
+void ExportFile::cancel()
+{
+    _buffer.resize(0);
+    _file.cancelWriting();
+}
+
 bool ExportFile::commit()
 {
     flush();

@@ -1,9 +1,11 @@
-// A file an export writes: the text goes to a temporary file beside the target, which takes
-// the target's place only on commit(), so a failed export leaves any old file as it was.
+// A file an export writes: the text goes to a file beside the target, which takes the
+// target's place only on commit() once all of it is on the disk, so a failed export leaves
+// any old file as it was.
 #pragma once
 
+#include "DurableFile.h"
+
 #include <QByteArray>
-#include <QSaveFile>
 #include <QString>
 
 #include <locale.h>
@@ -27,12 +29,15 @@ public:
 
     // Writes what is buffered and puts the file in place; false when anything failed.
     bool commit();
+    // Drops what was written; any old file stays.
+    void cancel();
+    // The file and the system's reason: "cannot write /x/track.kml: No space left on device".
     QString errorString() const;
 
 private:
     void flush();
 
-    QSaveFile _file;
+    DurableFile _file;
     QByteArray _buffer;
     bool _failed = false;
     QString _error;

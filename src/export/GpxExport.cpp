@@ -43,7 +43,7 @@ TrackExport::Result GpxExport::write(const QString &path, const TrackExport::Log
         qint64 k = 0;
         for (; k < n; ++k) {
             const _vexa_log_info_t &r = log->records()[size_t(k)];
-            if (!r.gps_valid)
+            if (!has_position_fix(r.gps_valid, r.latitude, r.longitude))
                 continue;
             writePoint(file, r);
             ++result.records;

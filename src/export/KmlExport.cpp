@@ -167,7 +167,7 @@ TrackExport::Result KmlExport::write(const QString &path, const TrackExport::Log
         qint64 k = 0;
         for (; k < n; ++k) {
             const _vexa_log_info_t &r = log->records()[size_t(k)];
-            if (!r.gps_valid)
+            if (!has_position_fix(r.gps_valid, r.latitude, r.longitude))
                 continue;
             const qint64 t = time_to_msec(r.time);
             const double lat = nmea_to_degrees(r.latitude), lon = nmea_to_degrees(r.longitude);

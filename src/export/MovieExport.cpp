@@ -1,5 +1,6 @@
 #include "MovieExport.h"
 
+#include "DurableWrite.h"
 #include "FileVideo.h"
 #include "MoviePictures.h"
 #include "PictureQueue.h"
@@ -11,7 +12,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <cstdio>
 #include <thread>
@@ -53,6 +53,11 @@ struct Job {
             if (!readPicture(reader, frames[i], &jpeg)) {
                 result.error = QStringLiteral("frame %1 cannot be read").arg(frames[i]);
                 return false;
+            }
+            // A picture of another size would make players allocate for its header: left out.
+            if (MovieWriter::jpegSize(jpeg) != writer.size()) {
+                report(i + 1);
+                continue;
             }
             if (!writer.addJpeg(jpeg))
                 return false;
@@ -111,15 +116,17 @@ struct Job {
     }
 };
 
-// The size of the first picture whose header can be read.
+// The size of the first picture whose header can be read and gives a camera's size; a
+// header alone never decides how much is allocated.
 QSize movieSize(vexa_vdd_file &reader, const QList<qint64> &frames)
 {
+    const QSize largest = MovieExport::largestPicture();
     QByteArray jpeg;
     for (qint64 index : frames) {
         if (!readPicture(reader, index, &jpeg))
             continue;
         const QSize size = MovieWriter::jpegSize(jpeg);
-        if (size.isValid())
+        if (size.isValid() && size.width() <= largest.width() && size.height() <= largest.height())
             return size;
     }
     return {};
@@ -141,23 +148,25 @@ int MovieExport::framesPerSecond(vexa_vdd_file &reader, qint64 index)
     return comment_frames_per_second(comment);
 }
 
-qint64 MovieExport::defaultEnd(const vexa_vdd_file &reader)
-{
-    if (reader.frame_count() == 0)
-        return 0;
-    return time_to_seconds(reader.header_at(reader.frame_count() - 1).time) * 1000;
-}
-
-QList<qint64> MovieExport::pictureFrames(const vexa_vdd_file &reader, int step, qint64 endMsec)
+QList<qint64> MovieExport::pictureFrames(const vexa_vdd_file &reader, int step, qint64 fromMsec,
+                                         qint64 untilMsec)
 {
     QList<qint64> frames;
     const qint64 count = qint64(reader.frame_count());
-    for (qint64 i = 0; step > 0 && i < count; i += step) {
-        if (time_to_msec(reader.header_at(quint64(i)).time) >= endMsec)
+    qint64 first = 0;
+    while (fromMsec >= 0 && first < count && time_to_msec(reader.header_at(quint64(first)).time) < fromMsec)
+        ++first;
+    for (qint64 i = first; step > 0 && i < count; i += step) {
+        if (untilMsec >= 0 && time_to_msec(reader.header_at(quint64(i)).time) >= untilMsec)
             break;
         frames.append(i);
     }
     return frames;
+}
+
+QSize MovieExport::largestPicture()
+{
+    return {1920, 1080};
 }
 
 QString MovieExport::vehicleOf(const QString &root)
@@ -165,6 +174,49 @@ QString MovieExport::vehicleOf(const QString &root)
     const IniFile ini(QFile::encodeName(root + QStringLiteral("/config/set.dat")).toStdString());
     return QString::fromStdString(ini.stringForKey("VEHICLEID")).trimmed();
 }
+
+namespace {
+
+void write(vexa_vdd_file &reader, const QString &outPath, const MovieOptions &options,
+           const QList<qint64> &frames, QSize size, const std::atomic_bool &cancel,
+           const MovieExport::Progress &progress, MovieResult &result)
+{
+    DurableWrite file(QFile::encodeName(outPath).toStdString());
+    // Where the movie cannot be written nameless, an earlier export killed half-way left its part.
+    file.removeStale();
+    if (!file.open()) {
+        result.error = QString::fromLocal8Bit(file.errorString());
+        return;
+    }
+    const bool copy = MovieExport::copiesPictures(options);
+    MovieWriter writer;
+    bool ok = writer.open(file, options.codec, options.quality, size, options.perSecond, copy);
+    if (ok) {
+        const Job job{reader, writer, options, frames, cancel, progress, result};
+        ok = copy ? job.copy() : job.encode();
+        ok = writer.finish() && ok;
+    }
+    result.cancelled = cancel;
+    result.pictures = writer.pictures();
+    if (ok && !result.cancelled && writer.pictures() > 0) {
+        // The old movie is replaced in one step, once the new one is on the disk.
+        result.ok = file.commit();
+        if (!result.ok)
+            result.error = QString::fromLocal8Bit(file.errorString());
+        return;
+    }
+    file.cancel();
+    if (!result.error.isEmpty())
+        return;
+    if (result.cancelled)
+        result.error = QStringLiteral("cancelled");
+    else if (!writer.errorString().isEmpty())
+        result.error = writer.errorString();
+    else
+        result.error = QStringLiteral("no picture to write");
+}
+
+} // namespace
 
 MovieResult MovieExport::run(const QString &vddPath, const QString &outPath, MovieOptions options,
                              const std::atomic_bool &cancel, const Progress &progress)
@@ -185,49 +237,17 @@ MovieResult MovieExport::run(const QString &vddPath, const QString &outPath, Mov
         result.error = QStringLiteral("pictures a second must be 1 to the recording's %1").arg(fps);
         return result;
     }
-    if (options.untilMsec < 0)
-        options.untilMsec = defaultEnd(*reader);
-    // The end must lie after the start second, as the range pickers show it.
-    if (options.untilMsec / 1000 <= time_to_seconds(reader->header_at(0).time)) {
-        result.error = QStringLiteral("the end is not after the start");
+    const QList<qint64> frames = pictureFrames(*reader, step, options.fromMsec, options.untilMsec);
+    if (frames.isEmpty()) {
+        result.error = QStringLiteral("%1 holds no frame in the chosen time range").arg(vddPath);
         return result;
     }
-    const QList<qint64> frames = pictureFrames(*reader, step, options.untilMsec);
-    const bool copy = copiesPictures(options);
     const QSize size = movieSize(*reader, frames);
-
-    QTemporaryFile temp(outPath + QStringLiteral(".XXXXXX.tmp"));
-    if (!temp.open()) {
-        result.error = QStringLiteral("cannot create %1: %2").arg(temp.fileTemplate(), temp.errorString());
+    if (!size.isValid()) {
+        result.error = QStringLiteral("%1 holds no picture of a camera's size (at most %2 x %3)")
+                           .arg(vddPath).arg(largestPicture().width()).arg(largestPicture().height());
         return result;
     }
-    temp.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    MovieWriter writer;
-    bool ok = writer.open(temp.fileName(), options.codec, options.quality, size, options.perSecond, copy);
-    if (ok) {
-        const Job job{*reader, writer, options, frames, cancel, progress, result};
-        ok = copy ? job.copy() : job.encode();
-        ok = writer.finish() && ok;
-    }
-    result.cancelled = cancel;
-    result.pictures = writer.pictures();
-    if (ok && !result.cancelled && writer.pictures() > 0) {
-        const QByteArray from = QFile::encodeName(temp.fileName());
-        const QByteArray to = QFile::encodeName(outPath);
-        // rename() replaces an existing movie in one step, so it is never lost half-way.
-        ok = std::rename(from.constData(), to.constData()) == 0;
-        if (ok)
-            temp.setAutoRemove(false);
-        else
-            result.error = QStringLiteral("cannot replace %1").arg(outPath);
-        result.ok = ok;
-    } else if (result.error.isEmpty()) {
-        if (result.cancelled)
-            result.error = QStringLiteral("cancelled");
-        else if (!writer.errorString().isEmpty())
-            result.error = writer.errorString();
-        else
-            result.error = QStringLiteral("no picture to write");
-    }
+    write(*reader, outPath, options, frames, size, cancel, progress, result);
     return result;
 }

@@ -1,12 +1,13 @@
-// The movie of a recording: from frame 0 until a time, thinned to n pictures a second,
-// optionally flipped and captioned. The movie is built in a temporary file beside the
-// destination and replaces it only once complete.
+// The movie of a recording: from a time until a time, thinned to n pictures a second,
+// optionally flipped and captioned. The movie is built in a file without a name beside the
+// destination and replaces it only once complete and on the disk.
 #pragma once
 
 #include "FrameCaptions.h"
 #include "MovieWriter.h"
 
 #include <QList>
+#include <QSize>
 #include <QString>
 
 #include <atomic>
@@ -19,7 +20,8 @@ struct MovieOptions {
     int perSecond = 0;  // pictures a second; 0: the frame rate
     MovieWriter::Codec codec = MovieWriter::Codec::Jpeg;
     MovieWriter::Quality quality = MovieWriter::Quality::High;
-    qint64 untilMsec = -1;  // frames at or after this UTC time are left out; -1: see defaultEnd()
+    qint64 fromMsec = -1;   // frames before this UTC time are left out; -1: from the first frame
+    qint64 untilMsec = -1;  // frames at or after this UTC time are left out; -1: to the last frame
     FrameCaptions captions;
     int flip = 0;
 };
@@ -43,10 +45,12 @@ public:
     static bool copiesPictures(const MovieOptions &options);
     // The frames-per-second field of a frame's telemetry; 0 when it cannot be read.
     static int framesPerSecond(vexa_vdd_file &reader, qint64 index);
-    // The last frame's time cut to whole seconds, in milliseconds.
-    static qint64 defaultEnd(const vexa_vdd_file &reader);
-    // Frames 0, step, 2 step ... whose time is before endMsec.
-    static QList<qint64> pictureFrames(const vexa_vdd_file &reader, int step, qint64 endMsec);
+    // From the first frame at or after fromMsec, every step-th frame whose time is before
+    // untilMsec; -1 leaves that end open.
+    static QList<qint64> pictureFrames(const vexa_vdd_file &reader, int step, qint64 fromMsec,
+                                       qint64 untilMsec);
+    // The largest picture a movie takes: the camera's largest, or the decoder's limit if smaller.
+    static QSize largestPicture();
     // The camera's VEHICLEID of the card at root; empty when it has none.
     static QString vehicleOf(const QString &root);
 };

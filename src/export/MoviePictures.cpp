@@ -1,5 +1,7 @@
 #include "MoviePictures.h"
 
+#include "MovieExport.h"
+
 #include <QGlyphRun>
 #include <QPainter>
 #include <QTextLayout>
@@ -16,8 +18,6 @@ extern "C" {
 
 namespace {
 
-// A hostile header may claim any size; no camera picture comes near this.
-constexpr int64_t kMaxPixels = 8192 * 8192;
 
 // The scaler takes the "J" formats as their plain twins plus a full-range flag.
 AVPixelFormat plainFormat(int format, bool *fullRange)
@@ -81,7 +81,9 @@ MoviePictures::MoviePictures(const FrameCaptions &captions, int flip, QSize size
         if (_decoder) {
             // One picture at a time: the encoder has the other core.
             _decoder->thread_count = 1;
-            _decoder->max_pixels = kMaxPixels;
+            // A hostile header may claim any size: the decoder allocates no more than a camera picture.
+            const QSize largest = MovieExport::largestPicture();
+            _decoder->max_pixels = int64_t(largest.width()) * largest.height();
             if (avcodec_open2(_decoder, codec, nullptr) < 0)
                 avcodec_free_context(&_decoder);
         }

@@ -1,7 +1,8 @@
 #include "MovieWriter.h"
 
+#include "DurableWrite.h"
+
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
 
 extern "C" {
@@ -9,6 +10,9 @@ extern "C" {
 #include <libavformat/avformat.h>
 #include <libavutil/opt.h>
 }
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -33,6 +37,34 @@ QString avError(int code)
     return QString::fromLocal8Bit(text);
 }
 
+#if LIBAVFORMAT_VERSION_MAJOR >= 61
+using PacketBytes = const uint8_t *;
+#else
+using PacketBytes = uint8_t *;
+#endif
+
+// Every byte goes through the durable file, which keeps the first failure and its reason.
+int writeBytes(void *opaque, PacketBytes bytes, int size)
+{
+    auto *file = static_cast<DurableWrite *>(opaque);
+    if (!file->write(bytes, size_t(size)))
+        return AVERROR(file->errorCode() ? file->errorCode() : EIO);
+    return size;
+}
+
+int64_t seekTo(void *opaque, int64_t offset, int whence)
+{
+    auto *file = static_cast<DurableWrite *>(opaque);
+    if (whence & AVSEEK_SIZE) {
+        struct stat st {};
+        return ::fstat(file->fd(), &st) == 0 ? int64_t(st.st_size) : AVERROR(errno);
+    }
+    const off_t at = ::lseek(file->fd(), off_t(offset), whence & ~AVSEEK_FORCE);
+    return at < 0 ? AVERROR(errno) : int64_t(at);
+}
+
+constexpr int kIoBuffer = 256 * 1024;
+
 } // namespace
 
 void MovieWriter::FrameFree::operator()(AVFrame *frame) const
@@ -49,12 +81,17 @@ MovieWriter::~MovieWriter()
 
 bool MovieWriter::fail(const QString &what, int code)
 {
-    if (_error.isEmpty())
+    if (!_error.isEmpty())
+        return false;
+    // A failed write names the file and the system's reason.
+    if (_file && _file->failed())
+        _error = QString::fromLocal8Bit(_file->errorString());
+    else
         _error = code ? what + QStringLiteral(": ") + avError(code) : what;
     return false;
 }
 
-bool MovieWriter::open(const QString &path, Codec codec, Quality quality, QSize size, int perSecond,
+bool MovieWriter::open(DurableWrite &file, Codec codec, Quality quality, QSize size, int perSecond,
                        bool copyJpeg)
 {
     closeAll();
@@ -81,14 +118,27 @@ bool MovieWriter::open(const QString &path, Codec codec, Quality quality, QSize 
     } else if (!openEncoder(codec, quality)) {
         return false;
     }
-    const QByteArray native = QFile::encodeName(path);
-    code = avio_open(&_format->pb, native.constData(), AVIO_FLAG_WRITE);
-    if (code < 0)
-        return fail(QStringLiteral("cannot create %1").arg(path), code);
+    if (!openOutput(file))
+        return false;
     code = avformat_write_header(_format, nullptr);
     if (code < 0)
         return fail(QStringLiteral("movie header"), code);
     _headerWritten = true;
+    return true;
+}
+
+bool MovieWriter::openOutput(DurableWrite &file)
+{
+    auto *buffer = static_cast<unsigned char *>(av_malloc(kIoBuffer));
+    _io = buffer ? avio_alloc_context(buffer, kIoBuffer, 1, &file, nullptr, writeBytes, seekTo) : nullptr;
+    if (!_io) {
+        av_free(buffer);
+        return fail(QStringLiteral("out of memory"));
+    }
+    _io->seekable = AVIO_SEEKABLE_NORMAL;
+    _file = &file;
+    _format->pb = _io;
+    _format->flags |= AVFMT_FLAG_CUSTOM_IO;
     return true;
 }
 
@@ -214,21 +264,22 @@ bool MovieWriter::finish()
         if (code < 0)
             ok = fail(QStringLiteral("movie trailer"), code);
     }
-    // Buffered bytes reach the disk only here; a full disk shows up now.
+    // Buffered bytes reach the file only here; a full disk shows up now.
     avio_flush(_format->pb);
-    if (_format->pb->error < 0)
+    if (_format->pb->error < 0 || _file->failed())
         ok = fail(QStringLiteral("writing the movie"), _format->pb->error);
-    const int code = avio_closep(&_format->pb);
-    if (code < 0)
-        ok = fail(QStringLiteral("closing the movie"), code);
     closeAll();
     return ok;
 }
 
 void MovieWriter::closeAll()
 {
-    if (_format && _format->pb)
-        avio_closep(&_format->pb);
+    if (_format)
+        _format->pb = nullptr;
+    if (_io)
+        av_freep(&_io->buffer);
+    avio_context_free(&_io);
+    _file = nullptr;
     avformat_free_context(_format);
     _format = nullptr;
     _stream = nullptr;

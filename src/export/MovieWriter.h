@@ -8,7 +8,9 @@
 
 #include <memory>
 
+class DurableWrite;
 struct AVCodecContext;
+struct AVIOContext;
 struct AVFormatContext;
 struct AVFrame;
 struct AVPacket;
@@ -29,9 +31,10 @@ public:
     MovieWriter(const MovieWriter &) = delete;
     MovieWriter &operator=(const MovieWriter &) = delete;
 
-    // Creates the movie file at path (an MP4 whatever its name). With copyJpeg, the pictures
-    // are given as JPEG bytes and stored as they are (codec and quality are then unused).
-    bool open(const QString &path, Codec codec, Quality quality, QSize size, int perSecond,
+    // Writes the movie (an MP4 whatever its name) into an open file, which the caller commits
+    // after finish(). With copyJpeg, the pictures are given as JPEG bytes and stored as they
+    // are (codec and quality are then unused).
+    bool open(DurableWrite &file, Codec codec, Quality quality, QSize size, int perSecond,
               bool copyJpeg = false);
     // The pictures add() takes: this size and the encoder's AVPixelFormat.
     QSize size() const { return _size; }
@@ -54,10 +57,13 @@ private:
     bool writePacket(AVPacket *packet);
     bool fail(const QString &what, int code = 0);
     void closeAll();
+    bool openOutput(DurableWrite &file);
 
     AVFormatContext *_format = nullptr;
     AVCodecContext *_encoder = nullptr;
     AVStream *_stream = nullptr;
+    AVIOContext *_io = nullptr;
+    DurableWrite *_file = nullptr;
     QSize _size;
     int _perSecond = 1;
     int _quality = 0;

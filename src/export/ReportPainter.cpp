@@ -1,5 +1,6 @@
 #include "ReportPainter.h"
 
+#include "DurableFile.h"
 #include "FileLog.h"
 #include "FileManager.h"
 #include "FileVideo.h"
@@ -14,7 +15,6 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -158,10 +158,10 @@ bool ReportPainter::paint(QPagedPaintDevice *device, const Progress &progress) c
 
 bool ReportPainter::writePdf(const QString &path, const Progress &progress, QString *error) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    DurableFile file(path);
+    if (!file.open()) {
         if (error)
-            *error = file.errorString();
+            *error = file.reason();
         return false;
     }
     bool painted = false;
@@ -175,14 +175,15 @@ bool ReportPainter::writePdf(const QString &path, const Progress &progress, QStr
         painted = paint(&writer, progress);
     }
     if (!painted) {
-        file.cancelWriting();
+        // A full disk is the likely reason a painter stops; else the report was cancelled.
         if (error)
-            *error = QStringLiteral("report not written");
+            *error = file.reason().isEmpty() ? QStringLiteral("report not written") : file.reason();
+        file.cancelWriting();
         return false;
     }
     if (!file.commit()) {
         if (error)
-            *error = file.errorString();
+            *error = file.reason();
         return false;
     }
     return true;
@@ -280,7 +281,7 @@ void ReportPainter::drawFrame(const Page &page, qint64 index) const
                                    r.y() + H - 0.1 * r.width() - picHeight, false);
 
     const auto &h = video->headerAtIndex(index);
-    const bool fix = h.gps_valid;
+    const bool fix = has_position_fix(h.gps_valid, h.latitude, h.longitude);
     _vexa_time_t gps{};
     const bool gpsValid = fix && gpsTime(video, index, &gps);
     const QString speedUnit = FileManager::speedFormat();
@@ -351,7 +352,7 @@ void ReportPainter::drawLogSecond(const Page &page) const
 
     const FileLog *log = _content.log;
     const _vexa_log_info_t &rec = log->logAtIndex(log->currentIndex());
-    const bool fix = rec.gps_valid;
+    const bool fix = has_position_fix(rec.gps_valid, rec.latitude, rec.longitude);
     const QString speedText = key("gui_speed"), altitudeText = key("gui_altitude");
     const QString motion = fix
         ? QString::asprintf("%s %d ", qPrintable(speedText), int(FileManager::speedValue(rec.speed)))

@@ -54,7 +54,7 @@ QImage ofVideo(const FileVideo &video, qint64 index, QSize size)
     qsizetype current = -1;
     for (qint64 i = 0; i < video.frameCount(); ++i) {
         const auto &h = video.headerAtIndex(i);
-        if (!h.gps_valid)
+        if (!has_position_fix(h.gps_valid, h.latitude, h.longitude))
             continue;
         if (i <= index)
             current = points.size();
@@ -70,7 +70,7 @@ QImage ofLogs(const QList<FileLog *> &logs, const FileLog *log, qint64 record, Q
     for (const FileLog *l : logs) {
         for (qint64 i = 0; i < l->count(); ++i) {
             const auto &r = l->logAtIndex(i);
-            if (!r.gps_valid)
+            if (!has_position_fix(r.gps_valid, r.latitude, r.longitude))
                 continue;
             if (l == log && i <= record)
                 current = points.size();

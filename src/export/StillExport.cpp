@@ -40,9 +40,10 @@ StillExport::Result StillExport::save(FileVideo &video, const QList<qint64> &fra
             return result;
         }
         const QString path = QDir(folder).filePath(name);
-        if (!FileVideo::writeImage(FileVideo::flipped(image, flip), path)) {
+        QString why;
+        if (!FileVideo::writeImageAs(FileVideo::flipped(image, flip), path, "jpeg", &why)) {
             result.status = Status::Failed;
-            result.error = QStringLiteral("cannot write %1").arg(QDir::toNativeSeparators(path));
+            result.error = why;
             return result;
         }
         result.files.append(name);

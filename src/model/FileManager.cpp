@@ -57,7 +57,7 @@ FileManager::FileManager(QObject *parent) : QObject(parent)
 
 FileManager::~FileManager()
 {
-    clearLists();
+    clearLists(false);
 }
 
 bool FileManager::checkFolder(const QString &folder)
@@ -137,20 +137,29 @@ void FileManager::adoptLog(FileLog *log)
     _logArray.append(log);
 }
 
-void FileManager::clearLists()
+void FileManager::clearLists(bool later)
 {
-    // Deleted later: a receiver of a frame report may be the one closing the folder.
+    // Deleted later: a receiver of a frame report may be the one closing the folder. Each is
+    // let go by its parent too, or deleting the manager first would search the posted events
+    // once per model, quadratic in the card's files. The manager's own end deletes at once.
+    const auto letGo = [this, later](QObject *model) {
+        disconnect(model, nullptr, this, nullptr);
+        if (!later) {
+            delete model;
+            return;
+        }
+        model->setParent(nullptr);
+        model->deleteLater();
+    };
     for (const QList<FileVideo *> *videos : {&_eventArray, &_normalArray}) {
         for (FileVideo *video : *videos) {
             video->close();
-            disconnect(video, nullptr, this, nullptr);
-            video->deleteLater();
+            letGo(video);
         }
     }
     for (FileLog *log : std::as_const(_logArray)) {
         log->pause();
-        disconnect(log, nullptr, this, nullptr);
-        log->deleteLater();
+        letGo(log);
     }
     _eventArray.clear();
     _normalArray.clear();

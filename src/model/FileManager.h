@@ -94,7 +94,7 @@ signals:
     void loadedFileCount(qint64 count);
 
 private:
-    void clearLists();
+    void clearLists(bool later = true);
     void adoptResults(const std::vector<CardLoader::Job> &jobs,
                       std::vector<CardLoader::Result> &results, size_t eventCount,
                       size_t videoCount, const QString &folder);

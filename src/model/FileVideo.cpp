@@ -1,5 +1,6 @@
 #include "FileVideo.h"
 
+#include "DurableFile.h"
 #include "FileManager.h"
 #include "FolderScanner.h"
 #include "FrameCaptions.h"
@@ -9,7 +10,6 @@
 #include <QDate>
 #include <QFileInfo>
 #include <QImageWriter>
-#include <QSaveFile>
 #include <QTime>
 
 #include <algorithm>
@@ -259,30 +259,40 @@ QImage FileVideo::flipped(const QImage &image, int flip)
     }
 }
 
-bool FileVideo::writeImage(const QImage &image, const QString &path)
+bool FileVideo::writeImage(const QImage &image, const QString &path, QString *error)
 {
-    if (image.isNull())
-        return false;
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
     const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
-    QImageWriter writer(&out, suffix.isEmpty() ? QByteArray("jpeg") : suffix);
+    return writeImageAs(image, path, suffix.isEmpty() ? QByteArray("jpeg") : suffix, error);
+}
+
+bool FileVideo::writeImageAs(const QImage &image, const QString &path, const QByteArray &format, QString *error)
+{
+    const auto failed = [&](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    if (image.isNull())
+        return failed(QStringLiteral("no picture to write to %1").arg(path));
+    DurableFile out(path);
+    if (!out.open())
+        return failed(out.reason());
+    QImageWriter writer(&out, format);
     writer.setQuality(100);
-    return writer.write(image) && out.commit();
+    if (!writer.write(image)) {
+        // The file's reason (a full disk) comes first, else the encoder's.
+        const QString why = out.reason().isEmpty()
+            ? QStringLiteral("cannot write %1: %2").arg(path, writer.errorString()) : out.reason();
+        out.cancelWriting();
+        return failed(why);
+    }
+    return out.commit() || failed(out.reason());
 }
 
 bool FileVideo::saveImageAtIndex(qint64 index, const QString &path)
 {
     const QImage image = imageAtIndex(index);
-    if (image.isNull())
-        return false;
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    QImageWriter writer(&out, "jpeg");
-    writer.setQuality(100);
-    return writer.write(flipped(image, FileManager::videoFlip())) && out.commit();
+    return !image.isNull() && writeImageAs(flipped(image, FileManager::videoFlip()), path, "jpeg");
 }
 
 QImage FileVideo::aviImageAtIndex(qint64 index, const QString &vehicle, bool speed, bool date,

@@ -52,6 +52,8 @@ public:
 
     // The decoded picture, or a null image for an empty or unreadable frame.
     QImage imageAtIndex(qint64 index);
+    // The last frame could not be read from the card at all (pulled, replaced, I/O error).
+    bool cardUnreadable() const { return _vdd_file->read_failed(); }
     bool jpegComment(uint8_t out[VEXA_COMMENT_SIZE], qint64 index);
     // First (forward) or last (backward) frame of the second holding the time; -1 if none.
     qint64 indexAtTimestamp(const _vexa_time_t &time, bool forward) const;
@@ -89,8 +91,11 @@ public:
     // Flip modes: 0 none, 1 upside down, 2 mirrored left-right, 3 half turn.
     static QImage flipped(const QImage &image, int flip);
     // Writes the image in the format its path's suffix names (JPEG at best quality),
-    // replacing the file only when the whole image was written.
-    static bool writeImage(const QImage &image, const QString &path);
+    // replacing the file only when the whole image is on the disk. error (optional) names the
+    // file and the system's reason.
+    static bool writeImage(const QImage &image, const QString &path, QString *error = nullptr);
+    static bool writeImageAs(const QImage &image, const QString &path, const QByteArray &format,
+                             QString *error = nullptr);
 
 public slots:
     // One timed playback step; also run by the step timer.

@@ -196,9 +196,11 @@ void BackupWindow::btnStart()
 
 void BackupWindow::report(const BackupCopier::Result &result)
 {
-    _completed = !result.cancelled && !result.noSpace && result.failed == 0;
+    _completed = !result.cancelled && !result.noSpace && result.error.isEmpty();
     QString message;
-    if (result.noSpace) {
+    if (!result.error.isEmpty() && result.failed == 0) {
+        message = Texts::text("msg_backup_unwritable") + u'\n' + result.error;
+    } else if (result.noSpace) {
         message = Texts::text("msg_backup_no_space")
                       .arg(BackupCopier::sizeText(result.needed), BackupCopier::sizeText(result.available));
     } else if (result.failed > 0) {
@@ -208,7 +210,8 @@ void BackupWindow::report(const BackupCopier::Result &result)
             names.append(QDir::toNativeSeparators(card.relativeFilePath(path)));
         if (result.failedFiles.size() > kListedFailures)
             names.append(QStringLiteral("…"));
-        message = Texts::text("msg_backup_failed").arg(result.failed).arg(names.join(u'\n'));
+        message = Texts::text("msg_backup_failed").arg(result.failed).arg(names.join(u'\n'))
+                + u'\n' + result.error;
     }
     const QString folder = QDir::fromNativeSeparators(_ui->textFolder->text().trimmed());
     if (!message.isEmpty())

@@ -3,6 +3,7 @@
 #include "BackupCopier.h"
 #include "CardFolders.h"
 #include "DeleteWindow.h"
+#include "DurableWrite.h"
 #include "FileManager.h"
 #include "InitDataWindow.h"
 #include "PasswordWindow.h"
@@ -17,7 +18,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
-#include <QSaveFile>
 #include <QStorageInfo>
 
 namespace {
@@ -290,8 +290,8 @@ bool DeviceSettingWindow::cardFoldersOwn()
 bool DeviceSettingWindow::cardWritable()
 {
     const QString path = _rootPath + QStringLiteral("/test.txt");
-    QSaveFile file(path);
-    const bool written = file.open(QIODevice::WriteOnly) && file.write("test") == 4 && file.commit();
+    // Written beside and renamed into place: a link named test.txt is replaced, never followed.
+    const bool written = DurableWrite::writeFile(QFile::encodeName(path).toStdString(), "test");
     QFile::remove(path);
     if (!written)
         alert("msg_save_set_fail", true);

@@ -204,6 +204,7 @@ bool PrintWindow::paintReport(const ReportPainter::Content &content, QPagedPaint
             report.currentFrame = report.video->currentIndex();
     }
     auto *printer = dynamic_cast<QPrinter *>(device);
+    QString pdfError;
     const Job job = [&](const std::atomic_bool &cancel, const Progress &progress) {
         std::unique_ptr<FileVideo> copy;
         if (report.video) {
@@ -220,7 +221,7 @@ bool PrintWindow::paintReport(const ReportPainter::Content &content, QPagedPaint
                 printer->abort();
             return !cancel;
         };
-        return pdfPath.isEmpty() ? painter.paint(device, step) : painter.writePdf(pdfPath, step);
+        return pdfPath.isEmpty() ? painter.paint(device, step) : painter.writePdf(pdfPath, step, &pdfError);
     };
     setModal(true);
     show();
@@ -229,6 +230,7 @@ bool PrintWindow::paintReport(const ReportPainter::Content &content, QPagedPaint
     setBusy(false);
     hide();
     if (!ok && !cancelled())
-        QMessageBox::critical(parentWidget(), QString(), Texts::text("msg_print_error"));
+        QMessageBox::critical(parentWidget(), QString(), pdfError.isEmpty() ? Texts::text("msg_print_error")
+                                                         : Texts::text("msg_print_error") + u'\n' + pdfError);
     return ok;
 }

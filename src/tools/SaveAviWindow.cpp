@@ -125,6 +125,7 @@ void SaveAviWindow::btnStart()
     enableControl(false);
     _result = false;
     _cancelled = false;
+    _error.clear();
     _result = save(path);
     endSave(path);
 }
@@ -142,7 +143,10 @@ bool SaveAviWindow::save(const QString &path)
     options.codec = _ui->comboCodec->currentIndex() == 1 ? MovieWriter::Codec::Mpeg4
                                                           : MovieWriter::Codec::Jpeg;
     options.quality = MovieWriter::Quality(_ui->comboQuality->currentIndex());
-    options.untilMsec = to * 1000;
+    options.fromMsec = from * 1000;
+    // The end picker shows whole seconds: at the last frame's second it means the last frame.
+    const bool toLast = to >= time_to_seconds(_fileVideo->lastHeader().time);
+    options.untilMsec = toLast ? -1 : to * 1000;
     options.flip = FileManager::videoFlip();
     if (_ui->chkVehicle->isChecked())
         options.captions.vehicle = MovieExport::vehicleOf(_rootPath);
@@ -152,10 +156,11 @@ bool SaveAviWindow::save(const QString &path)
     options.captions.sensor = _ui->chkSensor->isChecked();
     const QString vdd = _fileVideo->path();
     const bool ok = runJob(
-        [vdd, path, options](const std::atomic_bool &cancel, const Progress &progress) {
+        [vdd, path, options, this](const std::atomic_bool &cancel, const Progress &progress) {
             const MovieResult result = MovieExport::run(
                 vdd, path, options, cancel,
                 [&progress](qint64 done, qint64 total) { progress(done, total, QString()); });
+            _error = result.error;
             return result.ok;
         },
         _ui->progress);
@@ -172,6 +177,6 @@ void SaveAviWindow::endSave(const QString &path)
     else if (_cancelled)
         showFinished(Texts::text("msg_avi_cancel"), path, false);
     else
-        alert(Texts::text("msg_avi_error"), true);
+        alert(_error.isEmpty() ? Texts::text("msg_avi_error") : Texts::text("msg_avi_failed") + u'\n' + _error, true);
     enableControl(true);
 }

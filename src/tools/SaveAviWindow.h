@@ -48,4 +48,5 @@ private:
     int _fps = 0;
     bool _result = false;
     bool _cancelled = false;
+    QString _error;  // the engine's reason for a failed movie
 };

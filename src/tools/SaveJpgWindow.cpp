@@ -136,6 +136,7 @@ void SaveJpgWindow::btnOK()
                 const std::unique_ptr<FileVideo> video = StillExport::open(path);
                 if (!video) {
                     result.status = StillExport::Status::Failed;
+                    result.error = QStringLiteral("cannot read %1").arg(QDir::toNativeSeparators(path));
                     return false;
                 }
                 result = StillExport::save(*video, frames, folder, flip, &cancel, progress);
@@ -144,12 +145,24 @@ void SaveJpgWindow::btnOK()
             _ui->progressBar);
         setBusy(false);
     }
-    if (result.status != StillExport::Status::Cancelled)
+    if (result.status == StillExport::Status::Saved)
         // One still is named itself; a series by its folder.
-        showResult(result.status == StillExport::Status::Saved,
-                   result.files.size() == 1 ? QDir(folder).filePath(result.files.first()) : folder);
+        showResult(true, result.files.size() == 1 ? QDir(folder).filePath(result.files.first()) : folder);
+    else if (result.status == StillExport::Status::Failed)
+        showFailure(result, frames.size());
     else
         showFinished(Texts::text("msg_save_jpeg_cancel"), folder, false);
+}
+
+// What was saved before the failure, and why it stopped.
+void SaveJpgWindow::showFailure(const StillExport::Result &result, qint64 total)
+{
+    QString message = Texts::text("msg_save_jpeg_error");
+    if (!result.files.isEmpty())
+        message += u'\n' + Texts::text("msg_save_jpeg_partial").arg(result.files.size()).arg(total);
+    if (!result.error.isEmpty())
+        message += u'\n' + result.error;
+    ExportAlerts::show(this, message);
 }
 
 void SaveJpgWindow::setBusy(bool busy)

@@ -2,6 +2,7 @@
 // stills into a folder; the saving runs on a worker with progress and cancel.
 #pragma once
 
+#include "StillExport.h"
 #include "ToolWindow.h"
 
 #include <QList>
@@ -42,6 +43,7 @@ private:
     void setBusy(bool busy);
     // The result message; target is the still written, or the folder of a series.
     void showResult(bool ok, const QString &target);
+    void showFailure(const StillExport::Result &result, qint64 total);
 
     std::unique_ptr<Ui::SaveJpgWindow> _ui;
     QButtonGroup *_matrix;

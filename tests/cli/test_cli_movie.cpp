@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/resource.h>
+
 class TestCliMovie : public QObject {
     Q_OBJECT
 
@@ -23,13 +25,19 @@ private slots:
 
     void movie_data()
     {
-        const QString until = QString::number(time_to_seconds(_start) + 1);
+        const auto at = [this](int seconds) { return QString::number(time_to_seconds(_start) + seconds); };
         QTest::addColumn<QStringList>("options");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("printed");  // pictures, codec, fps
-        QTest::newRow("defaults") << QStringList{} << 0 << "20 jpeg 10";
+        // 25 frames, 10 a second: by default the first to the last.
+        QTest::newRow("defaults") << QStringList{} << 0 << "25 jpeg 10";
         QTest::newRow("mp4v, 5 a second, 1 s")
-            << QStringList{"--codec", "mp4v", "--per-second", "5", "--until", until, "--date"} << 0 << "5 mp4v 5";
+            << QStringList{"--codec", "mp4v", "--per-second", "5", "--until", at(1), "--date"} << 0 << "5 mp4v 5";
+        QTest::newRow("from 1 s") << QStringList{"--from", at(1)} << 0 << "15 jpeg 10";
+        QTest::newRow("from 1 s, 5 a second") << QStringList{"--from", at(1), "--per-second", "5"} << 0 << "8 jpeg 5";
+        QTest::newRow("from 1 s until 2 s") << QStringList{"--from", at(1), "--until", at(2)} << 0 << "10 jpeg 10";
+        QTest::newRow("from after the end") << QStringList{"--from", at(3)} << 1 << "";
+        QTest::newRow("until before from") << QStringList{"--from", at(2), "--until", at(1)} << 1 << "";
         QTest::newRow("unknown quality") << QStringList{"--quality", "best"} << 2 << "";
         QTest::newRow("more pictures than frames") << QStringList{"--per-second", "11"} << 1 << "";
     }
@@ -53,6 +61,37 @@ private slots:
         QCOMPARE(json["file"].toString(), out);
         QCOMPARE(QStringLiteral("%1 %2 %3").arg(json["pictures"].toInt()).arg(json["codec"].toString())
                      .arg(json["fps"].toInt()), printed);
+    }
+
+    // A header claiming 16000 x 16000 in the first frame neither sizes the movie nor gets
+    // decoded: the movie stays within a memory limit far below what such a picture needs.
+    void giantHeaderIsBounded_data()
+    {
+        QTest::addColumn<QStringList>("options");
+        QTest::newRow("copied pictures") << QStringList{};
+        QTest::newRow("encoded pictures") << QStringList{"--codec", "mp4v", "--date"};
+    }
+    void giantHeaderIsBounded()
+    {
+        QFETCH(QStringList, options);
+        const QString vdd = _dir.filePath("giant.vdd");
+        QVERIFY(TestCard::writeRecording(vdd, TestCard::frames(10, _start), TestCard::quarters(QSize(320, 240))));
+        QByteArray bytes = TestCard::readFile(vdd);
+        const qsizetype sof = bytes.indexOf(QByteArray::fromHex("ffc00011"));
+        QVERIFY(sof > 0);
+        bytes.replace(sof + 5, 4, QByteArray::fromHex("3e803e80"));
+        QVERIFY(TestCard::writeFile(vdd, bytes));
+        const QString out = _dir.filePath(QTest::currentDataTag() + QStringLiteral("-giant.mp4"));
+        QProcess cli;
+        cli.setChildProcessModifier([] {
+            const rlimit memory{rlim_t(2) << 30, rlim_t(2) << 30};
+            setrlimit(RLIMIT_AS, &memory);
+        });
+        cli.start(QStringLiteral(TUMBO_CLI_PATH), QStringList{"movie", vdd, out} + options);
+        QVERIFY(cli.waitForFinished(120000));
+        QCOMPARE(cli.exitCode(), 0);
+        const QJsonObject json = QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
+        QCOMPARE(json["pictures"].toInt(), 9);
     }
 };
 

@@ -5,7 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <csignal>
 #include <filesystem>
+#include <thread>
+
+#include <sys/resource.h>
 
 namespace fs = std::filesystem;
 using Variant = CameraSettings::Variant;
@@ -33,6 +38,22 @@ const char *const defaultText =
     "BEEPRECORD=1\r\nPASSWORD=0\r\nTRGSET=3\r\nACCSEN=9\r\nACCSENX=4\r\nACCSENY=4\r\nACCSENZ=4\r\n"
     "GSSPEED=0\r\nVEHICLEID=\r\nRECINGMODE1=1\r\nPRERECTIME1=12\r\nPOSTRECTIME1=8\r\nPREFIELD1=4\r\n"
     "GPSRECTIME=48\r\nBEEPERROR=5\r\n";
+
+// What write() returns with files limited to bytes, as on a nearly full card.
+template <class Write>
+bool withFileLimit(rlim_t bytes, Write write)
+{
+    rlimit saved{};
+    getrlimit(RLIMIT_FSIZE, &saved);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const bool written = write();
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    return written;
+}
 
 } // namespace
 
@@ -171,15 +192,56 @@ TEST_F(CardTest, FailedWriteKeepsThePreviousSettings)
 {
     const std::string previous = "[SET]\r\nRECMOD=1\r\nVEHICLEID=old\r\n";
     writeText(config("set.dat"), previous);
-    // A directory where the temporary file must go makes the write fail, also for root.
-    fs::create_directories(config("set.dat.tmp/blocker"));
     CameraSettings s = CameraSettings::read(dir.path());
     s.set("VEHICLEID", "new");
-    EXPECT_FALSE(s.write(dir.path()));
-    EXPECT_NE(s.errorString().find("set.dat.tmp"), std::string::npos);
+    // A full card: the copy of the old file fits, the new text does not.
+    EXPECT_FALSE(withFileLimit(64, [&] { return s.write(dir.path()); }));
+    EXPECT_NE(s.errorString().find(config("set.dat") + ": File too large"), std::string::npos) << s.errorString();
     EXPECT_EQ(textOf(config("set.dat")), previous);
-    EXPECT_FALSE(fs::exists(config("set.dat.bak")));
-    EXPECT_EQ(CameraSettings::read(dir.path()).string("VEHICLEID"), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(config()), fs::directory_iterator()), 1);  // no temporary
+}
+
+// Saves at once never tear the file: each leaves one whole text, and set.dat.bak is gone.
+TEST_F(CardTest, ConcurrentSavesLeaveOneWholeText)
+{
+    CameraSettings a = CameraSettings::defaults(), b = CameraSettings::defaults();
+    a.set("VEHICLEID", std::string(200, 'a'));
+    b.set("VEHICLEID", "b");
+    std::atomic_bool failed{false};
+    const auto saves = [&](CameraSettings settings) {
+        for (int i = 0; i < 50; ++i)
+            if (!settings.write(dir.path()))
+                failed = true;
+    };
+    std::thread first(saves, a), second(saves, b);
+    for (int i = 0; i < 200; ++i) {
+        const std::string text = textOf(config("set.dat"));
+        EXPECT_TRUE(text.empty() || text == a.text() || text == b.text()) << text;
+    }
+    first.join();
+    second.join();
+    EXPECT_FALSE(failed);
+    const std::string text = textOf(config("set.dat"));
+    EXPECT_TRUE(text == a.text() || text == b.text());
+    EXPECT_EQ(std::distance(fs::directory_iterator(config()), fs::directory_iterator()), 1);
+}
+
+// A link under any name the save uses is replaced or left alone; the file it points to is never written.
+TEST_F(CardTest, SaveNeverWritesThroughLinks)
+{
+    for (const char *name : {"set.dat", "set.dat.bak", "set.dat.tmp"}) {
+        const std::string outside = dir.file(std::string("outside-") + name);
+        writeText(outside, "user file");
+        fs::remove(config("set.dat"));
+        if (std::string(name) != "set.dat")
+            writeText(config("set.dat"), "[SET]\r\nRECMOD=1\r\n");
+        fs::create_symlink(outside, config(name));
+        ASSERT_TRUE(CameraSettings::defaults().write(dir.path())) << name;
+        EXPECT_EQ(textOf(outside), "user file") << name;
+        EXPECT_EQ(textOf(config("set.dat")), defaultText) << name;
+        EXPECT_FALSE(fs::is_symlink(config("set.dat"))) << name;
+        fs::remove(config(name));
+    }
 }
 
 TEST_F(CardTest, WriteFailsWithoutConfigFolder)
@@ -211,8 +273,7 @@ TEST_F(CardTest, ClockFileRoundTrip)
 TEST_F(CardTest, FailedClockWriteKeepsTheOldClock)
 {
     writeText(config("time.ini"), "[SET]\r\nUTCTIME=2024.02.29;12:34:56");
-    fs::create_directories(config("time.ini.tmp/blocker"));
-    EXPECT_FALSE(CameraSettings::writeClock(dir.path(), 0));
+    EXPECT_FALSE(withFileLimit(8, [&] { return CameraSettings::writeClock(dir.path(), 0); }));
     EXPECT_EQ(CameraSettings::readClock(dir.path()), 1709210096);
 }
 

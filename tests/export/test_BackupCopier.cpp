@@ -1,4 +1,5 @@
 #include "BackupCopier.h"
+#include "DurableWrite.h"
 #include "TestCard.h"
 
 #include <QDirIterator>
@@ -68,6 +69,15 @@ private slots:
         QCOMPARE(copier.result().failed, 0);
     }
 
+    // Each file is on the disk before it takes its name, and so is the name.
+    void flushesEveryFileAndItsFolder()
+    {
+        BackupCopier copier(BackupCopier::wholeCard(_card), _dir.filePath("flushed"));
+        const uint64_t syncs = DurableWrite::syncCount();
+        QVERIFY(run(copier));
+        QCOMPARE(DurableWrite::syncCount() - syncs, uint64_t(2 * copier.result().copied));
+    }
+
     void cancelStopsBetweenCategories_data()
     {
         QTest::addColumn<int>("cancelAfter");
@@ -116,6 +126,7 @@ private slots:
 
         QVERIFY(!ok);
         QVERIFY(copier.result().failedFiles.contains(largest));
+        QVERIFY2(copier.result().error.contains(u"File too large"), qPrintable(copier.result().error));
         QCOMPARE(copier.result().failed, copier.result().failedFiles.size());
         QCOMPARE(TestCard::readFile(old), QByteArray("older backup"));
         QVERIFY(!filesUnder(dest).join(u'\n').contains(u"/."));  // no temporary left behind

@@ -1,3 +1,4 @@
+#include "DurableWrite.h"
 #include "MovieExport.h"
 #include "TestCard.h"
 #include "vexa_vdd_file.h"
@@ -77,10 +78,10 @@ private slots:
         QTest::addColumn<bool>("captions");
         QTest::addColumn<QString>("codecName");
         QTest::addColumn<int>("pictures");
-        // The default end is the last frame's second: the last half second is left out.
-        QTest::newRow("camera pictures") << 0 << 2 << 0 << qint64(-1) << false << "mjpeg" << 20;
-        QTest::newRow("jpeg, captions, 5 a second") << 0 << 1 << 5 << qint64(-1) << true << "mjpeg" << 10;
-        QTest::newRow("mp4v, 1 a second") << 1 << 0 << 1 << qint64(-1) << false << "mpeg4" << 2;
+        // By default the movie ends with the last frame.
+        QTest::newRow("camera pictures") << 0 << 2 << 0 << qint64(-1) << false << "mjpeg" << 25;
+        QTest::newRow("jpeg, captions, 5 a second") << 0 << 1 << 5 << qint64(-1) << true << "mjpeg" << 13;
+        QTest::newRow("mp4v, 1 a second") << 1 << 0 << 1 << qint64(-1) << false << "mpeg4" << 3;
         QTest::newRow("mp4v, until 1 s") << 1 << 2 << 10 << qint64(1) << true << "mpeg4" << 10;
     }
 
@@ -100,8 +101,10 @@ private slots:
         o.untilMsec = untilSeconds < 0 ? -1 : (time_to_seconds(kStart) + untilSeconds) * 1000;
         o.captions.date = o.captions.speed = o.captions.latlng = o.captions.sensor = captions;
         const QString out = _dir.filePath(QTest::currentDataTag() + QStringLiteral(".mp4"));
+        const uint64_t syncs = DurableWrite::syncCount();
         const MovieResult r = run(out, o);
         QVERIFY2(r.ok, qPrintable(r.error));
+        QVERIFY(DurableWrite::syncCount() >= syncs + 2);  // the movie, then its folder
         QCOMPARE(r.pictures, pictures);
         const Probe p = probe(out);
         QCOMPARE(p.codec, codecName);

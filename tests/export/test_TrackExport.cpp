@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cmath>
 #include <ctime>
 #include <memory>
 
@@ -74,6 +75,10 @@ private slots:
         QTest::newRow("south west") << record(true, -3730.0, -12700.0, 7, 9, 0.9f)
                                     << local + "Y,-37.500000,-127.000000,35,88,270,7/9(0.90),2013.07.05 09:08:07\n";
         QTest::newRow("no fix") << record(false, 0, 0, 4, 9, 1.2f) << local + "N,,,,,,4/9(1.20),\n";
+        // A position that is not finite or lies off the globe is no fix.
+        QTest::newRow("NaN latitude") << record(true, std::nan(""), 12700.0, 4, 9, 1.2f) << local + "N,,,,,,4/9(1.20),\n";
+        QTest::newRow("1e308 longitude") << record(true, 3730.0, 1e308, 4, 9, 1.2f) << local + "N,,,,,,4/9(1.20),\n";
+        QTest::newRow("latitude 91.5") << record(true, 9130.0, 12700.0, 4, 9, 1.2f) << local + "N,,,,,,4/9(1.20),\n";
         _vexa_log_info_t empty{};
         empty.time = TestCard::utc(2013, 7, 5, 9, 8, 7);
         empty.gsensor_z = 1000;
@@ -177,6 +182,29 @@ private slots:
     }
 
     // 54 knots is 100 km/h: shown as 62 MPH, while the arrow stands 100 high.
+    void badPositionsAreLeftOutOfTracks()
+    {
+        const QString path = dir_.filePath(QStringLiteral("bad.log"));
+        QVERIFY(TestCard::writeLog(path, TestCard::utc(2013, 7, 5, 9, 8, 7), 3));
+        QByteArray text = TestCard::readFile(path);
+        text.replace(text.indexOf("3731.5000"), 9, "1e308");
+        text.replace(text.lastIndexOf("12658.2000"), 10, "99999.9999");
+        QVERIFY(TestCard::writeFile(path, text));
+        vexa_log_file log;
+        QVERIFY(log.load(qPrintable(path)));
+        const std::atomic_bool cancel{false};
+        const QString gpx = dir_.filePath(QStringLiteral("bad.gpx")), kml = dir_.filePath(QStringLiteral("bad.kml"));
+        QCOMPARE(GpxExport::write(gpx, {&log}, QStringLiteral("test"), cancel).records, 1);
+        KmlExport::Options options;
+        options.pointSeconds = 0;
+        QCOMPARE(KmlExport::write(kml, {&log}, options, cancel).placemarks, 1);
+        for (const QString &file : {gpx, kml}) {
+            const QString written = QString::fromUtf8(TestCard::readFile(file));
+            QVERIFY(!written.contains(QRegularExpression(QStringLiteral("\\b(nan|inf)\\b|0{12}"),
+                                                         QRegularExpression::CaseInsensitiveOption)));
+        }
+    }
+
     void kmlInMphReadsBack()
     {
         FileManager::setDisplaySettings(0, 1, 0);
