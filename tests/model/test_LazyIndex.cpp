@@ -76,7 +76,7 @@ private:
     // The recording and frame at every other second of the drive, both ways.
     static QStringList moments(const FileManager &fm)
     {
-        qint64 from = LLONG_MAX, to = 0;
+        int64_t from = INT64_MAX, to = 0;
         for (const FileVideo *video : fm.normalVideos() + fm.eventVideos()) {
             if (video->isDamaged())
                 continue;
@@ -84,7 +84,7 @@ private:
             to = std::max(to, time_to_msec(video->file().last_header().time) / 1000);
         }
         QStringList out;
-        for (qint64 s = from - 2; s <= to + 2; s += 2) {
+        for (int64_t s = from - 2; s <= to + 2; s += 2) {
             for (bool forward : {true, false}) {
                 const FrameInfo info = fm.infoAtTimestamp(msec_to_time(s * 1000), forward);
                 out << QStringLiteral("%1 %2").arg(info.file ? info.file->path() : QString()).arg(info.index);
