@@ -26,8 +26,8 @@ CardGenerator::Options options(int recordings, bool sidecars)
     o.normalCount = recordings - o.eventCount;
     o.recordingSeconds = 60;
     o.framesPerSecond = 30;
-    // The large card keeps its 4.3 million frames but smaller pictures, to stay a few GB.
-    o.resolution = recordings > 1000 ? QSize(160, 120) : QSize(640, 480);
+    // The large card keeps its 4.3 million frames with tiny pictures, so it fits a few GB.
+    o.resolution = recordings > 1000 ? QSize(32, 24) : QSize(640, 480);
     o.reusePictures = true;
     o.sidecar = sidecars ? SidecarForm::New : SidecarForm::None;
     // The drive's span shared out in logs of at most an hour.

@@ -397,7 +397,6 @@ bool vexa_log_file::summarize_head(int fd, uint64_t size)
         for (std::string_view line : whole_lines(bytes, true, false)) {
             if (apply_line(line, work) == Sentence::Rezez) {
                 first_ = work;
-                head_bytes_ = uint64_t(line.data() + line.size() - bytes.data());
                 return true;
             }
         }
@@ -413,18 +412,28 @@ bool vexa_log_file::summarize_tail(int fd, uint64_t size)
         std::string bytes(window, '\0');
         if (!CardRead::at(fd, size - window, bytes.data(), window))
             return false;
-        const std::vector<std::string_view> lines = whole_lines(bytes, false, true);
-        for (auto it = lines.rbegin(); it != lines.rend(); ++it) {
+        // The last record's time, and the bytes a record takes near the end of the log.
+        _vexa_log_info_t last{};
+        size_t records = 0;
+        const char *firstEnd = nullptr, *lastEnd = nullptr;
+        for (std::string_view line : whole_lines(bytes, false, true)) {
             _vexa_log_info_t work{};
-            if (apply_line(*it, work) != Sentence::Rezez)
+            if (apply_line(line, work) != Sentence::Rezez)
                 continue;
-            const int64_t start = time_to_seconds(first_.time);
-            last_seconds_ = time_to_seconds(work.time);
-            // A log that may hold max_records is refused by the full read: read it now.
-            const bool may_fill = last_seconds_ - start + 1 >= int64_t(max_records)
-                || size / head_bytes_ >= max_records + max_records / 2;
-            return !may_fill && last_seconds_ >= start && last_seconds_ <= start + window_seconds;
+            last = work;
+            lastEnd = line.data() + line.size();
+            if (!records++)
+                firstEnd = lastEnd;
         }
+        if (records < 2)
+            continue;
+        const int64_t start = time_to_seconds(first_.time);
+        last_seconds_ = time_to_seconds(last.time);
+        const uint64_t recordBytes = std::max<uint64_t>(1, uint64_t(lastEnd - firstEnd) / (records - 1));
+        // A log that may hold max_records is refused by the full read: read it now.
+        const bool may_fill = last_seconds_ - start + 1 >= int64_t(max_records)
+            || size / recordBytes >= max_records + max_records / 2;
+        return !may_fill && last_seconds_ >= start && last_seconds_ <= start + window_seconds;
     }
     return false;
 }

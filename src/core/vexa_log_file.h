@@ -67,5 +67,4 @@ private:
     mutable std::mutex load_mutex_;
     _vexa_log_info_t first_{};
     int64_t last_seconds_ = 0;
-    uint64_t head_bytes_ = 1;  // the bytes up to the end of the first record
 };
