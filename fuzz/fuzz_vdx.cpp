@@ -3,6 +3,7 @@
 #include "vexa_vdd_file.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
@@ -33,5 +34,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         }
     }
     file.duration_seconds();
+
+    // Opened for the lists, the recording's index read on first use is the same.
+    vexa_vdd_file lazy;
+    if (lazy.open_summary(vdd.path().c_str(), vdx.path().c_str())) {
+        lazy.duration_seconds();
+        lazy.listed_frame_count();
+        if (lazy.headers().size() != n
+            || (n && std::memcmp(lazy.headers().data(), file.headers().data(), n * sizeof(_vexa_video_frame_header_t))))
+            __builtin_trap();
+    }
     return 0;
 }

@@ -94,6 +94,18 @@ void FileTableView::loadData(const QList<ListRow> &rows)
     _filling = false;
 }
 
+void FileTableView::updateRow(const ListRow &row)
+{
+    if (row.idx < 0 || row.idx >= _array.size())
+        return;
+    const bool checked = _array[row.idx].col1;
+    _array[row.idx] = row;
+    _array[row.idx].col1 = checked;
+    _filling = true;
+    fillRow(int(row.idx));
+    _filling = false;
+}
+
 void FileTableView::fillRow(int row)
 {
     const ListRow &data = _array[row];

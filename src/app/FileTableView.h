@@ -31,6 +31,8 @@ public:
     // Replaces the rows and reloads the table.
     void loadData(const QList<ListRow> &rows);
     const QList<ListRow> &data() const { return _array; }
+    // Shows a row's new texts, keeping its check mark; a row outside the table is ignored.
+    void updateRow(const ListRow &row);
     // Sets every row's check mark.
     void checkAll(bool flag);
     // Ticks or unticks one row; out-of-range rows are ignored.

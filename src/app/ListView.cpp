@@ -30,6 +30,22 @@ ListView::ListView(const SkinManager &skin, FileManager *fileManager, QWidget *p
     _backRect = Geometry::toQt(skin.rectForKey(KeyBackground, height()), height());
     createTables();
     createButtons();
+    if (_fileManager)
+        connect(_fileManager, &FileManager::fileVideoIndexChanged, this, &ListView::fileVideoIndexChanged);
+}
+
+void ListView::fileVideoIndexChanged(FileVideo *fileVideo)
+{
+    for (FileTableView *table : {_eventTableView, _normalTableView}) {
+        const QList<FileVideo *> &videos =
+            table == _eventTableView ? _fileManager->eventVideos() : _fileManager->normalVideos();
+        const qsizetype index = videos.indexOf(fileVideo);
+        if (index < 0)
+            continue;
+        const QList<ListRow> rows = _fileManager->listViewData(table->type());
+        if (index < rows.size())
+            table->updateRow(rows[index]);
+    }
 }
 
 ListView::~ListView() = default;

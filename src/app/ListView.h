@@ -97,6 +97,8 @@ public slots:
     // Load: the ticked rows of the selected table become the play list (event, normal) or
     // go to the log page (log).
     void didLoad();
+    // A recording's first use changed its row (damage the full index revealed).
+    void fileVideoIndexChanged(FileVideo *fileVideo);
 
 signals:
     // A tab button was pressed; the tab's name.

@@ -17,22 +17,23 @@ void CardSummary::writeRecordings(JsonWriter &json, const QString &folder, const
     for (const QString &file : FolderScanner::files(listFolder, QStringLiteral("vdd"))) {
         const QString path = listFolder + u'/' + file;
         vexa_vdd_file recording;
-        if (!recording.open(CliCommands::nativePath(path).constData(),
-                            CliCommands::nativePath(FolderScanner::sidecarPath(path)).constData())) {
+        // The sidecar gives the frame count; without one the frames are counted by a scan.
+        if (!recording.open_summary(CliCommands::nativePath(path).constData(),
+                                    CliCommands::nativePath(FolderScanner::sidecarPath(path)).constData())) {
             skipped.append({QStringLiteral("CH1/%1/%2").arg(list, file), QStringLiteral("cannot open")});
             continue;
         }
         json.beginObject(JsonWriter::Layout::Inline);
         json.field("file", file);
         json.field("sequence", recording.sequence_number());
-        json.field("frames", unsigned(recording.index_header().frame_count));
+        json.field("frames", unsigned(recording.listed_frame_count()));
         json.key("start");
-        if (recording.headers().empty())
+        if (recording.frames_at_least() == 0)
             json.null();
         else
-            json.value(RecordJson::timeText(recording.headers().front().time));
+            json.value(RecordJson::timeText(recording.first_header().time));
         json.field("duration_seconds", recording.duration_seconds());
-        json.field("event_type", int(recording.index_header().event_type));
+        json.field("event_type", int(recording.event_type()));
         json.endObject();
     }
     json.endArray();

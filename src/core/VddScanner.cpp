@@ -1,5 +1,6 @@
 #include "VddScanner.h"
 
+#include "CardRead.h"
 #include "vexa_telemetry.h"
 
 #include <algorithm>
@@ -25,28 +26,27 @@ constexpr size_t comment_bytes = 2 + VEXA_COMMENT_SIZE;
 bool VddScanner::scan(int fd, uint64_t size, std::vector<_vexa_video_frame_header_t> &headers,
                       std::string &error, const Options &options)
 {
-    VddScanner scanner(fd, size, headers, options);
+    VddScanner scanner(fd, 0, size, headers, options);
     return scanner.run(error);
+}
+
+bool VddScanner::scanRange(int fd, uint64_t from, uint64_t to, std::vector<_vexa_video_frame_header_t> &headers,
+                           uint64_t &exactUntil, std::string &error, const Options &options)
+{
+    VddScanner scanner(fd, from, to, headers, options);
+    const bool ok = scanner.run(error);
+    exactUntil = std::min(scanner.exactUntil_, to);
+    return ok;
 }
 
 bool VddScanner::readAt(int fd, uint64_t offset, uint8_t *buf, uint64_t len)
 {
-    while (len > 0) {
-        const ssize_t n = pread(fd, buf, len, off_t(offset));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        buf += n;
-        offset += uint64_t(n);
-        len -= uint64_t(n);
-    }
-    return true;
+    return CardRead::at(fd, offset, buf, len);
 }
 
-VddScanner::VddScanner(int fd, uint64_t size, std::vector<_vexa_video_frame_header_t> &headers,
+VddScanner::VddScanner(int fd, uint64_t from, uint64_t size, std::vector<_vexa_video_frame_header_t> &headers,
                        const Options &options)
-    : fd_(fd), size_(size), options_(options), headers_(headers)
+    : fd_(fd), size_(size), options_(options), headers_(headers), base_(from), end_(from), pos_(from)
 {
 }
 
@@ -58,7 +58,8 @@ bool VddScanner::run(std::string &error)
         error = "out of memory for the scan buffer";
         return false;
     }
-    posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
+    if (base_ == 0)
+        posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
     while (end_ < size_) {
         if (!refill(chunk, error))
             return false;
@@ -144,6 +145,9 @@ bool VddScanner::endsPicture(uint64_t at)
     if (payload > at || commentHave_ < 2)
         return true;
     const uint64_t segmentEnd = walkPos_ + 2 + (uint64_t(comment_[0]) << 8 | comment_[1]);
+    // Only here does the end of the range decide: more bytes could have kept the picture open.
+    if (segmentEnd > size_ && segmentEnd > at)
+        exactUntil_ = std::min(exactUntil_, at);
     return !(segmentEnd > at && segmentEnd <= size_);
 }
 

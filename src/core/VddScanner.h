@@ -26,6 +26,11 @@ public:
     // file cannot be read to size or the buffer cannot be allocated.
     static bool scan(int fd, uint64_t size, std::vector<_vexa_video_frame_header_t> &headers,
                      std::string &error, const Options &options = {});
+    // The same pass over the bytes [from, to) only, as if the file began at from and ended at
+    // to. exactUntil is where the early end first could have changed a decision: the pictures
+    // that end at or before it are exactly those the scan of the whole file finds there.
+    static bool scanRange(int fd, uint64_t from, uint64_t to, std::vector<_vexa_video_frame_header_t> &headers,
+                          uint64_t &exactUntil, std::string &error, const Options &options = {});
 
     // Exactly len bytes at offset; false on an error or a short read.
     static bool readAt(int fd, uint64_t offset, uint8_t *buf, uint64_t len);
@@ -33,7 +38,7 @@ public:
 private:
     enum class Walk { Pending, Comment, None };
 
-    VddScanner(int fd, uint64_t size, std::vector<_vexa_video_frame_header_t> &headers,
+    VddScanner(int fd, uint64_t from, uint64_t size, std::vector<_vexa_video_frame_header_t> &headers,
                const Options &options);
     bool run(std::string &error);
     bool refill(size_t chunk, std::string &error);
@@ -53,6 +58,7 @@ private:
     uint64_t base_ = 0;  // file offset of buf_[0]
     uint64_t end_ = 0;   // file offset one past the last byte held
     uint64_t pos_ = 0;   // where the search for the next 0xFF resumes
+    uint64_t exactUntil_ = UINT64_MAX;
 
     bool open_ = false;
     uint64_t start_ = 0;

@@ -1,5 +1,6 @@
 #include "vexa_log_file.h"
 
+#include "CardRead.h"
 #include "vexa_time.h"
 
 #include <algorithm>
@@ -12,6 +13,10 @@
 #include <memory>
 #include <new>
 #include <string_view>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -203,6 +208,7 @@ private:
         end_ -= begin_;
         begin_ = 0;
         const size_t got = std::fread(buf_.get() + end_, 1, size_ - end_, file_);
+        CardRead::count(got);
         end_ += got;
         if (got == 0) {
             eof_ = true;
@@ -274,9 +280,165 @@ size_t buffer_size(FILE *file)
 
 const _vexa_log_info_t zero_record{};
 
+// Reads one line (or piece) into the record being built; says which sentence it was.
+Sentence apply_line(std::string_view line, _vexa_log_info_t &work)
+{
+    line = strip_line_end(line);
+    const Sentence sentence = sentence_of(line);
+    if (sentence == Sentence::Other)
+        return sentence;
+    const Tokens t = split(line, token_limit(sentence));
+    if (sentence == Sentence::Rmc)
+        read_rmc(t, work);
+    else if (sentence == Sentence::Gga)
+        read_gga(t, work);
+    else if (sentence == Sentence::Gsv)
+        work.satellites_in_view = leading_integer<uint8_t>(t[3]);
+    else
+        read_rezez(t, work);
+    return sentence;
+}
+
+// The first window read at each end of a log, and the largest; both below the piece size,
+// so every whole line in a window is one piece of the full read.
+constexpr uint64_t summary_window = 4096;
+constexpr uint64_t summary_window_limit = 256 * 1024;
+static_assert(summary_window_limit < piece_max);
+
+// The whole lines of a window, the first one cut off when the window starts mid-line; the
+// last line may lack its end only at the end of the file.
+std::vector<std::string_view> whole_lines(std::string_view bytes, bool from_start, bool to_end)
+{
+    std::vector<std::string_view> lines;
+    size_t from = 0;
+    if (!from_start) {
+        const size_t nl = bytes.find('\n');
+        if (nl == std::string_view::npos)
+            return lines;
+        from = nl + 1;
+    }
+    while (from < bytes.size()) {
+        const size_t nl = bytes.find('\n', from);
+        if (nl == std::string_view::npos) {
+            if (to_end)
+                lines.push_back(bytes.substr(from));
+            break;
+        }
+        lines.push_back(bytes.substr(from, nl + 1 - from));
+        from = nl + 1;
+    }
+    return lines;
+}
+
 } // namespace
 
 bool vexa_log_file::load(const char *path)
+{
+    path_ = path ? path : "";
+    sequence_number_ = path ? sequence_from_path(path) : 0;
+    first_ = {};
+    last_seconds_ = 0;
+    const bool ok = read_all(path);
+    loaded_.store(true, std::memory_order_release);
+    return ok;
+}
+
+void vexa_log_file::ensure_loaded() const
+{
+    if (loaded_.load(std::memory_order_acquire))
+        return;
+    std::lock_guard lock(load_mutex_);
+    if (loaded_.load(std::memory_order_relaxed))
+        return;
+    read_all(path_.c_str());
+    loaded_.store(true, std::memory_order_release);
+}
+
+bool vexa_log_file::load_summary(const char *path)
+{
+    if (!path)
+        return load(path);
+    path_ = path;
+    sequence_number_ = sequence_from_path(path);
+    records_.clear();
+    error_.clear();
+    distance_ = 0;
+    first_ = {};
+    last_seconds_ = 0;
+    loaded_ = false;
+    const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        struct stat st {};
+        const bool summarized = ::fstat(fd, &st) == 0 && summarize(fd, uint64_t(st.st_size));
+        ::close(fd);
+        if (summarized)
+            return true;
+    }
+    // What the ends cannot settle is read in full now, as load does.
+    return load(path);
+}
+
+bool vexa_log_file::summarize(int fd, uint64_t size)
+{
+    try {
+        return summarize_head(fd, size) && summarize_tail(fd, size);
+    } catch (const std::bad_alloc &) {
+        return false;
+    }
+}
+
+bool vexa_log_file::summarize_head(int fd, uint64_t size)
+{
+    for (uint64_t window = summary_window; window < size && window <= summary_window_limit; window *= 4) {
+        std::string bytes(window, '\0');
+        if (!CardRead::at(fd, 0, bytes.data(), window))
+            return false;
+        _vexa_log_info_t work{};
+        for (std::string_view line : whole_lines(bytes, true, false)) {
+            if (apply_line(line, work) == Sentence::Rezez) {
+                first_ = work;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// The last "$REZEZ" record's time; one outside the window the full read keeps would end
+// that read early, so such a log is read in full now.
+bool vexa_log_file::summarize_tail(int fd, uint64_t size)
+{
+    for (uint64_t window = summary_window; window < size && window <= summary_window_limit; window *= 4) {
+        std::string bytes(window, '\0');
+        if (!CardRead::at(fd, size - window, bytes.data(), window))
+            return false;
+        // The last record's time, and the bytes a record takes near the end of the log.
+        _vexa_log_info_t last{};
+        size_t records = 0;
+        const char *firstEnd = nullptr, *lastEnd = nullptr;
+        for (std::string_view line : whole_lines(bytes, false, true)) {
+            _vexa_log_info_t work{};
+            if (apply_line(line, work) != Sentence::Rezez)
+                continue;
+            last = work;
+            lastEnd = line.data() + line.size();
+            if (!records++)
+                firstEnd = lastEnd;
+        }
+        if (records < 2)
+            continue;
+        const int64_t start = time_to_seconds(first_.time);
+        last_seconds_ = time_to_seconds(last.time);
+        const uint64_t recordBytes = std::max<uint64_t>(1, uint64_t(lastEnd - firstEnd) / (records - 1));
+        // A log that may hold max_records is refused by the full read: read it now.
+        const bool may_fill = last_seconds_ - start + 1 >= int64_t(max_records)
+            || size / recordBytes >= max_records + max_records / 2;
+        return !may_fill && last_seconds_ >= start && last_seconds_ <= start + window_seconds;
+    }
+    return false;
+}
+
+bool vexa_log_file::read_all(const char *path) const
 {
     records_.clear();
     error_.clear();
@@ -296,19 +458,9 @@ bool vexa_log_file::load(const char *path)
     int64_t start = 0;
     std::string_view line;
     while (reader.next(line)) {
-        line = strip_line_end(line);
-        const Sentence sentence = sentence_of(line);
-        if (sentence == Sentence::Other)
+        if (apply_line(line, work) != Sentence::Rezez)
             continue;
-        const Tokens t = split(line, token_limit(sentence));
-        if (sentence == Sentence::Rmc) {
-            read_rmc(t, work);
-        } else if (sentence == Sentence::Gga) {
-            read_gga(t, work);
-        } else if (sentence == Sentence::Gsv) {
-            work.satellites_in_view = leading_integer<uint8_t>(t[3]);
-        } else {
-            read_rezez(t, work);
+        {
             const int64_t seconds = time_to_seconds(work.time);
             if (records_.empty())
                 start = seconds;
@@ -327,13 +479,12 @@ bool vexa_log_file::load(const char *path)
 
     records_.shrink_to_fit();
     distance_ = compute_distance();
-    path_ = path;
-    sequence_number_ = sequence_from_path(path);
     return !records_.empty() && records_.size() < max_records;
 }
 
 const _vexa_log_info_t &vexa_log_file::record_at(uint64_t index) const
 {
+    ensure_loaded();
     return index < records_.size() ? records_[index] : zero_record;
 }
 
@@ -344,10 +495,20 @@ const _vexa_log_info_t &vexa_log_file::last_record() const
 
 uint64_t vexa_log_file::duration_seconds() const
 {
-    if (records_.empty())
-        return 0;
-    const int64_t span = time_to_seconds(records_.back().time) - time_to_seconds(records_.front().time);
+    int64_t span = 0;
+    if (loaded()) {
+        if (records_.empty())
+            return 0;
+        span = time_to_seconds(records_.back().time) - time_to_seconds(records_.front().time);
+    } else {
+        span = last_seconds_ - time_to_seconds(first_.time);
+    }
     return span > 0 ? uint64_t(span) + 1 : 1;
+}
+
+const _vexa_log_info_t &vexa_log_file::first_record() const
+{
+    return loaded() ? record_at(0) : first_;
 }
 
 // Sum over consecutive valid fixes; records without a fix are skipped.

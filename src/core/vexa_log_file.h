@@ -3,7 +3,9 @@
 
 #include "vexa_types.h"
 
+#include <atomic>
 #include <cstdint>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -14,25 +16,55 @@ public:
     // Reads the whole log; false when it cannot be opened or read to its end, has no "$REZEZ"
     // record, or reaches max_records inside the time window.
     bool load(const char *path);
+    // Reads only the first record (from the head of the file) and the last record's time
+    // (from its tail); the whole log is read by the first call that needs its records.
+    // False where load would refuse the log from what the two ends show.
+    bool load_summary(const char *path);
+    // Reads the whole log now if only its ends were read. Safe to call from several threads.
+    void ensure_loaded() const;
+    bool loaded() const { return loaded_.load(std::memory_order_acquire); }
     // Why the last load failed to open or read the file; empty when the bytes were all read.
     const std::string &error_string() const { return error_; }
 
     const std::string &path() const { return path_; }
     int64_t sequence_number() const { return sequence_number_; }
-    uint64_t count() const { return records_.size(); }
+    uint64_t count() const
+    {
+        ensure_loaded();
+        return records_.size();
+    }
     // All-zero record when out of range.
     const _vexa_log_info_t &record_at(uint64_t index) const;
     const _vexa_log_info_t &last_record() const;
-    const std::vector<_vexa_log_info_t> &records() const { return records_; }
-    double distance() const { return distance_; }
+    const std::vector<_vexa_log_info_t> &records() const
+    {
+        ensure_loaded();
+        return records_;
+    }
+    double distance() const
+    {
+        ensure_loaded();
+        return distance_;
+    }
+    // These two need no full read.
     uint64_t duration_seconds() const;
+    const _vexa_log_info_t &first_record() const;
 
 private:
+    bool read_all(const char *path) const;
+    bool summarize(int fd, uint64_t size);
+    bool summarize_head(int fd, uint64_t size);
+    bool summarize_tail(int fd, uint64_t size);
     double compute_distance() const;
 
     std::string path_;
-    std::string error_;
     int64_t sequence_number_ = 0;
-    double distance_ = 0;
-    std::vector<_vexa_log_info_t> records_;
+    // Filled by the full read, which may come after load_summary: guarded by load_mutex_.
+    mutable std::string error_;
+    mutable double distance_ = 0;
+    mutable std::vector<_vexa_log_info_t> records_;
+    mutable std::atomic_bool loaded_{true};  // nothing pending until load_summary
+    mutable std::mutex load_mutex_;
+    _vexa_log_info_t first_{};
+    int64_t last_seconds_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "vexa_vdd_file.h"
 
 #include "DurableWrite.h"
+#include "CardRead.h"
 #include "OpenFileCache.h"
 #include "VddScanner.h"
 #include "vexa_time.h"
@@ -17,6 +18,10 @@
 #include <unistd.h>
 
 namespace {
+
+// The first window read at each end of a recording without a sidecar, and the largest.
+constexpr uint64_t summary_window = 32 * 1024;
+constexpr uint64_t summary_window_limit = 16 * 1024 * 1024;
 
 // Largest picture whose comment can be read.
 constexpr uint64_t comment_buffer_size = 512000;
@@ -42,16 +47,10 @@ _vexa_video_index_header_t make_index_header(const std::vector<_vexa_video_frame
     return ih;
 }
 
-// Owns a FILE opened for reading and closes it on every return path.
-struct FileCloser {
-    void operator()(FILE *f) const { std::fclose(f); }
-};
-using FilePtr = std::unique_ptr<FILE, FileCloser>;
-
-int64_t file_length(FILE *f)
+int64_t file_length(int fd)
 {
     struct stat st {};
-    if (fstat(fileno(f), &st) != 0)
+    if (fstat(fd, &st) != 0)
         return -1;
     return int64_t(st.st_size);
 }
@@ -59,7 +58,11 @@ int64_t file_length(FILE *f)
 // Closes a descriptor on every return path.
 struct FdCloser {
     int fd;
-    ~FdCloser() { ::close(fd); }
+    ~FdCloser()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
 };
 
 std::string errno_text()
@@ -83,26 +86,28 @@ vexa_vdd_file::~vexa_vdd_file()
     close();
 }
 
-bool vexa_vdd_file::open(const char *vdd_path, const char *vdx_path)
+bool vexa_vdd_file::open_file(const char *vdd_path, int &fd)
 {
     close();
     path_.clear();
+    vdx_path_.clear();
     error_.clear();
     sequence_number_ = 0;
     file_size_ = 0;
     index_header_ = {};
     headers_.clear();
+    summary_ = {};
+    // Nothing is pending until a summary leaves the index for later.
+    indexed_ = true;
     if (!vdd_path) {
         error_ = "no path";
         return false;
     }
-
-    const int fd = ::open(vdd_path, O_RDONLY | O_CLOEXEC);
+    fd = ::open(vdd_path, O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         error_ = std::string("cannot open: ") + errno_text();
         return false;
     }
-    const FdCloser closer{fd};
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         error_ = "not a regular file";
@@ -111,26 +116,92 @@ bool vexa_vdd_file::open(const char *vdd_path, const char *vdx_path)
     file_size_ = int64_t(st.st_size);
     device_ = st.st_dev;
     inode_ = st.st_ino;
+    path_ = vdd_path;
+    sequence_number_ = sequence_from_path(vdd_path);
+    return true;
+}
 
+bool vexa_vdd_file::finish_open(bool ok)
+{
+    if (ok)
+        file_key_ = OpenFileCache::instance().newKey();
+    return ok;
+}
+
+bool vexa_vdd_file::open(const char *vdd_path, const char *vdx_path)
+{
+    int fd = -1;
+    const bool opened = open_file(vdd_path, fd);
+    const FdCloser closer{fd};
+    if (!opened)
+        return false;
+    return finish_open(guarded_index(fd, vdx_path));
+}
+
+bool vexa_vdd_file::open_summary(const char *vdd_path, const char *vdx_path)
+{
+    int fd = -1;
+    const bool opened = open_file(vdd_path, fd);
+    const FdCloser closer{fd};
+    if (!opened)
+        return false;
+    vdx_path_ = vdx_path ? vdx_path : "";
     bool ok = false;
     try {
-        ok = index(fd, vdx_path);
+        ok = summarize(fd, vdx_path);
+    } catch (const std::bad_alloc &) {
+        ok = false;
+    }
+    if (ok) {
+        indexed_ = false;
+        return finish_open(true);
+    }
+    // Whatever the summary cannot vouch for is indexed now, exactly as open does.
+    return finish_open(guarded_index(fd, vdx_path));
+}
+
+void vexa_vdd_file::ensure_index() const
+{
+    if (indexed_.load(std::memory_order_acquire))
+        return;
+    std::lock_guard lock(index_mutex_);
+    if (indexed_.load(std::memory_order_relaxed))
+        return;
+    // The file must still be the one summarized; a replaced or vanished file has no frames.
+    const int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+    struct stat st {};
+    bool ok = false;
+    if (fd < 0) {
+        error_ = std::string("cannot open: ") + errno_text();
+    } else if (::fstat(fd, &st) != 0 || st.st_dev != device_ || st.st_ino != inode_) {
+        error_ = "no longer the file that was opened";
+    } else {
+        ok = guarded_index(fd, vdx_path_.c_str());
+    }
+    if (fd >= 0)
+        ::close(fd);
+    if (!ok) {
+        headers_.clear();
+        index_header_ = {};
+    }
+    indexed_.store(true, std::memory_order_release);
+}
+
+bool vexa_vdd_file::guarded_index(int fd, const char *vdx_path) const
+{
+    try {
+        return index(fd, vdx_path);
     } catch (const std::bad_alloc &) {
         // A hostile size must cost this recording, not the program.
         headers_.clear();
         headers_.shrink_to_fit();
         index_header_ = {};
         error_ = "out of memory while indexing";
-        ok = false;
+        return false;
     }
-    if (ok)
-        file_key_ = OpenFileCache::instance().newKey();
-    path_ = vdd_path;
-    sequence_number_ = sequence_from_path(vdd_path);
-    return ok;
 }
 
-bool vexa_vdd_file::index(int fd, const char *vdx_path)
+bool vexa_vdd_file::index(int fd, const char *vdx_path) const
 {
     bool ok = false;
     if (vdx_path && *vdx_path)
@@ -151,20 +222,22 @@ void vexa_vdd_file::close()
 
 const _vexa_video_frame_header_t &vexa_vdd_file::header_at(uint64_t index) const
 {
+    ensure_index();
     if (index >= index_header_.frame_count || index >= headers_.size())
         return zero_header;
     return headers_[index];
 }
 
-bool vexa_vdd_file::load_index(const char *vdx_path)
+bool vexa_vdd_file::load_index(const char *vdx_path) const
 {
     index_header_ = {};
     headers_.clear();
 
-    FilePtr f(std::fopen(vdx_path, "rb"));
-    if (!f)
+    const int fd = ::open(vdx_path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
         return false;
-    const int64_t size = file_length(f.get());
+    const FdCloser closer{fd};
+    const int64_t size = file_length(fd);
     if (size < 0)
         return false;
 
@@ -173,23 +246,21 @@ bool vexa_vdd_file::load_index(const char *vdx_path)
     bool accepted = false;
     if (size >= trailer) {
         _vexa_video_index_header_t ih{};
-        if (fseeko(f.get(), size - trailer, SEEK_SET) == 0 && std::fread(&ih, trailer, 1, f.get()) == 1
-            && ih.magic == VEXA_INDEX_MAGIC && ih.index_valid == 1) {
+        if (CardRead::at(fd, uint64_t(size - trailer), &ih, trailer) && ih.magic == VEXA_INDEX_MAGIC
+            && ih.index_valid == 1) {
             index_header_ = ih;
             accepted = true;
         }
     }
-    if (!accepted && !load_old_index_header(f.get(), size))
+    if (!accepted && !load_old_index_header(fd, size))
         return false;
 
-    if (fseeko(f.get(), 0, SEEK_SET) != 0)
-        return false;
     // The count comes from the file; never reserve more than the file can hold.
     const uint64_t fits = uint64_t(size / record);
     const uint64_t want = index_header_.frame_count;
     headers_.resize(want < fits ? want : fits);
-    const size_t got = std::fread(headers_.data(), record, headers_.size(), f.get());
-    headers_.resize(got);
+    const int64_t got = CardRead::upTo(fd, 0, headers_.data(), headers_.size() * record);
+    headers_.resize(got < 0 ? 0 : size_t(got / record));
     for (size_t i = 0; i < headers_.size(); ++i) {
         if (headers_[i].time.year == 0) {
             headers_.resize(i);
@@ -200,17 +271,15 @@ bool vexa_vdd_file::load_index(const char *vdx_path)
 }
 
 // The older sidecar has no trailer: the headers alone, counted by the file size.
-bool vexa_vdd_file::load_old_index_header(FILE *f, int64_t size)
+bool vexa_vdd_file::load_old_index_header(int fd, int64_t size) const
 {
     index_header_ = {};
     uint8_t first[sizeof(_vexa_video_frame_header_t)];
-    if (fseeko(f, 0, SEEK_SET) != 0 || std::fread(first, 29, 1, f) != 1)
+    if (size < int64_t(sizeof first) || !CardRead::at(fd, 0, first, sizeof first))
         return false;
     uint32_t magic;
     std::memcpy(&magic, first, sizeof magic);
     if (magic != VEXA_FRAME_MAGIC)
-        return false;
-    if (fseeko(f, 0, SEEK_SET) != 0 || std::fread(first, sizeof first, 1, f) != 1)
         return false;
 
     const uint64_t count = uint64_t(size) / sizeof(_vexa_video_frame_header_t);
@@ -223,7 +292,7 @@ bool vexa_vdd_file::load_old_index_header(FILE *f, int64_t size)
     return index_header_.frame_count != 0;
 }
 
-bool vexa_vdd_file::scan_index(int fd)
+bool vexa_vdd_file::scan_index(int fd) const
 {
     index_header_ = {};
     headers_.clear();
@@ -326,11 +395,123 @@ bool vexa_vdd_file::save_jpeg_file(uint64_t index, const char *path)
 
 uint64_t vexa_vdd_file::duration_seconds() const
 {
-    if (headers_.empty())
+    const uint64_t frames = frames_at_least();
+    if (frames == 0)
         return 0;
-    if (headers_.size() == 1)
+    if (frames == 1)
         return 1;
-    const int64_t diff = time_to_seconds(headers_.back().time) - time_to_seconds(headers_.front().time);
+    const int64_t diff = time_to_seconds(last_header().time) - time_to_seconds(first_header().time);
     // A clock that ran backwards must not turn into an enormous unsigned duration.
     return diff < 0 ? 0 : uint64_t(diff) + 1;
+}
+
+const _vexa_video_frame_header_t &vexa_vdd_file::first_header() const
+{
+    if (!indexed())
+        return summary_.first;
+    return headers_.empty() ? zero_header : headers_.front();
+}
+
+const _vexa_video_frame_header_t &vexa_vdd_file::last_header() const
+{
+    if (!indexed())
+        return summary_.last;
+    return headers_.empty() ? zero_header : headers_.back();
+}
+
+uint8_t vexa_vdd_file::event_type() const
+{
+    return indexed() ? index_header_.event_type : summary_.event_type;
+}
+
+uint64_t vexa_vdd_file::frames_at_least() const
+{
+    return indexed() ? headers_.size() : summary_.frames;
+}
+
+uint64_t vexa_vdd_file::listed_frame_count() const
+{
+    if (!indexed() && summary_.exact)
+        return summary_.frames;
+    return index_header().frame_count;
+}
+
+bool vexa_vdd_file::summarize(int fd, const char *vdx_path)
+{
+    if (vdx_path && *vdx_path && ::access(vdx_path, F_OK) == 0)
+        return summarize_sidecar(vdx_path);
+    return summarize_pictures(fd);
+}
+
+// The trailer and the first and last records; anything the full read would refuse or
+// cut short at either end leaves the recording to be indexed at once.
+bool vexa_vdd_file::summarize_sidecar(const char *vdx_path)
+{
+    const int fd = ::open(vdx_path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const FdCloser closer{fd};
+    const int64_t size = file_length(fd);
+    constexpr int64_t record = sizeof(_vexa_video_frame_header_t);
+    constexpr int64_t trailer = sizeof(_vexa_video_index_header_t);
+    if (size < record)
+        return false;
+    _vexa_video_index_header_t ih{};
+    if (size < trailer || !CardRead::at(fd, uint64_t(size - trailer), &ih, trailer) || ih.magic != VEXA_INDEX_MAGIC
+        || ih.index_valid != 1) {
+        if (!load_old_index_header(fd, size))
+            return false;
+        ih = index_header_;
+        index_header_ = {};
+    }
+    const uint64_t count = ih.frame_count;
+    if (count == 0 || count > uint64_t(size / record))
+        return false;
+    if (!CardRead::at(fd, 0, &summary_.first, record)
+        || !CardRead::at(fd, (count - 1) * uint64_t(record), &summary_.last, record))
+        return false;
+    if (summary_.first.time.year == 0 || summary_.last.time.year == 0)
+        return false;
+    summary_.frames = count;
+    summary_.exact = true;
+    summary_.event_type = ih.event_type;
+    return true;
+}
+
+// The first picture from the head of the file and the last from its tail, each read through
+// a window that grows while it holds no picture it can vouch for. A recording the windows
+// cannot settle is left to the full scan at once.
+bool vexa_vdd_file::summarize_pictures(int fd)
+{
+    const uint64_t size = uint64_t(file_size_);
+    std::string error;
+    bool found = false;
+    for (uint64_t window = summary_window; !found; window *= 4) {
+        if (window > size / 2 || window > summary_window_limit)
+            return false;
+        std::vector<_vexa_video_frame_header_t> head;
+        uint64_t exact = 0;
+        if (!VddScanner::scanRange(fd, 0, window, head, exact, error, scan_options_))
+            return false;
+        found = !head.empty() && uint64_t(head.front().offset) + head.front().length <= exact;
+        if (found)
+            summary_.first = head.front();
+    }
+    found = false;
+    for (uint64_t window = summary_window; !found; window *= 4) {
+        if (window > size / 2 || window > summary_window_limit)
+            return false;
+        std::vector<_vexa_video_frame_header_t> tail;
+        uint64_t exact = 0;
+        if (!VddScanner::scanRange(fd, size - window, size, tail, exact, error, scan_options_))
+            return false;
+        // The window may begin inside a picture: the first one found there is not to be trusted.
+        found = tail.size() >= 2;
+        if (found)
+            summary_.last = tail.back();
+    }
+    summary_.frames = 2;
+    summary_.exact = false;
+    summary_.event_type = uint8_t(summary_.first.event_type);
+    return true;
 }

@@ -18,7 +18,7 @@ std::unique_ptr<vexa_log_file> FileLog::openReader(const QString &folder, const 
 {
     auto reader = std::make_unique<vexa_log_file>();
     const QByteArray path = QFile::encodeName(folder + QLatin1Char('/') + file);
-    if (!reader->load(path.constData()) || reader->count() == 0)
+    if (!reader->load_summary(path.constData()) || (reader->loaded() && reader->count() == 0))
         return nullptr;
     return reader;
 }
@@ -53,8 +53,14 @@ FileLog::FileLog(std::unique_ptr<vexa_log_file> reader, QObject *parent)
     _timer.setSingleShot(true);
     _timer.setTimerType(Qt::PreciseTimer);
     connect(&_timer, &QTimer::timeout, this, &FileLog::playLog);
-    if (count() >= 2)
+}
+
+qint64 FileLog::interval() const
+{
+    if (!_intervalKnown && count() >= 2)
         _interval = time_diff_msec(logAtIndex(0).time, logAtIndex(1).time);
+    _intervalKnown = true;
+    return _interval;
 }
 
 FileLog::~FileLog() = default;
@@ -122,7 +128,7 @@ qint64 FileLog::delayForSpeed(double speed) const
 {
     if (speed == 0 || !std::isfinite(speed))
         return 0;
-    return qint64(std::clamp(double(_interval) / std::fabs(speed), 0.0, double(INT_MAX)));
+    return qint64(std::clamp(double(interval()) / std::fabs(speed), 0.0, double(INT_MAX)));
 }
 
 void FileLog::playLog()
@@ -140,7 +146,7 @@ void FileLog::playLog()
     _currIndex += step;
     const qint64 t1 = now_msec();
     if (here && next) {
-        const double delay = (double(_interval) + double(t0 - t1)) / std::fabs(_speed);
+        const double delay = (double(interval()) + double(t0 - t1)) / std::fabs(_speed);
         _scheduledDelay = qint64(std::clamp(delay, 0.0, double(INT_MAX)));
         _timer.start(int(_scheduledDelay));
     } else {

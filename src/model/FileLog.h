@@ -20,6 +20,7 @@ public:
     // Loads folder/file; null when the log is refused.
     static FileLog *create(const QString &folder, const QString &file, QObject *parent = nullptr);
     // The loading half of create(), safe to run on a worker thread.
+    // It reads only the log's first and last records; the rest is read on first use.
     static std::unique_ptr<vexa_log_file> openReader(const QString &folder, const QString &file);
     static FileLog *fromReader(std::unique_ptr<vexa_log_file> reader, QObject *parent = nullptr);
     // Whether a refused log was refused for its length: it is readable and has records
@@ -35,7 +36,7 @@ public:
     const _vexa_log_info_t &logAtIndex(qint64 index) const;
     const _vexa_log_info_t &lastLog() const { return logAtIndex(count() - 1); }
     double distance() const { return _log_file->distance(); }
-    qint64 interval() const { return _interval; }
+    qint64 interval() const;
 
     void gotoFrame(qint64 index);
     void playWithSpeed(double speed);
@@ -65,7 +66,9 @@ private:
     qint64 _currIndex = 0;
     double _speed = 0;
     bool _play = false;
-    qint64 _interval = 0;
+    // From the first two records, once the log is read.
+    mutable qint64 _interval = 0;
+    mutable bool _intervalKnown = false;
     QTimer _timer;
     qint64 _scheduledDelay = 0;
 };

@@ -128,6 +128,7 @@ void FileManager::adoptResults(const std::vector<CardLoader::Job> &jobs,
 void FileManager::adoptVideo(FileVideo *video, QList<FileVideo *> &list)
 {
     connect(video, &FileVideo::fileVideoFrameIndex, this, &FileManager::fileVideoFrameIndex);
+    connect(video, &FileVideo::indexChanged, this, &FileManager::fileVideoIndexChanged);
     list.append(video);
 }
 
@@ -184,9 +185,9 @@ QList<ListRow> FileManager::listViewData(const QString &type) const
             row.seq = QString::number(video->file().sequence_number());
             row.damaged = video->isDamaged();
             row.col2 = row.damaged ? Texts::text("gui_damaged_recording")
-                                   : dateString(video->headerAtIndex(0).time);
+                                   : dateString(video->firstHeader().time);
             if (type == kEvent)
-                row.col3 = eventTypeString(video->indexHeader().event_type);
+                row.col3 = eventTypeString(video->eventType());
             else if (!row.damaged)
                 row.col3 = durationString(video->file().duration_seconds());
             rows.append(row);
@@ -197,7 +198,7 @@ QList<ListRow> FileManager::listViewData(const QString &type) const
             ListRow row;
             row.idx = i;
             row.seq = QString::number(log->sequence());
-            row.col2 = dateString(log->logAtIndex(0).time);
+            row.col2 = dateString(log->file().first_record().time);
             row.col3 = durationString(log->file().duration_seconds());
             rows.append(row);
         }

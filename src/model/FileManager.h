@@ -92,6 +92,8 @@ signals:
     void fileVideoFrameIndex(FileVideo *fileVideo, qint64 frameIndex);
     void fileLogFrameIndex(FileLog *fileLog, qint64 frameIndex);
     void loadedFileCount(qint64 count);
+    // A recording's first use read its full index and that changed its list row.
+    void fileVideoIndexChanged(FileVideo *fileVideo);
 
 private:
     void clearLists(bool later = true);

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -35,7 +36,7 @@ std::unique_ptr<vexa_vdd_file> FileVideo::openReader(const QString &folder, cons
     auto reader = std::make_unique<vexa_vdd_file>();
     const QByteArray vddPath = QFile::encodeName(vdd);
     const QByteArray vdxPath = QFile::encodeName(FolderScanner::sidecarPath(vdd));
-    if (!reader->open(vddPath.constData(), vdxPath.constData()))
+    if (!reader->open_summary(vddPath.constData(), vdxPath.constData()))
         return nullptr;
     return reader;
 }
@@ -58,14 +59,47 @@ FileVideo::FileVideo(std::unique_ptr<vexa_vdd_file> reader, int type, QObject *p
     _timer.setSingleShot(true);
     _timer.setTimerType(Qt::PreciseTimer);
     connect(&_timer, &QTimer::timeout, this, &FileVideo::playImage);
-    if (frameCount() >= 2) {
-        _interval = time_diff_msec(headerAtIndex(0).time, headerAtIndex(1).time);
-        _stime = time_to_msec(headerAtIndex(0).time);
-        _etime = time_to_msec(lastHeader().time);
+    setSpan(_vdd_file->first_header(), _vdd_file->last_header(), qint64(_vdd_file->frames_at_least()));
+    if (_vdd_file->indexed())
+        ensureIndexed();
+}
+
+void FileVideo::setSpan(const _vexa_video_frame_header_t &first, const _vexa_video_frame_header_t &last,
+                        qint64 frames) const
+{
+    _stime = _etime = 0;
+    if (frames >= 2) {
+        _stime = time_to_msec(first.time);
+        _etime = time_to_msec(last.time);
     }
-    if (_type == Normal)
-        buildTriggerList();
-    buildSecondIndex();
+}
+
+void FileVideo::ensureIndexed() const
+{
+    if (_indexed.load(std::memory_order_acquire))
+        return;
+    bool changed = false;
+    {
+        std::lock_guard lock(_indexMutex);
+        if (_indexed.load(std::memory_order_relaxed))
+            return;
+        const bool damaged = isDamaged();
+        const _vexa_video_frame_header_t first = _vdd_file->first_header();
+        const _vexa_video_frame_header_t last = _vdd_file->last_header();
+        _vdd_file->ensure_index();
+        const qint64 count = qint64(_vdd_file->frame_count());
+        setSpan(_vdd_file->first_header(), _vdd_file->last_header(), count);
+        if (count >= 2)
+            _interval = time_diff_msec(headerAtIndex(0).time, headerAtIndex(1).time);
+        if (_type == Normal)
+            buildTriggerList();
+        buildSecondIndex();
+        _indexed.store(true, std::memory_order_release);
+        changed = damaged != isDamaged() || std::memcmp(&first, &_vdd_file->first_header(), sizeof first) != 0
+               || std::memcmp(&last, &_vdd_file->last_header(), sizeof last) != 0;
+    }
+    if (changed)
+        emit const_cast<FileVideo *>(this)->indexChanged(const_cast<FileVideo *>(this));
 }
 
 FileVideo::~FileVideo() = default;
@@ -82,9 +116,10 @@ const _vexa_video_frame_header_t &FileVideo::headerAtIndex(qint64 index) const
     return _vdd_file->header_at(quint64(index));
 }
 
-void FileVideo::buildTriggerList()
+void FileVideo::buildTriggerList() const
 {
-    const qint64 count = frameCount();
+    _triggers.clear();
+    const qint64 count = qint64(_vdd_file->frame_count());
     for (qint64 i = 0; i < count; ++i) {
         if (headerAtIndex(i).event_type == 0)
             continue;
@@ -95,9 +130,10 @@ void FileVideo::buildTriggerList()
     }
 }
 
-void FileVideo::buildSecondIndex()
+void FileVideo::buildSecondIndex() const
 {
-    const qint64 count = frameCount();
+    _secondIndex.clear();
+    const qint64 count = qint64(_vdd_file->frame_count());
     _secondIndex.reserve(size_t(count));
     for (qint64 i = 0; i < count; ++i)
         _secondIndex.emplace_back(time_to_msec(headerAtIndex(i).time) / 1000, i);
@@ -127,6 +163,10 @@ bool FileVideo::jpegComment(uint8_t out[VEXA_COMMENT_SIZE], qint64 index)
 qint64 FileVideo::indexAtTimestamp(const _vexa_time_t &time, bool forward) const
 {
     const qint64 ms = time_to_msec(time);
+    // Only a moment inside the recording's span needs its full index.
+    if (ms < _stime || ms > _etime)
+        return -1;
+    ensureIndexed();
     if (ms < _stime || ms > _etime)
         return -1;
     const qint64 second = ms / 1000;
@@ -171,13 +211,14 @@ void FileVideo::step(bool forward)
 
 FileVideo::Stride FileVideo::strideForSpeed(double speed) const
 {
+    const qint64 interval = this->interval();
     if (speed == 0.5)
-        return {1, 2 * _interval};
+        return {1, 2 * interval};
     if (speed == -0.5)
-        return {-1, 2 * _interval};
+        return {-1, 2 * interval};
     if (!std::isfinite(speed))
-        return {0, _interval};
-    return {qint64(std::trunc(std::clamp(speed, -1e9, 1e9))), _interval};
+        return {0, interval};
+    return {qint64(std::trunc(std::clamp(speed, -1e9, 1e9))), interval};
 }
 
 void FileVideo::playWithSpeed(double speed)
@@ -322,9 +363,9 @@ void FileVideo::close()
 
 bool FileVideo::isDamaged() const
 {
-    if (frameCount() < 1)
+    if (_vdd_file->frames_at_least() < 1)
         return true;
-    const _vexa_time_t &t = headerAtIndex(0).time;
+    const _vexa_time_t &t = _vdd_file->first_header().time;
     return t.year < 1970 || !QDate::isValid(t.year, t.month, t.day)
         || !QTime::isValid(t.hour, t.minute, t.second);
 }

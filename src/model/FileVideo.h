@@ -15,7 +15,9 @@
 #include <QString>
 #include <QTimer>
 
+#include <atomic>
 #include <memory>
+#include <mutex>
 #include <utility>
 #include <vector>
 
@@ -27,7 +29,8 @@ public:
     // Opens folder/file (file may be a relative path) with its .vdx sidecar; null on failure.
     static FileVideo *create(const QString &folder, const QString &file, int type,
                              QObject *parent = nullptr);
-    // The indexing half of create(), safe to run on a worker thread.
+    // The opening half of create(), safe to run on a worker thread. It reads only what the
+    // lists need; the full index is read when the recording is first used.
     static std::unique_ptr<vexa_vdd_file> openReader(const QString &folder, const QString &file);
     // The object half of create(); must run on the thread that will play the recording.
     static FileVideo *fromReader(std::unique_ptr<vexa_vdd_file> reader, int type,
@@ -38,15 +41,38 @@ public:
     const vexa_vdd_file &file() const { return *_vdd_file; }
     QString path() const;
     int type() const { return _type; }
-    const QList<qint64> &triggerList() const { return _triggers; }
-    const _vexa_video_index_header_t &indexHeader() const { return _vdd_file->index_header(); }
-    qint64 frameCount() const { return qint64(_vdd_file->frame_count()); }
+    const QList<qint64> &triggerList() const
+    {
+        ensureIndexed();
+        return _triggers;
+    }
+    const _vexa_video_index_header_t &indexHeader() const
+    {
+        ensureIndexed();
+        return _vdd_file->index_header();
+    }
+    qint64 frameCount() const
+    {
+        ensureIndexed();
+        return qint64(_vdd_file->frame_count());
+    }
+    // Reads the recording's full index if it has not been read yet. A recording whose damage
+    // only that read reveals then reports indexChanged.
+    void ensureIndexed() const;
+    bool isIndexed() const { return _indexed.load(std::memory_order_acquire); }
+    // The first frame and the event type, known without the full index.
+    const _vexa_video_frame_header_t &firstHeader() const { return _vdd_file->first_header(); }
+    int eventType() const { return _vdd_file->event_type(); }
     // No frames, or a first frame without a real time: nothing can be played or dated.
     bool isDamaged() const;
     // All-zero header for an index outside the recording.
     const _vexa_video_frame_header_t &headerAtIndex(qint64 index) const;
     const _vexa_video_frame_header_t &lastHeader() const { return headerAtIndex(frameCount() - 1); }
-    qint64 interval() const { return _interval; }
+    qint64 interval() const
+    {
+        ensureIndexed();
+        return _interval;
+    }
     qint64 startTime() const { return _stime; }
     qint64 endTime() const { return _etime; }
 
@@ -103,11 +129,16 @@ public slots:
 
 signals:
     void fileVideoFrameIndex(FileVideo *fileVideo, qint64 frameIndex);
+    // The full index changed what the lists show (the recording turned out damaged, or its
+    // first or last frame moved).
+    void indexChanged(FileVideo *fileVideo);
 
 private:
     FileVideo(std::unique_ptr<vexa_vdd_file> reader, int type, QObject *parent);
-    void buildTriggerList();
-    void buildSecondIndex();
+    void buildTriggerList() const;
+    void buildSecondIndex() const;
+    void setSpan(const _vexa_video_frame_header_t &first, const _vexa_video_frame_header_t &last,
+                 qint64 frames) const;
 
     std::unique_ptr<vexa_vdd_file> _vdd_file;
     int _type;
@@ -116,13 +147,17 @@ private:
     // The step playback took to reach _currIndex; 0 when the cursor was placed.
     qint64 _lastStep = 0;
     bool _play = false;
-    qint64 _interval = 0;
-    qint64 _stime = 0;
-    qint64 _etime = 0;
-    QList<qint64> _triggers;
+    // Known from the first and last frames at open, made exact by the full index; the rest
+    // is built with the full index, guarded by _indexMutex.
+    mutable qint64 _stime = 0;
+    mutable qint64 _etime = 0;
+    mutable qint64 _interval = 0;
+    mutable QList<qint64> _triggers;
+    mutable std::atomic_bool _indexed = false;
+    mutable std::mutex _indexMutex;
     // (second of the frame's time, frame index) of every frame, sorted: frame times need
     // not run forward, and a lookup by time must not scan the whole recording.
-    std::vector<std::pair<qint64, qint64>> _secondIndex;
+    mutable std::vector<std::pair<qint64, qint64>> _secondIndex;
     QTimer _timer;
     qint64 _scheduledDelay = 0;
     bool _closed = false;
