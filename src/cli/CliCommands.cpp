@@ -5,6 +5,7 @@
 #include "CardRows.h"
 #include "CardSummary.h"
 #include "DevicesCommand.h"
+#include "EvidenceCommand.h"
 #include "ExportKmlCommand.h"
 #include "ExportPlainCommand.h"
 #include "FolderScanner.h"
@@ -84,6 +85,7 @@ QString CliCommands::usageText()
            ReportCommand::usageText() +
            BackupCommand::usageText() +
            MovieCommand::usageText() +
+           EvidenceCommand::usageText() +
            GenerateCardCommand::optionsText();
 }
 
@@ -146,6 +148,10 @@ int CliCommands::run(const QStringList &arguments)
         return BackupCommand::run(args);
     if (command == u"movie")
         return MovieCommand::run(args);
+    if (command == u"evidence")
+        return EvidenceCommand::run(args);
+    if (command == u"verify")
+        return EvidenceCommand::verify(args);
     if (command == u"generate-card")
         return GenerateCardCommand::run(args);
     if (command == u"--help" || command == u"-h" || command == u"help") {

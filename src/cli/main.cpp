@@ -14,7 +14,7 @@ int main(int argc, char *argv[])
     // Reports draw the graph widgets, which need the widget application.
     std::unique_ptr<QCoreApplication> app;
     const bool render = argc > 1 && std::strcmp(argv[1], "render") == 0;
-    const bool report = argc > 1 && std::strcmp(argv[1], "report") == 0;
+    const bool report = argc > 1 && (std::strcmp(argv[1], "report") == 0 || std::strcmp(argv[1], "evidence") == 0);
     const bool movie = argc > 1 && std::strcmp(argv[1], "movie") == 0;
     if (render || report || movie) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -27,5 +27,6 @@ int main(int argc, char *argv[])
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
     QCoreApplication::setApplicationName(QStringLiteral("tumbo-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TUMBO_CLI_VERSION));
     return CliCommands::run(QCoreApplication::arguments().mid(1));
 }
