@@ -49,12 +49,14 @@ QList<Line> linesOf(const EvidenceManifest &m)
         {Kind::Fixed, QString::fromLatin1(m.sumsHash()) + QStringLiteral("  SHA256SUMS")},
         {Kind::Heading, Texts::text("ev_cert_chosen")},
     };
-    for (const EvidenceManifest::Chosen &c : m.chosen())
-        lines.append({Kind::Text, QStringLiteral("%1, %2 %3, %4 %5: %6")
-                                      .arg(c.path, Texts::text("ev_cert_frame")).arg(c.frame)
+    for (const EvidenceManifest::Chosen &c : m.chosen()) {
+        lines.append({Kind::Fixed, c.path});
+        lines.append({Kind::Text, QStringLiteral("    %1 %2 (%3), %4: %5")
+                                      .arg(Texts::text("ev_cert_frame")).arg(c.frame)
                                       .arg(QDateTime::fromMSecsSinceEpoch(c.frameMsec, Qt::UTC).toString(Qt::ISODateWithMs),
                                            Texts::text("ev_cert_offset"),
                                            EvidenceManifest::offsetText(c.clockOffsetMsec, Texts::text("ev_cert_no_fix")))});
+    }
     lines.append({Kind::Heading, Texts::text("ev_cert_originals")});
     for (const EvidencePackage::Entry &e : m.originals()) {
         lines.append({Kind::Fixed, QStringLiteral("%1  (%2, %3)").arg(e.path, EvidenceManifest::sizeText(e.size),

@@ -72,7 +72,11 @@ std::optional<qint64> ClockOffset::ofVideo(const FileVideo &video)
         gps.second = c[58];
         if (gps.year == 0 || gps.month == 0 || gps.day == 0)
             continue;
-        samples.push_back(time_to_msec(h.time) - time_to_msec(gps));
+        // The receiver's time has whole seconds only: the frame's place within its second
+        // is not a clock error.
+        _vexa_time_t camera = h.time;
+        camera.millisecond = 0;
+        samples.push_back(time_to_msec(camera) - time_to_msec(gps));
     }
     return median(std::move(samples));
 }

@@ -155,8 +155,10 @@ void EvidenceWindow::report()
     if (_quiet)
         return;
     if (!_result.ok) {
-        ExportAlerts::show(this, _result.cancelled ? Texts::text("msg_evidence_cancelled")
-                                                   : Texts::text("msg_evidence_failed").arg(_result.error));
+        if (_result.cancelled)
+            ExportAlerts::show(this, Texts::text("msg_evidence_cancelled"), QMessageBox::Information);
+        else
+            ExportAlerts::show(this, Texts::text("msg_evidence_failed").arg(_result.error));
         return;
     }
     QMessageBox box(QMessageBox::Information, QGuiApplication::applicationDisplayName(),
