@@ -1302,6 +1302,145 @@ Geben Sie %4 ein, um den Datenträger zu formatieren.</translation>
     <message id="msg_card_folder_linked">
         <source>A folder of the card (config, CH1 or log) is a link to another place. Nothing was changed.</source>
         <translation>Ein Ordner der Karte (config, CH1 oder log) ist ein Verweis auf einen anderen Ort. Es wurde nichts verändert.</translation>
+    <message id="menu_tool_evidence">
+        <source>Evidence Package…</source>
+        <translation>Beweispaket…</translation>
+    </message>
+    <message id="gui_evidence">
+        <source>Evidence Package</source>
+        <translation>Beweispaket</translation>
+    </message>
+    <message id="gui_evidence_intro">
+        <source>Copies the chosen recordings, the recordings and logs around them and the camera's settings bit for bit with their SHA-256 hashes, and adds captioned movies, stills, tracks and a report with a certificate, so that anyone can check the copy later.</source>
+        <translation>Kopiert die gewählten Aufnahmen, die Aufnahmen und Fahrtenbücher um sie herum und die Einstellungen der Kamera bitgenau mit ihren SHA-256-Prüfsummen und fügt beschriftete Filme, Standbilder, Strecken und einen Bericht mit Zertifikat hinzu, damit jeder die Kopie später prüfen kann.</translation>
+    </message>
+    <message id="gui_evidence_chosen">
+        <source>Chosen recordings:</source>
+        <translation>Gewählte Aufnahmen:</translation>
+    </message>
+    <message id="gui_evidence_margin">
+        <source>Also copy recordings before and after:</source>
+        <translation>Aufnahmen davor und danach mitkopieren:</translation>
+    </message>
+    <message id="gui_evidence_seconds">
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message id="gui_evidence_operator">
+        <source>Operator:</source>
+        <translation>Bearbeiter:</translation>
+    </message>
+    <message id="gui_evidence_note">
+        <source>Note:</source>
+        <translation>Notiz:</translation>
+    </message>
+    <message id="gui_evidence_folder">
+        <source>Save in:</source>
+        <translation>Speichern in:</translation>
+    </message>
+    <message id="gui_evidence_open_folder">
+        <source>Open Folder</source>
+        <translation>Ordner öffnen</translation>
+    </message>
+    <message id="msg_evidence_no_folder">
+        <source>Choose the folder the package is saved in.</source>
+        <translation>Wählen Sie den Ordner, in dem das Paket gespeichert wird.</translation>
+    </message>
+    <message id="msg_evidence_none_chosen">
+        <source>Tick the recordings for the evidence package in the list, or load a recording.</source>
+        <translation>Haken Sie die Aufnahmen für das Beweispaket in der Liste an oder laden Sie eine Aufnahme.</translation>
+    </message>
+    <message id="msg_evidence_done_short">
+        <source>The package is complete.</source>
+        <translation>Das Paket ist fertig.</translation>
+    </message>
+    <message id="msg_evidence_done">
+        <source>The evidence package is complete:
+%1
+
+SHA-256 of SHA256SUMS:
+%2</source>
+        <translation>Das Beweispaket ist fertig:
+%1
+
+SHA-256 von SHA256SUMS:
+%2</translation>
+    </message>
+    <message id="msg_evidence_failed">
+        <source>The evidence package could not be made, and nothing was left behind.
+%1</source>
+        <translation>Das Beweispaket konnte nicht erstellt werden; es wurde nichts zurückgelassen.
+%1</translation>
+    </message>
+    <message id="msg_evidence_cancelled">
+        <source>The evidence package was cancelled, and nothing was left behind.</source>
+        <translation>Das Beweispaket wurde abgebrochen; es wurde nichts zurückgelassen.</translation>
+    </message>
+    <message id="ev_report_title">
+        <source>Evidence Report</source>
+        <translation>Beweisbericht</translation>
+    </message>
+    <message id="ev_cert_title">
+        <source>Certificate of the Evidence Package</source>
+        <translation>Zertifikat des Beweispakets</translation>
+    </message>
+    <message id="ev_cert_tool">
+        <source>Made with</source>
+        <translation>Erstellt mit</translation>
+    </message>
+    <message id="ev_cert_created">
+        <source>Made at (UTC / local time)</source>
+        <translation>Erstellt am (UTC / Ortszeit)</translation>
+    </message>
+    <message id="ev_cert_zone">
+        <source>Time zone</source>
+        <translation>Zeitzone</translation>
+    </message>
+    <message id="ev_cert_operator">
+        <source>Operator</source>
+        <translation>Bearbeiter</translation>
+    </message>
+    <message id="ev_cert_note">
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message id="ev_cert_card">
+        <source>Source card</source>
+        <translation>Quellkarte</translation>
+    </message>
+    <message id="ev_cert_sums">
+        <source>SHA-256 of SHA256SUMS</source>
+        <translation>SHA-256 von SHA256SUMS</translation>
+    </message>
+    <message id="ev_cert_chosen">
+        <source>Chosen recordings</source>
+        <translation>Gewählte Aufnahmen</translation>
+    </message>
+    <message id="ev_cert_frame">
+        <source>frame</source>
+        <translation>Bild</translation>
+    </message>
+    <message id="ev_cert_offset">
+        <source>camera clock offset (camera − GPS)</source>
+        <translation>Abweichung der Kamerauhr (Kamera − GPS)</translation>
+    </message>
+    <message id="ev_cert_no_fix">
+        <source>no GPS fix</source>
+        <translation>kein GPS-Empfang</translation>
+    </message>
+    <message id="ev_cert_originals">
+        <source>Original files (path, size, modification time in UTC, SHA-256)</source>
+        <translation>Originaldateien (Pfad, Größe, Änderungszeit in UTC, SHA-256)</translation>
+    </message>
+    <message id="ev_cert_check">
+        <source>How to check this package</source>
+        <translation>So prüfen Sie dieses Paket</translation>
+    </message>
+    <message id="ev_cert_check_text">
+        <source>In the package folder run one of the commands below. Every file must be reported as OK,
+and the SHA-256 of SHA256SUMS must equal the one above (manifest.json holds it too).</source>
+        <translation>Führen Sie im Paketordner einen der Befehle unten aus. Jede Datei muss als OK gemeldet werden,
+und die SHA-256 von SHA256SUMS muss der obigen gleichen (auch manifest.json enthält sie).</translation>
     </message>
 </context>
 </TS>

@@ -1302,6 +1302,145 @@ Type %4 to format it.</translation>
     <message id="msg_card_folder_linked">
         <source>A folder of the card (config, CH1 or log) is a link to another place. Nothing was changed.</source>
         <translation>A folder of the card (config, CH1 or log) is a link to another place. Nothing was changed.</translation>
+    <message id="menu_tool_evidence">
+        <source>Evidence Package…</source>
+        <translation>Evidence Package…</translation>
+    </message>
+    <message id="gui_evidence">
+        <source>Evidence Package</source>
+        <translation>Evidence Package</translation>
+    </message>
+    <message id="gui_evidence_intro">
+        <source>Copies the chosen recordings, the recordings and logs around them and the camera's settings bit for bit with their SHA-256 hashes, and adds captioned movies, stills, tracks and a report with a certificate, so that anyone can check the copy later.</source>
+        <translation>Copies the chosen recordings, the recordings and logs around them and the camera's settings bit for bit with their SHA-256 hashes, and adds captioned movies, stills, tracks and a report with a certificate, so that anyone can check the copy later.</translation>
+    </message>
+    <message id="gui_evidence_chosen">
+        <source>Chosen recordings:</source>
+        <translation>Chosen recordings:</translation>
+    </message>
+    <message id="gui_evidence_margin">
+        <source>Also copy recordings before and after:</source>
+        <translation>Also copy recordings before and after:</translation>
+    </message>
+    <message id="gui_evidence_seconds">
+        <source> s</source>
+        <translation> s</translation>
+    </message>
+    <message id="gui_evidence_operator">
+        <source>Operator:</source>
+        <translation>Operator:</translation>
+    </message>
+    <message id="gui_evidence_note">
+        <source>Note:</source>
+        <translation>Note:</translation>
+    </message>
+    <message id="gui_evidence_folder">
+        <source>Save in:</source>
+        <translation>Save in:</translation>
+    </message>
+    <message id="gui_evidence_open_folder">
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message id="msg_evidence_no_folder">
+        <source>Choose the folder the package is saved in.</source>
+        <translation>Choose the folder the package is saved in.</translation>
+    </message>
+    <message id="msg_evidence_none_chosen">
+        <source>Tick the recordings for the evidence package in the list, or load a recording.</source>
+        <translation>Tick the recordings for the evidence package in the list, or load a recording.</translation>
+    </message>
+    <message id="msg_evidence_done_short">
+        <source>The package is complete.</source>
+        <translation>The package is complete.</translation>
+    </message>
+    <message id="msg_evidence_done">
+        <source>The evidence package is complete:
+%1
+
+SHA-256 of SHA256SUMS:
+%2</source>
+        <translation>The evidence package is complete:
+%1
+
+SHA-256 of SHA256SUMS:
+%2</translation>
+    </message>
+    <message id="msg_evidence_failed">
+        <source>The evidence package could not be made, and nothing was left behind.
+%1</source>
+        <translation>The evidence package could not be made, and nothing was left behind.
+%1</translation>
+    </message>
+    <message id="msg_evidence_cancelled">
+        <source>The evidence package was cancelled, and nothing was left behind.</source>
+        <translation>The evidence package was cancelled, and nothing was left behind.</translation>
+    </message>
+    <message id="ev_report_title">
+        <source>Evidence Report</source>
+        <translation>Evidence Report</translation>
+    </message>
+    <message id="ev_cert_title">
+        <source>Certificate of the Evidence Package</source>
+        <translation>Certificate of the Evidence Package</translation>
+    </message>
+    <message id="ev_cert_tool">
+        <source>Made with</source>
+        <translation>Made with</translation>
+    </message>
+    <message id="ev_cert_created">
+        <source>Made at (UTC / local time)</source>
+        <translation>Made at (UTC / local time)</translation>
+    </message>
+    <message id="ev_cert_zone">
+        <source>Time zone</source>
+        <translation>Time zone</translation>
+    </message>
+    <message id="ev_cert_operator">
+        <source>Operator</source>
+        <translation>Operator</translation>
+    </message>
+    <message id="ev_cert_note">
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message id="ev_cert_card">
+        <source>Source card</source>
+        <translation>Source card</translation>
+    </message>
+    <message id="ev_cert_sums">
+        <source>SHA-256 of SHA256SUMS</source>
+        <translation>SHA-256 of SHA256SUMS</translation>
+    </message>
+    <message id="ev_cert_chosen">
+        <source>Chosen recordings</source>
+        <translation>Chosen recordings</translation>
+    </message>
+    <message id="ev_cert_frame">
+        <source>frame</source>
+        <translation>frame</translation>
+    </message>
+    <message id="ev_cert_offset">
+        <source>camera clock offset (camera − GPS)</source>
+        <translation>camera clock offset (camera − GPS)</translation>
+    </message>
+    <message id="ev_cert_no_fix">
+        <source>no GPS fix</source>
+        <translation>no GPS fix</translation>
+    </message>
+    <message id="ev_cert_originals">
+        <source>Original files (path, size, modification time in UTC, SHA-256)</source>
+        <translation>Original files (path, size, modification time in UTC, SHA-256)</translation>
+    </message>
+    <message id="ev_cert_check">
+        <source>How to check this package</source>
+        <translation>How to check this package</translation>
+    </message>
+    <message id="ev_cert_check_text">
+        <source>In the package folder run one of the commands below. Every file must be reported as OK,
+and the SHA-256 of SHA256SUMS must equal the one above (manifest.json holds it too).</source>
+        <translation>In the package folder run one of the commands below. Every file must be reported as OK,
+and the SHA-256 of SHA256SUMS must equal the one above (manifest.json holds it too).</translation>
     </message>
 </context>
 </TS>

@@ -1302,6 +1302,145 @@ Type %4 to format it.</translation>
     <message id="msg_card_folder_linked">
         <source>A folder of the card (config, CH1 or log) is a link to another place. Nothing was changed.</source>
         <translation>A folder of the card (config, CH1 or log) is a link to another place. Nothing was changed.</translation>
+    <message id="menu_tool_evidence">
+        <source>Evidence Package…</source>
+        <translation>증거 패키지…</translation>
+    </message>
+    <message id="gui_evidence">
+        <source>Evidence Package</source>
+        <translation>증거 패키지</translation>
+    </message>
+    <message id="gui_evidence_intro">
+        <source>Copies the chosen recordings, the recordings and logs around them and the camera's settings bit for bit with their SHA-256 hashes, and adds captioned movies, stills, tracks and a report with a certificate, so that anyone can check the copy later.</source>
+        <translation>선택한 녹화, 그 전후의 녹화와 로그, 카메라 설정을 SHA-256 해시와 함께 비트 단위로 복사하고, 자막이 있는 동영상, 정지 이미지, 경로와 인증서가 포함된 보고서를 추가하여 누구나 나중에 사본을 확인할 수 있게 합니다.</translation>
+    </message>
+    <message id="gui_evidence_chosen">
+        <source>Chosen recordings:</source>
+        <translation>선택한 녹화:</translation>
+    </message>
+    <message id="gui_evidence_margin">
+        <source>Also copy recordings before and after:</source>
+        <translation>전후 녹화도 복사:</translation>
+    </message>
+    <message id="gui_evidence_seconds">
+        <source> s</source>
+        <translation> 초</translation>
+    </message>
+    <message id="gui_evidence_operator">
+        <source>Operator:</source>
+        <translation>작성자:</translation>
+    </message>
+    <message id="gui_evidence_note">
+        <source>Note:</source>
+        <translation>메모:</translation>
+    </message>
+    <message id="gui_evidence_folder">
+        <source>Save in:</source>
+        <translation>저장 위치:</translation>
+    </message>
+    <message id="gui_evidence_open_folder">
+        <source>Open Folder</source>
+        <translation>폴더 열기</translation>
+    </message>
+    <message id="msg_evidence_no_folder">
+        <source>Choose the folder the package is saved in.</source>
+        <translation>패키지를 저장할 폴더를 선택하십시오.</translation>
+    </message>
+    <message id="msg_evidence_none_chosen">
+        <source>Tick the recordings for the evidence package in the list, or load a recording.</source>
+        <translation>목록에서 증거 패키지에 넣을 녹화를 선택하거나 녹화를 불러오십시오.</translation>
+    </message>
+    <message id="msg_evidence_done_short">
+        <source>The package is complete.</source>
+        <translation>패키지가 완성되었습니다.</translation>
+    </message>
+    <message id="msg_evidence_done">
+        <source>The evidence package is complete:
+%1
+
+SHA-256 of SHA256SUMS:
+%2</source>
+        <translation>증거 패키지가 완성되었습니다:
+%1
+
+SHA256SUMS의 SHA-256:
+%2</translation>
+    </message>
+    <message id="msg_evidence_failed">
+        <source>The evidence package could not be made, and nothing was left behind.
+%1</source>
+        <translation>증거 패키지를 만들 수 없었으며 아무것도 남기지 않았습니다.
+%1</translation>
+    </message>
+    <message id="msg_evidence_cancelled">
+        <source>The evidence package was cancelled, and nothing was left behind.</source>
+        <translation>증거 패키지가 취소되었으며 아무것도 남기지 않았습니다.</translation>
+    </message>
+    <message id="ev_report_title">
+        <source>Evidence Report</source>
+        <translation>증거 보고서</translation>
+    </message>
+    <message id="ev_cert_title">
+        <source>Certificate of the Evidence Package</source>
+        <translation>증거 패키지 인증서</translation>
+    </message>
+    <message id="ev_cert_tool">
+        <source>Made with</source>
+        <translation>작성 도구</translation>
+    </message>
+    <message id="ev_cert_created">
+        <source>Made at (UTC / local time)</source>
+        <translation>작성 시각 (UTC / 현지 시각)</translation>
+    </message>
+    <message id="ev_cert_zone">
+        <source>Time zone</source>
+        <translation>시간대</translation>
+    </message>
+    <message id="ev_cert_operator">
+        <source>Operator</source>
+        <translation>작성자</translation>
+    </message>
+    <message id="ev_cert_note">
+        <source>Note</source>
+        <translation>메모</translation>
+    </message>
+    <message id="ev_cert_card">
+        <source>Source card</source>
+        <translation>원본 카드</translation>
+    </message>
+    <message id="ev_cert_sums">
+        <source>SHA-256 of SHA256SUMS</source>
+        <translation>SHA256SUMS의 SHA-256</translation>
+    </message>
+    <message id="ev_cert_chosen">
+        <source>Chosen recordings</source>
+        <translation>선택한 녹화</translation>
+    </message>
+    <message id="ev_cert_frame">
+        <source>frame</source>
+        <translation>프레임</translation>
+    </message>
+    <message id="ev_cert_offset">
+        <source>camera clock offset (camera − GPS)</source>
+        <translation>카메라 시계 오차 (카메라 − GPS)</translation>
+    </message>
+    <message id="ev_cert_no_fix">
+        <source>no GPS fix</source>
+        <translation>GPS 수신 없음</translation>
+    </message>
+    <message id="ev_cert_originals">
+        <source>Original files (path, size, modification time in UTC, SHA-256)</source>
+        <translation>원본 파일 (경로, 크기, UTC 수정 시각, SHA-256)</translation>
+    </message>
+    <message id="ev_cert_check">
+        <source>How to check this package</source>
+        <translation>이 패키지를 확인하는 방법</translation>
+    </message>
+    <message id="ev_cert_check_text">
+        <source>In the package folder run one of the commands below. Every file must be reported as OK,
+and the SHA-256 of SHA256SUMS must equal the one above (manifest.json holds it too).</source>
+        <translation>패키지 폴더에서 아래 명령 중 하나를 실행하십시오. 모든 파일이 OK로 보고되어야 하며,
+SHA256SUMS의 SHA-256이 위의 값과 같아야 합니다 (manifest.json에도 들어 있습니다).</translation>
     </message>
 </context>
 </TS>

@@ -12,6 +12,8 @@
 
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QMenu>
+#include <QTableWidget>
 #include <QPainter>
 
 namespace {
@@ -67,6 +69,8 @@ void ListView::createTables()
                           static_cast<QWidget *>(_playListView),
                           static_cast<QWidget *>(_triggerListView)})
         list->setGeometry(frame);
+    addEvidenceMenu(_eventTableView);
+    addEvidenceMenu(_normalTableView);
     _normalTableView->hide();
     _logTableView->hide();
     _playListView->hide();
@@ -287,6 +291,29 @@ void ListView::backup()
 {
     emit backupData(_eventTableView->checkedRows(), _normalTableView->checkedRows(),
                     _logTableView->checkedRows());
+}
+
+void ListView::evidence()
+{
+    emit evidenceData(_eventTableView->checkedRows(), _normalTableView->checkedRows());
+}
+
+void ListView::addEvidenceMenu(FileTableView *view)
+{
+    QTableWidget *table = view->tableView();
+    table->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(table, &QWidget::customContextMenuRequested, this, [this, view, table](const QPoint &at) {
+        QList<ListRow> rows = view->checkedRows();
+        const int row = table->rowAt(at.y());
+        if (rows.isEmpty() && row >= 0 && row < view->data().size())
+            rows.append(view->data().at(row));
+        QMenu menu(this);
+        menu.addAction(Texts::text("menu_tool_evidence"))->setEnabled(!rows.isEmpty());
+        if (menu.exec(table->viewport()->mapToGlobal(at)) && !rows.isEmpty()) {
+            const bool event = view == _eventTableView;
+            emit evidenceData(event ? rows : QList<ListRow>(), event ? QList<ListRow>() : rows);
+        }
+    });
 }
 
 // ---- Buttons ----

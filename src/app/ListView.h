@@ -73,6 +73,8 @@ public:
     void clear();
     // Hands the ticked rows of all three tables to the backup.
     void backup();
+    // Hands the ticked event and normal rows to the evidence package.
+    void evidence();
 
     FileTableView *eventTableView() const { return _eventTableView; }
     FileTableView *normalTableView() const { return _normalTableView; }
@@ -113,6 +115,8 @@ signals:
     // The ticked rows of the three tables, for the backup window (may all be empty).
     void backupData(const QList<ListRow> &event, const QList<ListRow> &normal,
                     const QList<ListRow> &log);
+    // Recordings for an evidence package (both may be empty).
+    void evidenceData(const QList<ListRow> &event, const QList<ListRow> &normal);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -120,6 +124,8 @@ protected:
 private:
     void createTables();
     void createButtons();
+    // "Evidence package…" on a recording table: its ticked rows, or the row under the mouse.
+    void addEvidenceMenu(FileTableView *view);
     template <typename Button>
     Button *makeButton(int key, const char *title, const char *tooltip, bool shown,
                        bool enabled);

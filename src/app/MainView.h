@@ -90,6 +90,7 @@ public:
         TagFileList = 3300,
         TagEjectCard = 3700,
         TagFormatCard = 3701,
+        TagEvidence = 3800,
         TagUnselectAll = 4900,
         TagFullWindow = 35000,
         TagFullScreen = 35001,
@@ -254,6 +255,7 @@ signals:
     void listViewSelectTab(int tag);
     void listViewCheckAll(bool flag);
     void listViewBackup();
+    void listViewEvidence();
     void playListViewPlayNext();
     void playListViewPlayPrevious();
     void playListViewPlayWithFileIndex(qint64 fileIndex, qint64 frameIndex);
@@ -302,6 +304,8 @@ private:
 
     // Commands (MainView_commands.cpp).
     bool currentPicture(FileVideo **video, qint64 *frameIndex) const;
+    // The evidence window for the ticked recordings, else for the current one at its frame.
+    void evidenceCommand(const QList<ListRow> &event, const QList<ListRow> &normal);
     void printReport(FileVideo *video, qint64 frameIndex);
     void listTabCommand(int tag);
     void setGraphZoom(double zoom);

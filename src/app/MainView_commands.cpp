@@ -5,6 +5,7 @@
 #include "BackupWindow.h"
 #include "DeviceSettingWindow.h"
 #include "EjectCardWindow.h"
+#include "EvidenceWindow.h"
 #include "FileVideo.h"
 #include "InitCardWindow.h"
 #include "LogLayout.h"
@@ -61,6 +62,12 @@ void MainView::tagCommand(int tag)
             showAlert(Texts::text("msg_no_event_loaded"));
         else
             emit listViewBackup();
+        break;
+    case TagEvidence:
+        if (!_opened)
+            showAlert(Texts::text("msg_no_event_loaded"));
+        else
+            emit listViewEvidence();
         break;
     case TagDeviceSetting:
         if (!_opened)
@@ -346,4 +353,22 @@ void MainView::printReport(FileVideo *video, qint64 frameIndex)
         if (window.printReport(content, PrintWindow::Result(how)))
             break;
     }
+}
+
+void MainView::evidenceCommand(const QList<ListRow> &event, const QList<ListRow> &normal)
+{
+    QStringList paths;
+    for (const auto &[rows, type] : {std::pair{&event, QStringLiteral("event")}, std::pair{&normal, QStringLiteral("normal")}})
+        for (const ListRow &row : *rows)
+            if (const FileVideo *video = _fileManager->videoAtIndex(row.idx, type))
+                paths.append(video->path());
+    FileVideo *video = nullptr;
+    qint64 frameIndex = -1;
+    if (paths.isEmpty() && currentPicture(&video, &frameIndex) && video)
+        paths.append(video->path());
+    if (paths.isEmpty()) {
+        showAlert(Texts::text("msg_evidence_none_chosen"));
+        return;
+    }
+    EvidenceWindow(_fileManager, _skinManager.get(), _rootPath, paths, video ? frameIndex : -1, window()).runModal();
 }

@@ -121,6 +121,8 @@ void MainView::joinListView()
                 BackupWindow backup(_fileManager, _rootPath, event, normal, log, window());
                 backup.runModal();
             });
+    connect(this, &MainView::listViewEvidence, list, &ListView::evidence);
+    connect(list, &ListView::evidenceData, this, &MainView::evidenceCommand);
     connect(list, &ListView::tabSelected, this, &MainView::listViewSelectedTab);
     connect(list, &ListView::loadDataSelectedTab, this, &MainView::listViewLoadDataSelectedTab);
     // Close (27) and continuous play (45) come up as commands of the list page.

@@ -100,6 +100,7 @@ void toolMenu(const MenuBuilder &m, const PopupMenus::State &s)
     m.item("menu_tool_save_jpg", 12, s.fileVideo);
     m.separator();
     m.item("menu_tool_backup", 15, s.opened);
+    m.item("menu_tool_evidence", 3800, s.opened);
 }
 
 void helpMenu(const MenuBuilder &m)

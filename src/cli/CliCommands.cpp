@@ -8,6 +8,7 @@
 #include "CommandLine.h"
 #include "DevicesCommand.h"
 #include "EjectCommand.h"
+#include "EvidenceCommand.h"
 #include "ExportKmlCommand.h"
 #include "ExportPlainCommand.h"
 #include "FolderScanner.h"
@@ -130,6 +131,8 @@ const QList<CliCommand> &CliCommands::commands()
         DevicesCommand::command(),
         FormatCommand::command(),
         EjectCommand::command(),
+        EvidenceCommand::command(),
+        EvidenceCommand::verifyCommand(),
         ReportCommand::command(),
         BackupCommand::command(),
         MovieCommand::command(),

@@ -105,7 +105,7 @@ ReportPainter::ReportPainter(Content content) : _content(std::move(content)) {}
 
 int ReportPainter::pageCount() const
 {
-    return int(_content.indices.size()) + (_content.log ? 2 : 1);
+    return int(_content.indices.size()) + (_content.log ? 2 : 1) + int(_content.extraPages.size());
 }
 
 QString ReportPainter::dateString(const _vexa_time_t &utc, bool valid)
@@ -192,7 +192,12 @@ bool ReportPainter::writePdf(const QString &path, const Progress &progress, QStr
 void ReportPainter::drawPage(const Page &page, int number) const
 {
     const int framesFrom = _content.log ? 3 : 2;
-    if (number >= framesFrom) {
+    const int extraFrom = pageCount() - int(_content.extraPages.size()) + 1;
+    if (number >= extraFrom) {
+        page.painter->save();
+        _content.extraPages[number - extraFrom](page.painter, QRectF(page.r.x(), 0, page.r.width(), page.r.height()));
+        page.painter->restore();
+    } else if (number >= framesFrom) {
         drawFrame(page, _content.indices.value(number - framesFrom, -1));
     } else if (!_content.log) {
         drawCover(page);

@@ -30,6 +30,9 @@ public:
         QImage graph;     // the G-sensor graph
         QImage map;       // the map with the route
         QImage logGraph;  // the log graph (log reports only)
+        // Pages added after the report's own, each painted in points on a top-left-origin
+        // page box (the evidence certificate).
+        QList<std::function<void(QPainter *painter, const QRectF &page)>> extraPages;
     };
     // Told page (1-based) of count before each page; answering false stops the report.
     using Progress = std::function<bool(int page, int count)>;
