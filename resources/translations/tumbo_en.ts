@@ -39,10 +39,6 @@
         <source>Play List</source>
         <translation>Play List</translation>
     </message>
-    <message id="button_trigger_list">
-        <source>Trigger List</source>
-        <translation>Trigger List</translation>
-    </message>
     <message id="gui_about_2days">
         <source>About 2 days</source>
         <translation>About 2 days</translation>
@@ -62,10 +58,6 @@
     <message id="gui_alarm_duration">
         <source>Alarm duration</source>
         <translation>Alarm duration</translation>
-    </message>
-    <message id="gui_all_ticked_axes">
-        <source>all ticked axes</source>
-        <translation>all ticked axes</translation>
     </message>
     <message id="gui_altitude">
         <source>Altitude</source>
@@ -311,14 +303,6 @@
         <source>GPS time</source>
         <translation>GPS time</translation>
     </message>
-    <message id="gui_gpx_convert">
-        <source>Export GPX Track</source>
-        <translation>Export GPX Track</translation>
-    </message>
-    <message id="gui_gpx_folder">
-        <source>GPX folder</source>
-        <translation>GPX folder</translation>
-    </message>
     <message id="gui_gsensor">
         <source>G-sensor</source>
         <translation>G-sensor</translation>
@@ -490,10 +474,6 @@
     <message id="gui_ok">
         <source>OK</source>
         <translation>OK</translation>
-    </message>
-    <message id="gui_open_folder">
-        <source>Open Folder</source>
-        <translation>Open Folder</translation>
     </message>
     <message id="gui_password">
         <source>Camera PIN</source>
@@ -915,17 +895,9 @@
         <source>The movie could not be saved. Check that the end of the time range lies after its start and that the folder can be written to.</source>
         <translation>The movie could not be saved. Check that the end of the time range lies after its start and that the folder can be written to.</translation>
     </message>
-    <message id="msg_avi_failed">
-        <source>The movie could not be saved.</source>
-        <translation>The movie could not be saved.</translation>
-    </message>
     <message id="msg_avi_ok">
         <source>The movie was saved.</source>
         <translation>The movie was saved.</translation>
-    </message>
-    <message id="msg_backup_cancel">
-        <source>The backup was cancelled. The files copied so far are kept.</source>
-        <translation>The backup was cancelled. The files copied so far are kept.</translation>
     </message>
     <message id="msg_backup_config_fail">
         <source>The card&apos;s settings could not be read, so the card was not formatted. Insert the card so that it is mounted, or turn off keeping the settings to format it with the default settings.</source>
@@ -944,17 +916,6 @@
     <message id="msg_backup_not_done">
         <source>The recorded data was not backed up, so it stays on the card.</source>
         <translation>The recorded data was not backed up, so it stays on the card.</translation>
-    </message>
-    <message id="msg_backup_ok">
-        <source>The backup is complete.</source>
-        <translation>The backup is complete.</translation>
-    <message id="msg_backup_unwritable">
-        <source>Nothing was copied: the backup folder cannot be written.</source>
-        <translation>Nothing was copied: the backup folder cannot be written.</translation>
-    </message>
-    <message id="msg_card_unreadable">
-        <source>The card cannot be read (%1). Was it removed? Playback stopped.</source>
-        <translation>The card cannot be read (%1). Was it removed? Playback stopped.</translation>
     </message>
     <message id="msg_complete_del_config">
         <source>The camera settings were reset to their factory values.</source>
@@ -1026,10 +987,6 @@
         <source>This folder is not the top folder of a camera card. Choose the card's own folder.</source>
         <translation>This folder is not the top folder of a camera card. Choose the card's own folder.</translation>
     </message>
-    <message id="msg_log_too_many_records">
-        <source>too many records: the log is longer than an hour</source>
-        <translation>too many records: the log is longer than an hour</translation>
-    </message>
     <message id="msg_no_event_loaded">
         <source>Nothing is loaded yet. Open a card folder and load a recording or a log first.</source>
         <translation>Nothing is loaded yet. Open a card folder and load a recording or a log first.</translation>
@@ -1098,10 +1055,6 @@
         <source>The file %1 could not be saved.</source>
         <translation>The file %1 could not be saved.</translation>
     </message>
-    <message id="msg_save_jpeg_cancel">
-        <source>Saving the pictures was cancelled. The pictures saved so far are kept.</source>
-        <translation>Saving the pictures was cancelled. The pictures saved so far are kept.</translation>
-    </message>
     <message id="msg_save_jpeg_error">
         <source>The pictures could not be saved.</source>
         <translation>The pictures could not be saved.</translation>
@@ -1110,13 +1063,6 @@
         <source>The pictures were saved.</source>
         <translation>The pictures were saved.</translation>
     </message>
-    <message id="msg_save_pdf_ok">
-        <source>The report was saved as a PDF file.</source>
-        <translation>The report was saved as a PDF file.</translation>
-    <message id="msg_save_jpeg_partial">
-        <source>%1 of %2 pictures were saved before it stopped.</source>
-        <translation>%1 of %2 pictures were saved before it stopped.</translation>
-    </message>
     <message id="msg_save_set_fail">
         <source>The settings could not be written to the card. Check that the card is not write-protected.</source>
         <translation>The settings could not be written to the card. Check that the card is not write-protected.</translation>
@@ -1124,16 +1070,6 @@
     <message id="msg_save_set_ok">
         <source>The settings were saved to the card.</source>
         <translation>The settings were saved to the card.</translation>
-    </message>
-    <message id="msg_save_track_cancel">
-        <source>The export was cancelled. The file holds the records written so far.</source>
-        <translation>The export was cancelled. The file holds the records written so far.</translation>
-    </message>
-    <message id="msg_save_track_ok">
-        <source>The track was saved.</source>
-        <translation>The track was saved.</translation>
-        <source>The export was cancelled. The file holds the track written so far.</source>
-        <translation>The export was cancelled. The file holds the track written so far.</translation>
     </message>
     <message id="tooltip_about">
         <source>About</source>
@@ -1302,6 +1238,71 @@ Type %4 to format it.</translation>
     <message id="msg_card_folder_linked">
         <source>A folder of the card (config, CH1 or log) is a link to another place. Nothing was changed.</source>
         <translation>A folder of the card (config, CH1 or log) is a link to another place. Nothing was changed.</translation>
+    </message>
+    <message id="msg_avi_failed">
+        <source>The movie could not be saved.</source>
+        <translation>The movie could not be saved.</translation>
+    </message>
+    <message id="msg_backup_unwritable">
+        <source>Nothing was copied: the backup folder cannot be written.</source>
+        <translation>Nothing was copied: the backup folder cannot be written.</translation>
+    </message>
+    <message id="msg_card_unreadable">
+        <source>The card cannot be read (%1). Was it removed? Playback stopped.</source>
+        <translation>The card cannot be read (%1). Was it removed? Playback stopped.</translation>
+    </message>
+    <message id="msg_save_jpeg_partial">
+        <source>%1 of %2 pictures were saved before it stopped.</source>
+        <translation>%1 of %2 pictures were saved before it stopped.</translation>
+    </message>
+    <message id="msg_save_track_cancel">
+        <source>The export was cancelled. The file holds the records written so far.</source>
+        <translation>The export was cancelled. The file holds the records written so far.</translation>
+    </message>
+    <message id="button_trigger_list">
+        <source>Trigger List</source>
+        <translation>Trigger List</translation>
+    </message>
+    <message id="gui_all_ticked_axes">
+        <source>all ticked axes</source>
+        <translation>all ticked axes</translation>
+    </message>
+    <message id="gui_gpx_convert">
+        <source>Export GPX Track</source>
+        <translation>Export GPX Track</translation>
+    </message>
+    <message id="gui_gpx_folder">
+        <source>GPX folder</source>
+        <translation>GPX folder</translation>
+    </message>
+    <message id="gui_open_folder">
+        <source>Open Folder</source>
+        <translation>Open Folder</translation>
+    </message>
+    <message id="msg_backup_cancel">
+        <source>The backup was cancelled. The files copied so far are kept.</source>
+        <translation>The backup was cancelled. The files copied so far are kept.</translation>
+    </message>
+    <message id="msg_backup_ok">
+        <source>The backup is complete.</source>
+        <translation>The backup is complete.</translation>
+    </message>
+    <message id="msg_log_too_many_records">
+        <source>too many records: the log is longer than an hour</source>
+        <translation>too many records: the log is longer than an hour</translation>
+    </message>
+    <message id="msg_save_jpeg_cancel">
+        <source>Saving the pictures was cancelled. The pictures saved so far are kept.</source>
+        <translation>Saving the pictures was cancelled. The pictures saved so far are kept.</translation>
+    </message>
+    <message id="msg_save_pdf_ok">
+        <source>The report was saved as a PDF file.</source>
+        <translation>The report was saved as a PDF file.</translation>
+    </message>
+    <message id="msg_save_track_ok">
+        <source>The track was saved.</source>
+        <translation>The track was saved.</translation>
+    </message>
     <message id="menu_tool_evidence">
         <source>Evidence Package…</source>
         <translation>Evidence Package…</translation>

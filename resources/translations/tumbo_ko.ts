@@ -39,10 +39,6 @@
         <source>Play List</source>
         <translation>재생 목록</translation>
     </message>
-    <message id="button_trigger_list">
-        <source>Trigger List</source>
-        <translation>트리거 목록</translation>
-    </message>
     <message id="gui_about_2days">
         <source>About 2 days</source>
         <translation>약 2일</translation>
@@ -62,10 +58,6 @@
     <message id="gui_alarm_duration">
         <source>Alarm duration</source>
         <translation>경보 시간</translation>
-    </message>
-    <message id="gui_all_ticked_axes">
-        <source>all ticked axes</source>
-        <translation>선택한 모든 축</translation>
     </message>
     <message id="gui_altitude">
         <source>Altitude</source>
@@ -311,14 +303,6 @@
         <source>GPS time</source>
         <translation>GPS 시간</translation>
     </message>
-    <message id="gui_gpx_convert">
-        <source>Export GPX Track</source>
-        <translation>GPX 경로 내보내기</translation>
-    </message>
-    <message id="gui_gpx_folder">
-        <source>GPX folder</source>
-        <translation>GPX 폴더</translation>
-    </message>
     <message id="gui_gsensor">
         <source>G-sensor</source>
         <translation>G센서</translation>
@@ -490,10 +474,6 @@
     <message id="gui_ok">
         <source>OK</source>
         <translation>확인</translation>
-    </message>
-    <message id="gui_open_folder">
-        <source>Open Folder</source>
-        <translation>폴더 열기</translation>
     </message>
     <message id="gui_password">
         <source>Camera PIN</source>
@@ -915,17 +895,9 @@
         <source>The movie could not be saved. Check that the end of the time range lies after its start and that the folder can be written to.</source>
         <translation>동영상을 저장할 수 없습니다. 종료 시간이 시작 시간보다 뒤인지, 폴더에 쓸 수 있는지 확인하세요.</translation>
     </message>
-    <message id="msg_avi_failed">
-        <source>The movie could not be saved.</source>
-        <translation>동영상을 저장할 수 없습니다.</translation>
-    </message>
     <message id="msg_avi_ok">
         <source>The movie was saved.</source>
         <translation>동영상을 저장했습니다.</translation>
-    </message>
-    <message id="msg_backup_cancel">
-        <source>The backup was cancelled. The files copied so far are kept.</source>
-        <translation>백업이 취소되었습니다. 지금까지 복사한 파일은 그대로 남아 있습니다.</translation>
     </message>
     <message id="msg_backup_config_fail">
         <source>The card&apos;s settings could not be read, so the card was not formatted. Insert the card so that it is mounted, or turn off keeping the settings to format it with the default settings.</source>
@@ -944,17 +916,6 @@
     <message id="msg_backup_not_done">
         <source>The recorded data was not backed up, so it stays on the card.</source>
         <translation>녹화 데이터가 백업되지 않아 카드에 그대로 남겨 둡니다.</translation>
-    </message>
-    <message id="msg_backup_ok">
-        <source>The backup is complete.</source>
-        <translation>백업을 완료했습니다.</translation>
-    <message id="msg_backup_unwritable">
-        <source>Nothing was copied: the backup folder cannot be written.</source>
-        <translation>백업 폴더에 쓸 수 없어 아무것도 복사하지 않았습니다.</translation>
-    </message>
-    <message id="msg_card_unreadable">
-        <source>The card cannot be read (%1). Was it removed? Playback stopped.</source>
-        <translation>카드를 읽을 수 없습니다(%1). 카드가 제거되었습니까? 재생을 멈췄습니다.</translation>
     </message>
     <message id="msg_complete_del_config">
         <source>The camera settings were reset to their factory values.</source>
@@ -1026,10 +987,6 @@
         <source>This folder is not the top folder of a camera card. Choose the card's own folder.</source>
         <translation>이 폴더는 카메라 카드의 최상위 폴더가 아닙니다. 카드 자체의 폴더를 선택하세요.</translation>
     </message>
-    <message id="msg_log_too_many_records">
-        <source>too many records: the log is longer than an hour</source>
-        <translation>레코드가 너무 많습니다: 한 시간이 넘는 로그입니다</translation>
-    </message>
     <message id="msg_no_event_loaded">
         <source>Nothing is loaded yet. Open a card folder and load a recording or a log first.</source>
         <translation>아직 불러온 데이터가 없습니다. 먼저 카드 폴더를 열고 녹화나 로그를 불러오세요.</translation>
@@ -1098,10 +1055,6 @@
         <source>The file %1 could not be saved.</source>
         <translation>파일 %1을(를) 저장할 수 없습니다.</translation>
     </message>
-    <message id="msg_save_jpeg_cancel">
-        <source>Saving the pictures was cancelled. The pictures saved so far are kept.</source>
-        <translation>이미지 저장이 취소되었습니다. 지금까지 저장한 이미지는 그대로 남아 있습니다.</translation>
-    </message>
     <message id="msg_save_jpeg_error">
         <source>The pictures could not be saved.</source>
         <translation>이미지를 저장할 수 없습니다.</translation>
@@ -1110,13 +1063,6 @@
         <source>The pictures were saved.</source>
         <translation>이미지를 저장했습니다.</translation>
     </message>
-    <message id="msg_save_pdf_ok">
-        <source>The report was saved as a PDF file.</source>
-        <translation>보고서를 PDF 파일로 저장했습니다.</translation>
-    <message id="msg_save_jpeg_partial">
-        <source>%1 of %2 pictures were saved before it stopped.</source>
-        <translation>%2장 중 %1장의 사진이 저장된 후 중단되었습니다.</translation>
-    </message>
     <message id="msg_save_set_fail">
         <source>The settings could not be written to the card. Check that the card is not write-protected.</source>
         <translation>설정을 카드에 쓸 수 없습니다. 카드가 쓰기 방지 상태인지 확인하세요.</translation>
@@ -1124,16 +1070,6 @@
     <message id="msg_save_set_ok">
         <source>The settings were saved to the card.</source>
         <translation>설정을 카드에 저장했습니다.</translation>
-    </message>
-    <message id="msg_save_track_cancel">
-        <source>The export was cancelled. The file holds the records written so far.</source>
-        <translation>내보내기가 취소되었습니다. 파일에는 지금까지 기록한 데이터만 들어 있습니다.</translation>
-    </message>
-    <message id="msg_save_track_ok">
-        <source>The track was saved.</source>
-        <translation>경로를 저장했습니다.</translation>
-        <source>The export was cancelled. The file holds the track written so far.</source>
-        <translation>내보내기가 취소되었습니다. 파일에는 지금까지 기록한 경로만 들어 있습니다.</translation>
     </message>
     <message id="tooltip_about">
         <source>About</source>
@@ -1302,6 +1238,71 @@ Type %4 to format it.</translation>
     <message id="msg_card_folder_linked">
         <source>A folder of the card (config, CH1 or log) is a link to another place. Nothing was changed.</source>
         <translation>A folder of the card (config, CH1 or log) is a link to another place. Nothing was changed.</translation>
+    </message>
+    <message id="msg_avi_failed">
+        <source>The movie could not be saved.</source>
+        <translation>동영상을 저장할 수 없습니다.</translation>
+    </message>
+    <message id="msg_backup_unwritable">
+        <source>Nothing was copied: the backup folder cannot be written.</source>
+        <translation>백업 폴더에 쓸 수 없어 아무것도 복사하지 않았습니다.</translation>
+    </message>
+    <message id="msg_card_unreadable">
+        <source>The card cannot be read (%1). Was it removed? Playback stopped.</source>
+        <translation>카드를 읽을 수 없습니다(%1). 카드가 제거되었습니까? 재생을 멈췄습니다.</translation>
+    </message>
+    <message id="msg_save_jpeg_partial">
+        <source>%1 of %2 pictures were saved before it stopped.</source>
+        <translation>%2장 중 %1장의 사진이 저장된 후 중단되었습니다.</translation>
+    </message>
+    <message id="msg_save_track_cancel">
+        <source>The export was cancelled. The file holds the records written so far.</source>
+        <translation>내보내기가 취소되었습니다. 파일에는 지금까지 기록한 데이터만 들어 있습니다.</translation>
+    </message>
+    <message id="button_trigger_list">
+        <source>Trigger List</source>
+        <translation>트리거 목록</translation>
+    </message>
+    <message id="gui_all_ticked_axes">
+        <source>all ticked axes</source>
+        <translation>선택한 모든 축</translation>
+    </message>
+    <message id="gui_gpx_convert">
+        <source>Export GPX Track</source>
+        <translation>GPX 경로 내보내기</translation>
+    </message>
+    <message id="gui_gpx_folder">
+        <source>GPX folder</source>
+        <translation>GPX 폴더</translation>
+    </message>
+    <message id="gui_open_folder">
+        <source>Open Folder</source>
+        <translation>폴더 열기</translation>
+    </message>
+    <message id="msg_backup_cancel">
+        <source>The backup was cancelled. The files copied so far are kept.</source>
+        <translation>백업이 취소되었습니다. 지금까지 복사한 파일은 그대로 남아 있습니다.</translation>
+    </message>
+    <message id="msg_backup_ok">
+        <source>The backup is complete.</source>
+        <translation>백업을 완료했습니다.</translation>
+    </message>
+    <message id="msg_log_too_many_records">
+        <source>too many records: the log is longer than an hour</source>
+        <translation>레코드가 너무 많습니다: 한 시간이 넘는 로그입니다</translation>
+    </message>
+    <message id="msg_save_jpeg_cancel">
+        <source>Saving the pictures was cancelled. The pictures saved so far are kept.</source>
+        <translation>이미지 저장이 취소되었습니다. 지금까지 저장한 이미지는 그대로 남아 있습니다.</translation>
+    </message>
+    <message id="msg_save_pdf_ok">
+        <source>The report was saved as a PDF file.</source>
+        <translation>보고서를 PDF 파일로 저장했습니다.</translation>
+    </message>
+    <message id="msg_save_track_ok">
+        <source>The track was saved.</source>
+        <translation>경로를 저장했습니다.</translation>
+    </message>
     <message id="menu_tool_evidence">
         <source>Evidence Package…</source>
         <translation>증거 패키지…</translation>
