@@ -127,6 +127,18 @@
         <source>Vehicle track</source>
         <translation>Fahrtroute</translation>
     </message>
+    <message id="gui_clock_ahead">
+        <source>Camera clock %1 s ahead of GPS</source>
+        <translation>Kamerauhr %1 s vor GPS</translation>
+    </message>
+    <message id="gui_clock_behind">
+        <source>Camera clock %1 s behind GPS</source>
+        <translation>Kamerauhr %1 s hinter GPS</translation>
+    </message>
+    <message id="gui_clock_in_step">
+        <source>Camera clock in step with GPS</source>
+        <translation>Kamerauhr stimmt mit GPS überein</translation>
+    </message>
     <message id="gui_close">
         <source>Close</source>
         <translation>Schließen</translation>
@@ -215,9 +227,37 @@
         <source>Duration</source>
         <translation>Dauer</translation>
     </message>
+    <message id="gui_event_accel">
+        <source>Hard acceleration</source>
+        <translation>Starkes Beschleunigen</translation>
+    </message>
+    <message id="gui_event_brake">
+        <source>Harsh braking</source>
+        <translation>Starkes Bremsen</translation>
+    </message>
+    <message id="gui_event_corner_left">
+        <source>Sharp left turn</source>
+        <translation>Scharfe Linkskurve</translation>
+    </message>
+    <message id="gui_event_corner_right">
+        <source>Sharp right turn</source>
+        <translation>Scharfe Rechtskurve</translation>
+    </message>
     <message id="gui_event_file">
         <source>Event recording</source>
         <translation>Ereignisaufnahme</translation>
+    </message>
+    <message id="gui_event_impact">
+        <source>Impact</source>
+        <translation>Aufprall</translation>
+    </message>
+    <message id="gui_event_kind">
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message id="gui_event_peak">
+        <source>Peak</source>
+        <translation>Spitze</translation>
     </message>
     <message id="gui_event_record">
         <source>Event recording</source>
@@ -226,6 +266,14 @@
     <message id="gui_event_report">
         <source>Event Report</source>
         <translation>Ereignisbericht</translation>
+    </message>
+    <message id="gui_event_speeding">
+        <source>Speeding</source>
+        <translation>Zu schnell</translation>
+    </message>
+    <message id="gui_event_time">
+        <source>Time</source>
+        <translation>Zeit</translation>
     </message>
     <message id="gui_event_type">
         <source>Event type</source>

@@ -127,6 +127,18 @@
         <source>Vehicle track</source>
         <translation>Vehicle track</translation>
     </message>
+    <message id="gui_clock_ahead">
+        <source>Camera clock %1 s ahead of GPS</source>
+        <translation>Camera clock %1 s ahead of GPS</translation>
+    </message>
+    <message id="gui_clock_behind">
+        <source>Camera clock %1 s behind GPS</source>
+        <translation>Camera clock %1 s behind GPS</translation>
+    </message>
+    <message id="gui_clock_in_step">
+        <source>Camera clock in step with GPS</source>
+        <translation>Camera clock in step with GPS</translation>
+    </message>
     <message id="gui_close">
         <source>Close</source>
         <translation>Close</translation>
@@ -215,9 +227,37 @@
         <source>Duration</source>
         <translation>Duration</translation>
     </message>
+    <message id="gui_event_accel">
+        <source>Hard acceleration</source>
+        <translation>Hard acceleration</translation>
+    </message>
+    <message id="gui_event_brake">
+        <source>Harsh braking</source>
+        <translation>Harsh braking</translation>
+    </message>
+    <message id="gui_event_corner_left">
+        <source>Sharp left turn</source>
+        <translation>Sharp left turn</translation>
+    </message>
+    <message id="gui_event_corner_right">
+        <source>Sharp right turn</source>
+        <translation>Sharp right turn</translation>
+    </message>
     <message id="gui_event_file">
         <source>Event recording</source>
         <translation>Event recording</translation>
+    </message>
+    <message id="gui_event_impact">
+        <source>Impact</source>
+        <translation>Impact</translation>
+    </message>
+    <message id="gui_event_kind">
+        <source>Event</source>
+        <translation>Event</translation>
+    </message>
+    <message id="gui_event_peak">
+        <source>Peak</source>
+        <translation>Peak</translation>
     </message>
     <message id="gui_event_record">
         <source>Event recording</source>
@@ -226,6 +266,14 @@
     <message id="gui_event_report">
         <source>Event Report</source>
         <translation>Event Report</translation>
+    </message>
+    <message id="gui_event_speeding">
+        <source>Speeding</source>
+        <translation>Speeding</translation>
+    </message>
+    <message id="gui_event_time">
+        <source>Time</source>
+        <translation>Time</translation>
     </message>
     <message id="gui_event_type">
         <source>Event type</source>

@@ -127,6 +127,18 @@
         <source>Vehicle track</source>
         <translation>주행 경로</translation>
     </message>
+    <message id="gui_clock_ahead">
+        <source>Camera clock %1 s ahead of GPS</source>
+        <translation>카메라 시계가 GPS보다 %1초 빠름</translation>
+    </message>
+    <message id="gui_clock_behind">
+        <source>Camera clock %1 s behind GPS</source>
+        <translation>카메라 시계가 GPS보다 %1초 느림</translation>
+    </message>
+    <message id="gui_clock_in_step">
+        <source>Camera clock in step with GPS</source>
+        <translation>카메라 시계가 GPS와 일치</translation>
+    </message>
     <message id="gui_close">
         <source>Close</source>
         <translation>닫기</translation>
@@ -215,9 +227,37 @@
         <source>Duration</source>
         <translation>길이</translation>
     </message>
+    <message id="gui_event_accel">
+        <source>Hard acceleration</source>
+        <translation>급가속</translation>
+    </message>
+    <message id="gui_event_brake">
+        <source>Harsh braking</source>
+        <translation>급제동</translation>
+    </message>
+    <message id="gui_event_corner_left">
+        <source>Sharp left turn</source>
+        <translation>급좌회전</translation>
+    </message>
+    <message id="gui_event_corner_right">
+        <source>Sharp right turn</source>
+        <translation>급우회전</translation>
+    </message>
     <message id="gui_event_file">
         <source>Event recording</source>
         <translation>이벤트 녹화</translation>
+    </message>
+    <message id="gui_event_impact">
+        <source>Impact</source>
+        <translation>충격</translation>
+    </message>
+    <message id="gui_event_kind">
+        <source>Event</source>
+        <translation>이벤트</translation>
+    </message>
+    <message id="gui_event_peak">
+        <source>Peak</source>
+        <translation>최대값</translation>
     </message>
     <message id="gui_event_record">
         <source>Event recording</source>
@@ -226,6 +266,14 @@
     <message id="gui_event_report">
         <source>Event Report</source>
         <translation>이벤트 보고서</translation>
+    </message>
+    <message id="gui_event_speeding">
+        <source>Speeding</source>
+        <translation>과속</translation>
+    </message>
+    <message id="gui_event_time">
+        <source>Time</source>
+        <translation>시간</translation>
     </message>
     <message id="gui_event_type">
         <source>Event type</source>

@@ -2,9 +2,11 @@
 
 #include "BackupCommand.h"
 #include "CameraSettings.h"
+#include "ClockOffset.h"
 #include "CardRows.h"
 #include "CardSummary.h"
 #include "DevicesCommand.h"
+#include "EventsCommand.h"
 #include "ExportKmlCommand.h"
 #include "ExportPlainCommand.h"
 #include "FolderScanner.h"
@@ -77,6 +79,7 @@ QString CliCommands::usageText()
         "                                           writes a synthetic card into a missing or empty folder\n") +
            RenderCommand::usageText() +
            SearchCommand::usageText() +
+           EventsCommand::usageText() +
            StillsCommand::usageText() +
            ExportPlainCommand::usageText() +
            ExportKmlCommand::usageText() +
@@ -140,6 +143,8 @@ int CliCommands::run(const QStringList &arguments)
         return ExportKmlCommand::run(args);
     if (command == u"export-gpx")
         return ExportPlainCommand::runGpx(args);
+    if (command == u"events")
+        return EventsCommand::run(args);
     if (command == u"devices")
         return DevicesCommand::run(args);
     if (command == u"backup")
@@ -171,6 +176,7 @@ int CliCommands::frames(const QStringList &args)
     json.field("frame_count", unsigned(file.index_header().frame_count));
     json.field("index_event_type", int(file.index_header().event_type));
     json.field("duration_seconds", file.duration_seconds());
+    RecordJson::writeClockOffset(json, ClockOffset::ofRecording(file));
     json.key("triggers");
     json.beginArray(JsonWriter::Layout::Inline);
     for (uint64_t index : RecordJson::triggerList(file.headers()))
@@ -215,6 +221,7 @@ int CliCommands::log(const QStringList &args)
     json.field("count", file.count());
     json.field("distance_m", file.distance());
     json.field("duration_seconds", file.duration_seconds());
+    RecordJson::writeClockOffset(json, ClockOffset::ofRecords(file));
     json.key("records");
     json.beginArray();
     for (const _vexa_log_info_t &record : file.records())
