@@ -163,6 +163,11 @@ QString MainView::speedText(double speed)
     return QString::number(qint64(std::trunc(speed)));
 }
 
+QRect MainView::clockLineRect() const
+{
+    return Geometry::toQt(QRect(14, 4, 240, 16), Height);
+}
+
 QRect MainView::speedLabelRect() const
 {
     const SkinButton *fast = buttonWithTag(TagFastPlay);
@@ -217,6 +222,13 @@ void MainView::paintEvent(QPaintEvent *event)
     painter.setFont(speedLabelFont(speed));
     painter.setPen(Qt::black);
     painter.drawText(speedLabelRect(), Qt::AlignCenter, speed);
+
+    if (!_clockLine.isEmpty()) {
+        painter.setFont(QFont(font().family(), 9));
+        painter.setPen(_clockMarked ? QColor(255, 92, 80) : QColor(200, 200, 200));
+        painter.drawText(clockLineRect(), Qt::AlignLeft | Qt::AlignVCenter,
+                         _clockMarked ? QStringLiteral("\u26a0 ") + _clockLine : _clockLine);
+    }
 
     if (!_rootPath.isEmpty() && !_vehicleId.isEmpty())
         drawText(painter, _vehicleId, ProductVariant::vehicleIdX(ProductVariant::current()),
@@ -377,6 +389,7 @@ void MainView::close()
     _fileLog = nullptr;
     _logFileVideo = nullptr;
     _logFrameIndex = -1;
+    showClockOffset(nullptr, std::nullopt);
     pause();
 }
 

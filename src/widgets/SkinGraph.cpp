@@ -90,6 +90,9 @@ void SkinGraph::loadWithFileVideo(FileVideo *fileVideo, qint64 frameIndex)
             if (fileVideo->headerAtIndex(k).record_phase == 3)
                 _eventFrame = k;
     }
+    _eventMarks.clear();
+    if (fileVideo)
+        _eventMarks.setEvents(DrivingEvents::ofRecording(fileVideo->file().headers(), DrivingEvents::storedThresholds()));
     _range = calcVideoRangeWithFrameIndex(_frameIndex);
     invalidate();
 }
@@ -108,6 +111,9 @@ void SkinGraph::loadWithFileLog(FileLog *fileLog, qint64 frameIndex)
         for (FileVideo *video : videos)
             _logVideos.append(video);
     }
+    _eventMarks.clear();
+    if (fileLog)
+        _eventMarks.setEvents(DrivingEvents::ofLog(fileLog->file().records(), DrivingEvents::storedThresholds()));
     _range = calcLogRangeWithFrameIndex(_frameIndex);
     invalidate();
 }
@@ -118,6 +124,7 @@ void SkinGraph::clear()
     _fileLog = nullptr;
     _logVideos.clear();
     _logGuides.clear();
+    _eventMarks.clear();
     _eventFrame = -1;
     _range = {};
     invalidate();
@@ -383,6 +390,7 @@ void SkinGraph::renderCache()
             drawVideoMarkers(painter);
         else
             drawLogGuides(painter);
+        _eventMarks.draw(p, height(), markTipY(), [this](qint64 k) { return markX(k); });
         p.restore();
     }
     _cacheValid = true;
@@ -415,9 +423,24 @@ QPointF SkinGraph::specPoint(const QPointF &qtPoint) const
     return Geometry::fromQt(qtPoint, height());
 }
 
+double SkinGraph::markX(qint64 frameIndex) const
+{
+    if (!_range.contains(frameIndex))
+        return std::nan("");
+    return _rect.x() + double(frameIndex - _range.location) * GraphPainter::sampleStep(_rect, _range.length);
+}
+
 void SkinGraph::mousePressEvent(QMouseEvent *event)
 {
     const QPointF p = specPoint(event->position());
+    const qint64 mark = _eventMarks.indexAt(p, markTipY(), [this](qint64 k) { return markX(k); });
+    if (mark >= 0 && (_fileVideo || _fileLog)) {
+        if (_fileVideo)
+            emit fileVideoFrameIndex(_fileVideo, mark);
+        else
+            emit fileLogFrameIndex(_fileLog, mark);
+        return;
+    }
     _drag.press(_rectCursor, p);
     moveCursor(p);
 }

@@ -12,6 +12,7 @@
 #include "FileLog.h"
 #include "FileVideo.h"
 #include "CursorDrag.h"
+#include "EventMarks.h"
 #include "GraphPainter.h"
 
 #include <QFont>
@@ -63,6 +64,11 @@ public:
     FileVideo *fileVideo() const { return _fileVideo; }
     FileLog *fileLog() const { return _fileLog; }
     const QList<Guide> &logGuides() const { return _logGuides; }
+    // The driving events of the recording or log, marked at the top of the plot.
+    const EventMarks &eventMarks() const { return _eventMarks; }
+    double markTipY() const { return _rect.y() + _rect.height() - EventMarks::IconSize - 2; }
+    // The x of a frame inside the window, NaN outside it.
+    double markX(qint64 frameIndex) const;
     // The plot area and the cursor box, bottom-left coordinates.
     QRectF plotRect() const { return _rect; }
     QRectF cursorRect() const { return _rectCursor; }
@@ -110,6 +116,7 @@ private:
     QPointer<FileLog> _fileLog;
     QList<QPointer<FileVideo>> _logVideos;
     QList<Guide> _logGuides;
+    EventMarks _eventMarks;
     Range _range;
     qint64 _frameIndex = 0;
     QFont _font;
