@@ -279,6 +279,10 @@
         <source>Event type</source>
         <translation>Ereignistyp</translation>
     </message>
+    <message id="gui_events">
+        <source>Driving events</source>
+        <translation>Fahrereignisse</translation>
+    </message>
     <message id="gui_file_name">
         <source>File name</source>
         <translation>Dateiname</translation>
@@ -474,6 +478,10 @@
     <message id="gui_map">
         <source>Map</source>
         <translation>Karte</translation>
+    </message>
+    <message id="gui_mark_events">
+        <source>Mark driving events</source>
+        <translation>Fahrereignisse markieren</translation>
     </message>
     <message id="gui_measure_system">
         <source>Units</source>

@@ -279,6 +279,10 @@
         <source>Event type</source>
         <translation>Event type</translation>
     </message>
+    <message id="gui_events">
+        <source>Driving events</source>
+        <translation>Driving events</translation>
+    </message>
     <message id="gui_file_name">
         <source>File name</source>
         <translation>File name</translation>
@@ -474,6 +478,10 @@
     <message id="gui_map">
         <source>Map</source>
         <translation>Map</translation>
+    </message>
+    <message id="gui_mark_events">
+        <source>Mark driving events</source>
+        <translation>Mark driving events</translation>
     </message>
     <message id="gui_measure_system">
         <source>Units</source>

@@ -279,6 +279,10 @@
         <source>Event type</source>
         <translation>이벤트 유형</translation>
     </message>
+    <message id="gui_events">
+        <source>Driving events</source>
+        <translation>주행 이벤트</translation>
+    </message>
     <message id="gui_file_name">
         <source>File name</source>
         <translation>파일 이름</translation>
@@ -474,6 +478,10 @@
     <message id="gui_map">
         <source>Map</source>
         <translation>지도</translation>
+    </message>
+    <message id="gui_mark_events">
+        <source>Mark driving events</source>
+        <translation>주행 이벤트 표시</translation>
     </message>
     <message id="gui_measure_system">
         <source>Units</source>

@@ -32,6 +32,10 @@ QString parse(const QStringList &args, KmlArguments &a)
             a.paths.append(arg);
             continue;
         }
+        if (arg == u"--events") {
+            a.options.events = true;
+            continue;
+        }
         if (i + 1 >= args.size())
             return QStringLiteral("%1 needs a value").arg(arg);
         const QString value = args[++i];
@@ -71,7 +75,7 @@ QString ExportKmlCommand::usageText()
 {
     return QStringLiteral(
         "  export-kml OUT.kml LOG... [--point S] [--line S] [--height speed|altitude]\n"
-        "             [--date-format 0-2] [--units 0-2]\n"
+        "             [--date-format 0-2] [--units 0-2] [--events]\n"
         "                                           the route of logs as a KML document\n");
 }
 
@@ -82,6 +86,7 @@ int ExportKmlCommand::run(const QStringList &args)
         return CliCommands::usage(problem);
     Texts::install();
     FileManager::setDisplaySettings(a.dateFormat, a.units, 0);
+    a.options.thresholds.units = a.units;
     a.options.title = KmlExport::folderName(buildVariant());
 
     LoadedLogs loaded;

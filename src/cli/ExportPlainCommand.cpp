@@ -46,15 +46,18 @@ const std::atomic_bool never{false};
 QString ExportPlainCommand::usageText()
 {
     return QStringLiteral(
-        "  export-csv OUT.csv LOG...                the records of logs as a CSV table\n"
+        "  export-csv OUT.csv LOG... [--events]     the records of logs as a CSV table (--events: an event column)\n"
         "  export-gpx OUT.gpx LOG...                the positions of logs as a GPX track\n");
 }
 
 int ExportPlainCommand::runCsv(const QStringList &args)
 {
-    return runPlain(args, QStringLiteral("export-csv"),
-                    [](const QString &path, const TrackExport::Logs &logs) {
-                        return CsvExport::write(path, logs, never);
+    QStringList rest = args;
+    const bool events = rest.removeAll(QStringLiteral("--events")) > 0;
+    return runPlain(rest, QStringLiteral("export-csv"),
+                    [events](const QString &path, const TrackExport::Logs &logs) {
+                        const DrivingEvents::Thresholds thresholds;
+                        return CsvExport::write(path, logs, never, {}, events ? &thresholds : nullptr);
                     },
                     "records");
 }

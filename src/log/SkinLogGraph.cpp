@@ -108,10 +108,11 @@ void SkinLogGraph::loadWithFileLogs(const QList<FileLog *> &logs)
     for (FileLog *log : logs) {
         if (!log || log->count() == 0)
             continue;
-        Entry entry{log, {}};
+        Entry entry{log, {}, {}};
         entry.msecs.reserve(size_t(log->count()));
         for (const _vexa_log_info_t &record : log->file().records())
             entry.msecs.push_back(time_to_msec(record.time));
+        entry.marks.setEvents(DrivingEvents::ofLog(log->file().records(), DrivingEvents::storedThresholds()));
         total += log->distance();
         _fileLogs.append(std::move(entry));
     }
@@ -338,6 +339,7 @@ void SkinLogGraph::renderCache()
         p.save();
         p.setClipRect(Geometry::toQt(_rect, height()));
         drawGuides(painter);
+        drawEventMarks(p);
         p.restore();
         drawDistances(painter);
     }
@@ -371,9 +373,29 @@ void SkinLogGraph::resizeEvent(QResizeEvent *)
 
 // ---- Mouse ----
 
+void SkinLogGraph::drawEventMarks(QPainter &p) const
+{
+    for (const Entry &entry : _fileLogs)
+        entry.marks.draw(p, height(), markTipY(), [this, &entry](qint64 k) { return xOfMsec(entry.msecs[size_t(k)]); });
+}
+
+bool SkinLogGraph::chooseEventMark(const QPointF &p)
+{
+    for (const Entry &entry : _fileLogs) {
+        const qint64 k = entry.marks.indexAt(p, markTipY(), [this, &entry](qint64 i) { return xOfMsec(entry.msecs[size_t(i)]); });
+        if (k >= 0 && entry.log) {
+            emit changeFileLog(entry.log, k);
+            return true;
+        }
+    }
+    return false;
+}
+
 void SkinLogGraph::mousePressEvent(QMouseEvent *event)
 {
     const QPointF p = Geometry::fromQt(event->position(), height());
+    if (chooseEventMark(p))
+        return;
     _drag.press(_rectCursor, p);
     moveCursor(p);
 }

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "CursorDrag.h"
+#include "EventMarks.h"
 
 #include "FileLog.h"
 #include "LogGuide.h"
@@ -35,6 +36,7 @@ public:
     struct Entry {
         QPointer<FileLog> log;
         std::vector<qint64> msecs;  // time_to_msec of every record
+        EventMarks marks;           // its driving events, by record
     };
 
     explicit SkinLogGraph(QWidget *parent = nullptr);
@@ -59,6 +61,8 @@ public:
     const QString &totalDistance() const { return _totalDistance; }
     // The x of a time on the plot; the left edge when the logs span less than a second.
     double xOfMsec(qint64 msec) const;
+    // Where the event marks' tips sit, at the top of the plot.
+    double markTipY() const { return _rect.y() + _rect.height() - EventMarks::IconSize - 2; }
 
 public slots:
     void clear();
@@ -87,6 +91,9 @@ private:
     void drawCurves(GraphPainter &painter, QPainter &p) const;
     void drawGuides(GraphPainter &painter) const;
     void drawDistances(GraphPainter &painter) const;
+    void drawEventMarks(QPainter &p) const;
+    // A press on an event mark goes to its record; false when none holds the point.
+    bool chooseEventMark(const QPointF &p);
     QRectF cursorBox() const;
     void moveCursorRect();
     void moveCursor(const QPointF &p);
