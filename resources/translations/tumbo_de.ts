@@ -59,6 +59,10 @@
         <source>Alarm duration</source>
         <translation>Alarmdauer</translation>
     </message>
+    <message id="gui_all_events">
+        <source>All driving events</source>
+        <translation>Alle Fahrereignisse</translation>
+    </message>
     <message id="gui_altitude">
         <source>Altitude</source>
         <translation>Höhe</translation>
@@ -1226,6 +1230,10 @@
     <message id="tooltip_save_image">
         <source>Save still pictures</source>
         <translation>Standbilder speichern</translation>
+    </message>
+    <message id="tooltip_search_events">
+        <source>List the driving events found in the logs</source>
+        <translation>Die in den Fahrtenbüchern gefundenen Fahrereignisse auflisten</translation>
     </message>
     <message id="tooltip_search_log">
         <source>Search the log</source>

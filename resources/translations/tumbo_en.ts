@@ -59,6 +59,10 @@
         <source>Alarm duration</source>
         <translation>Alarm duration</translation>
     </message>
+    <message id="gui_all_events">
+        <source>All driving events</source>
+        <translation>All driving events</translation>
+    </message>
     <message id="gui_altitude">
         <source>Altitude</source>
         <translation>Altitude</translation>
@@ -1226,6 +1230,10 @@
     <message id="tooltip_save_image">
         <source>Save still pictures</source>
         <translation>Save still pictures</translation>
+    </message>
+    <message id="tooltip_search_events">
+        <source>List the driving events found in the logs</source>
+        <translation>List the driving events found in the logs</translation>
     </message>
     <message id="tooltip_search_log">
         <source>Search the log</source>

@@ -59,6 +59,10 @@
         <source>Alarm duration</source>
         <translation>경보 시간</translation>
     </message>
+    <message id="gui_all_events">
+        <source>All driving events</source>
+        <translation>모든 주행 이벤트</translation>
+    </message>
     <message id="gui_altitude">
         <source>Altitude</source>
         <translation>고도</translation>
@@ -1226,6 +1230,10 @@
     <message id="tooltip_save_image">
         <source>Save still pictures</source>
         <translation>정지 이미지 저장</translation>
+    </message>
+    <message id="tooltip_search_events">
+        <source>List the driving events found in the logs</source>
+        <translation>로그에서 찾은 주행 이벤트 나열</translation>
     </message>
     <message id="tooltip_search_log">
         <source>Search the log</source>

@@ -48,6 +48,17 @@ QString parse(const QStringList &args, SearchOptions &o)
             o.units = value.toInt(&ok);
             if (!ok || o.units < 0 || o.units > 2)
                 return QStringLiteral("--units takes 0 to 2");
+        } else if (arg == u"--event") {
+            o.criteria.eventOn = true;
+            o.criteria.eventKind.reset();
+            bool known = value == u"all";
+            for (int k = 0; k <= int(DrivingEvents::Kind::Speeding) && !known; ++k)
+                if (DrivingEvents::kindName(DrivingEvents::Kind(k)) == value) {
+                    o.criteria.eventKind = DrivingEvents::Kind(k);
+                    known = true;
+                }
+            if (!known)
+                return QStringLiteral("--event takes all, brake, accel, corner_left, corner_right, impact or speeding");
         } else if (!readLimit(value, &limit)) {
             return QStringLiteral("%1 takes a number, got \"%2\"").arg(arg, value);
         } else if (arg == u"--speed") {
@@ -77,6 +88,7 @@ QString SearchCommand::usageText()
 {
     return QStringLiteral(
         "  search LOG... [--speed LIMIT] [--gsensor] [--x LIMIT] [--y LIMIT] [--z LIMIT] [--units 0-2]\n"
+        "                [--event KIND|all]         KIND as tumbo-cli events names it\n"
         "                                           the log page's search over logs in time order\n");
 }
 
@@ -87,6 +99,7 @@ int SearchCommand::run(const QStringList &args)
         return CliCommands::usage(problem);
     Texts::install(QLocale(QLocale::English));
     FileManager::setDisplaySettings(0, o.units, 0);
+    o.criteria.thresholds.units = o.units;
 
     std::vector<std::unique_ptr<vexa_log_file>> loaded;
     std::vector<const vexa_log_file *> files;

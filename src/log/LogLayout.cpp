@@ -12,14 +12,17 @@
 #include "vexa_time.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QTableView>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -130,11 +133,14 @@ void LogLayout::buildSearchControls(SkinManager *skinManager)
                                            Texts::text("button_log_search"),
                                            Texts::text("tooltip_search_log"));
     QPoint b(319, 260);
+    QRect button(b, QSize(100, 24));
     if (_searchButton) {
         _searchButton->move(_tableView->x() - 1, _searchButton->y());
         b = Geometry::fromQt(_searchButton->geometry(), height()).topLeft();
+        button = Geometry::fromQt(_searchButton->geometry(), height());
         connect(_searchButton, &SkinButton::triggered, this, &LogLayout::didSearch);
     }
+    addEventSearch(button);
     const int bx = b.x(), by = b.y();
     addButton(QRect(bx + 15, by - 28, 20, 20), TagSpeed);
     addButton(QRect(bx + 15, by - 60, 20, 20), TagGSensor);
@@ -145,6 +151,27 @@ void LogLayout::buildSearchControls(SkinManager *skinManager)
     const int fieldY[] = {by - 59, by - 82, by - 105};
     for (int axis = 0; axis < 3; ++axis)
         _sensor[axis] = addField(QRect(bx + 200, fieldY[axis], 50, 18), QStringLiteral("0.40"), 4, 2);
+}
+
+// Beside the search button: a box and the kind of driving event to list.
+void LogLayout::addEventSearch(const QRect &button)
+{
+    const int x = button.right() + 12;
+    const int y = button.y() + (button.height() - 22) / 2;
+    QCheckBox *box = addButton(QRect(x, y + 1, 20, 20), TagEvent);
+    box->setToolTip(Texts::text("tooltip_search_events"));
+    _eventKind = new QComboBox(this);
+    _eventKind->setGeometry(qtRect(QRect(x + 22, y, std::max(80, 632 - x - 22), 22)));
+    _eventKind->addItem(Texts::text("gui_all_events"), -1);
+    for (int k = 0; k <= int(DrivingEvents::Kind::Speeding); ++k) {
+        const auto kind = DrivingEvents::Kind(k);
+        QPixmap dot(10, 10);
+        dot.fill(DrivingEvents::colourOf(kind));
+        _eventKind->addItem(QIcon(dot), Texts::text(DrivingEvents::kindTextId(kind)), k);
+    }
+    _eventKind->setToolTip(Texts::text("tooltip_search_events"));
+    // Choosing a kind asks for the event search.
+    connect(_eventKind, &QComboBox::activated, box, [box] { box->setChecked(true); });
 }
 
 QCheckBox *LogLayout::addButton(const QRect &frame, int tag)
@@ -316,6 +343,11 @@ LogSearch::Criteria LogLayout::criteria() const
     c.xLimit = _sensor[0]->text().toDouble();
     c.yLimit = _sensor[1]->text().toDouble();
     c.zLimit = _sensor[2]->text().toDouble();
+    c.eventOn = checkBox(TagEvent)->isChecked();
+    const int kind = _eventKind->currentData().toInt();
+    if (kind >= 0)
+        c.eventKind = DrivingEvents::Kind(kind);
+    c.thresholds = DrivingEvents::storedThresholds();
     return c;
 }
 
