@@ -239,6 +239,10 @@
         <source>Harsh braking</source>
         <translation>Starkes Bremsen</translation>
     </message>
+    <message id="gui_event_corner">
+        <source>Sharp cornering</source>
+        <translation>Scharfe Kurvenfahrt</translation>
+    </message>
     <message id="gui_event_corner_left">
         <source>Sharp left turn</source>
         <translation>Scharfe Linkskurve</translation>
@@ -270,6 +274,10 @@
     <message id="gui_event_report">
         <source>Event Report</source>
         <translation>Ereignisbericht</translation>
+    </message>
+    <message id="gui_event_speed_limit">
+        <source>Speed limit (in the speed unit)</source>
+        <translation>Tempolimit (in der Geschwindigkeitseinheit)</translation>
     </message>
     <message id="gui_event_speeding">
         <source>Speeding</source>
@@ -531,6 +539,10 @@
         <source>Normal recording</source>
         <translation>Normalaufnahme</translation>
     </message>
+    <message id="gui_off">
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
     <message id="gui_ok">
         <source>OK</source>
         <translation>OK</translation>
@@ -715,6 +727,10 @@
         <source>Time</source>
         <translation>Zeit</translation>
     </message>
+    <message id="gui_time_zone">
+        <source>Time zone</source>
+        <translation>Zeitzone</translation>
+    </message>
     <message id="gui_total">
         <source>Total</source>
         <translation>Gesamt</translation>
@@ -770,6 +786,10 @@
     <message id="gui_yes">
         <source>Yes</source>
         <translation>Ja</translation>
+    </message>
+    <message id="gui_zone_system">
+        <source>The system's time zone</source>
+        <translation>Zeitzone des Systems</translation>
     </message>
     <message id="gui_zoom">
         <source>Zoom</source>

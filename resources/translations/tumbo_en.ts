@@ -239,6 +239,10 @@
         <source>Harsh braking</source>
         <translation>Harsh braking</translation>
     </message>
+    <message id="gui_event_corner">
+        <source>Sharp cornering</source>
+        <translation>Sharp cornering</translation>
+    </message>
     <message id="gui_event_corner_left">
         <source>Sharp left turn</source>
         <translation>Sharp left turn</translation>
@@ -270,6 +274,10 @@
     <message id="gui_event_report">
         <source>Event Report</source>
         <translation>Event Report</translation>
+    </message>
+    <message id="gui_event_speed_limit">
+        <source>Speed limit (in the speed unit)</source>
+        <translation>Speed limit (in the speed unit)</translation>
     </message>
     <message id="gui_event_speeding">
         <source>Speeding</source>
@@ -531,6 +539,10 @@
         <source>Normal recording</source>
         <translation>Normal recording</translation>
     </message>
+    <message id="gui_off">
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
     <message id="gui_ok">
         <source>OK</source>
         <translation>OK</translation>
@@ -715,6 +727,10 @@
         <source>Time</source>
         <translation>Time</translation>
     </message>
+    <message id="gui_time_zone">
+        <source>Time zone</source>
+        <translation>Time zone</translation>
+    </message>
     <message id="gui_total">
         <source>Total</source>
         <translation>Total</translation>
@@ -770,6 +786,10 @@
     <message id="gui_yes">
         <source>Yes</source>
         <translation>Yes</translation>
+    </message>
+    <message id="gui_zone_system">
+        <source>The system's time zone</source>
+        <translation>The system's time zone</translation>
     </message>
     <message id="gui_zoom">
         <source>Zoom</source>

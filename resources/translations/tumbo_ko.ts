@@ -239,6 +239,10 @@
         <source>Harsh braking</source>
         <translation>급제동</translation>
     </message>
+    <message id="gui_event_corner">
+        <source>Sharp cornering</source>
+        <translation>급선회</translation>
+    </message>
     <message id="gui_event_corner_left">
         <source>Sharp left turn</source>
         <translation>급좌회전</translation>
@@ -270,6 +274,10 @@
     <message id="gui_event_report">
         <source>Event Report</source>
         <translation>이벤트 보고서</translation>
+    </message>
+    <message id="gui_event_speed_limit">
+        <source>Speed limit (in the speed unit)</source>
+        <translation>제한 속도 (속도 단위)</translation>
     </message>
     <message id="gui_event_speeding">
         <source>Speeding</source>
@@ -531,6 +539,10 @@
         <source>Normal recording</source>
         <translation>일반 녹화</translation>
     </message>
+    <message id="gui_off">
+        <source>Off</source>
+        <translation>끔</translation>
+    </message>
     <message id="gui_ok">
         <source>OK</source>
         <translation>확인</translation>
@@ -715,6 +727,10 @@
         <source>Time</source>
         <translation>시간</translation>
     </message>
+    <message id="gui_time_zone">
+        <source>Time zone</source>
+        <translation>시간대</translation>
+    </message>
     <message id="gui_total">
         <source>Total</source>
         <translation>전체</translation>
@@ -770,6 +786,10 @@
     <message id="gui_yes">
         <source>Yes</source>
         <translation>예</translation>
+    </message>
+    <message id="gui_zone_system">
+        <source>The system's time zone</source>
+        <translation>시스템 시간대</translation>
     </message>
     <message id="gui_zoom">
         <source>Zoom</source>

@@ -168,6 +168,15 @@ QRect MainView::clockLineRect() const
     return Geometry::toQt(QRect(14, 4, 240, 16), Height);
 }
 
+// Under the date read-out, flush with its right edge.
+QRect MainView::zoneLineRect() const
+{
+    if (!_skinDateTime)
+        return {};
+    const QRect date = _skinDateTime->geometry();
+    return QRect(date.right() - 159, date.bottom() + 1, 160, 14);
+}
+
 QRect MainView::speedLabelRect() const
 {
     const SkinButton *fast = buttonWithTag(TagFastPlay);
@@ -223,6 +232,11 @@ void MainView::paintEvent(QPaintEvent *event)
     painter.setPen(Qt::black);
     painter.drawText(speedLabelRect(), Qt::AlignCenter, speed);
 
+    if (!_zoneLine.isEmpty()) {
+        painter.setFont(QFont(font().family(), 9));
+        painter.setPen(QColor(200, 200, 200));
+        painter.drawText(zoneLineRect(), Qt::AlignRight | Qt::AlignVCenter, _zoneLine);
+    }
     if (!_clockLine.isEmpty()) {
         painter.setFont(QFont(font().family(), 9));
         painter.setPen(_clockMarked ? QColor(255, 92, 80) : QColor(200, 200, 200));
@@ -382,6 +396,8 @@ void MainView::close()
     emit skinGSensorZSetVal(0.0);
     emit skinGpsSetLatitude(SkinGps::NoPosition, 0.0);
     emit skinDateTimeSetDate(nullptr);
+    _zoneLine.clear();
+    update(zoneLineRect());
     emit skinGraphClear();
     emit mapViewClear();
     emit logLayoutClear();

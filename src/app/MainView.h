@@ -155,6 +155,9 @@ public:
     const QString &clockLine() const { return _clockLine; }
     bool clockLineMarked() const { return _clockMarked; }
     QRect clockLineRect() const;
+    // The zone of the date read-out ("CET +01:00"), shown under it; empty without a date.
+    const QString &zoneLine() const { return _zoneLine; }
+    QRect zoneLineRect() const;
     // The vehicle identifier of the open card's settings, or empty.
     const QString &vehicleId() const { return _vehicleId; }
 
@@ -354,6 +357,7 @@ private:
     QString _vehicleId;
     QPointer<QObject> _clockFile;
     QString _clockLine;
+    QString _zoneLine;
     bool _clockMarked = false;
     bool _fullWindow = false;
     // The children shown before the full window, shown again when it is left.

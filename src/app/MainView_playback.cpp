@@ -3,6 +3,7 @@
 #include "MainView.h"
 
 #include "ClockOffset.h"
+#include "DisplayZone.h"
 #include "EventListView.h"
 #include "FileLog.h"
 #include "FileVideo.h"
@@ -167,8 +168,14 @@ void MainView::showGSensor(int16_t x, int16_t y, int16_t z)
 
 void MainView::showLocalDate(const _vexa_time_t &utc)
 {
-    const _vexa_time_t local = utc_to_local(utc);
+    const DisplayZone zone = DisplayZone::current();
+    const _vexa_time_t local = zone.toLocal(utc);
     emit skinDateTimeSetDate(&local);
+    const QString line = zone.label(utc);
+    if (line != _zoneLine) {
+        _zoneLine = line;
+        update(zoneLineRect());
+    }
 }
 
 // Whole km/h of a log speed; a value that is not a number has none.

@@ -1,5 +1,6 @@
 #include "CsvExport.h"
 
+#include "DisplayZone.h"
 #include "ExportFile.h"
 #include "TextLine.h"
 #include "vexa_log_file.h"
@@ -23,7 +24,7 @@ Kind kindOf(const _vexa_log_info_t &r)
 
 void formatLine(const _vexa_log_info_t &r, TextLine &line)
 {
-    const _vexa_time_t local = utc_to_local(r.time);
+    const _vexa_time_t local = DisplayZone::current().toLocal(r.time);
     const _vexa_time_t &utc = r.time;
     line.dateTime(local.year, local.month, local.day, local.hour, local.minute, local.second).ch(',');
     line.number(r.gsensor_x).ch(',').number(r.gsensor_y).ch(',').number(r.gsensor_z).text(",,");

@@ -1,5 +1,6 @@
 #include "KmlExport.h"
 
+#include "DisplayZone.h"
 #include "ExportFile.h"
 #include "FileManager.h"
 #include "TextLine.h"
@@ -41,7 +42,7 @@ QString timeLine(const _vexa_log_info_t &r)
 {
     const QStringList dateTime = FileManager::dateString(r.time).split(u' ');
     const QString date = dateTime.value(0), time = dateTime.value(1);
-    const QString week = FileManager::weekString(utc_to_local(r.time).day_of_week);
+    const QString week = FileManager::weekString(DisplayZone::current().toLocal(r.time).day_of_week);
     const QString label = Texts::text("gui_time");
     const int format = FileManager::dateFormat();
     if (format == 1 || format == 2)

@@ -1,5 +1,6 @@
 #include "ReportPainter.h"
 
+#include "DisplayZone.h"
 #include "FileLog.h"
 #include "FileManager.h"
 #include "FileVideo.h"
@@ -114,17 +115,20 @@ QString ReportPainter::dateString(const _vexa_time_t &utc, bool valid)
     if (!valid || utc.year == 0)
         return format == 1 || format == 2 ? QStringLiteral(": (-) --.--.---- --:--:--")
                                           : QStringLiteral(": ----.--.--(-) --:--:--");
-    const _vexa_time_t t = utc_to_local(utc);
+    const DisplayZone zone = DisplayZone::current();
+    const _vexa_time_t t = zone.toLocal(utc);
     const QString week = FileManager::weekString(t.day_of_week);
+    // A time on paper stands alone: it names its zone.
+    const QString zoneText = QStringLiteral("  ") + zone.label(utc);
     if (format == 1 || format == 2) {
         const int first = format == 1 ? t.month : t.day;
         const int second = format == 1 ? t.day : t.month;
         return QStringLiteral(": (%1) ").arg(week)
              + QString::asprintf("%02d.%02d.%04d  %02d:%02d:%02d", first, second, t.year, t.hour,
-                                 t.minute, t.second);
+                                 t.minute, t.second) + zoneText;
     }
     return QString::asprintf(": %04d.%02d.%02d(", t.year, t.month, t.day) + week
-         + QString::asprintf(")  %02d:%02d:%02d", t.hour, t.minute, t.second);
+         + QString::asprintf(")  %02d:%02d:%02d", t.hour, t.minute, t.second) + zoneText;
 }
 
 bool ReportPainter::paint(QPagedPaintDevice *device, const Progress &progress) const

@@ -24,6 +24,8 @@ public:
     static constexpr const char *EventCorner = "event_corner";
     static constexpr const char *EventImpact = "event_impact";
     static constexpr const char *EventSpeedLimit = "event_speed_limit";
+    // The IANA id of the zone local times are shown in; unset or empty: the system's.
+    static constexpr const char *TimeZone = "time_zone";
 
     // A missing or non-numeric value reads as 0.
     static int intValue(const char *key);
