@@ -519,6 +519,10 @@
         <source>Mon</source>
         <translation>Mo</translation>
     </message>
+    <message id="gui_more_events">
+        <source>… and %1 more</source>
+        <translation>… und %1 weitere</translation>
+    </message>
     <message id="gui_no">
         <source>No</source>
         <translation>Nein</translation>
@@ -526,6 +530,10 @@
     <message id="gui_no_event_marker">
         <source>No event marks</source>
         <translation>Keine Ereignismarken</translation>
+    </message>
+    <message id="gui_no_events">
+        <source>No driving events</source>
+        <translation>Keine Fahrereignisse</translation>
     </message>
     <message id="gui_normal">
         <source>Normal</source>

@@ -519,6 +519,10 @@
         <source>Mon</source>
         <translation>Mon</translation>
     </message>
+    <message id="gui_more_events">
+        <source>… and %1 more</source>
+        <translation>… and %1 more</translation>
+    </message>
     <message id="gui_no">
         <source>No</source>
         <translation>No</translation>
@@ -526,6 +530,10 @@
     <message id="gui_no_event_marker">
         <source>No event marks</source>
         <translation>No event marks</translation>
+    </message>
+    <message id="gui_no_events">
+        <source>No driving events</source>
+        <translation>No driving events</translation>
     </message>
     <message id="gui_normal">
         <source>Normal</source>

@@ -519,6 +519,10 @@
         <source>Mon</source>
         <translation>월</translation>
     </message>
+    <message id="gui_more_events">
+        <source>… and %1 more</source>
+        <translation>… 외 %1개</translation>
+    </message>
     <message id="gui_no">
         <source>No</source>
         <translation>아니요</translation>
@@ -526,6 +530,10 @@
     <message id="gui_no_event_marker">
         <source>No event marks</source>
         <translation>이벤트 표시 없음</translation>
+    </message>
+    <message id="gui_no_events">
+        <source>No driving events</source>
+        <translation>주행 이벤트 없음</translation>
     </message>
     <message id="gui_normal">
         <source>Normal</source>
