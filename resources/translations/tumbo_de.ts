@@ -275,6 +275,10 @@
         <source>Event Report</source>
         <translation>Ereignisbericht</translation>
     </message>
+    <message id="gui_event_source">
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
     <message id="gui_event_speed_limit">
         <source>Speed limit (in the speed unit)</source>
         <translation>Tempolimit (in der Geschwindigkeitseinheit)</translation>

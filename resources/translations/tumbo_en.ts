@@ -275,6 +275,10 @@
         <source>Event Report</source>
         <translation>Event Report</translation>
     </message>
+    <message id="gui_event_source">
+        <source>File</source>
+        <translation>File</translation>
+    </message>
     <message id="gui_event_speed_limit">
         <source>Speed limit (in the speed unit)</source>
         <translation>Speed limit (in the speed unit)</translation>

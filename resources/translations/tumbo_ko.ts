@@ -275,6 +275,10 @@
         <source>Event Report</source>
         <translation>이벤트 보고서</translation>
     </message>
+    <message id="gui_event_source">
+        <source>File</source>
+        <translation>파일</translation>
+    </message>
     <message id="gui_event_speed_limit">
         <source>Speed limit (in the speed unit)</source>
         <translation>제한 속도 (속도 단위)</translation>

@@ -42,7 +42,7 @@ EventListView::EventListView(QWidget *parent) : QWidget(parent), _table(new QTab
 {
     _table->setColumnCount(4);
     _table->setHorizontalHeaderLabels({qtTrId("gui_event_kind"), qtTrId("gui_event_time"),
-                                       qtTrId("gui_event_peak"), qtTrId("gui_event_file")});
+                                       qtTrId("gui_event_peak"), qtTrId("gui_event_source")});
     _table->verticalHeader()->hide();
     _table->verticalHeader()->setDefaultSectionSize(18);
     _table->horizontalHeader()->setStretchLastSection(true);

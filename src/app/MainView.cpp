@@ -163,18 +163,18 @@ QString MainView::speedText(double speed)
     return QString::number(qint64(std::trunc(speed)));
 }
 
+// The zone and clock lines share the free band left of the date read-out.
 QRect MainView::clockLineRect() const
 {
-    return Geometry::toQt(QRect(14, 4, 240, 16), Height);
+    return zoneLineRect().translated(0, 14);
 }
 
-// Under the date read-out, flush with its right edge.
 QRect MainView::zoneLineRect() const
 {
     if (!_skinDateTime)
         return {};
     const QRect date = _skinDateTime->geometry();
-    return QRect(date.right() - 159, date.bottom() + 1, 160, 14);
+    return QRect(date.x() - 236, date.y() + 1, 230, 14);
 }
 
 QRect MainView::speedLabelRect() const
@@ -240,7 +240,7 @@ void MainView::paintEvent(QPaintEvent *event)
     if (!_clockLine.isEmpty()) {
         painter.setFont(QFont(font().family(), 9));
         painter.setPen(_clockMarked ? QColor(255, 92, 80) : QColor(200, 200, 200));
-        painter.drawText(clockLineRect(), Qt::AlignLeft | Qt::AlignVCenter,
+        painter.drawText(clockLineRect(), Qt::AlignRight | Qt::AlignVCenter,
                          _clockMarked ? QStringLiteral("\u26a0 ") + _clockLine : _clockLine);
     }
 

@@ -150,12 +150,12 @@ public:
     // The label's font for a text: bold, as large as fits inside the badge under it.
     static QFont speedLabelFont(const QString &text);
     static constexpr int SpeedBadgeInside = 20;  // the badge's width less its rim and margins
-    // The camera clock line under the read-outs, for the recording or log last shown; empty
+    // The camera clock line by the read-outs, for the recording or log last shown; empty
     // when nothing is shown or it had no fix. Marked when the clock is more than 2 s off.
     const QString &clockLine() const { return _clockLine; }
     bool clockLineMarked() const { return _clockMarked; }
     QRect clockLineRect() const;
-    // The zone of the date read-out ("CET +01:00"), shown under it; empty without a date.
+    // The zone of the date read-out ("CET +01:00"), shown beside it; empty without a date.
     const QString &zoneLine() const { return _zoneLine; }
     QRect zoneLineRect() const;
     // The vehicle identifier of the open card's settings, or empty.
