@@ -234,12 +234,12 @@ void MainView::paintEvent(QPaintEvent *event)
 
     if (!_zoneLine.isEmpty()) {
         painter.setFont(QFont(font().family(), 9));
-        painter.setPen(QColor(200, 200, 200));
+        painter.setPen(QColor(40, 40, 40));
         painter.drawText(zoneLineRect(), Qt::AlignRight | Qt::AlignVCenter, _zoneLine);
     }
     if (!_clockLine.isEmpty()) {
         painter.setFont(QFont(font().family(), 9));
-        painter.setPen(_clockMarked ? QColor(255, 92, 80) : QColor(200, 200, 200));
+        painter.setPen(_clockMarked ? QColor(190, 20, 10) : QColor(40, 40, 40));
         painter.drawText(clockLineRect(), Qt::AlignRight | Qt::AlignVCenter,
                          _clockMarked ? QStringLiteral("\u26a0 ") + _clockLine : _clockLine);
     }

@@ -74,7 +74,8 @@ LogLayout::LogLayout(SkinManager *skinManager, FileManager *fileManager, QWidget
     _skinLogGraph->setFileManager(fileManager);
     connect(_skinLogGraph, &SkinLogGraph::changeFileLog, this,
             &LogLayout::skinLogGraphChangeFileLog);
-    buildTable(QRect(320, h - 192, 320, 192));
+    // The event search takes a row under the table.
+    buildTable(QRect(320, h - 166, 320, 166));
     buildSearchControls(skinManager);
     hide();
 }
@@ -133,14 +134,12 @@ void LogLayout::buildSearchControls(SkinManager *skinManager)
                                            Texts::text("button_log_search"),
                                            Texts::text("tooltip_search_log"));
     QPoint b(319, 260);
-    QRect button(b, QSize(100, 24));
     if (_searchButton) {
         _searchButton->move(_tableView->x() - 1, _searchButton->y());
         b = Geometry::fromQt(_searchButton->geometry(), height()).topLeft();
-        button = Geometry::fromQt(_searchButton->geometry(), height());
         connect(_searchButton, &SkinButton::triggered, this, &LogLayout::didSearch);
     }
-    addEventSearch(button);
+    addEventSearch(QRect(320, height() - 192, 320, 26));
     const int bx = b.x(), by = b.y();
     addButton(QRect(bx + 15, by - 28, 20, 20), TagSpeed);
     addButton(QRect(bx + 15, by - 60, 20, 20), TagGSensor);
@@ -153,15 +152,15 @@ void LogLayout::buildSearchControls(SkinManager *skinManager)
         _sensor[axis] = addField(QRect(bx + 200, fieldY[axis], 50, 18), QStringLiteral("0.40"), 4, 2);
 }
 
-// Beside the search button: a box and the kind of driving event to list.
-void LogLayout::addEventSearch(const QRect &button)
+// A row of its own: a box and the kind of driving event to list.
+void LogLayout::addEventSearch(const QRect &row)
 {
-    const int x = button.right() + 12;
-    const int y = button.y() + (button.height() - 22) / 2;
+    const int x = row.x() + 14;
+    const int y = row.y() + 2;
     QCheckBox *box = addButton(QRect(x, y + 1, 20, 20), TagEvent);
     box->setToolTip(Texts::text("tooltip_search_events"));
     _eventKind = new QComboBox(this);
-    _eventKind->setGeometry(qtRect(QRect(x + 22, y, std::max(80, 632 - x - 22), 22)));
+    _eventKind->setGeometry(qtRect(QRect(x + 26, y, row.right() - 8 - (x + 26), 22)));
     _eventKind->addItem(Texts::text("gui_all_events"), -1);
     for (int k = 0; k <= int(DrivingEvents::Kind::Speeding); ++k) {
         const auto kind = DrivingEvents::Kind(k);
@@ -412,6 +411,7 @@ void LogLayout::paintEvent(QPaintEvent *event)
     p.fillRect(event->rect(), Qt::white);
     p.fillRect(qtRect(QRect(1, 145, 318, 170)), kPanel);
     p.fillRect(qtRect(QRect(320, 145, 320, 143)), kPanel);
+    p.fillRect(qtRect(QRect(320, height() - 192, 320, 26)), kPanel);
 
     const int rows[] = {235, 215, 195, 175, 155};
     const QString labels[] = {

@@ -87,7 +87,7 @@ private:
     void buildSearchControls(SkinManager *skinManager);
     QCheckBox *addButton(const QRect &frame, int tag);
     QLineEdit *addField(const QRect &frame, const QString &text, int maxLength, int fractionDigits);
-    void addEventSearch(const QRect &button);
+    void addEventSearch(const QRect &row);
     QRect qtRect(const QRect &specRect) const;
     void drawText(QPainter &painter, const QString &text, int x, int y, const QColor &colour);
     void skinLogGraphChangeFileLog(FileLog *fileLog, qint64 logIndex);
