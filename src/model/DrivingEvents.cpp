@@ -29,25 +29,38 @@ struct Value {
     double value = 0;
 };
 
+// Seconds in time order as they come; the lookup by second is built only when a time runs
+// backwards, which a sound recording or log never does.
 struct Builder {
     std::vector<Second> seconds;
     std::unordered_map<qint64, size_t> bySecond;
-    qint64 lastSecond = 0;
+    bool inOrder = true;
     size_t lastSlot = 0;
+
+    size_t slotOf(qint64 second, qint64 index)
+    {
+        if (!seconds.empty() && seconds[lastSlot].second == second)
+            return lastSlot;
+        if (inOrder && (seconds.empty() || second > seconds.back().second)) {
+            seconds.push_back({second, index, index});
+            return seconds.size() - 1;
+        }
+        if (inOrder) {
+            inOrder = false;
+            for (size_t i = 0; i < seconds.size(); ++i)
+                bySecond.emplace(seconds[i].second, i);
+        }
+        const auto [it, fresh] = bySecond.try_emplace(second, seconds.size());
+        if (fresh)
+            seconds.push_back({second, index, index});
+        return it->second;
+    }
 
     void add(qint64 index, qint64 msec, bool fix, double kmh, double course)
     {
         const qint64 second = msec >= 0 ? msec / 1000 : -((-msec + 999) / 1000);
-        size_t slot = lastSlot;
-        if (seconds.empty() || second != lastSecond) {
-            const auto [it, fresh] = bySecond.try_emplace(second, seconds.size());
-            if (fresh)
-                seconds.push_back({second, index, index});
-            slot = it->second;
-            lastSecond = second;
-            lastSlot = slot;
-        }
-        Second &s = seconds[slot];
+        lastSlot = slotOf(second, index);
+        Second &s = seconds[lastSlot];
         s.lastIndex = std::max(s.lastIndex, index);
         if (fix && !s.fix && std::isfinite(kmh) && std::isfinite(course)) {
             s.fix = true;
@@ -58,8 +71,9 @@ struct Builder {
 
     std::vector<Second> sorted()
     {
-        std::sort(seconds.begin(), seconds.end(),
-                  [](const Second &a, const Second &b) { return a.second < b.second; });
+        if (!inOrder)
+            std::sort(seconds.begin(), seconds.end(),
+                      [](const Second &a, const Second &b) { return a.second < b.second; });
         return std::move(seconds);
     }
 };
