@@ -132,6 +132,9 @@ public:
     void motion()
     {
         std::vector<Value> accel, lateral, speed;
+        accel.reserve(s.size());
+        lateral.reserve(s.size());
+        speed.reserve(s.size());
         for (size_t i = 0; i < s.size(); ++i) {
             if (s[i].fix)
                 speed.push_back({i, DrivingEvents::speedInUnits(s[i].speed * 3.6, t.units)});
@@ -220,6 +223,8 @@ DrivingEvents::Events DrivingEvents::ofRecording(const std::vector<_vexa_video_f
                                                  const Thresholds &t)
 {
     Builder b;
+    // A recording makes several frames a second; the rest grows as it must.
+    b.seconds.reserve(frames.size() / 4 + 1);
     std::vector<qint64> msec(frames.size());
     for (size_t i = 0; i < frames.size(); ++i) {
         const _vexa_video_frame_header_t &h = frames[i];
@@ -236,6 +241,7 @@ DrivingEvents::Events DrivingEvents::ofRecording(const std::vector<_vexa_video_f
 DrivingEvents::Events DrivingEvents::ofLog(const std::vector<_vexa_log_info_t> &records, const Thresholds &t)
 {
     Builder b;
+    b.seconds.reserve(records.size());
     std::vector<qint64> msec(records.size());
     for (size_t i = 0; i < records.size(); ++i) {
         const _vexa_log_info_t &r = records[i];
