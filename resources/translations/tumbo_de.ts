@@ -59,6 +59,10 @@
         <source>Alarm duration</source>
         <translation>Alarmdauer</translation>
     </message>
+    <message id="gui_all_events">
+        <source>All driving events</source>
+        <translation>Alle Fahrereignisse</translation>
+    </message>
     <message id="gui_altitude">
         <source>Altitude</source>
         <translation>Höhe</translation>
@@ -126,6 +130,18 @@
     <message id="gui_car_track">
         <source>Vehicle track</source>
         <translation>Fahrtroute</translation>
+    </message>
+    <message id="gui_clock_ahead">
+        <source>Camera clock %1 s ahead of GPS</source>
+        <translation>Kamerauhr %1 s vor GPS</translation>
+    </message>
+    <message id="gui_clock_behind">
+        <source>Camera clock %1 s behind GPS</source>
+        <translation>Kamerauhr %1 s hinter GPS</translation>
+    </message>
+    <message id="gui_clock_in_step">
+        <source>Camera clock in step with GPS</source>
+        <translation>Kamerauhr stimmt mit GPS überein</translation>
     </message>
     <message id="gui_close">
         <source>Close</source>
@@ -215,9 +231,41 @@
         <source>Duration</source>
         <translation>Dauer</translation>
     </message>
+    <message id="gui_event_accel">
+        <source>Hard acceleration</source>
+        <translation>Starkes Beschleunigen</translation>
+    </message>
+    <message id="gui_event_brake">
+        <source>Harsh braking</source>
+        <translation>Starkes Bremsen</translation>
+    </message>
+    <message id="gui_event_corner">
+        <source>Sharp cornering</source>
+        <translation>Scharfe Kurvenfahrt</translation>
+    </message>
+    <message id="gui_event_corner_left">
+        <source>Sharp left turn</source>
+        <translation>Scharfe Linkskurve</translation>
+    </message>
+    <message id="gui_event_corner_right">
+        <source>Sharp right turn</source>
+        <translation>Scharfe Rechtskurve</translation>
+    </message>
     <message id="gui_event_file">
         <source>Event recording</source>
         <translation>Ereignisaufnahme</translation>
+    </message>
+    <message id="gui_event_impact">
+        <source>Impact</source>
+        <translation>Aufprall</translation>
+    </message>
+    <message id="gui_event_kind">
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message id="gui_event_peak">
+        <source>Peak</source>
+        <translation>Spitze</translation>
     </message>
     <message id="gui_event_record">
         <source>Event recording</source>
@@ -227,9 +275,29 @@
         <source>Event Report</source>
         <translation>Ereignisbericht</translation>
     </message>
+    <message id="gui_event_source">
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message id="gui_event_speed_limit">
+        <source>Speed limit (in the speed unit)</source>
+        <translation>Tempolimit (in der Geschwindigkeitseinheit)</translation>
+    </message>
+    <message id="gui_event_speeding">
+        <source>Speeding</source>
+        <translation>Zu schnell</translation>
+    </message>
+    <message id="gui_event_time">
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
     <message id="gui_event_type">
         <source>Event type</source>
         <translation>Ereignistyp</translation>
+    </message>
+    <message id="gui_events">
+        <source>Driving events</source>
+        <translation>Fahrereignisse</translation>
     </message>
     <message id="gui_file_name">
         <source>File name</source>
@@ -427,6 +495,10 @@
         <source>Map</source>
         <translation>Karte</translation>
     </message>
+    <message id="gui_mark_events">
+        <source>Mark driving events</source>
+        <translation>Fahrereignisse markieren</translation>
+    </message>
     <message id="gui_measure_system">
         <source>Units</source>
         <translation>Einheiten</translation>
@@ -451,6 +523,10 @@
         <source>Mon</source>
         <translation>Mo</translation>
     </message>
+    <message id="gui_more_events">
+        <source>… and %1 more</source>
+        <translation>… und %1 weitere</translation>
+    </message>
     <message id="gui_no">
         <source>No</source>
         <translation>Nein</translation>
@@ -458,6 +534,10 @@
     <message id="gui_no_event_marker">
         <source>No event marks</source>
         <translation>Keine Ereignismarken</translation>
+    </message>
+    <message id="gui_no_events">
+        <source>No driving events</source>
+        <translation>Keine Fahrereignisse</translation>
     </message>
     <message id="gui_normal">
         <source>Normal</source>
@@ -470,6 +550,10 @@
     <message id="gui_normal_record">
         <source>Normal recording</source>
         <translation>Normalaufnahme</translation>
+    </message>
+    <message id="gui_off">
+        <source>Off</source>
+        <translation>Aus</translation>
     </message>
     <message id="gui_ok">
         <source>OK</source>
@@ -655,6 +739,10 @@
         <source>Time</source>
         <translation>Zeit</translation>
     </message>
+    <message id="gui_time_zone">
+        <source>Time zone</source>
+        <translation>Zeitzone</translation>
+    </message>
     <message id="gui_total">
         <source>Total</source>
         <translation>Gesamt</translation>
@@ -710,6 +798,10 @@
     <message id="gui_yes">
         <source>Yes</source>
         <translation>Ja</translation>
+    </message>
+    <message id="gui_zone_system">
+        <source>The system's time zone</source>
+        <translation>Zeitzone des Systems</translation>
     </message>
     <message id="gui_zoom">
         <source>Zoom</source>
@@ -1170,6 +1262,10 @@
     <message id="tooltip_save_image">
         <source>Save still pictures</source>
         <translation>Standbilder speichern</translation>
+    </message>
+    <message id="tooltip_search_events">
+        <source>List the driving events found in the logs</source>
+        <translation>Die in den Fahrtenbüchern gefundenen Fahrereignisse auflisten</translation>
     </message>
     <message id="tooltip_search_log">
         <source>Search the log</source>

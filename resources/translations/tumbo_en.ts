@@ -59,6 +59,10 @@
         <source>Alarm duration</source>
         <translation>Alarm duration</translation>
     </message>
+    <message id="gui_all_events">
+        <source>All driving events</source>
+        <translation>All driving events</translation>
+    </message>
     <message id="gui_altitude">
         <source>Altitude</source>
         <translation>Altitude</translation>
@@ -126,6 +130,18 @@
     <message id="gui_car_track">
         <source>Vehicle track</source>
         <translation>Vehicle track</translation>
+    </message>
+    <message id="gui_clock_ahead">
+        <source>Camera clock %1 s ahead of GPS</source>
+        <translation>Camera clock %1 s ahead of GPS</translation>
+    </message>
+    <message id="gui_clock_behind">
+        <source>Camera clock %1 s behind GPS</source>
+        <translation>Camera clock %1 s behind GPS</translation>
+    </message>
+    <message id="gui_clock_in_step">
+        <source>Camera clock in step with GPS</source>
+        <translation>Camera clock in step with GPS</translation>
     </message>
     <message id="gui_close">
         <source>Close</source>
@@ -215,9 +231,41 @@
         <source>Duration</source>
         <translation>Duration</translation>
     </message>
+    <message id="gui_event_accel">
+        <source>Hard acceleration</source>
+        <translation>Hard acceleration</translation>
+    </message>
+    <message id="gui_event_brake">
+        <source>Harsh braking</source>
+        <translation>Harsh braking</translation>
+    </message>
+    <message id="gui_event_corner">
+        <source>Sharp cornering</source>
+        <translation>Sharp cornering</translation>
+    </message>
+    <message id="gui_event_corner_left">
+        <source>Sharp left turn</source>
+        <translation>Sharp left turn</translation>
+    </message>
+    <message id="gui_event_corner_right">
+        <source>Sharp right turn</source>
+        <translation>Sharp right turn</translation>
+    </message>
     <message id="gui_event_file">
         <source>Event recording</source>
         <translation>Event recording</translation>
+    </message>
+    <message id="gui_event_impact">
+        <source>Impact</source>
+        <translation>Impact</translation>
+    </message>
+    <message id="gui_event_kind">
+        <source>Event</source>
+        <translation>Event</translation>
+    </message>
+    <message id="gui_event_peak">
+        <source>Peak</source>
+        <translation>Peak</translation>
     </message>
     <message id="gui_event_record">
         <source>Event recording</source>
@@ -227,9 +275,29 @@
         <source>Event Report</source>
         <translation>Event Report</translation>
     </message>
+    <message id="gui_event_source">
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message id="gui_event_speed_limit">
+        <source>Speed limit (in the speed unit)</source>
+        <translation>Speed limit (in the speed unit)</translation>
+    </message>
+    <message id="gui_event_speeding">
+        <source>Speeding</source>
+        <translation>Speeding</translation>
+    </message>
+    <message id="gui_event_time">
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
     <message id="gui_event_type">
         <source>Event type</source>
         <translation>Event type</translation>
+    </message>
+    <message id="gui_events">
+        <source>Driving events</source>
+        <translation>Driving events</translation>
     </message>
     <message id="gui_file_name">
         <source>File name</source>
@@ -427,6 +495,10 @@
         <source>Map</source>
         <translation>Map</translation>
     </message>
+    <message id="gui_mark_events">
+        <source>Mark driving events</source>
+        <translation>Mark driving events</translation>
+    </message>
     <message id="gui_measure_system">
         <source>Units</source>
         <translation>Units</translation>
@@ -451,6 +523,10 @@
         <source>Mon</source>
         <translation>Mon</translation>
     </message>
+    <message id="gui_more_events">
+        <source>… and %1 more</source>
+        <translation>… and %1 more</translation>
+    </message>
     <message id="gui_no">
         <source>No</source>
         <translation>No</translation>
@@ -458,6 +534,10 @@
     <message id="gui_no_event_marker">
         <source>No event marks</source>
         <translation>No event marks</translation>
+    </message>
+    <message id="gui_no_events">
+        <source>No driving events</source>
+        <translation>No driving events</translation>
     </message>
     <message id="gui_normal">
         <source>Normal</source>
@@ -470,6 +550,10 @@
     <message id="gui_normal_record">
         <source>Normal recording</source>
         <translation>Normal recording</translation>
+    </message>
+    <message id="gui_off">
+        <source>Off</source>
+        <translation>Off</translation>
     </message>
     <message id="gui_ok">
         <source>OK</source>
@@ -655,6 +739,10 @@
         <source>Time</source>
         <translation>Time</translation>
     </message>
+    <message id="gui_time_zone">
+        <source>Time zone</source>
+        <translation>Time zone</translation>
+    </message>
     <message id="gui_total">
         <source>Total</source>
         <translation>Total</translation>
@@ -710,6 +798,10 @@
     <message id="gui_yes">
         <source>Yes</source>
         <translation>Yes</translation>
+    </message>
+    <message id="gui_zone_system">
+        <source>The system's time zone</source>
+        <translation>The system's time zone</translation>
     </message>
     <message id="gui_zoom">
         <source>Zoom</source>
@@ -1170,6 +1262,10 @@
     <message id="tooltip_save_image">
         <source>Save still pictures</source>
         <translation>Save still pictures</translation>
+    </message>
+    <message id="tooltip_search_events">
+        <source>List the driving events found in the logs</source>
+        <translation>List the driving events found in the logs</translation>
     </message>
     <message id="tooltip_search_log">
         <source>Search the log</source>

@@ -59,6 +59,10 @@
         <source>Alarm duration</source>
         <translation>경보 시간</translation>
     </message>
+    <message id="gui_all_events">
+        <source>All driving events</source>
+        <translation>모든 주행 이벤트</translation>
+    </message>
     <message id="gui_altitude">
         <source>Altitude</source>
         <translation>고도</translation>
@@ -126,6 +130,18 @@
     <message id="gui_car_track">
         <source>Vehicle track</source>
         <translation>주행 경로</translation>
+    </message>
+    <message id="gui_clock_ahead">
+        <source>Camera clock %1 s ahead of GPS</source>
+        <translation>카메라 시계가 GPS보다 %1초 빠름</translation>
+    </message>
+    <message id="gui_clock_behind">
+        <source>Camera clock %1 s behind GPS</source>
+        <translation>카메라 시계가 GPS보다 %1초 느림</translation>
+    </message>
+    <message id="gui_clock_in_step">
+        <source>Camera clock in step with GPS</source>
+        <translation>카메라 시계가 GPS와 일치</translation>
     </message>
     <message id="gui_close">
         <source>Close</source>
@@ -215,9 +231,41 @@
         <source>Duration</source>
         <translation>길이</translation>
     </message>
+    <message id="gui_event_accel">
+        <source>Hard acceleration</source>
+        <translation>급가속</translation>
+    </message>
+    <message id="gui_event_brake">
+        <source>Harsh braking</source>
+        <translation>급제동</translation>
+    </message>
+    <message id="gui_event_corner">
+        <source>Sharp cornering</source>
+        <translation>급선회</translation>
+    </message>
+    <message id="gui_event_corner_left">
+        <source>Sharp left turn</source>
+        <translation>급좌회전</translation>
+    </message>
+    <message id="gui_event_corner_right">
+        <source>Sharp right turn</source>
+        <translation>급우회전</translation>
+    </message>
     <message id="gui_event_file">
         <source>Event recording</source>
         <translation>이벤트 녹화</translation>
+    </message>
+    <message id="gui_event_impact">
+        <source>Impact</source>
+        <translation>충격</translation>
+    </message>
+    <message id="gui_event_kind">
+        <source>Event</source>
+        <translation>이벤트</translation>
+    </message>
+    <message id="gui_event_peak">
+        <source>Peak</source>
+        <translation>최대값</translation>
     </message>
     <message id="gui_event_record">
         <source>Event recording</source>
@@ -227,9 +275,29 @@
         <source>Event Report</source>
         <translation>이벤트 보고서</translation>
     </message>
+    <message id="gui_event_source">
+        <source>File</source>
+        <translation>파일</translation>
+    </message>
+    <message id="gui_event_speed_limit">
+        <source>Speed limit (in the speed unit)</source>
+        <translation>제한 속도 (속도 단위)</translation>
+    </message>
+    <message id="gui_event_speeding">
+        <source>Speeding</source>
+        <translation>과속</translation>
+    </message>
+    <message id="gui_event_time">
+        <source>Time</source>
+        <translation>시간</translation>
+    </message>
     <message id="gui_event_type">
         <source>Event type</source>
         <translation>이벤트 유형</translation>
+    </message>
+    <message id="gui_events">
+        <source>Driving events</source>
+        <translation>주행 이벤트</translation>
     </message>
     <message id="gui_file_name">
         <source>File name</source>
@@ -427,6 +495,10 @@
         <source>Map</source>
         <translation>지도</translation>
     </message>
+    <message id="gui_mark_events">
+        <source>Mark driving events</source>
+        <translation>주행 이벤트 표시</translation>
+    </message>
     <message id="gui_measure_system">
         <source>Units</source>
         <translation>단위</translation>
@@ -451,6 +523,10 @@
         <source>Mon</source>
         <translation>월</translation>
     </message>
+    <message id="gui_more_events">
+        <source>… and %1 more</source>
+        <translation>… 외 %1개</translation>
+    </message>
     <message id="gui_no">
         <source>No</source>
         <translation>아니요</translation>
@@ -458,6 +534,10 @@
     <message id="gui_no_event_marker">
         <source>No event marks</source>
         <translation>이벤트 표시 없음</translation>
+    </message>
+    <message id="gui_no_events">
+        <source>No driving events</source>
+        <translation>주행 이벤트 없음</translation>
     </message>
     <message id="gui_normal">
         <source>Normal</source>
@@ -470,6 +550,10 @@
     <message id="gui_normal_record">
         <source>Normal recording</source>
         <translation>일반 녹화</translation>
+    </message>
+    <message id="gui_off">
+        <source>Off</source>
+        <translation>끔</translation>
     </message>
     <message id="gui_ok">
         <source>OK</source>
@@ -655,6 +739,10 @@
         <source>Time</source>
         <translation>시간</translation>
     </message>
+    <message id="gui_time_zone">
+        <source>Time zone</source>
+        <translation>시간대</translation>
+    </message>
     <message id="gui_total">
         <source>Total</source>
         <translation>전체</translation>
@@ -710,6 +798,10 @@
     <message id="gui_yes">
         <source>Yes</source>
         <translation>예</translation>
+    </message>
+    <message id="gui_zone_system">
+        <source>The system's time zone</source>
+        <translation>시스템 시간대</translation>
     </message>
     <message id="gui_zoom">
         <source>Zoom</source>
@@ -1170,6 +1262,10 @@
     <message id="tooltip_save_image">
         <source>Save still pictures</source>
         <translation>정지 이미지 저장</translation>
+    </message>
+    <message id="tooltip_search_events">
+        <source>List the driving events found in the logs</source>
+        <translation>로그에서 찾은 주행 이벤트 나열</translation>
     </message>
     <message id="tooltip_search_log">
         <source>Search the log</source>

@@ -2,6 +2,7 @@
 
 #include "CardRows.h"
 #include "CliCommands.h"
+#include "ClockOffset.h"
 #include "FileManager.h"
 #include "FolderScanner.h"
 #include "JsonWriter.h"
@@ -33,6 +34,7 @@ void CardSummary::writeRecordings(JsonWriter &json, const QString &folder, const
             json.value(RecordJson::timeText(recording.headers().front().time));
         json.field("duration_seconds", recording.duration_seconds());
         json.field("event_type", int(recording.index_header().event_type));
+        RecordJson::writeClockOffset(json, ClockOffset::ofRecording(recording));
         json.endObject();
     }
     json.endArray();
@@ -57,6 +59,7 @@ void CardSummary::writeLogs(JsonWriter &json, const QString &folder, QList<Skipp
         json.field("start", RecordJson::timeText(log.record_at(0).time));
         json.field("duration_seconds", log.duration_seconds());
         json.field("distance_m", log.distance());
+        RecordJson::writeClockOffset(json, ClockOffset::ofRecords(log));
         json.endObject();
     }
     json.endArray();

@@ -26,6 +26,10 @@ public:
     const std::vector<_vexa_log_info_t> &records() const { return records_; }
     double distance() const { return distance_; }
     uint64_t duration_seconds() const;
+    // UTC milliseconds of the "$GPRMC" time that came with each record (the receiver's
+    // clock, beside the camera's in the record); no_gps_time when none did.
+    static constexpr int64_t no_gps_time = INT64_MIN;
+    const std::vector<int64_t> &gps_times() const { return gps_times_; }
 
 private:
     double compute_distance() const;
@@ -35,4 +39,5 @@ private:
     int64_t sequence_number_ = 0;
     double distance_ = 0;
     std::vector<_vexa_log_info_t> records_;
+    std::vector<int64_t> gps_times_;
 };

@@ -41,7 +41,7 @@ public:
 
     // Reads fail (false) when the file has shrunk, vanished or been replaced since it was indexed.
     bool get_frame_data(uint64_t index, uint8_t *buf, uint64_t len);
-    bool get_jpeg_comment(uint64_t index, uint8_t out[VEXA_COMMENT_SIZE]);
+    bool get_jpeg_comment(uint64_t index, uint8_t out[VEXA_COMMENT_SIZE]) const;
     // Writes through a temporary file beside path; a failure leaves an existing file as it was.
     bool save_jpeg_file(uint64_t index, const char *path);
     uint64_t duration_seconds() const;

@@ -10,6 +10,8 @@
 
 #include <QFileDialog>
 
+#include <optional>
+
 ExportCSVWindow::ExportCSVWindow(const QList<ListRow> &rows, const FileManager &fileManager, QWidget *parent)
     : ToolWindow(parent), _ui(std::make_unique<Ui::ExportCSVWindow>())
 {
@@ -40,6 +42,7 @@ void ExportCSVWindow::windowDidLoad()
     _ui->btnStart->setText(Texts::text("gui_start"));
     _ui->btnCancel->setText(Texts::text("gui_cancel"));
     _ui->btnClose->setText(Texts::text("gui_close"));
+    _ui->checkEvents->setText(Texts::text("gui_mark_events"));
     _ui->labelCount->setText(TrackExport::countText(0, qint64(_array.size())));
     const QString folder = Preferences::stringValue(Preferences::CsvFolder);
     _ui->textFolder->setText(folder.isEmpty() ? defaultFolder()
@@ -68,6 +71,7 @@ void ExportCSVWindow::setExporting(bool exporting)
     _ui->btnStart->setEnabled(!exporting);
     _ui->btnClose->setEnabled(!exporting);
     _ui->btnFolder->setEnabled(!exporting);
+    _ui->checkEvents->setEnabled(!exporting);
     _ui->btnCancel->setEnabled(exporting);
 }
 
@@ -82,9 +86,12 @@ void ExportCSVWindow::btnStartClicked()
         return;
     setExporting(true);
     const TrackExport::Logs logs = _array;
+    const std::optional<DrivingEvents::Thresholds> events =
+        _ui->checkEvents->isChecked() ? std::optional(DrivingEvents::storedThresholds()) : std::nullopt;
     runJob(
-        [this, logs, target](const std::atomic_bool &cancel, const Progress &progress) {
-            _result = CsvExport::write(target, logs, cancel, TrackExport::throttled(progress));
+        [this, logs, target, events](const std::atomic_bool &cancel, const Progress &progress) {
+            _result = CsvExport::write(target, logs, cancel, TrackExport::throttled(progress),
+                                       events ? &*events : nullptr);
             return _result.written;
         },
         _ui->progress);
