@@ -1,4 +1,4 @@
-// The map page. The viewer calls the ten functions below (often many in one evaluation) and
+// The map page. The viewer calls the eleven functions below (often many in one evaluation) and
 // hears back through the object it publishes as "MapView". No function ever throws: a bad
 // call must not stop the calls after it in the same evaluation.
 'use strict';
@@ -157,6 +157,21 @@ var drawRoute = guarded(function () {
       MapView.clickRouteWithFrameIndex_(frame);
   });
   hit.addTo(routeLayer);
+});
+
+// A driving event where it starts, in its kind's colour (0xRRGGBB); a click goes to its frame.
+var addEventMark = guarded(function (latitude, longitude, frameIndex, rgb) {
+  if (!routeLayer)
+    return;
+  var colour = '#' + ('000000' + rgb.toString(16)).slice(-6);
+  var mark = L.circleMarker([latitude, longitude], {
+    radius: 7, color: '#141414', weight: 1.5, fillColor: colour, fillOpacity: 1
+  });
+  mark.on('click', function () {
+    if (MapView)
+      MapView.clickRouteWithFrameIndex_(frameIndex);
+  });
+  mark.addTo(routeLayer);
 });
 
 function centreOn(latlng) {

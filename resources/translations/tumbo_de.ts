@@ -1443,5 +1443,101 @@ and the SHA-256 of SHA256SUMS must equal the one above (manifest.json holds it t
         <translation>Führen Sie im Paketordner einen der Befehle unten aus. Jede Datei muss als OK gemeldet werden,
 und die SHA-256 von SHA256SUMS muss der obigen gleichen (auch manifest.json enthält sie).</translation>
     </message>
+    <message id="gui_all_events">
+        <source>All driving events</source>
+        <translation>Alle Fahrereignisse</translation>
+    </message>
+    <message id="gui_clock_ahead">
+        <source>Camera clock %1 s ahead of GPS</source>
+        <translation>Kamerauhr %1 s vor GPS</translation>
+    </message>
+    <message id="gui_clock_behind">
+        <source>Camera clock %1 s behind GPS</source>
+        <translation>Kamerauhr %1 s hinter GPS</translation>
+    </message>
+    <message id="gui_clock_in_step">
+        <source>Camera clock in step with GPS</source>
+        <translation>Kamerauhr stimmt mit GPS überein</translation>
+    </message>
+    <message id="gui_event_accel">
+        <source>Hard acceleration</source>
+        <translation>Starkes Beschleunigen</translation>
+    </message>
+    <message id="gui_event_brake">
+        <source>Harsh braking</source>
+        <translation>Starkes Bremsen</translation>
+    </message>
+    <message id="gui_event_corner">
+        <source>Sharp cornering</source>
+        <translation>Scharfe Kurvenfahrt</translation>
+    </message>
+    <message id="gui_event_corner_left">
+        <source>Sharp left turn</source>
+        <translation>Scharfe Linkskurve</translation>
+    </message>
+    <message id="gui_event_corner_right">
+        <source>Sharp right turn</source>
+        <translation>Scharfe Rechtskurve</translation>
+    </message>
+    <message id="gui_event_impact">
+        <source>Impact</source>
+        <translation>Aufprall</translation>
+    </message>
+    <message id="gui_event_kind">
+        <source>Event</source>
+        <translation>Ereignis</translation>
+    </message>
+    <message id="gui_event_peak">
+        <source>Peak</source>
+        <translation>Spitze</translation>
+    </message>
+    <message id="gui_event_source">
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message id="gui_event_speed_limit">
+        <source>Speed limit (in the speed unit)</source>
+        <translation>Tempolimit (in der Geschwindigkeitseinheit)</translation>
+    </message>
+    <message id="gui_event_speeding">
+        <source>Speeding</source>
+        <translation>Zu schnell</translation>
+    </message>
+    <message id="gui_event_time">
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message id="gui_events">
+        <source>Driving events</source>
+        <translation>Fahrereignisse</translation>
+    </message>
+    <message id="gui_mark_events">
+        <source>Mark driving events</source>
+        <translation>Fahrereignisse markieren</translation>
+    </message>
+    <message id="gui_more_events">
+        <source>… and %1 more</source>
+        <translation>… und %1 weitere</translation>
+    </message>
+    <message id="gui_no_events">
+        <source>No driving events</source>
+        <translation>Keine Fahrereignisse</translation>
+    </message>
+    <message id="gui_off">
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message id="gui_time_zone">
+        <source>Time zone</source>
+        <translation>Zeitzone</translation>
+    </message>
+    <message id="gui_zone_system">
+        <source>The system's time zone</source>
+        <translation>Zeitzone des Systems</translation>
+    </message>
+    <message id="tooltip_search_events">
+        <source>List the driving events found in the logs</source>
+        <translation>Die in den Fahrtenbüchern gefundenen Fahrereignisse auflisten</translation>
+    </message>
 </context>
 </TS>

@@ -1443,5 +1443,101 @@ and the SHA-256 of SHA256SUMS must equal the one above (manifest.json holds it t
         <translation>In the package folder run one of the commands below. Every file must be reported as OK,
 and the SHA-256 of SHA256SUMS must equal the one above (manifest.json holds it too).</translation>
     </message>
+    <message id="gui_all_events">
+        <source>All driving events</source>
+        <translation>All driving events</translation>
+    </message>
+    <message id="gui_clock_ahead">
+        <source>Camera clock %1 s ahead of GPS</source>
+        <translation>Camera clock %1 s ahead of GPS</translation>
+    </message>
+    <message id="gui_clock_behind">
+        <source>Camera clock %1 s behind GPS</source>
+        <translation>Camera clock %1 s behind GPS</translation>
+    </message>
+    <message id="gui_clock_in_step">
+        <source>Camera clock in step with GPS</source>
+        <translation>Camera clock in step with GPS</translation>
+    </message>
+    <message id="gui_event_accel">
+        <source>Hard acceleration</source>
+        <translation>Hard acceleration</translation>
+    </message>
+    <message id="gui_event_brake">
+        <source>Harsh braking</source>
+        <translation>Harsh braking</translation>
+    </message>
+    <message id="gui_event_corner">
+        <source>Sharp cornering</source>
+        <translation>Sharp cornering</translation>
+    </message>
+    <message id="gui_event_corner_left">
+        <source>Sharp left turn</source>
+        <translation>Sharp left turn</translation>
+    </message>
+    <message id="gui_event_corner_right">
+        <source>Sharp right turn</source>
+        <translation>Sharp right turn</translation>
+    </message>
+    <message id="gui_event_impact">
+        <source>Impact</source>
+        <translation>Impact</translation>
+    </message>
+    <message id="gui_event_kind">
+        <source>Event</source>
+        <translation>Event</translation>
+    </message>
+    <message id="gui_event_peak">
+        <source>Peak</source>
+        <translation>Peak</translation>
+    </message>
+    <message id="gui_event_source">
+        <source>File</source>
+        <translation>File</translation>
+    </message>
+    <message id="gui_event_speed_limit">
+        <source>Speed limit (in the speed unit)</source>
+        <translation>Speed limit (in the speed unit)</translation>
+    </message>
+    <message id="gui_event_speeding">
+        <source>Speeding</source>
+        <translation>Speeding</translation>
+    </message>
+    <message id="gui_event_time">
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message id="gui_events">
+        <source>Driving events</source>
+        <translation>Driving events</translation>
+    </message>
+    <message id="gui_mark_events">
+        <source>Mark driving events</source>
+        <translation>Mark driving events</translation>
+    </message>
+    <message id="gui_more_events">
+        <source>… and %1 more</source>
+        <translation>… and %1 more</translation>
+    </message>
+    <message id="gui_no_events">
+        <source>No driving events</source>
+        <translation>No driving events</translation>
+    </message>
+    <message id="gui_off">
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message id="gui_time_zone">
+        <source>Time zone</source>
+        <translation>Time zone</translation>
+    </message>
+    <message id="gui_zone_system">
+        <source>The system's time zone</source>
+        <translation>The system's time zone</translation>
+    </message>
+    <message id="tooltip_search_events">
+        <source>List the driving events found in the logs</source>
+        <translation>List the driving events found in the logs</translation>
+    </message>
 </context>
 </TS>

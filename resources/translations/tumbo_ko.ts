@@ -1443,5 +1443,101 @@ and the SHA-256 of SHA256SUMS must equal the one above (manifest.json holds it t
         <translation>패키지 폴더에서 아래 명령 중 하나를 실행하십시오. 모든 파일이 OK로 보고되어야 하며,
 SHA256SUMS의 SHA-256이 위의 값과 같아야 합니다 (manifest.json에도 들어 있습니다).</translation>
     </message>
+    <message id="gui_all_events">
+        <source>All driving events</source>
+        <translation>모든 주행 이벤트</translation>
+    </message>
+    <message id="gui_clock_ahead">
+        <source>Camera clock %1 s ahead of GPS</source>
+        <translation>카메라 시계가 GPS보다 %1초 빠름</translation>
+    </message>
+    <message id="gui_clock_behind">
+        <source>Camera clock %1 s behind GPS</source>
+        <translation>카메라 시계가 GPS보다 %1초 느림</translation>
+    </message>
+    <message id="gui_clock_in_step">
+        <source>Camera clock in step with GPS</source>
+        <translation>카메라 시계가 GPS와 일치</translation>
+    </message>
+    <message id="gui_event_accel">
+        <source>Hard acceleration</source>
+        <translation>급가속</translation>
+    </message>
+    <message id="gui_event_brake">
+        <source>Harsh braking</source>
+        <translation>급제동</translation>
+    </message>
+    <message id="gui_event_corner">
+        <source>Sharp cornering</source>
+        <translation>급선회</translation>
+    </message>
+    <message id="gui_event_corner_left">
+        <source>Sharp left turn</source>
+        <translation>급좌회전</translation>
+    </message>
+    <message id="gui_event_corner_right">
+        <source>Sharp right turn</source>
+        <translation>급우회전</translation>
+    </message>
+    <message id="gui_event_impact">
+        <source>Impact</source>
+        <translation>충격</translation>
+    </message>
+    <message id="gui_event_kind">
+        <source>Event</source>
+        <translation>이벤트</translation>
+    </message>
+    <message id="gui_event_peak">
+        <source>Peak</source>
+        <translation>최대값</translation>
+    </message>
+    <message id="gui_event_source">
+        <source>File</source>
+        <translation>파일</translation>
+    </message>
+    <message id="gui_event_speed_limit">
+        <source>Speed limit (in the speed unit)</source>
+        <translation>제한 속도 (속도 단위)</translation>
+    </message>
+    <message id="gui_event_speeding">
+        <source>Speeding</source>
+        <translation>과속</translation>
+    </message>
+    <message id="gui_event_time">
+        <source>Time</source>
+        <translation>시간</translation>
+    </message>
+    <message id="gui_events">
+        <source>Driving events</source>
+        <translation>주행 이벤트</translation>
+    </message>
+    <message id="gui_mark_events">
+        <source>Mark driving events</source>
+        <translation>주행 이벤트 표시</translation>
+    </message>
+    <message id="gui_more_events">
+        <source>… and %1 more</source>
+        <translation>… 외 %1개</translation>
+    </message>
+    <message id="gui_no_events">
+        <source>No driving events</source>
+        <translation>주행 이벤트 없음</translation>
+    </message>
+    <message id="gui_off">
+        <source>Off</source>
+        <translation>끔</translation>
+    </message>
+    <message id="gui_time_zone">
+        <source>Time zone</source>
+        <translation>시간대</translation>
+    </message>
+    <message id="gui_zone_system">
+        <source>The system's time zone</source>
+        <translation>시스템 시간대</translation>
+    </message>
+    <message id="tooltip_search_events">
+        <source>List the driving events found in the logs</source>
+        <translation>로그에서 찾은 주행 이벤트 나열</translation>
+    </message>
 </context>
 </TS>

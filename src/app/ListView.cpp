@@ -1,5 +1,6 @@
 #include "ListView.h"
 
+#include "EventListView.h"
 #include "FileManager.h"
 #include "FileTableView.h"
 #include "Geometry.h"
@@ -75,6 +76,22 @@ void ListView::createTables()
     _logTableView->hide();
     _playListView->hide();
     _triggerListView->hide();
+    _eventListView = new EventListView(this);
+    _eventListView->hide();
+}
+
+void ListView::showEventList(bool on)
+{
+    const QRect frame = listFrame();
+    // The list keeps the upper part; the events take the rest.
+    const int listHeight = on ? frame.height() * 11 / 20 : frame.height();
+    const QRect upper(frame.x(), frame.y(), frame.width(), listHeight);
+    for (QWidget *list : {static_cast<QWidget *>(_logTableView), static_cast<QWidget *>(_playListView),
+                          static_cast<QWidget *>(_triggerListView)})
+        list->setGeometry(upper);
+    _eventListView->setGeometry(frame.x(), frame.y() + listHeight + 4, frame.width(),
+                                frame.height() - listHeight - 4);
+    _eventListView->setVisible(on);
 }
 
 QRect ListView::listFrame() const
@@ -262,6 +279,7 @@ void ListView::close()
     selectTab(_selectedTab);
     _playListView->hide();
     _triggerListView->hide();
+    showEventList(false);
     setShown(TagLoad, true);
     setShown(TagAll, true);
     for (int tag : {TagContinuousPlay, TagClose, TagGoogleEarth, TagCsv, TagShowTrigger})
@@ -275,6 +293,7 @@ void ListView::clear()
     _logTableView->loadData({});
     _playListView->clear();
     _triggerListView->clear();
+    _eventListView->clear();
     didCommand(TagClose);
     setSkinEnabled(TagEvent, false);
     setPushMode(TagEvent, false);
@@ -352,6 +371,7 @@ void ListView::didCommand(int tag)
 
 void ListView::tabCommand(int tag)
 {
+    showEventList(false);
     selectTab(tag);
     emit tabSelected(selectedTab());
 }
@@ -400,6 +420,7 @@ void ListView::enterPlayList(const QList<ListRow> &rows, const QString &tab)
     setShown(TagContinuousPlay, true);
     setShown(TagClose, true);
     setShown(TagShowTrigger, tab == kNormal);
+    showEventList(true);
     _playListView->loadData(rows, tab);
 }
 

@@ -22,6 +22,7 @@
 #include <map>
 
 #include "FileManager.h"
+class EventListView;
 class FileTableView;
 class PlayListView;
 class SkinButton;
@@ -82,6 +83,9 @@ public:
     FileTableView *tableView(const QString &type) const;
     PlayListView *playListView() const { return _playListView; }
     TriggerListView *triggerListView() const { return _triggerListView; }
+    EventListView *eventListView() const { return _eventListView; }
+    // The driving events under the loaded list (the play list or the log table), or not.
+    void showEventList(bool on);
     // The page's button of a tag, or null.
     SkinButtonBase *buttonWithTag(int tag) const;
     SkinButton *skinButton(int tag) const;
@@ -147,6 +151,7 @@ private:
     QImage _backImage;
     QRect _backRect;
     int _selectedTab = 0;
+    EventListView *_eventListView = nullptr;
     FileTableView *_eventTableView = nullptr;
     FileTableView *_normalTableView = nullptr;
     FileTableView *_logTableView = nullptr;

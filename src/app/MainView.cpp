@@ -184,6 +184,20 @@ QString MainView::speedText(double speed)
     return QString::number(qint64(std::trunc(speed)));
 }
 
+// The zone and clock lines share the free band left of the date read-out.
+QRect MainView::clockLineRect() const
+{
+    return zoneLineRect().translated(0, 14);
+}
+
+QRect MainView::zoneLineRect() const
+{
+    if (!_skinDateTime)
+        return {};
+    const QRect date = _skinDateTime->geometry();
+    return QRect(date.x() - 236, date.y() + 1, 230, 14);
+}
+
 QRect MainView::speedLabelRect() const
 {
     const SkinButton *fast = buttonWithTag(TagFastPlay);
@@ -238,6 +252,18 @@ void MainView::paintEvent(QPaintEvent *event)
     painter.setFont(speedLabelFont(speed));
     painter.setPen(Qt::black);
     painter.drawText(speedLabelRect(), Qt::AlignCenter, speed);
+
+    if (!_zoneLine.isEmpty()) {
+        painter.setFont(QFont(font().family(), 9));
+        painter.setPen(QColor(40, 40, 40));
+        painter.drawText(zoneLineRect(), Qt::AlignRight | Qt::AlignVCenter, _zoneLine);
+    }
+    if (!_clockLine.isEmpty()) {
+        painter.setFont(QFont(font().family(), 9));
+        painter.setPen(_clockMarked ? QColor(190, 20, 10) : QColor(40, 40, 40));
+        painter.drawText(clockLineRect(), Qt::AlignRight | Qt::AlignVCenter,
+                         _clockMarked ? QStringLiteral("\u26a0 ") + _clockLine : _clockLine);
+    }
 
     if (!_rootPath.isEmpty() && !_vehicleId.isEmpty())
         drawText(painter, _vehicleId, ProductVariant::vehicleIdX(ProductVariant::current()),
@@ -393,6 +419,8 @@ void MainView::close()
     emit skinGSensorZSetVal(0.0);
     emit skinGpsSetLatitude(SkinGps::NoPosition, 0.0);
     emit skinDateTimeSetDate(nullptr);
+    _zoneLine.clear();
+    update(zoneLineRect());
     emit skinGraphClear();
     emit mapViewClear();
     emit logLayoutClear();
@@ -402,6 +430,7 @@ void MainView::close()
     _logFrameIndex = -1;
     // Nothing on screen reads the card any more: no descriptor may keep it busy.
     OpenFileCache::instance().releaseAll();
+    showClockOffset(nullptr, std::nullopt);
     pause();
 }
 

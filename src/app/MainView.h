@@ -26,6 +26,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class FileVideo;
 class ListView;
@@ -150,6 +151,14 @@ public:
     // The label's font for a text: bold, as large as fits inside the badge under it.
     static QFont speedLabelFont(const QString &text);
     static constexpr int SpeedBadgeInside = 20;  // the badge's width less its rim and margins
+    // The camera clock line by the read-outs, for the recording or log last shown; empty
+    // when nothing is shown or it had no fix. Marked when the clock is more than 2 s off.
+    const QString &clockLine() const { return _clockLine; }
+    bool clockLineMarked() const { return _clockMarked; }
+    QRect clockLineRect() const;
+    // The zone of the date read-out ("CET +01:00"), shown beside it; empty without a date.
+    const QString &zoneLine() const { return _zoneLine; }
+    QRect zoneLineRect() const;
     // The vehicle identifier of the open card's settings, or empty.
     const QString &vehicleId() const { return _vehicleId; }
 
@@ -300,6 +309,7 @@ private:
     void showGSensor(int16_t x, int16_t y, int16_t z);
     void showLocalDate(const _vexa_time_t &utc);
     void showLogVideo(const _vexa_log_info_t &record);
+    void showClockOffset(QObject *file, std::optional<qint64> offsetMsec);
     void moveOnThroughPlayList(int direction);
 
     // Commands (MainView_commands.cpp).
@@ -353,6 +363,10 @@ private:
     PartAnswers _answers;
     QString _playListType;
     QString _vehicleId;
+    QPointer<QObject> _clockFile;
+    QString _clockLine;
+    QString _zoneLine;
+    bool _clockMarked = false;
     bool _fullWindow = false;
     // The children shown before the full window, shown again when it is left.
     QList<QPointer<QWidget>> _fullWindowShown;

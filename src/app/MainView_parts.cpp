@@ -6,6 +6,7 @@
 
 #include "ExportCSVWindow.h"
 #include "ExportKMLWindow.h"
+#include "EventListView.h"
 #include "BackupWindow.h"
 #include "FileManager.h"
 #include "KmlExport.h"
@@ -75,6 +76,8 @@ void MainView::joinLogLayout()
     _answers.setLogData = [this, layout](const QList<ListRow> &rows) {
         if (!layout->setData(rows))
             return false;
+        _listView->eventListView()->setLogs(layout->logFiles());
+        _listView->showEventList(true);
         emit mapViewLoadWithLogs(layout->logGraph()->logGuides(),
                                  rows.isEmpty() ? -1 : rows.first().idx);
         emit mapViewLoadWithLogRoute(layout->logFiles());
@@ -158,6 +161,15 @@ void MainView::joinListView()
     connect(this, &MainView::triggerListViewLoadWithIndex, triggers,
             &TriggerListView::loadWithIndex);
     connect(triggers, &TriggerListView::selectedRow, this, &MainView::triggerListViewSelectedRow);
+
+    // An event row moves the viewer as a map camera or a log search row does.
+    EventListView *events = list->eventListView();
+    connect(events, &EventListView::selectedRecordingEvent, this,
+            &MainView::mapViewClickCameraWithFileIndexFrameIndex);
+    connect(events, &EventListView::selectedLogEvent, this, [this](FileLog *log, qint64 index) {
+        emit logLayoutSetFileLog(log, index);
+        logLayoutSelectedLogLogIndexSelectByUser(log, index, true);
+    });
 }
 
 void MainView::joinMapView()

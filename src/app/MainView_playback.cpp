@@ -2,8 +2,12 @@
 // record, and the answers to the widgets that move the position.
 #include "MainView.h"
 
+#include "ClockOffset.h"
+#include "DisplayZone.h"
+#include "EventListView.h"
 #include "FileLog.h"
 #include "FileVideo.h"
+#include "ListView.h"
 #include "OpenFileCache.h"
 #include "SkinButton.h"
 #include "SkinGps.h"
@@ -104,8 +108,12 @@ void MainView::fileManagerFileVideoFrameIndex(FileVideo *fileVideo, qint64 frame
     const _vexa_video_frame_header_t header = fileVideo->headerAtIndex(frameIndex);
     emit videoLayoutDrawWithFileVideo(fileVideo, frameIndex);
     showFrameTelemetry(header, frameIndex);
-    if (fileVideo->cardUnreadable())
+    if (fileVideo->cardUnreadable()) {
         stopOnUnreadableCard(fileVideo);
+        return;
+    }
+    if (fileVideo != _clockFile)
+        showClockOffset(fileVideo, ClockOffset::ofVideo(*fileVideo));
 }
 
 // A pulled card fails every read: stop once and say so, rather than play on without pictures.
@@ -114,6 +122,14 @@ void MainView::stopOnUnreadableCard(FileVideo *fileVideo)
     fileVideo->pause();
     pause();
     showAlert(Texts::text("msg_card_unreadable").arg(QDir::toNativeSeparators(fileVideo->path())));
+}
+
+void MainView::showClockOffset(QObject *file, std::optional<qint64> offsetMsec)
+{
+    _clockFile = file;
+    _clockLine = ClockOffset::text(offsetMsec);
+    _clockMarked = offsetMsec && std::abs(*offsetMsec) > ClockOffset::markedMsec;
+    update(clockLineRect());
 }
 
 // The next file may end at once (empty or one frame) and ask to move on again from inside
@@ -168,8 +184,14 @@ void MainView::showGSensor(int16_t x, int16_t y, int16_t z)
 
 void MainView::showLocalDate(const _vexa_time_t &utc)
 {
-    const _vexa_time_t local = utc_to_local(utc);
+    const DisplayZone zone = DisplayZone::current();
+    const _vexa_time_t local = zone.toLocal(utc);
     emit skinDateTimeSetDate(&local);
+    const QString line = zone.label(utc);
+    if (line != _zoneLine) {
+        _zoneLine = line;
+        update(zoneLineRect());
+    }
 }
 
 // Whole km/h of a log speed; a value that is not a number has none.
@@ -205,6 +227,8 @@ void MainView::fileManagerFileLogFrameIndex(FileLog *fileLog, qint64 frameIndex)
     emit skinGraphSetFrameIndex(frameIndex);
     showLocalDate(record.time);
     emit logLayoutSetFileLog(fileLog, frameIndex);
+    if (fileLog != _clockFile)
+        showClockOffset(fileLog, ClockOffset::ofLog(*fileLog));
 }
 
 // The picture of the recording that covers the record's second, on the log page.
@@ -387,4 +411,8 @@ void MainView::playListViewLoadDataType(const QList<qint64> &fileIndices, const 
     OpenFileCache::instance().releaseAll();
     _playListType = type;
     emit mapViewLoadWithData(fileIndices, type);
+    QList<QPair<qint64, FileVideo *>> videos;
+    for (qint64 index : fileIndices)
+        videos.append({index, _fileManager->videoAtIndex(index, type)});
+    _listView->eventListView()->setRecordings(videos);
 }

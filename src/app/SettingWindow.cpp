@@ -1,11 +1,17 @@
 #include "SettingWindow.h"
 
+#include "DisplayZone.h"
+#include "DrivingEvents.h"
 #include "FileManager.h"
 #include "Preferences.h"
 #include "Texts.h"
 #include "ui_SettingWindow.h"
 
 #include <QButtonGroup>
+#include <QDoubleSpinBox>
+#include <QTimeZone>
+
+#include <algorithm>
 
 namespace {
 
@@ -29,6 +35,8 @@ SettingWindow::SettingWindow(QWidget *parent)
     _matrixSpeed->addButton(_ui->radioSpeed1, 1);
     _matrixSpeed->addButton(_ui->radioSpeed2, 2);
     _ui->comboFlip->addItems(flipOptions());
+    fillZones();
+    prepareThresholds();
     applyTexts();
     loadSelection();
     connect(_ui->btnOK, &QPushButton::clicked, this, &SettingWindow::btnOK);
@@ -46,6 +54,32 @@ QStringList SettingWindow::flipOptions()
             Texts::text("gui_flip_leftright"), Texts::text("gui_flip_leftrightupdown")};
 }
 
+// The system's zone, UTC, then every IANA zone the system knows.
+void SettingWindow::fillZones()
+{
+    _ui->comboZone->addItem(Texts::text("gui_zone_system"), QByteArray());
+    _ui->comboZone->addItem(QStringLiteral("UTC"), QByteArrayLiteral("UTC"));
+    for (const QByteArray &id : QTimeZone::availableTimeZoneIds())
+        if (id != "UTC")
+            _ui->comboZone->addItem(QString::fromUtf8(id), id);
+    _ui->comboZone->setMaxVisibleItems(20);
+}
+
+void SettingWindow::prepareThresholds()
+{
+    for (QDoubleSpinBox *spin : {_ui->spinBrake, _ui->spinAccel, _ui->spinCorner, _ui->spinImpact}) {
+        spin->setDecimals(1);
+        spin->setRange(0.5, 20.0);
+        spin->setSingleStep(0.1);
+    }
+    _ui->spinBrake->setSuffix(QStringLiteral(" m/s²"));
+    _ui->spinAccel->setSuffix(QStringLiteral(" m/s²"));
+    _ui->spinCorner->setSuffix(QStringLiteral(" m/s²"));
+    _ui->spinImpact->setSuffix(QStringLiteral(" g"));
+    _ui->spinSpeedLimit->setDecimals(0);
+    _ui->spinSpeedLimit->setRange(0, 400);
+}
+
 void SettingWindow::applyTexts()
 {
     setWindowTitle(Texts::text("gui_viewer_setting"));
@@ -56,6 +90,14 @@ void SettingWindow::applyTexts()
     _ui->radioSpeed1->setText(Texts::text("gui_method_us"));
     _ui->radioSpeed2->setText(Texts::text("gui_method_knot"));
     _ui->labelFlip->setText(Texts::text("gui_video_flip"));
+    _ui->boxZone->setTitle(Texts::text("gui_time_zone"));
+    _ui->boxEvents->setTitle(Texts::text("gui_events"));
+    _ui->labelBrake->setText(Texts::text("gui_event_brake"));
+    _ui->labelAccel->setText(Texts::text("gui_event_accel"));
+    _ui->labelCorner->setText(Texts::text("gui_event_corner"));
+    _ui->labelImpact->setText(Texts::text("gui_event_impact"));
+    _ui->labelSpeedLimit->setText(Texts::text("gui_event_speed_limit"));
+    _ui->spinSpeedLimit->setSpecialValueText(Texts::text("gui_off"));
     _ui->btnOK->setText(Texts::text("gui_ok"));
     _ui->btnCancel->setText(Texts::text("gui_cancel"));
 }
@@ -65,6 +107,13 @@ void SettingWindow::loadSelection()
     _matrixDate->button(rowFor(Preferences::dateFormat(), 3))->setChecked(true);
     _matrixSpeed->button(rowFor(Preferences::speedFormat(), 3))->setChecked(true);
     _ui->comboFlip->setCurrentIndex(rowFor(Preferences::videoFlip(), 4));
+    _ui->comboZone->setCurrentIndex(std::max(0, _ui->comboZone->findData(DisplayZone::stored().id())));
+    const DrivingEvents::Thresholds t = DrivingEvents::storedThresholds();
+    _ui->spinBrake->setValue(t.brake);
+    _ui->spinAccel->setValue(t.accel);
+    _ui->spinCorner->setValue(t.corner);
+    _ui->spinImpact->setValue(t.impact);
+    _ui->spinSpeedLimit->setValue(t.speedLimit);
 }
 
 void SettingWindow::placeOverParent()
@@ -95,6 +144,12 @@ void SettingWindow::btnOK()
     Preferences::setDateFormat(_matrixDate->checkedId());
     Preferences::setSpeedFormat(_matrixSpeed->checkedId());
     Preferences::setVideoFlip(_ui->comboFlip->currentIndex());
+    DisplayZone::store(DisplayZone(_ui->comboZone->currentData().toByteArray()));
+    Preferences::setDoubleValue(Preferences::EventBrake, _ui->spinBrake->value());
+    Preferences::setDoubleValue(Preferences::EventAccel, _ui->spinAccel->value());
+    Preferences::setDoubleValue(Preferences::EventCorner, _ui->spinCorner->value());
+    Preferences::setDoubleValue(Preferences::EventImpact, _ui->spinImpact->value());
+    Preferences::setDoubleValue(Preferences::EventSpeedLimit, _ui->spinSpeedLimit->value());
     FileManager::reloadSettings();
     _result = true;
     accept();

@@ -33,6 +33,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void fillZones();
+    void prepareThresholds();
     void applyTexts();
     void loadSelection();
     void placeOverParent();

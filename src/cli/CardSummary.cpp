@@ -2,6 +2,7 @@
 
 #include "CardRows.h"
 #include "CliCommands.h"
+#include "ClockOffset.h"
 #include "FileManager.h"
 #include "FolderScanner.h"
 #include "JsonWriter.h"
@@ -34,6 +35,7 @@ void CardSummary::writeRecordings(JsonWriter &json, const QString &folder, const
             json.value(RecordJson::timeText(recording.first_header().time));
         json.field("duration_seconds", recording.duration_seconds());
         json.field("event_type", int(recording.event_type()));
+        RecordJson::writeClockOffset(json, ClockOffset::ofRecording(recording));
         json.endObject();
     }
     json.endArray();
@@ -58,6 +60,7 @@ void CardSummary::writeLogs(JsonWriter &json, const QString &folder, QList<Skipp
         json.field("start", RecordJson::timeText(log.record_at(0).time));
         json.field("duration_seconds", log.duration_seconds());
         json.field("distance_m", log.distance());
+        RecordJson::writeClockOffset(json, ClockOffset::ofRecords(log));
         json.endObject();
     }
     json.endArray();

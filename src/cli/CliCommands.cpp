@@ -5,10 +5,12 @@
 #include "CardFolders.h"
 #include "CardRows.h"
 #include "CardSummary.h"
+#include "ClockOffset.h"
 #include "CommandLine.h"
 #include "DevicesCommand.h"
 #include "EjectCommand.h"
 #include "EvidenceCommand.h"
+#include "EventsCommand.h"
 #include "ExportKmlCommand.h"
 #include "ExportPlainCommand.h"
 #include "FolderScanner.h"
@@ -124,6 +126,7 @@ const QList<CliCommand> &CliCommands::commands()
         GenerateCardCommand::command(),
         RenderCommand::command(),
         SearchCommand::command(),
+        EventsCommand::command(),
         StillsCommand::command(),
         ExportPlainCommand::csvCommand(),
         ExportPlainCommand::gpxCommand(),
@@ -231,6 +234,7 @@ int CliCommands::frames(const QStringList &args)
     json.field("frame_count", unsigned(file.index_header().frame_count));
     json.field("index_event_type", int(file.index_header().event_type));
     json.field("duration_seconds", file.duration_seconds());
+    RecordJson::writeClockOffset(json, ClockOffset::ofRecording(file));
     json.key("triggers");
     json.beginArray(JsonWriter::Layout::Inline);
     for (uint64_t index : RecordJson::triggerList(file.headers()))
@@ -278,6 +282,7 @@ int CliCommands::log(const QStringList &args)
     json.field("count", file.count());
     json.field("distance_m", file.distance());
     json.field("duration_seconds", file.duration_seconds());
+    RecordJson::writeClockOffset(json, ClockOffset::ofRecords(file));
     json.key("records");
     json.beginArray();
     for (const _vexa_log_info_t &record : file.records())

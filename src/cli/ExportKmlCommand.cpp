@@ -30,6 +30,7 @@ QString parse(const QStringList &args, KmlArguments &a)
             return QStringLiteral("--height takes speed or altitude");
         a.options.altitudeHeight = height == u"altitude";
     }
+    a.options.events = line.isSet("events");
     a.paths = line.positional();
     if (a.paths.size() < 2)
         return QStringLiteral("export-kml takes OUT.kml and one or more .log files");
@@ -52,7 +53,7 @@ const CliCommand &ExportKmlCommand::command()
 {
     static const CliCommand declaration{
         "export-kml", "OUT.kml LOG...", "the route of logs as a KML document",
-        {QCommandLineOption(QStringLiteral("point"), QStringLiteral("a placemark every S seconds, 0-999"), QStringLiteral("S")), QCommandLineOption(QStringLiteral("line"), QStringLiteral("a track point every S seconds, 0-999"), QStringLiteral("S")), QCommandLineOption(QStringLiteral("height"), QStringLiteral("what the track height shows"), QStringLiteral("speed|altitude")), CliOptions::dateFormat(), CliOptions::units()},
+        {QCommandLineOption(QStringLiteral("point"), QStringLiteral("a placemark every S seconds, 0-999"), QStringLiteral("S")), QCommandLineOption(QStringLiteral("line"), QStringLiteral("a track point every S seconds, 0-999"), QStringLiteral("S")), QCommandLineOption(QStringLiteral("height"), QStringLiteral("what the track height shows"), QStringLiteral("speed|altitude")), CliOptions::dateFormat(), CliOptions::units(), QCommandLineOption(QStringLiteral("events"), QStringLiteral("a folder of the driving events"))},
         {}, {}, &ExportKmlCommand::run};
     return declaration;
 }
@@ -64,6 +65,7 @@ int ExportKmlCommand::run(const QStringList &args)
         return CliCommands::usage(problem);
     Texts::install();
     FileManager::setDisplaySettings(a.dateFormat, a.units, 0);
+    a.options.thresholds.units = a.units;
     a.options.title = KmlExport::folderName(buildVariant());
 
     LoadedLogs loaded;

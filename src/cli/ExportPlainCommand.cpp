@@ -13,7 +13,8 @@
 
 namespace {
 
-using Writer = std::function<TrackExport::Result(const QString &path, const TrackExport::Logs &logs)>;
+using Writer = std::function<TrackExport::Result(const QString &path, const TrackExport::Logs &logs,
+                                                 const CommandLine &line)>;
 
 // countKey names what the export counts: the CSV's records, the GPX's points.
 int runPlain(const QStringList &arguments, const CliCommand &command, const Writer &write,
@@ -28,7 +29,7 @@ int runPlain(const QStringList &arguments, const CliCommand &command, const Writ
     LoadedLogs loaded;
     if (!loaded.load(args.mid(1)))
         return CliCommands::fail(loaded.error());
-    const TrackExport::Result result = write(args.first(), loaded.logs());
+    const TrackExport::Result result = write(args.first(), loaded.logs(), line);
     if (!result.written)
         return CliCommands::writeFailed(args.first(), result.error);
 
@@ -48,9 +49,10 @@ const std::atomic_bool never{false};
 
 const CliCommand &ExportPlainCommand::csvCommand()
 {
-    static const CliCommand declaration{"export-csv", "OUT.csv LOG...",
-                                        "the records of logs as a CSV table", {}, {}, {},
-                                        &ExportPlainCommand::runCsv};
+    static const CliCommand declaration{
+        "export-csv", "OUT.csv LOG...", "the records of logs as a CSV table",
+        {QCommandLineOption(QStringLiteral("events"), QStringLiteral("a column naming the driving event of each record"))},
+        {}, {}, &ExportPlainCommand::runCsv};
     return declaration;
 }
 
@@ -65,8 +67,10 @@ const CliCommand &ExportPlainCommand::gpxCommand()
 int ExportPlainCommand::runCsv(const QStringList &args)
 {
     return runPlain(args, csvCommand(),
-                    [](const QString &path, const TrackExport::Logs &logs) {
-                        return CsvExport::write(path, logs, never);
+                    [](const QString &path, const TrackExport::Logs &logs, const CommandLine &line) {
+                        const DrivingEvents::Thresholds thresholds;
+                        return CsvExport::write(path, logs, never, {},
+                                                line.isSet("events") ? &thresholds : nullptr);
                     },
                     "records");
 }
@@ -74,7 +78,7 @@ int ExportPlainCommand::runCsv(const QStringList &args)
 int ExportPlainCommand::runGpx(const QStringList &args)
 {
     return runPlain(args, gpxCommand(),
-                    [](const QString &path, const TrackExport::Logs &logs) {
+                    [](const QString &path, const TrackExport::Logs &logs, const CommandLine &) {
                         return GpxExport::write(path, logs, QCoreApplication::applicationName(), never);
                     },
                     "points");

@@ -1,5 +1,5 @@
-// The "export-csv" and "export-gpx" commands: a driving log export that takes no options,
-// logs in argument order.
+// The "export-csv" and "export-gpx" commands: a driving log export of logs in argument order
+// (export-csv --events adds the event column).
 #pragma once
 
 #include "CliCommand.h"

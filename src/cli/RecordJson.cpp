@@ -68,3 +68,12 @@ void RecordJson::writeLogRecord(JsonWriter &json, const _vexa_log_info_t &r)
     json.field("satellites_in_view", int(r.satellites_in_view));
     json.endObject();
 }
+
+void RecordJson::writeClockOffset(JsonWriter &json, std::optional<int64_t> offsetMsec)
+{
+    json.key(QStringLiteral("clock_offset_ms"));
+    if (offsetMsec)
+        json.value(*offsetMsec);
+    else
+        json.null();
+}

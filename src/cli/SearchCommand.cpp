@@ -31,6 +31,21 @@ bool readLimit(const CommandLine &line, const char *name, bool &on, double &limi
     return ok;
 }
 
+// "all" or a kind as the events command names it; false when it is neither.
+bool readEvent(const QString &value, LogSearch::Criteria &c)
+{
+    c.eventOn = true;
+    c.eventKind.reset();
+    if (value == u"all")
+        return true;
+    for (int k = 0; k <= int(DrivingEvents::Kind::Speeding); ++k)
+        if (DrivingEvents::kindName(DrivingEvents::Kind(k)) == value) {
+            c.eventKind = DrivingEvents::Kind(k);
+            return true;
+        }
+    return false;
+}
+
 QString parse(const QStringList &args, SearchOptions &o)
 {
     CommandLine line(SearchCommand::command());
@@ -41,6 +56,8 @@ QString parse(const QStringList &args, SearchOptions &o)
     if (!readLimit(line, "speed", c.speedOn, c.speedLimit) || !readLimit(line, "x", c.xOn, c.xLimit)
         || !readLimit(line, "y", c.yOn, c.yLimit) || !readLimit(line, "z", c.zOn, c.zLimit))
         return QStringLiteral("--speed, --x, --y and --z take a number");
+    if (line.isSet("event") && !readEvent(line.value("event"), c))
+        return QStringLiteral("--event takes all, brake, accel, corner_left, corner_right, impact or speeding");
     o.logs = line.positional();
     if (o.logs.isEmpty())
         return QStringLiteral("search takes one or more .log files");
@@ -53,7 +70,7 @@ const CliCommand &SearchCommand::command()
 {
     static const CliCommand declaration{
         "search", "LOG...", "the log page's search over logs in time order",
-        {QCommandLineOption(QStringLiteral("speed"), QStringLiteral("records at or above this speed"), QStringLiteral("LIMIT")), QCommandLineOption(QStringLiteral("gsensor"), QStringLiteral("records with a G-sensor event")), QCommandLineOption(QStringLiteral("x"), QStringLiteral("records whose X reaches this many g"), QStringLiteral("LIMIT")), QCommandLineOption(QStringLiteral("y"), QStringLiteral("records whose Y reaches this many g"), QStringLiteral("LIMIT")), QCommandLineOption(QStringLiteral("z"), QStringLiteral("records whose Z reaches this many g"), QStringLiteral("LIMIT")), CliOptions::units()},
+        {QCommandLineOption(QStringLiteral("speed"), QStringLiteral("records at or above this speed"), QStringLiteral("LIMIT")), QCommandLineOption(QStringLiteral("gsensor"), QStringLiteral("records with a G-sensor event")), QCommandLineOption(QStringLiteral("x"), QStringLiteral("records whose X reaches this many g"), QStringLiteral("LIMIT")), QCommandLineOption(QStringLiteral("y"), QStringLiteral("records whose Y reaches this many g"), QStringLiteral("LIMIT")), QCommandLineOption(QStringLiteral("z"), QStringLiteral("records whose Z reaches this many g"), QStringLiteral("LIMIT")), QCommandLineOption(QStringLiteral("event"), QStringLiteral("records within a driving event of this kind, as the events command names it"), QStringLiteral("KIND|all")), CliOptions::units()},
         {}, {}, &SearchCommand::run};
     return declaration;
 }
@@ -65,6 +82,7 @@ int SearchCommand::run(const QStringList &args)
         return CliCommands::usage(problem);
     Texts::install(QLocale(QLocale::English));
     FileManager::setDisplaySettings(0, o.units, 0);
+    o.criteria.thresholds.units = o.units;
 
     std::vector<std::unique_ptr<vexa_log_file>> loaded;
     std::vector<const vexa_log_file *> files;

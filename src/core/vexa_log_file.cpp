@@ -143,6 +143,30 @@ void read_rmc(const Tokens &t, _vexa_log_info_t &r)
     r.course = to_float(leading_double(t[8]));
 }
 
+// "hhmmss.sss" and "ddmmyy" of the sentence; no_gps_time when either is missing.
+int64_t rmc_time(const Tokens &t)
+{
+    const std::string_view clock = t[1], date = t[9];
+    if (clock.size() < 6 || date.size() < 6)
+        return vexa_log_file::no_gps_time;
+    _vexa_time_t g{};
+    g.day = digits_at(date, 0, 2);
+    g.month = digits_at(date, 2, 2);
+    g.year = uint16_t(2000 + digits_at(date, 4, 2));
+    g.hour = digits_at(clock, 0, 2);
+    g.minute = digits_at(clock, 2, 2);
+    g.second = digits_at(clock, 4, 2);
+    if (clock.size() > 7 && clock[6] == '.') {
+        unsigned ms = 0, digits = 0;
+        for (size_t i = 7; i < clock.size() && digits < 3 && is_digit(clock[i]); ++i, ++digits)
+            ms = ms * 10 + unsigned(clock[i] - '0');
+        while (digits > 0 && digits++ < 3)
+            ms *= 10;
+        g.millisecond = uint16_t(ms);
+    }
+    return time_to_msec(g);
+}
+
 void read_gga(const Tokens &t, _vexa_log_info_t &r)
 {
     r.satellites_used = leading_integer<uint8_t>(t[7]);
@@ -258,7 +282,7 @@ size_t token_limit(Sentence s)
 {
     switch (s) {
     case Sentence::Rmc:
-        return 9;
+        return 10;
     case Sentence::Gga:
         return 10;
     case Sentence::Gsv:
@@ -281,21 +305,24 @@ size_t buffer_size(FILE *file)
 const _vexa_log_info_t zero_record{};
 
 // Reads one line (or piece) into the record being built; says which sentence it was.
-Sentence apply_line(std::string_view line, _vexa_log_info_t &work)
+Sentence apply_line(std::string_view line, _vexa_log_info_t &work, int64_t *gps_time = nullptr)
 {
     line = strip_line_end(line);
     const Sentence sentence = sentence_of(line);
     if (sentence == Sentence::Other)
         return sentence;
     const Tokens t = split(line, token_limit(sentence));
-    if (sentence == Sentence::Rmc)
+    if (sentence == Sentence::Rmc) {
         read_rmc(t, work);
-    else if (sentence == Sentence::Gga)
+        if (gps_time)
+            *gps_time = rmc_time(t);
+    } else if (sentence == Sentence::Gga) {
         read_gga(t, work);
-    else if (sentence == Sentence::Gsv)
+    } else if (sentence == Sentence::Gsv) {
         work.satellites_in_view = leading_integer<uint8_t>(t[3]);
-    else
+    } else {
         read_rezez(t, work);
+    }
     return sentence;
 }
 
@@ -441,6 +468,7 @@ bool vexa_log_file::summarize_tail(int fd, uint64_t size)
 bool vexa_log_file::read_all(const char *path) const
 {
     records_.clear();
+    gps_times_.clear();
     error_.clear();
     FILE *file = path ? std::fopen(path, "rb") : nullptr;
     if (!file) {
@@ -456,9 +484,10 @@ bool vexa_log_file::read_all(const char *path) const
     }
     _vexa_log_info_t work{};
     int64_t start = 0;
+    int64_t gps_time = no_gps_time;
     std::string_view line;
     while (reader.next(line)) {
-        if (apply_line(line, work) != Sentence::Rezez)
+        if (apply_line(line, work, &gps_time) != Sentence::Rezez)
             continue;
         {
             const int64_t seconds = time_to_seconds(work.time);
@@ -467,6 +496,7 @@ bool vexa_log_file::read_all(const char *path) const
             else if (seconds < start || seconds > start + window_seconds)
                 break;
             records_.push_back(work);
+            gps_times_.push_back(gps_time);
             if (records_.size() >= max_records)
                 break;
         }
@@ -474,10 +504,12 @@ bool vexa_log_file::read_all(const char *path) const
     std::fclose(file);
     if (reader.failed()) {
         records_.clear();
+        gps_times_.clear();
         error_ = "read error in the log";
     }
 
     records_.shrink_to_fit();
+    gps_times_.shrink_to_fit();
     distance_ = compute_distance();
     return !records_.empty() && records_.size() < max_records;
 }

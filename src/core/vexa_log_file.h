@@ -49,6 +49,14 @@ public:
     // These two need no full read.
     uint64_t duration_seconds() const;
     const _vexa_log_info_t &first_record() const;
+    // UTC milliseconds of the "$GPRMC" time that came with each record (the receiver's
+    // clock, beside the camera's in the record); no_gps_time when none did.
+    static constexpr int64_t no_gps_time = INT64_MIN;
+    const std::vector<int64_t> &gps_times() const
+    {
+        ensure_loaded();
+        return gps_times_;
+    }
 
 private:
     bool read_all(const char *path) const;
@@ -67,4 +75,5 @@ private:
     mutable std::mutex load_mutex_;
     _vexa_log_info_t first_{};
     int64_t last_seconds_ = 0;
+    mutable std::vector<int64_t> gps_times_;
 };

@@ -354,7 +354,7 @@ bool vexa_vdd_file::get_frame_data(uint64_t index, uint8_t *buf, uint64_t len)
     return ok;
 }
 
-bool vexa_vdd_file::get_jpeg_comment(uint64_t index, uint8_t out[VEXA_COMMENT_SIZE])
+bool vexa_vdd_file::get_jpeg_comment(uint64_t index, uint8_t out[VEXA_COMMENT_SIZE]) const
 {
     if (!file_key_ || !out)
         return false;

@@ -67,7 +67,7 @@ public:
     // The last frame read failed on the file itself (gone, replaced, an I/O error), not on
     // its content: the card was most likely pulled.
     bool read_failed() const { return read_failed_.load(std::memory_order_relaxed); }
-    bool get_jpeg_comment(uint64_t index, uint8_t out[VEXA_COMMENT_SIZE]);
+    bool get_jpeg_comment(uint64_t index, uint8_t out[VEXA_COMMENT_SIZE]) const;
     // Writes through a temporary file beside path; a failure leaves an existing file as it was.
     bool save_jpeg_file(uint64_t index, const char *path);
     uint64_t duration_seconds() const;

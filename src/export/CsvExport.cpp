@@ -1,9 +1,13 @@
 #include "CsvExport.h"
 
+#include "DisplayZone.h"
 #include "ExportFile.h"
 #include "TextLine.h"
 #include "vexa_log_file.h"
 #include "vexa_time.h"
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -20,7 +24,7 @@ Kind kindOf(const _vexa_log_info_t &r)
 
 void formatLine(const _vexa_log_info_t &r, TextLine &line)
 {
-    const _vexa_time_t local = utc_to_local(r.time);
+    const _vexa_time_t local = DisplayZone::current().toLocal(r.time);
     const _vexa_time_t &utc = r.time;
     line.dateTime(local.year, local.month, local.day, local.hour, local.minute, local.second).ch(',');
     line.number(r.gsensor_x).ch(',').number(r.gsensor_y).ch(',').number(r.gsensor_z).text(",,");
@@ -43,6 +47,20 @@ void formatLine(const _vexa_log_info_t &r, TextLine &line)
     line.ch('\n');
 }
 
+// The kinds of the events each record belongs to, joined by '+'.
+std::vector<QByteArray> eventColumn(const vexa_log_file &log, const DrivingEvents::Thresholds &thresholds)
+{
+    std::vector<QByteArray> column(size_t(log.count()));
+    for (const DrivingEvents::Event &e : DrivingEvents::ofLog(log.records(), thresholds)) {
+        const QByteArray kind = DrivingEvents::kindName(e.kind).toLatin1();
+        for (qint64 k = std::max<qint64>(e.startIndex, 0); k <= e.endIndex && k < qint64(column.size()); ++k) {
+            QByteArray &cell = column[size_t(k)];
+            cell += cell.isEmpty() ? kind : '+' + kind;
+        }
+    }
+    return column;
+}
+
 } // namespace
 
 QByteArray CsvExport::line(const _vexa_log_info_t &record)
@@ -53,7 +71,8 @@ QByteArray CsvExport::line(const _vexa_log_info_t &record)
 }
 
 TrackExport::Result CsvExport::write(const QString &path, const TrackExport::Logs &logs,
-                                     const std::atomic_bool &cancel, const TrackExport::Progress &progress)
+                                     const std::atomic_bool &cancel, const TrackExport::Progress &progress,
+                                     const DrivingEvents::Thresholds *events)
 {
     TrackExport::Result result;
     ExportFile file(path);
@@ -66,11 +85,18 @@ TrackExport::Result CsvExport::write(const QString &path, const TrackExport::Log
         const qint64 n = qint64(log->count());
         const auto &records = log->records();
         const QString count = TrackExport::countText(result.logs, total);
+        const std::vector<QByteArray> column = events ? eventColumn(*log, *events) : std::vector<QByteArray>();
         qint64 k = 0;
         while (k < n) {
             TextLine text;
             formatLine(records[size_t(k)], text);
-            file.append(text.data(), text.size());
+            if (events) {
+                QByteArray line = text.toByteArray();
+                line.insert(line.size() - 1, ',' + column[size_t(k)]);
+                file.append(line.constData(), line.size());
+            } else {
+                file.append(text.data(), text.size());
+            }
             ++k;
             if (progress)
                 progress(k, n, count);

@@ -87,6 +87,9 @@ void GraphPicture::loadWithFileVideo(FileVideo *fileVideo, qint64 frameIndex)
             if (fileVideo->headerAtIndex(k).record_phase == 3)
                 _eventFrame = k;
     }
+    _eventMarks.clear();
+    if (fileVideo)
+        _eventMarks.setEvents(DrivingEvents::ofRecording(fileVideo->file().headers(), DrivingEvents::storedThresholds()));
     _range = calcVideoRangeWithFrameIndex(_frameIndex);
 }
 
@@ -104,6 +107,9 @@ void GraphPicture::loadWithFileLog(FileLog *fileLog, qint64 frameIndex)
         for (FileVideo *video : videos)
             _logVideos.append(video);
     }
+    _eventMarks.clear();
+    if (fileLog)
+        _eventMarks.setEvents(DrivingEvents::ofLog(fileLog->file().records(), DrivingEvents::storedThresholds()));
     _range = calcLogRangeWithFrameIndex(_frameIndex);
 }
 
@@ -113,6 +119,7 @@ void GraphPicture::clear()
     _fileLog = nullptr;
     _logVideos.clear();
     _logGuides.clear();
+    _eventMarks.clear();
     _eventFrame = -1;
     _range = {};
 }
@@ -233,6 +240,20 @@ QRectF GraphPicture::cursorBoxAt(qint64 frameIndex) const
 
 // ---- Drawing ----
 
+double GraphPicture::markX(qint64 frameIndex) const
+{
+    if (!_range.contains(frameIndex))
+        return std::nan("");
+    return _rect.x() + double(frameIndex - _range.location) * GraphPainter::sampleStep(_rect, _range.length);
+}
+
+qint64 GraphPicture::markAt(const QPointF &p) const
+{
+    if (isEmpty())
+        return -1;
+    return _eventMarks.indexAt(p, markTipY(), [this](qint64 k) { return markX(k); });
+}
+
 std::vector<GraphPainter::Sample> GraphPicture::windowSamples() const
 {
     std::vector<GraphPainter::Sample> samples;
@@ -352,5 +373,6 @@ void GraphPicture::paint(QPainter &p) const
         drawVideoMarkers(painter);
     else
         drawLogGuides(painter);
+    _eventMarks.draw(p, _size.height(), markTipY(), [this](qint64 k) { return markX(k); });
     p.restore();
 }

@@ -1,12 +1,13 @@
 // The G-sensor graph as data and drawing, without a widget: the three axes of a recording
 // over a 30-second window around a frame (a whole event recording at once), or of a driving
 // log over a one-minute window with guides to the recordings made during it; the dashed
-// grid, value scales, three time labels and event markers. The graph view shows it with a
+// grid, value scales, three time labels, event markers and driving event marks. The graph view shows it with a
 // cursor; reports draw it at any size.
 //
 // All positions are in the picture's bottom-left coordinates (y up).
 #pragma once
 
+#include "EventMarks.h"
 #include "FileLog.h"
 #include "FileVideo.h"
 #include "GraphPainter.h"
@@ -60,6 +61,13 @@ public:
     FileVideo *fileVideo() const { return _fileVideo; }
     FileLog *fileLog() const { return _fileLog; }
     const QList<Guide> &logGuides() const { return _logGuides; }
+    // The driving events of the recording or log, marked at the top of the plot.
+    const EventMarks &eventMarks() const { return _eventMarks; }
+    double markTipY() const { return _rect.y() + _rect.height() - EventMarks::IconSize - 2; }
+    // The x of a frame inside the window, NaN outside it.
+    double markX(qint64 frameIndex) const;
+    // The frame of the event mark at p, or -1.
+    qint64 markAt(const QPointF &p) const;
     QRectF plotRect() const { return _rect; }
     bool isEmpty() const { return !_fileVideo && !_fileLog; }
 
@@ -94,6 +102,7 @@ private:
     QPointer<FileLog> _fileLog;
     QList<QPointer<FileVideo>> _logVideos;
     QList<Guide> _logGuides;
+    EventMarks _eventMarks;
     Range _range;
     qint64 _frameIndex = 0;
     QFont _font;

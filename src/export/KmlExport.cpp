@@ -1,5 +1,6 @@
 #include "KmlExport.h"
 
+#include "DisplayZone.h"
 #include "ExportFile.h"
 #include "FileManager.h"
 #include "TextLine.h"
@@ -42,7 +43,7 @@ QString timeLine(const _vexa_log_info_t &r)
 {
     const QStringList dateTime = FileManager::dateString(r.time).split(u' ');
     const QString date = dateTime.value(0), time = dateTime.value(1);
-    const QString week = FileManager::weekString(utc_to_local(r.time).day_of_week);
+    const QString week = FileManager::weekString(DisplayZone::current().toLocal(r.time).day_of_week);
     const QString label = Texts::text("gui_time");
     const int format = FileManager::dateFormat();
     if (format == 1 || format == 2)
@@ -82,6 +83,46 @@ void writeTrack(ExportFile &file, const QString &name, const char *style, const 
     file.append("<coordinates>");
     file.append(coordinates);
     file.append("</coordinates></LineString>\n</Placemark>\n");
+}
+
+// Where an event starts: the first record of its span with a fix; false when none has one.
+bool eventPosition(const vexa_log_file &log, const DrivingEvents::Event &e, double &lat, double &lon)
+{
+    for (qint64 k = e.startIndex; k <= e.endIndex && k < qint64(log.count()); ++k) {
+        const _vexa_log_info_t &r = log.record_at(quint64(k));
+        if (r.gps_valid) {
+            lat = nmea_to_degrees(r.latitude);
+            lon = nmea_to_degrees(r.longitude);
+            return true;
+        }
+    }
+    return false;
+}
+
+void writeEvents(ExportFile &file, const TrackExport::Logs &logs, const DrivingEvents::Thresholds &thresholds)
+{
+    file.append("<Folder><name>");
+    file.append(escaped(Texts::text("gui_events")));
+    file.append("</name>\n");
+    for (const vexa_log_file *log : logs) {
+        for (const DrivingEvents::Event &e : DrivingEvents::ofLog(log->records(), thresholds)) {
+            double lat = 0, lon = 0;
+            if (!eventPosition(*log, e, lat, lon))
+                continue;
+            const QColor c = DrivingEvents::colourOf(e.kind);
+            file.append("<Placemark><name>");
+            file.append(escaped(Texts::text(DrivingEvents::kindTextId(e.kind))));
+            file.append("</name>\n<description>");
+            file.append(escaped(FileManager::dateString(msec_to_time(e.startMsec)) + QStringLiteral(" - ")
+                                + FileManager::dateString(msec_to_time(e.endMsec)) + QStringLiteral(", ")
+                                + Texts::text("gui_event_peak") + QStringLiteral(" ")
+                                + DrivingEvents::peakText(e, thresholds.units)));
+            file.appendf("</description>\n<Style><IconStyle><color>ff%02x%02x%02x</color><scale>0.9</scale></IconStyle>"
+                         "</Style><Point><coordinates>%f,%f,0</coordinates></Point>\n</Placemark>\n",
+                         c.blue(), c.green(), c.red(), lon, lat);
+        }
+    }
+    file.append("</Folder>\n");
 }
 
 void writeFooter(ExportFile &file, const QByteArray &tracks, const QByteArray &speeds)
@@ -197,6 +238,8 @@ TrackExport::Result KmlExport::write(const QString &path, const TrackExport::Log
             break;
         }
     }
+    if (options.events && !result.cancelled)
+        writeEvents(file, logs, options.thresholds);
     writeFooter(file, tracks, speeds);
     result.written = file.commit();
     if (!result.written)

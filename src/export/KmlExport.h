@@ -4,6 +4,7 @@
 // settings and the installed language. A cancelled export still ends the document.
 #pragma once
 
+#include "DrivingEvents.h"
 #include "TrackExport.h"
 
 #include <atomic>
@@ -19,6 +20,9 @@ public:
         int lineSeconds = 5;
         bool altitudeHeight = false;  // raise by altitude (metres) instead of speed (km/h)
         QString title = folderName(Variant::Tumbo);
+        // A folder of the logs' driving events; without it the file is as it always was.
+        bool events = false;
+        DrivingEvents::Thresholds thresholds;
     };
 
     static TrackExport::Result write(const QString &path, const TrackExport::Logs &logs, const Options &options,

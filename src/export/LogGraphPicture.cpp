@@ -103,10 +103,11 @@ void LogGraphPicture::loadWithFileLogs(const QList<FileLog *> &logs)
     for (FileLog *log : logs) {
         if (!log || log->count() == 0)
             continue;
-        Entry entry{log, {}};
+        Entry entry{log, {}, {}};
         entry.msecs.reserve(size_t(log->count()));
         for (const _vexa_log_info_t &record : log->file().records())
             entry.msecs.push_back(time_to_msec(record.time));
+        entry.marks.setEvents(DrivingEvents::ofLog(log->file().records(), DrivingEvents::storedThresholds()));
         total += log->distance();
         _fileLogs.append(std::move(entry));
     }
@@ -272,6 +273,24 @@ void LogGraphPicture::drawDistances(GraphPainter &painter) const
                          kWhite);
 }
 
+void LogGraphPicture::drawEventMarks(QPainter &p) const
+{
+    for (const Entry &entry : _fileLogs)
+        entry.marks.draw(p, _size.height(), markTipY(),
+                         [this, &entry](qint64 k) { return xOfMsec(entry.msecs[size_t(k)]); });
+}
+
+LogGraphPicture::Mark LogGraphPicture::markAt(const QPointF &p) const
+{
+    for (const Entry &entry : _fileLogs) {
+        const qint64 k = entry.marks.indexAt(
+            p, markTipY(), [this, &entry](qint64 i) { return xOfMsec(entry.msecs[size_t(i)]); });
+        if (k >= 0 && entry.log)
+            return {entry.log, k};
+    }
+    return {};
+}
+
 void LogGraphPicture::paint(QPainter &p) const
 {
     GraphPainter painter(p, _size.height(), _font);
@@ -283,6 +302,7 @@ void LogGraphPicture::paint(QPainter &p) const
     p.save();
     p.setClipRect(Geometry::toQt(_rect, _size.height()));
     drawGuides(painter);
+    drawEventMarks(p);
     p.restore();
     drawDistances(painter);
 }

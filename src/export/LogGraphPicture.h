@@ -1,13 +1,14 @@
 // The log graph as data and drawing, without a widget: the G-sensor X, Y and Z of every
 // record of the loaded logs on one time axis, a dashed grid with the zoom's value labels,
-// the start, middle and end date, guides where overlapping recordings were triggered, and
-// the total and the current log's distance. The log page's graph shows it with a cursor;
-// reports draw it at any size.
+// the start, middle and end date, guides where overlapping recordings were triggered, the
+// driving event marks, and the total and the current log's distance. The log page's graph
+// shows it with a cursor; reports draw it at any size.
 //
 // Positions are in the picture's bottom-left coordinates (y up). The curves are reduced to
 // distinct pixels when logs load, the size or the zoom changes.
 #pragma once
 
+#include "EventMarks.h"
 #include "FileLog.h"
 #include "LogGuide.h"
 
@@ -30,6 +31,12 @@ public:
     struct Entry {
         QPointer<FileLog> log;
         std::vector<qint64> msecs;  // time_to_msec of every record
+        EventMarks marks;           // its driving events, by record
+    };
+    // The record an event mark stands for; a null log for none.
+    struct Mark {
+        FileLog *log = nullptr;
+        qint64 index = -1;
     };
 
     LogGraphPicture() { _font.setPixelSize(11); }
@@ -61,6 +68,10 @@ public:
     const QString &totalDistance() const { return _totalDistance; }
     // The x of a time on the plot; the left edge when the logs span less than a second.
     double xOfMsec(qint64 msec) const;
+    // Where the event marks' tips sit, at the top of the plot.
+    double markTipY() const { return _rect.y() + _rect.height() - EventMarks::IconSize - 2; }
+    // The event mark at p.
+    Mark markAt(const QPointF &p) const;
 
     // Plot, labels, curves, guides and distances onto a painter over the picture's size.
     void paint(QPainter &painter) const;
@@ -71,6 +82,7 @@ private:
     void drawCurves(GraphPainter &painter, QPainter &p) const;
     void drawGuides(GraphPainter &painter) const;
     void drawDistances(GraphPainter &painter) const;
+    void drawEventMarks(QPainter &p) const;
 
     FileManager *_fileManager = nullptr;
     QList<Entry> _fileLogs;

@@ -1,5 +1,7 @@
 #include "ReportPainter.h"
 
+#include "DisplayZone.h"
+#include "DrivingEvents.h"
 #include "DurableFile.h"
 #include "FileLog.h"
 #include "FileManager.h"
@@ -115,17 +117,20 @@ QString ReportPainter::dateString(const _vexa_time_t &utc, bool valid)
     if (!valid || utc.year == 0)
         return format == 1 || format == 2 ? QStringLiteral(": (-) --.--.---- --:--:--")
                                           : QStringLiteral(": ----.--.--(-) --:--:--");
-    const _vexa_time_t t = utc_to_local(utc);
+    const DisplayZone zone = DisplayZone::current();
+    const _vexa_time_t t = zone.toLocal(utc);
     const QString week = FileManager::weekString(t.day_of_week);
+    // A time on paper stands alone: it names its zone.
+    const QString zoneText = QStringLiteral("  ") + zone.label(utc);
     if (format == 1 || format == 2) {
         const int first = format == 1 ? t.month : t.day;
         const int second = format == 1 ? t.day : t.month;
         return QStringLiteral(": (%1) ").arg(week)
              + QString::asprintf("%02d.%02d.%04d  %02d:%02d:%02d", first, second, t.year, t.hour,
-                                 t.minute, t.second);
+                                 t.minute, t.second) + zoneText;
     }
     return QString::asprintf(": %04d.%02d.%02d(", t.year, t.month, t.day) + week
-         + QString::asprintf(")  %02d:%02d:%02d", t.hour, t.minute, t.second);
+         + QString::asprintf(")  %02d:%02d:%02d", t.hour, t.minute, t.second) + zoneText;
 }
 
 bool ReportPainter::paint(QPagedPaintDevice *device, const Progress &progress) const
@@ -268,6 +273,8 @@ void ReportPainter::drawCover(const Page &page) const
     caption(p, comment, QStringLiteral("< %1 >").arg(key("gui_comment")), H);
     p->setFont(textFont());
     p->drawText(Geometry::toQt(comment, H).adjusted(4, 4, -4, -4), Qt::TextWordWrap, _content.comment);
+    const double top = comment.bottom() + lineHeight(textFont()) + 8;
+    drawEvents(page, QRectF(comment.x(), top, comment.width(), row + 6 - top));
 }
 
 void ReportPainter::drawFrame(const Page &page, qint64 index) const
@@ -342,6 +349,43 @@ void ReportPainter::drawLogFirst(const Page &page) const
     p->drawText(Geometry::toQt(comment, H).adjusted(4, 4, -4, -4), Qt::TextWordWrap, _content.comment);
 }
 
+void ReportPainter::drawEvents(const Page &page, const QRectF &area) const
+{
+    QPainter *p = page.painter;
+    const double H = page.r.height();
+    const DrivingEvents::Thresholds thresholds = DrivingEvents::storedThresholds();
+    const DrivingEvents::Events events =
+        _content.log     ? DrivingEvents::ofLog(_content.log->file().records(), thresholds)
+        : _content.video ? DrivingEvents::ofRecording(_content.video->file().headers(), thresholds)
+                         : DrivingEvents::Events();
+    const QFont font = smallFont();
+    const double step = lineHeight(font) + 2;
+    if (area.height() < 3 * step)
+        return;
+    double y = area.bottom() - step;
+    textAt(p, textFont(), QStringLiteral("< %1 >").arg(key("gui_events")), area.x(), y, H);
+    y -= step + 4;
+    const double columns[] = {area.x(), area.x() + 0.28 * area.width(), area.x() + 0.78 * area.width()};
+    if (events.empty())
+        textAt(p, font, key("gui_no_events"), columns[0], y, H);
+    for (size_t i = 0; i < events.size() && y >= area.y(); ++i, y -= step) {
+        const DrivingEvents::Event &e = events[i];
+        // The last row that fits says how many more there are.
+        if (y - step < area.y() && i + 1 < events.size()) {
+            textAt(p, font, key("gui_more_events").arg(events.size() - i), columns[0], y, H);
+            break;
+        }
+        p->setBrush(DrivingEvents::colourOf(e.kind));
+        p->setPen(Qt::NoPen);
+        p->drawEllipse(Geometry::toQt(QRectF(columns[0], y + 1, 6, 6), H));
+        p->setPen(QPen(Qt::black, 1));
+        p->setBrush(Qt::NoBrush);
+        textAt(p, font, key(DrivingEvents::kindTextId(e.kind)), columns[0] + 10, y, H);
+        textAt(p, font, dateString(msec_to_time(e.startMsec), true).mid(2), columns[1], y, H);
+        textAt(p, font, DrivingEvents::peakText(e, thresholds.units), columns[2], y, H);
+    }
+}
+
 void ReportPainter::drawLogSecond(const Page &page) const
 {
     QPainter *p = page.painter;
@@ -382,4 +426,6 @@ void ReportPainter::drawLogSecond(const Page &page) const
     textAt(p, font, QStringLiteral("%1 : %2/%3, HDOP: %4")
                         .arg(key("gui_satelite")).arg(rec.satellites_used).arg(rec.satellites_in_view)
                         .arg(double(rec.hdop), 0, 'f', 2), x, y, H);
+    const double top = box.bottom() + captionHeight + 12;
+    drawEvents(page, QRectF(box.x(), top, box.width(), r.y() + H - 10 - top));
 }

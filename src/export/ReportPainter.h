@@ -60,6 +60,8 @@ private:
 
     void drawPage(const Page &page, int number) const;
     void drawCover(const Page &page) const;
+    // The driving events of the report's recording or log, as many rows as fit in area.
+    void drawEvents(const Page &page, const QRectF &area) const;
     void drawFrame(const Page &page, qint64 index) const;
     void drawLogFirst(const Page &page) const;
     void drawLogSecond(const Page &page) const;

@@ -1,5 +1,6 @@
 #include "StillExport.h"
 
+#include "DisplayZone.h"
 #include "FileVideo.h"
 #include "vexa_time.h"
 
@@ -8,7 +9,7 @@
 
 QString StillExport::fileName(const _vexa_time_t &utc, qint64 index)
 {
-    const _vexa_time_t t = utc_to_local(utc);
+    const _vexa_time_t t = DisplayZone::current().toLocal(utc);
     return QString::asprintf("%04d%02d%02d_%02d%02d%02d_%03lld.jpg", t.year, t.month, t.day, t.hour,
                              t.minute, t.second, static_cast<long long>(index));
 }

@@ -12,14 +12,17 @@
 #include "vexa_time.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QTableView>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -71,7 +74,8 @@ LogLayout::LogLayout(SkinManager *skinManager, FileManager *fileManager, QWidget
     _skinLogGraph->setFileManager(fileManager);
     connect(_skinLogGraph, &SkinLogGraph::changeFileLog, this,
             &LogLayout::skinLogGraphChangeFileLog);
-    buildTable(QRect(320, h - 192, 320, 192));
+    // The event search takes a row under the table.
+    buildTable(QRect(320, h - 166, 320, 166));
     buildSearchControls(skinManager);
     hide();
 }
@@ -135,6 +139,7 @@ void LogLayout::buildSearchControls(SkinManager *skinManager)
         b = Geometry::fromQt(_searchButton->geometry(), height()).topLeft();
         connect(_searchButton, &SkinButton::triggered, this, &LogLayout::didSearch);
     }
+    addEventSearch(QRect(320, height() - 192, 320, 26));
     const int bx = b.x(), by = b.y();
     addButton(QRect(bx + 15, by - 28, 20, 20), TagSpeed);
     addButton(QRect(bx + 15, by - 60, 20, 20), TagGSensor);
@@ -145,6 +150,27 @@ void LogLayout::buildSearchControls(SkinManager *skinManager)
     const int fieldY[] = {by - 59, by - 82, by - 105};
     for (int axis = 0; axis < 3; ++axis)
         _sensor[axis] = addField(QRect(bx + 200, fieldY[axis], 50, 18), QStringLiteral("0.40"), 4, 2);
+}
+
+// A row of its own: a box and the kind of driving event to list.
+void LogLayout::addEventSearch(const QRect &row)
+{
+    const int x = row.x() + 14;
+    const int y = row.y() + 2;
+    QCheckBox *box = addButton(QRect(x, y + 1, 20, 20), TagEvent);
+    box->setToolTip(Texts::text("tooltip_search_events"));
+    _eventKind = new QComboBox(this);
+    _eventKind->setGeometry(qtRect(QRect(x + 26, y, row.right() - 8 - (x + 26), 22)));
+    _eventKind->addItem(Texts::text("gui_all_events"), -1);
+    for (int k = 0; k <= int(DrivingEvents::Kind::Speeding); ++k) {
+        const auto kind = DrivingEvents::Kind(k);
+        QPixmap dot(10, 10);
+        dot.fill(DrivingEvents::colourOf(kind));
+        _eventKind->addItem(QIcon(dot), Texts::text(DrivingEvents::kindTextId(kind)), k);
+    }
+    _eventKind->setToolTip(Texts::text("tooltip_search_events"));
+    // Choosing a kind asks for the event search.
+    connect(_eventKind, &QComboBox::activated, box, [box] { box->setChecked(true); });
 }
 
 QCheckBox *LogLayout::addButton(const QRect &frame, int tag)
@@ -316,6 +342,11 @@ LogSearch::Criteria LogLayout::criteria() const
     c.xLimit = _sensor[0]->text().toDouble();
     c.yLimit = _sensor[1]->text().toDouble();
     c.zLimit = _sensor[2]->text().toDouble();
+    c.eventOn = checkBox(TagEvent)->isChecked();
+    const int kind = _eventKind->currentData().toInt();
+    if (kind >= 0)
+        c.eventKind = DrivingEvents::Kind(kind);
+    c.thresholds = DrivingEvents::storedThresholds();
     return c;
 }
 
@@ -380,6 +411,7 @@ void LogLayout::paintEvent(QPaintEvent *event)
     p.fillRect(event->rect(), Qt::white);
     p.fillRect(qtRect(QRect(1, 145, 318, 170)), kPanel);
     p.fillRect(qtRect(QRect(320, 145, 320, 143)), kPanel);
+    p.fillRect(qtRect(QRect(320, height() - 192, 320, 26)), kPanel);
 
     const int rows[] = {235, 215, 195, 175, 155};
     const QString labels[] = {

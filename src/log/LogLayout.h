@@ -21,6 +21,7 @@
 
 class LogResultModel;
 class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QTableView;
 class SkinButton;
@@ -36,7 +37,7 @@ public:
     static constexpr int SearchKey = 32;
     static constexpr int VideoBackKey = 42;
     // Tags of the search check boxes.
-    enum CheckTag { TagSpeed = 1, TagGSensor = 2, TagAxisX = 21, TagAxisY = 22, TagAxisZ = 23 };
+    enum CheckTag { TagSpeed = 1, TagGSensor = 2, TagEvent = 3, TagAxisX = 21, TagAxisY = 22, TagAxisZ = 23 };
 
     // Placed at the skin's page rectangle (an empty frame without a skin); starts hidden.
     LogLayout(SkinManager *skinManager, FileManager *fileManager, QWidget *parent = nullptr);
@@ -51,6 +52,8 @@ public:
     SkinButton *searchButton() const { return _searchButton; }
     QCheckBox *checkBox(int tag) const;
     QLineEdit *speedField() const { return _speed; }
+    // The driving event kind the event search looks for: every kind first, then each kind.
+    QComboBox *eventKindBox() const { return _eventKind; }
     QLineEdit *sensorField(int axis) const { return _sensor[axis]; }
 
     // Takes the log rows ("idx" into the folder model's logs) in the given order. False,
@@ -85,6 +88,7 @@ private:
     void buildSearchControls(SkinManager *skinManager);
     QCheckBox *addButton(const QRect &frame, int tag);
     QLineEdit *addField(const QRect &frame, const QString &text, int maxLength, int fractionDigits);
+    void addEventSearch(const QRect &row);
     QRect qtRect(const QRect &specRect) const;
     void drawText(QPainter &painter, const QString &text, int x, int y, const QColor &colour);
     void skinLogGraphChangeFileLog(FileLog *fileLog, qint64 logIndex);
@@ -101,6 +105,7 @@ private:
     SkinButton *_searchButton = nullptr;
     std::map<int, QCheckBox *> _checks;
     QLineEdit *_speed = nullptr;
+    QComboBox *_eventKind = nullptr;
     QLineEdit *_sensor[3] = {};
     // A copy: the log may go away with the card before the page is cleared.
     std::optional<_vexa_log_info_t> _log_info;

@@ -128,6 +128,10 @@ void SkinLogGraph::resizeEvent(QResizeEvent *)
 void SkinLogGraph::mousePressEvent(QMouseEvent *event)
 {
     const QPointF p = Geometry::fromQt(event->position(), height());
+    if (const LogGraphPicture::Mark mark = _picture.markAt(p); mark.log) {
+        emit changeFileLog(mark.log, mark.index);
+        return;
+    }
     _drag.press(_rectCursor, p);
     moveCursor(p);
 }

@@ -52,6 +52,8 @@ public:
     const QString &totalDistance() const { return _picture.totalDistance(); }
     // The x of a time on the plot; the left edge when the logs span less than a second.
     double xOfMsec(qint64 msec) const { return _picture.xOfMsec(msec); }
+    // Where the event marks' tips sit, at the top of the plot.
+    double markTipY() const { return _picture.markTipY(); }
 
 public slots:
     void clear();

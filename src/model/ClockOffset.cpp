@@ -2,106 +2,109 @@
 
 #include "FileLog.h"
 #include "FileVideo.h"
+#include "vexa_log_file.h"
 #include "vexa_time.h"
+#include "vexa_vdd_file.h"
 
-#include <QByteArrayList>
-#include <QFile>
+#include <QLocale>
 
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
 
 namespace {
 
-// Lines longer than this are not NMEA and are skipped.
-constexpr qint64 kMaxLine = 512;
-// A log holds at most 3610 records of a few sentences each; more lines are not read.
-constexpr int kMaxLines = 3610 * 40;
+// Reading a frame's comment reads the whole picture: a long recording is judged by this
+// many frames spread evenly over its frames with a fix.
+constexpr size_t kSampledFrames = 121;
 
-int digits(const QByteArray &text, int from, int count)
+std::optional<qint64> median(std::vector<qint64> &v)
 {
-    const QByteArray part = text.mid(from, count);
-    bool ok = false;
-    const int value = part.size() == count ? part.toInt(&ok) : -1;
-    return ok ? value : -1;
+    if (v.empty())
+        return std::nullopt;
+    const size_t mid = v.size() / 2;
+    std::nth_element(v.begin(), v.begin() + mid, v.end());
+    if (v.size() % 2)
+        return v[mid];
+    const qint64 upper = v[mid];
+    const qint64 lower = *std::max_element(v.begin(), v.begin() + mid);
+    return lower + (upper - lower) / 2;
 }
 
-// hhmmss[.sss] and DDMMYY as milliseconds since the epoch; nothing when malformed.
-std::optional<qint64> nmeaTime(const QByteArray &hms, const QByteArray &date, int msec)
+// The receiver's time of the fix in the comment payload; -1 when it holds no date.
+qint64 gpsTimeOfComment(const uint8_t *c)
 {
-    _vexa_time_t t{};
-    t.hour = uint16_t(digits(hms, 0, 2));
-    t.minute = uint16_t(digits(hms, 2, 2));
-    t.second = uint16_t(digits(hms, 4, 2));
-    t.day = uint16_t(digits(date, 0, 2));
-    t.month = uint16_t(digits(date, 2, 2));
-    const int year = digits(date, 4, 2);
-    if (digits(hms, 0, 2) < 0 || digits(hms, 2, 2) < 0 || digits(hms, 4, 2) < 0 || digits(date, 0, 2) < 1
-        || digits(date, 2, 2) < 1 || year < 0)
-        return std::nullopt;
-    t.year = uint16_t(2000 + year);
-    t.millisecond = uint16_t(std::clamp(msec, 0, 999));
-    return time_to_msec(t);
+    _vexa_time_t g{};
+    uint16_t year = 0;
+    std::memcpy(&year, c + 52, sizeof year);
+    g.year = year;
+    g.month = c[54];
+    g.day = c[55];
+    g.hour = c[56];
+    g.minute = c[57];
+    g.second = c[58];
+    if (g.year < 2000 || g.month < 1 || g.month > 12 || g.day < 1 || g.day > 31 || g.hour > 23 ||
+        g.minute > 59 || g.second > 60)
+        return -1;
+    return time_to_msec(g);
 }
 
 } // namespace
 
-std::optional<qint64> ClockOffset::median(std::vector<qint64> samples)
-{
-    if (samples.empty())
-        return std::nullopt;
-    const auto middle = samples.begin() + (samples.size() - 1) / 2;
-    std::nth_element(samples.begin(), middle, samples.end());
-    return *middle;
-}
-
 std::optional<qint64> ClockOffset::ofVideo(const FileVideo &video)
 {
-    // Reading comments needs the non-const reader; the recording itself is not changed.
-    auto &reader = const_cast<FileVideo &>(video).file();
-    std::vector<qint64> samples;
-    for (qint64 i = 0; i < video.frameCount(); ++i) {
-        const auto &h = video.headerAtIndex(i);
-        uint8_t c[VEXA_COMMENT_SIZE];
-        if (!h.gps_valid || h.time.year == 0 || !reader.get_jpeg_comment(quint64(i), c))
-            continue;
-        _vexa_time_t gps{};
-        gps.year = uint16_t(c[52] | (c[53] << 8));
-        gps.month = c[54];
-        gps.day = c[55];
-        gps.hour = c[56];
-        gps.minute = c[57];
-        gps.second = c[58];
-        if (gps.year == 0 || gps.month == 0 || gps.day == 0)
-            continue;
-        // The receiver's time has whole seconds only: the frame's place within its second
-        // is not a clock error.
-        _vexa_time_t camera = h.time;
-        camera.millisecond = 0;
-        samples.push_back(time_to_msec(camera) - time_to_msec(gps));
-    }
-    return median(std::move(samples));
+    return ofRecording(video.file());
 }
 
 std::optional<qint64> ClockOffset::ofLog(const FileLog &log)
 {
-    QFile file(log.path());
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    std::vector<qint64> samples;
-    std::optional<qint64> gps;
-    for (int n = 0; n < kMaxLines && !file.atEnd(); ++n) {
-        const QByteArray line = file.readLine(kMaxLine).trimmed();
-        const QByteArrayList f = line.split(',');
-        if (f.value(0) == "$GPRMC") {
-            const QByteArray hms = f.value(1);
-            const int dot = hms.indexOf('.');
-            const int msec = dot < 0 ? 0 : hms.mid(dot + 1, 3).leftJustified(3, '0').toInt();
-            gps = f.value(2) == "A" ? nmeaTime(hms, f.value(9), msec) : std::nullopt;
-        } else if (f.value(0) == "$REZEZ" && gps) {
-            const QByteArray hms = f.value(6);
-            if (const auto camera = nmeaTime(hms, f.value(7), digits(hms, 6, 3)))
-                samples.push_back(*camera - *gps);
-            gps.reset();
-        }
+    return ofRecords(log.file());
+}
+
+std::optional<qint64> ClockOffset::ofRecording(const vexa_vdd_file &file)
+{
+    std::vector<qint64> fixed;
+    const auto &headers = file.headers();
+    for (size_t i = 0; i < headers.size(); ++i)
+        if (headers[i].gps_valid)
+            fixed.push_back(qint64(i));
+    const size_t step = std::max<size_t>(1, fixed.size() / kSampledFrames);
+    std::vector<qint64> offsets;
+    uint8_t comment[VEXA_COMMENT_SIZE];
+    for (size_t k = 0; k < fixed.size(); k += step) {
+        const qint64 index = fixed[k];
+        if (!file.get_jpeg_comment(uint64_t(index), comment))
+            continue;
+        const qint64 gps = gpsTimeOfComment(comment);
+        if (gps < 0)
+            continue;
+        // The payload's GPS time has whole seconds, so the camera's is taken to its second too.
+        _vexa_time_t camera = headers[size_t(index)].time;
+        camera.millisecond = 0;
+        offsets.push_back(time_to_msec(camera) - gps);
     }
-    return median(std::move(samples));
+    return median(offsets);
+}
+
+std::optional<qint64> ClockOffset::ofRecords(const vexa_log_file &file)
+{
+    std::vector<qint64> offsets;
+    const auto &records = file.records();
+    const auto &gps = file.gps_times();
+    for (size_t i = 0; i < records.size() && i < gps.size(); ++i)
+        if (records[i].gps_valid && gps[i] != vexa_log_file::no_gps_time)
+            offsets.push_back(time_to_msec(records[i].time) - gps[i]);
+    return median(offsets);
+}
+
+QString ClockOffset::text(std::optional<qint64> offsetMsec)
+{
+    if (!offsetMsec)
+        return {};
+    const qint64 ms = *offsetMsec;
+    const QString seconds = QLocale().toString(std::abs(ms) / 1000.0, 'f', 1);
+    if (std::abs(ms) < 50)
+        return qtTrId("gui_clock_in_step");
+    return qtTrId(ms > 0 ? "gui_clock_ahead" : "gui_clock_behind").arg(seconds);
 }

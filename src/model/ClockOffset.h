@@ -1,21 +1,27 @@
-// How far the camera's clock was from GPS time: camera time minus GPS time in milliseconds,
-// the median over the samples with a fix, so a few odd fixes do not move it.
+// How far the camera's clock runs from the GPS receiver's: the median, over the frames or
+// records with a fix, of camera time minus GPS time, in milliseconds (positive: the camera
+// is ahead). Null when nothing had a fix.
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 #include <optional>
-#include <vector>
 
 class FileLog;
 class FileVideo;
+class vexa_log_file;
+class vexa_vdd_file;
 
 class ClockOffset {
 public:
-    // Frame time minus the receiver's time from the frame's comment; nothing without a fix.
     static std::optional<qint64> ofVideo(const FileVideo &video);
-    // "$REZEZ" time (the camera's) minus the "$GPRMC" time seen before it with status A.
     static std::optional<qint64> ofLog(const FileLog &log);
-    // The median (the lower middle of an even count); nothing for no samples.
-    static std::optional<qint64> median(std::vector<qint64> samples);
+    static std::optional<qint64> ofRecording(const vexa_vdd_file &file);
+    static std::optional<qint64> ofRecords(const vexa_log_file &file);
+
+    // Beyond this the offset is marked where it is shown.
+    static constexpr qint64 markedMsec = 2000;
+    // "Camera clock 2.4 s ahead of GPS" (or behind), localized; empty for null.
+    static QString text(std::optional<qint64> offsetMsec);
 };

@@ -1,6 +1,7 @@
 #include "FileManager.h"
 
 #include "CardLoader.h"
+#include "DisplayZone.h"
 #include "FileLog.h"
 #include "FileVideo.h"
 #include "FolderScanner.h"
@@ -265,6 +266,7 @@ void FileManager::reloadSettings()
 {
     setDisplaySettings(Preferences::dateFormat(), Preferences::speedFormat(),
                        Preferences::videoFlip());
+    DisplayZone::setCurrent(DisplayZone::stored());
 }
 
 void FileManager::setDisplaySettings(int dateFormat, int speedFormat, int videoFlip)
@@ -353,7 +355,7 @@ QString FileManager::dateString(const _vexa_time_t &utc)
     // Year 0 is the all-zero "no frame" time: a recording without frames has no date.
     if (utc.year == 0)
         return QString();
-    const _vexa_time_t t = utc_to_local(utc);
+    const _vexa_time_t t = DisplayZone::current().toLocal(utc);
     const char *format = "%02d.%02d.%04d %02d:%02d:%02d";
     switch (display().dateFormat) {
     case 1:
@@ -370,7 +372,7 @@ QString FileManager::timeString(const _vexa_time_t &utc)
 {
     if (utc.year == 0)
         return QString();
-    const _vexa_time_t t = utc_to_local(utc);
+    const _vexa_time_t t = DisplayZone::current().toLocal(utc);
     return QString::asprintf("%02d:%02d:%02d", t.hour, t.minute, t.second);
 }
 

@@ -85,6 +85,12 @@ std::vector<qint64> LogSearch::searchLog(const vexa_log_file &log, const Criteri
 {
     const std::vector<_vexa_log_info_t> &records = log.records();
     std::vector<qint64> rows;
+    if (c.eventOn) {
+        for (const DrivingEvents::Event &e : DrivingEvents::ofLog(records, c.thresholds))
+            if (!c.eventKind || e.kind == *c.eventKind)
+                rows.push_back(e.startIndex);
+        return rows;
+    }
     std::vector<std::vector<bool>> axes;
     if (c.gOn) {
         const bool on[] = {c.xOn, c.yOn, c.zOn};

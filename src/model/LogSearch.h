@@ -2,11 +2,13 @@
 // G-sensor thresholds per axis, or both. The log page and `tumbo-cli search` share it.
 #pragma once
 
+#include "DrivingEvents.h"
 #include "vexa_log_file.h"
 
 #include <QList>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class LogSearch {
@@ -23,6 +25,11 @@ public:
         double xLimit = 0.4;
         double yLimit = 0.4;
         double zLimit = 0.4;
+        // The driving events of a kind (or of every kind) as the other way to search: each
+        // event lists its first record, and the boxes above play no part.
+        bool eventOn = false;
+        std::optional<DrivingEvents::Kind> eventKind;
+        DrivingEvents::Thresholds thresholds;
     };
 
     // One result: the log's position in the searched list, the record, the 1-based row

@@ -24,3 +24,15 @@ void Preferences::setStringValue(const char *key, const QString &value)
 {
     QSettings().setValue(QLatin1String(key), value);
 }
+
+double Preferences::doubleValue(const char *key, double fallback)
+{
+    bool ok = false;
+    const double value = QSettings().value(QLatin1String(key)).toDouble(&ok);
+    return ok ? value : fallback;
+}
+
+void Preferences::setDoubleValue(const char *key, double value)
+{
+    QSettings().setValue(QLatin1String(key), value);
+}

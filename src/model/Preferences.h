@@ -18,10 +18,22 @@ public:
     static constexpr const char *PdfFolder = "pdf_folder";
     // The map's tile address, with {z}, {x} and {y} in it; unset means OpenStreetMap's.
     static constexpr const char *MapTileUrl = "map_tile_url";
+    // Driving event thresholds: m/s² for braking, acceleration and cornering, g for impacts,
+    // and the speed limit in the display unit (unset or 0: no speeding events).
+    static constexpr const char *EventBrake = "event_brake";
+    static constexpr const char *EventAccel = "event_accel";
+    static constexpr const char *EventCorner = "event_corner";
+    static constexpr const char *EventImpact = "event_impact";
+    static constexpr const char *EventSpeedLimit = "event_speed_limit";
+    // The IANA id of the zone local times are shown in; unset or empty: the system's.
+    static constexpr const char *TimeZone = "time_zone";
 
     // A missing or non-numeric value reads as 0.
     static int intValue(const char *key);
     static void setIntValue(const char *key, int value);
+    // A missing or non-numeric value reads as the fallback.
+    static double doubleValue(const char *key, double fallback);
+    static void setDoubleValue(const char *key, double value);
     // A missing value reads as a null string.
     static QString stringValue(const char *key);
     static void setStringValue(const char *key, const QString &value);

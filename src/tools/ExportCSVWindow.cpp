@@ -11,6 +11,8 @@
 #include <QDir>
 #include <QFileDialog>
 
+#include <optional>
+
 ExportCSVWindow::ExportCSVWindow(const QList<ListRow> &rows, const FileManager &fileManager, QWidget *parent)
     : ToolWindow(parent), _ui(std::make_unique<Ui::ExportCSVWindow>())
 {
@@ -41,6 +43,7 @@ void ExportCSVWindow::windowDidLoad()
     _ui->btnStart->setText(Texts::text("gui_start"));
     _ui->btnCancel->setText(Texts::text("gui_cancel"));
     _ui->btnClose->setText(Texts::text("gui_close"));
+    _ui->checkEvents->setText(Texts::text("gui_mark_events"));
     _ui->labelCount->setText(TrackExport::countText(0, qint64(_array.size())));
     _ui->textFolder->setText(QDir::toNativeSeparators(rememberedFolder(Preferences::CsvFolder)));
     _ui->textName->setText(TrackExport::defaultName(_array));
@@ -68,6 +71,7 @@ void ExportCSVWindow::setExporting(bool exporting)
     _ui->btnStart->setEnabled(!exporting);
     _ui->btnClose->setEnabled(!exporting);
     _ui->btnFolder->setEnabled(!exporting);
+    _ui->checkEvents->setEnabled(!exporting);
     _ui->btnCancel->setEnabled(exporting);
 }
 
@@ -83,9 +87,12 @@ void ExportCSVWindow::btnStartClicked()
         return;
     setExporting(true);
     const TrackExport::Logs logs = _array;
+    const std::optional<DrivingEvents::Thresholds> events =
+        _ui->checkEvents->isChecked() ? std::optional(DrivingEvents::storedThresholds()) : std::nullopt;
     runJob(
-        [this, logs, target](const std::atomic_bool &cancel, const Progress &progress) {
-            _result = CsvExport::write(target, logs, cancel, TrackExport::throttled(progress));
+        [this, logs, target, events](const std::atomic_bool &cancel, const Progress &progress) {
+            _result = CsvExport::write(target, logs, cancel, TrackExport::throttled(progress),
+                                       events ? &*events : nullptr);
             return _result.written;
         },
         _ui->progress);

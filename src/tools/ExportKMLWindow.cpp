@@ -43,6 +43,7 @@ void ExportKMLWindow::windowDidLoad()
 {
     setWindowTitle(Texts::text("gui_kml_convert"));
     _ui->labelFolder->setText(Texts::text("gui_kml_folder"));
+    _ui->checkEvents->setText(Texts::text("gui_mark_events"));
     _ui->labelPoint->setText(Texts::text("gui_point_interval"));
     _ui->labelLine->setText(Texts::text("gui_line_interval"));
     _ui->labelPointSec->setText(Texts::text("gui_second"));
@@ -82,7 +83,7 @@ void ExportKMLWindow::formatChanged()
     setWindowTitle(Texts::text(kml ? "gui_kml_convert" : "gui_gpx_convert"));
     _ui->labelFolder->setText(Texts::text(kml ? "gui_kml_folder" : "gui_gpx_folder"));
     for (QWidget *w : {static_cast<QWidget *>(_ui->textPoint), static_cast<QWidget *>(_ui->textLine),
-                       static_cast<QWidget *>(_ui->boxIcon)})
+                       static_cast<QWidget *>(_ui->boxIcon), static_cast<QWidget *>(_ui->checkEvents)})
         w->setEnabled(kml);
 }
 
@@ -102,6 +103,7 @@ void ExportKMLWindow::setExporting(bool exporting)
     _ui->btnClose->setEnabled(!exporting);
     _ui->btnFolder->setEnabled(!exporting);
     _ui->comboFormat->setEnabled(!exporting);
+    _ui->checkEvents->setEnabled(!exporting && _ui->comboFormat->currentData().toInt() == Kml);
     _ui->btnCancel->setEnabled(exporting);
 }
 
@@ -113,6 +115,8 @@ KmlExport::Options ExportKMLWindow::options() const
     options.lineSeconds = _ui->textLine->text().toInt();
     options.altitudeHeight = _ui->radioAltitude->isChecked();
     options.title = _title;
+    options.events = _ui->checkEvents->isChecked();
+    options.thresholds = DrivingEvents::storedThresholds();
     return options;
 }
 

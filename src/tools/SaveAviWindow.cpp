@@ -1,5 +1,6 @@
 #include "SaveAviWindow.h"
 
+#include "DisplayZone.h"
 #include "ExportAlerts.h"
 
 #include "FileManager.h"
@@ -67,7 +68,7 @@ void SaveAviWindow::windowDidLoad()
 
     if (_fileVideo && _fileVideo->frameCount() > 0) {
         const _vexa_time_t first = _fileVideo->headerAtIndex(0).time;
-        const _vexa_time_t local = utc_to_local(first);
+        const _vexa_time_t local = DisplayZone::current().toLocal(first);
         _ui->textName->setText(QString::asprintf("%04d%02d%02d_%02d%02d%02d", local.year,
                                                  local.month, local.day, local.hour,
                                                  local.minute, local.second));

@@ -1,5 +1,6 @@
 #include "MapScript.h"
 
+#include "DrivingEvents.h"
 #include "FileLog.h"
 #include "FileManager.h"
 #include "FileVideo.h"
@@ -142,6 +143,26 @@ QString MapScript::logCameras(const QList<LogGuide> &cameras)
     return out.text();
 }
 
+// The driving events of the recording, each at the first position of its span.
+static void addEventMarks(CallWriter &out, const FileVideo &video)
+{
+    const DrivingEvents::Thresholds thresholds = DrivingEvents::storedThresholds();
+    for (const DrivingEvents::Event &e : DrivingEvents::ofRecording(video.file().headers(), thresholds)) {
+        for (qint64 k = e.startIndex; k <= e.endIndex; ++k) {
+            double latitude = 0, longitude = 0;
+            if (!headerPosition(video.headerAtIndex(k), &latitude, &longitude))
+                continue;
+            out.begin("addEventMark");
+            out.number(latitude);
+            out.number(longitude);
+            out.integer(int32_t(e.startIndex));
+            out.integer(DrivingEvents::colourOf(e.kind).rgb() & 0xffffff);
+            out.end();
+            break;
+        }
+    }
+}
+
 MapScript::Route MapScript::route(const FileVideo &video)
 {
     const qint64 interval =
@@ -170,6 +191,7 @@ MapScript::Route MapScript::route(const FileVideo &video)
         out.end();
     }
     out.call("drawRoute");
+    addEventMarks(out, video);
     out.call("waitDone");
     route.script = out.text();
     return route;

@@ -102,6 +102,13 @@ QPointF SkinGraph::specPoint(const QPointF &qtPoint) const
 void SkinGraph::mousePressEvent(QMouseEvent *event)
 {
     const QPointF p = specPoint(event->position());
+    if (const qint64 mark = _picture.markAt(p); mark >= 0) {
+        if (FileVideo *video = _picture.fileVideo())
+            emit fileVideoFrameIndex(video, mark);
+        else
+            emit fileLogFrameIndex(_picture.fileLog(), mark);
+        return;
+    }
     _drag.press(_rectCursor, p);
     moveCursor(p);
 }

@@ -42,6 +42,11 @@ public:
     FileVideo *fileVideo() const { return _picture.fileVideo(); }
     FileLog *fileLog() const { return _picture.fileLog(); }
     const QList<Guide> &logGuides() const { return _picture.logGuides(); }
+    // The driving events of the recording or log, marked at the top of the plot.
+    const EventMarks &eventMarks() const { return _picture.eventMarks(); }
+    double markTipY() const { return _picture.markTipY(); }
+    // The x of a frame inside the window, NaN outside it.
+    double markX(qint64 frameIndex) const { return _picture.markX(frameIndex); }
     // The plot area and the cursor box, bottom-left coordinates.
     QRectF plotRect() const { return _picture.plotRect(); }
     QRectF cursorRect() const { return _rectCursor; }

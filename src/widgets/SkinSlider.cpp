@@ -35,6 +35,7 @@ QList<double> SkinSlider::markArray() const
 void SkinSlider::setFileVideo(FileVideo *fileVideo)
 {
     _markFrames.clear();
+    _eventMarks.clear();
     _timeArray.clear();
     _frameCount = 0;
     _thumbOffset = 0;
@@ -54,6 +55,7 @@ void SkinSlider::setFileVideo(FileVideo *fileVideo)
             ++k;
         ++k;
     }
+    _eventMarks.setEvents(DrivingEvents::ofRecording(fileVideo->file().headers(), DrivingEvents::storedThresholds()));
     const qint64 q = n / 4;
     for (qint64 k : {qint64(0), q, 2 * q, 3 * q, n - 1})
         _timeArray.append(FileManager::timeString(fileVideo->headerAtIndex(k).time));
@@ -80,6 +82,11 @@ void SkinSlider::rescale()
     _cacheValid = false;
     _thumbRect.moveLeft(thumbX());
     update();
+}
+
+double SkinSlider::markX(qint64 frameIndex) const
+{
+    return std::max(10.0, double(frameIndex) * _thumbOffset);
 }
 
 double SkinSlider::thumbX() const
@@ -121,6 +128,7 @@ void SkinSlider::renderCache()
         marks.lineTo(Geometry::toQt(QPointF(x, bar.y() + bar.height() - 3), h));
     }
     p.strokePath(marks, QPen(QColor(255, 255, 0), 2));
+    _eventMarks.draw(p, h, MarkTipY, [this](qint64 k) { return markX(k); });
 
     p.setFont(_font);
     p.setPen(QColor(255, 255, 255));
@@ -172,6 +180,11 @@ void SkinSlider::mousePressEvent(QMouseEvent *event)
 {
     const QPointF p = Geometry::fromQt(event->position(), height());
     _canDrag = _thumbRect.contains(p);
+    const qint64 mark = _canDrag ? -1 : _eventMarks.indexAt(p, MarkTipY, [this](qint64 k) { return markX(k); });
+    if (mark >= 0 && mark < _frameCount) {
+        emit changeFrameIndex(mark);
+        return;
+    }
     moveThumb(p);
 }
 

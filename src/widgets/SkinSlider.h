@@ -6,6 +6,8 @@
 // are drawn once per recording and width; playback repaints only where the thumb moves.
 #pragma once
 
+#include "EventMarks.h"
+
 #include <QFont>
 #include <QImage>
 #include <QList>
@@ -34,6 +36,11 @@ public:
     // The x of each event mark, and the five time labels.
     QList<double> markArray() const;
     const QStringList &timeArray() const { return _timeArray; }
+    // The driving events of the recording, drawn on the bar where they start.
+    const EventMarks &eventMarks() const { return _eventMarks; }
+    // Where a mark's tip sits and the x of a frame, bottom-left coordinates.
+    static constexpr double MarkTipY = BarY + 4;
+    double markX(qint64 frameIndex) const;
     // The frame a press at p asks for, or -1 for none.
     qint64 frameAt(const QPointF &p) const;
 
@@ -62,6 +69,7 @@ private:
     void moveThumb(const QPointF &p);
 
     QList<qint64> _markFrames;
+    EventMarks _eventMarks;
     QStringList _timeArray;
     QImage _backImage;
     QImage _thumbImage;

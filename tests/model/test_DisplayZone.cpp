@@ -1,0 +1,44 @@
+// The zone local times are shown in: the system's stays as before, others as named, and the
+// label a time carries where it stands alone.
+
+#include "DisplayZone.h"
+#include "FileManager.h"
+#include "TestCard.h"
+
+#include <QtTest>
+
+class TestDisplayZone : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestCard::prepareEnvironment(); }
+    void cleanup() { DisplayZone::setCurrent(DisplayZone()); }
+
+    void zones_data()
+    {
+        QTest::addColumn<QByteArray>("id");
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("label");
+        // 2026-01-15 23:30:00 UTC; the tests' system zone is Europe/Berlin.
+        QTest::newRow("system's") << QByteArray() << "2026.01.16 00:30:00" << "CET +01:00";
+        QTest::newRow("UTC") << QByteArray("UTC") << "2026.01.15 23:30:00" << "UTC +00:00";
+        QTest::newRow("half hour") << QByteArray("Asia/Kolkata") << "2026.01.16 05:00:00" << "IST +05:30";
+        QTest::newRow("west") << QByteArray("America/New_York") << "2026.01.15 18:30:00" << "EST -05:00";
+        QTest::newRow("unknown id") << QByteArray("Mars/Olympus") << "2026.01.16 00:30:00" << "CET +01:00";
+    }
+
+    void zones()
+    {
+        QFETCH(QByteArray, id);
+        QFETCH(QString, date);
+        QFETCH(QString, label);
+        const _vexa_time_t t = TestCard::utc(2026, 1, 15, 23, 30, 0);
+        DisplayZone::store(DisplayZone(id));
+        FileManager::reloadSettings();
+        QCOMPARE(FileManager::dateString(t), date);
+        QCOMPARE(DisplayZone::current().label(t), label);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestDisplayZone)
+#include "test_DisplayZone.moc"
