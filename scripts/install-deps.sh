@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  g++ cmake make pkg-config ninja-build
+  g++ cmake make pkg-config ninja-build ccache
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
   qt6-webengine-dev qt6-webengine-dev-tools qt6-webchannel-dev qt6-positioning-dev
   qt6-image-formats-plugins libqt6svg6 qt6-svg-dev
