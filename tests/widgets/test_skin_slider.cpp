@@ -22,6 +22,9 @@ class TestSkinSlider : public QObject {
         if (!videos.contains(count)) {
             std::vector<TestCard::Frame> frames = TestCard::solidFrames(count, QSize(4, 4));
             frames[0].eventType = 1;
+            // A steady speed: no driving event's mark covers the trigger mark.
+            for (TestCard::Frame &f : frames)
+                f.speed = 40;
             const QString file = QString::number(count) + QStringLiteral(".vdd");
             TestCard::writeRecording(dir.filePath(file), frames);
             videos[count] = FileVideo::create(dir.path(), file, FileVideo::Normal, this);
