@@ -85,16 +85,6 @@ bool pump(int in, int out, qint64 size)
     return readWriteCopy(in, out);
 }
 
-QString existingAncestor(QString path)
-{
-    QFileInfo info(path);
-    while (!info.exists() && !info.isRoot() && !path.isEmpty()) {
-        path = info.absolutePath();
-        info = QFileInfo(path);
-    }
-    return path;
-}
-
 // A link counts nothing: it is never copied.
 qint64 sizeOf(const QString &path)
 {
@@ -186,7 +176,7 @@ QList<BackupCopier::Item> BackupCopier::configItems() const
 // A read-only or forbidden destination is named with its reason before anything is weighed.
 bool BackupCopier::writable()
 {
-    const QString folder = existingAncestor(_destination);
+    const QString folder = BackupCopier::existingAncestor(_destination);
     if (::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0)
         return true;
     _result.error = QStringLiteral("cannot write %1: %2").arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
@@ -207,7 +197,7 @@ bool BackupCopier::fits()
         growth += size - sizeOf(_destination + u'/' + item.target);
     }
     _result.needed = std::max(peak, growth);
-    _result.available = _freeSpace(existingAncestor(_destination));
+    _result.available = _freeSpace(BackupCopier::existingAncestor(_destination));
     // An unknown figure (-1) refuses nothing: a copy that then fails is still reported.
     return _result.available < 0 || _result.needed <= _result.available;
 }
@@ -349,4 +339,14 @@ bool BackupCopier::writeCopy(int in, qint64 size, const QString &target, QString
     if (!ok)
         *why = QString::fromLocal8Bit(file.errorString());
     return ok;
+}
+
+QString BackupCopier::existingAncestor(QString path)
+{
+    QFileInfo info(path);
+    while (!info.exists() && !info.isRoot() && !path.isEmpty()) {
+        path = info.absolutePath();
+        info = QFileInfo(path);
+    }
+    return path;
 }

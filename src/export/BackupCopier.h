@@ -48,6 +48,8 @@ public:
     static qint64 totalSize(const Sources &sources);
     // A size as the user reads it: megabytes with one decimal ("1.5 MB").
     static QString sizeText(qint64 bytes);
+    // The path itself, or its nearest folder that exists: where a new copy's space comes from.
+    static QString existingAncestor(QString path);
 
     // Recordings plus logs: the progress steps of run().
     qint64 itemCount() const;

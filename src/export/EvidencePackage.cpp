@@ -1,5 +1,6 @@
 #include "EvidencePackage.h"
 
+#include "BackupCopier.h"
 #include "EvidenceDerived.h"
 #include "EvidenceManifest.h"
 #include "FileLog.h"
@@ -35,16 +36,6 @@ qint64 sizeOf(const QString &path)
 {
     const QFileInfo info(path);
     return info.isFile() ? info.size() : 0;
-}
-
-QString existingAncestor(QString path)
-{
-    QFileInfo info(path);
-    while (!info.exists() && !info.isRoot() && !path.isEmpty()) {
-        path = info.absolutePath();
-        info = QFileInfo(path);
-    }
-    return path;
 }
 
 bool overlaps(const EvidencePackage::CardFile &file, qint64 from, qint64 to)
@@ -167,7 +158,7 @@ bool EvidencePackage::fits(const QString &outDir, QString *error) const
     qint64 needed = _planBytes + kSpare;
     for (const CardFile &span : _chosenSpans)
         needed += sizeOf(span.path);
-    const qint64 available = _freeSpace(existingAncestor(outDir));
+    const qint64 available = _freeSpace(BackupCopier::existingAncestor(outDir));
     if (available >= 0 && needed > available) {
         *error = QStringLiteral("%1: the package needs %2 bytes but only %3 bytes are free")
                      .arg(outDir).arg(needed).arg(available);

@@ -217,42 +217,37 @@ double impactG(int16_t x, int16_t y, int16_t z)
     return std::max({std::fabs(gsensor_value(x)), std::fabs(gsensor_value(y)), std::fabs(gsensor_z_value(z))});
 }
 
+// Frames and log records carry the same fields; reserve is the expected count of seconds.
+template <class Sample>
+DrivingEvents::Events ofSamples(const std::vector<Sample> &samples, size_t reserve, const DrivingEvents::Thresholds &t)
+{
+    Builder b;
+    b.seconds.reserve(reserve);
+    std::vector<qint64> msec(samples.size());
+    for (size_t i = 0; i < samples.size(); ++i) {
+        const Sample &s = samples[i];
+        msec[i] = time_to_msec(s.time);
+        b.add(qint64(i), msec[i], s.gps_valid != 0, s.speed, s.course);
+    }
+    Finder f(b.sorted(), t);
+    f.motion();
+    for (size_t i = 0; i < samples.size(); ++i)
+        f.impact(msec[i], impactG(samples[i].gsensor_x, samples[i].gsensor_y, samples[i].gsensor_z));
+    return f.finish([&](qint64 i) { return msec[size_t(i)]; });
+}
+
 } // namespace
 
 DrivingEvents::Events DrivingEvents::ofRecording(const std::vector<_vexa_video_frame_header_t> &frames,
                                                  const Thresholds &t)
 {
-    Builder b;
     // A recording makes several frames a second; the rest grows as it must.
-    b.seconds.reserve(frames.size() / 4 + 1);
-    std::vector<qint64> msec(frames.size());
-    for (size_t i = 0; i < frames.size(); ++i) {
-        const _vexa_video_frame_header_t &h = frames[i];
-        msec[i] = time_to_msec(h.time);
-        b.add(qint64(i), msec[i], h.gps_valid != 0, h.speed, h.course);
-    }
-    Finder f(b.sorted(), t);
-    f.motion();
-    for (size_t i = 0; i < frames.size(); ++i)
-        f.impact(msec[i], impactG(frames[i].gsensor_x, frames[i].gsensor_y, frames[i].gsensor_z));
-    return f.finish([&](qint64 i) { return msec[size_t(i)]; });
+    return ofSamples(frames, frames.size() / 4 + 1, t);
 }
 
 DrivingEvents::Events DrivingEvents::ofLog(const std::vector<_vexa_log_info_t> &records, const Thresholds &t)
 {
-    Builder b;
-    b.seconds.reserve(records.size());
-    std::vector<qint64> msec(records.size());
-    for (size_t i = 0; i < records.size(); ++i) {
-        const _vexa_log_info_t &r = records[i];
-        msec[i] = time_to_msec(r.time);
-        b.add(qint64(i), msec[i], r.gps_valid != 0, r.speed, r.course);
-    }
-    Finder f(b.sorted(), t);
-    f.motion();
-    for (size_t i = 0; i < records.size(); ++i)
-        f.impact(msec[i], impactG(records[i].gsensor_x, records[i].gsensor_y, records[i].gsensor_z));
-    return f.finish([&](qint64 i) { return msec[size_t(i)]; });
+    return ofSamples(records, records.size(), t);
 }
 
 QString DrivingEvents::kindName(Kind kind)
