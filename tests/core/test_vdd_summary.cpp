@@ -60,12 +60,12 @@ TEST_P(Summary, ReadsOnlyTheEndsAndAnswersAsTheFullIndex)
     EXPECT_LE(CardRead::bytes() - before, GetParam().maxBytes);
 
     EXPECT_EQ(file.duration_seconds(), full.duration_seconds());
-    EXPECT_EQ(file.event_type(), full.index_header().event_type);
+    EXPECT_EQ(file.event_type(), uint64_t(full.index_header().event_type));
     EXPECT_EQ(file.frames_at_least() == 0, full.frame_count() == 0);
     const _vexa_video_frame_header_t none{};
     EXPECT_EQ(bytesOf(file.first_header()), bytesOf(full.frame_count() ? full.headers().front() : none));
     EXPECT_EQ(bytesOf(file.last_header()), bytesOf(full.frame_count() ? full.headers().back() : none));
-    EXPECT_EQ(file.listed_frame_count(), full.index_header().frame_count);
+    EXPECT_EQ(file.listed_frame_count(), uint64_t(full.index_header().frame_count));
 
     // The first use reads the same index the full open read.
     ASSERT_EQ(file.frame_count(), full.frame_count());
