@@ -1,6 +1,7 @@
 #include "FileManager.h"
 
 #include "CardLoader.h"
+#include "DisplayFormat.h"
 #include "DisplayZone.h"
 #include "FileLog.h"
 #include "FileVideo.h"
@@ -26,22 +27,14 @@ const QString kNormalFolder = QStringLiteral("/CH1/normal");
 const QString kLogFolder = QStringLiteral("/log");
 
 struct DisplaySettings {
-    int dateFormat = 0;
-    int speedFormat = 0;
+    DisplayFormat format;
     int videoFlip = 0;
-    double speedFactor = 0;
-    double altitudeFactor = 0;
 };
 
 DisplaySettings &display()
 {
     static DisplaySettings settings;
     return settings;
-}
-
-bool imperial()
-{
-    return display().speedFormat == 1 || display().speedFormat == 2;
 }
 
 bool isFolder(const QString &path)
@@ -260,141 +253,45 @@ QList<FileVideo *> FileManager::videoWithFromDate(const _vexa_time_t &from, cons
     return videos;
 }
 
-// Display helpers.
+// Display helpers: forwards to the process-wide format while callers move to DisplayFormat.
+
+const DisplayFormat &FileManager::displayFormat()
+{
+    return display().format;
+}
 
 void FileManager::reloadSettings()
 {
     setDisplaySettings(Preferences::dateFormat(), Preferences::speedFormat(),
                        Preferences::videoFlip());
     DisplayZone::setCurrent(DisplayZone::stored());
+    display().format = display().format.withZone(DisplayZone::stored());
 }
 
 void FileManager::setDisplaySettings(int dateFormat, int speedFormat, int videoFlip)
 {
-    DisplaySettings &s = display();
-    s.dateFormat = dateFormat;
-    s.speedFormat = speedFormat;
-    s.videoFlip = videoFlip;
-    if (speedFormat == 1) {
-        s.speedFactor = 0.621371;
-        s.altitudeFactor = 3.28084;
-    } else if (speedFormat == 2) {
-        s.speedFactor = 0.539957;
-        s.altitudeFactor = 3.28084;
-    } else {
-        s.speedFactor = 1.0;
-        s.altitudeFactor = 1.0;
-    }
+    display().format = DisplayFormat(speedFormat, dateFormat, DisplayZone::current());
+    display().videoFlip = videoFlip;
 }
 
-int FileManager::dateFormat()
-{
-    return display().dateFormat;
-}
-
-int FileManager::videoFlip()
-{
-    return display().videoFlip;
-}
-
-QString FileManager::speedFormat()
-{
-    switch (display().speedFormat) {
-    case 1:
-        return QStringLiteral("MPH");
-    case 2:
-        return QStringLiteral("kn");
-    default:
-        return QStringLiteral("Km/h");
-    }
-}
-
-QString FileManager::altitudeFormat()
-{
-    return imperial() ? QStringLiteral("ft") : QStringLiteral("m");
-}
-
-double FileManager::speedValue(double kmh)
-{
-    return kmh * display().speedFactor;
-}
-
-double FileManager::altitudeValue(double metres)
-{
-    return metres * display().altitudeFactor;
-}
-
-QString FileManager::distanceValue(double d)
-{
-    if (!std::isfinite(d))
-        d = 0;
-    if (imperial()) {
-        if (d < 1000)
-            return QString::asprintf("%.1f yard", d * 1.093613);
-        return QString::asprintf("%.1f mile", d / 1000 * 0.621371);
-    }
-    if (d < 1000)
-        return QString::asprintf("%d m", int(std::max(d, double(INT_MIN))));
-    return QString::asprintf("%.1f km", d / 1000);
-}
-
-QString FileManager::courseString(double c)
-{
-    static const char *const keys[] = {"gui_course_n", "gui_course_ne", "gui_course_e",
-                                       "gui_course_se", "gui_course_s", "gui_course_sw",
-                                       "gui_course_w", "gui_course_nw"};
-    if (!(c >= 0 && c < 360))
-        return QStringLiteral("x");
-    if (c >= 337.5)
-        return Texts::text(keys[0]);
-    return Texts::text(keys[int((c + 22.5) / 45)]);
-}
+int FileManager::dateFormat() { return displayFormat().dateFormat(); }
+int FileManager::videoFlip() { return display().videoFlip; }
+QString FileManager::speedFormat() { return displayFormat().speedFormat(); }
+QString FileManager::altitudeFormat() { return displayFormat().altitudeFormat(); }
+double FileManager::speedValue(double kmh) { return displayFormat().speedValue(kmh); }
+double FileManager::altitudeValue(double metres) { return displayFormat().altitudeValue(metres); }
+QString FileManager::distanceValue(double d) { return displayFormat().distanceValue(d); }
+QString FileManager::courseString(double c) { return DisplayFormat::courseString(c); }
+QString FileManager::weekString(int day) { return DisplayFormat::weekString(day); }
+QString FileManager::eventTypeString(int code) { return DisplayFormat::eventTypeString(code); }
+QString FileManager::durationString(quint64 s) { return DisplayFormat::durationString(s); }
 
 QString FileManager::dateString(const _vexa_time_t &utc)
 {
-    // Year 0 is the all-zero "no frame" time: a recording without frames has no date.
-    if (utc.year == 0)
-        return QString();
-    const _vexa_time_t t = DisplayZone::current().toLocal(utc);
-    const char *format = "%02d.%02d.%04d %02d:%02d:%02d";
-    switch (display().dateFormat) {
-    case 1:
-        return QString::asprintf(format, t.month, t.day, t.year, t.hour, t.minute, t.second);
-    case 2:
-        return QString::asprintf(format, t.day, t.month, t.year, t.hour, t.minute, t.second);
-    default:
-        return QString::asprintf("%04d.%02d.%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour,
-                                 t.minute, t.second);
-    }
+    return displayFormat().withZone(DisplayZone::current()).dateString(utc);
 }
 
 QString FileManager::timeString(const _vexa_time_t &utc)
 {
-    if (utc.year == 0)
-        return QString();
-    const _vexa_time_t t = DisplayZone::current().toLocal(utc);
-    return QString::asprintf("%02d:%02d:%02d", t.hour, t.minute, t.second);
-}
-
-QString FileManager::weekString(int day)
-{
-    static const char *const keys[] = {"gui_sunday", "gui_monday", "gui_tuesday",
-                                       "gui_wednesday", "gui_thursday", "gui_friday",
-                                       "gui_saturday"};
-    if (day < 0 || day > 6)
-        return QStringLiteral("???");
-    return Texts::text(keys[day]);
-}
-
-QString FileManager::eventTypeString(int code)
-{
-    const char *key = event_type_key(code);
-    return key && *key ? Texts::text(key) : QString();
-}
-
-QString FileManager::durationString(quint64 seconds)
-{
-    if (seconds > 59)
-        return QString::number(seconds / 60) + QLatin1Char(' ') + Texts::text("gui_minute");
-    return QString::number(seconds) + QLatin1Char(' ') + Texts::text("gui_second");
+    return displayFormat().withZone(DisplayZone::current()).timeString(utc);
 }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include "CardLoader.h"
+#include "DisplayFormat.h"
 #include "FileLog.h"
 #include "FileVideo.h"
 #include "ListRow.h"
@@ -69,7 +70,8 @@ public:
     // Stops every recording and empties the lists.
     void close();
 
-    // Display helpers over process-wide settings.
+    // Display helpers over process-wide settings; new code takes a DisplayFormat instead.
+    static const DisplayFormat &displayFormat();
     static void reloadSettings();
     // The settings reloadSettings reads from the preferences, given directly.
     static void setDisplaySettings(int dateFormat, int speedFormat, int videoFlip);
