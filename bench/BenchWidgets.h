@@ -56,7 +56,6 @@ inline int runWidgetBenchmarks(int argc, char **argv, const std::function<void()
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
     Texts::install(QLocale(QLocale::English));
-    FileManager::setDisplaySettings(0, 0, 0);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -52,7 +52,7 @@ struct Data : BenchData<Data> {
         o.logSeconds = 3600;
         ensureBenchCard(card, o, QStringLiteral("log"));
         model.loadFiles(card);
-        rows = model.listViewData(QStringLiteral("log"));
+        rows = model.listViewData(QStringLiteral("log"), DisplayFormat());
         page = std::make_unique<LogLayout>(skin.get(), &model);
         page->setData(rows);
     }

@@ -79,7 +79,7 @@ void run(benchmark::State &state, Write write)
 void BM_Csv(benchmark::State &state)
 {
     run(state, [](const QString &out, const TrackExport::Logs &logs, const std::atomic_bool &cancel) {
-        return CsvExport::write(out, logs, cancel);
+        return CsvExport::write(out, logs, DisplayFormat(), cancel);
     });
 }
 
@@ -109,7 +109,6 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     Texts::install(QLocale(QLocale::English));
-    FileManager::setDisplaySettings(0, 0, 0);
     benchmark::Initialize(&argc, argv);
     data();
     benchmark::RunSpecifiedBenchmarks();

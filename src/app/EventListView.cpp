@@ -106,7 +106,7 @@ void EventListView::fill()
         QTableWidgetItem *kind = cell(qtTrId(DrivingEvents::kindTextId(row.event.kind)));
         kind->setIcon(kindIcon(row.event.kind));
         _table->setItem(r, 0, kind);
-        _table->setItem(r, 1, cell(FileManager::dateString(msec_to_time(row.event.startMsec))));
+        _table->setItem(r, 1, cell(_format.dateString(msec_to_time(row.event.startMsec))));
         _table->setItem(r, 2, cell(DrivingEvents::peakText(row.event, units)));
         _table->setItem(r, 3, cell(row.file));
     }

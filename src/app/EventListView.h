@@ -3,6 +3,7 @@
 // search row of the log page does.
 #pragma once
 
+#include "DisplayFormat.h"
 #include "DrivingEvents.h"
 
 #include <QList>
@@ -30,6 +31,8 @@ public:
     void setRecordings(const QList<QPair<qint64, FileVideo *>> &videos);
     void setLogs(const QList<FileLog *> &logs);
     void clear();
+    // The zone and date order of the start column; takes effect at the next fill.
+    void setDisplayFormat(const DisplayFormat &format) { _format = format; }
 
     const QList<Row> &rows() const { return _rows; }
     QTableWidget *table() const { return _table; }
@@ -48,4 +51,5 @@ private:
 
     QTableWidget *_table = nullptr;
     QList<Row> _rows;
+    DisplayFormat _format;
 };

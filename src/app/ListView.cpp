@@ -45,13 +45,20 @@ void ListView::fileVideoIndexChanged(FileVideo *fileVideo)
         const qsizetype index = videos.indexOf(fileVideo);
         if (index < 0)
             continue;
-        const QList<ListRow> rows = _fileManager->listViewData(table->type());
+        const QList<ListRow> rows = _fileManager->listViewData(table->type(), _format);
         if (index < rows.size())
             table->updateRow(rows[index]);
     }
 }
 
 ListView::~ListView() = default;
+
+void ListView::setDisplayFormat(const DisplayFormat &format)
+{
+    _format = format;
+    _triggerListView->setDisplayFormat(format);
+    _eventListView->setDisplayFormat(format);
+}
 
 // The three tables, the play list and the trigger list share one frame; the event table
 // shows until a folder chooses otherwise.
@@ -220,9 +227,9 @@ void ListView::load()
 {
     if (!_fileManager)
         return;
-    _eventTableView->loadData(_fileManager->listViewData(kEvent));
-    _normalTableView->loadData(_fileManager->listViewData(kNormal));
-    _logTableView->loadData(_fileManager->listViewData(kLog));
+    _eventTableView->loadData(_fileManager->listViewData(kEvent, _format));
+    _normalTableView->loadData(_fileManager->listViewData(kNormal, _format));
+    _logTableView->loadData(_fileManager->listViewData(kLog, _format));
     _selectedTab = _eventTableView->data().isEmpty() ? TagNormal : TagEvent;
     // Fresh rows are unticked; the All button starts off with them.
     setCheckState(TagAll, false);

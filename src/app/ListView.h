@@ -84,6 +84,9 @@ public:
     PlayListView *playListView() const { return _playListView; }
     TriggerListView *triggerListView() const { return _triggerListView; }
     EventListView *eventListView() const { return _eventListView; }
+    // The zone and date order of every list; rows take it at their next load.
+    void setDisplayFormat(const DisplayFormat &format);
+    const DisplayFormat &displayFormat() const { return _format; }
     // The driving events under the loaded list (the play list or the log table), or not.
     void showEventList(bool on);
     // The page's button of a tag, or null.
@@ -148,6 +151,7 @@ private:
 
     const SkinManager &_skinManager;
     QPointer<FileManager> _fileManager;
+    DisplayFormat _format;
     QImage _backImage;
     QRect _backRect;
     int _selectedTab = 0;

@@ -7,9 +7,11 @@
 #include "FolderOpener.h"
 #include "Geometry.h"
 #include "ListView.h"
+#include "LogLayout.h"
 #include "MapView.h"
 #include "OpenFileCache.h"
 #include "PopupMenus.h"
+#include "Preferences.h"
 #include "ProductVariant.h"
 #include "SkinButton.h"
 #include "SkinDateTime.h"
@@ -56,6 +58,7 @@ MainView::MainView(std::unique_ptr<SkinManager> skin, QWidget *parent)
     joinSkinGraph();
     joinListView();
     joinMapView();
+    reloadDisplaySettings();
 }
 
 MainView::~MainView()
@@ -243,7 +246,7 @@ void MainView::paintEvent(QPaintEvent *event)
                              exposed.height() * sy));
     if (_fullWindow)
         return;
-    drawText(painter, FileManager::speedFormat(), 130, 161, 14, Qt::black);
+    drawText(painter, _displayFormat.speedFormat(), 130, 161, 14, Qt::black);
     drawText(painter, Texts::text("gui_gsensor_x"), 61, 129, 12, Qt::red);
     drawText(painter, Texts::text("gui_gsensor_y"), 61, 101, 12, Qt::green);
     drawText(painter, Texts::text("gui_gsensor_z"), 61, 73, 12, Qt::blue);
@@ -437,7 +440,7 @@ void MainView::close()
 void MainView::unload()
 {
     _fileManager->close();
-    FileManager::reloadSettings();
+    reloadDisplaySettings();
     // The card is closed: its vehicle leaves the title strip until a card is opened again.
     _vehicleId.clear();
     update();
@@ -447,6 +450,23 @@ void MainView::unload()
         _logLayout->hide();
     _videoLayout->show();
     _opened = false;
+}
+
+void MainView::reloadDisplaySettings()
+{
+    _displayFormat = DisplayFormat::fromPreferences();
+    const int flip = Preferences::videoFlip();
+    _skinSpeed->setDisplayFormat(_displayFormat);
+    _skinDateTime->setDisplayFormat(_displayFormat);
+    _videoLayout->setDisplayFormat(_displayFormat);
+    _videoLayout->setVideoFlip(flip);
+    _skinGraph->setDisplayFormat(_displayFormat);
+    _listView->setDisplayFormat(_displayFormat);
+    if (auto *log = qobject_cast<LogLayout *>(_logLayout.data())) {
+        log->setDisplayFormat(_displayFormat);
+        log->setVideoFlip(flip);
+    }
+    update();
 }
 
 void MainView::showAlert(const QString &message)

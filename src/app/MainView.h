@@ -121,6 +121,10 @@ public:
     bool playContinue() const { return _playContinue; }
     const QString &rootPath() const { return _rootPath; }
     FileManager *fileManager() const { return _fileManager; }
+    // The units, date order and zone of everything shown, as the preferences hold them.
+    const DisplayFormat &displayFormat() const { return _displayFormat; }
+    // Reads the display preferences (format and video flip) again and hands them to the parts.
+    void reloadDisplaySettings();
     UsbManager *usbManager() const { return _usbManager; }
     FileVideo *fileVideo() const { return _fileVideo; }
     FileLog *fileLog() const { return _fileLog; }
@@ -339,6 +343,7 @@ private:
     int _pendingMove = 0;
     bool _movingOn = false;
     QString _rootPath;
+    DisplayFormat _displayFormat;
     FileManager *_fileManager = nullptr;
     UsbManager *_usbManager = nullptr;
     QPointer<FileVideo> _fileVideo;

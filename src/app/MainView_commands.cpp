@@ -10,6 +10,7 @@
 #include "InitCardWindow.h"
 #include "LogLayout.h"
 #include "MainWindow.h"
+#include "Preferences.h"
 #include "PrintWindow.h"
 #include "ProductVariant.h"
 #include "ReportPictures.h"
@@ -46,9 +47,9 @@ void MainView::tagCommand(int tag)
         } else if (!video) {
             showAlert(Texts::text("msg_no_preview_img"));
         } else if (tag == TagSaveJpg) {
-            SaveJpgWindow(window(), video, frameIndex).runModal();
+            SaveJpgWindow(window(), video, frameIndex, _displayFormat).runModal();
         } else {
-            SaveAviWindow(video, frameIndex, _rootPath, window()).runModal();
+            SaveAviWindow(video, frameIndex, _rootPath, _displayFormat, window()).runModal();
         }
         break;
     case TagPrint:
@@ -336,6 +337,8 @@ void MainView::printReport(FileVideo *video, qint64 frameIndex)
         if (how != PrintWindow::Print && how != PrintWindow::SavePdf)
             break;
         ReportPainter::Content content;
+        content.format = _displayFormat;
+        content.flip = Preferences::videoFlip();
         content.video = video;
         content.log = _fileLog;
         content.indices = window.indices();
@@ -370,5 +373,7 @@ void MainView::evidenceCommand(const QList<ListRow> &event, const QList<ListRow>
         showAlert(Texts::text("msg_evidence_none_chosen"));
         return;
     }
-    EvidenceWindow(_fileManager, _skinManager.get(), _rootPath, paths, video ? frameIndex : -1, window()).runModal();
+    EvidenceWindow evidence(_fileManager, _skinManager.get(), _rootPath, paths, video ? frameIndex : -1, window());
+    evidence.setDisplayFormat(_displayFormat);
+    evidence.runModal();
 }

@@ -81,7 +81,7 @@ void MainView::joinLogLayout()
         emit mapViewLoadWithLogs(layout->logGraph()->logGuides(),
                                  rows.isEmpty() ? -1 : rows.first().idx);
         emit mapViewLoadWithLogRoute(layout->logFiles());
-        LogDistanceWindow distances(window()->frameGeometry(), layout->logFiles(), window());
+        LogDistanceWindow distances(window()->frameGeometry(), layout->logFiles(), _displayFormat, window());
         distances.runModal();
         return true;
     };
@@ -137,14 +137,14 @@ void MainView::joinListView()
     });
     _answers.selectedTab = [list] { return list->selectedTab(); };
     connect(list, &ListView::exportCSV, this, [this](const QList<ListRow> &rows) {
-        ExportCSVWindow csv(rows, *_fileManager, window());
+        ExportCSVWindow csv(rows, *_fileManager, _displayFormat, window());
         csv.runModal();
     });
     connect(list, &ListView::exportKML, this, [this](const QList<ListRow> &rows) {
         const auto variant = ProductVariant::current() == ProductVariant::Orvisto    ? KmlExport::Variant::Orvisto
                              : ProductVariant::current() == ProductVariant::Tremolax ? KmlExport::Variant::Tremolax
                                                                                      : KmlExport::Variant::Tumbo;
-        ExportKMLWindow kml(rows, *_fileManager, KmlExport::folderName(variant), window());
+        ExportKMLWindow kml(rows, *_fileManager, KmlExport::folderName(variant), _displayFormat, window());
         kml.runModal();
     });
 

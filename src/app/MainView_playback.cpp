@@ -184,7 +184,7 @@ void MainView::showGSensor(int16_t x, int16_t y, int16_t z)
 
 void MainView::showLocalDate(const _vexa_time_t &utc)
 {
-    const DisplayZone zone = DisplayZone::current();
+    const DisplayZone &zone = _displayFormat.zone();
     const _vexa_time_t local = zone.toLocal(utc);
     emit skinDateTimeSetDate(&local);
     const QString line = zone.label(utc);

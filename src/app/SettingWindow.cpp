@@ -2,7 +2,6 @@
 
 #include "DisplayZone.h"
 #include "DrivingEvents.h"
-#include "FileManager.h"
 #include "Preferences.h"
 #include "Texts.h"
 #include "ui_SettingWindow.h"
@@ -150,7 +149,6 @@ void SettingWindow::btnOK()
     Preferences::setDoubleValue(Preferences::EventCorner, _ui->spinCorner->value());
     Preferences::setDoubleValue(Preferences::EventImpact, _ui->spinImpact->value());
     Preferences::setDoubleValue(Preferences::EventSpeedLimit, _ui->spinSpeedLimit->value());
-    FileManager::reloadSettings();
     _result = true;
     accept();
 }

@@ -28,8 +28,8 @@ void TriggerListView::loadWithIndex(qint64 fileIndex)
             const _vexa_video_frame_header_t &header = video->headerAtIndex(frame);
             TriggerRow row;
             row.idx = frame;
-            row.str = QStringLiteral("%1 [%2]").arg(FileManager::dateString(header.time),
-                                                    FileManager::eventTypeString(header.event_type));
+            row.str = QStringLiteral("%1 [%2]").arg(_format.dateString(header.time),
+                                                    DisplayFormat::eventTypeString(header.event_type));
             _array.append(row);
         }
     }

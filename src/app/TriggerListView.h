@@ -24,6 +24,8 @@ public:
     explicit TriggerListView(QWidget *parent = nullptr);
 
     void setFileManager(FileManager *fileManager) { _fileManager = fileManager; }
+    // The zone and date order of the rows; takes effect at the next load.
+    void setDisplayFormat(const DisplayFormat &format) { _format = format; }
     // Lists the triggers of normal recording fileIndex; an unknown index lists none.
     void loadWithIndex(qint64 fileIndex);
 
@@ -49,6 +51,7 @@ private:
     void shouldSelectRow(int row);
 
     QPointer<FileManager> _fileManager;
+    DisplayFormat _format;
     PlayListTable *_tableView = nullptr;
     QList<TriggerRow> _array;
 };

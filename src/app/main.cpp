@@ -200,8 +200,6 @@ int main(int argc, char *argv[])
                                   "damaged; the window cannot be drawn"));
         return 1;
     }
-    FileManager::reloadSettings();
-
     MainWindow window(std::move(skin));
     window.mainView()->mapView()->setPageEnabled(options.mapPage);
     window.show();

@@ -30,15 +30,14 @@ void CardRows::applyOptions(int dateFormat, int units)
 void CardRows::write(JsonWriter &json, const QString &folder)
 {
     FileManager model;
-    // The options stand in for the preferences the model has just read.
-    FileManager::setDisplaySettings(rowOptions().dateFormat, rowOptions().units, 0);
+    const DisplayFormat format(rowOptions().units, rowOptions().dateFormat);
     const bool valid = FileManager::checkFolder(folder) && model.loadFiles(folder);
     json.key(QStringLiteral("rows"));
     json.beginObject();
     for (const char *type : {"event", "normal", "log"}) {
         json.key(QLatin1String(type));
         json.beginArray();
-        const QList<ListRow> rows = valid ? model.listViewData(QLatin1String(type)) : QList<ListRow>();
+        const QList<ListRow> rows = valid ? model.listViewData(QLatin1String(type), format) : QList<ListRow>();
         for (const ListRow &row : rows) {
             json.beginObject(JsonWriter::Layout::Inline);
             json.field("idx", int64_t(row.idx));

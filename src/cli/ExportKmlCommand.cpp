@@ -2,7 +2,7 @@
 
 #include "CliCommands.h"
 #include "CommandLine.h"
-#include "FileManager.h"
+#include "DisplayFormat.h"
 #include "JsonWriter.h"
 #include "KmlExport.h"
 #include "LoadedLogs.h"
@@ -64,7 +64,7 @@ int ExportKmlCommand::run(const QStringList &args)
     if (const QString problem = parse(args, a); !problem.isEmpty())
         return CliCommands::usage(problem);
     Texts::install();
-    FileManager::setDisplaySettings(a.dateFormat, a.units, 0);
+    a.options.format = DisplayFormat(a.units, a.dateFormat);
     a.options.thresholds.units = a.units;
     a.options.title = KmlExport::folderName(buildVariant());
 

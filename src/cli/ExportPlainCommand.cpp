@@ -69,7 +69,7 @@ int ExportPlainCommand::runCsv(const QStringList &args)
     return runPlain(args, csvCommand(),
                     [](const QString &path, const TrackExport::Logs &logs, const CommandLine &line) {
                         const DrivingEvents::Thresholds thresholds;
-                        return CsvExport::write(path, logs, never, {},
+                        return CsvExport::write(path, logs, DisplayFormat(), never, {},
                                                 line.isSet("events") ? &thresholds : nullptr);
                     },
                     "records");

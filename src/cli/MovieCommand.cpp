@@ -2,7 +2,7 @@
 
 #include "CliCommands.h"
 #include "CommandLine.h"
-#include "FileManager.h"
+#include "DisplayFormat.h"
 #include "JsonWriter.h"
 #include "MovieExport.h"
 #include "Texts.h"
@@ -78,7 +78,7 @@ int MovieCommand::run(const QStringList &args)
     if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
         return CliCommands::fail(QStringLiteral("movie needs the graphical application object"));
     Texts::install();
-    FileManager::setDisplaySettings(m.dateFormat, m.units, m.options.flip);
+    m.options.captions.format = DisplayFormat(m.units, m.dateFormat);
     const std::atomic_bool cancel{false};
     const MovieResult result = MovieExport::run(m.vdd, m.out, m.options, cancel);
     if (!result.ok)

@@ -2,7 +2,7 @@
 
 #include "CliCommands.h"
 #include "CommandLine.h"
-#include "FileManager.h"
+#include "DisplayFormat.h"
 #include "FileVideo.h"
 #include "JsonWriter.h"
 #include "Texts.h"
@@ -82,7 +82,6 @@ int RenderCommand::run(const QStringList &args)
         return CliCommands::fail(QStringLiteral("render needs the graphical application object"));
 
     Texts::install(QLocale(QLocale::English));
-    FileManager::setDisplaySettings(o.dateFormat, o.units, o.flip);
     const QFileInfo info(o.vdd);
     std::unique_ptr<FileVideo> video(FileVideo::create(info.path(), info.fileName(), FileVideo::Event));
     if (!video)
@@ -91,7 +90,8 @@ int RenderCommand::run(const QStringList &args)
     if (index < 0 || index >= video->frameCount())
         return CliCommands::fail(QStringLiteral("%1 has no frame %2").arg(o.vdd).arg(o.index));
     const QImage image =
-        video->aviImageAtIndex(index, o.vehicle, o.speed, o.date, o.latlng, o.sensor);
+        video->aviImageAtIndex(index, o.vehicle, o.speed, o.date, o.latlng, o.sensor, o.flip,
+                               DisplayFormat(o.units, o.dateFormat));
     if (image.isNull())
         return CliCommands::fail(QStringLiteral("cannot decode frame %1").arg(index));
     QString error;

@@ -2,8 +2,8 @@
 
 #include "CliCommands.h"
 #include "CommandLine.h"
+#include "DisplayFormat.h"
 #include "FileLog.h"
-#include "FileManager.h"
 #include "FileVideo.h"
 #include "JsonWriter.h"
 #include "ReportPainter.h"
@@ -125,9 +125,9 @@ int ReportCommand::run(const QStringList &args)
         return CliCommands::fail(QStringLiteral("report needs the graphical application object"));
 
     Texts::install(QLocale(QLocale::English));
-    FileManager::setDisplaySettings(o.dateFormat, o.units, 0);
     QObject owner;
     ReportPainter::Content content;
+    content.format = DisplayFormat(o.units, o.dateFormat);
     content.title = o.title;
     content.comment = o.comment;
     if (int failed = o.log ? logReport(o, content, &owner) : eventReport(o, content, &owner))

@@ -2,7 +2,7 @@
 
 #include "CliCommands.h"
 #include "CommandLine.h"
-#include "FileManager.h"
+#include "DisplayFormat.h"
 #include "JsonWriter.h"
 #include "LogSearch.h"
 #include "Texts.h"
@@ -81,7 +81,7 @@ int SearchCommand::run(const QStringList &args)
     if (const QString problem = parse(args, o); !problem.isEmpty())
         return CliCommands::usage(problem);
     Texts::install(QLocale(QLocale::English));
-    FileManager::setDisplaySettings(0, o.units, 0);
+    o.criteria.format = DisplayFormat(o.units, 0);
     o.criteria.thresholds.units = o.units;
 
     std::vector<std::unique_ptr<vexa_log_file>> loaded;

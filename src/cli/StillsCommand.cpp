@@ -88,7 +88,7 @@ int StillsCommand::run(const QStringList &args)
     if (const QString problem = chooseFrames(*video, o, &frames); !problem.isEmpty())
         return CliCommands::fail(problem);
 
-    const StillExport::Result result = StillExport::save(*video, frames, o.folder, o.flip);
+    const StillExport::Result result = StillExport::save(*video, frames, o.folder, o.flip, DisplayFormat());
     if (result.status != StillExport::Status::Saved)
         return CliCommands::fail(QStringLiteral("%1 (%2 stills written before it)")
                                      .arg(result.error).arg(result.files.size()));

@@ -1,6 +1,5 @@
 #include "CsvExport.h"
 
-#include "DisplayZone.h"
 #include "ExportFile.h"
 #include "TextLine.h"
 #include "vexa_log_file.h"
@@ -22,9 +21,9 @@ Kind kindOf(const _vexa_log_info_t &r)
     return anyGps ? Kind::NoFix : Kind::Empty;
 }
 
-void formatLine(const _vexa_log_info_t &r, TextLine &line)
+void formatLine(const _vexa_log_info_t &r, const DisplayFormat &format, TextLine &line)
 {
-    const _vexa_time_t local = DisplayZone::current().toLocal(r.time);
+    const _vexa_time_t local = format.toLocal(r.time);
     const _vexa_time_t &utc = r.time;
     line.dateTime(local.year, local.month, local.day, local.hour, local.minute, local.second).ch(',');
     line.number(r.gsensor_x).ch(',').number(r.gsensor_y).ch(',').number(r.gsensor_z).text(",,");
@@ -63,15 +62,16 @@ std::vector<QByteArray> eventColumn(const vexa_log_file &log, const DrivingEvent
 
 } // namespace
 
-QByteArray CsvExport::line(const _vexa_log_info_t &record)
+QByteArray CsvExport::line(const _vexa_log_info_t &record, const DisplayFormat &format)
 {
     TextLine text;
-    formatLine(record, text);
+    formatLine(record, format, text);
     return text.toByteArray();
 }
 
 TrackExport::Result CsvExport::write(const QString &path, const TrackExport::Logs &logs,
-                                     const std::atomic_bool &cancel, const TrackExport::Progress &progress,
+                                     const DisplayFormat &format, const std::atomic_bool &cancel,
+                                     const TrackExport::Progress &progress,
                                      const DrivingEvents::Thresholds *events)
 {
     TrackExport::Result result;
@@ -89,7 +89,7 @@ TrackExport::Result CsvExport::write(const QString &path, const TrackExport::Log
         qint64 k = 0;
         while (k < n) {
             TextLine text;
-            formatLine(records[size_t(k)], text);
+            formatLine(records[size_t(k)], format, text);
             if (events) {
                 QByteArray line = text.toByteArray();
                 line.insert(line.size() - 1, ',' + column[size_t(k)]);

@@ -2,6 +2,7 @@
 // logs one after the other. A cancelled export keeps the whole lines written so far.
 #pragma once
 
+#include "DisplayFormat.h"
 #include "DrivingEvents.h"
 #include "TrackExport.h"
 
@@ -15,11 +16,11 @@ class CsvExport {
 public:
     // With events, every line ends with one more column: the driving events the record
     // belongs to ("brake", "impact+corner_left", ...), empty for none. Without, the lines
-    // are as they always were.
+    // are as they always were. Times are local in the format's zone.
     static TrackExport::Result write(const QString &path, const TrackExport::Logs &logs,
-                                     const std::atomic_bool &cancel,
+                                     const DisplayFormat &format, const std::atomic_bool &cancel,
                                      const TrackExport::Progress &progress = {},
                                      const DrivingEvents::Thresholds *events = nullptr);
     // The line of one record, line feed included.
-    static QByteArray line(const _vexa_log_info_t &record);
+    static QByteArray line(const _vexa_log_info_t &record, const DisplayFormat &format);
 };

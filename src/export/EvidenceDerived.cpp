@@ -78,6 +78,7 @@ bool EvidenceDerived::movie(const Recording &recording, const std::atomic_bool &
     MovieOptions options;
     options.captions.vehicle = MovieExport::vehicleOf(_options.cardRoot);
     options.captions.date = options.captions.speed = options.captions.latlng = options.captions.sensor = true;
+    options.captions.format = _options.format;
     const QString relative = kDerived + u'/' + QFileInfo(recording.path).completeBaseName() + QStringLiteral(".mp4");
     const MovieResult result = MovieExport::run(recording.path, _root + u'/' + relative, options, cancel, progress);
     if (!result.ok) {
@@ -91,7 +92,7 @@ bool EvidenceDerived::still(const Recording &recording, QString *error)
 {
     const std::unique_ptr<FileVideo> video = StillExport::open(recording.path);
     const StillExport::Result result =
-        video ? StillExport::save(*video, {recording.frame}, _root + u'/' + kDerived, 0) : StillExport::Result{};
+        video ? StillExport::save(*video, {recording.frame}, _root + u'/' + kDerived, 0, _options.format) : StillExport::Result{};
     if (!video || result.status != StillExport::Status::Saved || result.files.isEmpty()) {
         *error = QStringLiteral("%1: still of frame %2 not written: %3")
                      .arg(recording.path).arg(recording.frame).arg(result.error);
@@ -116,9 +117,11 @@ bool EvidenceDerived::tracks(const std::atomic_bool &cancel, QString *error)
     const QString gpx = kDerived + QStringLiteral("/track.gpx");
     const QString kml = kDerived + QStringLiteral("/track.kml");
     const QString creator = _options.toolName + u' ' + _options.toolVersion;
+    KmlExport::Options kmlOptions;
+    kmlOptions.format = _options.format;
     for (const auto &[relative, result] :
          {std::pair{gpx, GpxExport::write(_root + u'/' + gpx, logs, creator, cancel)},
-          std::pair{kml, KmlExport::write(_root + u'/' + kml, logs, KmlExport::Options(), cancel)}}) {
+          std::pair{kml, KmlExport::write(_root + u'/' + kml, logs, kmlOptions, cancel)}}) {
         if (!result.written || result.cancelled) {
             *error = QStringLiteral("%1: %2").arg(relative, result.error.isEmpty() ? QStringLiteral("not written") : result.error);
             return false;
@@ -161,6 +164,7 @@ bool EvidenceDerived::writeReports(const EvidenceManifest &manifest, QString *er
         }
         video->gotoFrame(recording.frame);
         ReportPainter::Content content;
+        content.format = _options.format;
         content.video = video.get();
         content.indices = {recording.frame};
         content.currentFrame = recording.frame;

@@ -5,6 +5,7 @@
 // temporary folder beside the target and renamed into place only when complete.
 #pragma once
 
+#include "DisplayFormat.h"
 #include "EvidenceFiles.h"
 
 #include <QDateTime>
@@ -40,6 +41,8 @@ public:
         // The card's recordings and logs with their times; see cardRecordings() and cardLogs().
         QList<CardFile> recordings;
         QList<CardFile> logs;
+        // Units, date order and zone of the captions, still names, track texts and reports.
+        DisplayFormat format;
     };
     // One file of the package, relative to its folder.
     struct Entry {

@@ -180,7 +180,7 @@ void GraphPicture::calcLogGuideWithRange(Range range, const QRectF &plot)
                         ++k;
                 } else if (phase == 3) {
                     Guide guide{v, pre, xOf(header(k)), -1.0,
-                                FileManager::timeString(header(k).time)};
+                                _format.timeString(header(k).time)};
                     while (k < n && header(k).record_phase == 3)
                         ++k;
                     guide.post = xOf(k < n ? header(k) : v->lastHeader());
@@ -202,7 +202,7 @@ void GraphPicture::calcLogGuideWithRange(Range range, const QRectF &plot)
                     ++k;
                 if (first > 0)
                     _logGuides.append({v, -1.0, xOf(header(first)), k < n ? xOf(header(k)) : -1.0,
-                                       FileManager::timeString(header(first).time)});
+                                       _format.timeString(header(first).time)});
                 ++k;
             }
         }
@@ -282,10 +282,10 @@ void GraphPicture::drawTimeline(GraphPainter &painter) const
     };
     const QRectF box(10, 0, _size.width() - 20, 15);
     const QColor red(255, 0, 0);
-    painter.drawText(FileManager::dateString(timeAt(location)), box, Qt::AlignLeft, red);
-    painter.drawText(FileManager::dateString(timeAt(location + length - length / 2)), box,
+    painter.drawText(_format.dateString(timeAt(location)), box, Qt::AlignLeft, red);
+    painter.drawText(_format.dateString(timeAt(location + length - length / 2)), box,
                      Qt::AlignHCenter, red);
-    painter.drawText(FileManager::dateString(timeAt(location + length - 1)), box, Qt::AlignRight,
+    painter.drawText(_format.dateString(timeAt(location + length - 1)), box, Qt::AlignRight,
                      red);
 }
 
@@ -299,7 +299,7 @@ void GraphPicture::drawVideoMarkers(GraphPainter &painter) const
     if (_fileVideo->type() == FileVideo::Event && _range.contains(_eventFrame)) {
         const double x = _rect.x() + double(_eventFrame - _range.location) * step;
         painter.addVerticalLine(lines, x, _rect);
-        painter.drawText(FileManager::timeString(_fileVideo->headerAtIndex(_eventFrame).time),
+        painter.drawText(_format.timeString(_fileVideo->headerAtIndex(_eventFrame).time),
                          QRectF(x - 50, _rect.y(), 100, 15), Qt::AlignHCenter, black);
     } else if (_fileVideo->type() == FileVideo::Normal) {
         for (qint64 j = 0; j < _range.length;) {
@@ -313,7 +313,7 @@ void GraphPicture::drawVideoMarkers(GraphPainter &painter) const
                 painter.addVerticalLine(lines, x, _rect);
                 Qt::Alignment align;
                 const QRectF box = GraphPainter::markerLabelBox(x, _rect, &align);
-                painter.drawText(FileManager::timeString(h.time), box, align, black);
+                painter.drawText(_format.timeString(h.time), box, align, black);
             }
             while (j < _range.length && _fileVideo->headerAtIndex(_range.location + j).event_type != 0)
                 ++j;

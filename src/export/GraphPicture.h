@@ -7,6 +7,7 @@
 // All positions are in the picture's bottom-left coordinates (y up).
 #pragma once
 
+#include "DisplayFormat.h"
 #include "EventMarks.h"
 #include "FileLog.h"
 #include "FileVideo.h"
@@ -53,6 +54,8 @@ public:
     // The picture's size; the plot keeps its margins for the scales and labels.
     void setSize(const QSizeF &size);
     QSizeF size() const { return _size; }
+    // The time labels' zone and date order; takes effect at the next load or paint.
+    void setDisplayFormat(const DisplayFormat &format) { _format = format; }
     const QFont &font() const { return _font; }
 
     double zoom() const { return _zoom; }
@@ -98,6 +101,7 @@ private:
     std::vector<GraphPainter::Sample> windowSamples() const;
 
     FileManager *_fileManager;
+    DisplayFormat _format;
     QPointer<FileVideo> _fileVideo;
     QPointer<FileLog> _fileLog;
     QList<QPointer<FileVideo>> _logVideos;

@@ -1,8 +1,7 @@
 #include "KmlExport.h"
 
-#include "DisplayZone.h"
+#include "DisplayFormat.h"
 #include "ExportFile.h"
-#include "FileManager.h"
 #include "TextLine.h"
 #include "Texts.h"
 #include "vexa_log_file.h"
@@ -21,7 +20,8 @@ QByteArray escaped(const QString &text)
 }
 
 // The arrow styles no placemark refers to, then the folder of the time span.
-void writeHeader(ExportFile &file, const TrackExport::Logs &logs, const QString &title)
+void writeHeader(ExportFile &file, const TrackExport::Logs &logs, const QString &title,
+                 const DisplayFormat &format)
 {
     file.append("<?xml version=\"1.0\" encoding=\"UTF-8\"?><kml xmlns=\"http://earth.google.com/kml/2.1\">\n"
                 "<Folder><name>");
@@ -32,34 +32,34 @@ void writeHeader(ExportFile &file, const TrackExport::Logs &logs, const QString 
         file.append(style);
         file.appendf("<scale>0.7</scale><Icon><href>%s</href></Icon></IconStyle></Style>\n", ArrowIcon);
     }
-    const QString first = FileManager::dateString(logs.front()->record_at(0).time);
-    const QString last = FileManager::dateString(logs.back()->last_record().time);
+    const QString first = format.dateString(logs.front()->record_at(0).time);
+    const QString last = format.dateString(logs.back()->last_record().time);
     file.append("<Folder><name>");
     file.append(escaped(first + QStringLiteral(" - ") + last));
     file.append("</name>\n");
 }
 
-QString timeLine(const _vexa_log_info_t &r)
+QString timeLine(const _vexa_log_info_t &r, const DisplayFormat &format)
 {
-    const QStringList dateTime = FileManager::dateString(r.time).split(u' ');
+    const QStringList dateTime = format.dateString(r.time).split(u' ');
     const QString date = dateTime.value(0), time = dateTime.value(1);
-    const QString week = FileManager::weekString(DisplayZone::current().toLocal(r.time).day_of_week);
+    const QString week = DisplayFormat::weekString(format.toLocal(r.time).day_of_week);
     const QString label = Texts::text("gui_time");
-    const int format = FileManager::dateFormat();
-    if (format == 1 || format == 2)
+    if (format.dateFormat() == 1 || format.dateFormat() == 2)
         return QStringLiteral("%1&nbsp;:&nbsp;(%2)&nbsp;%3&nbsp;%4<BR>").arg(label, week, date, time);
     return QStringLiteral("%1&nbsp;:&nbsp;%2&nbsp;(%3)&nbsp;%4<BR>").arg(label, date, week, time);
 }
 
-void writePlacemark(ExportFile &file, const _vexa_log_info_t &r, double lat, double lon, double height)
+void writePlacemark(ExportFile &file, const _vexa_log_info_t &r, double lat, double lon, double height,
+                    const DisplayFormat &format)
 {
     const QString nbsp = QStringLiteral("&nbsp;");
     const QString colon = QStringLiteral("&nbsp;:&nbsp;");
     // Concatenated rather than arg()-chained: a translated text may hold a '%'.
-    const QString description = timeLine(r) + Texts::text("gui_speed") + colon
-        + QString::number(TextLine::truncated(FileManager::speedValue(r.speed))) + nbsp + FileManager::speedFormat() + nbsp + nbsp
-        + u'(' + FileManager::courseString(r.course) + QStringLiteral(")<BR>") + Texts::text("gui_altitude") + colon
-        + QString::number(TextLine::truncated(FileManager::altitudeValue(r.altitude))) + nbsp + FileManager::altitudeFormat()
+    const QString description = timeLine(r, format) + Texts::text("gui_speed") + colon
+        + QString::number(TextLine::truncated(format.speedValue(r.speed))) + nbsp + format.speedFormat() + nbsp + nbsp
+        + u'(' + DisplayFormat::courseString(r.course) + QStringLiteral(")<BR>") + Texts::text("gui_altitude") + colon
+        + QString::number(TextLine::truncated(format.altitudeValue(r.altitude))) + nbsp + format.altitudeFormat()
         + QStringLiteral("<BR>");
     file.append("<Placemark><name></name>\n<description><![CDATA[");
     file.append(description);
@@ -99,7 +99,8 @@ bool eventPosition(const vexa_log_file &log, const DrivingEvents::Event &e, doub
     return false;
 }
 
-void writeEvents(ExportFile &file, const TrackExport::Logs &logs, const DrivingEvents::Thresholds &thresholds)
+void writeEvents(ExportFile &file, const TrackExport::Logs &logs, const DrivingEvents::Thresholds &thresholds,
+                 const DisplayFormat &format)
 {
     file.append("<Folder><name>");
     file.append(escaped(Texts::text("gui_events")));
@@ -113,8 +114,8 @@ void writeEvents(ExportFile &file, const TrackExport::Logs &logs, const DrivingE
             file.append("<Placemark><name>");
             file.append(escaped(Texts::text(DrivingEvents::kindTextId(e.kind))));
             file.append("</name>\n<description>");
-            file.append(escaped(FileManager::dateString(msec_to_time(e.startMsec)) + QStringLiteral(" - ")
-                                + FileManager::dateString(msec_to_time(e.endMsec)) + QStringLiteral(", ")
+            file.append(escaped(format.dateString(msec_to_time(e.startMsec)) + QStringLiteral(" - ")
+                                + format.dateString(msec_to_time(e.endMsec)) + QStringLiteral(", ")
                                 + Texts::text("gui_event_peak") + QStringLiteral(" ")
                                 + DrivingEvents::peakText(e, thresholds.units)));
             file.appendf("</description>\n<Style><IconStyle><color>ff%02x%02x%02x</color><scale>0.9</scale></IconStyle>"
@@ -200,7 +201,7 @@ TrackExport::Result KmlExport::write(const QString &path, const TrackExport::Log
     const qint64 lineMs = qint64(options.lineSeconds) * 1000;
     qint64 lastPoint = 0, lastLine = 0;
     QByteArray tracks, speeds;
-    writeHeader(file, logs, options.title);
+    writeHeader(file, logs, options.title, options.format);
     const qint64 total = qint64(logs.size());
     for (const vexa_log_file *log : logs) {
         const qint64 n = qint64(log->count());
@@ -214,7 +215,7 @@ TrackExport::Result KmlExport::write(const QString &path, const TrackExport::Log
             const double lat = nmea_to_degrees(r.latitude), lon = nmea_to_degrees(r.longitude);
             const double height = options.altitudeHeight ? double(r.altitude) : double(r.speed);
             if (t - lastPoint >= pointMs) {
-                writePlacemark(file, r, lat, lon, height);
+                writePlacemark(file, r, lat, lon, height, options.format);
                 ++result.placemarks;
                 lastPoint = t;
             }
@@ -239,7 +240,7 @@ TrackExport::Result KmlExport::write(const QString &path, const TrackExport::Log
         }
     }
     if (options.events && !result.cancelled)
-        writeEvents(file, logs, options.thresholds);
+        writeEvents(file, logs, options.thresholds, options.format);
     writeFooter(file, tracks, speeds);
     result.written = file.commit();
     if (!result.written)

@@ -1,9 +1,10 @@
 // Driving logs as a KML document for a globe viewer: a described, course-turned arrow at
 // every point interval, the car track through positions at every line interval, and the
-// same track raised by speed or altitude. Texts and units follow FileManager's display
-// settings and the installed language. A cancelled export still ends the document.
+// same track raised by speed or altitude. Texts and units follow the options' format and the
+// installed language. A cancelled export still ends the document.
 #pragma once
 
+#include "DisplayFormat.h"
 #include "DrivingEvents.h"
 #include "TrackExport.h"
 
@@ -23,6 +24,7 @@ public:
         // A folder of the logs' driving events; without it the file is as it always was.
         bool events = false;
         DrivingEvents::Thresholds thresholds;
+        DisplayFormat format;  // units, date order and zone of the descriptions
     };
 
     static TrackExport::Result write(const QString &path, const TrackExport::Logs &logs, const Options &options,

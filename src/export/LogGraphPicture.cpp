@@ -111,7 +111,7 @@ void LogGraphPicture::loadWithFileLogs(const QList<FileLog *> &logs)
         total += log->distance();
         _fileLogs.append(std::move(entry));
     }
-    _totalDistance = Texts::text("gui_total_distance").arg(FileManager::distanceValue(total));
+    _totalDistance = Texts::text("gui_total_distance").arg(_format.distanceValue(total));
     // Logs are never empty; a span of 0 ms leaves every point at the left edge.
     _left = _fileLogs.isEmpty() ? 0 : _fileLogs.first().msecs.front();
     _msec = _fileLogs.isEmpty() ? 0 : _fileLogs.last().msecs.back() - _left;
@@ -224,11 +224,11 @@ void LogGraphPicture::drawTimeline(GraphPainter &painter) const
     const QRectF box(10, 0, _size.width() - 20, 15);
     const Entry &first = _fileLogs.first();
     const Entry &last = _fileLogs.last();
-    painter.drawText(FileManager::dateString(msec_to_time(first.msecs.front())), box,
+    painter.drawText(_format.dateString(msec_to_time(first.msecs.front())), box,
                      Qt::AlignLeft, kRed);
-    painter.drawText(FileManager::dateString(msec_to_time(_left + _msec / 2)), box,
+    painter.drawText(_format.dateString(msec_to_time(_left + _msec / 2)), box,
                      Qt::AlignHCenter, kRed);
-    painter.drawText(FileManager::dateString(msec_to_time(last.msecs.back())), box,
+    painter.drawText(_format.dateString(msec_to_time(last.msecs.back())), box,
                      Qt::AlignRight, kRed);
 }
 
@@ -269,7 +269,7 @@ void LogGraphPicture::drawDistances(GraphPainter &painter) const
     const QRectF box(_rect.x() + 5, 110, _rect.width() - 10, 20);
     painter.drawText(_totalDistance, box, Qt::AlignLeft, kWhite);
     if (_fileLog)
-        painter.drawText(FileManager::distanceValue(_fileLog->distance()), box, Qt::AlignRight,
+        painter.drawText(_format.distanceValue(_fileLog->distance()), box, Qt::AlignRight,
                          kWhite);
 }
 

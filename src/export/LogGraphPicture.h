@@ -8,6 +8,7 @@
 // distinct pixels when logs load, the size or the zoom changes.
 #pragma once
 
+#include "DisplayFormat.h"
 #include "EventMarks.h"
 #include "FileLog.h"
 #include "LogGuide.h"
@@ -44,6 +45,9 @@ public:
     void setFileManager(FileManager *fileManager) { _fileManager = fileManager; }
     void setSize(const QSizeF &size);
     QSizeF size() const { return _size; }
+    // The units of the distances and the labels' zone and date order; the total distance
+    // takes it at the next load.
+    void setDisplayFormat(const DisplayFormat &format) { _format = format; }
     const QFont &font() const { return _font; }
 
     // Logs in time order; the first record of the first log becomes the current one.
@@ -85,6 +89,7 @@ private:
     void drawEventMarks(QPainter &p) const;
 
     FileManager *_fileManager = nullptr;
+    DisplayFormat _format;
     QList<Entry> _fileLogs;
     QPointer<FileLog> _fileLog;
     QList<LogGuide> _logGuides;

@@ -110,16 +110,16 @@ int ReportPainter::pageCount() const
     return int(_content.indices.size()) + (_content.log ? 2 : 1) + int(_content.extraPages.size());
 }
 
-QString ReportPainter::dateString(const _vexa_time_t &utc, bool valid)
+QString ReportPainter::dateString(const _vexa_time_t &utc, bool valid, const DisplayFormat &display)
 {
-    const int format = FileManager::dateFormat();
+    const int format = display.dateFormat();
     // Year 0 is the all-zero time of a missing frame, record or receiver time.
     if (!valid || utc.year == 0)
         return format == 1 || format == 2 ? QStringLiteral(": (-) --.--.---- --:--:--")
                                           : QStringLiteral(": ----.--.--(-) --:--:--");
-    const DisplayZone zone = DisplayZone::current();
+    const DisplayZone &zone = display.zone();
     const _vexa_time_t t = zone.toLocal(utc);
-    const QString week = FileManager::weekString(t.day_of_week);
+    const QString week = DisplayFormat::weekString(t.day_of_week);
     // A time on paper stands alone: it names its zone.
     const QString zoneText = QStringLiteral("  ") + zone.label(utc);
     if (format == 1 || format == 2) {
@@ -258,9 +258,9 @@ void ReportPainter::drawCover(const Page &page) const
         info("gui_file_name", QStringLiteral(": %1 [UTC]").arg(QFileInfo(video->path()).completeBaseName()));
         const qint64 current = _content.currentFrame >= 0 ? _content.currentFrame : video->currentIndex();
         const auto &header = video->headerAtIndex(current);
-        info("gui_event_type", QStringLiteral(": ") + FileManager::eventTypeString(header.event_type));
+        info("gui_event_type", QStringLiteral(": ") + DisplayFormat::eventTypeString(header.event_type));
     }
-    info("gui_print_time", dateString(nowTime(), true));
+    info("gui_print_time", dateString(nowTime(), true, _content.format));
 
     const QRectF graph = drawPicture(page, _content.graph, 0.8, r.x() + 0.1 * r.width(), r.y() + 20);
     const QRectF map = drawPicture(page, _content.map, 0.6, r.x() + 0.2 * r.width(), graph.bottom() - 1 + 20);
@@ -286,7 +286,8 @@ void ReportPainter::drawFrame(const Page &page, qint64 index) const
     FileVideo *video = _content.video;
     if (!video || index < 0 || index >= video->frameCount())
         return;
-    const QImage image = video->aviImageAtIndex(index, QString(), false, false, false, false);
+    const QImage image = video->aviImageAtIndex(index, QString(), false, false, false, false, _content.flip,
+                                                _content.format);
     const double picWidth = 0.8 * r.width();
     const double picHeight = image.isNull() ? picWidth * 0.75 : picWidth * image.height() / image.width();
     const QRectF pic = drawPicture(page, image, 0.8, r.x() + 0.1 * r.width(),
@@ -296,21 +297,22 @@ void ReportPainter::drawFrame(const Page &page, qint64 index) const
     const bool fix = has_position_fix(h.gps_valid, h.latitude, h.longitude);
     _vexa_time_t gps{};
     const bool gpsValid = fix && gpsTime(video, index, &gps);
-    const QString speedUnit = FileManager::speedFormat();
-    const QString altitudeUnit = FileManager::altitudeFormat();
+    const DisplayFormat &format = _content.format;
+    const QString speedUnit = format.speedFormat();
+    const QString altitudeUnit = format.altitudeFormat();
     const QList<QPair<const char *, QString>> rows = {
         {"gui_frame_no", QString::asprintf(": %lld/%d", index + 1, int(video->frameCount()))},
-        {"gui_frame_time", dateString(h.time, true)},
-        {"gui_gps_time", dateString(gps, gpsValid)},
+        {"gui_frame_time", dateString(h.time, true, _content.format)},
+        {"gui_gps_time", dateString(gps, gpsValid, _content.format)},
         {"gui_gsensor", QString::asprintf(": X %.2f , Y %.2f , Z %.2f", gsensor_value(h.gsensor_x),
                                           gsensor_value(h.gsensor_y), gsensor_z_value(h.gsensor_z))},
         {"gui_gps_coord", QStringLiteral(": WGS84")},
         {nullptr, QStringLiteral("  ") + latitudeText(fix, h.latitude)},
         {nullptr, QStringLiteral("  ") + longitudeText(fix, h.longitude)},
-        {"gui_speed", fix ? QString::asprintf(": %d ", int(FileManager::speedValue(h.speed))) + speedUnit
-                                + QStringLiteral("  [") + FileManager::courseString(h.course) + QLatin1Char(']')
+        {"gui_speed", fix ? QString::asprintf(": %d ", int(format.speedValue(h.speed))) + speedUnit
+                                + QStringLiteral("  [") + DisplayFormat::courseString(h.course) + QLatin1Char(']')
                           : QStringLiteral(": - %1 [-]").arg(speedUnit)},
-        {"gui_altitude", fix ? QString::asprintf(": %.0f ", FileManager::altitudeValue(h.altitude)) + altitudeUnit
+        {"gui_altitude", fix ? QString::asprintf(": %.0f ", format.altitudeValue(h.altitude)) + altitudeUnit
                              : QStringLiteral(": -") + altitudeUnit},
     };
     const double labelX = pic.x() + 0.03 * r.width();
@@ -333,9 +335,10 @@ void ReportPainter::drawLogFirst(const Page &page) const
     const double row = r.y() + H - 79;
     const FileLog *log = _content.log;
     textAt(p, smallFont(), key("gui_log_time"), labelX, row, H);
-    textAt(p, smallFont(), dateString(log->logAtIndex(log->currentIndex()).time, true), labelX + 90, row, H);
+    textAt(p, smallFont(), dateString(log->logAtIndex(log->currentIndex()).time, true, _content.format),
+           labelX + 90, row, H);
     textAt(p, smallFont(), key("gui_print_time"), labelX, row - 12, H);
-    textAt(p, smallFont(), dateString(nowTime(), true), labelX + 90, row - 12, H);
+    textAt(p, smallFont(), dateString(nowTime(), true, _content.format), labelX + 90, row - 12, H);
 
     const double left = r.x() + 0.1 * r.width();
     const QRectF graph = drawPicture(page, _content.graph, 0.8, left, r.y() + 0.1 * r.width());
@@ -381,7 +384,7 @@ void ReportPainter::drawEvents(const Page &page, const QRectF &area) const
         p->setPen(QPen(Qt::black, 1));
         p->setBrush(Qt::NoBrush);
         textAt(p, font, key(DrivingEvents::kindTextId(e.kind)), columns[0] + 10, y, H);
-        textAt(p, font, dateString(msec_to_time(e.startMsec), true).mid(2), columns[1], y, H);
+        textAt(p, font, dateString(msec_to_time(e.startMsec), true, _content.format).mid(2), columns[1], y, H);
         textAt(p, font, DrivingEvents::peakText(e, thresholds.units), columns[2], y, H);
     }
 }
@@ -403,17 +406,18 @@ void ReportPainter::drawLogSecond(const Page &page) const
     const _vexa_log_info_t &rec = log->logAtIndex(log->currentIndex());
     const bool fix = has_position_fix(rec.gps_valid, rec.latitude, rec.longitude);
     const QString speedText = key("gui_speed"), altitudeText = key("gui_altitude");
+    const DisplayFormat &format = _content.format;
     const QString motion = fix
-        ? QString::asprintf("%s %d ", qPrintable(speedText), int(FileManager::speedValue(rec.speed)))
-              + FileManager::speedFormat() + QStringLiteral(" [") + FileManager::courseString(rec.course)
+        ? QString::asprintf("%s %d ", qPrintable(speedText), int(format.speedValue(rec.speed)))
+              + format.speedFormat() + QStringLiteral(" [") + DisplayFormat::courseString(rec.course)
               + QStringLiteral("], ") + altitudeText
-              + QString::asprintf(" %.0f ", FileManager::altitudeValue(rec.altitude)) + FileManager::altitudeFormat()
+              + QString::asprintf(" %.0f ", format.altitudeValue(rec.altitude)) + format.altitudeFormat()
         : QStringLiteral("%1 - %2 [-], %3 -%4")
-              .arg(speedText, FileManager::speedFormat(), altitudeText, FileManager::altitudeFormat());
+              .arg(speedText, format.speedFormat(), altitudeText, format.altitudeFormat());
     const double x = box.x() + 30;
     double y = box.bottom() - (captionHeight + 30);
     const QFont font = textFont();
-    textAt(p, font, FileManager::dateString(rec.time), x, y, H);
+    textAt(p, font, format.dateString(rec.time), x, y, H);
     y -= 30;
     const QString latitude = latitudeText(fix, rec.latitude);
     textAt(p, font, latitude, x, y, H);

@@ -4,6 +4,7 @@
 // centred "N / M" header above each.
 #pragma once
 
+#include "DisplayFormat.h"
 #include "vexa_types.h"
 
 #include <QImage>
@@ -30,6 +31,8 @@ public:
         QImage graph;     // the G-sensor graph
         QImage map;       // the map with the route
         QImage logGraph;  // the log graph (log reports only)
+        DisplayFormat format;  // units, date order and zone of every text
+        int flip = 0;          // of the frame pictures, as FileVideo::flipped takes it
         // Pages added after the report's own, each painted in points on a top-left-origin
         // page box (the evidence certificate).
         QList<std::function<void(QPainter *painter, const QRectF &page)>> extraPages;
@@ -47,9 +50,9 @@ public:
     // whole report was written. error (optional) says why it failed.
     bool writePdf(const QString &path, const Progress &progress = {}, QString *error = nullptr) const;
 
-    // ": (weekday) MM.DD.YYYY  hh:mm:ss" and the other date orders of the date format
-    // preference, in local time; the dashed form when not valid.
-    static QString dateString(const _vexa_time_t &utc, bool valid);
+    // ": (weekday) MM.DD.YYYY  hh:mm:ss" and the other date orders of the format, local in
+    // its zone; the dashed form when not valid.
+    static QString dateString(const _vexa_time_t &utc, bool valid, const DisplayFormat &format);
 
 private:
     // The page box: bottom-left origin, y up, in points; h is the page height in Qt terms.

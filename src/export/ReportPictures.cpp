@@ -52,6 +52,7 @@ void ReportPictures::addVideo(ReportPainter::Content &content, FileVideo &video,
                               double zoom)
 {
     GraphPicture picture;
+    picture.setDisplayFormat(content.format);
     picture.setSize(GraphSize);
     picture.setZoom(zoom);
     picture.loadWithFileVideo(&video, index);
@@ -63,6 +64,7 @@ void ReportPictures::addLogs(ReportPainter::Content &content, const QList<FileLo
                              FileLog &log, qint64 record, FileManager *fileManager, double zoom)
 {
     GraphPicture picture(fileManager);
+    picture.setDisplayFormat(content.format);
     picture.setSize(GraphSize);
     picture.setZoom(zoom);
     picture.loadWithFileLog(&log, record);
@@ -70,6 +72,7 @@ void ReportPictures::addLogs(ReportPainter::Content &content, const QList<FileLo
 
     LogGraphPicture all;
     all.setFileManager(fileManager);
+    all.setDisplayFormat(content.format);
     all.setSize(LogGraphSize);
     all.setZoom(zoom);
     all.loadWithFileLogs(logs);

@@ -28,7 +28,8 @@ QImage logGraph(const LogGraphPicture &shown);
 QImage route(const FileVideo &video, qint64 index);
 QImage route(const LogGraphPicture &shown);
 
-// An event report's graph and route around a frame of the recording.
+// An event report's graph and route around a frame of the recording, labelled in the
+// content's format.
 void addVideo(ReportPainter::Content &content, FileVideo &video, qint64 index, double zoom = 3.0);
 // A log report's graph of one log at a record, the log graph of all logs and their route; the
 // folder model (may be null) finds the recordings made meanwhile.

@@ -1,15 +1,14 @@
 #include "StillExport.h"
 
-#include "DisplayZone.h"
 #include "FileVideo.h"
 #include "vexa_time.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-QString StillExport::fileName(const _vexa_time_t &utc, qint64 index)
+QString StillExport::fileName(const _vexa_time_t &utc, qint64 index, const DisplayFormat &format)
 {
-    const _vexa_time_t t = DisplayZone::current().toLocal(utc);
+    const _vexa_time_t t = format.toLocal(utc);
     return QString::asprintf("%04d%02d%02d_%02d%02d%02d_%03lld.jpg", t.year, t.month, t.day, t.hour,
                              t.minute, t.second, static_cast<long long>(index));
 }
@@ -21,7 +20,8 @@ std::unique_ptr<FileVideo> StillExport::open(const QString &path)
 }
 
 StillExport::Result StillExport::save(FileVideo &video, const QList<qint64> &frames, const QString &folder,
-                                      int flip, const std::atomic_bool *cancel, const Progress &progress)
+                                      int flip, const DisplayFormat &format, const std::atomic_bool *cancel,
+                                      const Progress &progress)
 {
     Result result;
     const qint64 total = frames.size();
@@ -31,7 +31,7 @@ StillExport::Result StillExport::save(FileVideo &video, const QList<qint64> &fra
             return result;
         }
         const qint64 index = frames[done];
-        const QString name = fileName(video.headerAtIndex(index).time, index);
+        const QString name = fileName(video.headerAtIndex(index).time, index, format);
         if (progress)
             progress(done, total, name);
         const QImage image = video.imageAtIndex(index);

@@ -1,6 +1,7 @@
 // Saves frames of a recording as JPEG stills named after the frame's local time and index.
 #pragma once
 
+#include "DisplayFormat.h"
 #include "vexa_types.h"
 
 #include <QList>
@@ -26,8 +27,8 @@ public:
         QString error;
     };
 
-    // "YYYYMMDD_hhmmss_NNN.jpg": the frame's time in local time and its index.
-    static QString fileName(const _vexa_time_t &utc, qint64 index);
+    // "YYYYMMDD_hhmmss_NNN.jpg": the frame's time, local in the format's zone, and its index.
+    static QString fileName(const _vexa_time_t &utc, qint64 index, const DisplayFormat &format);
 
     // A reader of its own for the recording at path, so a worker never shares the
     // viewer's; null when it cannot be opened.
@@ -37,5 +38,6 @@ public:
     // 3 half turn). Stops at the first frame that cannot be read or written; the stills
     // written before it stay. cancel may be null.
     static Result save(FileVideo &video, const QList<qint64> &frames, const QString &folder, int flip,
-                       const std::atomic_bool *cancel = nullptr, const Progress &progress = {});
+                       const DisplayFormat &format, const std::atomic_bool *cancel = nullptr,
+                       const Progress &progress = {});
 };

@@ -2,6 +2,8 @@
 // with its sequence number, start and end time and driven distance, and the total below.
 #pragma once
 
+#include "DisplayFormat.h"
+
 #include <QDialog>
 #include <QList>
 #include <QRect>
@@ -24,11 +26,11 @@ class LogDistanceWindow : public QDialog {
 public:
     // frame: the main window's frame, which the window is centred on.
     LogDistanceWindow(const QRect &frame, const QList<FileLog *> &fileLogs,
-                      QWidget *parent = nullptr);
+                      const DisplayFormat &format, QWidget *parent = nullptr);
     ~LogDistanceWindow() override;
 
     // "0000000123_2013.07.05 [18:08:07 ~ 2013.07.05 18:40:12] : 12.3 km"
-    static QString lineForLog(const FileLog &log);
+    static QString lineForLog(const FileLog &log, const DisplayFormat &format);
 
     const QStringList &lines() const { return _fileLogs; }
     double distances() const { return _distances; }
@@ -43,6 +45,7 @@ private:
 
     std::unique_ptr<Ui::LogDistanceWindow> _ui;
     QRect _rect;
+    DisplayFormat _format;
     QStringList _fileLogs;
     double _distances = 0;
 };

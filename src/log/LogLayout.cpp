@@ -279,7 +279,7 @@ QString LogLayout::logEventString(const _vexa_log_info_t &record) const
     const FrameInfo info = infoAtTimestamp(record, true);
     if (!info.file || info.index < 0 || info.index >= info.file->frameCount())
         return QString();
-    return FileManager::eventTypeString(info.file->headerAtIndex(info.index).event_type);
+    return DisplayFormat::eventTypeString(info.file->headerAtIndex(info.index).event_type);
 }
 
 void LogLayout::playPrevious()
@@ -328,6 +328,19 @@ void LogLayout::chooseRow(int row)
     emit selectedLog(log, index, true);
 }
 
+void LogLayout::setDisplayFormat(const DisplayFormat &format)
+{
+    _format = format;
+    _skinLogGraph->setDisplayFormat(format);
+    _tableData->setDisplayFormat(format);
+    update();
+}
+
+void LogLayout::setVideoFlip(int flip)
+{
+    _videoView->setFlip(flip);
+}
+
 // ---- Search ----
 
 LogSearch::Criteria LogLayout::criteria() const
@@ -347,6 +360,7 @@ LogSearch::Criteria LogLayout::criteria() const
     if (kind >= 0)
         c.eventKind = DrivingEvents::Kind(kind);
     c.thresholds = DrivingEvents::storedThresholds();
+    c.format = _format;
     return c;
 }
 
@@ -367,21 +381,21 @@ void LogLayout::didSearch()
 
 QStringList LogLayout::readoutTexts() const
 {
-    return _log_info ? readoutTexts(*_log_info) : QStringList();
+    return _log_info ? readoutTexts(*_log_info, _format) : QStringList();
 }
 
-QStringList LogLayout::readoutTexts(const _vexa_log_info_t &r)
+QStringList LogLayout::readoutTexts(const _vexa_log_info_t &r, const DisplayFormat &format)
 {
     const QString comma(QChar(0xFF0C));
-    const QString speedUnit = FileManager::speedFormat();
-    const QString altitudeUnit = FileManager::altitudeFormat();
-    QStringList lines{FileManager::dateString(r.time)};
+    const QString speedUnit = format.speedFormat();
+    const QString altitudeUnit = format.altitudeFormat();
+    QStringList lines{format.dateString(r.time)};
     if (r.gps_valid) {
         lines << dmsText(r.latitude, 'N', 'S') << dmsText(r.longitude, 'E', 'W')
               << QStringLiteral("%1 %2  [%3]%4  %5 %6")
-                     .arg(wholeNumber(FileManager::speedValue(r.speed)))
-                     .arg(speedUnit, FileManager::courseString(r.course), comma)
-                     .arg(FileManager::altitudeValue(r.altitude), 0, 'f', 0)
+                     .arg(wholeNumber(format.speedValue(r.speed)))
+                     .arg(speedUnit, DisplayFormat::courseString(r.course), comma)
+                     .arg(format.altitudeValue(r.altitude), 0, 'f', 0)
                      .arg(altitudeUnit);
     } else {
         const QString marks = QString(QChar(0x02DA)) + QStringLiteral(" --") + QChar(0x2019)
@@ -426,7 +440,7 @@ void LogLayout::paintEvent(QPaintEvent *event)
         drawText(p, QStringLiteral(":"), 140, rows[i], kLightGray);
     }
     drawText(p, Texts::text("gui_gps_speed_over"), 360, 234, kLightGray);
-    drawText(p, FileManager::speedFormat(), 593, 234, kLightGray);
+    drawText(p, _format.speedFormat(), 593, 234, kLightGray);
     drawText(p, Texts::text("gui_gsensor_x_over"), 360, 203, Qt::red);
     drawText(p, Texts::text("gui_gsensor_y_over"), 360, 180, Qt::green);
     drawText(p, Texts::text("gui_gsensor_z_over"), 360, 157, kAxisBlue);

@@ -67,7 +67,10 @@ public:
     // The five value lines of the read-out (date, latitude, longitude, speed and
     // altitude, satellites), empty without a current record.
     QStringList readoutTexts() const;
-    static QStringList readoutTexts(const _vexa_log_info_t &record);
+    static QStringList readoutTexts(const _vexa_log_info_t &record, const DisplayFormat &format);
+    // The units, date order and zone of the page, and how its picture turns frames.
+    void setDisplayFormat(const DisplayFormat &format);
+    void setVideoFlip(int flip);
 
 public slots:
     // -1: no record.
@@ -110,5 +113,6 @@ private:
     // A copy: the log may go away with the card before the page is cleared.
     std::optional<_vexa_log_info_t> _log_info;
     LogSearch _search;
+    DisplayFormat _format;
     bool _rowChangedByPress = false;
 };

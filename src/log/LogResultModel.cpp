@@ -37,8 +37,15 @@ QVariant LogResultModel::data(const QModelIndex &index, int role) const
         return QString();
     const _vexa_log_info_t &record = row.file->logAtIndex(row.index);
     if (index.column() == 1)
-        return FileManager::dateString(record.time);
+        return _format.dateString(record.time);
     return _eventText ? _eventText(record) : QString();
+}
+
+void LogResultModel::setDisplayFormat(const DisplayFormat &format)
+{
+    _format = format;
+    if (!_rows.isEmpty())
+        emit dataChanged(index(0, 1), index(int(_rows.size()) - 1, 1));
 }
 
 QVariant LogResultModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -3,6 +3,7 @@
 // made when a row is shown, so a search with many hits fills the table at once.
 #pragma once
 
+#include "DisplayFormat.h"
 #include "FileLog.h"
 
 #include <QAbstractTableModel>
@@ -28,6 +29,8 @@ public:
         _eventText = std::move(eventText);
     }
     void setRows(QList<Row> rows);
+    // The zone and order of the dates.
+    void setDisplayFormat(const DisplayFormat &format);
     void clear() { setRows({}); }
     const QList<Row> &rows() const { return _rows; }
 
@@ -39,5 +42,6 @@ public:
 
 private:
     QList<Row> _rows;
+    DisplayFormat _format;
     std::function<QString(const _vexa_log_info_t &)> _eventText;
 };

@@ -28,6 +28,11 @@ public:
     explicit SkinLogGraph(QWidget *parent = nullptr);
 
     void setFileManager(FileManager *fileManager) { _picture.setFileManager(fileManager); }
+    void setDisplayFormat(const DisplayFormat &format)
+    {
+        _picture.setDisplayFormat(format);
+        update();
+    }
     // Logs in time order; reports the first record of the first log.
     void loadWithFileLogs(const QList<FileLog *> &logs);
     // The curve points of the loaded logs for a plot rectangle.

@@ -10,12 +10,6 @@
 
 namespace {
 
-DisplayZone &currentZone()
-{
-    static DisplayZone zone;
-    return zone;
-}
-
 QDateTime dateTimeIn(const DisplayZone &zone, const _vexa_time_t &utc)
 {
     const qint64 ms = time_to_msec(utc);
@@ -40,16 +34,6 @@ DisplayZone DisplayZone::stored()
 void DisplayZone::store(const DisplayZone &zone)
 {
     Preferences::setStringValue(Preferences::TimeZone, QString::fromUtf8(zone.id()));
-}
-
-DisplayZone DisplayZone::current()
-{
-    return currentZone();
-}
-
-void DisplayZone::setCurrent(const DisplayZone &zone)
-{
-    currentZone() = zone;
 }
 
 _vexa_time_t DisplayZone::toLocal(const _vexa_time_t &utc) const

@@ -18,9 +18,6 @@ public:
     // The zone the preferences name.
     static DisplayZone stored();
     static void store(const DisplayZone &zone);
-    // The zone the display helpers use now; set by FileManager::reloadSettings.
-    static DisplayZone current();
-    static void setCurrent(const DisplayZone &zone);
 
     QByteArray id() const { return _id; }
     bool isSystem() const { return _id.isEmpty(); }

@@ -2,20 +2,15 @@
 
 #include "CardLoader.h"
 #include "DisplayFormat.h"
-#include "DisplayZone.h"
 #include "FileLog.h"
 #include "FileVideo.h"
 #include "FolderScanner.h"
 #include "Texts.h"
-#include "Preferences.h"
 #include "vexa_telemetry.h"
 #include "vexa_time.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-#include <climits>
-#include <cmath>
 
 namespace {
 
@@ -26,17 +21,6 @@ const QString kEventFolder = QStringLiteral("/CH1/event");
 const QString kNormalFolder = QStringLiteral("/CH1/normal");
 const QString kLogFolder = QStringLiteral("/log");
 
-struct DisplaySettings {
-    DisplayFormat format;
-    int videoFlip = 0;
-};
-
-DisplaySettings &display()
-{
-    static DisplaySettings settings;
-    return settings;
-}
-
 bool isFolder(const QString &path)
 {
     return QFileInfo(path).isDir();
@@ -44,10 +28,7 @@ bool isFolder(const QString &path)
 
 } // namespace
 
-FileManager::FileManager(QObject *parent) : QObject(parent)
-{
-    reloadSettings();
-}
+FileManager::FileManager(QObject *parent) : QObject(parent) {}
 
 FileManager::~FileManager()
 {
@@ -167,7 +148,7 @@ void FileManager::close()
     _validFolder = false;
 }
 
-QList<ListRow> FileManager::listViewData(const QString &type) const
+QList<ListRow> FileManager::listViewData(const QString &type, const DisplayFormat &format) const
 {
     QList<ListRow> rows;
     if (type == kEvent || type == kNormal) {
@@ -179,11 +160,11 @@ QList<ListRow> FileManager::listViewData(const QString &type) const
             row.seq = QString::number(video->file().sequence_number());
             row.damaged = video->isDamaged();
             row.col2 = row.damaged ? Texts::text("gui_damaged_recording")
-                                   : dateString(video->firstHeader().time);
+                                   : format.dateString(video->firstHeader().time);
             if (type == kEvent)
-                row.col3 = eventTypeString(video->eventType());
+                row.col3 = DisplayFormat::eventTypeString(video->eventType());
             else if (!row.damaged)
-                row.col3 = durationString(video->file().duration_seconds());
+                row.col3 = DisplayFormat::durationString(video->file().duration_seconds());
             rows.append(row);
         }
     } else if (type == kLog) {
@@ -192,8 +173,8 @@ QList<ListRow> FileManager::listViewData(const QString &type) const
             ListRow row;
             row.idx = i;
             row.seq = QString::number(log->sequence());
-            row.col2 = dateString(log->file().first_record().time);
-            row.col3 = durationString(log->file().duration_seconds());
+            row.col2 = format.dateString(log->file().first_record().time);
+            row.col3 = DisplayFormat::durationString(log->file().duration_seconds());
             rows.append(row);
         }
     }
@@ -251,47 +232,4 @@ QList<FileVideo *> FileManager::videoWithFromDate(const _vexa_time_t &from, cons
             videos.append(video);
     }
     return videos;
-}
-
-// Display helpers: forwards to the process-wide format while callers move to DisplayFormat.
-
-const DisplayFormat &FileManager::displayFormat()
-{
-    return display().format;
-}
-
-void FileManager::reloadSettings()
-{
-    setDisplaySettings(Preferences::dateFormat(), Preferences::speedFormat(),
-                       Preferences::videoFlip());
-    DisplayZone::setCurrent(DisplayZone::stored());
-    display().format = display().format.withZone(DisplayZone::stored());
-}
-
-void FileManager::setDisplaySettings(int dateFormat, int speedFormat, int videoFlip)
-{
-    display().format = DisplayFormat(speedFormat, dateFormat, DisplayZone::current());
-    display().videoFlip = videoFlip;
-}
-
-int FileManager::dateFormat() { return displayFormat().dateFormat(); }
-int FileManager::videoFlip() { return display().videoFlip; }
-QString FileManager::speedFormat() { return displayFormat().speedFormat(); }
-QString FileManager::altitudeFormat() { return displayFormat().altitudeFormat(); }
-double FileManager::speedValue(double kmh) { return displayFormat().speedValue(kmh); }
-double FileManager::altitudeValue(double metres) { return displayFormat().altitudeValue(metres); }
-QString FileManager::distanceValue(double d) { return displayFormat().distanceValue(d); }
-QString FileManager::courseString(double c) { return DisplayFormat::courseString(c); }
-QString FileManager::weekString(int day) { return DisplayFormat::weekString(day); }
-QString FileManager::eventTypeString(int code) { return DisplayFormat::eventTypeString(code); }
-QString FileManager::durationString(quint64 s) { return DisplayFormat::durationString(s); }
-
-QString FileManager::dateString(const _vexa_time_t &utc)
-{
-    return displayFormat().withZone(DisplayZone::current()).dateString(utc);
-}
-
-QString FileManager::timeString(const _vexa_time_t &utc)
-{
-    return displayFormat().withZone(DisplayZone::current()).timeString(utc);
 }

@@ -1,6 +1,5 @@
 // The opened card folder: checks its layout, loads its recordings and logs, answers the
-// lists, the map, the graphs and the exports, and carries the display helpers that turn
-// times, speeds and distances into the user's units and texts.
+// lists, the map, the graphs and the exports.
 //
 // Every FileVideo and FileLog it loads reports its frames through this object's
 // fileVideoFrameIndex / fileLogFrameIndex signals.
@@ -54,8 +53,8 @@ public:
     // Files of the last load that could not be read, relative to the folder, in list order.
     const QStringList &skippedFiles() const { return _skippedFiles; }
 
-    // Rows of "event", "normal" or "log"; empty for another type.
-    QList<ListRow> listViewData(const QString &type) const;
+    // Rows of "event", "normal" or "log", dates in the format; empty for another type.
+    QList<ListRow> listViewData(const QString &type, const DisplayFormat &format) const;
     QList<QObject *> filesByType(const QString &type) const;
     const QList<FileVideo *> &eventVideos() const { return _eventArray; }
     const QList<FileVideo *> &normalVideos() const { return _normalArray; }
@@ -69,26 +68,6 @@ public:
     QList<FileVideo *> videoWithFromDate(const _vexa_time_t &from, const _vexa_time_t &to) const;
     // Stops every recording and empties the lists.
     void close();
-
-    // Display helpers over process-wide settings; new code takes a DisplayFormat instead.
-    static const DisplayFormat &displayFormat();
-    static void reloadSettings();
-    // The settings reloadSettings reads from the preferences, given directly.
-    static void setDisplaySettings(int dateFormat, int speedFormat, int videoFlip);
-    static int dateFormat();
-    static int videoFlip();
-    static QString speedFormat();
-    static QString altitudeFormat();
-    static double speedValue(double kmh);
-    static double altitudeValue(double metres);
-    static QString distanceValue(double metres);
-    static QString courseString(double degrees);
-    static QString dateString(const _vexa_time_t &utc);
-    static QString timeString(const _vexa_time_t &utc);
-    static QString weekString(int day);
-    static QString eventTypeString(int code);
-    // "N min" above 59 seconds, else "N s", with the localized unit.
-    static QString durationString(quint64 seconds);
 
 signals:
     void fileVideoFrameIndex(FileVideo *fileVideo, qint64 frameIndex);

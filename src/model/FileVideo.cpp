@@ -330,19 +330,19 @@ bool FileVideo::writeImageAs(const QImage &image, const QString &path, const QBy
     return out.commit() || failed(out.reason());
 }
 
-bool FileVideo::saveImageAtIndex(qint64 index, const QString &path)
+bool FileVideo::saveImageAtIndex(qint64 index, const QString &path, int flip)
 {
     const QImage image = imageAtIndex(index);
-    return !image.isNull() && writeImageAs(flipped(image, FileManager::videoFlip()), path, "jpeg");
+    return !image.isNull() && writeImageAs(flipped(image, flip), path, "jpeg");
 }
 
 QImage FileVideo::aviImageAtIndex(qint64 index, const QString &vehicle, bool speed, bool date,
-                                  bool latlng, bool sensor)
+                                  bool latlng, bool sensor, int flip, const DisplayFormat &format)
 {
     const QImage image = imageAtIndex(index);
     if (image.isNull())
         return image;
-    QImage frame = flipped(image, FileManager::videoFlip())
+    QImage frame = flipped(image, flip)
                        .convertToFormat(QImage::Format_RGB32);
     FrameCaptions captions;
     captions.vehicle = vehicle;
@@ -350,6 +350,7 @@ QImage FileVideo::aviImageAtIndex(qint64 index, const QString &vehicle, bool spe
     captions.date = date;
     captions.latlng = latlng;
     captions.sensor = sensor;
+    captions.format = format;
     captions.draw(frame, headerAtIndex(index));
     return frame;
 }

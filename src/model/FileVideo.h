@@ -21,6 +21,8 @@
 #include <utility>
 #include <vector>
 
+class DisplayFormat;
+
 class FileVideo : public QObject {
     Q_OBJECT
 public:
@@ -106,11 +108,11 @@ public:
     qint64 scheduledDelay() const { return _scheduledDelay; }
     bool stepPending() const { return _timer.isActive(); }
 
-    // The frame, flipped as the preferences say, as a JPEG of best quality at path.
-    bool saveImageAtIndex(qint64 index, const QString &path);
-    // The frame, flipped, with the movie captions burnt in.
+    // The frame, flipped (see flipped), as a JPEG of best quality at path.
+    bool saveImageAtIndex(qint64 index, const QString &path, int flip);
+    // The frame, flipped, with the movie captions burnt in, in the format's units and zone.
     QImage aviImageAtIndex(qint64 index, const QString &vehicle, bool speed, bool date,
-                           bool latlng, bool sensor);
+                           bool latlng, bool sensor, int flip, const DisplayFormat &format);
     // Stops frame reading; headers stay available.
     void close();
 

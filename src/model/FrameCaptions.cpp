@@ -1,6 +1,5 @@
 #include "FrameCaptions.h"
 
-#include "FileManager.h"
 #include "Geometry.h"
 #include "Texts.h"
 #include "vexa_telemetry.h"
@@ -88,11 +87,11 @@ QString FrameCaptions::longitudeText(double nmea)
     return dmsText(nmea, "%03d", nmea < 0 ? 'W' : 'E');
 }
 
-QString FrameCaptions::speedText(const _vexa_video_frame_header_t &header)
+QString FrameCaptions::speedText(const _vexa_video_frame_header_t &header, const DisplayFormat &format)
 {
-    return QString::asprintf("%d ", int(FileManager::speedValue(header.speed)))
-         + FileManager::speedFormat() + QStringLiteral(" [")
-         + FileManager::courseString(header.course) + QLatin1Char(']');
+    return QString::asprintf("%d ", int(format.speedValue(header.speed)))
+         + format.speedFormat() + QStringLiteral(" [")
+         + DisplayFormat::courseString(header.course) + QLatin1Char(']');
 }
 
 QList<FrameCaptions::Line> FrameCaptions::lines(const _vexa_video_frame_header_t &header, QSize size) const
@@ -102,7 +101,7 @@ QList<FrameCaptions::Line> FrameCaptions::lines(const _vexa_video_frame_header_t
     if (!vehicle.isEmpty())
         layout.at(vehicle, 5, h - 18);
     if (date)
-        layout.line(FileManager::dateString(header.time), 5, Align::Left);
+        layout.line(format.dateString(header.time), 5, Align::Left);
     if (sensor) {
         layout.line(QString::asprintf("Z: %.2f", gsensor_z_value(header.gsensor_z)), 20, Align::Left);
         layout.line(QString::asprintf("Y: %.2f", gsensor_value(header.gsensor_y)), 35, Align::Left);
@@ -117,7 +116,7 @@ QList<FrameCaptions::Line> FrameCaptions::lines(const _vexa_video_frame_header_t
         }
     }
     if (speed && header.gps_valid)
-        layout.line(speedText(header), 5, Align::Center);
+        layout.line(speedText(header, format), 5, Align::Center);
     return layout.lines;
 }
 

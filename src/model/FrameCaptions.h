@@ -2,6 +2,7 @@
 // speed, in a bold 14-pixel font, yellow with a thin black outline.
 #pragma once
 
+#include "DisplayFormat.h"
 #include "vexa_types.h"
 
 #include <QFont>
@@ -20,6 +21,7 @@ public:
     bool date = false;
     bool latlng = false;
     bool sensor = false;
+    DisplayFormat format;  // units of the speed line, zone and order of the date line
 
     // One line of text and where its baseline starts, top-left origin.
     struct Line {
@@ -38,7 +40,7 @@ public:
     // Texts as drawn, exposed for checks.
     static QString latitudeText(double nmea);
     static QString longitudeText(double nmea);
-    static QString speedText(const _vexa_video_frame_header_t &header);
+    static QString speedText(const _vexa_video_frame_header_t &header, const DisplayFormat &format);
     // Where a caption line at height y (bottom-left origin) lands in an image of w x h.
     static QRectF lineRect(int y, int w, int h);
 };

@@ -1,6 +1,6 @@
 #include "LogSearch.h"
 
-#include "FileManager.h"
+#include "DisplayFormat.h"
 #include "vexa_time.h"
 #include "vexa_telemetry.h"
 
@@ -52,8 +52,9 @@ std::vector<qint64> LogSearch::speedHits(const std::vector<_vexa_log_info_t> &re
                                          const Criteria &c) const
 {
     const double limit = c.speedLimit;
-    auto passes = [limit](const _vexa_log_info_t &r) {
-        const double v = FileManager::speedValue(r.speed);
+    const DisplayFormat &format = c.format;
+    auto passes = [limit, &format](const _vexa_log_info_t &r) {
+        const double v = format.speedValue(r.speed);
         return limit != 0 ? v >= limit : v == 0;
     };
     std::vector<qint64> hits;

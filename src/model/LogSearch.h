@@ -2,6 +2,7 @@
 // G-sensor thresholds per axis, or both. The log page and `tumbo-cli search` share it.
 #pragma once
 
+#include "DisplayFormat.h"
 #include "DrivingEvents.h"
 #include "vexa_log_file.h"
 
@@ -13,11 +14,12 @@
 
 class LogSearch {
 public:
-    // What the page's check boxes and fields hold. Speed is in the display unit
-    // (FileManager::speedValue); a speed limit of 0 looks for standstill. G limits in g.
+    // What the page's check boxes and fields hold. Speed is in the format's unit; a speed
+    // limit of 0 looks for standstill. G limits in g.
     struct Criteria {
         bool speedOn = false;
         double speedLimit = 60;
+        DisplayFormat format;
         bool gOn = false;
         bool xOn = false;
         bool yOn = false;

@@ -103,6 +103,7 @@ EvidencePackage::Options EvidenceWindow::options() const
     o.note = _ui->textNote->toPlainText().trimmed();
     o.toolName = QCoreApplication::applicationName();
     o.toolVersion = QCoreApplication::applicationVersion();
+    o.format = _format;
     if (_fileManager) {
         for (const QList<FileVideo *> *list : {&_fileManager->eventVideos(), &_fileManager->normalVideos()})
             for (const FileVideo *video : *list)

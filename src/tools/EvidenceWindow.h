@@ -30,6 +30,8 @@ public:
     void setFreeSpace(EvidencePackage::FreeSpace probe) { _freeSpace = std::move(probe); }
     // Without the final message box (tests).
     void setQuiet(bool quiet) { _quiet = quiet; }
+    // The units, date order and zone of the package's captions, names and reports.
+    void setDisplayFormat(const DisplayFormat &format) { _format = format; }
 
 public slots:
     void btnStart();
@@ -45,6 +47,7 @@ private:
     FileManager *_fileManager;
     SkinManager *_skin;
     QString _cardRoot;
+    DisplayFormat _format;
     QStringList _chosen;
     qint64 _frame;
     EvidencePackage::FreeSpace _freeSpace;

@@ -13,8 +13,9 @@
 
 #include <optional>
 
-ExportCSVWindow::ExportCSVWindow(const QList<ListRow> &rows, const FileManager &fileManager, QWidget *parent)
-    : ToolWindow(parent), _ui(std::make_unique<Ui::ExportCSVWindow>())
+ExportCSVWindow::ExportCSVWindow(const QList<ListRow> &rows, const FileManager &fileManager,
+                                 const DisplayFormat &format, QWidget *parent)
+    : ToolWindow(parent), _ui(std::make_unique<Ui::ExportCSVWindow>()), _format(format)
 {
     _ui->setupUi(this);
     for (const ListRow &row : rows)
@@ -90,8 +91,8 @@ void ExportCSVWindow::btnStartClicked()
     const std::optional<DrivingEvents::Thresholds> events =
         _ui->checkEvents->isChecked() ? std::optional(DrivingEvents::storedThresholds()) : std::nullopt;
     runJob(
-        [this, logs, target, events](const std::atomic_bool &cancel, const Progress &progress) {
-            _result = CsvExport::write(target, logs, cancel, TrackExport::throttled(progress),
+        [this, logs, target, events, format = _format](const std::atomic_bool &cancel, const Progress &progress) {
+            _result = CsvExport::write(target, logs, format, cancel, TrackExport::throttled(progress),
                                        events ? &*events : nullptr);
             return _result.written;
         },

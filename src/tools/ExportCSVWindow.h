@@ -2,6 +2,7 @@
 // current log and a logs-done counter, Cancel keeping the lines written so far.
 #pragma once
 
+#include "DisplayFormat.h"
 #include "ListRow.h"
 #include "ToolWindow.h"
 #include "TrackExport.h"
@@ -20,7 +21,9 @@ class ExportCSVWindow : public ToolWindow {
     Q_OBJECT
 
 public:
-    ExportCSVWindow(const QList<ListRow> &rows, const FileManager &fileManager, QWidget *parent = nullptr);
+    // format: the zone of the lines' local times.
+    ExportCSVWindow(const QList<ListRow> &rows, const FileManager &fileManager, const DisplayFormat &format,
+                    QWidget *parent = nullptr);
     ~ExportCSVWindow() override;
 
     // The path Start writes: folder/name.csv.
@@ -40,5 +43,6 @@ private:
 
     std::unique_ptr<Ui::ExportCSVWindow> _ui;
     TrackExport::Logs _array;
+    DisplayFormat _format;
     TrackExport::Result _result;
 };

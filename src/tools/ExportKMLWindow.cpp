@@ -17,8 +17,8 @@
 #include <QUrl>
 
 ExportKMLWindow::ExportKMLWindow(const QList<ListRow> &rows, const FileManager &fileManager, const QString &title,
-                                 QWidget *parent)
-    : ToolWindow(parent), _ui(std::make_unique<Ui::ExportKMLWindow>()), _title(title)
+                                 const DisplayFormat &format, QWidget *parent)
+    : ToolWindow(parent), _ui(std::make_unique<Ui::ExportKMLWindow>()), _title(title), _format(format)
 {
     _ui->setupUi(this);
     for (const ListRow &row : rows)
@@ -110,6 +110,7 @@ void ExportKMLWindow::setExporting(bool exporting)
 KmlExport::Options ExportKMLWindow::options() const
 {
     KmlExport::Options options;
+    options.format = _format;
     // An empty field counts as 0 seconds.
     options.pointSeconds = _ui->textPoint->text().toInt();
     options.lineSeconds = _ui->textLine->text().toInt();

@@ -25,8 +25,9 @@ public:
     enum Format { Kml, Gpx };
 
     // title: the top folder's name in the KML, which names the product.
+    // format: the units, date order and zone of the descriptions.
     ExportKMLWindow(const QList<ListRow> &rows, const FileManager &fileManager, const QString &title,
-                    QWidget *parent = nullptr);
+                    const DisplayFormat &format, QWidget *parent = nullptr);
     ~ExportKMLWindow() override;
 
     // The path Start writes: folder/default name with the chosen format's extension.
@@ -49,5 +50,6 @@ private:
     TrackExport::Logs _array;
     QString _fileName;
     QString _title;
+    DisplayFormat _format;
     TrackExport::Result _result;
 };

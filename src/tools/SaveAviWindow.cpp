@@ -1,6 +1,5 @@
 #include "SaveAviWindow.h"
 
-#include "DisplayZone.h"
 #include "ExportAlerts.h"
 
 #include "FileManager.h"
@@ -21,9 +20,9 @@
 #include <QPushButton>
 
 SaveAviWindow::SaveAviWindow(FileVideo *video, qint64 frameIndex, const QString &rootPath,
-                             QWidget *parent)
+                             const DisplayFormat &format, QWidget *parent)
     : ToolWindow(parent), _ui(std::make_unique<Ui::SaveAviWindow>()), _fileVideo(video),
-      _frameIndex(frameIndex), _rootPath(rootPath)
+      _frameIndex(frameIndex), _rootPath(rootPath), _format(format)
 {
     _ui->setupUi(this);
     connect(_ui->btnStart, &QPushButton::clicked, this, &SaveAviWindow::btnStart);
@@ -68,7 +67,7 @@ void SaveAviWindow::windowDidLoad()
 
     if (_fileVideo && _fileVideo->frameCount() > 0) {
         const _vexa_time_t first = _fileVideo->headerAtIndex(0).time;
-        const _vexa_time_t local = DisplayZone::current().toLocal(first);
+        const _vexa_time_t local = _format.toLocal(first);
         _ui->textName->setText(QString::asprintf("%04d%02d%02d_%02d%02d%02d", local.year,
                                                  local.month, local.day, local.hour,
                                                  local.minute, local.second));
@@ -148,13 +147,14 @@ bool SaveAviWindow::save(const QString &path)
     // The end picker shows whole seconds: at the last frame's second it means the last frame.
     const bool toLast = to >= time_to_seconds(_fileVideo->lastHeader().time);
     options.untilMsec = toLast ? -1 : to * 1000;
-    options.flip = FileManager::videoFlip();
+    options.flip = Preferences::videoFlip();
     if (_ui->chkVehicle->isChecked())
         options.captions.vehicle = MovieExport::vehicleOf(_rootPath);
     options.captions.speed = _ui->chkSpeed->isChecked();
     options.captions.date = _ui->chkDate->isChecked();
     options.captions.latlng = _ui->chkLatLng->isChecked();
     options.captions.sensor = _ui->chkSensor->isChecked();
+    options.captions.format = _format;
     const QString vdd = _fileVideo->path();
     const bool ok = runJob(
         [vdd, path, options, this](const std::atomic_bool &cancel, const Progress &progress) {

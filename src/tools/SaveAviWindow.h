@@ -3,6 +3,7 @@
 // of the range; Start writes the movie on a worker thread with progress and cancel.
 #pragma once
 
+#include "DisplayFormat.h"
 #include "ToolWindow.h"
 
 #include <QString>
@@ -20,8 +21,9 @@ class SaveAviWindow : public ToolWindow {
 
 public:
     // video and frameIndex: the picture shown (for the frame rate); rootPath: the card.
+    // format: the captions' units and zone, and the zone of the suggested name.
     SaveAviWindow(FileVideo *video, qint64 frameIndex, const QString &rootPath,
-                  QWidget *parent = nullptr);
+                  const DisplayFormat &format, QWidget *parent = nullptr);
     ~SaveAviWindow() override;
 
     Ui::SaveAviWindow *ui() const { return _ui.get(); }
@@ -45,6 +47,7 @@ private:
     FileVideo *_fileVideo;
     qint64 _frameIndex;
     QString _rootPath;
+    DisplayFormat _format;
     int _fps = 0;
     bool _result = false;
     bool _cancelled = false;

@@ -29,9 +29,10 @@ QStringList numbersUpTo(int last)
 
 } // namespace
 
-SaveJpgWindow::SaveJpgWindow(QWidget *parent, FileVideo *fileVideo, qint64 frameIndex)
+SaveJpgWindow::SaveJpgWindow(QWidget *parent, FileVideo *fileVideo, qint64 frameIndex,
+                             const DisplayFormat &format)
     : ToolWindow(parent), _ui(std::make_unique<Ui::SaveJpgWindow>()), _matrix(new QButtonGroup(this)),
-      _fileVideo(fileVideo), _frameIndex(frameIndex)
+      _fileVideo(fileVideo), _frameIndex(frameIndex), _format(format)
 {
     _ui->setupUi(this);
     _matrix->addButton(_ui->radioCurrent, 0);
@@ -126,7 +127,8 @@ void SaveJpgWindow::btnOK()
     const QList<qint64> frames = chosenFrames();
     const QString path = _fileVideo->path();
     const QString folder = QDir::fromNativeSeparators(_ui->textFolder->text().trimmed());
-    const int flip = FileManager::videoFlip();
+    const int flip = Preferences::videoFlip();
+    const DisplayFormat format = _format;
     StillExport::Result result;
     if (!frames.isEmpty()) {
         setBusy(true);
@@ -139,7 +141,7 @@ void SaveJpgWindow::btnOK()
                     result.error = QStringLiteral("cannot read %1").arg(QDir::toNativeSeparators(path));
                     return false;
                 }
-                result = StillExport::save(*video, frames, folder, flip, &cancel, progress);
+                result = StillExport::save(*video, frames, folder, flip, format, &cancel, progress);
                 return result.status == StillExport::Status::Saved;
             },
             _ui->progressBar);

@@ -20,7 +20,8 @@ class SaveJpgWindow;
 class SaveJpgWindow : public ToolWindow {
     Q_OBJECT
 public:
-    SaveJpgWindow(QWidget *parent, FileVideo *fileVideo, qint64 frameIndex);
+    // format: the zone of the stills' names.
+    SaveJpgWindow(QWidget *parent, FileVideo *fileVideo, qint64 frameIndex, const DisplayFormat &format);
     ~SaveJpgWindow() override;
 
     Ui::SaveJpgWindow *ui() const { return _ui.get(); }
@@ -50,5 +51,6 @@ private:
     // Not owned: the viewer's recording, used on the main thread only.
     QPointer<FileVideo> _fileVideo;
     qint64 _frameIndex;
+    DisplayFormat _format;
     int _fps = 0;
 };

@@ -1,6 +1,6 @@
 #include "SkinDateTime.h"
 
-#include "FileManager.h"
+#include "DisplayFormat.h"
 #include "Geometry.h"
 
 #include <QDateTime>
@@ -155,11 +155,17 @@ void SkinDateTime::drawYearFirst(QPainter &painter) const
     drawTime(painter, x + 5);
 }
 
+void SkinDateTime::setDisplayFormat(const DisplayFormat &format)
+{
+    _format = format;
+    update();
+}
+
 void SkinDateTime::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::black);
-    switch (FileManager::dateFormat()) {
+    switch (_format.dateFormat()) {
     case 1:
         drawWeekdayFirst(painter, false);
         break;

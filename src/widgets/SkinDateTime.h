@@ -2,6 +2,7 @@
 // the week, the date in the user's order and the time with seconds.
 #pragma once
 
+#include "DisplayFormat.h"
 #include "GlyphStrip.h"
 #include "vexa_types.h"
 
@@ -26,6 +27,8 @@ public:
     static QRect frameBeside(int viewX, int viewWidth);
 
     const _vexa_time_t &date() const { return _st; }
+    // The order of the date's fields.
+    void setDisplayFormat(const DisplayFormat &format);
 
 public slots:
     // The computer's local date and time now; the millisecond is kept.
@@ -55,6 +58,7 @@ private:
     void drawYearFirst(QPainter &painter) const;
 
     _vexa_time_t _st{};
+    DisplayFormat _format;
     GlyphStrip _dateNums;
     GlyphStrip _dateDots;
     GlyphStrip _dateDows;

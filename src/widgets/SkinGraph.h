@@ -36,6 +36,12 @@ public:
 
     // What the graph shows, for drawing it elsewhere (a printed report).
     const GraphPicture &picture() const { return _picture; }
+    // The zone and date order of the time labels.
+    void setDisplayFormat(const DisplayFormat &format)
+    {
+        _picture.setDisplayFormat(format);
+        update();
+    }
     double zoom() const { return _picture.zoom(); }
     qint64 frameIndex() const { return _picture.frameIndex(); }
     Range range() const { return _picture.range(); }

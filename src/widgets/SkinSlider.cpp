@@ -1,6 +1,6 @@
 #include "SkinSlider.h"
 
-#include "FileManager.h"
+#include "DisplayFormat.h"
 #include "FileVideo.h"
 #include "Geometry.h"
 #include "GraphPainter.h"
@@ -58,7 +58,7 @@ void SkinSlider::setFileVideo(FileVideo *fileVideo)
     _eventMarks.setEvents(DrivingEvents::ofRecording(fileVideo->file().headers(), DrivingEvents::storedThresholds()));
     const qint64 q = n / 4;
     for (qint64 k : {qint64(0), q, 2 * q, 3 * q, n - 1})
-        _timeArray.append(FileManager::timeString(fileVideo->headerAtIndex(k).time));
+        _timeArray.append(_format.timeString(fileVideo->headerAtIndex(k).time));
     rescale();
 }
 

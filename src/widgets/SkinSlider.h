@@ -6,6 +6,7 @@
 // are drawn once per recording and width; playback repaints only where the thumb moves.
 #pragma once
 
+#include "DisplayFormat.h"
 #include "EventMarks.h"
 
 #include <QFont>
@@ -43,6 +44,8 @@ public:
     double markX(qint64 frameIndex) const;
     // The frame a press at p asks for, or -1 for none.
     qint64 frameAt(const QPointF &p) const;
+    // The zone of the time labels; takes effect at the next recording.
+    void setDisplayFormat(const DisplayFormat &format) { _format = format; }
 
 public slots:
     // Anything but a normal recording empties the slider.
@@ -71,6 +74,7 @@ private:
     QList<qint64> _markFrames;
     EventMarks _eventMarks;
     QStringList _timeArray;
+    DisplayFormat _format;
     QImage _backImage;
     QImage _thumbImage;
     QRectF _thumbRect{0, ThumbY, 20, 20};

@@ -1,6 +1,5 @@
 #include "SkinSpeed.h"
 
-#include "FileManager.h"
 
 #include <QPainter>
 
@@ -14,9 +13,16 @@ SkinSpeed::SkinSpeed(QWidget *parent)
 
 void SkinSpeed::setSpeed(int kmh)
 {
-    _speed = int(std::trunc(FileManager::speedValue(kmh)));
+    _kmh = kmh;
+    _speed = int(std::trunc(_format.speedValue(kmh)));
     _valid = kmh >= 0;
     update();
+}
+
+void SkinSpeed::setDisplayFormat(const DisplayFormat &format)
+{
+    _format = format;
+    setSpeed(_kmh);
 }
 
 QRect SkinSpeed::slotRect(int slot) const

@@ -52,6 +52,18 @@ void VideoLayout::setSlider(QWidget *slider)
     slider->setVisible(!_fullWindow && isNormalRecording());
 }
 
+void VideoLayout::setVideoFlip(int flip)
+{
+    for (VideoView *view : _videoViews)
+        view->setFlip(flip);
+}
+
+void VideoLayout::setDisplayFormat(const DisplayFormat &format)
+{
+    if (auto *slider = qobject_cast<SkinSlider *>(_skinSlider.data()))
+        slider->setDisplayFormat(format);
+}
+
 bool VideoLayout::isNormalRecording() const
 {
     return _fileVideo && _fileVideo->type() == FileVideo::Normal;

@@ -4,6 +4,7 @@
 // normal recordings, and a full-window mode.
 #pragma once
 
+#include "DisplayFormat.h"
 #include "FileVideo.h"
 
 #include <QHash>
@@ -36,6 +37,9 @@ public:
     // The timeline slider in the 40-pixel band; the layout places, shows and hides it.
     QWidget *slider() const { return _skinSlider; }
     void setSlider(QWidget *slider);
+    // How every cell turns its frames, and the format of the slider's time labels.
+    void setVideoFlip(int flip);
+    void setDisplayFormat(const DisplayFormat &format);
 
     int division() const { return _division; }
     int selectVideo() const { return _selectVideo; }

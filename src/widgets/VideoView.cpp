@@ -1,6 +1,6 @@
 #include "VideoView.h"
 
-#include "FileManager.h"
+#include "DisplayFormat.h"
 #include "Geometry.h"
 #include "Texts.h"
 
@@ -100,7 +100,7 @@ void VideoView::drawImage(const QImage &picture, const _vexa_video_frame_header_
         if (thumbnail)
             _recType = QStringLiteral("[%1]").arg(part);
         else
-            _recType = QStringLiteral("%1 [%2]").arg(FileManager::eventTypeString(header->event_type), part);
+            _recType = QStringLiteral("%1 [%2]").arg(DisplayFormat::eventTypeString(header->event_type), part);
     }
     _count = count;
     _placeholder = picture.isNull();
@@ -111,6 +111,12 @@ void VideoView::drawImage(const QImage &picture, const _vexa_video_frame_header_
 void VideoView::setSelect(bool select)
 {
     _select = select;
+    update();
+}
+
+void VideoView::setFlip(int flip)
+{
+    _flip = flip;
     update();
 }
 
@@ -144,7 +150,7 @@ void VideoView::drawPicture(QPainter &painter) const
         target = QRectF(QPointF((width() - fitted.width()) / 2, (height() - fitted.height()) / 2), fitted);
     }
     if (!_placeholder)
-        painter.setTransform(flipTransform(FileManager::videoFlip(), width(), height()));
+        painter.setTransform(flipTransform(_flip, width(), height()));
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(target, _drawImage);
     painter.restore();

@@ -37,6 +37,8 @@ public slots:
     void setSelect(bool select);
     // Letterboxed in black instead of filling the cell (full window on a wider screen).
     void setKeepAspect(bool keep);
+    // How frames are turned (FileVideo::flipped's modes); the placeholder never is.
+    void setFlip(int flip);
 
 signals:
     void selectIndex(int index);
@@ -61,4 +63,5 @@ private:
     QString _count;
     QFont _font;
     bool _keepAspect = false;
+    int _flip = 0;
 };

@@ -46,7 +46,6 @@ void setUpApplication()
     QCoreApplication::setApplicationVersion(QStringLiteral("1.0.0"));
     ProductVariant::setIdentifier(QStringLiteral("com.tumbo.viewer"));
     Texts::install(QLocale(QLocale::English));
-    FileManager::setDisplaySettings(0, 0, 0);
     auto *closer = new QTimer(qApp);
     QObject::connect(closer, &QTimer::timeout, [] {
         if (auto *w = qobject_cast<LogDistanceWindow *>(QApplication::activeModalWidget())) {

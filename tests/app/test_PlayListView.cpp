@@ -227,8 +227,8 @@ private slots:
             const _vexa_video_frame_header_t &header = video->headerAtIndex(video->triggerList()[i]);
             QVERIFY(header.event_type != 0);
             QCOMPARE(list.triggers()[i].idx, video->triggerList()[i]);
-            QCOMPARE(list.rowText(i), FileManager::dateString(header.time) + QStringLiteral(" [")
-                                          + FileManager::eventTypeString(header.event_type) + QLatin1Char(']'));
+            QCOMPARE(list.rowText(i), DisplayFormat().dateString(header.time) + QStringLiteral(" [")
+                                          + DisplayFormat::eventTypeString(header.event_type) + QLatin1Char(']'));
         }
 
         // Without triggers: one marker row, selectable but pointing nowhere.

@@ -1,5 +1,5 @@
 // The preferences window: selection from the stored values, OK and Cancel.
-#include "FileManager.h"
+#include "DisplayFormat.h"
 #include "Preferences.h"
 #include "SettingWindow.h"
 #include "ui_SettingWindow.h"
@@ -72,9 +72,8 @@ private slots:
         QCOMPARE(Preferences::dateFormat(), 1);
         QCOMPARE(Preferences::speedFormat(), 2);
         QCOMPARE(Preferences::videoFlip(), 3);
-        QCOMPARE(FileManager::dateFormat(), 1);
-        QCOMPARE(FileManager::speedFormat(), QStringLiteral("kn"));
-        QCOMPARE(FileManager::videoFlip(), 3);
+        QCOMPARE(DisplayFormat::fromPreferences().dateFormat(), 1);
+        QCOMPARE(DisplayFormat::fromPreferences().speedFormat(), QStringLiteral("kn"));
     }
 };
 

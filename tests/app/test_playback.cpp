@@ -4,6 +4,7 @@
 #include "ViewerTestSupport.h"
 
 #include "FileLog.h"
+#include "Preferences.h"
 #include "SkinCheckButton.h"
 #include "SkinDateTime.h"
 #include "SkinGSensor.h"
@@ -324,11 +325,24 @@ private slots:
         FileVideo *v = _view->fileVideo();
         _view->tagCommand(MainView::TagPlay);
         QVERIFY(v->isPlaying());
-        _view->listViewLoadDataSelectedTab(_view->fileManager()->listViewData(QStringLiteral("log")),
+        _view->listViewLoadDataSelectedTab(_view->fileManager()->listViewData(QStringLiteral("log"), _view->displayFormat()),
                                            QStringLiteral("log"));
         QCOMPARE(_view->fileVideo(), nullptr);
         QVERIFY(!v->isPlaying());
         QVERIFY(!v->stepPending());
+    }
+
+    // Saved settings reach the read-outs once the view reads them again (as after the settings window).
+    void savedDisplaySettingsReachTheReadouts()
+    {
+        Preferences::setSpeedFormat(DisplayFormat::Imperial);
+        _view->reloadDisplaySettings();
+        _view->skinSpeed()->setSpeed(100);
+        const int mph = _view->skinSpeed()->speed();
+        Preferences::setSpeedFormat(DisplayFormat::Metric);
+        _view->reloadDisplaySettings();
+        QCOMPARE(mph, 62);
+        QCOMPARE(_view->skinSpeed()->speed(), 100);
     }
 
 private:

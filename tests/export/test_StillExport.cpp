@@ -49,10 +49,10 @@ private slots:
     void namesInLocalTimeAndFlips()
     {
         // Recorded in UTC, named in the test's zone, Berlin (UTC+2 in July).
-        QCOMPARE(StillExport::fileName(TestCard::utc(2013, 7, 5, 9, 8, 7), 42), "20130705_110807_042.jpg");
-        QCOMPARE(StillExport::fileName(TestCard::utc(2013, 12, 31, 23, 0, 0), 1234), "20140101_000000_1234.jpg");
+        QCOMPARE(StillExport::fileName(TestCard::utc(2013, 7, 5, 9, 8, 7), 42, DisplayFormat()), "20130705_110807_042.jpg");
+        QCOMPARE(StillExport::fileName(TestCard::utc(2013, 12, 31, 23, 0, 0), 1234, DisplayFormat()), "20140101_000000_1234.jpg");
         QTemporaryDir out;
-        const auto result = StillExport::save(*_video, {42, 1}, out.path(), 2);
+        const auto result = StillExport::save(*_video, {42, 1}, out.path(), 2, DisplayFormat());
         QCOMPARE(result.status, StillExport::Status::Saved);
         QCOMPARE(result.files, (QStringList{"20130705_110808_042.jpg", "20130705_110807_001.jpg"}));
         const QImage still(out.filePath(result.files[0]));
@@ -71,9 +71,9 @@ private slots:
         QFETCH(bool, cancel);
         QTemporaryDir out;
         // A folder in the third still's place makes its write fail.
-        QVERIFY(QDir(out.path()).mkdir(StillExport::fileName(_video->headerAtIndex(2).time, 2)));
+        QVERIFY(QDir(out.path()).mkdir(StillExport::fileName(_video->headerAtIndex(2).time, 2, DisplayFormat())));
         std::atomic_bool stop{false};
-        const auto result = StillExport::save(*_video, {0, 1, 2, 3}, out.path(), 0, &stop,
+        const auto result = StillExport::save(*_video, {0, 1, 2, 3}, out.path(), 0, DisplayFormat(), &stop,
                                               [&](qint64 done, qint64, const QString &) { stop = cancel && done == 1; });
         QTEST(result.status, "status");
         QCOMPARE(result.files.size(), 2);

@@ -63,7 +63,7 @@ class TestTrackExport : public QObject {
 
 private slots:
     void initTestCase() { TestCard::prepareEnvironment(); }
-    void init() { setZone("Asia/Seoul"); FileManager::setDisplaySettings(0, 0, 0); }
+    void init() { setZone("Asia/Seoul"); }
 
     void csvLines_data()
     {
@@ -88,7 +88,7 @@ private slots:
     {
         QFETCH(_vexa_log_info_t, r);
         QFETCH(QByteArray, line);
-        QCOMPARE(CsvExport::line(r), line);
+        QCOMPARE(CsvExport::line(r, DisplayFormat()), line);
     }
 
     void defaultNameIsUtc_data()
@@ -105,7 +105,7 @@ private slots:
         setZone(zone.constData());
         const TrackExport::Logs two = logs({3});
         QCOMPARE(TrackExport::defaultName(two), QStringLiteral("20130705_090807"));
-        QVERIFY(CsvExport::line(two.front()->record_at(0)).startsWith(localTime));
+        QVERIFY(CsvExport::line(two.front()->record_at(0), DisplayFormat()).startsWith(localTime));
     }
 
     // Cancel after the first record of the second of three logs keeps whole lines.
@@ -115,7 +115,7 @@ private slots:
         const QString path = dir_.filePath(QStringLiteral("cancel.csv"));
         std::atomic_bool cancel{false};
         QString count;
-        const TrackExport::Result result = CsvExport::write(path, three, cancel, [&](qint64 done, qint64, const QString &c) {
+        const TrackExport::Result result = CsvExport::write(path, three, DisplayFormat(), cancel, [&](qint64 done, qint64, const QString &c) {
             count = c;
             if (c == u"1/3" && done == 1)
                 cancel = true;
@@ -131,7 +131,7 @@ private slots:
     {
         const std::atomic_bool cancel{false};
         for (const QString &path : {dir_.path(), dir_.filePath(QStringLiteral("missing/out.csv"))}) {
-            const TrackExport::Result result = CsvExport::write(path, logs({2}), cancel);
+            const TrackExport::Result result = CsvExport::write(path, logs({2}), DisplayFormat(), cancel);
             QVERIFY(!result.written);
             QVERIFY(!result.error.isEmpty());
         }
@@ -207,10 +207,11 @@ private slots:
 
     void kmlInMphReadsBack()
     {
-        FileManager::setDisplaySettings(0, 1, 0);
         const QString path = dir_.filePath(QStringLiteral("mph.kml"));
         const std::atomic_bool cancel{false};
-        QVERIFY(KmlExport::write(path, logs({1}, 54.0), {}, cancel).written);
+        KmlExport::Options options;
+        options.format = DisplayFormat(DisplayFormat::Imperial, 0);
+        QVERIFY(KmlExport::write(path, logs({1}, 54.0), options, cancel).written);
         const QByteArray kml = TestCard::readFile(path);
         QVERIFY(kml.contains("Speed&nbsp;:&nbsp;62&nbsp;MPH"));
         QVERIFY(kml.contains(",100.00"));

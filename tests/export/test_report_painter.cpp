@@ -88,9 +88,9 @@ private slots:
         QFETCH(bool, gps);
         QFETCH(QString, title);
         QFETCH(QStringList, expected);
-        FileManager::setDisplaySettings(dateFormat, 0, 0);
-        const QString out = write({gps ? fix : noFix, nullptr, {2}, -1, title, "A comment"});
-        FileManager::setDisplaySettings(0, 0, 0);
+        ReportPainter::Content content{gps ? fix : noFix, nullptr, {2}, -1, title, "A comment"};
+        content.format = DisplayFormat(DisplayFormat::Metric, dateFormat);
+        const QString out = write(content);
         const QString text = run("pdftotext", {"-layout", out, "-"}).remove(QRegularExpression("\\s"));
         for (const QString &s : expected)
             QVERIFY2(text.contains(QString(s).remove(' ')), qPrintable(s));

@@ -119,7 +119,7 @@ private slots:
         const _vexa_log_info_t &record = chosen.file->logAtIndex(chosen.index);
         QCOMPARE(_view->fileLog(), chosen.file.data());
         QCOMPARE(_view->fileLog()->currentIndex(), chosen.index);
-        QCOMPARE(_page->readoutTexts().value(0), FileManager::dateString(record.time));
+        QCOMPARE(_page->readoutTexts().value(0), DisplayFormat().dateString(record.time));
         QVERIFY(_view->logFileVideo());
         QVERIFY(!_page->videoView()->showsPlaceholder());
         QCOMPARE(_page->logGraph()->cursorRect().center().x(),

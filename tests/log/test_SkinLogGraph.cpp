@@ -67,7 +67,6 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        FileManager::setDisplaySettings(0, 0, 0);
         Texts::install(QLocale(QLocale::English));
     }
 

@@ -1,8 +1,8 @@
 // The zone local times are shown in: the system's stays as before, others as named, and the
 // label a time carries where it stands alone.
 
+#include "DisplayFormat.h"
 #include "DisplayZone.h"
-#include "FileManager.h"
 #include "TestCard.h"
 
 #include <QtTest>
@@ -12,7 +12,7 @@ class TestDisplayZone : public QObject {
 
 private slots:
     void initTestCase() { TestCard::prepareEnvironment(); }
-    void cleanup() { DisplayZone::setCurrent(DisplayZone()); }
+    void cleanup() { DisplayZone::store(DisplayZone()); }
 
     void zones_data()
     {
@@ -34,9 +34,9 @@ private slots:
         QFETCH(QString, label);
         const _vexa_time_t t = TestCard::utc(2026, 1, 15, 23, 30, 0);
         DisplayZone::store(DisplayZone(id));
-        FileManager::reloadSettings();
-        QCOMPARE(FileManager::dateString(t), date);
-        QCOMPARE(DisplayZone::current().label(t), label);
+        const DisplayFormat format = DisplayFormat::fromPreferences();
+        QCOMPARE(format.dateString(t), date);
+        QCOMPARE(format.zone().label(t), label);
     }
 };
 

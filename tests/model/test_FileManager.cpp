@@ -32,11 +32,6 @@ private slots:
         QVERIFY(_dir.isValid());
     }
 
-    void init()
-    {
-        FileManager::setDisplaySettings(0, 0, 0);
-    }
-
     void checksTheLayoutAndLoadsWithoutNormalFolder()
     {
         const QString root = _dir.filePath(QStringLiteral("layout"));
@@ -53,7 +48,7 @@ private slots:
         FileManager fm;
         QVERIFY(fm.loadFiles(root));
         QCOMPARE(fm.eventVideos().size(), 1);
-        QVERIFY(fm.listViewData(QStringLiteral("normal")).isEmpty());
+        QVERIFY(fm.listViewData(QStringLiteral("normal"), DisplayFormat()).isEmpty());
     }
 
     void loadsSortedWithRelativePaths()
@@ -113,7 +108,7 @@ private slots:
         if (!root_user)
             QCOMPARE(fm.eventVideos().size(), 0);
         // An empty .vdd that opens is a recording without frames; its row still builds.
-        QCOMPARE(fm.listViewData(QStringLiteral("event")).size(), fm.eventVideos().size());
+        QCOMPARE(fm.listViewData(QStringLiteral("event"), DisplayFormat()).size(), fm.eventVideos().size());
         QCOMPARE(fm.skippedFiles().size(), root_user ? 1 : 2);
         QCOMPARE(fm.skippedFiles().last(), QStringLiteral("log/0000000002.log"));
 
@@ -152,14 +147,14 @@ private slots:
         FileManager fm;
         QVERIFY(fm.loadFiles(root));
 
-        const QList<ListRow> events = fm.listViewData(QStringLiteral("event"));
+        const QList<ListRow> events = fm.listViewData(QStringLiteral("event"), DisplayFormat());
         QCOMPARE(events.size(), 1);
         QCOMPARE(events[0].seq, QStringLiteral("42"));
         QCOMPARE(events[0].col1, false);
-        QCOMPARE(events[0].col2, FileManager::dateString(t0()));
+        QCOMPARE(events[0].col2, DisplayFormat().dateString(t0()));
         QCOMPARE(events[0].col3, Texts::text("gui_gsensor"));
 
-        const QList<ListRow> normals = fm.listViewData(QStringLiteral("normal"));
+        const QList<ListRow> normals = fm.listViewData(QStringLiteral("normal"), DisplayFormat());
         QCOMPARE(normals.size(), 3);
         QCOMPARE(normals[1].idx, 1);  // the row opens its own recording
         QVERIFY(!normals[1].damaged);
@@ -170,14 +165,14 @@ private slots:
         QCOMPARE(normals[0].col3, QStringLiteral("1 ") + Texts::text("gui_minute"));
         QCOMPARE(normals[1].col3, QStringLiteral("59 ") + Texts::text("gui_second"));
 
-        const QList<ListRow> logs = fm.listViewData(QStringLiteral("log"));
+        const QList<ListRow> logs = fm.listViewData(QStringLiteral("log"), DisplayFormat());
         QCOMPARE(logs.size(), 1);
         QCOMPARE(logs[0].seq, QStringLiteral("3"));
-        QCOMPARE(logs[0].col2, FileManager::dateString(utc(2024, 5, 1, 11, 0, 0)));
+        QCOMPARE(logs[0].col2, DisplayFormat().dateString(utc(2024, 5, 1, 11, 0, 0)));
         QCOMPARE(logs[0].col3, QStringLiteral("2 ") + Texts::text("gui_minute"));
         QCOMPARE(fm.logAtIndex(0)->count(), 125);
         QVERIFY(!fm.logAtIndex(1));
-        QVERIFY(fm.listViewData(QStringLiteral("Event")).isEmpty());
+        QVERIFY(fm.listViewData(QStringLiteral("Event"), DisplayFormat()).isEmpty());
     }
 
     void prefersEventRecordingsForMoments()
@@ -255,55 +250,55 @@ private slots:
         Preferences::setDateFormat(2);
         Preferences::setSpeedFormat(1);
         Preferences::setVideoFlip(3);
-        FileManager::reloadSettings();
-        QCOMPARE(FileManager::videoFlip(), 3);
-        QCOMPARE(FileManager::speedFormat() + FileManager::altitudeFormat(), QStringLiteral("MPHft"));
-        QCOMPARE(FileManager::speedValue(100), 62.1371);
-        QCOMPARE(FileManager::altitudeValue(100), 328.084);
-        QCOMPARE(FileManager::distanceValue(2000), QStringLiteral("1.2 mile"));
+        DisplayFormat f = DisplayFormat::fromPreferences();
+        QCOMPARE(Preferences::videoFlip(), 3);
+        QCOMPARE(f.speedFormat() + f.altitudeFormat(), QStringLiteral("MPHft"));
+        QCOMPARE(f.speedValue(100), 62.1371);
+        QCOMPARE(f.altitudeValue(100), 328.084);
+        QCOMPARE(f.distanceValue(2000), QStringLiteral("1.2 mile"));
         // The test runs in Europe/Berlin: 10:05:09 UTC on 1 May is 12:05:09 local time.
         const _vexa_time_t t = utc(2024, 5, 1, 10, 5, 9, 700);
-        QCOMPARE(FileManager::dateString(t), QStringLiteral("01.05.2024 12:05:09"));
+        QCOMPARE(f.dateString(t), QStringLiteral("01.05.2024 12:05:09"));
         Preferences::setSpeedFormat(2);
         Preferences::setDateFormat(1);
-        FileManager::reloadSettings();
-        QCOMPARE(FileManager::speedFormat() + FileManager::altitudeFormat(), QStringLiteral("knft"));
-        QCOMPARE(FileManager::speedValue(100), 53.9957);
-        QCOMPARE(FileManager::distanceValue(500), QStringLiteral("546.8 yard"));
-        QCOMPARE(FileManager::dateString(t), QStringLiteral("05.01.2024 12:05:09"));
+        f = DisplayFormat::fromPreferences();
+        QCOMPARE(f.speedFormat() + f.altitudeFormat(), QStringLiteral("knft"));
+        QCOMPARE(f.speedValue(100), 53.9957);
+        QCOMPARE(f.distanceValue(500), QStringLiteral("546.8 yard"));
+        QCOMPARE(f.dateString(t), QStringLiteral("05.01.2024 12:05:09"));
 
         QSettings().clear();
-        FileManager fm;  // creating a model reloads the settings
-        QCOMPARE(FileManager::videoFlip(), 0);
-        QCOMPARE(FileManager::speedFormat() + FileManager::altitudeFormat(), QStringLiteral("Km/hm"));
-        QCOMPARE(FileManager::dateString(t), QStringLiteral("2024.05.01 12:05:09"));
-        FileManager::setDisplaySettings(0, 7, 0);
-        QCOMPARE(FileManager::speedFormat(), QStringLiteral("Km/h"));
-        QCOMPARE(FileManager::speedValue(100), 100.0);
-        QCOMPARE(FileManager::timeString(utc(2024, 12, 31, 23, 30, 0)), QStringLiteral("00:30:00"));
-        QCOMPARE(FileManager::dateString(_vexa_time_t{}), QString());
-        QCOMPARE(FileManager::timeString(_vexa_time_t{}), QString());
-        QCOMPARE(FileManager::durationString(0), QStringLiteral("0 ") + Texts::text("gui_second"));
-        QCOMPARE(FileManager::durationString(3599), QStringLiteral("59 ") + Texts::text("gui_minute"));
-        QCOMPARE(FileManager::distanceValue(999.9), QStringLiteral("999 m"));
-        QCOMPARE(FileManager::distanceValue(1000), QStringLiteral("1.0 km"));
-        QCOMPARE(FileManager::distanceValue(12345), QStringLiteral("12.3 km"));
-        QCOMPARE(FileManager::distanceValue(qQNaN()), QStringLiteral("0 m"));
+        f = DisplayFormat::fromPreferences();
+        QCOMPARE(Preferences::videoFlip(), 0);
+        QCOMPARE(f.speedFormat() + f.altitudeFormat(), QStringLiteral("Km/hm"));
+        QCOMPARE(f.dateString(t), QStringLiteral("2024.05.01 12:05:09"));
+        f = DisplayFormat(7, 0);
+        QCOMPARE(f.speedFormat(), QStringLiteral("Km/h"));
+        QCOMPARE(f.speedValue(100), 100.0);
+        QCOMPARE(f.timeString(utc(2024, 12, 31, 23, 30, 0)), QStringLiteral("00:30:00"));
+        QCOMPARE(f.dateString(_vexa_time_t{}), QString());
+        QCOMPARE(f.timeString(_vexa_time_t{}), QString());
+        QCOMPARE(DisplayFormat::durationString(0), QStringLiteral("0 ") + Texts::text("gui_second"));
+        QCOMPARE(DisplayFormat::durationString(3599), QStringLiteral("59 ") + Texts::text("gui_minute"));
+        QCOMPARE(f.distanceValue(999.9), QStringLiteral("999 m"));
+        QCOMPARE(f.distanceValue(1000), QStringLiteral("1.0 km"));
+        QCOMPARE(f.distanceValue(12345), QStringLiteral("12.3 km"));
+        QCOMPARE(f.distanceValue(qQNaN()), QStringLiteral("0 m"));
     }
 
     void courseWeekAndEventTexts()
     {
         for (double course : {360.0, -0.1, qQNaN()})
-            QCOMPARE(FileManager::courseString(course), QStringLiteral("x"));
+            QCOMPARE(DisplayFormat::courseString(course), QStringLiteral("x"));
         for (const auto &[course, key] : {std::pair{337.5, "gui_course_n"}, {0.0, "gui_course_n"}, {22.5, "gui_course_ne"},
                                           {180.0, "gui_course_s"}, {292.4, "gui_course_w"}, {292.5, "gui_course_nw"}})
-            QCOMPARE(FileManager::courseString(course), Texts::text(key));
-        QCOMPARE(FileManager::weekString(0), Texts::text("gui_sunday"));
-        QCOMPARE(FileManager::weekString(6), Texts::text("gui_saturday"));
-        QCOMPARE(FileManager::weekString(7) + FileManager::weekString(-1), QStringLiteral("??????"));
-        QCOMPARE(FileManager::eventTypeString(0), Texts::text("gui_normal"));
-        QCOMPARE(FileManager::eventTypeString(32), Texts::text("gui_back_motion"));
-        QCOMPARE(FileManager::eventTypeString(3), QString());
+            QCOMPARE(DisplayFormat::courseString(course), Texts::text(key));
+        QCOMPARE(DisplayFormat::weekString(0), Texts::text("gui_sunday"));
+        QCOMPARE(DisplayFormat::weekString(6), Texts::text("gui_saturday"));
+        QCOMPARE(DisplayFormat::weekString(7) + DisplayFormat::weekString(-1), QStringLiteral("??????"));
+        QCOMPARE(DisplayFormat::eventTypeString(0), Texts::text("gui_normal"));
+        QCOMPARE(DisplayFormat::eventTypeString(32), Texts::text("gui_back_motion"));
+        QCOMPARE(DisplayFormat::eventTypeString(3), QString());
     }
 
 private:

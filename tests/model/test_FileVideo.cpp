@@ -43,11 +43,6 @@ private slots:
         QVERIFY(_dir.isValid());
     }
 
-    void init()
-    {
-        FileManager::setDisplaySettings(0, 0, 0);
-    }
-
     // Each step reports the frame shown; a step past either end shows the frame at that end
     // first, then the index past it. The end leaves playback on until the next pause.
     void playsToTheEnd_data()
@@ -274,14 +269,13 @@ private slots:
         QFETCH(QColor, topLeft);
         QFETCH(QColor, bottomRight);
         auto video = recording(TestCard::frames(2, start()));
-        FileManager::setDisplaySettings(0, 0, flip);
         const QString path = _dir.filePath(QStringLiteral("still-%1.jpg").arg(flip));
-        QVERIFY(video->saveImageAtIndex(1, path));
+        QVERIFY(video->saveImageAtIndex(1, path, flip));
         const QImage still(path, "jpeg");
         QCOMPARE(still.size(), QSize(64, 48));
         QVERIFY(TestCard::near(still.pixelColor(4, 4), topLeft, 40));
         QVERIFY(TestCard::near(still.pixelColor(59, 43), bottomRight, 40));
-        QVERIFY(!video->saveImageAtIndex(5, _dir.filePath(QStringLiteral("none.jpg"))));
+        QVERIFY(!video->saveImageAtIndex(5, _dir.filePath(QStringLiteral("none.jpg")), flip));
         QVERIFY(!QFile::exists(_dir.filePath(QStringLiteral("none.jpg"))));
     }
 
@@ -295,8 +289,7 @@ private slots:
         _vexa_video_frame_header_t h{};
         h.speed = 100;
         h.course = 90;
-        FileManager::setDisplaySettings(0, 1, 0);
-        QCOMPARE(FrameCaptions::speedText(h),
+        QCOMPARE(FrameCaptions::speedText(h, DisplayFormat(DisplayFormat::Imperial, 0)),
                  QStringLiteral("62 MPH [") + Texts::text("gui_course_e") + QLatin1Char(']'));
     }
 
@@ -312,8 +305,9 @@ private slots:
         frames[1].course = 10;
         frames[1].gx = 250;
         auto video = recording(frames, FileVideo::Event, picture);
-        const QImage plain = video->aviImageAtIndex(1, QString(), false, false, false, false);
-        const QImage full = video->aviImageAtIndex(1, QStringLiteral("CAR 12"), true, true, true, true);
+        const DisplayFormat format;
+        const QImage plain = video->aviImageAtIndex(1, QString(), false, false, false, false, 0, format);
+        const QImage full = video->aviImageAtIndex(1, QStringLiteral("CAR 12"), true, true, true, true, 0, format);
         QCOMPARE(full.size(), QSize(640, 480));
 
         const int w = 640, h = 480;
@@ -345,8 +339,7 @@ private slots:
         QCOMPARE(yellowIn(full, QRect(160, 445, 300, 15)), 0);    // nothing between Z and latitude
 
         // The picture under the captions is flipped like a still.
-        FileManager::setDisplaySettings(0, 0, 3);
-        const QImage turned = video->aviImageAtIndex(1, QString(), false, true, false, false);
+        const QImage turned = video->aviImageAtIndex(1, QString(), false, true, false, false, 3, format);
         QVERIFY(yellowIn(turned, QRect(5, 460, 150, 18)) > 40);  // captions do not turn
     }
 
@@ -355,7 +348,7 @@ private slots:
         QImage picture(640, 480, QImage::Format_RGB32);
         picture.fill(Qt::black);
         auto video = recording(TestCard::frames(1, start()), FileVideo::Event, picture);
-        const QImage image = video->aviImageAtIndex(0, QString(), true, false, true, false);
+        const QImage image = video->aviImageAtIndex(0, QString(), true, false, true, false, 0, DisplayFormat());
         // No fix: no speed in the centre, the no-signal text on the right of the bottom line.
         QCOMPARE(yellowIn(image, QRect(200, 455, 200, 25)), 0);
         QVERIFY(yellowIn(image, QRect(400, 460, 235, 18)) > 40);

@@ -17,7 +17,6 @@ private slots:
     {
         QStandardPaths::setTestModeEnabled(true);
         QSettings().clear();
-        FileManager::setDisplaySettings(0, 0, 0);
         QVERIFY(_dir.isValid());
         CardGenerator::Options o;
         o.seed = 11;
@@ -70,7 +69,7 @@ private:
     {
         QStringList out;
         for (const char *type : {"event", "normal", "log"})
-            for (const ListRow &r : fm.listViewData(QLatin1String(type)))
+            for (const ListRow &r : fm.listViewData(QLatin1String(type), DisplayFormat()))
                 out << QStringLiteral("%1 %2 %3 %4 %5").arg(type, r.seq, r.col2, r.col3).arg(r.damaged);
         return out;
     }

@@ -89,8 +89,8 @@ private slots:
             QVERIFY(owned.back());
             files.push_back(owned.back().get());
         }
-        FileManager::setDisplaySettings(0, units, 0);
         LogSearch::Criteria c;
+        c.format = DisplayFormat(units, 0);
         c.speedOn = boxes.contains(u's');
         c.speedLimit = speedLimit;
         c.gOn = boxes.contains(u'g');

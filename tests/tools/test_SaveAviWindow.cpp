@@ -30,7 +30,7 @@ private slots:
 
     void opensWithTheRecordingsChoices()
     {
-        SaveAviWindow window(_video.get(), 3, _dir.path());
+        SaveAviWindow window(_video.get(), 3, _dir.path(), DisplayFormat());
         Ui::SaveAviWindow *ui = window.ui();
         QCOMPARE(ui->textName->text(), "20130705_020807");  // local time, Berlin summer
         QCOMPARE(ui->comboFps->count(), 10);
@@ -61,7 +61,7 @@ private slots:
         QFETCH(bool, replace);
         QFETCH(QStringList, alerts);
         QFETCH(bool, written);
-        SaveAviWindow window(_video.get(), 0, _dir.path());
+        SaveAviWindow window(_video.get(), 0, _dir.path(), DisplayFormat());
         window.ui()->textName->setText(name);
         const QString path = window.moviePath();
         if (exists)

@@ -32,7 +32,7 @@ private slots:
             frame.framesPerSecond = uint16_t(fps);
         QVERIFY(TestCard::writeRecording(path, frames));
         const std::unique_ptr<FileVideo> video = StillExport::open(path);
-        SaveJpgWindow window(nullptr, video.get(), 0);
+        SaveJpgWindow window(nullptr, video.get(), 0, DisplayFormat());
         Ui::SaveJpgWindow *ui = window.ui();
         QCOMPARE(ui->comboFps->count(), fps);
         QCOMPARE(ui->comboSec->count(), 2);

@@ -81,14 +81,14 @@ private slots:
 
         std::unique_ptr<ToolWindow> window;
         if (format == u"csv") {
-            auto *csv = new ExportCSVWindow(rows_, files_);
+            auto *csv = new ExportCSVWindow(rows_, files_, DisplayFormat());
             csv->ui()->textFolder->setText(dir_.filePath(folder));
             window.reset(csv);
             QCOMPARE(csv->path(), path);
             csv->btnStartClicked();
             QCOMPARE(csv->ui()->labelCount->text(), written ? QStringLiteral("2/2") : QStringLiteral("0/2"));
         } else {
-            auto *kml = new ExportKMLWindow(rows_, files_, QStringLiteral("GPS-Track"));
+            auto *kml = new ExportKMLWindow(rows_, files_, QStringLiteral("GPS-Track"), DisplayFormat());
             kml->ui()->textFolder->setText(dir_.filePath(folder));
             kml->ui()->comboFormat->setCurrentIndex(format == u"gpx" ? 1 : 0);
             window.reset(kml);
@@ -107,9 +107,9 @@ private slots:
         // The typed folder is the one the next window of the kind starts with.
         const QString typed = QDir::toNativeSeparators(dir_.filePath(folder));
         if (format == u"csv")
-            QCOMPARE(ExportCSVWindow(rows_, files_).ui()->textFolder->text(), typed);
+            QCOMPARE(ExportCSVWindow(rows_, files_, DisplayFormat()).ui()->textFolder->text(), typed);
         else
-            QCOMPARE(ExportKMLWindow(rows_, files_, QString()).ui()->textFolder->text(), typed);
+            QCOMPARE(ExportKMLWindow(rows_, files_, QString(), DisplayFormat()).ui()->textFolder->text(), typed);
     }
 };
 

@@ -41,16 +41,18 @@ struct Reading {
 
 QImage render(const Reading &r)
 {
-    FileManager::setDisplaySettings(r.dateFormat, r.speedUnit, 0);
+    const DisplayFormat format(r.speedUnit, r.dateFormat);
     std::unique_ptr<QWidget> view;
     const QList<double> &v = r.values;
     if (r.kind == u"date") {
         auto *date = new SkinDateTime(nullptr);
+        date->setDisplayFormat(format);
         const _vexa_time_t t = makeTime(int(v[0]), int(v[1]), int(v[2]), int(v[3]), int(v[4]), int(v[5]), int(v[6]));
         date->setDate(&t);
         view.reset(date);
     } else if (r.kind == u"speed") {
         auto *speed = new SkinSpeed;
+        speed->setDisplayFormat(format);
         view.reset(speed);
         speed->resize(62, 29);
         if (!v.isEmpty())
@@ -68,9 +70,7 @@ QImage render(const Reading &r)
         if (!v.isEmpty())
             g->setVal(v[0]);
     }
-    const QImage image = GlyphPicture::grab(view.get());
-    FileManager::setDisplaySettings(0, 0, 0);
-    return image;
+    return GlyphPicture::grab(view.get());
 }
 
 } // namespace
@@ -83,7 +83,6 @@ class TestReadouts : public QObject {
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
-    void init() { FileManager::setDisplaySettings(0, 0, 0); }
 
     void referencePictures_data()
     {

@@ -70,7 +70,6 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        FileManager::setDisplaySettings(0, 0, 0);
         skin = SkinManager::create();
         QVERIFY(skin);
     }
@@ -191,10 +190,10 @@ private slots:
         qint64 trigger = 0;
         while (event->headerAtIndex(trigger).record_phase != 3)
             ++trigger;
-        const QString time = FileManager::timeString(event->headerAtIndex(trigger).time);
+        const QString time = DisplayFormat().timeString(event->headerAtIndex(trigger).time);
         FileLog *log = manager.logs()[0];
         qint64 record = 0;
-        while (FileManager::timeString(log->logAtIndex(record).time) != time)
+        while (DisplayFormat().timeString(log->logAtIndex(record).time) != time)
             ++record;
         SkinGraph graph(skin.get(), &manager);
         graph.loadWithFileLog(log, record);

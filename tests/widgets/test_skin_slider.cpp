@@ -44,7 +44,6 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        FileManager::setDisplaySettings(0, 0, 0);
     }
 
     // The thumb's picture sits where the frame puts it, kept inside the ends; a mark at

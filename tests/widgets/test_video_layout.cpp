@@ -96,7 +96,6 @@ private slots:
 
     void init()
     {
-        FileManager::setDisplaySettings(0, 0, 0);
         window = std::make_unique<QWidget>();
         window->resize(1024, 768);
         layout = new VideoLayout(skin.get(), window.get());
@@ -162,14 +161,14 @@ private slots:
         QVERIFY(video);
         layout->setFileVideo(video);
         VideoView *cell = layout->videoAtIndex(8);
-        const QString type = FileManager::eventTypeString(1);
+        const QString type = DisplayFormat::eventTypeString(1);
 
         layout->drawWithFileVideo(video, 0);
         QCOMPARE(cell->recTypeText(), QStringLiteral("%1 [%2]").arg(type, Texts::text("gui_rec_pre")));
         QCOMPARE(cell->countText(), QStringLiteral("1 / 3"));
         QCOMPARE(cell->imgSizeText(), VideoView::imgSizeCaption(video->headerAtIndex(0).length));
         layout->drawWithFileVideo(video, 2);
-        QCOMPARE(cell->recTypeText(), QStringLiteral("%1 [%2]").arg(FileManager::eventTypeString(0),
+        QCOMPARE(cell->recTypeText(), QStringLiteral("%1 [%2]").arg(DisplayFormat::eventTypeString(0),
                                                                     Texts::text("gui_rec_normal")));
 
         layout->changeDivision(VideoLayout::Thumbnail);
@@ -353,7 +352,7 @@ private slots:
         const QPoint topLeft = cell.topLeft() + QPoint(cell.width() / 4, cell.height() / 4);
         const QList<QColor> expectTopLeft{Qt::red, Qt::blue, Qt::green, Qt::white};
         for (int flip = 0; flip <= 4; ++flip) {
-            FileManager::setDisplaySettings(0, 0, flip);
+            layout->setVideoFlip(flip);
             const QColor seen = GlyphPicture::grab(layout).pixelColor(topLeft);
             const QColor expected = flip < 4 ? expectTopLeft[flip] : QColor(Qt::red);  // unknown: upright
             QVERIFY2(TestCard::near(seen, expected, 40),
@@ -362,10 +361,10 @@ private slots:
 
         // On a solid picture every flip gives the same cell: the captions read normally.
         layout->drawWithFileVideo(video, 1);
-        FileManager::setDisplaySettings(0, 0, 0);
+        layout->setVideoFlip(0);
         const QImage upright = GlyphPicture::grab(layout);
         for (int flip : {1, 2, 3}) {
-            FileManager::setDisplaySettings(0, 0, flip);
+            layout->setVideoFlip(flip);
             QCOMPARE(GlyphPicture::grab(layout), upright);
         }
     }
@@ -375,9 +374,8 @@ private slots:
         VideoView view(TestCard::quarters(QSize(80, 60)), 0);
         view.resize(80, 60);
         view.drawImage(QImage(), nullptr, QString(), false);
-        FileManager::setDisplaySettings(0, 0, 0);
         const QImage upright = GlyphPicture::grab(&view);
-        FileManager::setDisplaySettings(0, 0, 3);
+        view.setFlip(3);
         QCOMPARE(GlyphPicture::grab(&view), upright);
         QVERIFY(TestCard::near(upright.pixelColor(20, 15), Qt::red, 0));
 
