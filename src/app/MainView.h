@@ -11,6 +11,7 @@
 // simply receives nothing.
 #pragma once
 
+#include "CommandTag.h"
 #include "FileLog.h"
 #include "FileManager.h"
 #include "ListRow.h"
@@ -49,55 +50,8 @@ public:
     static constexpr int Width = 1024;
     static constexpr int Height = 768;
 
-    // Command tags that are not skin keys.
-    enum Tag {
-        TagAbout = 8,
-        TagMinimize = 9,
-        TagExit = 10,
-        TagOpen = 11,
-        TagSaveJpg = 12,
-        TagPrint = 13,
-        TagSaveAvi = 14,
-        TagBackup = 15,
-        TagDeviceSetting = 16,
-        TagFastBackPlay = 17,
-        TagPrevFrame = 18,
-        TagBackPlay = 19,
-        TagStop = 20,
-        TagPlay = 21,
-        TagNextFrame = 22,
-        TagFastPlay = 23,
-        TagZoomIn = 24,
-        TagZoomOut = 25,
-        TagClose = 27,
-        TagEventList = 29,
-        TagLogList = 30,
-        TagFileMenu = 33,
-        TagEditMenu = 34,
-        TagViewMenu = 35,
-        TagPlayMenu = 36,
-        TagToolMenu = 37,
-        TagHelpMenu = 38,
-        TagSingleView = 40,
-        TagThumbView = 41,
-        TagDefaultZoom = 43,
-        TagContinuousPlay = 45,
-        TagNormalList = 46,
-        TagSelectAll = 49,
-        TagViewerSetting = 1000,
-        TagPlayPause = 2100,
-        TagGraphScale1 = 2400,
-        TagGraphScale4 = 2403,
-        TagFileList = 3300,
-        TagEjectCard = 3700,
-        TagFormatCard = 3701,
-        TagEvidence = 3800,
-        TagUnselectAll = 4900,
-        TagFullWindow = 35000,
-        TagFullScreen = 35001,
-        TagLeaveFullWindow = 35002,
-        TagHomePage = 38000,
-    };
+    // The command tags, also as MainView::TagPlay and so on.
+    using enum CommandTag;
 
     // Answers the main view needs from parts that join later; an unset one means the part
     // has not joined (see MainView_parts.cpp).
@@ -166,7 +120,8 @@ public:
     // The vehicle identifier of the open card's settings, or empty.
     const QString &vehicleId() const { return _vehicleId; }
 
-    // A fresh pop-up menu of a menu button (tags 33 to 38), items enabled by the state.
+    // A fresh pop-up menu of a menu button (TagFileMenu to TagHelpMenu), items enabled by
+    // the state.
     QMenu *buildMenu(int menuTag, QWidget *parent);
     PartAnswers &partAnswers() { return _answers; }
 
@@ -175,13 +130,13 @@ public:
     bool openFolderPath(const QString &folder);
 
 public slots:
-    // The action of every button and menu item. Tag 45 reads the sending check button's
-    // state; tag 10 ends the program; every other tag goes to tagCommand.
+    // The action of every button and menu item. TagContinuousPlay reads the sending check
+    // button's state; TagExit ends the program; every other tag goes to tagCommand.
     void didCommand(int tag);
     void setPlayContinue(bool on) { _playContinue = on; }
-    // The command switch.
+    // The command switch: each menu's commands in turn; an unknown tag does nothing.
     void tagCommand(int tag);
-    // Pops up the menu of a menu button (tags 33 to 38) under it.
+    // Pops up the menu of a menu button (TagFileMenu to TagHelpMenu) under it.
     void didMenu(int menuTag);
 
     void openFolder();
@@ -316,7 +271,15 @@ private:
     void showClockOffset(QObject *file, std::optional<qint64> offsetMsec);
     void moveOnThroughPlayList(int direction);
 
-    // Commands (MainView_commands.cpp).
+    // Commands (MainView_commands.cpp). Each menu's part of the switch, with the buttons and
+    // keys of its commands; false when the tag is not one of them.
+    bool fileCommand(int tag);
+    bool editCommand(int tag);
+    bool viewCommand(int tag);
+    bool playMenuCommand(int tag);
+    bool toolCommand(int tag);
+    bool helpCommand(int tag);
+    void exportCommand(int tag);
     bool currentPicture(FileVideo **video, qint64 *frameIndex) const;
     // The evidence window for the ticked recordings, else for the current one at its frame.
     void evidenceCommand(const QList<ListRow> &event, const QList<ListRow> &normal);

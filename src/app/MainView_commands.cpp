@@ -1,5 +1,5 @@
-// The command switch: every tag of a button, menu item or key, its precondition and the
-// alert shown when that fails, and its action.
+// The command switch, split by menu: every tag of a button, menu item or key, its
+// precondition and the alert shown when that fails, and its action.
 #include "MainView.h"
 
 #include "BackupWindow.h"
@@ -31,120 +31,75 @@
 
 void MainView::tagCommand(int tag)
 {
-    FileVideo *video = nullptr;
-    qint64 frameIndex = -1;
+    fileCommand(tag) || editCommand(tag) || viewCommand(tag) || playMenuCommand(tag)
+        || toolCommand(tag) || helpCommand(tag);
+}
+
+// The file menu, with the tabs and the close button of the list page.
+bool MainView::fileCommand(int tag)
+{
     switch (tag) {
-    case TagAbout:
-        showHelp();
-        break;
     case TagOpen:
         openFolder();
-        break;
-    case TagSaveJpg:
-    case TagSaveAvi:
-        if (!currentPicture(&video, &frameIndex)) {
-            showAlert(Texts::text("msg_no_event_loaded"));
-        } else if (!video) {
-            showAlert(Texts::text("msg_no_preview_img"));
-        } else if (tag == TagSaveJpg) {
-            SaveJpgWindow(window(), video, frameIndex, _displayFormat).runModal();
-        } else {
-            SaveAviWindow(video, frameIndex, _rootPath, _displayFormat, window()).runModal();
-        }
-        break;
-    case TagPrint:
-        if (!currentPicture(&video, &frameIndex))
-            showAlert(Texts::text("msg_no_event_loaded"));
-        else
-            printReport(video, frameIndex);
-        break;
-    case TagBackup:
-        if (!_opened)
-            showAlert(Texts::text("msg_no_event_loaded"));
-        else
-            emit listViewBackup();
-        break;
-    case TagEvidence:
-        if (!_opened)
-            showAlert(Texts::text("msg_no_event_loaded"));
-        else
-            emit listViewEvidence();
-        break;
-    case TagDeviceSetting:
-        if (!_opened)
-            showAlert(Texts::text("msg_no_sdcard"));
-        else
-            deviceSettingCommand();
-        resetButton(TagToolMenu);
-        break;
-    case TagFastBackPlay:
-    case TagBackPlay:
-    case TagPlay:
-    case TagFastPlay:
-        playCommand(tag);
-        break;
-    case TagPrevFrame:
-        stepCommand(false);
-        break;
-    case TagNextFrame:
-        stepCommand(true);
-        break;
-    case TagStop:
-        stopCommand();
-        break;
-    case TagPlayPause:
-        tagCommand(_speed == 0 ? TagPlay : TagStop);
-        break;
-    case TagZoomIn:
-    case TagZoomOut:
-        if (_answers.graphZoom)
-            setGraphZoom(_answers.graphZoom() + (tag == TagZoomIn ? 1.0 : -1.0));
-        break;
-    case TagDefaultZoom:
-        setGraphZoom(3.0);
-        break;
-    case TagGraphScale1:
-    case TagGraphScale1 + 1:
-    case TagGraphScale1 + 2:
-    case TagGraphScale4:
-        setGraphZoom(4.0 - (tag - TagGraphScale1));
-        break;
-    case TagClose:
-        close();
-        break;
+        return true;
     case TagEventList:
     case TagLogList:
     case TagNormalList:
         listTabCommand(tag);
-        break;
-    case TagSingleView:
-        emit videoLayoutChangeDivision(VideoLayout::Single);
-        break;
-    case TagThumbView:
-        emit videoLayoutChangeDivision(VideoLayout::Thumbnail);
-        break;
-    case TagSelectAll:
-        emit listViewCheckAll(true);
-        break;
-    case TagUnselectAll:
-        emit listViewCheckAll(false);
-        break;
-    case TagViewerSetting:
-        viewerSettingCommand();
-        break;
+        return true;
     case TagFileList:
         emit listViewClose();
-        break;
-    case TagEjectCard:
-        ejectCardCommand();
-        break;
-    case TagFormatCard:
-        formatCardCommand();
-        break;
+        return true;
+    case TagPrint:
+        exportCommand(tag);
+        return true;
+    case TagViewerSetting:
+        viewerSettingCommand();
+        return true;
+    case TagClose:
+        close();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool MainView::editCommand(int tag)
+{
+    if (tag != TagSelectAll && tag != TagUnselectAll)
+        return false;
+    emit listViewCheckAll(tag == TagSelectAll);
+    return true;
+}
+
+// The view menu, with the layout and graph zoom buttons and the full-window keys.
+bool MainView::viewCommand(int tag)
+{
+    switch (tag) {
+    case TagSingleView:
+        emit videoLayoutChangeDivision(VideoLayout::Single);
+        return true;
+    case TagThumbView:
+        emit videoLayoutChangeDivision(VideoLayout::Thumbnail);
+        return true;
+    case TagZoomIn:
+    case TagZoomOut:
+        if (_answers.graphZoom)
+            setGraphZoom(_answers.graphZoom() + (tag == TagZoomIn ? 1.0 : -1.0));
+        return true;
+    case TagDefaultZoom:
+        setGraphZoom(3.0);
+        return true;
+    case TagGraphScale1:
+    case TagGraphScale2:
+    case TagGraphScale3:
+    case TagGraphScale4:
+        setGraphZoom(4.0 - (tag - TagGraphScale1));
+        return true;
     case TagFullWindow:
         if (_fileVideo)
             enterFullWindow();
-        break;
+        return true;
     case TagFullScreen:
         // The full-screen key leaves full screen too, as on the desktop.
         if (_fullScreen) {
@@ -155,16 +110,99 @@ void MainView::tagCommand(int tag)
             enterFullScreen();
             enterFullWindow();
         }
-        break;
+        return true;
     case TagLeaveFullWindow:
         leaveFullWindow();
-        break;
-    case TagHomePage:
-        openHomePage();
-        break;
+        return true;
     default:
-        break;
+        return false;
     }
+}
+
+bool MainView::playMenuCommand(int tag)
+{
+    switch (tag) {
+    case TagFastBackPlay:
+    case TagBackPlay:
+    case TagPlay:
+    case TagFastPlay:
+        playCommand(tag);
+        return true;
+    case TagPrevFrame:
+    case TagNextFrame:
+        stepCommand(tag == TagNextFrame);
+        return true;
+    case TagStop:
+        stopCommand();
+        return true;
+    case TagPlayPause:
+        playMenuCommand(_speed == 0 ? TagPlay : TagStop);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool MainView::toolCommand(int tag)
+{
+    switch (tag) {
+    case TagSaveJpg:
+    case TagSaveAvi:
+        exportCommand(tag);
+        return true;
+    case TagBackup:
+    case TagEvidence:
+        if (!_opened)
+            showAlert(Texts::text("msg_no_event_loaded"));
+        else if (tag == TagBackup)
+            emit listViewBackup();
+        else
+            emit listViewEvidence();
+        return true;
+    case TagDeviceSetting:
+        if (!_opened)
+            showAlert(Texts::text("msg_no_sdcard"));
+        else
+            deviceSettingCommand();
+        resetButton(TagToolMenu);
+        return true;
+    case TagEjectCard:
+        ejectCardCommand();
+        return true;
+    case TagFormatCard:
+        formatCardCommand();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool MainView::helpCommand(int tag)
+{
+    if (tag == TagAbout)
+        showHelp();
+    else if (tag == TagHomePage)
+        openHomePage();
+    else
+        return false;
+    return true;
+}
+
+// Print, save image and save movie: they need a picture, and the two saves a recording.
+void MainView::exportCommand(int tag)
+{
+    FileVideo *video = nullptr;
+    qint64 frameIndex = -1;
+    if (!currentPicture(&video, &frameIndex))
+        showAlert(Texts::text("msg_no_event_loaded"));
+    else if (tag == TagPrint)
+        printReport(video, frameIndex);
+    else if (!video)
+        showAlert(Texts::text("msg_no_preview_img"));
+    else if (tag == TagSaveJpg)
+        SaveJpgWindow(window(), video, frameIndex, _displayFormat).runModal();
+    else
+        SaveAviWindow(video, frameIndex, _rootPath, _displayFormat, window()).runModal();
 }
 
 // The picture the export commands act on: the recording matched to the current log

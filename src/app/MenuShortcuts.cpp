@@ -1,26 +1,26 @@
 #include "MenuShortcuts.h"
 
-#include "MainView.h"
+#include "CommandTag.h"
 
 const std::vector<MenuShortcuts::Entry> &MenuShortcuts::table()
 {
     using K = QKeySequence;
     static const std::vector<Entry> entries = {
-        {MainView::TagOpen, K::Open, "Ctrl+O", true},
-        {MainView::TagPrint, K::Print, "Ctrl+P", true},
-        {MainView::TagSaveJpg, K::Save, "Ctrl+S", true},
-        {MainView::TagViewerSetting, K::Preferences, "Ctrl+,", true},
-        {MainView::TagExit, K::Quit, "Ctrl+Q", true},
-        {MainView::TagSelectAll, K::SelectAll, "Ctrl+A", true},
-        {MainView::TagUnselectAll, K::Deselect, "Ctrl+Shift+A", true},
-        {MainView::TagFullScreen, K::FullScreen, "F11", true},
-        {MainView::TagAbout, K::HelpContents, "F1", true},
+        {TagOpen, K::Open, "Ctrl+O", true},
+        {TagPrint, K::Print, "Ctrl+P", true},
+        {TagSaveJpg, K::Save, "Ctrl+S", true},
+        {TagViewerSetting, K::Preferences, "Ctrl+,", true},
+        {TagExit, K::Quit, "Ctrl+Q", true},
+        {TagSelectAll, K::SelectAll, "Ctrl+A", true},
+        {TagUnselectAll, K::Deselect, "Ctrl+Shift+A", true},
+        {TagFullScreen, K::FullScreen, "F11", true},
+        {TagAbout, K::HelpContents, "F1", true},
         // The keys the viewer always had.
-        {MainView::TagFullWindow, K::UnknownKey, "Return", false},
-        {MainView::TagPlay, K::UnknownKey, "Space", false},
-        {MainView::TagStop, K::UnknownKey, "Space", false},
-        {MainView::TagNextFrame, K::UnknownKey, "Right", false},
-        {MainView::TagPrevFrame, K::UnknownKey, "Left", false},
+        {TagFullWindow, K::UnknownKey, "Return", false},
+        {TagPlay, K::UnknownKey, "Space", false},
+        {TagStop, K::UnknownKey, "Space", false},
+        {TagNextFrame, K::UnknownKey, "Right", false},
+        {TagPrevFrame, K::UnknownKey, "Left", false},
     };
     return entries;
 }

@@ -1,5 +1,6 @@
 #include "PopupMenus.h"
 
+#include "CommandTag.h"
 #include "MenuShortcuts.h"
 #include "Texts.h"
 
@@ -44,70 +45,70 @@ private:
 
 void fileMenu(const MenuBuilder &m, const PopupMenus::State &s)
 {
-    m.item("menu_file_select_folder", 11, true);
+    m.item("menu_file_select_folder", TagOpen, true);
     const MenuBuilder load = m.submenu("menu_file_load");
-    load.item("menu_file_load_event", 29, s.opened);
-    load.item("menu_file_load_normal", 46, s.opened);
-    load.item("menu_file_load_log", 30, s.opened);
-    m.item("menu_file_list", 3300, s.fileVideo);
+    load.item("menu_file_load_event", TagEventList, s.opened);
+    load.item("menu_file_load_normal", TagNormalList, s.opened);
+    load.item("menu_file_load_log", TagLogList, s.opened);
+    m.item("menu_file_list", TagFileList, s.fileVideo);
     m.separator();
-    m.item("menu_file_print", 13, s.fileVideo || s.fileLog);
+    m.item("menu_file_print", TagPrint, s.fileVideo || s.fileLog);
     m.separator();
-    m.item("menu_file_setting", 1000, true);
+    m.item("menu_file_setting", TagViewerSetting, true);
     m.separator();
-    m.item("menu_file_exit", 10, true);
+    m.item("menu_file_exit", TagExit, true);
 }
 
 void editMenu(const MenuBuilder &m, const PopupMenus::State &s)
 {
-    m.item("menu_edit_select_all", 49, s.opened);
-    m.item("menu_edit_unselect_all", 4900, s.opened);
+    m.item("menu_edit_select_all", TagSelectAll, s.opened);
+    m.item("menu_edit_unselect_all", TagUnselectAll, s.opened);
 }
 
 void viewMenu(const MenuBuilder &m, const PopupMenus::State &s)
 {
     const MenuBuilder layout = m.submenu("menu_view_layout");
-    layout.item("menu_view_layout_single", 40, true);
-    layout.item("menu_view_layout_thumb", 41, true);
+    layout.item("menu_view_layout_single", TagSingleView, true);
+    layout.item("menu_view_layout_thumb", TagThumbView, true);
     const MenuBuilder graph = m.submenu("menu_view_gsgraph");
-    graph.item("menu_view_gsgraph_scale1", 2400, true);
-    graph.item("menu_view_gsgraph_scale2", 2401, true);
-    graph.item("menu_view_gsgraph_scale3", 2402, true);
-    graph.item("menu_view_gsgraph_scale4", 2403, true);
+    graph.item("menu_view_gsgraph_scale1", TagGraphScale1, true);
+    graph.item("menu_view_gsgraph_scale2", TagGraphScale2, true);
+    graph.item("menu_view_gsgraph_scale3", TagGraphScale3, true);
+    graph.item("menu_view_gsgraph_scale4", TagGraphScale4, true);
     const MenuBuilder full = m.submenu("menu_view_full");
-    full.item("menu_view_full_window", 35000, s.fileVideo);
-    full.item("menu_view_full_screen", 35001, s.fileVideo);
+    full.item("menu_view_full_window", TagFullWindow, s.fileVideo);
+    full.item("menu_view_full_screen", TagFullScreen, s.fileVideo);
 }
 
 void playMenu(const MenuBuilder &m)
 {
-    m.item("menu_play_play", 21, true);
-    m.item("menu_play_fast_play", 23, true);
-    m.item("menu_play_next_frame", 22, true);
-    m.item("menu_play_back_play", 19, true);
-    m.item("menu_play_prev_frame", 18, true);
-    m.item("menu_play_fast_back_play", 17, true);
-    m.item("menu_play_stop", 20, true);
+    m.item("menu_play_play", TagPlay, true);
+    m.item("menu_play_fast_play", TagFastPlay, true);
+    m.item("menu_play_next_frame", TagNextFrame, true);
+    m.item("menu_play_back_play", TagBackPlay, true);
+    m.item("menu_play_prev_frame", TagPrevFrame, true);
+    m.item("menu_play_fast_back_play", TagFastBackPlay, true);
+    m.item("menu_play_stop", TagStop, true);
 }
 
 void toolMenu(const MenuBuilder &m, const PopupMenus::State &s)
 {
-    m.item("menu_tool_setting", 16, s.opened);
-    m.item("menu_tool_sd_init", 3701, true);
-    m.item("menu_tool_sd_eject", 3700, true);
+    m.item("menu_tool_setting", TagDeviceSetting, s.opened);
+    m.item("menu_tool_sd_init", TagFormatCard, true);
+    m.item("menu_tool_sd_eject", TagEjectCard, true);
     m.separator();
-    m.item("menu_tool_save_avi", 14, s.fileVideo);
-    m.item("menu_tool_save_jpg", 12, s.fileVideo);
+    m.item("menu_tool_save_avi", TagSaveAvi, s.fileVideo);
+    m.item("menu_tool_save_jpg", TagSaveJpg, s.fileVideo);
     m.separator();
-    m.item("menu_tool_backup", 15, s.opened);
-    m.item("menu_tool_evidence", 3800, s.opened);
+    m.item("menu_tool_backup", TagBackup, s.opened);
+    m.item("menu_tool_evidence", TagEvidence, s.opened);
 }
 
 void helpMenu(const MenuBuilder &m)
 {
-    m.item("menu_help_version", 8, true);
+    m.item("menu_help_version", TagAbout, true);
     m.separator();
-    m.item("menu_help_homepage", 38000, true);
+    m.item("menu_help_homepage", TagHomePage, true);
 }
 
 } // namespace
@@ -115,24 +116,24 @@ void helpMenu(const MenuBuilder &m)
 QMenu *PopupMenus::build(int menuTag, const State &state, QWidget *parent,
                          const std::function<void(int)> &command)
 {
-    if (menuTag < 33 || menuTag > 38)
+    if (menuTag < TagFileMenu || menuTag > TagHelpMenu)
         return nullptr;
     auto *menu = new QMenu(parent);
     const MenuBuilder m(menu, command);
     switch (menuTag) {
-    case 33:
+    case TagFileMenu:
         fileMenu(m, state);
         break;
-    case 34:
+    case TagEditMenu:
         editMenu(m, state);
         break;
-    case 35:
+    case TagViewMenu:
         viewMenu(m, state);
         break;
-    case 36:
+    case TagPlayMenu:
         playMenu(m);
         break;
-    case 37:
+    case TagToolMenu:
         toolMenu(m, state);
         break;
     default:

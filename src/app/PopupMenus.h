@@ -17,7 +17,7 @@ public:
         bool fileLog = false;    // a driving log is current
     };
 
-    // The menu of a menu button (tags 33 to 38), null for another tag. Choosing an
+    // The menu of a menu button (TagFileMenu to TagHelpMenu), null for another tag. Choosing an
     // enabled item calls command with its tag.
     static QMenu *build(int menuTag, const State &state, QWidget *parent,
                         const std::function<void(int)> &command);

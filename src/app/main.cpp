@@ -9,6 +9,7 @@
 #include "MapView.h"
 #include "PlayListView.h"
 #include "ProductVariant.h"
+#include "RuntimeDir.h"
 #include "SkinManager.h"
 #include "Texts.h"
 #include "ViewerOptions.h"
@@ -184,6 +185,7 @@ int main(int argc, char *argv[])
 
     // The map's browser engine reports its graphics set-up on every start; not for users.
     QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
+    RuntimeDir::ensure();
     QApplication app(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral(TUMBO_APP_ID));
     QCoreApplication::setApplicationName(QStringLiteral(TUMBO_VIEWER_BINARY));

@@ -1,5 +1,6 @@
 // tumbo-cli: the card formats and the card generator from the command line.
 #include "CliCommands.h"
+#include "RuntimeDir.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -10,6 +11,7 @@ int main(int argc, char *argv[])
     // window, so it runs off screen unless told otherwise and needs no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    RuntimeDir::ensure();
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tumbo-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TUMBO_VERSION));

@@ -179,7 +179,11 @@ private slots:
 
         // Play commands without a file and tags without a command show nothing.
         _alerts->clear();
-        for (int tag : {17, 19, 21, 23, 9, 26, 28, 31, 39, 42, 44, 47, 48, 35000, 35001, 12345})
+        using enum CommandTag;
+        // The bare numbers are skin keys of no command.
+        for (int tag : {int(TagFastBackPlay), int(TagBackPlay), int(TagPlay), int(TagFastPlay),
+                        int(TagMinimize), 26, 28, 31, 39, 42, 44, 47, 48, int(TagFullWindow),
+                        int(TagFullScreen), 12345})
             _view->tagCommand(tag);
         QVERIFY(_alerts->alerts().isEmpty());
         QCOMPARE(_view->speed(), 0.0);
@@ -240,16 +244,16 @@ private slots:
         QSignalSpy select(_view, &MainView::listViewSelectTab);
         QSignalSpy close(_view, &MainView::listViewClose);
         _view->tagCommand(MainView::TagLogList);
-        QCOMPARE(select.first().at(0).toInt(), 30);
+        QCOMPARE(select.first().at(0).toInt(), int(MainView::TagLogList));
         QCOMPARE(close.count(), 1);
         QCOMPARE(_view->fileVideo(), nullptr);
         QVERIFY(!_view->videoLayout()->isVisibleTo(_view));
-        QVERIFY(!_view->buttonWithTag(40)->isVisibleTo(_view));
-        QVERIFY(!_view->buttonWithTag(41)->isVisibleTo(_view));
+        QVERIFY(!_view->buttonWithTag(MainView::TagSingleView)->isVisibleTo(_view));
+        QVERIFY(!_view->buttonWithTag(MainView::TagThumbView)->isVisibleTo(_view));
         _view->tagCommand(MainView::TagNormalList);
-        QCOMPARE(select.last().at(0).toInt(), 46);
+        QCOMPARE(select.last().at(0).toInt(), int(MainView::TagNormalList));
         QVERIFY(_view->videoLayout()->isVisibleTo(_view));
-        QVERIFY(_view->buttonWithTag(40)->isVisibleTo(_view));
+        QVERIFY(_view->buttonWithTag(MainView::TagSingleView)->isVisibleTo(_view));
     }
 
     void aboutBoxTexts()

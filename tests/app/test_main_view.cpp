@@ -39,14 +39,19 @@ class TestMainView : public ViewerTestCase {
 private slots:
     void buildsEveryButtonFromTheSkin()
     {
+        using enum CommandTag;
         const std::map<int, const char *> tooltips = {
-            {9, "tooltip_minimize"},     {10, "tooltip_exit"},       {11, "tooltip_open"},
-            {12, "tooltip_save_image"},  {13, "tooltip_print_image"}, {14, "tooltip_save_avi"},
-            {15, "tooltip_backup"},      {16, "tooltip_setting"},    {8, "tooltip_about"},
-            {17, "tooltip_back_fast"},   {18, "tooltip_previous"},   {19, "tooltip_back_play"},
-            {20, "tooltip_pause"},       {21, "tooltip_play"},       {22, "tooltip_next"},
-            {23, "tooltip_play_fast"},   {24, "tooltip_zoom_in"},    {25, "tooltip_zoom_out"},
-            {43, "tooltip_default"},     {40, "tooltip_single_view"}, {41, "tooltip_thumb_view"},
+            {TagMinimize, "tooltip_minimize"}, {TagExit, "tooltip_exit"},
+            {TagOpen, "tooltip_open"}, {TagSaveJpg, "tooltip_save_image"},
+            {TagPrint, "tooltip_print_image"}, {TagSaveAvi, "tooltip_save_avi"},
+            {TagBackup, "tooltip_backup"}, {TagDeviceSetting, "tooltip_setting"},
+            {TagAbout, "tooltip_about"}, {TagFastBackPlay, "tooltip_back_fast"},
+            {TagPrevFrame, "tooltip_previous"}, {TagBackPlay, "tooltip_back_play"},
+            {TagStop, "tooltip_pause"}, {TagPlay, "tooltip_play"},
+            {TagNextFrame, "tooltip_next"}, {TagFastPlay, "tooltip_play_fast"},
+            {TagZoomIn, "tooltip_zoom_in"}, {TagZoomOut, "tooltip_zoom_out"},
+            {TagDefaultZoom, "tooltip_default"}, {TagSingleView, "tooltip_single_view"},
+            {TagThumbView, "tooltip_thumb_view"},
         };
         const SkinManager &skin = *_view->skinManager();
         for (const auto &[tag, tooltip] : tooltips) {
@@ -55,9 +60,9 @@ private slots:
             QCOMPARE(button->toolTip(), Texts::text(tooltip));
             QCOMPARE(button->geometry(), Geometry::toQt(skin.rectForKey(tag), MainView::Height));
         }
-        const std::map<int, const char *> titles = {{33, "menu_file"}, {34, "menu_edit"},
-                                                    {35, "menu_view"}, {36, "menu_play"},
-                                                    {37, "menu_tool"}, {38, "menu_help"}};
+        const std::map<int, const char *> titles = {
+            {TagFileMenu, "menu_file"}, {TagEditMenu, "menu_edit"}, {TagViewMenu, "menu_view"},
+            {TagPlayMenu, "menu_play"}, {TagToolMenu, "menu_tool"}, {TagHelpMenu, "menu_help"}};
         for (const auto &[tag, title] : titles)
             QCOMPARE(_view->buttonWithTag(tag) ? _view->buttonWithTag(tag)->text() : QString(), Texts::text(title));
         QCOMPARE(_window->size(), QSize(1024, 768));
@@ -112,6 +117,7 @@ private slots:
     // card and with a recording shown.
     void menuItemsFollowTheState()
     {
+        using enum CommandTag;
         auto items = [this] {  // every item, and the disabled ones
             QList<int> all, off;
             std::function<void(QMenu *)> walk = [&](QMenu *m) {
@@ -122,7 +128,7 @@ private slots:
                         (action->isEnabled() ? all : off) << PopupMenus::tagOf(action);
                 }
             };
-            for (int menuTag = 33; menuTag <= 38; ++menuTag) {
+            for (int menuTag = TagFileMenu; menuTag <= TagHelpMenu; ++menuTag) {
                 std::unique_ptr<QMenu> menu(_view->buildMenu(menuTag, nullptr));
                 walk(menu.get());
             }
@@ -131,17 +137,25 @@ private slots:
             std::sort(all.begin(), all.end());
             return std::pair{all, off};
         };
-        QCOMPARE(items().first, (QList<int>{8, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 29, 30, 40, 41,
-                                               46, 49, 1000, 2400, 2401, 2402, 2403, 3300, 3700, 3701, 3800, 4900, 35000,
-                                               35001, 38000}));
-        QCOMPARE(items().second, (QList<int>{12, 13, 14, 15, 16, 29, 30, 46, 49, 3300, 3800, 4900, 35000, 35001}));
+        QCOMPARE(items().first, (QList<int>{
+            TagAbout, TagExit, TagOpen, TagSaveJpg, TagPrint, TagSaveAvi, TagBackup,
+            TagDeviceSetting, TagFastBackPlay, TagPrevFrame, TagBackPlay, TagStop, TagPlay,
+            TagNextFrame, TagFastPlay, TagEventList, TagLogList, TagSingleView, TagThumbView,
+            TagNormalList, TagSelectAll, TagViewerSetting, TagGraphScale1, TagGraphScale2,
+            TagGraphScale3, TagGraphScale4, TagFileList, TagEjectCard, TagFormatCard,
+            TagEvidence, TagUnselectAll, TagFullWindow, TagFullScreen, TagHomePage}));
+        QCOMPARE(items().second, (QList<int>{
+            TagSaveJpg, TagPrint, TagSaveAvi, TagBackup, TagDeviceSetting, TagEventList,
+            TagLogList, TagNormalList, TagSelectAll, TagFileList, TagEvidence, TagUnselectAll,
+            TagFullWindow, TagFullScreen}));
         openCard();
-        QCOMPARE(items().second, (QList<int>{12, 13, 14, 3300, 35000, 35001}));
+        QCOMPARE(items().second, (QList<int>{
+            TagSaveJpg, TagPrint, TagSaveAvi, TagFileList, TagFullWindow, TagFullScreen}));
         show(QStringLiteral("normal"), 0, 0);
         QVERIFY(items().second.isEmpty());
 
         // The item order and separators of the File menu.
-        std::unique_ptr<QMenu> file(_view->buildMenu(33, nullptr));
+        std::unique_ptr<QMenu> file(_view->buildMenu(MainView::TagFileMenu, nullptr));
         QStringList layout;
         for (QAction *action : file->actions())
             layout << (action->isSeparator() ? QStringLiteral("-") : action->text().section(u'\t', 0, 0));
@@ -178,18 +192,20 @@ private slots:
         QCOMPARE(_view->buttonWithTag(MainView::TagViewMenu)->imageState(), int(SkinButton::StateNormal));
     }
 
-    // From frame 10 of a recording. Steps: a button's tag (above 9) to click, or a key for
-    // the view (w:key for the window).
+    // From frame 10 of a recording. Steps: a button's tag (a number above 9) to click, or a
+    // key for the view (w:key for the window).
     void buttonsAndKeysAreCommands_data()
     {
         QTest::addColumn<QString>("steps");
         QTest::addColumn<QString>("state");
-        QTest::newRow("play") << "21" << "event 1 speed 1 playing";
-        QTest::newRow("fast") << "23" << "event 1 speed 2 playing";
-        QTest::newRow("back") << "19" << "event 1 speed -1 playing";
-        QTest::newRow("fast back") << "17" << "event 1 speed -2 playing";
-        QTest::newRow("stop") << "21 20" << "event 1 frame 10 speed 0 paused";
-        QTest::newRow("next frame") << "22" << "event 1 frame 11 speed 0 paused";
+        const auto tag = [](int t) { return QString::number(t); };
+        QTest::newRow("play") << tag(MainView::TagPlay) << "event 1 speed 1 playing";
+        QTest::newRow("fast") << tag(MainView::TagFastPlay) << "event 1 speed 2 playing";
+        QTest::newRow("back") << tag(MainView::TagBackPlay) << "event 1 speed -1 playing";
+        QTest::newRow("fast back") << tag(MainView::TagFastBackPlay) << "event 1 speed -2 playing";
+        QTest::newRow("stop") << tag(MainView::TagPlay) + u' ' + tag(MainView::TagStop)
+                              << "event 1 frame 10 speed 0 paused";
+        QTest::newRow("next frame") << tag(MainView::TagNextFrame) << "event 1 frame 11 speed 0 paused";
         QTest::newRow("space") << "Space" << "event 1 speed 1 playing";
         QTest::newRow("space twice") << "Space Space" << "event 1 frame 10 speed 0 paused";
         QTest::newRow("6 and right") << "6 Right" << "event 1 frame 12 speed 0 paused";

@@ -374,7 +374,8 @@ private slots:
         QCOMPARE(o.value("rows")["normal"][0]["col2"].toString(), QStringLiteral("11.21.2026 09:00:00"));
     }
 
-    // Help and version need no display and no card; a command's help lists its options.
+    // Help and version need no display, no card and no session; a command's help lists its
+    // options.
     void helpExitsWithZero_data()
     {
         QTest::addColumn<QStringList>("args");
@@ -390,11 +391,12 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(QString, shows);
         QProcessEnvironment bare = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_RUNTIME_DIR"})
             bare.remove(name);
         const Result r = cli(args, bare);
         QCOMPARE(r.code, 0);
         QVERIFY2(r.out.contains(shows.toUtf8()), r.out.constData());
+        QVERIFY2(r.err.isEmpty(), r.err.constData());  // not even Qt's runtime-folder warning
     }
 
     // --compact puts the same document on one line.

@@ -1,6 +1,6 @@
-// The texts: every key the code shows has an English text, every text belongs to a known
-// key, all languages are complete with matching arguments, and the built-in compiled
-// texts load and fall back as the program expects.
+// The texts: every key the code shows is a known key, lrelease finds every language's
+// source clean with exactly the known keys, the compiled texts have a text with the English
+// arguments for each, and they load and fall back as the program expects.
 
 #include "Texts.h"
 
@@ -8,10 +8,12 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QMap>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStandardPaths>
-#include <QXmlStreamReader>
+#include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -33,44 +35,46 @@ QStringList knownKeys()
     return keys;
 }
 
-struct TsFile {
-    QMap<QString, QString> texts;  // id -> translation
-    QStringList problems;          // duplicates, unfinished or empty entries
+// What lrelease says of a language's source: its messages, or the reason it is not clean
+// (a parse error, duplicate or id-less messages, unfinished texts).
+struct Release {
+    int generated = -1;
+    QString problem;
 };
 
-TsFile readTs(const QString &language)
+Release releaseTs(const QString &language)
 {
-    TsFile ts;
-    QFile file(translationsDir + QStringLiteral("/tumbo_%1.ts").arg(language));
-    if (!file.open(QIODevice::ReadOnly)) {
-        ts.problems.append(QStringLiteral("cannot open ") + file.fileName());
-        return ts;
-    }
-    QXmlStreamReader xml(&file);
-    QString id;
-    while (!xml.atEnd()) {
-        xml.readNext();
-        if (!xml.isStartElement())
-            continue;
-        if (xml.name() == QLatin1String("message")) {
-            id = xml.attributes().value(QLatin1String("id")).toString();
-            if (id.isEmpty())
-                ts.problems.append(QStringLiteral("message without id at line %1")
-                                       .arg(xml.lineNumber()));
-        } else if (xml.name() == QLatin1String("translation") && !id.isEmpty()) {
-            const QString type = xml.attributes().value(QLatin1String("type")).toString();
-            const QString text = xml.readElementText();
-            if (ts.texts.contains(id))
-                ts.problems.append(id + QStringLiteral(": listed twice"));
-            if (text.trimmed().isEmpty() || type == QLatin1String("unfinished")
-                || type == QLatin1String("obsolete") || type == QLatin1String("vanished"))
-                ts.problems.append(id + QStringLiteral(": no finished text"));
-            ts.texts.insert(id, text);
-        }
-    }
-    if (xml.hasError())
-        ts.problems.append(QStringLiteral("XML error: ") + xml.errorString());
-    return ts;
+    QTemporaryDir dir;
+    QProcess lrelease;
+    lrelease.setProcessChannelMode(QProcess::MergedChannels);
+    lrelease.start(QStringLiteral(TUMBO_LRELEASE),
+                   {QStringLiteral("-idbased"), translationsDir + QStringLiteral("/tumbo_%1.ts").arg(language),
+                    QStringLiteral("-qm"), dir.filePath(QStringLiteral("check.qm"))});
+    Release release;
+    if (!lrelease.waitForFinished(60000) || lrelease.exitCode() != 0)
+        release.problem = QStringLiteral("lrelease failed: ") + lrelease.errorString() + u'\n';
+    const QString output = QString::fromLocal8Bit(lrelease.readAll());
+    static const QRegularExpression summary(
+        QStringLiteral(R"(Generated (\d+) translation\(s\) \((\d+) finished and 0 unfinished\))"));
+    const QRegularExpressionMatch match = summary.match(output);
+    if (match.hasMatch() && match.captured(1) == match.captured(2))
+        release.generated = match.captured(1).toInt();
+    if (output.contains(QLatin1String("Warning")) || output.contains(QLatin1String("Dropped"))
+        || !match.hasMatch())
+        release.problem += output;
+    return release;
+}
+
+// The compiled texts built into the program, for every known key; empty where it has none.
+QMap<QString, QString> compiledTexts(const QString &language, const QStringList &keys)
+{
+    QMap<QString, QString> texts;
+    QTranslator translator;
+    if (!translator.load(Texts::resourcePath(language)))
+        return texts;
+    for (const QString &key : keys)
+        texts.insert(key, translator.translate(nullptr, key.toUtf8().constData()));
+    return texts;
 }
 
 // Key literals in the sources: whole string literals of the key families, including
@@ -127,11 +131,11 @@ private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
-        const QStringList keys = knownKeys();
-        _known = QSet<QString>(keys.begin(), keys.end());
-        QVERIFY2(keys.size() > 100, qPrintable(translationsDir + "/text-keys.txt"));
-        QCOMPARE(_known.size(), keys.size());
-        _english = readTs(QStringLiteral("en"));
+        _keys = knownKeys();
+        QVERIFY2(_keys.size() > 100, qPrintable(translationsDir + "/text-keys.txt"));
+        QCOMPARE(QSet<QString>(_keys.begin(), _keys.end()).size(), _keys.size());
+        for (const QString &language : Texts::languages())
+            _texts.insert(language, compiledTexts(language, _keys));
     }
 
     void languages_data()
@@ -141,35 +145,33 @@ private slots:
             QTest::newRow(qPrintable(language)) << language;
     }
 
-    // Every language: finished texts for exactly the known keys, the English arguments, and
-    // the compiled texts the program loads say the same; a missing key shows the key.
+    // Every language: lrelease finds its source clean, with as many texts as known keys;
+    // the compiled texts have a text for each key, with the English arguments.
     void languages()
     {
         QFETCH(QString, language);
-        const TsFile ts = readTs(language);
-        QVERIFY2(ts.problems.isEmpty(), qPrintable(ts.problems.join(QStringLiteral("\n"))));
-        const QStringList ids = ts.texts.keys();
-        const QSet<QString> present(ids.begin(), ids.end());
-        QStringList missing = (_known - present).values(), unknown = (present - _known).values();
-        missing.sort();
-        unknown.sort();
-        QVERIFY2(missing.isEmpty(), qPrintable(QStringLiteral("no text for: ") + missing.join(QStringLiteral(", "))));
-        QVERIFY2(unknown.isEmpty(), qPrintable(QStringLiteral("texts for keys not in text-keys.txt: ")
-                                               + unknown.join(QStringLiteral(", "))));
-
+        const Release release = releaseTs(language);
+        QVERIFY2(release.problem.isEmpty(), qPrintable(release.problem));
         QVERIFY2(QFile::exists(Texts::resourcePath(language)), qPrintable(Texts::resourcePath(language)));
-        QVERIFY(Texts::setLanguage(language));
-        QCOMPARE(Texts::language(), language);
         QStringList problems;
-        for (auto it = ts.texts.cbegin(); it != ts.texts.cend(); ++it) {
-            const QStringList expected = argumentsOf(_english.texts.value(it.key()));
-            if (argumentsOf(it.value()) != expected || expected.contains(QStringLiteral("%@")))
-                problems << it.key() + QStringLiteral(": arguments differ from English [")
+        const QMap<QString, QString> &texts = _texts.value(language);
+        for (const QString &key : _keys) {
+            const QString text = texts.value(key);
+            const QStringList expected = argumentsOf(_texts.value(QStringLiteral("en")).value(key));
+            if (text.trimmed().isEmpty() || text == key)
+                problems << key + QStringLiteral(": no text");
+            else if (argumentsOf(text) != expected || expected.contains(QStringLiteral("%@")))
+                problems << key + QStringLiteral(": arguments differ from English [")
                                 + expected.join(QLatin1Char(' ')) + QLatin1Char(']');
-            QCOMPARE(Texts::text(it.key()), it.value());
-            QCOMPARE(qtTrId(it.key().toUtf8().constData()), it.value());
         }
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
+        // All present and none over: no text for a key missing from text-keys.txt.
+        QCOMPARE(release.generated, _keys.size());
+        QVERIFY(Texts::setLanguage(language));
+        QCOMPARE(Texts::language(), language);
+        for (const QString &key : _keys)
+            QCOMPARE(Texts::text(key), texts.value(key));
+        QCOMPARE(qtTrId("gui_ok"), texts.value(QStringLiteral("gui_ok")));
         QCOMPARE(Texts::text("gui_no_such_key"), QStringLiteral("gui_no_such_key"));
     }
 
@@ -178,12 +180,13 @@ private slots:
         const QMap<QString, QString> used = keysInSources();
         QStringList problems;
         for (auto it = used.cbegin(); it != used.cend(); ++it)
-            if (!_english.texts.contains(it.key()))
+            if (!_keys.contains(it.key()))
                 problems.append(it.key() + QStringLiteral(" (") + it.value() + QLatin1Char(')'));
-        QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("keys without an English text: ")
+        QVERIFY2(problems.isEmpty(), qPrintable(QStringLiteral("keys without a text: ")
                                                 + problems.join(QStringLiteral(", "))));
         // The one formatted text of the list keeps its argument.
-        QCOMPARE(argumentsOf(_english.texts.value(QStringLiteral("gui_total_distance"))), QStringList{"%1"});
+        QCOMPARE(argumentsOf(_texts.value(QStringLiteral("en")).value(QStringLiteral("gui_total_distance"))),
+                 QStringList{"%1"});
     }
 
     void languageFollowsLocale_data()
@@ -204,7 +207,7 @@ private slots:
         QFETCH(QString, language);
         QCOMPARE(Texts::install(locale), language);
         QCOMPARE(Texts::language(), language);
-        QCOMPARE(Texts::text("gui_ok"), readTs(language).texts.value(QStringLiteral("gui_ok")));
+        QCOMPARE(Texts::text("gui_cancel"), _texts.value(language).value(QStringLiteral("gui_cancel")));
     }
 
     void unknownLanguageChangesNothing()
@@ -217,8 +220,8 @@ private slots:
     }
 
 private:
-    QSet<QString> _known;
-    TsFile _english;
+    QStringList _keys;
+    QMap<QString, QMap<QString, QString>> _texts;  // language -> key -> compiled text
 };
 
 QTEST_GUILESS_MAIN(TestTexts)
