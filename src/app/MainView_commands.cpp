@@ -370,5 +370,5 @@ void MainView::evidenceCommand(const QList<ListRow> &event, const QList<ListRow>
         showAlert(Texts::text("msg_evidence_none_chosen"));
         return;
     }
-    EvidenceWindow(_fileManager, _skinManager.get(), _rootPath, paths, video ? frameIndex : -1, window()).runModal();
+    EvidenceWindow(_fileManager, _rootPath, paths, video ? frameIndex : -1, window()).runModal();
 }
