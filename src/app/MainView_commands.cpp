@@ -411,7 +411,7 @@ void MainView::evidenceCommand(const QList<ListRow> &event, const QList<ListRow>
         showAlert(Texts::text("msg_evidence_none_chosen"));
         return;
     }
-    EvidenceWindow evidence(_fileManager, _skinManager.get(), _rootPath, paths, video ? frameIndex : -1, window());
+    EvidenceWindow evidence(_fileManager, _rootPath, paths, video ? frameIndex : -1, window());
     evidence.setDisplayFormat(_displayFormat);
     evidence.runModal();
 }

@@ -35,7 +35,8 @@ void CardSummary::writeRecordings(JsonWriter &json, const QString &folder, const
             json.value(RecordJson::timeText(recording.first_header().time));
         json.field("duration_seconds", recording.duration_seconds());
         json.field("event_type", int(recording.event_type()));
-        RecordJson::writeClockOffset(json, ClockOffset::ofRecording(recording));
+        // From the frames the summary read: the offset costs no picture walk and no full index.
+        RecordJson::writeClockOffset(json, ClockOffset::ofListed(recording));
         json.endObject();
     }
     json.endArray();

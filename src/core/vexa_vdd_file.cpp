@@ -25,6 +25,8 @@ constexpr uint64_t summary_window_limit = 16 * 1024 * 1024;
 
 // Largest picture whose comment can be read.
 constexpr uint64_t comment_buffer_size = 512000;
+// The head of a picture read first when only its comment is wanted.
+constexpr uint64_t comment_head = 512;
 
 const _vexa_video_frame_header_t zero_header{};
 
@@ -356,23 +358,45 @@ bool vexa_vdd_file::get_frame_data(uint64_t index, uint8_t *buf, uint64_t len)
 
 bool vexa_vdd_file::get_jpeg_comment(uint64_t index, uint8_t out[VEXA_COMMENT_SIZE]) const
 {
+    return comment_of(header_at(index), out);
+}
+
+bool vexa_vdd_file::comment_of(const _vexa_video_frame_header_t &h, uint8_t out[VEXA_COMMENT_SIZE]) const
+{
     if (!file_key_ || !out)
         return false;
-    const _vexa_video_frame_header_t &h = header_at(index);
     if (h.length < 1 || h.length > comment_buffer_size || !within_file(h))
         return false;
     thread_local std::unique_ptr<uint8_t[]> buffer;
     if (!buffer)
         buffer.reset(new (std::nothrow) uint8_t[comment_buffer_size]);
     const OpenFileCache::Handle d = descriptor_of(file_key_, path_, device_, inode_);
-    if (!buffer || !d || !VddScanner::readAt(d->fd(), h.offset, buffer.get(), h.length))
+    if (!buffer || !d)
         return false;
-    if (!is_picture(buffer.get(), h.length))
+    uint8_t *picture = buffer.get();
+    // The comment comes before the scan data, near the picture's start: its head and its
+    // last two bytes usually settle it; the walk goes on over the whole picture only when not.
+    if (h.length > comment_head) {
+        uint8_t end[2];
+        if (!VddScanner::readAt(d->fd(), h.offset, picture, comment_head)
+            || !VddScanner::readAt(d->fd(), h.offset + h.length - 2, end, 2))
+            return false;
+        if (picture[0] != 0xFF || picture[1] != 0xD8 || end[0] != 0xFF || end[1] != 0xD9)
+            return false;
+        const int64_t payload = find_comment(picture, comment_head);
+        if (payload >= 0 && uint64_t(payload) + VEXA_COMMENT_SIZE <= comment_head) {
+            std::memcpy(out, picture + payload, VEXA_COMMENT_SIZE);
+            return true;
+        }
+    }
+    if (!VddScanner::readAt(d->fd(), h.offset, picture, h.length))
         return false;
-    const int64_t payload = find_comment(buffer.get(), h.length);
+    if (!is_picture(picture, h.length))
+        return false;
+    const int64_t payload = find_comment(picture, h.length);
     if (payload < 0 || uint64_t(payload) + VEXA_COMMENT_SIZE > h.length)
         return false;
-    std::memcpy(out, buffer.get() + payload, VEXA_COMMENT_SIZE);
+    std::memcpy(out, picture + payload, VEXA_COMMENT_SIZE);
     return true;
 }
 
@@ -438,27 +462,36 @@ uint64_t vexa_vdd_file::listed_frame_count() const
 
 bool vexa_vdd_file::summarize(int fd, const char *vdx_path)
 {
-    if (vdx_path && *vdx_path && ::access(vdx_path, F_OK) == 0)
-        return summarize_sidecar(vdx_path);
-    return summarize_pictures(fd);
+    if (!vdx_path || !*vdx_path)
+        return summarize_pictures(fd);
+    // Opened straight away: a missing sidecar costs no extra lookup on a card of thousands.
+    const int vdx = ::open(vdx_path, O_RDONLY | O_CLOEXEC);
+    if (vdx < 0)
+        return (errno == ENOENT || errno == ENOTDIR) && summarize_pictures(fd);
+    const FdCloser closer{vdx};
+    return summarize_sidecar(vdx);
 }
 
 // The trailer and the first and last records; anything the full read would refuse or
 // cut short at either end leaves the recording to be indexed at once.
-bool vexa_vdd_file::summarize_sidecar(const char *vdx_path)
+bool vexa_vdd_file::summarize_sidecar(int fd)
 {
-    const int fd = ::open(vdx_path, O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const FdCloser closer{fd};
     const int64_t size = file_length(fd);
     constexpr int64_t record = sizeof(_vexa_video_frame_header_t);
     constexpr int64_t trailer = sizeof(_vexa_video_index_header_t);
     if (size < record)
         return false;
+    // The trailer and, in a sidecar as the camera writes it, the last record just before it.
+    constexpr int64_t tail_size = record + trailer;
+    uint8_t tail[tail_size];
+    const int64_t tail_at = size < tail_size ? 0 : size - tail_size;
+    const int64_t tail_length = size - tail_at;
+    if (!CardRead::at(fd, uint64_t(tail_at), tail, uint64_t(tail_length)))
+        return false;
     _vexa_video_index_header_t ih{};
-    if (size < trailer || !CardRead::at(fd, uint64_t(size - trailer), &ih, trailer) || ih.magic != VEXA_INDEX_MAGIC
-        || ih.index_valid != 1) {
+    if (size >= trailer)
+        std::memcpy(&ih, tail + tail_length - trailer, trailer);
+    if (size < trailer || ih.magic != VEXA_INDEX_MAGIC || ih.index_valid != 1) {
         if (!load_old_index_header(fd, size))
             return false;
         ih = index_header_;
@@ -467,8 +500,12 @@ bool vexa_vdd_file::summarize_sidecar(const char *vdx_path)
     const uint64_t count = ih.frame_count;
     if (count == 0 || count > uint64_t(size / record))
         return false;
-    if (!CardRead::at(fd, 0, &summary_.first, record)
-        || !CardRead::at(fd, (count - 1) * uint64_t(record), &summary_.last, record))
+    const int64_t last_at = int64_t(count - 1) * record;
+    if (last_at >= tail_at && last_at + record <= size)
+        std::memcpy(&summary_.last, tail + (last_at - tail_at), record);
+    else if (!CardRead::at(fd, uint64_t(last_at), &summary_.last, record))
+        return false;
+    if (!CardRead::at(fd, 0, &summary_.first, record))
         return false;
     if (summary_.first.time.year == 0 || summary_.last.time.year == 0)
         return false;

@@ -68,6 +68,9 @@ public:
     // its content: the card was most likely pulled.
     bool read_failed() const { return read_failed_.load(std::memory_order_relaxed); }
     bool get_jpeg_comment(uint64_t index, uint8_t out[VEXA_COMMENT_SIZE]) const;
+    // The same for the picture a header points at (first_header() and last_header() need no
+    // full index).
+    bool comment_of(const _vexa_video_frame_header_t &h, uint8_t out[VEXA_COMMENT_SIZE]) const;
     // Writes through a temporary file beside path; a failure leaves an existing file as it was.
     bool save_jpeg_file(uint64_t index, const char *path);
     uint64_t duration_seconds() const;
@@ -99,7 +102,7 @@ private:
     bool index(int fd, const char *vdx_path) const;
     bool guarded_index(int fd, const char *vdx_path) const;
     bool summarize(int fd, const char *vdx_path);
-    bool summarize_sidecar(const char *vdx_path);
+    bool summarize_sidecar(int fd);
     bool summarize_pictures(int fd);
     bool load_index(const char *vdx_path) const;
     bool load_old_index_header(int fd, int64_t size) const;

@@ -1,5 +1,6 @@
 #include "EvidenceFiles.h"
 
+#include "DurableWrite.h"
 #include "Sha256.h"
 
 #include <QFile>
@@ -12,11 +13,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
+#include <memory>
 #include <vector>
 
 namespace {
 
-constexpr size_t kBlock = 1 << 20;
+// Large blocks: fewer system calls, and the disk reads of the check stay long.
+constexpr size_t kBlock = 4 << 20;
+// What direct reads need of the buffer's address and length.
+constexpr size_t kDirectAlign = 4096;
 
 QString reason() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
@@ -36,23 +42,6 @@ public:
     int fd;
 };
 
-bool writeAll(int fd, const char *data, size_t size)
-{
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            if (n == 0)
-                errno = ENOSPC;
-            return false;
-        }
-        data += n;
-        size -= size_t(n);
-    }
-    return true;
-}
-
 ssize_t readSome(int fd, char *data, size_t size)
 {
     for (;;) {
@@ -68,27 +57,16 @@ bool sameFile(const struct stat &a, const struct stat &b)
         && a.st_ctim.tv_sec == b.st_ctim.tv_sec && a.st_ctim.tv_nsec == b.st_ctim.tv_nsec && a.st_ino == b.st_ino;
 }
 
-// The copy as the disk holds it: the cached pages are dropped first, so the hash is of
-// what was written rather than of what is still in memory.
-QByteArray readBack(const QString &path, QString *error)
+// Reads the whole file into the hash; false with errno set on a read error.
+bool hashAll(int fd, char *buffer, size_t size, Sha256 &hash)
 {
-    Descriptor in(path, O_RDONLY);
-    if (in.fd < 0) {
-        *error = failure(path, reason());
-        return {};
-    }
-    ::posix_fadvise(in.fd, 0, 0, POSIX_FADV_DONTNEED);
-    Sha256 hash;
-    std::vector<char> buffer(kBlock);
     for (;;) {
-        const ssize_t n = readSome(in.fd, buffer.data(), buffer.size());
-        if (n < 0) {
-            *error = failure(path, reason());
-            return {};
-        }
+        const ssize_t n = readSome(fd, buffer, size);
+        if (n < 0)
+            return false;
         if (n == 0)
-            return hash.hex();
-        hash.add(buffer.data(), n);
+            return true;
+        hash.add(buffer, n);
     }
 }
 
@@ -111,9 +89,9 @@ EvidenceFiles::Copy EvidenceFiles::copy(const QString &source, const QString &ta
     }
     result.modified = QDateTime::fromMSecsSinceEpoch(qint64(before.st_mtim.tv_sec) * 1000 + before.st_mtim.tv_nsec / 1000000,
                                                      Qt::UTC);
-    Descriptor out(target, O_WRONLY | O_CREAT | O_EXCL);
-    if (out.fd < 0) {
-        result.error = failure(target, reason());
+    auto out = std::make_unique<DurableWrite>(QFile::encodeName(target).toStdString());
+    if (!out->open()) {
+        result.error = QString::fromStdString(out->errorString());
         return result;
     }
     ::posix_fadvise(in.fd, 0, 0, POSIX_FADV_SEQUENTIAL);
@@ -132,10 +110,12 @@ EvidenceFiles::Copy EvidenceFiles::copy(const QString &source, const QString &ta
         if (n == 0)
             break;
         hash.add(buffer.data(), n);
-        if (!writeAll(out.fd, buffer.data(), size_t(n))) {
-            result.error = failure(target, reason());
+        if (!out->write(buffer.data(), size_t(n))) {
+            result.error = QString::fromStdString(out->errorString());
             return result;
         }
+        // The disk starts on the copy now, so the flush at the end has little left to wait for.
+        ::sync_file_range(out->fd(), result.size, n, SYNC_FILE_RANGE_WRITE);
         result.size += n;
         if (hook)
             hook(source, result.size);
@@ -149,39 +129,78 @@ EvidenceFiles::Copy EvidenceFiles::copy(const QString &source, const QString &ta
         return result;
     }
     const struct timespec times[2] = {before.st_atim, before.st_mtim};
-    if (::futimens(out.fd, times) != 0 || ::fsync(out.fd) != 0) {
+    if (::futimens(out->fd(), times) != 0) {
         result.error = failure(target, reason());
         return result;
     }
     result.sha256 = hash.hex();
-    const QByteArray copied = readBack(target, &result.error);
-    if (copied.isEmpty())
-        return result;
-    if (copied != result.sha256) {
-        result.error = failure(target, QStringLiteral("the copy does not read back as written"));
-        return result;
-    }
+    result.file = std::move(out);
     result.ok = true;
     return result;
 }
 
+QString EvidenceFiles::settle(Copy &copy, const std::atomic_bool &cancel)
+{
+    if (!copy.file)
+        return QStringLiteral("no copy to settle");
+    const std::unique_ptr<DurableWrite> file = std::move(copy.file);
+    const QString target = QFile::decodeName(QByteArray::fromStdString(file->target()));
+    if (!file->commit())
+        return QString::fromStdString(file->errorString());
+    if (cancel.load())
+        return QStringLiteral("cancelled");
+    QString error;
+    const QByteArray copied = readBack(target, &error);
+    if (copied.isEmpty())
+        return error;
+    if (copied != copy.sha256)
+        return failure(target, QStringLiteral("the copy does not read back as written"));
+    return {};
+}
+
+// The copy as the disk holds it: read past the page cache (or with its pages dropped where the
+// file system has no direct reads), so the hash is of what was written rather than of what is
+// in memory; its pages are dropped afterwards, so the copies do not crowd the cache.
+QByteArray EvidenceFiles::readBack(const QString &path, QString *error)
+{
+    std::unique_ptr<char, decltype(&std::free)> buffer(static_cast<char *>(std::aligned_alloc(kDirectAlign, kBlock)),
+                                                       &std::free);
+    if (!buffer) {
+        *error = failure(path, QStringLiteral("out of memory"));
+        return {};
+    }
+    for (const bool direct : {true, false}) {
+        Descriptor in(path, direct ? O_RDONLY | O_DIRECT : O_RDONLY);
+        if (in.fd < 0 && direct && errno == EINVAL)
+            continue;
+        if (!direct)
+            ::posix_fadvise(in.fd, 0, 0, POSIX_FADV_DONTNEED);
+        Sha256 hash;
+        const bool ok = in.fd >= 0 && hashAll(in.fd, buffer.get(), kBlock, hash);
+        const int code = errno;
+        if (in.fd >= 0)
+            ::posix_fadvise(in.fd, 0, 0, POSIX_FADV_DONTNEED);
+        if (ok)
+            return hash.hex();
+        // A direct read the file system refuses part way is repeated the ordinary way.
+        if (direct && code == EINVAL)
+            continue;
+        errno = code;
+        *error = failure(path, reason());
+        return {};
+    }
+    *error = failure(path, reason());
+    return {};
+}
+
 bool EvidenceFiles::write(const QString &path, const QByteArray &data, QString *error)
 {
-    const QString temporary = path + QStringLiteral(".part");
-    {
-        Descriptor out(temporary, O_WRONLY | O_CREAT | O_TRUNC);
-        if (out.fd < 0 || !writeAll(out.fd, data.constData(), size_t(data.size())) || ::fsync(out.fd) != 0) {
-            *error = failure(path, reason());
-            ::unlink(QFile::encodeName(temporary).constData());
-            return false;
-        }
-    }
-    if (::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) != 0) {
-        *error = failure(path, reason());
-        ::unlink(QFile::encodeName(temporary).constData());
+    std::string why;
+    if (!DurableWrite::writeFile(QFile::encodeName(path).toStdString(), data.toStdString(), &why)) {
+        *error = QString::fromStdString(why);
         return false;
     }
-    return sync(QFileInfo(path).absolutePath(), error);
+    return true;
 }
 
 bool EvidenceFiles::sync(const QString &path, QString *error)

@@ -3,12 +3,15 @@
 // disk before the file counts as written.
 #pragma once
 
+#include "DurableWrite.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
 #include <atomic>
 #include <functional>
+#include <memory>
 
 class EvidenceFiles {
 public:
@@ -25,13 +28,18 @@ public:
         qint64 size = 0;
         QDateTime modified;    // the source's modification time (UTC)
         QString error;         // names the file and the reason
+        std::unique_ptr<DurableWrite> file;  // the written copy until settle() puts it in place
     };
 
-    // Copies source to target (whose folder must exist) with the source's modification time,
-    // hashing what is read; the copy is flushed, read back and must hash the same, and the
-    // source must not have changed meanwhile.
+    // Copies source to a new file for target (whose folder must exist) with the source's
+    // modification time, hashing what is read; the source must not have changed meanwhile.
     static Copy copy(const QString &source, const QString &target, const std::atomic_bool &cancel,
                      const ReadHook &hook = {}, const Progress &progress = {});
+    // Flushes the copy, puts it in place and reads it back from the disk; it must hash as the
+    // source did. Empty when it does, else the failure. May run beside the next copy.
+    static QString settle(Copy &copy, const std::atomic_bool &cancel);
+    // The SHA-256 of a file as the disk holds it; empty with error set when it cannot be read.
+    static QByteArray readBack(const QString &path, QString *error);
 
     // Writes data to path through a temporary file beside it, flushed before the rename.
     static bool write(const QString &path, const QByteArray &data, QString *error);

@@ -22,6 +22,8 @@
 #include <fcntl.h>
 
 #include <algorithm>
+#include <future>
+#include <memory>
 
 namespace {
 
@@ -224,6 +226,15 @@ bool EvidencePackage::copyOriginals(const QString &root, const std::atomic_bool 
 {
     qint64 done = 0;
     const qint64 total = std::max<qint64>(1, _planBytes);
+    // Each copy is flushed and read back on a second thread while the next one is copied;
+    // the future's destructor waits, so nothing outlives a failure.
+    std::future<QString> settling;
+    const auto settled = [&]() {
+        const QString failed = settling.valid() ? settling.get() : QString();
+        if (!failed.isEmpty())
+            *error = failed;
+        return failed.isEmpty();
+    };
     for (const Original &original : _plan) {
         const QString target = root + u'/' + kOriginals + u'/' + original.relative;
         const QString name = QFileInfo(original.source).fileName();
@@ -232,16 +243,23 @@ bool EvidencePackage::copyOriginals(const QString &root, const std::atomic_bool 
             return false;
         }
         const auto step = [&](qint64 bytes) { progress((done + bytes) * kCopySteps / total, kSteps, name); };
-        const EvidenceFiles::Copy copy = EvidenceFiles::copy(original.source, target, cancel, _readHook, step);
+        EvidenceFiles::Copy copy = EvidenceFiles::copy(original.source, target, cancel, _readHook, step);
+        if (!settled())
+            return false;
         if (!copy.ok && !(copy.missing && original.optional)) {
             *error = copy.error;
             return false;
         }
-        if (copy.ok)
+        const qint64 size = copy.size;
+        if (copy.ok) {
             _originals.append({kOriginals + u'/' + original.relative, copy.size, copy.sha256, copy.modified});
-        done += copy.size;
+            settling = std::async(std::launch::async, [c = std::make_shared<EvidenceFiles::Copy>(std::move(copy)), &cancel] {
+                return EvidenceFiles::settle(*c, cancel);
+            });
+        }
+        done += size;
     }
-    return true;
+    return settled();
 }
 
 // The derived files, SHA256SUMS, the reports and the manifest, each flushed.

@@ -15,8 +15,7 @@
 
 namespace {
 
-// Reading a frame's comment reads the whole picture: a long recording is judged by this
-// many frames spread evenly over its frames with a fix.
+// A long recording is judged by this many frames spread evenly over its frames with a fix.
 constexpr size_t kSampledFrames = 121;
 
 std::optional<qint64> median(std::vector<qint64> &v)
@@ -50,6 +49,22 @@ qint64 gpsTimeOfComment(const uint8_t *c)
     return time_to_msec(g);
 }
 
+// Camera time minus the payload's GPS time of one frame with a fix.
+bool offsetOfFrame(const vexa_vdd_file &file, const _vexa_video_frame_header_t &header, qint64 &offset)
+{
+    uint8_t comment[VEXA_COMMENT_SIZE];
+    if (!header.gps_valid || !file.comment_of(header, comment))
+        return false;
+    const qint64 gps = gpsTimeOfComment(comment);
+    if (gps < 0)
+        return false;
+    // The payload's GPS time has whole seconds, so the camera's is taken to its second too.
+    _vexa_time_t camera = header.time;
+    camera.millisecond = 0;
+    offset = time_to_msec(camera) - gps;
+    return true;
+}
+
 } // namespace
 
 std::optional<qint64> ClockOffset::ofVideo(const FileVideo &video)
@@ -71,19 +86,24 @@ std::optional<qint64> ClockOffset::ofRecording(const vexa_vdd_file &file)
             fixed.push_back(qint64(i));
     const size_t step = std::max<size_t>(1, fixed.size() / kSampledFrames);
     std::vector<qint64> offsets;
-    uint8_t comment[VEXA_COMMENT_SIZE];
     for (size_t k = 0; k < fixed.size(); k += step) {
-        const qint64 index = fixed[k];
-        if (!file.get_jpeg_comment(uint64_t(index), comment))
-            continue;
-        const qint64 gps = gpsTimeOfComment(comment);
-        if (gps < 0)
-            continue;
-        // The payload's GPS time has whole seconds, so the camera's is taken to its second too.
-        _vexa_time_t camera = headers[size_t(index)].time;
-        camera.millisecond = 0;
-        offsets.push_back(time_to_msec(camera) - gps);
+        qint64 offset = 0;
+        if (offsetOfFrame(file, headers[size_t(fixed[k])], offset))
+            offsets.push_back(offset);
     }
+    return median(offsets);
+}
+
+std::optional<qint64> ClockOffset::ofListed(const vexa_vdd_file &file)
+{
+    if (file.indexed())
+        return ofRecording(file);
+    std::vector<qint64> offsets;
+    qint64 offset = 0;
+    if (offsetOfFrame(file, file.first_header(), offset))
+        offsets.push_back(offset);
+    if (file.frames_at_least() > 1 && offsetOfFrame(file, file.last_header(), offset))
+        offsets.push_back(offset);
     return median(offsets);
 }
 

@@ -18,6 +18,10 @@ public:
     static std::optional<qint64> ofVideo(const FileVideo &video);
     static std::optional<qint64> ofLog(const FileLog &log);
     static std::optional<qint64> ofRecording(const vexa_vdd_file &file);
+    // For a recording opened for a list (open_summary): until its full index is read, the
+    // median over its first and last frames with a fix, the only frames read so far (a
+    // recording's offset barely moves within it); afterwards the same as ofRecording.
+    static std::optional<qint64> ofListed(const vexa_vdd_file &file);
     static std::optional<qint64> ofRecords(const vexa_log_file &file);
 
     // Beyond this the offset is marked where it is shown.

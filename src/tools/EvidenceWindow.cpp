@@ -29,12 +29,11 @@ EvidencePackage::CardFile spanOf(const FileVideo *video)
 
 } // namespace
 
-EvidenceWindow::EvidenceWindow(FileManager *fileManager, SkinManager *skin, const QString &cardRoot,
-                               const QStringList &chosen, qint64 frame, QWidget *parent)
+EvidenceWindow::EvidenceWindow(FileManager *fileManager, const QString &cardRoot, const QStringList &chosen,
+                               qint64 frame, QWidget *parent)
     : ToolWindow(parent)
     , _ui(std::make_unique<Ui::EvidenceWindow>())
     , _fileManager(fileManager)
-    , _skin(skin)
     , _cardRoot(cardRoot)
     , _chosen(chosen)
     , _frame(frame)

@@ -11,7 +11,6 @@
 #include <memory>
 
 class FileManager;
-class SkinManager;
 namespace Ui {
 class EvidenceWindow;
 }
@@ -21,8 +20,8 @@ class EvidenceWindow : public ToolWindow {
 public:
     // chosen: the recordings' paths; frame: the frame of the still and report for the first
     // one (-1: its first trigger frame or 0).
-    EvidenceWindow(FileManager *fileManager, SkinManager *skin, const QString &cardRoot, const QStringList &chosen,
-                   qint64 frame = -1, QWidget *parent = nullptr);
+    EvidenceWindow(FileManager *fileManager, const QString &cardRoot, const QStringList &chosen, qint64 frame = -1,
+                   QWidget *parent = nullptr);
     ~EvidenceWindow() override;
 
     // The last package made, empty before one was made.
@@ -45,7 +44,6 @@ private:
 
     std::unique_ptr<Ui::EvidenceWindow> _ui;
     FileManager *_fileManager;
-    SkinManager *_skin;
     QString _cardRoot;
     DisplayFormat _format;
     QStringList _chosen;

@@ -160,6 +160,12 @@ private slots:
                                QFile::encodeName(FolderScanner::sidecarPath(path)).constData()));
         QCOMPARE(ClockOffset::ofRecording(recording), std::optional<qint64>(3000));
         QCOMPARE(ClockOffset::text(3000), QStringLiteral("Camera clock 3.0 s ahead of GPS"));
+        // A list's open reads only the first and last frames, and gives the same offset.
+        vexa_vdd_file listed;
+        QVERIFY(listed.open_summary(QFile::encodeName(path).constData(),
+                                    QFile::encodeName(FolderScanner::sidecarPath(path)).constData()));
+        QCOMPARE(ClockOffset::ofListed(listed), std::optional<qint64>(3000));
+        QVERIFY(!listed.indexed());
 
         for (TestCard::Frame &f : frames)
             f.gps = false;
