@@ -31,6 +31,7 @@
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QThread>
 
 #include <cmath>
 
@@ -66,6 +67,12 @@ MainView::~MainView()
     if (_fileLog)
         _fileLog->pause();
     _fileManager->disconnect(this);
+    // Each reads at most a bounded sample of comments, so waiting is short.
+    for (QThread *thread : std::as_const(_clockThreads)) {
+        thread->disconnect(this);
+        thread->wait();
+        delete thread;
+    }
 }
 
 // The video area first, then the log page in the same place, the date strip beside them.
