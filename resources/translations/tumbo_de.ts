@@ -1409,6 +1409,10 @@ SHA-256 von SHA256SUMS:
         <source>Source card</source>
         <translation>Quellkarte</translation>
     </message>
+    <message id="ev_cert_events">
+        <source>Driving events of the span</source>
+        <translation>Fahrereignisse im Zeitraum</translation>
+    </message>
     <message id="ev_cert_sums">
         <source>SHA-256 of SHA256SUMS</source>
         <translation>SHA-256 von SHA256SUMS</translation>

@@ -1409,6 +1409,10 @@ SHA256SUMS의 SHA-256:
         <source>Source card</source>
         <translation>원본 카드</translation>
     </message>
+    <message id="ev_cert_events">
+        <source>Driving events of the span</source>
+        <translation>기간 내 주행 이벤트</translation>
+    </message>
     <message id="ev_cert_sums">
         <source>SHA-256 of SHA256SUMS</source>
         <translation>SHA256SUMS의 SHA-256</translation>

@@ -10,11 +10,15 @@
 namespace {
 
 // Written last, so a card interrupted while being generated is not taken for a whole one.
+// It names the drive's generation: a card of an older drive (without its hard stops) is
+// made again.
 const char *const CompleteMarker = ".complete";
+const QByteArray Generation = QByteArrayLiteral("drive 2\n");
 
 bool isComplete(const QString &path)
 {
-    return QFileInfo::exists(QDir(path).filePath(QLatin1String(CompleteMarker)));
+    QFile marker(QDir(path).filePath(QLatin1String(CompleteMarker)));
+    return marker.open(QIODevice::ReadOnly) && marker.read(64) == Generation;
 }
 
 } // namespace
@@ -53,7 +57,8 @@ bool DemoCard::ensure(const QString &path, QString *error)
         return false;
     }
     QFile marker(QDir(staging).filePath(QLatin1String(CompleteMarker)));
-    const bool marked = marker.open(QIODevice::WriteOnly);
+    const bool marked = marker.open(QIODevice::WriteOnly) && marker.write(Generation) == Generation.size()
+                        && marker.flush();
     marker.close();
     if (!marked || !QDir().rename(staging, path)) {
         *error = QStringLiteral("cannot write the demo card to %1").arg(path);

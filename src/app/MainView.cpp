@@ -33,6 +33,7 @@
 #include <QMessageBox>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QThread>
 
 #include <cmath>
 
@@ -69,6 +70,12 @@ MainView::~MainView()
     if (_fileLog)
         _fileLog->pause();
     _fileManager->disconnect(this);
+    // Each reads at most a bounded sample of comments, so waiting is short.
+    for (QThread *thread : std::as_const(_clockThreads)) {
+        thread->disconnect(this);
+        thread->wait();
+        delete thread;
+    }
 }
 
 // The video area first, then the log page in the same place, the date strip beside them.

@@ -18,9 +18,11 @@
 #include "LogGuide.h"
 #include "vexa_types.h"
 
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QPointer>
+#include <QSet>
 #include <QString>
 #include <QWidget>
 
@@ -28,6 +30,8 @@
 #include <map>
 #include <memory>
 #include <optional>
+
+class QThread;
 
 class FileVideo;
 class ListView;
@@ -269,6 +273,7 @@ private:
     void showLocalDate(const _vexa_time_t &utc);
     void showLogVideo(const _vexa_log_info_t &record);
     void showClockOffset(QObject *file, std::optional<qint64> offsetMsec);
+    void showVideoClockOffset(FileVideo *fileVideo);
     void moveOnThroughPlayList(int direction);
 
     // Commands (MainView_commands.cpp). Each menu's part of the switch, with the buttons and
@@ -332,6 +337,10 @@ private:
     QString _playListType;
     QString _vehicleId;
     QPointer<QObject> _clockFile;
+    // Camera clock offsets of recordings by path, once a worker has read them.
+    QHash<QString, std::optional<qint64>> _clockOffsets;
+    QList<QThread *> _clockThreads;
+    QSet<QString> _clockPending;
     QString _clockLine;
     QString _zoneLine;
     bool _clockMarked = false;

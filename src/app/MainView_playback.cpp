@@ -17,9 +17,12 @@
 #include "vexa_telemetry.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QThread>
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <utility>
 
 // ---- Speed and commands ----
@@ -113,7 +116,37 @@ void MainView::fileManagerFileVideoFrameIndex(FileVideo *fileVideo, qint64 frame
         return;
     }
     if (fileVideo != _clockFile)
-        showClockOffset(fileVideo, ClockOffset::ofVideo(*fileVideo));
+        showVideoClockOffset(fileVideo);
+}
+
+// The offset reads picture comments spread over the whole recording, which can take long on
+// a slow card: a worker with its own reader finds it once per recording, and it is kept.
+void MainView::showVideoClockOffset(FileVideo *fileVideo)
+{
+    const QString path = fileVideo->path();
+    if (const auto known = _clockOffsets.constFind(path); known != _clockOffsets.cend()) {
+        showClockOffset(fileVideo, *known);
+        return;
+    }
+    showClockOffset(fileVideo, std::nullopt);
+    if (_clockPending.contains(path))
+        return;
+    _clockPending.insert(path);
+    auto offset = std::make_shared<std::optional<qint64>>();
+    QThread *thread = QThread::create([offset, info = QFileInfo(path)] {
+        if (const auto reader = FileVideo::openReader(info.path(), info.fileName()))
+            *offset = ClockOffset::ofRecording(*reader);
+    });
+    _clockThreads.append(thread);
+    connect(thread, &QThread::finished, this, [this, thread, path, offset] {
+        _clockThreads.removeOne(thread);
+        thread->deleteLater();
+        _clockPending.remove(path);
+        _clockOffsets.insert(path, *offset);
+        if (auto *shown = qobject_cast<FileVideo *>(_clockFile.data()); shown && shown->path() == path)
+            showClockOffset(shown, *offset);
+    });
+    thread->start();
 }
 
 // A pulled card fails every read: stop once and say so, rather than play on without pictures.

@@ -101,8 +101,11 @@ void CardPlan::planEvents(int count, int frames, int64_t spanSeconds, DriveModel
         r.sidecar = options_.sidecar;
         recordings.push_back(r);
         marks.push_back({trigger, trigger + fps_, r.eventCode});
-        if (r.eventCode == 1)
+        if (r.eventCode == 1) {
+            // Braking hard just before the impact, as in a rear-end collision.
             drive.addShock(moments[size_t(k)] * 1000);
+            drive.addHardStop(moments[size_t(k)] - 2);
+        }
     }
 }
 

@@ -7,6 +7,7 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kGravity = 9.80665;
+constexpr double kMaxLateral = 6.0;  // m/s²
 
 // A loop through central Munich: Marienplatz, Isartor, Ostbahnhof, Bogenhausen,
 // Schwabing, Odeonsplatz, Königsplatz, Hauptbahnhof, Stachus and back.
@@ -82,6 +83,11 @@ void DriveModel::addShock(int64_t msec)
     shocks_.push_back({msec, -1700.0 * scale, -2300.0 * scale, 900.0 * scale});
 }
 
+void DriveModel::addHardStop(int64_t second)
+{
+    hardStops_.push_back(second);
+}
+
 void DriveModel::addOutage(int64_t fromSecond, int64_t toSecond)
 {
     outages_.push_back({fromSecond, toSecond});
@@ -94,9 +100,32 @@ double DriveModel::pickTarget()
     return random_.uniform(30, 60);
 }
 
+bool DriveModel::stepHardStop(double previous)
+{
+    constexpr int64_t kApproach = 10;    // seconds to reach the speed before braking
+    constexpr int64_t kStandstill = 5;   // seconds after braking starts that stay forced
+    constexpr double kCloseUpKmh = 55.0;
+    constexpr double kBrakeKmhPerSecond = 4.6 * 3.6;  // well past what counts as harsh braking
+    const int64_t second = int64_t(speed_.size());
+    for (const int64_t start : hardStops_) {
+        if (second < start - kApproach || second > start + kStandstill)
+            continue;
+        const double v = second <= start ? previous + std::clamp(kCloseUpKmh - previous, -7.0, 7.9)
+                                          : std::max(0.0, previous - kBrakeKmhPerSecond);
+        mode_ = Mode::Stopped;
+        timer_ = 6;
+        distance_.push_back(distance_.back() + (previous + v) / 2.0 / 3.6);
+        speed_.push_back(v);
+        return true;
+    }
+    return false;
+}
+
 void DriveModel::stepSecond()
 {
     const double previous = speed_.back();
+    if (stepHardStop(previous))
+        return;
     double v = previous;
     switch (mode_) {
     case Mode::Stopped:
@@ -205,7 +234,8 @@ void DriveModel::fillGsensor(DriveSample &s, int64_t msec, double accel, double 
         turn -= 360;
     if (turn < -180)
         turn += 360;
-    const double lateral = v * turn * kPi / 180.0;  // v * yaw rate
+    // v * yaw rate; the route's sharp corners would ask for more than tyres hold.
+    const double lateral = std::clamp(v * turn * kPi / 180.0, -kMaxLateral, kMaxLateral);
 
     const double shake = 0.35 + 0.65 * std::min(1.0, s.speedKmh / 40.0);
     const uint64_t key = seed_ * 0x100000001B3ull + uint64_t(msec) * 4;

@@ -29,6 +29,9 @@ public:
     void extend(int64_t seconds);
     // A G-sensor shock that starts at this moment (milliseconds since the start).
     void addShock(int64_t msec);
+    // A hard stop whose braking starts at this second: the driver closes up to town speed
+    // before it and stands still for a while after it.
+    void addHardStop(int64_t second);
     // Seconds [from, to) without a GPS fix.
     void addOutage(int64_t fromSecond, int64_t toSecond);
 
@@ -47,6 +50,7 @@ private:
     };
 
     void stepSecond();
+    bool stepHardStop(double previous);
     double pickTarget();
     Point pointAt(double distance) const;
     double courseAt(double distance) const;
@@ -62,6 +66,7 @@ private:
     std::vector<double> speed_;          // km/h at the start of each second
     std::vector<double> distance_;       // metres at the start of each second
     std::vector<Shock> shocks_;
+    std::vector<int64_t> hardStops_;
     std::vector<std::pair<int64_t, int64_t>> outages_;
 
     enum class Mode { Stopped, Accelerate, Cruise, Brake };

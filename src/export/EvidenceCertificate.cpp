@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QTimeZone>
 
+#include <iterator>
 #include <memory>
 
 namespace {
@@ -16,7 +17,7 @@ namespace {
 // Lines a page holds at the certificate's line height on A4 with the report's margins.
 constexpr int kLinesPerPage = 62;
 
-enum class Kind { Title, Heading, Text, Fixed };
+enum class Kind { Title, Heading, Text, Fixed, Row };
 struct Line {
     Kind kind;
     QString text;
@@ -25,14 +26,27 @@ struct Line {
 QFont fontOf(Kind kind)
 {
     QFont font = kind == Kind::Fixed ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : QFont();
-    font.setPixelSize(kind == Kind::Title ? 17 : kind == Kind::Heading ? 10 : kind == Kind::Fixed ? 7 : 9);
+    font.setPixelSize(kind == Kind::Title ? 17 : kind == Kind::Heading ? 10 : kind == Kind::Fixed || kind == Kind::Row ? 7 : 9);
     font.setBold(kind == Kind::Title || kind == Kind::Heading);
     return font;
 }
 
 QString label(const char *key, const QString &value) { return Texts::text(key) + QStringLiteral(": ") + value; }
 
-QList<Line> linesOf(const EvidenceManifest &m)
+// Kind, start (UTC), peak and file, tab-separated into the table's columns.
+void appendEvents(QList<Line> &lines, const QList<EvidenceCertificate::SpanEvent> &events, int units)
+{
+    lines.append({Kind::Heading, Texts::text("ev_cert_events")});
+    if (events.isEmpty())
+        lines.append({Kind::Text, Texts::text("gui_no_events")});
+    for (const EvidenceCertificate::SpanEvent &e : events)
+        lines.append({Kind::Row, QStringList{Texts::text(DrivingEvents::kindTextId(e.event.kind)),
+                                             QDateTime::fromMSecsSinceEpoch(e.event.startMsec, Qt::UTC).toString(Qt::ISODateWithMs),
+                                             DrivingEvents::peakText(e.event, units), e.file}
+                                     .join(u'\t')});
+}
+
+QList<Line> linesOf(const EvidenceManifest &m, const QList<EvidenceCertificate::SpanEvent> &events, int units)
 {
     const EvidencePackage::Options &o = m.options();
     const QDateTime created = m.created();
@@ -63,12 +77,24 @@ QList<Line> linesOf(const EvidenceManifest &m)
                                                                       e.modified.toUTC().toString(Qt::ISODate))});
         lines.append({Kind::Fixed, QStringLiteral("    ") + QString::fromLatin1(e.sha256)});
     }
+    appendEvents(lines, events, units);
     lines.append({Kind::Heading, Texts::text("ev_cert_check")});
     for (const QString &text : Texts::text("ev_cert_check_text").split(u'\n'))
         lines.append({Kind::Text, text});
     lines.append({Kind::Fixed, QStringLiteral("    sha256sum -c SHA256SUMS")});
     lines.append({Kind::Fixed, QStringLiteral("    tumbo-cli verify FOLDER")});
     return lines;
+}
+
+void paintRow(QPainter *p, const QRectF &box, const QStringList &cells)
+{
+    constexpr double kColumns[] = {0.0, 0.16, 0.36, 0.46, 1.0};
+    for (qsizetype i = 0; i < cells.size() && i + 1 < qsizetype(std::size(kColumns)); ++i) {
+        const QRectF cell(box.left() + kColumns[i] * box.width(), box.top(),
+                          (kColumns[i + 1] - kColumns[i]) * box.width() - 4, box.height());
+        p->drawText(cell, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                    QFontMetricsF(p->font()).elidedText(cells[i], Qt::ElideMiddle, cell.width()));
+    }
 }
 
 void paintLines(QPainter *p, const QRectF &page, const QList<Line> &lines)
@@ -83,8 +109,11 @@ void paintLines(QPainter *p, const QRectF &page, const QList<Line> &lines)
         p->setFont(font);
         const double height = line.kind == Kind::Title ? 2 * step : step;
         const QRectF box(page.left() + 12, y, page.width() - 24, height);
-        p->drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                    QFontMetricsF(font).elidedText(line.text, Qt::ElideMiddle, box.width()));
+        if (line.kind == Kind::Row)
+            paintRow(p, box, line.text.split(u'\t'));
+        else
+            p->drawText(box, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                        QFontMetricsF(p->font()).elidedText(line.text, Qt::ElideMiddle, box.width()));
         y += height;
     }
 }
@@ -96,9 +125,10 @@ QString EvidenceCertificate::reportTitle()
     return Texts::text("ev_report_title");
 }
 
-QList<EvidenceCertificate::Page> EvidenceCertificate::pages(const EvidenceManifest &manifest)
+QList<EvidenceCertificate::Page> EvidenceCertificate::pages(const EvidenceManifest &manifest,
+                                                            const QList<SpanEvent> &events, int units)
 {
-    const auto lines = std::make_shared<const QList<Line>>(linesOf(manifest));
+    const auto lines = std::make_shared<const QList<Line>>(linesOf(manifest, events, units));
     QList<Page> pages;
     // The title takes two lines' room.
     for (qsizetype first = 0; first < lines->size(); first += kLinesPerPage - 1) {

@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -153,9 +154,41 @@ bool EvidenceDerived::write(const std::atomic_bool &cancel, const EvidencePackag
     return tracks(cancel, error) && !cancel.load();
 }
 
+void EvidenceDerived::setSpan(qint64 fromMsec, qint64 toMsec)
+{
+    _spanFrom = fromMsec;
+    _spanTo = toMsec;
+}
+
+QList<EvidenceCertificate::SpanEvent> EvidenceDerived::spanEvents(const DrivingEvents::Thresholds &thresholds) const
+{
+    QList<EvidenceCertificate::SpanEvent> events;
+    const auto add = [&](const DrivingEvents::Events &found, const QString &copyPath) {
+        const QString file = QDir(_root).relativeFilePath(copyPath);
+        for (const DrivingEvents::Event &e : found)
+            if (e.endMsec >= _spanFrom && e.startMsec <= _spanTo)
+                events.append({e, file});
+    };
+    for (const Recording &recording : _recordings) {
+        const QFileInfo info(recording.path);
+        if (const auto reader = FileVideo::openReader(info.path(), info.fileName()))
+            add(DrivingEvents::ofRecording(reader->headers(), thresholds), recording.path);
+    }
+    for (const QString &path : _logs) {
+        const QFileInfo info(path);
+        if (const auto reader = FileLog::openReader(info.path(), info.fileName()))
+            add(DrivingEvents::ofLog(reader->records(), thresholds), path);
+    }
+    std::stable_sort(events.begin(), events.end(), [](const auto &a, const auto &b) {
+        return a.event.startMsec < b.event.startMsec;
+    });
+    return events;
+}
+
 bool EvidenceDerived::writeReports(const EvidenceManifest &manifest, QString *error)
 {
-    const auto certificate = EvidenceCertificate::pages(manifest);
+    const DrivingEvents::Thresholds thresholds = DrivingEvents::storedThresholds();
+    const auto certificate = EvidenceCertificate::pages(manifest, spanEvents(thresholds), thresholds.units);
     for (const Recording &recording : _recordings) {
         const std::unique_ptr<FileVideo> video = StillExport::open(recording.path);
         if (!video) {

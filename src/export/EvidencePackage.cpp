@@ -122,6 +122,8 @@ bool EvidencePackage::plan(QString *error)
         from = std::min(from, span.startMsec - margin);
         to = std::max(to, span.endMsec + margin);
     }
+    _spanFrom = from;
+    _spanTo = to;
     QSet<QString> seen;
     const auto add = [&](const QString &path, bool optional) {
         const QString relative = relativeToCard(path);
@@ -272,6 +274,7 @@ bool EvidencePackage::finish(const QString &root, const std::atomic_bool &cancel
         derived.addChosen(copyOf(chosen.path), chosen.frame, chosen.graph);
     for (const CardFile &log : _logs)
         derived.addLog(copyOf(log.path));
+    derived.setSpan(_spanFrom, _spanTo);
     const auto step = [&](qint64 done, qint64 total, const QString &text) {
         progress(kCopySteps + done * (kSteps - kCopySteps - 1) / std::max<qint64>(1, total), kSteps, text);
     };

@@ -100,5 +100,6 @@ private:
     QList<CardFile> _logs;
     QList<Entry> _originals;
     qint64 _planBytes = 0;
+    qint64 _spanFrom = 0, _spanTo = 0;  // the chosen recordings with the margin, UTC
     Result _result;
 };

@@ -163,6 +163,28 @@ static void addEventMarks(CallWriter &out, const FileVideo &video)
     }
 }
 
+// The driving events of a log, each at the first position of its span; a mark carries its
+// record's time, as the log route's points do, so a click goes there.
+static void addLogEventMarks(CallWriter &out, const FileLog &log)
+{
+    const DrivingEvents::Thresholds thresholds = DrivingEvents::storedThresholds();
+    for (const DrivingEvents::Event &e : DrivingEvents::ofLog(log.file().records(), thresholds)) {
+        for (qint64 i = e.startIndex; i <= e.endIndex && i < log.count(); ++i) {
+            const _vexa_log_info_t &record = log.logAtIndex(i);
+            double latitude = 0, longitude = 0;
+            if (!MapScript::position(record.gps_valid, record.latitude, record.longitude, &latitude, &longitude))
+                continue;
+            out.begin("addEventMark");
+            out.number(latitude);
+            out.number(longitude);
+            out.integer(time_to_msec(record.time));
+            out.integer(DrivingEvents::colourOf(e.kind).rgb() & 0xffffff);
+            out.end();
+            break;
+        }
+    }
+}
+
 MapScript::Route MapScript::route(const FileVideo &video)
 {
     const qint64 interval =
@@ -227,6 +249,9 @@ QString MapScript::logRoute(const QList<FileLog *> &logs)
         }
     }
     out.call("drawRoute");
+    for (const FileLog *log : logs)
+        if (log)
+            addLogEventMarks(out, *log);
     out.call("waitDone");
     return out.text();
 }

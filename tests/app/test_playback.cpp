@@ -154,6 +154,13 @@ private slots:
         QCOMPARE(triggers.first().at(0).toLongLong(), 2);
     }
 
+    // Found by a worker, then shown for the recording on screen.
+    void clockOffsetLineArrives()
+    {
+        show(QStringLiteral("event"), 0, 0);
+        QTRY_COMPARE(_view->clockLine(), QStringLiteral("Camera clock in step with GPS"));
+    }
+
     void endWithoutContinuousPlayStaysOnLastFrame()
     {
         QSignalSpy next(_view, &MainView::playListViewPlayNext);

@@ -89,6 +89,11 @@ private slots:
         QVERIFY2(DemoCard::ensure(path, &error), qPrintable(error));
         QVERIFY(!QFileInfo::exists(stray.fileName()));
         QVERIFY(FileManager::checkFolder(path));
+        // So is a card of an older drive, whose mark is empty.
+        QVERIFY(stray.open(QIODevice::WriteOnly) && QFile::resize(path + "/.complete", 0));
+        stray.close();
+        QVERIFY2(DemoCard::ensure(path, &error), qPrintable(error));
+        QVERIFY(!QFileInfo::exists(stray.fileName()));
     }
 
     void rendersTheWindowOfAPlayingRecording()

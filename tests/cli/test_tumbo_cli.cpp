@@ -249,6 +249,23 @@ private slots:
         QVERIFY(none.value("rows")["event"].toArray().isEmpty());
     }
 
+    // A G-sensor event recording of a generated drive brakes hard into its impact.
+    void generatedEventRecordingBrakesIntoItsImpact()
+    {
+        QTemporaryDir dir;
+        const Result made = cli({"generate-card", dir.path(), "--events", "1", "--normals", "3", "--fps", "2",
+                                 "--resolution", "32x32", "--reuse-pictures", "--logs", "0"});
+        QCOMPARE(made.code, 0);
+        QString event;
+        for (const QJsonValue &f : made.json().value("files").toArray())
+            if (f["list"].toString() == "event")
+                event = dir.path() + '/' + f["path"].toString();
+        QStringList kinds;
+        for (const QJsonValue &e : cli({"events", event}).json().value("events").toArray())
+            kinds << e["kind"].toString();
+        QCOMPARE(kinds, (QStringList{"brake", "impact"}));
+    }
+
     void configReadsAndWritesTheSettings()
     {
         const Result before = cli({"config", card_});

@@ -161,6 +161,10 @@ private slots:
                 QVERIFY2(text.contains(line.left(64)), line.constData());
             }
         QVERIFY(originals >= 3);
+        // The span's driving events: the impact of the chosen recording.
+        const QString recording = QDir(_card).relativeFilePath(_chosen);
+        QVERIFY2(QRegularExpression(QStringLiteral("Impact +\\S+Z +\\S+ g +originals/%1").arg(recording))
+                     .match(QString::fromUtf8(text)).hasMatch(), text.constData());
     }
 };
 

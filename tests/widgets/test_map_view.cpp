@@ -88,6 +88,27 @@ private slots:
         QVERIFY2(calls.value(calls.size() - 3).endsWith(", 1777626002000)"), qPrintable(calls.join('|')));
     }
 
+    // A log's harsh braking is marked where it starts, carrying that record's time.
+    void logEventMark()
+    {
+        QTemporaryDir dir;
+        std::vector<TestCard::Frame> records = TestCard::frames(6, TestCard::utc(2026, 5, 1, 8, 0, 0), 1000);
+        const uint16_t kmh[] = {60, 60, 45, 30, 30, 30};
+        for (size_t i = 0; i < records.size(); ++i) {
+            records[i].gps = true;
+            records[i].latitude = 4800.0 + 0.01 * double(i);
+            records[i].longitude = 1130.0;
+            records[i].speed = kmh[i];
+        }
+        QVERIFY(TestCard::writeLogRecords(dir.filePath("1.log"), records));
+        std::unique_ptr<FileLog> log(FileLog::create(dir.path(), "1.log"));
+        QVERIFY(log);
+        MapView map(nullptr, &_fileManager);
+        const QStringList marks = sent(map, [&] { map.loadWithLogRoute({log.get()}); }).filter("addEventMark(");
+        QCOMPARE(marks.size(), 1);
+        QVERIFY2(marks.first().startsWith("addEventMark(48.000167, 11.500000, 1777622401000, "), qPrintable(marks.first()));
+    }
+
     void routeWithoutPositionHidesMap()
     {
         MapView map(nullptr, &_fileManager);
