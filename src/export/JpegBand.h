@@ -1,0 +1,38 @@
+// Adds a band of rows under a camera JPEG without decoding its picture: the picture's DCT
+// coefficients are copied as they are and the band's are taken from the band drawn once and
+// compressed with the picture's sampling and quantization, so the picture loses nothing.
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+#include <vector>
+
+class JpegBand {
+public:
+    JpegBand() = default;
+
+    // The picture with the band under it, band as wide as the picture and a whole number of
+    // the picture's MCU rows high. Empty when the library rejects the picture, it is not an
+    // 8-bit baseline YCbCr picture of at most `largest`, or its height does not end on an MCU
+    // row. key names the band's contents: the band is compressed again only when it changes.
+    QByteArray join(const QByteArray &jpeg, const QImage &band, const QString &key, QSize largest);
+
+    // The height of a JPEG's MCU rows from its header; 0 when the header does not read.
+    static int mcuHeight(const QByteArray &jpeg);
+    // wanted rows rounded up to whole MCU rows.
+    static int bandHeight(int wanted, int mcuRows);
+
+    // The blocks of one compressed band, per component, row after row.
+    struct Blocks {
+        QString key;
+        std::vector<unsigned char> signature;  // sampling and quantization it was made with
+        std::vector<std::vector<short>> coefficients;
+        std::vector<int> rowBlocks;  // blocks a row, per component
+    };
+
+private:
+    Blocks _band;
+};
