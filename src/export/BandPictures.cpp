@@ -6,6 +6,9 @@
 #include <QImageReader>
 #include <QImageWriter>
 #include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
 
 namespace {
 
@@ -16,7 +19,7 @@ constexpr int kRecompressQuality = 95;
 
 BandPictures::BandPictures(const FrameCaptions &captions, QSize picture, int bandHeight)
     : _captions(captions), _picture(picture),
-      _band(picture.width(), bandHeight, QImage::Format_RGB888)
+      _band(picture.width(), bandHeight, QImage::Format_RGB32)
 {
 }
 
@@ -30,12 +33,38 @@ int BandPictures::wantedHeight(const FrameCaptions &c)
     return c.latlng ? 40 : 24;
 }
 
-void BandPictures::draw(QImage &band, const QList<FrameCaptions::Line> &lines)
+// Most lines repeat (the vehicle, a second's date), and G values come from a small set:
+// each text is drawn once with the viewer's caption painter, then copied into the band.
+const BandPictures::Drawn &BandPictures::drawn(const FrameCaptions::Line &line)
 {
-    band.fill(Qt::black);
-    QPainter painter(&band);
-    for (const FrameCaptions::Line &line : lines)
-        FrameCaptions::paint(painter, FrameCaptions::path(line));
+    const QPointF fraction(line.baseline.x() - std::floor(line.baseline.x()),
+                           line.baseline.y() - std::floor(line.baseline.y()));
+    const QString key = line.text + QString::asprintf("\n%.2f %.2f", fraction.x(), fraction.y());
+    if (auto found = _lines.constFind(key); found != _lines.cend())
+        return *found;
+    if (_lines.size() >= kMaxCached)
+        _lines.clear();
+    const QPainterPath path = FrameCaptions::path({line.text, fraction});
+    const QRect bounds = path.boundingRect().toAlignedRect().adjusted(-2, -2, 2, 2);
+    QImage image(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        painter.translate(-bounds.topLeft());
+        FrameCaptions::paint(painter, path);
+    }
+    return *_lines.insert(key, Drawn{image, bounds.topLeft()});
+}
+
+void BandPictures::draw(const QList<FrameCaptions::Line> &lines)
+{
+    _band.fill(Qt::black);
+    QPainter painter(&_band);
+    for (const FrameCaptions::Line &line : lines) {
+        const Drawn &d = drawn(line);
+        const QPoint origin(int(std::floor(line.baseline.x())), int(std::floor(line.baseline.y())));
+        painter.drawImage(origin + d.offset, d.image);
+    }
 }
 
 QByteArray BandPictures::make(const QByteArray &jpeg, const _vexa_video_frame_header_t &header)
@@ -46,7 +75,7 @@ QByteArray BandPictures::make(const QByteArray &jpeg, const _vexa_video_frame_he
         key += line.text + u'\n';
     // Most captions change once a second: the band is drawn and compressed only then.
     if (key != _key || _key.isEmpty()) {
-        draw(_band, lines);
+        draw(lines);
         _key = key;
     }
     const QByteArray joined = _joiner.join(jpeg, _band, _key, MovieExport::largestPicture());
@@ -65,7 +94,7 @@ QByteArray BandPictures::recompress(const QByteArray &jpeg) const
     const QImage picture = reader.read();
     if (picture.isNull())
         return {};
-    QImage movie(_picture.width(), _picture.height() + _band.height(), QImage::Format_RGB888);
+    QImage movie(_picture.width(), _picture.height() + _band.height(), QImage::Format_RGB32);
     {
         QPainter painter(&movie);
         painter.drawImage(0, 0, picture);

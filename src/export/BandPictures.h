@@ -8,6 +8,7 @@
 #include "vexa_types.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -22,15 +23,22 @@ public:
 
     // Rows the captions take under a picture, before rounding to the picture's MCU rows.
     static int wantedHeight(const FrameCaptions &captions);
-    // The band drawn for one frame, as the viewer's caption painter draws it.
-    static void draw(QImage &band, const QList<FrameCaptions::Line> &lines);
-
 private:
+    // A caption line drawn once: its picture and where that goes from the line's baseline.
+    struct Drawn {
+        QImage image;
+        QPoint offset;
+    };
+    void draw(const QList<FrameCaptions::Line> &lines);
+    const Drawn &drawn(const FrameCaptions::Line &line);
     QByteArray recompress(const QByteArray &jpeg) const;
+
+    static constexpr qsizetype kMaxCached = 512;
 
     FrameCaptions _captions;
     QSize _picture;
     QImage _band;
     QString _key;
+    QHash<QString, Drawn> _lines;
     JpegBand _joiner;
 };

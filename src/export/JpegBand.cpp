@@ -5,6 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <mutex>
+
+#include <malloc.h>
 
 extern "C" {
 #include <jpeglib.h>
@@ -146,8 +149,9 @@ bool compressBand(BandWork *w, j_decompress_ptr source, JSAMPARRAY rows, int hei
     jpeg_mem_dest(&w->compress, &w->out, &w->outSize);
     jpeg_copy_critical_parameters(source, &w->compress);
     w->compress.image_height = JDIMENSION(height);
-    w->compress.in_color_space = JCS_RGB;
-    w->compress.input_components = 3;
+    // QImage's RGB32 rows: blue, green, red and a filler byte on a little-endian machine.
+    w->compress.in_color_space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
+    w->compress.input_components = 4;
     jpeg_start_compress(&w->compress, TRUE);
     while (w->compress.next_scanline < w->compress.image_height)
         jpeg_write_scanlines(&w->compress, rows + w->compress.next_scanline,
@@ -256,6 +260,18 @@ std::vector<unsigned char> signatureOf(const jpeg_decompress_struct &s)
 
 } // namespace
 
+JpegBand::JpegBand()
+{
+    // libjpeg allocates and frees a few megabytes for every picture. By default the C library
+    // hands them back to the system each time and faults them in again for the next, which
+    // costs five times the join itself; kept, they are reused.
+    static std::once_flag kept;
+    std::call_once(kept, [] {
+        mallopt(M_MMAP_THRESHOLD, 32 * 1024 * 1024);
+        mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
+    });
+}
+
 int JpegBand::mcuHeight(const QByteArray &jpeg)
 {
     std::unique_ptr<Header> h(new Header());
@@ -277,7 +293,7 @@ QByteArray JpegBand::join(const QByteArray &jpeg, const QImage &band, const QStr
     const int bandHeight = band.height();
     if (!readSource(w.get(), reinterpret_cast<const unsigned char *>(jpeg.constData()),
                     (unsigned long)(jpeg.size()), largest.width(), largest.height(), bandHeight)
-        || band.width() != int(w->source.image_width) || band.format() != QImage::Format_RGB888)
+        || band.width() != int(w->source.image_width) || band.format() != QImage::Format_RGB32)
         return {};
     std::vector<unsigned char> signature = signatureOf(w->source);
     if (key != _band.key || signature != _band.signature || _band.coefficients.empty()) {

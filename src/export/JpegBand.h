@@ -12,12 +12,12 @@
 
 class JpegBand {
 public:
-    JpegBand() = default;
+    JpegBand();
 
     // The picture with the band under it, band as wide as the picture and a whole number of
     // the picture's MCU rows high. Empty when the library rejects the picture, it is not an
     // 8-bit baseline YCbCr picture of at most `largest`, or its height does not end on an MCU
-    // row. key names the band's contents: the band is compressed again only when it changes.
+    // row. band is QImage::Format_RGB32. key names the band's contents: the band is compressed again only when it changes.
     QByteArray join(const QByteArray &jpeg, const QImage &band, const QString &key, QSize largest);
 
     // The height of a JPEG's MCU rows from its header; 0 when the header does not read.
