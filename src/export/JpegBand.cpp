@@ -1,5 +1,7 @@
 #include "JpegBand.h"
 
+#include "JpegSplice.h"
+
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
@@ -138,8 +140,32 @@ bool readSource(Work *w, const unsigned char *bytes, unsigned long size, int max
     return w->sourceBlocks != nullptr;
 }
 
-// The band compressed with the picture's sampling and quantization tables.
-bool compressBand(BandWork *w, j_decompress_ptr source, JSAMPARRAY rows, int height)
+// Huffman coding with the source's tables, so that the band's data can follow the picture's.
+void useHuffmanTables(j_decompress_ptr source, j_compress_ptr target)
+{
+    for (int i = 0; i < NUM_HUFF_TBLS; ++i) {
+        JHUFF_TBL *const from[] = {source->dc_huff_tbl_ptrs[i], source->ac_huff_tbl_ptrs[i]};
+        JHUFF_TBL **to[] = {&target->dc_huff_tbl_ptrs[i], &target->ac_huff_tbl_ptrs[i]};
+        for (int k = 0; k < 2; ++k) {
+            if (!from[k])
+                continue;
+            if (!*to[k])
+                *to[k] = jpeg_alloc_huff_table(reinterpret_cast<j_common_ptr>(target));
+            memcpy((*to[k])->bits, from[k]->bits, sizeof from[k]->bits);
+            memcpy((*to[k])->huffval, from[k]->huffval, sizeof from[k]->huffval);
+        }
+    }
+    for (int c = 0; c < source->num_components; ++c) {
+        target->comp_info[c].dc_tbl_no = source->comp_info[c].dc_tbl_no;
+        target->comp_info[c].ac_tbl_no = source->comp_info[c].ac_tbl_no;
+    }
+    target->optimize_coding = FALSE;
+}
+
+// The band compressed with the picture's sampling and quantization tables, and with its
+// Huffman tables when the band's data is to follow the picture's.
+bool compressBand(BandWork *w, j_decompress_ptr source, JSAMPARRAY rows, int height,
+                  bool pictureHuffman = false)
 {
     arm(w->trap, nullptr);
     if (setjmp(w->trap.jump))
@@ -152,6 +178,8 @@ bool compressBand(BandWork *w, j_decompress_ptr source, JSAMPARRAY rows, int hei
     // QImage's RGB32 rows: blue, green, red and a filler byte on a little-endian machine.
     w->compress.in_color_space = Q_BYTE_ORDER == Q_LITTLE_ENDIAN ? JCS_EXT_BGRX : JCS_EXT_XRGB;
     w->compress.input_components = 4;
+    if (pictureHuffman)
+        useHuffmanTables(source, &w->compress);
     jpeg_start_compress(&w->compress, TRUE);
     while (w->compress.next_scanline < w->compress.image_height)
         jpeg_write_scanlines(&w->compress, rows + w->compress.next_scanline,
@@ -287,8 +315,45 @@ int JpegBand::bandHeight(int wanted, int mcuRows)
     return mcuRows > 0 ? roundUp(wanted, mcuRows) : 0;
 }
 
+static std::vector<JSAMPROW> rowsOf(const QImage &image)
+{
+    std::vector<JSAMPROW> rows(static_cast<size_t>(image.height()));
+    for (int y = 0; y < image.height(); ++y)
+        rows[size_t(y)] = const_cast<JSAMPROW>(image.constScanLine(y));
+    return rows;
+}
+
+QByteArray JpegBand::splice(const QByteArray &jpeg, const QImage &band, const QString &key, QSize largest)
+{
+    JpegSplice::Parts parts;
+    if (!JpegSplice::parse(jpeg, &parts) || parts.width != band.width() || parts.width > largest.width()
+        || parts.height > largest.height() || band.height() % parts.mcuHeight != 0)
+        return {};
+    if (key != _spliced.key || parts.tables != _spliced.tables) {
+        _spliced = Spliced{key, parts.tables, {}};
+        std::unique_ptr<Header> h(new Header());
+        std::unique_ptr<BandWork, WorkFree> b(new BandWork());
+        std::vector<JSAMPROW> rows = rowsOf(band);
+        const bool ok = readHeader(h.get(), reinterpret_cast<const unsigned char *>(jpeg.constData()),
+                                   (unsigned long)(jpeg.size()))
+            && compressBand(b.get(), &h->info, rows.data(), band.height(), true);
+        jpeg_destroy_decompress(&h->info);
+        JpegSplice::Parts coded;
+        // A band the picture's Huffman tables cannot code stays empty: the coefficient join takes over.
+        if (ok && JpegSplice::parse(QByteArrayView(b->out, qsizetype(b->outSize)), &coded))
+            _spliced.data = QByteArray(reinterpret_cast<const char *>(b->out) + coded.data, coded.end - coded.data);
+    }
+    if (_spliced.data.isEmpty())
+        return {};
+    return JpegSplice::join(jpeg, parts, _spliced.data, band.height());
+}
+
 QByteArray JpegBand::join(const QByteArray &jpeg, const QImage &band, const QString &key, QSize largest)
 {
+    if (band.format() != QImage::Format_RGB32)
+        return {};
+    if (QByteArray spliced = splice(jpeg, band, key, largest); !spliced.isEmpty())
+        return spliced;
     std::unique_ptr<Work, WorkFree> w(new Work());
     const int bandHeight = band.height();
     if (!readSource(w.get(), reinterpret_cast<const unsigned char *>(jpeg.constData()),
@@ -299,9 +364,7 @@ QByteArray JpegBand::join(const QByteArray &jpeg, const QImage &band, const QStr
     if (key != _band.key || signature != _band.signature || _band.coefficients.empty()) {
         _band = Blocks();
         std::unique_ptr<BandWork, WorkFree> b(new BandWork());
-        std::vector<JSAMPROW> rows(static_cast<size_t>(bandHeight));
-        for (int y = 0; y < bandHeight; ++y)
-            rows[size_t(y)] = const_cast<JSAMPROW>(band.constScanLine(y));
+        std::vector<JSAMPROW> rows = rowsOf(band);
         Blocks made{key, std::move(signature), {}, {}};
         std::vector<int> expected;
         std::vector<short *> data;

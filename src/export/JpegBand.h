@@ -34,5 +34,16 @@ public:
     };
 
 private:
+    // The picture's own data with the band's after a restart marker; empty when it does not qualify.
+    QByteArray splice(const QByteArray &jpeg, const QImage &band, const QString &key, QSize largest);
+
+    // The band's entropy-coded data, coded with the tables of the pictures it follows.
+    struct Spliced {
+        QString key;
+        QByteArray tables;
+        QByteArray data;
+    };
+
     Blocks _band;
+    Spliced _spliced;
 };
