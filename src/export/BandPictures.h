@@ -10,6 +10,8 @@
 #include <QByteArray>
 #include <QHash>
 #include <QImage>
+#include <QList>
+#include <QRawFont>
 #include <QSize>
 #include <QString>
 
@@ -24,21 +26,31 @@ public:
     // Rows the captions take under a picture, before rounding to the picture's MCU rows.
     static int wantedHeight(const FrameCaptions &captions);
 private:
-    // A caption line drawn once: its picture and where that goes from the line's baseline.
+    // A glyph drawn once with the viewer's caption painter: its picture and where that goes
+    // from the glyph's whole-pixel origin.
     struct Drawn {
         QImage image;
         QPoint offset;
     };
+    struct Glyph {
+        int font;  // in _fonts
+        quint32 index;
+        QPointF offset;  // from the start of the line's baseline
+    };
     void draw(const QList<FrameCaptions::Line> &lines);
-    const Drawn &drawn(const FrameCaptions::Line &line);
+    const QList<Glyph> &glyphs(const QString &text);
+    const Drawn &drawn(const Glyph &glyph, int subX, int subY);
     QByteArray recompress(const QByteArray &jpeg) const;
 
-    static constexpr qsizetype kMaxCached = 512;
+    static constexpr qsizetype kMaxCached = 1024;
+    static constexpr int kSubpixels = 4;
 
     FrameCaptions _captions;
     QSize _picture;
     QImage _band;
     QString _key;
-    QHash<QString, Drawn> _lines;
+    QHash<QString, QList<Glyph>> _layouts;
+    QList<QRawFont> _fonts;
+    QHash<quint64, Drawn> _glyphs;
     JpegBand _joiner;
 };

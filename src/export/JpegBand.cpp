@@ -97,14 +97,14 @@ struct WorkFree {
     }
 };
 
-// Whether the picture is one whose blocks the band can follow: 8-bit sequential YCbCr of at
-// most the largest size, its height and the band's on whole MCU rows.
-bool joinable(const jpeg_decompress_struct &s, int maxWidth, int maxHeight, int bandHeight)
+// Whether the picture is one whose blocks the band can follow: 8-bit sequential YCbCr of the
+// movie's picture size, its height and the band's on whole MCU rows.
+bool joinable(const jpeg_decompress_struct &s, int width, int height, int bandHeight)
 {
     const int mcu = s.max_v_samp_factor * DCTSIZE;
     return !s.progressive_mode && !s.arith_code && s.data_precision == 8 && s.num_components == 3
-        && s.jpeg_color_space == JCS_YCbCr && int(s.image_width) <= maxWidth
-        && int(s.image_height) <= maxHeight && s.image_height % mcu == 0 && bandHeight % mcu == 0
+        && s.jpeg_color_space == JCS_YCbCr && int(s.image_width) == width
+        && int(s.image_height) == height && s.image_height % mcu == 0 && bandHeight % mcu == 0
         && bandHeight > 0;
 }
 
@@ -114,8 +114,8 @@ int bandRows(const jpeg_decompress_struct &s, int c, int bandHeight)
 }
 
 // Reads the picture's blocks; the joined picture's arrays are set aside in the same pool.
-bool readSource(Work *w, const unsigned char *bytes, unsigned long size, int maxWidth,
-                int maxHeight, int bandHeight)
+bool readSource(Work *w, const unsigned char *bytes, unsigned long size, int width,
+                int height, int bandHeight)
 {
     arm(w->trap, &w->progress);
     if (setjmp(w->trap.jump))
@@ -126,7 +126,7 @@ bool readSource(Work *w, const unsigned char *bytes, unsigned long size, int max
     jpeg_mem_src(&w->source, bytes, size);
     jpeg_save_markers(&w->source, JPEG_COM, 0xFFFF);
     if (jpeg_read_header(&w->source, TRUE) != JPEG_HEADER_OK
-        || !joinable(w->source, maxWidth, maxHeight, bandHeight))
+        || !joinable(w->source, width, height, bandHeight))
         return false;
     for (int c = 0; c < w->source.num_components; ++c) {
         const jpeg_component_info &comp = w->source.comp_info[c];
@@ -323,11 +323,11 @@ static std::vector<JSAMPROW> rowsOf(const QImage &image)
     return rows;
 }
 
-QByteArray JpegBand::splice(const QByteArray &jpeg, const QImage &band, const QString &key, QSize largest)
+QByteArray JpegBand::splice(const QByteArray &jpeg, const QImage &band, const QString &key, QSize picture)
 {
     JpegSplice::Parts parts;
-    if (!JpegSplice::parse(jpeg, &parts) || parts.width != band.width() || parts.width > largest.width()
-        || parts.height > largest.height() || band.height() % parts.mcuHeight != 0)
+    if (!JpegSplice::parse(jpeg, &parts) || QSize(parts.width, parts.height) != picture
+        || parts.width != band.width() || band.height() % parts.mcuHeight != 0)
         return {};
     if (key != _spliced.key || parts.tables != _spliced.tables) {
         _spliced = Spliced{key, parts.tables, {}};
@@ -348,16 +348,16 @@ QByteArray JpegBand::splice(const QByteArray &jpeg, const QImage &band, const QS
     return JpegSplice::join(jpeg, parts, _spliced.data, band.height());
 }
 
-QByteArray JpegBand::join(const QByteArray &jpeg, const QImage &band, const QString &key, QSize largest)
+QByteArray JpegBand::join(const QByteArray &jpeg, const QImage &band, const QString &key, QSize picture)
 {
     if (band.format() != QImage::Format_RGB32)
         return {};
-    if (QByteArray spliced = splice(jpeg, band, key, largest); !spliced.isEmpty())
+    if (QByteArray spliced = splice(jpeg, band, key, picture); !spliced.isEmpty())
         return spliced;
     std::unique_ptr<Work, WorkFree> w(new Work());
     const int bandHeight = band.height();
     if (!readSource(w.get(), reinterpret_cast<const unsigned char *>(jpeg.constData()),
-                    (unsigned long)(jpeg.size()), largest.width(), largest.height(), bandHeight)
+                    (unsigned long)(jpeg.size()), picture.width(), picture.height(), bandHeight)
         || band.width() != int(w->source.image_width) || band.format() != QImage::Format_RGB32)
         return {};
     std::vector<unsigned char> signature = signatureOf(w->source);

@@ -14,11 +14,12 @@ class JpegBand {
 public:
     JpegBand();
 
-    // The picture with the band under it, band as wide as the picture and a whole number of
-    // the picture's MCU rows high. Empty when the library rejects the picture, it is not an
-    // 8-bit baseline YCbCr picture of at most `largest`, or its height does not end on an MCU
-    // row. band is QImage::Format_RGB32. key names the band's contents: the band is compressed again only when it changes.
-    QByteArray join(const QByteArray &jpeg, const QImage &band, const QString &key, QSize largest);
+    // The picture with the band under it, band (QImage::Format_RGB32) as wide as the picture
+    // and a whole number of the picture's MCU rows high. Empty when the library rejects the
+    // picture, it is not an 8-bit sequential YCbCr picture of the size `picture`, or its
+    // height does not end on an MCU row. key names the band's contents: the band is
+    // compressed again only when it changes.
+    QByteArray join(const QByteArray &jpeg, const QImage &band, const QString &key, QSize picture);
 
     // The height of a JPEG's MCU rows from its header; 0 when the header does not read.
     static int mcuHeight(const QByteArray &jpeg);
@@ -35,7 +36,7 @@ public:
 
 private:
     // The picture's own data with the band's after a restart marker; empty when it does not qualify.
-    QByteArray splice(const QByteArray &jpeg, const QImage &band, const QString &key, QSize largest);
+    QByteArray splice(const QByteArray &jpeg, const QImage &band, const QString &key, QSize picture);
 
     // The band's entropy-coded data, coded with the tables of the pictures it follows.
     struct Spliced {

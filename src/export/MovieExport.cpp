@@ -84,8 +84,7 @@ struct Job {
                 return false;
             }
             // Pictures of another size, or that do not decode, are left out.
-            const QByteArray movie = MovieWriter::jpegSize(jpeg) == picture
-                ? pictures.make(jpeg, reader.header_at(quint64(frames[i]))) : QByteArray();
+            const QByteArray movie = pictures.make(jpeg, reader.header_at(quint64(frames[i])));
             if (!movie.isEmpty() && !writer.addJpeg(movie))
                 return false;
             report(i + 1);
