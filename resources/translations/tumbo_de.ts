@@ -63,6 +63,14 @@
         <source>Altitude</source>
         <translation>Höhe</translation>
     </message>
+    <message id="gui_avi_band">
+        <source>Captions below the picture</source>
+        <translation>Einblendungen unter dem Bild</translation>
+    </message>
+    <message id="gui_avi_subtitles">
+        <source>Telemetry as subtitles (.srt)</source>
+        <translation>Telemetrie als Untertitel (.srt)</translation>
+    </message>
     <message id="gui_avi_folder">
         <source>Movie folder</source>
         <translation>Filmordner</translation>
@@ -70,6 +78,10 @@
     <message id="gui_avi_name">
         <source>File name</source>
         <translation>Dateiname</translation>
+    </message>
+    <message id="gui_avi_overlay">
+        <source>Speed gauge, G-ball and map over the picture</source>
+        <translation>Tacho, G-Kugel und Karte über dem Bild</translation>
     </message>
     <message id="gui_avi_range">
         <source>Time range</source>

@@ -63,6 +63,14 @@
         <source>Altitude</source>
         <translation>Altitude</translation>
     </message>
+    <message id="gui_avi_band">
+        <source>Captions below the picture</source>
+        <translation>Captions below the picture</translation>
+    </message>
+    <message id="gui_avi_subtitles">
+        <source>Telemetry as subtitles (.srt)</source>
+        <translation>Telemetry as subtitles (.srt)</translation>
+    </message>
     <message id="gui_avi_folder">
         <source>Movie folder</source>
         <translation>Movie folder</translation>
@@ -70,6 +78,10 @@
     <message id="gui_avi_name">
         <source>File name</source>
         <translation>File name</translation>
+    </message>
+    <message id="gui_avi_overlay">
+        <source>Speed gauge, G-ball and map over the picture</source>
+        <translation>Speed gauge, G-ball and map over the picture</translation>
     </message>
     <message id="gui_avi_range">
         <source>Time range</source>

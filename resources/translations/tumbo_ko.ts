@@ -63,6 +63,14 @@
         <source>Altitude</source>
         <translation>고도</translation>
     </message>
+    <message id="gui_avi_band">
+        <source>Captions below the picture</source>
+        <translation>화면 아래에 자막</translation>
+    </message>
+    <message id="gui_avi_subtitles">
+        <source>Telemetry as subtitles (.srt)</source>
+        <translation>텔레메트리 자막 (.srt)</translation>
+    </message>
     <message id="gui_avi_folder">
         <source>Movie folder</source>
         <translation>동영상 폴더</translation>
@@ -70,6 +78,10 @@
     <message id="gui_avi_name">
         <source>File name</source>
         <translation>파일 이름</translation>
+    </message>
+    <message id="gui_avi_overlay">
+        <source>Speed gauge, G-ball and map over the picture</source>
+        <translation>속도계, G-볼, 지도 표시</translation>
     </message>
     <message id="gui_avi_range">
         <source>Time range</source>

@@ -1,10 +1,14 @@
 #include "MovieExport.h"
 
+#include "BandPictures.h"
 #include "DurableWrite.h"
 #include "FileVideo.h"
+#include "MovieOverlay.h"
 #include "MoviePictures.h"
+#include "MovieSubtitles.h"
 #include "PictureQueue.h"
 #include "IniFile.h"
+#include "JpegBand.h"
 #include "StillSeries.h"
 #include "vexa_telemetry.h"
 #include "vexa_time.h"
@@ -36,6 +40,7 @@ struct Job {
     MovieWriter &writer;
     const MovieOptions &options;
     const QList<qint64> &frames;
+    const MovieOverlay &overlay;
     const std::atomic_bool &cancel;
     const MovieExport::Progress &progress;
     MovieResult &result;
@@ -60,6 +65,27 @@ struct Job {
                 continue;
             }
             if (!writer.addJpeg(jpeg))
+                return false;
+            report(i + 1);
+            if (cancel)
+                return false;
+        }
+        return true;
+    }
+
+    // Camera pictures with the captions' band joined under them, picture blocks untouched.
+    bool joinBand(QSize picture) const
+    {
+        BandPictures pictures(options.captions, picture, writer.size().height() - picture.height());
+        QByteArray jpeg;
+        for (qint64 i = 0; i < frames.size(); ++i) {
+            if (!readPicture(reader, frames[i], &jpeg)) {
+                result.error = QStringLiteral("frame %1 cannot be read").arg(frames[i]);
+                return false;
+            }
+            // Pictures of another size, or that do not decode, are left out.
+            const QByteArray movie = pictures.make(jpeg, reader.header_at(quint64(frames[i])));
+            if (!movie.isEmpty() && !writer.addJpeg(movie))
                 return false;
             report(i + 1);
             if (cancel)
@@ -102,14 +128,17 @@ struct Job {
     // Pictures first, first + stride ... of the movie.
     void draw(PictureQueue &queue, qint64 first, qint64 stride) const
     {
-        MoviePictures pictures(options.captions, options.flip, writer.size(), writer.pixelFormat());
+        MoviePictures pictures(options.captions, options.flip, writer.size(), writer.pixelFormat(),
+                               MovieExport::bandHeight(options, 16));
         QByteArray jpeg;
         for (qint64 seq = first; seq < frames.size(); seq += stride) {
             const qint64 index = frames[seq];
             if (!readPicture(reader, index, &jpeg))
                 return queue.finish(QStringLiteral("frame %1 cannot be read").arg(index));
             // A picture that reads but does not decode is left out, as the viewer shows none.
-            if (!queue.push(seq, pictures.make(jpeg, reader.header_at(quint64(index)))))
+            const _vexa_video_frame_header_t &header = reader.header_at(quint64(index));
+            const QImage panel = overlay.isEmpty() ? QImage() : overlay.draw(header, index);
+            if (!queue.push(seq, pictures.make(jpeg, header, panel, overlay.origin())))
                 break;
         }
         queue.finish();
@@ -118,7 +147,7 @@ struct Job {
 
 // The size of the first picture whose header can be read and gives a camera's size; a
 // header alone never decides how much is allocated.
-QSize movieSize(vexa_vdd_file &reader, const QList<qint64> &frames)
+QSize movieSize(vexa_vdd_file &reader, const QList<qint64> &frames, int *mcuRows)
 {
     const QSize largest = MovieExport::largestPicture();
     QByteArray jpeg;
@@ -126,8 +155,10 @@ QSize movieSize(vexa_vdd_file &reader, const QList<qint64> &frames)
         if (!readPicture(reader, index, &jpeg))
             continue;
         const QSize size = MovieWriter::jpegSize(jpeg);
-        if (size.isValid() && size.width() <= largest.width() && size.height() <= largest.height())
+        if (size.isValid() && size.width() <= largest.width() && size.height() <= largest.height()) {
+            *mcuRows = JpegBand::mcuHeight(jpeg);
             return size;
+        }
     }
     return {};
 }
@@ -137,7 +168,21 @@ bool MovieExport::copiesPictures(const MovieOptions &o)
 {
     const FrameCaptions &c = o.captions;
     return o.codec == MovieWriter::Codec::Jpeg && o.quality == MovieWriter::Quality::High
-        && o.flip == 0 && c.vehicle.isEmpty() && !c.date && !c.speed && !c.latlng && !c.sensor;
+        && o.flip == 0 && !o.overlay && c.vehicle.isEmpty() && !c.date && !c.speed && !c.latlng && !c.sensor;
+}
+
+bool MovieExport::joinsBand(const MovieOptions &o)
+{
+    const FrameCaptions &c = o.captions;
+    return o.band && o.codec == MovieWriter::Codec::Jpeg && o.quality == MovieWriter::Quality::High
+        && o.flip == 0 && !o.overlay && (!c.vehicle.isEmpty() || c.date || c.speed || c.latlng || c.sensor);
+}
+
+int MovieExport::bandHeight(const MovieOptions &o, int mcuRows)
+{
+    const FrameCaptions &c = o.captions;
+    const bool captions = !c.vehicle.isEmpty() || c.date || c.speed || c.latlng || c.sensor;
+    return o.band && captions ? JpegBand::bandHeight(BandPictures::wantedHeight(c), mcuRows) : 0;
 }
 
 int MovieExport::framesPerSecond(vexa_vdd_file &reader, qint64 index)
@@ -177,8 +222,20 @@ QString MovieExport::vehicleOf(const QString &root)
 
 namespace {
 
+// The cues beside the movie, for players that read subtitles from a file of the same name.
+void writeSrt(const QString &moviePath, const QList<MovieSubtitles::Cue> &cues, MovieResult &result)
+{
+    std::string error;
+    const QByteArray text = MovieSubtitles::srt(cues);
+    if (DurableWrite::writeFile(QFile::encodeName(MovieSubtitles::srtPath(moviePath)).toStdString(),
+                                text.toStdString(), &error))
+        return;
+    result.ok = false;
+    result.error = QString::fromLocal8Bit(error);
+}
+
 void write(vexa_vdd_file &reader, const QString &outPath, const MovieOptions &options,
-           const QList<qint64> &frames, QSize size, const std::atomic_bool &cancel,
+           const QList<qint64> &frames, QSize size, int mcuRows, const std::atomic_bool &cancel,
            const MovieExport::Progress &progress, MovieResult &result)
 {
     DurableWrite file(QFile::encodeName(outPath).toStdString());
@@ -189,11 +246,22 @@ void write(vexa_vdd_file &reader, const QString &outPath, const MovieOptions &op
         return;
     }
     const bool copy = MovieExport::copiesPictures(options);
+    const bool join = MovieExport::joinsBand(options);
+    // A camera picture's MCU rows are 8 or 16 high; the band is a whole number of them.
+    const int band = MovieExport::bandHeight(options, join && mcuRows > 0 ? mcuRows : 16);
     MovieWriter writer;
-    bool ok = writer.open(file, options.codec, options.quality, size, options.perSecond, copy);
+    const QList<MovieSubtitles::Cue> cues = options.subtitles
+        ? MovieSubtitles::cues(reader, frames, options.perSecond, options.captions.format) : QList<MovieSubtitles::Cue>();
+    writer.setSubtitles(cues);
+    writer.setMetadata("creation_time", MovieSubtitles::creationTime(reader.header_at(quint64(frames.first())).time));
+    if (const QString place = MovieSubtitles::location(reader, frames); !place.isEmpty())
+        writer.setMetadata("location", place);
+    bool ok = writer.open(file, options.codec, options.quality, size + QSize(0, band),
+                          options.perSecond, copy || join);
     if (ok) {
-        const Job job{reader, writer, options, frames, cancel, progress, result};
-        ok = copy ? job.copy() : job.encode();
+        const MovieOverlay overlay = options.overlay ? MovieOverlay(reader, size, options.captions.format) : MovieOverlay();
+        const Job job{reader, writer, options, frames, overlay, cancel, progress, result};
+        ok = copy ? job.copy() : join ? job.joinBand(size) : job.encode();
         ok = writer.finish() && ok;
     }
     result.cancelled = cancel;
@@ -203,6 +271,8 @@ void write(vexa_vdd_file &reader, const QString &outPath, const MovieOptions &op
         result.ok = file.commit();
         if (!result.ok)
             result.error = QString::fromLocal8Bit(file.errorString());
+        else if (options.subtitles)
+            writeSrt(outPath, cues, result);
         return;
     }
     file.cancel();
@@ -242,12 +312,13 @@ MovieResult MovieExport::run(const QString &vddPath, const QString &outPath, Mov
         result.error = QStringLiteral("%1 holds no frame in the chosen time range").arg(vddPath);
         return result;
     }
-    const QSize size = movieSize(*reader, frames);
+    int mcuRows = 0;
+    const QSize size = movieSize(*reader, frames, &mcuRows);
     if (!size.isValid()) {
         result.error = QStringLiteral("%1 holds no picture of a camera's size (at most %2 x %3)")
                            .arg(vddPath).arg(largestPicture().width()).arg(largestPicture().height());
         return result;
     }
-    write(*reader, outPath, options, frames, size, cancel, progress, result);
+    write(*reader, outPath, options, frames, size, mcuRows, cancel, progress, result);
     return result;
 }

@@ -3,6 +3,7 @@
 // destination and replaces it only once complete and on the disk.
 #pragma once
 
+#include "DisplayFormat.h"
 #include "FrameCaptions.h"
 #include "MovieWriter.h"
 
@@ -23,6 +24,9 @@ struct MovieOptions {
     qint64 fromMsec = -1;   // frames before this UTC time are left out; -1: from the first frame
     qint64 untilMsec = -1;  // frames at or after this UTC time are left out; -1: to the last frame
     FrameCaptions captions;
+    bool band = false;  // captions in a band under the picture instead of over it
+    bool overlay = false;  // speed gauge, G-ball and mini-map over the picture
+    bool subtitles = false;  // a mov_text track and an .srt file beside the movie
     int flip = 0;
 };
 
@@ -43,6 +47,10 @@ public:
 
     // The camera's own pictures go into the movie untouched: nothing to draw, turn or re-encode.
     static bool copiesPictures(const MovieOptions &options);
+    // The camera's pictures keep their compressed blocks, with the captions' band joined under.
+    static bool joinsBand(const MovieOptions &options);
+    // Rows of the captions' band under the picture, whole MCU rows of that height; 0: no band.
+    static int bandHeight(const MovieOptions &options, int mcuRows);
     // The frames-per-second field of a frame's telemetry; 0 when it cannot be read.
     static int framesPerSecond(vexa_vdd_file &reader, qint64 index);
     // From the first frame at or after fromMsec, every step-th frame whose time is before

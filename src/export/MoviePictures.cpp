@@ -70,11 +70,11 @@ uint8_t clampByte(int v)
 
 } // namespace
 
-MoviePictures::MoviePictures(const FrameCaptions &captions, int flip, QSize size, int pixelFormat)
+MoviePictures::MoviePictures(const FrameCaptions &captions, int flip, QSize size, int pixelFormat, int band)
     : _captions(captions),
       _hasCaptions(!captions.vehicle.isEmpty() || captions.date || captions.speed || captions.latlng
                    || captions.sensor),
-      _flip(flip), _size(size), _format(pixelFormat)
+      _flip(flip), _band(band), _size(size), _format(pixelFormat)
 {
     if (const AVCodec *codec = avcodec_find_decoder(AV_CODEC_ID_MJPEG)) {
         _decoder = avcodec_alloc_context3(codec);
@@ -96,7 +96,8 @@ MoviePictures::~MoviePictures()
     sws_freeContext(_scaler);
 }
 
-MovieWriter::Frame MoviePictures::make(const QByteArray &jpeg, const _vexa_video_frame_header_t &header)
+MovieWriter::Frame MoviePictures::make(const QByteArray &jpeg, const _vexa_video_frame_header_t &header,
+                                       const QImage &overlay, QPoint at)
 {
     MovieWriter::Frame frame = decode(jpeg);
     if (!frame)
@@ -110,8 +111,15 @@ MovieWriter::Frame MoviePictures::make(const QByteArray &jpeg, const _vexa_video
     if (av_frame_make_writable(frame.get()) < 0)
         return nullptr;
     flip(*frame);
+    if (_band > 0 && _hasCaptions) {
+        frame = withBand(*frame);
+        if (!frame)
+            return nullptr;
+    }
     if (_hasCaptions)
         caption(*frame, header);
+    if (!overlay.isNull())
+        blend(*frame, Stamp{dotsOf(overlay, QPoint())}, at);
     if (frame->format == _format && QSize(frame->width, frame->height) == _size)
         return frame;
     return convert(*frame, _size, _format);
@@ -156,6 +164,34 @@ MovieWriter::Frame MoviePictures::convert(const AVFrame &frame, QSize size, int 
     if (av_frame_get_buffer(out.get(), 0) < 0)
         return nullptr;
     sws_scale(_scaler, frame.data, frame.linesize, 0, frame.height, out->data, out->linesize);
+    return out;
+}
+
+// The picture over a black band of _band rows, in the picture's own planar format.
+MovieWriter::Frame MoviePictures::withBand(const AVFrame &frame) const
+{
+    MovieWriter::Frame out(av_frame_alloc());
+    if (!out)
+        return nullptr;
+    out->format = frame.format;
+    out->width = frame.width;
+    out->height = frame.height + _band;
+    out->color_range = frame.color_range;
+    if (av_frame_get_buffer(out.get(), 0) < 0)
+        return nullptr;
+    const AVPixFmtDescriptor *desc = av_pix_fmt_desc_get(AVPixelFormat(frame.format));
+    for (int plane = 0; plane < 3; ++plane) {
+        const int w = plane ? AV_CEIL_RSHIFT(frame.width, desc->log2_chroma_w) : frame.width;
+        const int h = plane ? AV_CEIL_RSHIFT(frame.height, desc->log2_chroma_h) : frame.height;
+        const int total = plane ? AV_CEIL_RSHIFT(out->height, desc->log2_chroma_h) : out->height;
+        for (int y = 0; y < total; ++y) {
+            uint8_t *row = out->data[plane] + y * out->linesize[plane];
+            if (y < h)
+                std::memcpy(row, frame.data[plane] + y * frame.linesize[plane], size_t(w));
+            else
+                std::memset(row, plane ? 128 : 0, size_t(w));
+        }
+    }
     return out;
 }
 
@@ -233,9 +269,12 @@ const MoviePictures::Stamp &MoviePictures::stamp(const Glyph &glyph, int subX, i
 
 void MoviePictures::caption(AVFrame &frame, const _vexa_video_frame_header_t &header)
 {
-    for (const FrameCaptions::Line &line : _captions.lines(header, QSize(frame.width, frame.height))) {
+    // With a band, the captions are laid out in it as they would be on a picture its size.
+    const QPointF shift(0, _band > 0 ? frame.height - _band : 0);
+    const QSize area(frame.width, _band > 0 ? _band : frame.height);
+    for (const FrameCaptions::Line &line : _captions.lines(header, area)) {
         for (const Glyph &glyph : glyphs(line.text)) {
-            const QPointF at = line.baseline + glyph.offset;
+            const QPointF at = line.baseline + shift + glyph.offset;
             const QPoint origin(int(std::floor(at.x())), int(std::floor(at.y())));
             const int subX = std::min(kSubpixels - 1, int((at.x() - origin.x()) * kSubpixels));
             const int subY = std::min(kSubpixels - 1, int((at.y() - origin.y()) * kSubpixels));

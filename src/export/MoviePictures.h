@@ -22,18 +22,22 @@ struct SwsContext;
 
 class MoviePictures {
 public:
-    MoviePictures(const FrameCaptions &captions, int flip, QSize size, int pixelFormat);
+    // band: rows added under the picture for the captions; 0 draws them over the picture.
+    MoviePictures(const FrameCaptions &captions, int flip, QSize size, int pixelFormat, int band = 0);
     ~MoviePictures();
     MoviePictures(const MoviePictures &) = delete;
     MoviePictures &operator=(const MoviePictures &) = delete;
 
     // Null when the bytes do not decode.
-    MovieWriter::Frame make(const QByteArray &jpeg, const _vexa_video_frame_header_t &header);
+    // overlay: a premultiplied picture laid over the camera's picture with its top-left at `at`.
+    MovieWriter::Frame make(const QByteArray &jpeg, const _vexa_video_frame_header_t &header,
+                            const QImage &overlay = QImage(), QPoint at = QPoint());
 
 private:
     MovieWriter::Frame decode(const QByteArray &jpeg);
     MovieWriter::Frame convert(const AVFrame &frame, QSize size, int format);
     void flip(AVFrame &frame) const;
+    MovieWriter::Frame withBand(const AVFrame &frame) const;
     // A pixel of an outlined glyph: where it lies from the glyph's whole-pixel origin, how
     // much of the picture it keeps (of 255) and what it adds to Y, Cb and Cr.
     struct Dot {
@@ -62,6 +66,7 @@ private:
     FrameCaptions _captions;
     bool _hasCaptions;
     int _flip;
+    int _band;
     QSize _size;
     int _format;
     AVCodecContext *_decoder = nullptr;

@@ -65,6 +65,14 @@ int64_t seekTo(void *opaque, int64_t offset, int whence)
 
 constexpr int kIoBuffer = 256 * 1024;
 
+// The tx3g sample description players expect of a mov_text track: no flags, centred at the
+// bottom, no background or box, white 18-pixel text in the one font of its table.
+const uint8_t kTextSampleEntry[] = {
+    0, 0, 0, 0, 1, 0xFF, 0, 0, 0, 0,           // flags, justification, background
+    0, 0, 0, 0, 0, 0, 0, 0,                    // text box
+    0, 0, 0, 0, 0, 1, 0, 0x12, 0xFF, 0xFF, 0xFF, 0xFF,  // default style
+    0, 0, 0, 0x12, 'f', 't', 'a', 'b', 0, 1, 0, 1, 5, 'S', 'e', 'r', 'i', 'f'};
+
 } // namespace
 
 void MovieWriter::FrameFree::operator()(AVFrame *frame) const
@@ -118,12 +126,61 @@ bool MovieWriter::open(DurableWrite &file, Codec codec, Quality quality, QSize s
     } else if (!openEncoder(codec, quality)) {
         return false;
     }
-    if (!openOutput(file))
+    for (const auto &[key, value] : _metadata)
+        av_dict_set(&_format->metadata, key.constData(), value.toUtf8().constData(), 0);
+    if (!openSubtitles() || !openOutput(file))
         return false;
     code = avformat_write_header(_format, nullptr);
     if (code < 0)
         return fail(QStringLiteral("movie header"), code);
     _headerWritten = true;
+    return true;
+}
+
+bool MovieWriter::openSubtitles()
+{
+    _nextCue = 0;
+    if (_cues.isEmpty())
+        return true;
+    _subtitles = avformat_new_stream(_format, nullptr);
+    if (!_subtitles)
+        return fail(QStringLiteral("subtitle stream"));
+    _subtitles->time_base = AVRational{1, 1000};
+    AVCodecParameters *par = _subtitles->codecpar;
+    par->codec_type = AVMEDIA_TYPE_SUBTITLE;
+    par->codec_id = AV_CODEC_ID_MOV_TEXT;
+    par->extradata = static_cast<uint8_t *>(av_mallocz(sizeof kTextSampleEntry + AV_INPUT_BUFFER_PADDING_SIZE));
+    if (!par->extradata)
+        return fail(QStringLiteral("out of memory"));
+    memcpy(par->extradata, kTextSampleEntry, sizeof kTextSampleEntry);
+    par->extradata_size = int(sizeof kTextSampleEntry);
+    return true;
+}
+
+bool MovieWriter::writeCues(qint64 msec)
+{
+    for (; _subtitles && _nextCue < _cues.size() && _cues[_nextCue].startMsec <= msec; ++_nextCue) {
+        const MovieSubtitles::Cue &cue = _cues[_nextCue];
+        // A tx3g sample: the text's length in two bytes, then the UTF-8 text.
+        const QByteArray text = cue.text.toUtf8().left(0xFFFF);
+        AVPacket *packet = av_packet_alloc();
+        if (!packet || av_new_packet(packet, int(text.size()) + 2) < 0) {
+            av_packet_free(&packet);
+            return fail(QStringLiteral("out of memory"));
+        }
+        packet->data[0] = uint8_t(text.size() >> 8);
+        packet->data[1] = uint8_t(text.size() & 0xFF);
+        memcpy(packet->data + 2, text.constData(), size_t(text.size()));
+        packet->flags |= AV_PKT_FLAG_KEY;
+        packet->pts = packet->dts = cue.startMsec;
+        packet->duration = cue.endMsec - cue.startMsec;
+        packet->stream_index = _subtitles->index;
+        av_packet_rescale_ts(packet, AVRational{1, 1000}, _subtitles->time_base);
+        const int code = av_interleaved_write_frame(_format, packet);
+        av_packet_free(&packet);
+        if (code < 0)
+            return fail(QStringLiteral("writing the subtitles"), code);
+    }
     return true;
 }
 
@@ -185,6 +242,8 @@ bool MovieWriter::add(Frame frame)
 {
     if (!_encoder || !_headerWritten || !frame)
         return fail(QStringLiteral("picture not added"));
+    if (!writeCues(_pictures * 1000 / _perSecond))
+        return false;
     frame->pts = _pictures;
     frame->quality = _quality;
     const int code = avcodec_send_frame(_encoder, frame.get());
@@ -204,6 +263,10 @@ bool MovieWriter::addJpeg(const QByteArray &jpeg)
         return fail(QStringLiteral("out of memory"));
     }
     memcpy(packet->data, jpeg.constData(), size_t(jpeg.size()));
+    if (!writeCues(_pictures * 1000 / _perSecond)) {
+        av_packet_free(&packet);
+        return false;
+    }
     packet->flags |= AV_PKT_FLAG_KEY;
     packet->pts = packet->dts = _pictures;
     packet->duration = 1;
@@ -257,7 +320,7 @@ bool MovieWriter::finish()
 {
     if (!_headerWritten)
         return fail(QStringLiteral("movie not open"));
-    bool ok = !_encoder || drain(true);
+    bool ok = (!_encoder || drain(true)) && writeCues(_pictures * 1000 / _perSecond);
     _headerWritten = false;
     if (ok) {
         const int code = av_write_trailer(_format);
@@ -283,6 +346,7 @@ void MovieWriter::closeAll()
     avformat_free_context(_format);
     _format = nullptr;
     _stream = nullptr;
+    _subtitles = nullptr;
     avcodec_free_context(&_encoder);
     _headerWritten = false;
 }

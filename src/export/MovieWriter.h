@@ -2,7 +2,11 @@
 // or MPEG-4 part 2 at one of three qualities, or camera JPEG pictures copied unchanged.
 #pragma once
 
+#include "MovieSubtitles.h"
+
 #include <QByteArray>
+#include <QList>
+#include <QPair>
 #include <QSize>
 #include <QString>
 
@@ -31,6 +35,11 @@ public:
     MovieWriter(const MovieWriter &) = delete;
     MovieWriter &operator=(const MovieWriter &) = delete;
 
+    // Before open(): a mov_text track of these cues, written as the pictures reach them.
+    void setSubtitles(const QList<MovieSubtitles::Cue> &cues) { _cues = cues; }
+    // Before open(): a tag of the movie ("creation_time", "location").
+    void setMetadata(const QByteArray &key, const QString &value) { _metadata.append({key, value}); }
+
     // Writes the movie (an MP4 whatever its name) into an open file, which the caller commits
     // after finish(). With copyJpeg, the pictures are given as JPEG bytes and stored as they
     // are (codec and quality are then unused).
@@ -58,10 +67,17 @@ private:
     bool fail(const QString &what, int code = 0);
     void closeAll();
     bool openOutput(DurableWrite &file);
+    bool openSubtitles();
+    // The cues that start by msec, before the picture shown then.
+    bool writeCues(qint64 msec);
 
     AVFormatContext *_format = nullptr;
     AVCodecContext *_encoder = nullptr;
     AVStream *_stream = nullptr;
+    AVStream *_subtitles = nullptr;
+    QList<MovieSubtitles::Cue> _cues;
+    qsizetype _nextCue = 0;
+    QList<QPair<QByteArray, QString>> _metadata;
     AVIOContext *_io = nullptr;
     DurableWrite *_file = nullptr;
     QSize _size;

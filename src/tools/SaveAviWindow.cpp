@@ -50,6 +50,12 @@ void SaveAviWindow::windowDidLoad()
     _ui->chkLatLng->setText(
         QStringLiteral("%1 / %2").arg(Texts::text("gui_latitude"), Texts::text("gui_longitude")));
     _ui->chkSensor->setText(Texts::text("gui_gsensor"));
+    _ui->chkBand->setText(Texts::text("gui_avi_band"));
+    _ui->chkSubtitles->setText(Texts::text("gui_avi_subtitles"));
+    _ui->chkOverlay->setText(Texts::text("gui_avi_overlay"));
+    // The captions leave the camera's own time readable, and players show the telemetry.
+    _ui->chkBand->setChecked(true);
+    _ui->chkSubtitles->setChecked(true);
     _ui->boxRange->setTitle(Texts::text("gui_avi_range"));
     _ui->btnStart->setText(Texts::text("gui_start"));
     _ui->btnCancel->setText(Texts::text("gui_cancel"));
@@ -83,7 +89,7 @@ void SaveAviWindow::enableControl(bool enabled)
     for (QWidget *w : std::initializer_list<QWidget *>{
              _ui->btnFolder, _ui->textFolder, _ui->textName, _ui->comboFps, _ui->comboCodec, _ui->comboQuality,
              _ui->chkVehicle, _ui->chkDate, _ui->chkSpeed, _ui->chkLatLng, _ui->chkSensor,
-             _ui->pickerTo, _ui->btnClose})
+             _ui->chkBand, _ui->chkSubtitles, _ui->chkOverlay, _ui->pickerTo, _ui->btnClose})
         w->setEnabled(enabled);
     // Without a frame rate there are no pictures a second to choose, so nothing to start.
     _ui->btnStart->setEnabled(enabled && _fps > 0);
@@ -155,6 +161,9 @@ bool SaveAviWindow::save(const QString &path)
     options.captions.latlng = _ui->chkLatLng->isChecked();
     options.captions.sensor = _ui->chkSensor->isChecked();
     options.captions.format = _format;
+    options.band = _ui->chkBand->isChecked();
+    options.subtitles = _ui->chkSubtitles->isChecked();
+    options.overlay = _ui->chkOverlay->isChecked();
     const QString vdd = _fileVideo->path();
     const bool ok = runJob(
         [vdd, path, options, this](const std::atomic_bool &cancel, const Progress &progress) {

@@ -36,6 +36,8 @@ private slots:
         QTest::newRow("from 1 s") << QStringList{"--from", at(1)} << 0 << "15 jpeg 10";
         QTest::newRow("from 1 s, 5 a second") << QStringList{"--from", at(1), "--per-second", "5"} << 0 << "8 jpeg 5";
         QTest::newRow("from 1 s until 2 s") << QStringList{"--from", at(1), "--until", at(2)} << 0 << "10 jpeg 10";
+        QTest::newRow("band, overlay, subtitles")
+            << QStringList{"--band", "--date", "--overlay", "--subtitles"} << 0 << "25 jpeg 10";
         QTest::newRow("from after the end") << QStringList{"--from", at(3)} << 1 << "";
         QTest::newRow("until before from") << QStringList{"--from", at(2), "--until", at(1)} << 1 << "";
         QTest::newRow("unknown quality") << QStringList{"--quality", "best"} << 2 << "";
@@ -70,6 +72,7 @@ private slots:
         QTest::addColumn<QStringList>("options");
         QTest::newRow("copied pictures") << QStringList{};
         QTest::newRow("encoded pictures") << QStringList{"--codec", "mp4v", "--date"};
+        QTest::newRow("captions in a band") << QStringList{"--band", "--date"};
     }
     void giantHeaderIsBounded()
     {

@@ -17,6 +17,7 @@ struct Probe {
     QString codec;
     int pictures = 0;
     double duration = 0;
+    int height = 0;
 };
 
 // What a real reader finds in the movie.
@@ -28,7 +29,34 @@ Probe probe(const QString &path)
     const QJsonObject s = QJsonDocument::fromJson(p.readAllStandardOutput())
                               .object()["streams"].toArray().first().toObject();
     return {s["codec_name"].toString(), s["nb_read_frames"].toString().toInt(),
-            s["duration"].toString().toDouble()};
+            s["duration"].toString().toDouble(), s["height"].toInt()};
+}
+
+// The first picture as the decoder gives it, in its own pixel format.
+QByteArray rawPicture(const QString &path, const QStringList &filter = {})
+{
+    QProcess p;
+    p.start("ffmpeg", QStringList{"-v", "error", "-i", path, "-frames:v", "1"} + filter
+                          + QStringList{"-f", "rawvideo", "-"});
+    p.waitForFinished(60000);
+    return p.readAllStandardOutput();
+}
+
+QImage firstPicture(const QString &path)
+{
+    const QString png = path + ".png";
+    QProcess p;
+    p.start("ffmpeg", {"-v", "error", "-y", "-i", path, "-frames:v", "1", png});
+    p.waitForFinished(60000);
+    return QImage(png);
+}
+
+QJsonObject probeAll(const QString &path)
+{
+    QProcess p;
+    p.start("ffprobe", {"-v", "error", "-show_streams", "-show_format", "-of", "json", path});
+    p.waitForFinished(60000);
+    return QJsonDocument::fromJson(p.readAllStandardOutput()).object();
 }
 
 // Fine detail, so the quality levels weigh differently.
@@ -126,6 +154,86 @@ private slots:
         QByteArray camera(qsizetype(reader.header_at(0).length), 0);
         QVERIFY(reader.get_frame_data(0, reinterpret_cast<uint8_t *>(camera.data()), camera.size()));
         QCOMPARE(TestCard::readFile(packet), camera);
+    }
+
+    void bandKeepsCameraPicture_data()
+    {
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("blocks kept") << QSize(640, 480);
+        QTest::newRow("rows off the blocks, compressed again") << QSize(160, 120);
+    }
+
+    // Captions in a band: the movie is taller by the band, and the picture above it decodes to
+    // the camera's own pixels.
+    void bandKeepsCameraPicture()
+    {
+        QFETCH(QSize, size);
+        const QString vdd = _dir.filePath(QStringLiteral("band%1.vdd").arg(size.width()));
+        QVERIFY(TestCard::writeRecording(vdd, TestCard::frames(5, kStart), detailed().scaled(size)));
+        MovieOptions o;
+        o.band = true;
+        o.captions.date = o.captions.sensor = true;
+        const QString out = vdd + ".mp4";
+        const std::atomic_bool cancel{false};
+        QVERIFY(MovieExport::run(vdd, out, o, cancel).ok);
+        QCOMPARE(probe(out).height, size.height() + MovieExport::bandHeight(o, 16));
+        if (size.height() % 16)
+            return;
+        vexa_vdd_file reader;
+        QVERIFY(reader.open(QFile::encodeName(vdd).constData(), nullptr));
+        QByteArray camera(qsizetype(reader.header_at(0).length), 0);
+        QVERIFY(reader.get_frame_data(0, reinterpret_cast<uint8_t *>(camera.data()), camera.size()));
+        QVERIFY(TestCard::writeFile(vdd + ".jpg", camera));
+        const QByteArray picture = rawPicture(vdd + ".jpg");
+        QVERIFY(!picture.isEmpty());
+        QCOMPARE(rawPicture(out, {"-vf", "crop=640:480:0:0"}), picture);
+    }
+
+    // Players find the telemetry track, the movie's time and place; the .srt lies beside it.
+    void subtitlesAndMetadata()
+    {
+        MovieOptions o;
+        o.subtitles = true;
+        o.captions.format = DisplayFormat(0, 0, DisplayZone::utc());
+        const QString out = _dir.filePath("subtitles.mp4");
+        QVERIFY(run(out, o).ok);
+        const QJsonObject probed = probeAll(out);
+        QStringList codecs;
+        for (const QJsonValue &stream : probed["streams"].toArray())
+            codecs << stream["codec_name"].toString();
+        QCOMPARE(codecs, QStringList({"mjpeg", "mov_text"}));
+        const QJsonObject tags = probed["format"]["tags"].toObject();
+        QCOMPARE(tags["creation_time"].toString(), "2013-07-05T00:08:07.000000Z");
+        QCOMPARE(tags["location"].toString(), "+37.5000+127.0000/");
+        const QByteArray srt = TestCard::readFile(_dir.filePath("subtitles.srt"));
+        QVERIFY2(srt.startsWith("1\n00:00:00,000 --> 00:00:01,000\n2013.07.05 00:08:07 UTC +00:00"), srt.constData());
+        QCOMPARE(srt.count("-->"), 3);
+    }
+
+    // The overlay covers the picture's top-right corner and leaves its bottom-left (the camera's time).
+    void overlayInTopRightCorner()
+    {
+        const QString vdd = _dir.filePath("overlay.vdd");
+        std::vector<TestCard::Frame> frames = TestCard::frames(5, kStart);
+        for (auto &f : frames)
+            f.gps = true, f.latitude = 3730.0, f.longitude = 12700.0, f.speed = 80;
+        QVERIFY(TestCard::writeRecording(vdd, frames, detailed().scaled(640, 480)));
+        MovieOptions o;
+        const QString plain = vdd + ".plain.mp4", drawn = vdd + ".overlay.mp4";
+        const std::atomic_bool cancel{false};
+        QVERIFY(MovieExport::run(vdd, plain, o, cancel).ok);
+        o.overlay = true;
+        QVERIFY(MovieExport::run(vdd, drawn, o, cancel).ok);
+        auto difference = [&](const QRect &area) {
+            const QImage a = firstPicture(plain), b = firstPicture(drawn);
+            qint64 sum = 0;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    sum += qAbs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y)));
+            return sum / (area.width() * area.height());
+        };
+        QVERIFY(difference(QRect(320, 0, 320, 120)) > 20);
+        QVERIFY(difference(QRect(0, 360, 320, 120)) < 6);
     }
 
     void higherQualityIsLarger_data()

@@ -37,6 +37,8 @@ private slots:
         QCOMPARE(ui->comboFps->currentText(), "10");
         QCOMPARE(ui->comboQuality->currentText(), Texts::text("gui_high"));
         QVERIFY(ui->btnStart->isEnabled() && !ui->btnCancel->isEnabled());
+        // Captions below the picture and the telemetry as subtitles by default; no overlay.
+        QVERIFY(ui->chkBand->isChecked() && ui->chkSubtitles->isChecked() && !ui->chkOverlay->isChecked());
         QCOMPARE(window.moviePath(), _dir.filePath("20130705_020807.mp4"));
     }
 
