@@ -4,6 +4,7 @@
 #include "DrivingEvents.h"
 #include "FileManager.h"
 #include "Preferences.h"
+#include "PrivacyZoneEditor.h"
 #include "Texts.h"
 #include "ui_SettingWindow.h"
 
@@ -35,6 +36,8 @@ SettingWindow::SettingWindow(QWidget *parent)
     _matrixSpeed->addButton(_ui->radioSpeed1, 1);
     _matrixSpeed->addButton(_ui->radioSpeed2, 2);
     _ui->comboFlip->addItems(flipOptions());
+    _privacy = new PrivacyZoneEditor(_ui->boxPrivacy);
+    _ui->layoutPrivacy->addWidget(_privacy);
     fillZones();
     prepareThresholds();
     applyTexts();
@@ -92,6 +95,7 @@ void SettingWindow::applyTexts()
     _ui->labelFlip->setText(Texts::text("gui_video_flip"));
     _ui->boxZone->setTitle(Texts::text("gui_time_zone"));
     _ui->boxEvents->setTitle(Texts::text("gui_events"));
+    _ui->boxPrivacy->setTitle(Texts::text("gui_privacy_zones"));
     _ui->labelBrake->setText(Texts::text("gui_event_brake"));
     _ui->labelAccel->setText(Texts::text("gui_event_accel"));
     _ui->labelCorner->setText(Texts::text("gui_event_corner"));
@@ -114,6 +118,7 @@ void SettingWindow::loadSelection()
     _ui->spinCorner->setValue(t.corner);
     _ui->spinImpact->setValue(t.impact);
     _ui->spinSpeedLimit->setValue(t.speedLimit);
+    _privacy->setZones(PrivacyZones::stored());
 }
 
 void SettingWindow::placeOverParent()
@@ -150,6 +155,7 @@ void SettingWindow::btnOK()
     Preferences::setDoubleValue(Preferences::EventCorner, _ui->spinCorner->value());
     Preferences::setDoubleValue(Preferences::EventImpact, _ui->spinImpact->value());
     Preferences::setDoubleValue(Preferences::EventSpeedLimit, _ui->spinSpeedLimit->value());
+    _privacy->zones().store();
     FileManager::reloadSettings();
     _result = true;
     accept();

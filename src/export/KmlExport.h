@@ -4,7 +4,9 @@
 // settings and the installed language. A cancelled export still ends the document.
 #pragma once
 
+#include "DisplayFormat.h"
 #include "DrivingEvents.h"
+#include "PrivacyZones.h"
 #include "TrackExport.h"
 
 #include <atomic>
@@ -23,6 +25,12 @@ public:
         // A folder of the logs' driving events; without it the file is as it always was.
         bool events = false;
         DrivingEvents::Thresholds thresholds;
+        // A gx:Track of every position with its time and speed after the line, so a globe
+        // viewer can replay the drive; without it the file is as it always was.
+        bool gxTrack = false;
+        DisplayFormat format;  // the gx:Track's speed unit
+        // Positions inside these are left out of placemarks, lines and the gx:Track.
+        PrivacyZones zones;
     };
 
     static TrackExport::Result write(const QString &path, const TrackExport::Logs &logs, const Options &options,

@@ -1,6 +1,9 @@
 // Saves frames of a recording as JPEG stills named after the frame's local time and index.
+// Every still carries EXIF (time, offset, position); an unflipped one keeps the camera's
+// JPEG bytes as they are, with only the EXIF segment added.
 #pragma once
 
+#include "DisplayZone.h"
 #include "vexa_types.h"
 
 #include <QList>
@@ -35,7 +38,13 @@ public:
 
     // Saves frames in order into folder, flipped (0 none, 1 upside down, 2 mirrored,
     // 3 half turn). Stops at the first frame that cannot be read or written; the stills
-    // written before it stay. cancel may be null.
+    // written before it stay. cancel may be null. zone: the EXIF's local time.
     static Result save(FileVideo &video, const QList<qint64> &frames, const QString &folder, int flip,
-                       const std::atomic_bool *cancel = nullptr, const Progress &progress = {});
+                       const std::atomic_bool *cancel = nullptr, const Progress &progress = {},
+                       const DisplayZone &zone = DisplayZone());
+    // One still's bytes; empty with the reason when the frame cannot be read.
+    static QByteArray stillBytes(FileVideo &video, qint64 index, int flip, const DisplayZone &zone, QString &error);
+
+private:
+    static bool write(const QString &path, const QByteArray &bytes, QString &error);
 };

@@ -127,6 +127,7 @@ void SaveJpgWindow::btnOK()
     const QString path = _fileVideo->path();
     const QString folder = QDir::fromNativeSeparators(_ui->textFolder->text().trimmed());
     const int flip = FileManager::videoFlip();
+    const DisplayZone zone = FileManager::displayFormat().zone();
     StillExport::Result result;
     if (!frames.isEmpty()) {
         setBusy(true);
@@ -139,7 +140,7 @@ void SaveJpgWindow::btnOK()
                     result.error = QStringLiteral("cannot read %1").arg(QDir::toNativeSeparators(path));
                     return false;
                 }
-                result = StillExport::save(*video, frames, folder, flip, &cancel, progress);
+                result = StillExport::save(*video, frames, folder, flip, &cancel, progress, zone);
                 return result.status == StillExport::Status::Saved;
             },
             _ui->progressBar);
