@@ -1,10 +1,12 @@
 // The preferences window: selection from the stored values, OK and Cancel.
 #include "FileManager.h"
 #include "Preferences.h"
+#include "PrivacyZoneEditor.h"
 #include "SettingWindow.h"
 #include "ui_SettingWindow.h"
 
 #include <QButtonGroup>
+#include <QDoubleSpinBox>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -66,6 +68,11 @@ private slots:
         QTimer::singleShot(0, &window, [&] {
             window.ui()->radioSpeed2->click();
             window.ui()->comboFlip->setCurrentIndex(3);
+            PrivacyZoneEditor *zones = window.privacyZones();
+            zones->latitude()->setValue(48.1);
+            zones->longitude()->setValue(11.5);
+            zones->radius()->setValue(250);
+            zones->btnAdd();
             window.ui()->btnOK->click();
         });
         QVERIFY(window.runModal());
@@ -75,6 +82,9 @@ private slots:
         QCOMPARE(FileManager::dateFormat(), 1);
         QCOMPARE(FileManager::speedFormat(), QStringLiteral("kn"));
         QCOMPARE(FileManager::videoFlip(), 3);
+        const PrivacyZones stored = PrivacyZones::stored();
+        QCOMPARE(stored.zones().size(), 1);
+        QVERIFY(stored.contains(48.1, 11.502) && !stored.contains(48.1, 11.51));
     }
 };
 
