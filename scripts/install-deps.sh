@@ -9,11 +9,11 @@ PACKAGES=(
   qt6-webengine-dev qt6-webengine-dev-tools qt6-webchannel-dev qt6-positioning-dev
   qt6-image-formats-plugins libqt6svg6 qt6-svg-dev
   libgl-dev libxkbcommon-dev
-  libavformat-dev libavcodec-dev libswscale-dev libavutil-dev libssl-dev libjpeg62-turbo-dev
+  libavformat-dev libavcodec-dev libswscale-dev libavutil-dev libssl-dev libjpeg62-turbo-dev libexif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   udisks2 dbus xvfb xauth fonts-dejavu-core fonts-noto-cjk
-  ffmpeg gdal-bin poppler-utils
+  ffmpeg gdal-bin poppler-utils exiv2
   dpkg-dev file appstream locales
 )
 

@@ -1555,5 +1555,49 @@ und die SHA-256 von SHA256SUMS muss der obigen gleichen (auch manifest.json enth
         <source>List the driving events found in the logs</source>
         <translation>Die in den Fahrtenbüchern gefundenen Fahrereignisse auflisten</translation>
     </message>
+    <message id="gui_format_geojson">
+        <source>GeoJSON</source>
+        <translation>GeoJSON</translation>
+    </message>
+    <message id="gui_geojson_convert">
+        <source>Export GeoJSON Track</source>
+        <translation>GeoJSON-Strecke exportieren</translation>
+    </message>
+    <message id="gui_geojson_folder">
+        <source>GeoJSON folder</source>
+        <translation>GeoJSON-Ordner</translation>
+    </message>
+    <message id="gui_gx_track">
+        <source>Track to replay (gx:Track)</source>
+        <translation>Strecke zum Abspielen (gx:Track)</translation>
+    </message>
+    <message id="gui_privacy_zones">
+        <source>Privacy zones</source>
+        <translation>Privatzonen</translation>
+    </message>
+    <message id="gui_privacy_hint">
+        <source>Positions within these circles are left out of exported tracks.</source>
+        <translation>Positionen innerhalb dieser Kreise werden aus exportierten Strecken weggelassen.</translation>
+    </message>
+    <message id="gui_privacy_add">
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message id="gui_privacy_remove">
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message id="gui_privacy_latitude">
+        <source>Lat</source>
+        <translation>Breite</translation>
+    </message>
+    <message id="gui_privacy_longitude">
+        <source>Lng</source>
+        <translation>Länge</translation>
+    </message>
+    <message id="gui_privacy_radius">
+        <source>Radius</source>
+        <translation>Radius</translation>
+    </message>
 </context>
 </TS>

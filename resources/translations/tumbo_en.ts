@@ -1555,5 +1555,49 @@ and the SHA-256 of SHA256SUMS must equal the one above (manifest.json holds it t
         <source>List the driving events found in the logs</source>
         <translation>List the driving events found in the logs</translation>
     </message>
+    <message id="gui_format_geojson">
+        <source>GeoJSON</source>
+        <translation>GeoJSON</translation>
+    </message>
+    <message id="gui_geojson_convert">
+        <source>Export GeoJSON Track</source>
+        <translation>Export GeoJSON Track</translation>
+    </message>
+    <message id="gui_geojson_folder">
+        <source>GeoJSON folder</source>
+        <translation>GeoJSON folder</translation>
+    </message>
+    <message id="gui_gx_track">
+        <source>Track to replay (gx:Track)</source>
+        <translation>Track to replay (gx:Track)</translation>
+    </message>
+    <message id="gui_privacy_zones">
+        <source>Privacy zones</source>
+        <translation>Privacy zones</translation>
+    </message>
+    <message id="gui_privacy_hint">
+        <source>Positions within these circles are left out of exported tracks.</source>
+        <translation>Positions within these circles are left out of exported tracks.</translation>
+    </message>
+    <message id="gui_privacy_add">
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message id="gui_privacy_remove">
+        <source>Remove</source>
+        <translation>Remove</translation>
+    </message>
+    <message id="gui_privacy_latitude">
+        <source>Lat</source>
+        <translation>Lat</translation>
+    </message>
+    <message id="gui_privacy_longitude">
+        <source>Lng</source>
+        <translation>Lng</translation>
+    </message>
+    <message id="gui_privacy_radius">
+        <source>Radius</source>
+        <translation>Radius</translation>
+    </message>
 </context>
 </TS>

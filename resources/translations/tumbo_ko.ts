@@ -1555,5 +1555,49 @@ SHA256SUMS의 SHA-256이 위의 값과 같아야 합니다 (manifest.json에도 
         <source>List the driving events found in the logs</source>
         <translation>로그에서 찾은 주행 이벤트 나열</translation>
     </message>
+    <message id="gui_format_geojson">
+        <source>GeoJSON</source>
+        <translation>GeoJSON</translation>
+    </message>
+    <message id="gui_geojson_convert">
+        <source>Export GeoJSON Track</source>
+        <translation>GeoJSON 경로 내보내기</translation>
+    </message>
+    <message id="gui_geojson_folder">
+        <source>GeoJSON folder</source>
+        <translation>GeoJSON 폴더</translation>
+    </message>
+    <message id="gui_gx_track">
+        <source>Track to replay (gx:Track)</source>
+        <translation>재생용 경로 (gx:Track)</translation>
+    </message>
+    <message id="gui_privacy_zones">
+        <source>Privacy zones</source>
+        <translation>개인 정보 보호 구역</translation>
+    </message>
+    <message id="gui_privacy_hint">
+        <source>Positions within these circles are left out of exported tracks.</source>
+        <translation>이 원 안의 위치는 내보낸 경로에서 제외됩니다.</translation>
+    </message>
+    <message id="gui_privacy_add">
+        <source>Add</source>
+        <translation>추가</translation>
+    </message>
+    <message id="gui_privacy_remove">
+        <source>Remove</source>
+        <translation>삭제</translation>
+    </message>
+    <message id="gui_privacy_latitude">
+        <source>Lat</source>
+        <translation>위도</translation>
+    </message>
+    <message id="gui_privacy_longitude">
+        <source>Lng</source>
+        <translation>경도</translation>
+    </message>
+    <message id="gui_privacy_radius">
+        <source>Radius</source>
+        <translation>반경</translation>
+    </message>
 </context>
 </TS>

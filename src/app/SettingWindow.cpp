@@ -3,6 +3,7 @@
 #include "DisplayZone.h"
 #include "DrivingEvents.h"
 #include "Preferences.h"
+#include "PrivacyZoneEditor.h"
 #include "Texts.h"
 #include "ui_SettingWindow.h"
 
@@ -34,6 +35,8 @@ SettingWindow::SettingWindow(QWidget *parent)
     _matrixSpeed->addButton(_ui->radioSpeed1, 1);
     _matrixSpeed->addButton(_ui->radioSpeed2, 2);
     _ui->comboFlip->addItems(flipOptions());
+    _privacy = new PrivacyZoneEditor(_ui->boxPrivacy);
+    _ui->layoutPrivacy->addWidget(_privacy);
     fillZones();
     prepareThresholds();
     applyTexts();
@@ -91,6 +94,7 @@ void SettingWindow::applyTexts()
     _ui->labelFlip->setText(Texts::text("gui_video_flip"));
     _ui->boxZone->setTitle(Texts::text("gui_time_zone"));
     _ui->boxEvents->setTitle(Texts::text("gui_events"));
+    _ui->boxPrivacy->setTitle(Texts::text("gui_privacy_zones"));
     _ui->labelBrake->setText(Texts::text("gui_event_brake"));
     _ui->labelAccel->setText(Texts::text("gui_event_accel"));
     _ui->labelCorner->setText(Texts::text("gui_event_corner"));
@@ -113,6 +117,7 @@ void SettingWindow::loadSelection()
     _ui->spinCorner->setValue(t.corner);
     _ui->spinImpact->setValue(t.impact);
     _ui->spinSpeedLimit->setValue(t.speedLimit);
+    _privacy->setZones(PrivacyZones::stored());
 }
 
 void SettingWindow::placeOverParent()
@@ -149,6 +154,7 @@ void SettingWindow::btnOK()
     Preferences::setDoubleValue(Preferences::EventCorner, _ui->spinCorner->value());
     Preferences::setDoubleValue(Preferences::EventImpact, _ui->spinImpact->value());
     Preferences::setDoubleValue(Preferences::EventSpeedLimit, _ui->spinSpeedLimit->value());
+    _privacy->zones().store();
     _result = true;
     accept();
 }

@@ -1,10 +1,12 @@
-// The viewer preferences window: date format, units and video flip.
+// The viewer preferences window: date format, units, video flip, time zone, event
+// thresholds and the privacy zones left out of shared tracks.
 #pragma once
 
 #include <QDialog>
 
 #include <memory>
 
+class PrivacyZoneEditor;
 class QButtonGroup;
 namespace Ui {
 class SettingWindow;
@@ -24,6 +26,7 @@ public:
     QButtonGroup *matrixDate() const { return _matrixDate; }
     QButtonGroup *matrixSpeed() const { return _matrixSpeed; }
     Ui::SettingWindow *ui() const { return _ui.get(); }
+    PrivacyZoneEditor *privacyZones() const { return _privacy; }
 
 public slots:
     void btnOK();
@@ -42,5 +45,6 @@ private:
     std::unique_ptr<Ui::SettingWindow> _ui;
     QButtonGroup *_matrixDate;
     QButtonGroup *_matrixSpeed;
+    PrivacyZoneEditor *_privacy = nullptr;
     bool _result = false;
 };

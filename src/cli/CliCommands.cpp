@@ -130,6 +130,7 @@ const QList<CliCommand> &CliCommands::commands()
         StillsCommand::command(),
         ExportPlainCommand::csvCommand(),
         ExportPlainCommand::gpxCommand(),
+        ExportPlainCommand::geoJsonCommand(),
         ExportKmlCommand::command(),
         DevicesCommand::command(),
         FormatCommand::command(),

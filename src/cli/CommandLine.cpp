@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "PrivacyZones.h"
+
 #include <QRegularExpression>
 
 #include <limits>
@@ -151,4 +153,22 @@ QCommandLineOption CliOptions::flip()
 {
     return {QStringLiteral("flip"),
             QStringLiteral("0 as recorded, 1 upside down, 2 mirrored, 3 both [0]"), QStringLiteral("0-3")};
+}
+
+QCommandLineOption CliOptions::privacy()
+{
+    return {QStringLiteral("privacy"),
+            QStringLiteral("leaves out positions within RADIUS metres of LAT,LNG (degrees); may be given more than once"),
+            QStringLiteral("LAT,LNG,RADIUS")};
+}
+
+bool CliOptions::privacyZones(const CommandLine &line, PrivacyZones &zones, QString &problem)
+{
+    for (const QString &value : line.values(QStringLiteral("privacy"))) {
+        PrivacyZones::Zone zone;
+        if (!PrivacyZones::parse(value, zone, &problem))
+            return false;
+        zones.add(zone);
+    }
+    return true;
 }

@@ -6,6 +6,8 @@
 
 #include <QCommandLineParser>
 
+class PrivacyZones;
+
 class CommandLine {
 public:
     explicit CommandLine(const CliCommand &command);
@@ -44,4 +46,8 @@ namespace CliOptions {
 QCommandLineOption dateFormat();
 QCommandLineOption units();
 QCommandLineOption flip();
+// --privacy LAT,LNG,RADIUS, repeatable: circles left out of a track.
+QCommandLineOption privacy();
+// The zones of every --privacy; false with the problem when one is not LAT,LNG,RADIUS.
+bool privacyZones(const CommandLine &line, PrivacyZones &zones, QString &problem);
 } // namespace CliOptions

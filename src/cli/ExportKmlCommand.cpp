@@ -31,6 +31,9 @@ QString parse(const QStringList &args, KmlArguments &a)
         a.options.altitudeHeight = height == u"altitude";
     }
     a.options.events = line.isSet("events");
+    a.options.gxTrack = line.isSet("gx-track");
+    if (QString problem; !CliOptions::privacyZones(line, a.options.zones, problem))
+        return problem;
     a.paths = line.positional();
     if (a.paths.size() < 2)
         return QStringLiteral("export-kml takes OUT.kml and one or more .log files");
@@ -53,7 +56,9 @@ const CliCommand &ExportKmlCommand::command()
 {
     static const CliCommand declaration{
         "export-kml", "OUT.kml LOG...", "the route of logs as a KML document",
-        {QCommandLineOption(QStringLiteral("point"), QStringLiteral("a placemark every S seconds, 0-999"), QStringLiteral("S")), QCommandLineOption(QStringLiteral("line"), QStringLiteral("a track point every S seconds, 0-999"), QStringLiteral("S")), QCommandLineOption(QStringLiteral("height"), QStringLiteral("what the track height shows"), QStringLiteral("speed|altitude")), CliOptions::dateFormat(), CliOptions::units(), QCommandLineOption(QStringLiteral("events"), QStringLiteral("a folder of the driving events"))},
+        {QCommandLineOption(QStringLiteral("point"), QStringLiteral("a placemark every S seconds, 0-999"), QStringLiteral("S")), QCommandLineOption(QStringLiteral("line"), QStringLiteral("a track point every S seconds, 0-999"), QStringLiteral("S")), QCommandLineOption(QStringLiteral("height"), QStringLiteral("what the track height shows"), QStringLiteral("speed|altitude")), CliOptions::dateFormat(), CliOptions::units(), QCommandLineOption(QStringLiteral("events"), QStringLiteral("a folder of the driving events")),
+         QCommandLineOption(QStringLiteral("gx-track"), QStringLiteral("a gx:Track of every position with its time and speed, to replay the drive")),
+         CliOptions::privacy()},
         {}, {}, &ExportKmlCommand::run};
     return declaration;
 }
@@ -66,6 +71,7 @@ int ExportKmlCommand::run(const QStringList &args)
     Texts::install();
     a.options.format = DisplayFormat(a.units, a.dateFormat);
     a.options.thresholds.units = a.units;
+    a.options.format = DisplayFormat(a.units, a.dateFormat);
     a.options.title = KmlExport::folderName(buildVariant());
 
     LoadedLogs loaded;

@@ -46,6 +46,16 @@ void formatLine(const _vexa_log_info_t &r, const DisplayFormat &format, TextLine
     line.ch('\n');
 }
 
+// A record inside a privacy zone keeps its time and G values; its line reads as without a fix.
+_vexa_log_info_t withoutPosition(const _vexa_log_info_t &r)
+{
+    _vexa_log_info_t hidden = r;
+    hidden.gps_valid = 0;
+    hidden.latitude = hidden.longitude = 0;
+    hidden.altitude = hidden.speed = hidden.course = 0;
+    return hidden;
+}
+
 // The kinds of the events each record belongs to, joined by '+'.
 std::vector<QByteArray> eventColumn(const vexa_log_file &log, const DrivingEvents::Thresholds &thresholds)
 {
@@ -72,7 +82,7 @@ QByteArray CsvExport::line(const _vexa_log_info_t &record, const DisplayFormat &
 TrackExport::Result CsvExport::write(const QString &path, const TrackExport::Logs &logs,
                                      const DisplayFormat &format, const std::atomic_bool &cancel,
                                      const TrackExport::Progress &progress,
-                                     const DrivingEvents::Thresholds *events)
+                                     const DrivingEvents::Thresholds *events, const PrivacyZones &zones)
 {
     TrackExport::Result result;
     ExportFile file(path);
@@ -89,7 +99,7 @@ TrackExport::Result CsvExport::write(const QString &path, const TrackExport::Log
         qint64 k = 0;
         while (k < n) {
             TextLine text;
-            formatLine(records[size_t(k)], format, text);
+            formatLine(zones.hides(records[size_t(k)]) ? withoutPosition(records[size_t(k)]) : records[size_t(k)], format, text);
             if (events) {
                 QByteArray line = text.toByteArray();
                 line.insert(line.size() - 1, ',' + column[size_t(k)]);

@@ -5,7 +5,30 @@
 #include "vexa_log_file.h"
 #include "vexa_time.h"
 
+#include <cmath>
+
 namespace {
+
+// Speed (m/s) and course through Garmin's TrackPointExtension, which GPX 1.1 readers know;
+// a value a damaged record makes meaningless is left out rather than written.
+void appendMotion(TextLine &point, const _vexa_log_info_t &r)
+{
+    const double speed = double(r.speed) / 3.6;
+    // One decimal: 359.96 would read 360.0, which the schema does not allow.
+    double course = std::round(double(r.course) * 10) / 10;
+    if (course == 360)
+        course = 0;
+    const bool hasSpeed = std::isfinite(speed) && speed >= 0 && speed < 1e5;
+    const bool hasCourse = std::isfinite(course) && course >= 0 && course < 360;
+    if (!hasSpeed && !hasCourse)
+        return;
+    point.text("<extensions><gpxtpx:TrackPointExtension>");
+    if (hasSpeed)
+        point.text("<gpxtpx:speed>").fixed(speed, 2).text("</gpxtpx:speed>");
+    if (hasCourse)
+        point.text("<gpxtpx:course>").fixed(course, 1).text("</gpxtpx:course>");
+    point.text("</gpxtpx:TrackPointExtension></extensions>");
+}
 
 void writePoint(ExportFile &file, const _vexa_log_info_t &r)
 {
@@ -17,14 +40,17 @@ void writePoint(ExportFile &file, const _vexa_log_info_t &r)
     point.ch(':').number(t.minute, 2).ch(':').number(t.second, 2);
     if (t.millisecond)
         point.ch('.').number(t.millisecond, 3);
-    point.text("Z</time></trkpt>\n");
+    point.text("Z</time>");
+    appendMotion(point, r);
+    point.text("</trkpt>\n");
     file.append(point.data(), point.size());
 }
 
 } // namespace
 
 TrackExport::Result GpxExport::write(const QString &path, const TrackExport::Logs &logs, const QString &creator,
-                                     const std::atomic_bool &cancel, const TrackExport::Progress &progress)
+                                     const std::atomic_bool &cancel, const TrackExport::Progress &progress,
+                                     const PrivacyZones &zones)
 {
     TrackExport::Result result;
     ExportFile file(path);
@@ -34,7 +60,8 @@ TrackExport::Result GpxExport::write(const QString &path, const TrackExport::Log
     }
     file.append("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<gpx version=\"1.1\" creator=\"");
     file.append(creator.toHtmlEscaped());
-    file.append("\" xmlns=\"http://www.topografix.com/GPX/1/1\">\n<trk>\n");
+    file.append("\" xmlns=\"http://www.topografix.com/GPX/1/1\"\n"
+                " xmlns:gpxtpx=\"http://www.garmin.com/xmlschemas/TrackPointExtension/v2\">\n<trk>\n");
     const qint64 total = qint64(logs.size());
     for (const vexa_log_file *log : logs) {
         const qint64 n = qint64(log->count());
@@ -43,7 +70,7 @@ TrackExport::Result GpxExport::write(const QString &path, const TrackExport::Log
         qint64 k = 0;
         for (; k < n; ++k) {
             const _vexa_log_info_t &r = log->records()[size_t(k)];
-            if (!has_position_fix(r.gps_valid, r.latitude, r.longitude))
+            if (!has_position_fix(r.gps_valid, r.latitude, r.longitude) || zones.hides(r))
                 continue;
             writePoint(file, r);
             ++result.records;

@@ -10,6 +10,8 @@
 
 #include <QStringList>
 
+#include <cmath>
+
 namespace {
 
 constexpr const char *ArrowIcon = "http://maps.google.com/mapfiles/kml/shapes/arrow.png";
@@ -21,10 +23,12 @@ QByteArray escaped(const QString &text)
 
 // The arrow styles no placemark refers to, then the folder of the time span.
 void writeHeader(ExportFile &file, const TrackExport::Logs &logs, const QString &title,
-                 const DisplayFormat &format)
+                 const DisplayFormat &format, bool gx)
 {
-    file.append("<?xml version=\"1.0\" encoding=\"UTF-8\"?><kml xmlns=\"http://earth.google.com/kml/2.1\">\n"
-                "<Folder><name>");
+    file.append("<?xml version=\"1.0\" encoding=\"UTF-8\"?><kml xmlns=\"http://earth.google.com/kml/2.1\"");
+    if (gx)
+        file.append(" xmlns:gx=\"http://www.google.com/kml/ext/2.2\"");
+    file.append(">\n<Folder><name>");
     file.append(escaped(title));
     file.append("</name><open>1</open><description></description>\n");
     for (const char *style : {"<Style id=\"QX_KMLStyle1\">\n<IconStyle><color>df00ff00</color>",
@@ -86,11 +90,12 @@ void writeTrack(ExportFile &file, const QString &name, const char *style, const 
 }
 
 // Where an event starts: the first record of its span with a fix; false when none has one.
-bool eventPosition(const vexa_log_file &log, const DrivingEvents::Event &e, double &lat, double &lon)
+bool eventPosition(const vexa_log_file &log, const DrivingEvents::Event &e, const PrivacyZones &zones, double &lat,
+                   double &lon)
 {
     for (qint64 k = e.startIndex; k <= e.endIndex && k < qint64(log.count()); ++k) {
         const _vexa_log_info_t &r = log.record_at(quint64(k));
-        if (r.gps_valid) {
+        if (r.gps_valid && !zones.hides(r)) {
             lat = nmea_to_degrees(r.latitude);
             lon = nmea_to_degrees(r.longitude);
             return true;
@@ -100,7 +105,7 @@ bool eventPosition(const vexa_log_file &log, const DrivingEvents::Event &e, doub
 }
 
 void writeEvents(ExportFile &file, const TrackExport::Logs &logs, const DrivingEvents::Thresholds &thresholds,
-                 const DisplayFormat &format)
+                 const DisplayFormat &format, const PrivacyZones &zones)
 {
     file.append("<Folder><name>");
     file.append(escaped(Texts::text("gui_events")));
@@ -108,7 +113,7 @@ void writeEvents(ExportFile &file, const TrackExport::Logs &logs, const DrivingE
     for (const vexa_log_file *log : logs) {
         for (const DrivingEvents::Event &e : DrivingEvents::ofLog(log->records(), thresholds)) {
             double lat = 0, lon = 0;
-            if (!eventPosition(*log, e, lat, lon))
+            if (!eventPosition(*log, e, zones, lat, lon))
                 continue;
             const QColor c = DrivingEvents::colourOf(e.kind);
             file.append("<Placemark><name>");
@@ -126,7 +131,48 @@ void writeEvents(ExportFile &file, const TrackExport::Logs &logs, const DrivingE
     file.append("</Folder>\n");
 }
 
-void writeFooter(ExportFile &file, const QByteArray &tracks, const QByteArray &speeds)
+// Every position with its UTC time and speed, as a globe viewer replays them.
+struct GxTrack {
+    QByteArray whens, coords, speeds;
+
+    void add(const _vexa_log_info_t &r, double lat, double lon, const DisplayFormat &format)
+    {
+        const _vexa_time_t &t = r.time;
+        TextLine line;
+        line.text("<when>").number(t.year, 4).ch('-').number(t.month, 2).ch('-').number(t.day, 2).ch('T');
+        line.number(t.hour, 2).ch(':').number(t.minute, 2).ch(':').number(t.second, 2);
+        if (t.millisecond)
+            line.ch('.').number(t.millisecond, 3);
+        line.text("Z</when>\n");
+        whens.append(line.data(), line.size());
+        TextLine coord;
+        coord.text("<gx:coord>").fixed(lon, 6).ch(' ').fixed(lat, 6).ch(' ').fixed(finite(r.altitude), 1);
+        coord.text("</gx:coord>\n");
+        coords.append(coord.data(), coord.size());
+        TextLine speed;
+        speed.text("<gx:value>").fixed(format.speedValue(finite(r.speed)), 1).text("</gx:value>\n");
+        speeds.append(speed.data(), speed.size());
+    }
+    static double finite(float v) { return std::isfinite(v) ? double(v) : 0.0; }
+};
+
+void writeGxTrack(ExportFile &file, const GxTrack &track, const DisplayFormat &format)
+{
+    const QString speedName = Texts::text("gui_speed") + QStringLiteral(" (") + format.speedFormat() + u')';
+    file.append("<Schema id=\"TrackData\"><gx:SimpleArrayField name=\"speed\" type=\"float\"><displayName>");
+    file.append(escaped(speedName));
+    file.append("</displayName></gx:SimpleArrayField></Schema>\n<Placemark><name>");
+    file.append(escaped(Texts::text("gui_car_track")));
+    file.append("</name>\n<gx:Track><altitudeMode>clampToGround</altitudeMode>\n");
+    file.append(track.whens);
+    file.append(track.coords);
+    file.append("<ExtendedData><SchemaData schemaUrl=\"#TrackData\"><gx:SimpleArrayData name=\"speed\">\n");
+    file.append(track.speeds);
+    file.append("</gx:SimpleArrayData></SchemaData></ExtendedData></gx:Track>\n</Placemark>\n");
+}
+
+void writeFooter(ExportFile &file, const QByteArray &tracks, const QByteArray &speeds, const GxTrack *gx,
+                 const DisplayFormat &format)
 {
     const QString carTrack = Texts::text("gui_car_track");
     file.append("</Folder>\n");
@@ -139,6 +185,8 @@ void writeFooter(ExportFile &file, const QByteArray &tracks, const QByteArray &s
                "<LineString id=\"SpeedRoute\"><tessellate>1</tessellate>"
                "<altitudeMode>relativeToGround</altitudeMode>\n",
                speeds);
+    if (gx)
+        writeGxTrack(file, *gx, format);
     file.append("</Folder>\n</kml>\n");
 }
 
@@ -201,7 +249,8 @@ TrackExport::Result KmlExport::write(const QString &path, const TrackExport::Log
     const qint64 lineMs = qint64(options.lineSeconds) * 1000;
     qint64 lastPoint = 0, lastLine = 0;
     QByteArray tracks, speeds;
-    writeHeader(file, logs, options.title, options.format);
+    GxTrack gx;
+    writeHeader(file, logs, options.title, options.format, options.gxTrack);
     const qint64 total = qint64(logs.size());
     for (const vexa_log_file *log : logs) {
         const qint64 n = qint64(log->count());
@@ -209,7 +258,7 @@ TrackExport::Result KmlExport::write(const QString &path, const TrackExport::Log
         qint64 k = 0;
         for (; k < n; ++k) {
             const _vexa_log_info_t &r = log->records()[size_t(k)];
-            if (!has_position_fix(r.gps_valid, r.latitude, r.longitude))
+            if (!has_position_fix(r.gps_valid, r.latitude, r.longitude) || options.zones.hides(r))
                 continue;
             const qint64 t = time_to_msec(r.time);
             const double lat = nmea_to_degrees(r.latitude), lon = nmea_to_degrees(r.longitude);
@@ -225,6 +274,8 @@ TrackExport::Result KmlExport::write(const QString &path, const TrackExport::Log
                 ++result.trackPoints;
                 lastLine = t;
             }
+            if (options.gxTrack)
+                gx.add(r, lat, lon, options.format);
             if (progress)
                 progress(k + 1, n, count);
             if (cancel.load(std::memory_order_relaxed))
@@ -240,8 +291,8 @@ TrackExport::Result KmlExport::write(const QString &path, const TrackExport::Log
         }
     }
     if (options.events && !result.cancelled)
-        writeEvents(file, logs, options.thresholds, options.format);
-    writeFooter(file, tracks, speeds);
+        writeEvents(file, logs, options.thresholds, options.format, options.zones);
+    writeFooter(file, tracks, speeds, options.gxTrack ? &gx : nullptr, options.format);
     result.written = file.commit();
     if (!result.written)
         result.error = file.errorString();

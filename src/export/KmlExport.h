@@ -6,6 +6,7 @@
 
 #include "DisplayFormat.h"
 #include "DrivingEvents.h"
+#include "PrivacyZones.h"
 #include "TrackExport.h"
 
 #include <atomic>
@@ -24,7 +25,12 @@ public:
         // A folder of the logs' driving events; without it the file is as it always was.
         bool events = false;
         DrivingEvents::Thresholds thresholds;
+        // A gx:Track of every position with its time and speed after the line, so a globe
+        // viewer can replay the drive; without it the file is as it always was.
+        bool gxTrack = false;
         DisplayFormat format;  // units, date order and zone of the descriptions
+        // Positions inside these are left out of placemarks, lines and the gx:Track.
+        PrivacyZones zones;
     };
 
     static TrackExport::Result write(const QString &path, const TrackExport::Logs &logs, const Options &options,

@@ -1,9 +1,13 @@
 #include "StillExport.h"
 
+#include "DurableFile.h"
 #include "FileVideo.h"
+#include "StillExif.h"
 #include "vexa_time.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QImageWriter>
 #include <QFileInfo>
 
 QString StillExport::fileName(const _vexa_time_t &utc, qint64 index, const DisplayFormat &format)
@@ -17,6 +21,29 @@ std::unique_ptr<FileVideo> StillExport::open(const QString &path)
 {
     const QFileInfo info(path);
     return std::unique_ptr<FileVideo>(FileVideo::create(info.path(), info.fileName(), FileVideo::Event));
+}
+
+QByteArray StillExport::stillBytes(FileVideo &video, qint64 index, int flip, const DisplayZone &zone, QString &error)
+{
+    const QByteArray exif = StillExif::segment(video.headerAtIndex(index), zone);
+    QByteArray jpeg;
+    if (flip == 0) {
+        // The camera's own picture, untouched: no second compression, and it can be compared
+        // with the recording byte for byte.
+        jpeg = video.dataAtIndex(index);
+    } else {
+        const QImage image = video.imageAtIndex(index);
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter writer(&buffer, "jpeg");
+        writer.setQuality(100);
+        if (image.isNull() || !writer.write(FileVideo::flipped(image, flip)))
+            jpeg.clear();
+    }
+    const QByteArray still = StillExif::inserted(jpeg, exif);
+    if (still.isEmpty())
+        error = QStringLiteral("cannot read frame %1").arg(index);
+    return still;
 }
 
 StillExport::Result StillExport::save(FileVideo &video, const QList<qint64> &frames, const QString &folder,
@@ -34,15 +61,9 @@ StillExport::Result StillExport::save(FileVideo &video, const QList<qint64> &fra
         const QString name = fileName(video.headerAtIndex(index).time, index, format);
         if (progress)
             progress(done, total, name);
-        const QImage image = video.imageAtIndex(index);
-        if (image.isNull()) {
-            result.status = Status::Failed;
-            result.error = QStringLiteral("cannot read frame %1").arg(index);
-            return result;
-        }
-        const QString path = QDir(folder).filePath(name);
         QString why;
-        if (!FileVideo::writeImageAs(FileVideo::flipped(image, flip), path, "jpeg", &why)) {
+        const QByteArray still = stillBytes(video, index, flip, format.zone(), why);
+        if (still.isEmpty() || !write(QDir(folder).filePath(name), still, why)) {
             result.status = Status::Failed;
             result.error = why;
             return result;
@@ -52,4 +73,19 @@ StillExport::Result StillExport::save(FileVideo &video, const QList<qint64> &fra
     if (progress)
         progress(total, total, QString());
     return result;
+}
+
+bool StillExport::write(const QString &path, const QByteArray &bytes, QString &error)
+{
+    DurableFile out(path);
+    if (!out.open() || out.write(bytes) != bytes.size()) {
+        error = out.reason();
+        out.cancelWriting();
+        return false;
+    }
+    if (!out.commit()) {
+        error = out.reason();
+        return false;
+    }
+    return true;
 }

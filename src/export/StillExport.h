@@ -1,4 +1,6 @@
 // Saves frames of a recording as JPEG stills named after the frame's local time and index.
+// Every still carries EXIF (time, offset, position); an unflipped one keeps the camera's
+// JPEG bytes as they are, with only the EXIF segment added.
 #pragma once
 
 #include "DisplayFormat.h"
@@ -36,8 +38,13 @@ public:
 
     // Saves frames in order into folder, flipped (0 none, 1 upside down, 2 mirrored,
     // 3 half turn). Stops at the first frame that cannot be read or written; the stills
-    // written before it stay. cancel may be null.
+    // written before it stay. cancel may be null. The EXIF gives local time in the format's zone.
     static Result save(FileVideo &video, const QList<qint64> &frames, const QString &folder, int flip,
                        const DisplayFormat &format, const std::atomic_bool *cancel = nullptr,
                        const Progress &progress = {});
+    // One still's bytes; empty with the reason when the frame cannot be read.
+    static QByteArray stillBytes(FileVideo &video, qint64 index, int flip, const DisplayZone &zone, QString &error);
+
+private:
+    static bool write(const QString &path, const QByteArray &bytes, QString &error);
 };

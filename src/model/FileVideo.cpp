@@ -140,15 +140,23 @@ void FileVideo::buildSecondIndex() const
     std::sort(_secondIndex.begin(), _secondIndex.end());
 }
 
-QImage FileVideo::imageAtIndex(qint64 index)
+QByteArray FileVideo::dataAtIndex(qint64 index)
 {
     const _vexa_video_frame_header_t &header = headerAtIndex(index);
     // The reader needs an open file; a length beyond the file cannot be read anyway.
     if (_closed || header.length == 0 || qint64(header.length) > _vdd_file->file_size())
-        return QImage();
+        return {};
     QByteArray data(qsizetype(header.length), Qt::Uninitialized);
     if (!_vdd_file->get_frame_data(quint64(index), reinterpret_cast<uint8_t *>(data.data()),
                                    header.length))
+        return {};
+    return data;
+}
+
+QImage FileVideo::imageAtIndex(qint64 index)
+{
+    const QByteArray data = dataAtIndex(index);
+    if (data.isEmpty())
         return QImage();
     return SkinManager::imageWithData(reinterpret_cast<const uchar *>(data.constData()), data.size());
 }

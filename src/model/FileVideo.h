@@ -80,6 +80,8 @@ public:
 
     // The decoded picture, or a null image for an empty or unreadable frame.
     QImage imageAtIndex(qint64 index);
+    // The frame's JPEG bytes as the camera stored them; empty for an empty or unreadable frame.
+    QByteArray dataAtIndex(qint64 index);
     // The last frame could not be read from the card at all (pulled, replaced, I/O error).
     bool cardUnreadable() const { return _vdd_file->read_failed(); }
     bool jpegComment(uint8_t out[VEXA_COMMENT_SIZE], qint64 index);

@@ -27,6 +27,8 @@ public:
     static constexpr const char *EventSpeedLimit = "event_speed_limit";
     // The IANA id of the zone local times are shown in; unset or empty: the system's.
     static constexpr const char *TimeZone = "time_zone";
+    // Circles left out of shared tracks: "LAT,LNG,RADIUS" items joined by ';'.
+    static constexpr const char *PrivacyZoneList = "privacy_zones";
 
     // A missing or non-numeric value reads as 0.
     static int intValue(const char *key);

@@ -3,6 +3,7 @@
 #include "ExportAlerts.h"
 #include "FileLog.h"
 #include "FileManager.h"
+#include "GeoJsonExport.h"
 #include "GpxExport.h"
 #include "KmlExport.h"
 #include "NumberFormatter.h"
@@ -44,6 +45,7 @@ void ExportKMLWindow::windowDidLoad()
     setWindowTitle(Texts::text("gui_kml_convert"));
     _ui->labelFolder->setText(Texts::text("gui_kml_folder"));
     _ui->checkEvents->setText(Texts::text("gui_mark_events"));
+    _ui->checkGxTrack->setText(Texts::text("gui_gx_track"));
     _ui->labelPoint->setText(Texts::text("gui_point_interval"));
     _ui->labelLine->setText(Texts::text("gui_line_interval"));
     _ui->labelPointSec->setText(Texts::text("gui_second"));
@@ -54,6 +56,7 @@ void ExportKMLWindow::windowDidLoad()
     _ui->labelFormat->setText(Texts::text("gui_track_format"));
     _ui->comboFormat->addItem(Texts::text("gui_format_kml"), Kml);
     _ui->comboFormat->addItem(Texts::text("gui_format_gpx"), Gpx);
+    _ui->comboFormat->addItem(Texts::text("gui_format_geojson"), GeoJson);
     _ui->btnFolder->setText(Texts::text("gui_browse"));
     _ui->btnStart->setText(Texts::text("gui_start"));
     _ui->btnCancel->setText(Texts::text("gui_cancel"));
@@ -68,22 +71,33 @@ void ExportKMLWindow::windowDidLoad()
     adjustSize();
 }
 
+ExportKMLWindow::Format ExportKMLWindow::format() const
+{
+    return Format(_ui->comboFormat->currentData().toInt());
+}
+
 QString ExportKMLWindow::path() const
 {
-    const bool gpx = _ui->comboFormat->currentData().toInt() == Gpx;
+    const Format chosen = format();
+    const QString suffix = chosen == Gpx ? QStringLiteral("gpx") : chosen == GeoJson ? QStringLiteral("geojson")
+                                                                                      : QStringLiteral("kml");
     return QStringLiteral("%1/%2.%3").arg(QDir::fromNativeSeparators(_ui->textFolder->text().trimmed()),
-                                          _fileName, gpx ? u"gpx" : u"kml");
+                                          _fileName, suffix);
 }
 
 void ExportKMLWindow::formatChanged()
 {
-    // GPX has no arrows or raised track: their settings do not apply to it.
-    const bool kml = _ui->comboFormat->currentData().toInt() == Kml;
+    // GPX and GeoJSON have no arrows or raised track: their settings do not apply to them.
+    const Format chosen = format();
+    const bool kml = chosen == Kml;
     // The title and folder label name the format being written.
-    setWindowTitle(Texts::text(kml ? "gui_kml_convert" : "gui_gpx_convert"));
-    _ui->labelFolder->setText(Texts::text(kml ? "gui_kml_folder" : "gui_gpx_folder"));
+    const char *title = kml ? "gui_kml_convert" : chosen == Gpx ? "gui_gpx_convert" : "gui_geojson_convert";
+    const char *folder = kml ? "gui_kml_folder" : chosen == Gpx ? "gui_gpx_folder" : "gui_geojson_folder";
+    setWindowTitle(Texts::text(title));
+    _ui->labelFolder->setText(Texts::text(folder));
     for (QWidget *w : {static_cast<QWidget *>(_ui->textPoint), static_cast<QWidget *>(_ui->textLine),
-                       static_cast<QWidget *>(_ui->boxIcon), static_cast<QWidget *>(_ui->checkEvents)})
+                       static_cast<QWidget *>(_ui->boxIcon), static_cast<QWidget *>(_ui->checkEvents),
+                       static_cast<QWidget *>(_ui->checkGxTrack)})
         w->setEnabled(kml);
 }
 
@@ -103,7 +117,8 @@ void ExportKMLWindow::setExporting(bool exporting)
     _ui->btnClose->setEnabled(!exporting);
     _ui->btnFolder->setEnabled(!exporting);
     _ui->comboFormat->setEnabled(!exporting);
-    _ui->checkEvents->setEnabled(!exporting && _ui->comboFormat->currentData().toInt() == Kml);
+    _ui->checkEvents->setEnabled(!exporting && format() == Kml);
+    _ui->checkGxTrack->setEnabled(!exporting && format() == Kml);
     _ui->btnCancel->setEnabled(exporting);
 }
 
@@ -118,6 +133,8 @@ KmlExport::Options ExportKMLWindow::options() const
     options.title = _title;
     options.events = _ui->checkEvents->isChecked();
     options.thresholds = DrivingEvents::storedThresholds();
+    options.gxTrack = _ui->checkGxTrack->isChecked();
+    options.zones = PrivacyZones::stored();
     return options;
 }
 
@@ -131,15 +148,20 @@ void ExportKMLWindow::btnStartClicked()
         return;
     setExporting(true);
     // The job reads no widget: what it needs is taken here, on the window's thread.
-    const bool gpx = _ui->comboFormat->currentData().toInt() == Gpx;
+    const Format chosen = format();
     const KmlExport::Options kml = options();
+    const GeoJsonExport::Options geoJson{kml.thresholds, kml.zones};
     const QString creator = QGuiApplication::applicationDisplayName();
     const TrackExport::Logs logs = _array;
     runJob(
         [&](const std::atomic_bool &cancel, const Progress &progress) {
             const TrackExport::Progress throttled = TrackExport::throttled(progress);
-            _result = gpx ? GpxExport::write(target, logs, creator, cancel, throttled)
-                          : KmlExport::write(target, logs, kml, cancel, throttled);
+            if (chosen == Gpx)
+                _result = GpxExport::write(target, logs, creator, cancel, throttled, kml.zones);
+            else if (chosen == GeoJson)
+                _result = GeoJsonExport::write(target, logs, geoJson, cancel, throttled);
+            else
+                _result = KmlExport::write(target, logs, kml, cancel, throttled);
             return _result.written;
         },
         _ui->progress);

@@ -1,6 +1,7 @@
 // Turns the ticked driving logs into a track for a globe viewer: a KML document with
-// arrows at a point interval and tracks at a line interval, or a GPX track, opened with
-// the desktop's application for it when complete.
+// arrows at a point interval and tracks at a line interval (and, when ticked, a gx:Track to
+// replay), a GPX track or GeoJSON, opened with the desktop's application for it when
+// complete. Positions inside the stored privacy zones are left out of all of them.
 #pragma once
 
 #include "ListRow.h"
@@ -22,7 +23,7 @@ class ExportKMLWindow : public ToolWindow {
     Q_OBJECT
 
 public:
-    enum Format { Kml, Gpx };
+    enum Format { Kml, Gpx, GeoJson };
 
     // title: the top folder's name in the KML, which names the product.
     // format: the units, date order and zone of the descriptions.
@@ -45,6 +46,7 @@ private:
     void setExporting(bool exporting);
     void formatChanged();
     KmlExport::Options options() const;
+    Format format() const;
 
     std::unique_ptr<Ui::ExportKMLWindow> _ui;
     TrackExport::Logs _array;

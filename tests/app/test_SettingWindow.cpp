@@ -1,10 +1,12 @@
 // The preferences window: selection from the stored values, OK and Cancel.
 #include "DisplayFormat.h"
 #include "Preferences.h"
+#include "PrivacyZoneEditor.h"
 #include "SettingWindow.h"
 #include "ui_SettingWindow.h"
 
 #include <QButtonGroup>
+#include <QDoubleSpinBox>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -66,6 +68,11 @@ private slots:
         QTimer::singleShot(0, &window, [&] {
             window.ui()->radioSpeed2->click();
             window.ui()->comboFlip->setCurrentIndex(3);
+            PrivacyZoneEditor *zones = window.privacyZones();
+            zones->latitude()->setValue(48.1);
+            zones->longitude()->setValue(11.5);
+            zones->radius()->setValue(250);
+            zones->btnAdd();
             window.ui()->btnOK->click();
         });
         QVERIFY(window.runModal());
@@ -74,6 +81,9 @@ private slots:
         QCOMPARE(Preferences::videoFlip(), 3);
         QCOMPARE(DisplayFormat::fromPreferences().dateFormat(), 1);
         QCOMPARE(DisplayFormat::fromPreferences().speedFormat(), QStringLiteral("kn"));
+        const PrivacyZones stored = PrivacyZones::stored();
+        QCOMPARE(stored.zones().size(), 1);
+        QVERIFY(stored.contains(48.1, 11.502) && !stored.contains(48.1, 11.51));
     }
 };
 

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-// export-csv, export-kml and export-gpx of the built tumbo-cli on generated logs.
+// export-csv, export-kml, export-gpx and export-geojson of the built tumbo-cli on generated logs.
 class TestCliExports : public QObject {
     Q_OBJECT
 
@@ -32,6 +32,11 @@ private slots:
         QTest::newRow("kml every record") << "export-kml OUT a.log b.log --point 0 --height altitude" << "C" << 0
                                           << R"({"logs":2,"placemarks":30,"track_points":6})";
         QTest::newRow("gpx") << "export-gpx OUT a.log b.log" << "C" << 0 << R"({"logs":2,"points":30})";
+        QTest::newRow("geojson") << "export-geojson OUT a.log b.log" << "C" << 0 << R"({"logs":2,"points":30,"events":0})";
+        // a.log stands still inside the zone, b.log too.
+        QTest::newRow("gpx privacy") << "export-gpx OUT a.log b.log --privacy 37.525,126.97,10" << "C" << 0 << R"({"points":0})";
+        QTest::newRow("kml gx:Track") << "export-kml OUT a.log --gx-track" << "C" << 0 << "<gx:Track>|<gx:coord>";
+        QTest::newRow("bad privacy") << "export-geojson OUT a.log --privacy 91,0,10" << "C" << 2 << "";
         QTest::newRow("kml in English") << "export-kml OUT a.log" << "en_US.UTF-8" << 0
                                         << "<name>GPS-Track by TUMBO</name>|Speed&nbsp;:&nbsp;18&nbsp;Km/h";
         QTest::newRow("kml in German") << "export-kml OUT a.log --units 1" << "de_DE.UTF-8" << 0

@@ -50,6 +50,7 @@ private slots:
         QTest::newRow("csv") << "export-csv OUT LOG";
         QTest::newRow("kml") << "export-kml OUT LOG";
         QTest::newRow("gpx") << "export-gpx OUT LOG";
+        QTest::newRow("geojson") << "export-geojson OUT LOG";
         QTest::newRow("render") << "render VDD 0 OUT.jpg";
         QTest::newRow("report event") << "report event VDD 0 OUT.pdf";
         QTest::newRow("report log") << "report log LOG OUT.pdf";

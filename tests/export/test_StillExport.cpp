@@ -9,6 +9,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -104,6 +105,41 @@ private slots:
             printed.append(name.toString());
         QTEST(int(printed.size()), "files");
         QCOMPARE(QDir(out.path()).entryList(QDir::Files), printed);  // also: nothing on failure
+    }
+
+    // Unflipped, a still is the camera's JPEG with one EXIF segment added, which exiv2 reads.
+    void stillKeepsCameraBytesAndCarriesExif()
+    {
+        std::vector<TestCard::Frame> frames = TestCard::frames(3, TestCard::utc(2013, 7, 5, 9, 8, 7));
+        for (TestCard::Frame &f : frames)
+            f.gps = true, f.latitude = 3731.5, f.longitude = 12658.2, f.speed = 88, f.course = 270;
+        const QString path = _dir.filePath(QStringLiteral("gps.vdd"));
+        QVERIFY(TestCard::writeRecording(path, frames));
+        const std::unique_ptr<FileVideo> video = StillExport::open(path);
+        QVERIFY(video);
+        QTemporaryDir out;
+        const auto result = StillExport::save(*video, {2}, out.path(), 0, DisplayFormat(0, 0, DisplayZone("Asia/Seoul")));
+        QCOMPARE(result.status, StillExport::Status::Saved);
+        const QString still = out.filePath(result.files.first());
+        QByteArray bytes = TestCard::readFile(still);
+        const qsizetype at = bytes.indexOf(QByteArray("Exif\0\0", 6)) - 4;
+        QVERIFY(at >= 2 && uchar(bytes[at]) == 0xFF && uchar(bytes[at + 1]) == 0xE1);
+        bytes.remove(at, 2 + ((uchar(bytes[at + 2]) << 8) | uchar(bytes[at + 3])));
+        QCOMPARE(bytes, video->dataAtIndex(2));
+
+        if (QStandardPaths::findExecutable(QStringLiteral("exiv2")).isEmpty())
+            QSKIP("exiv2 is not installed");
+        QProcess exiv2;
+        exiv2.start(QStringLiteral("exiv2"), {QStringLiteral("-pa"), still});
+        QVERIFY(exiv2.waitForFinished(60000));
+        const QString tags = QString::fromUtf8(exiv2.readAllStandardOutput()).simplified();
+        for (const char *expected : {"Exif.Photo.DateTimeOriginal Ascii 20 2013:07:05 18:08:07",
+                                     "Exif.Photo.OffsetTimeOriginal Ascii 7 +09:00",
+                                     "Exif.GPSInfo.GPSLatitude Rational 3 37deg 31' 30\"",
+                                     "Exif.GPSInfo.GPSLongitude Rational 3 126deg 58' 12\"",
+                                     "Exif.GPSInfo.GPSSpeed Rational 1 88", "Exif.GPSInfo.GPSTrack Rational 1 270",
+                                     "Exif.GPSInfo.GPSTimeStamp Rational 3 09:08:07"})
+            QVERIFY2(tags.contains(QLatin1String(expected)), qPrintable(expected + QStringLiteral(" in ") + tags));
     }
 };
 

@@ -1,11 +1,15 @@
 #include "CsvExport.h"
 #include "FileManager.h"
+#include "GeoJsonExport.h"
 #include "GpxExport.h"
 #include "KmlExport.h"
 #include "TestCard.h"
 #include "vexa_log_file.h"
 #include "vexa_time.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -26,6 +30,16 @@ _vexa_log_info_t record(bool valid, double lat, double lon, uint8_t used, uint8_
     r.speed = 88.9f, r.course = 270.5f, r.altitude = 35.7f;
     r.satellites_used = used, r.satellites_in_view = inView, r.hdop = hdop;
     return r;
+}
+
+// What ogrinfo says of a file (summary with -so), or an empty text when it failed.
+QByteArray ogrinfo(const QStringList &args)
+{
+    QProcess ogr;
+    ogr.start(QStringLiteral("ogrinfo"), QStringList{QStringLiteral("-ro"), QStringLiteral("-al")} + args);
+    if (!ogr.waitForFinished(60000) || ogr.exitCode() != 0)
+        return {};
+    return ogr.readAllStandardOutput();
 }
 
 void setZone(const char *zone)
@@ -229,6 +243,99 @@ private slots:
             QCOMPARE(ogr.exitCode(), 0);
             QVERIFY2(out.contains(expected), out.constData());
         }
+    }
+
+    // The KML's gx:Track is only added: without it the rest of the file is the same.
+    void kmlGxTrackIsOnlyAdded()
+    {
+        const TrackExport::Logs two = logs({4, 3});
+        const std::atomic_bool cancel{false};
+        const QString plain = dir_.filePath(QStringLiteral("plain.kml")), gx = dir_.filePath(QStringLiteral("gx.kml"));
+        KmlExport::Options options;
+        QVERIFY(KmlExport::write(plain, two, options, cancel).written);
+        options.gxTrack = true;
+        QVERIFY(KmlExport::write(gx, two, options, cancel).written);
+        QByteArray text = TestCard::readFile(gx);
+        QCOMPARE(text.count("<when>"), 7);
+        QCOMPARE(text.count("<gx:coord>"), 7);
+        QCOMPARE(text.count("<gx:value>"), 7);
+        const qsizetype from = text.indexOf("<Schema id=\"TrackData\">"), to = text.lastIndexOf("</Folder>\n</kml>");
+        QVERIFY(from > 0 && to > from);
+        text.remove(from, to - from).replace(" xmlns:gx=\"http://www.google.com/kml/ext/2.2\"", "");
+        QCOMPARE(text, TestCard::readFile(plain));
+    }
+
+    // GPX speeds in m/s and courses, the gx:Track and the GeoJSON, as GDAL reads them.
+    void newTracksOpenInGdal()
+    {
+        const TrackExport::Logs two = logs({4, 3}, 54.0, 45.0);  // 54 knots: 27.78 m/s
+        const std::atomic_bool cancel{false};
+        const QString gpx = dir_.filePath(QStringLiteral("s.gpx")), kml = dir_.filePath(QStringLiteral("s.kml"));
+        const QString json = dir_.filePath(QStringLiteral("s.geojson"));
+        QVERIFY(GpxExport::write(gpx, two, QStringLiteral("test"), cancel).written);
+        KmlExport::Options options;
+        options.gxTrack = true;
+        QVERIFY(KmlExport::write(kml, two, options, cancel).written);
+        QCOMPARE(GeoJsonExport::write(json, two, {}, cancel).records, 7);
+        const QJsonArray features = QJsonDocument::fromJson(TestCard::readFile(json))[u"features"].toArray();
+        QCOMPARE(features.size(), 2);
+        const QJsonObject times = features[1][u"properties"][u"coordinateProperties"].toObject();
+        QCOMPARE(times[u"times"][0].toString(), QStringLiteral("2013-07-05T09:08:11Z"));
+        QCOMPARE(times[u"speeds"].toArray().size(), 3);
+
+        if (QStandardPaths::findExecutable(QStringLiteral("ogrinfo")).isEmpty())
+            QSKIP("GDAL's ogrinfo is not installed");
+        const QByteArray points = ogrinfo({QStringLiteral("--config"), QStringLiteral("GPX_USE_EXTENSIONS"),
+                                           QStringLiteral("YES"), gpx, QStringLiteral("track_points")});
+        QVERIFY2(points.contains("gpxtpx_TrackPointExtension (String) = <gpxtpx:speed>27.78</gpxtpx:speed>"
+                                 "<gpxtpx:course>45.0</gpxtpx:course>"),
+                 points.left(3000).constData());
+        QVERIFY2(ogrinfo({QStringLiteral("-so"), kml}).contains("Feature Count: 1"), kml.toUtf8().constData());
+        const QByteArray geo = ogrinfo({json});
+        QVERIFY2(geo.contains("Feature Count: 2") && geo.contains("LINESTRING"), geo.constData());
+    }
+
+    // A zone around the start leaves its positions out of every track format.
+    void privacyZoneLeavesPointsOut_data()
+    {
+        QTest::addColumn<QString>("format");
+        for (const char *format : {"gpx", "kml", "geojson", "csv"})
+            QTest::newRow(format) << QString::fromLatin1(format);
+    }
+    void privacyZoneLeavesPointsOut()
+    {
+        QFETCH(QString, format);
+        // North, 0.01' (18.5 m) a second.
+        std::vector<TestCard::Frame> records = TestCard::frames(8, TestCard::utc(2013, 7, 5, 9, 8, 7), 1000);
+        for (size_t i = 0; i < records.size(); ++i)
+            records[i].gps = true, records[i].latitude = 3731.5 + 0.01 * double(i), records[i].longitude = 12658.2;
+        const QString logPath = dir_.filePath(QStringLiteral("moving.log"));
+        vexa_log_file log;
+        QVERIFY(TestCard::writeLogRecords(logPath, records) && log.load(qPrintable(logPath)));
+        const TrackExport::Logs one{&log};
+        const _vexa_log_info_t &start = log.record_at(0), &fourth = log.record_at(3);
+        PrivacyZones zones;
+        zones.add({nmea_to_degrees(start.latitude), nmea_to_degrees(start.longitude), 30.0});
+        const auto write = [&](const QString &path, const PrivacyZones &z) {
+            const std::atomic_bool cancel{false};
+            KmlExport::Options kml;
+            kml.pointSeconds = 0, kml.lineSeconds = 0, kml.gxTrack = true, kml.zones = z;
+            if (format == u"gpx")
+                return GpxExport::write(path, one, QStringLiteral("test"), cancel, {}, z).written;
+            if (format == u"kml")
+                return KmlExport::write(path, one, kml, cancel).written;
+            if (format == u"geojson")
+                return GeoJsonExport::write(path, one, {{}, z}, cancel).written;
+            return CsvExport::write(path, one, DisplayFormat(), cancel, {}, nullptr, z).written;
+        };
+        const QString open = dir_.filePath(QStringLiteral("open.") + format);
+        const QString hidden = dir_.filePath(QStringLiteral("hidden.") + format);
+        QVERIFY(write(open, {}) && write(hidden, zones));
+        const QByteArray inside = QByteArray::number(nmea_to_degrees(start.latitude), 'f', 6);
+        const QByteArray outside = QByteArray::number(nmea_to_degrees(fourth.latitude), 'f', 6);
+        QVERIFY(TestCard::readFile(open).contains(inside));
+        QVERIFY(!TestCard::readFile(hidden).contains(inside));
+        QVERIFY(TestCard::readFile(hidden).contains(outside));
     }
 };
 

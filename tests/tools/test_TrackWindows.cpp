@@ -44,7 +44,7 @@ private slots:
 
     void start_data()
     {
-        QTest::addColumn<QString>("format");   // csv, kml or gpx
+        QTest::addColumn<QString>("format");   // csv, kml, gpx or geojson
         QTest::addColumn<QString>("folder");   // under the test folder
         QTest::addColumn<bool>("replace");     // an old file is there and the user says OK
         QTest::addColumn<QString>("alert");    // the key of the message shown, if any
@@ -55,6 +55,7 @@ private slots:
         QTest::newRow("csv unwritable") << "csv" << "missing" << false << "msg_save_file_fail" << false;
         QTest::newRow("kml") << "kml" << "out" << false << "msg_save_track_ok" << true;
         QTest::newRow("gpx") << "gpx" << "out" << false << "msg_save_track_ok" << true;
+        QTest::newRow("geojson") << "geojson" << "out" << false << "msg_save_track_ok" << true;
         QTest::newRow("kml unwritable") << "kml" << "missing" << false << "msg_save_file_fail" << false;
     }
     void start()
@@ -90,10 +91,12 @@ private slots:
         } else {
             auto *kml = new ExportKMLWindow(rows_, files_, QStringLiteral("GPS-Track"), DisplayFormat());
             kml->ui()->textFolder->setText(dir_.filePath(folder));
-            kml->ui()->comboFormat->setCurrentIndex(format == u"gpx" ? 1 : 0);
+            kml->ui()->comboFormat->setCurrentIndex(format == u"gpx" ? 1 : format == u"geojson" ? 2 : 0);
             window.reset(kml);
             QCOMPARE(kml->path(), path);
-            QCOMPARE(kml->windowTitle(), Texts::text(format == u"gpx" ? "gui_gpx_convert" : "gui_kml_convert"));
+            QCOMPARE(kml->windowTitle(), Texts::text(format == u"kml" ? "gui_kml_convert" : format == u"gpx"
+                                                         ? "gui_gpx_convert" : "gui_geojson_convert"));
+            QCOMPARE(kml->ui()->checkGxTrack->isEnabled(), format == u"kml");
             kml->btnStartClicked();
         }
         const QString last = alerts.texts().value(alerts.texts().size() - 1);
