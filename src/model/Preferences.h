@@ -27,6 +27,8 @@ public:
     static constexpr const char *EventSpeedLimit = "event_speed_limit";
     // The IANA id of the zone local times are shown in; unset or empty: the system's.
     static constexpr const char *TimeZone = "time_zone";
+    // Seconds between two files beyond which a new trip starts; unset or 0: five minutes.
+    static constexpr const char *TripGap = "trip_gap";
 
     // A missing or non-numeric value reads as 0.
     static int intValue(const char *key);
