@@ -28,6 +28,7 @@
 #include <memory>
 #include <optional>
 
+class CardOverviewWindow;
 class FileVideo;
 class ListView;
 class MapView;
@@ -92,6 +93,7 @@ public:
         TagEjectCard = 3700,
         TagFormatCard = 3701,
         TagEvidence = 3800,
+        TagCardOverview = 3900,
         TagUnselectAll = 4900,
         TagFullWindow = 35000,
         TagFullScreen = 35001,
@@ -316,6 +318,7 @@ private:
     bool currentPicture(FileVideo **video, qint64 *frameIndex) const;
     // The evidence window for the ticked recordings, else for the current one at its frame.
     void evidenceCommand(const QList<ListRow> &event, const QList<ListRow> &normal);
+    void cardOverviewCommand();
     void printReport(FileVideo *video, qint64 frameIndex);
     void listTabCommand(int tag);
     void setGraphZoom(double zoom);
@@ -343,6 +346,7 @@ private:
     UsbManager *_usbManager = nullptr;
     QPointer<FileVideo> _fileVideo;
     QPointer<FileLog> _fileLog;
+    QPointer<CardOverviewWindow> _cardOverview;
     std::unique_ptr<SkinManager> _skinManager;
     QImage _backImage;
     VideoLayout *_videoLayout = nullptr;

@@ -2,6 +2,8 @@
 // alert shown when that fails, and its action.
 #include "MainView.h"
 
+#include "CardOverviewWindow.h"
+
 #include "BackupWindow.h"
 #include "DeviceSettingWindow.h"
 #include "EjectCardWindow.h"
@@ -68,6 +70,12 @@ void MainView::tagCommand(int tag)
             showAlert(Texts::text("msg_no_event_loaded"));
         else
             emit listViewEvidence();
+        break;
+    case TagCardOverview:
+        if (!_opened)
+            showAlert(Texts::text("msg_no_event_loaded"));
+        else
+            cardOverviewCommand();
         break;
     case TagDeviceSetting:
         if (!_opened)
@@ -371,4 +379,15 @@ void MainView::evidenceCommand(const QList<ListRow> &event, const QList<ListRow>
         return;
     }
     EvidenceWindow(_fileManager, _skinManager.get(), _rootPath, paths, video ? frameIndex : -1, window()).runModal();
+}
+
+// One overview window, kept while the viewer runs and drawn afresh each time it is opened.
+void MainView::cardOverviewCommand()
+{
+    if (!_cardOverview)
+        _cardOverview = new CardOverviewWindow(this, window());
+    _cardOverview->reload();
+    _cardOverview->show();
+    _cardOverview->raise();
+    _cardOverview->activateWindow();
 }

@@ -77,6 +77,8 @@ void viewMenu(const MenuBuilder &m, const PopupMenus::State &s)
     const MenuBuilder full = m.submenu("menu_view_full");
     full.item("menu_view_full_window", 35000, s.fileVideo);
     full.item("menu_view_full_screen", 35001, s.fileVideo);
+    m.separator();
+    m.item("menu_view_overview", 3900, s.opened);
 }
 
 void playMenu(const MenuBuilder &m)
