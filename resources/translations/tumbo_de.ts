@@ -1587,5 +1587,9 @@ und die SHA-256 von SHA256SUMS muss der obigen gleichen (auch manifest.json enth
         <source>Where events gather</source>
         <translation>Wo sich Ereignisse häufen</translation>
     </message>
+    <message id="gui_overview_events">
+        <source>Events</source>
+        <translation>Ereignisse</translation>
+    </message>
 </context>
 </TS>

@@ -1587,5 +1587,9 @@ and the SHA-256 of SHA256SUMS must equal the one above (manifest.json holds it t
         <source>Where events gather</source>
         <translation>Where events gather</translation>
     </message>
+    <message id="gui_overview_events">
+        <source>Events</source>
+        <translation>Events</translation>
+    </message>
 </context>
 </TS>

@@ -1587,5 +1587,9 @@ SHA256SUMS의 SHA-256이 위의 값과 같아야 합니다 (manifest.json에도 
         <source>Where events gather</source>
         <translation>이벤트가 모이는 곳</translation>
     </message>
+    <message id="gui_overview_events">
+        <source>Events</source>
+        <translation>이벤트</translation>
+    </message>
 </context>
 </TS>

@@ -70,6 +70,8 @@ void OverviewMapView::createPage()
     _webView = new QWebEngineView(this);
     _webView->setPage(_page);
     _webView->setGeometry(rect());
+    // Made while this view is being shown, so it is not shown with it.
+    _webView->show();
     _page->load(QUrl(QString::fromLatin1(PageUrl)));
 }
 

@@ -100,7 +100,7 @@ QString legendCall(const TripBuilder::Trips &trips, const DisplayFormat &format)
         const QString date = format.dateString(msec_to_time(trips[t].startMsec)).left(16);
         rows.append(row(QStringLiteral("%1 · %2").arg(t + 1).arg(date), OverviewScript::tripColour(t).name(), "line"));
     }
-    rows.append(row(Texts::text("gui_trip_events"), {}, "heading"));
+    rows.append(row(Texts::text("gui_overview_events"), {}, "heading"));
     rows.append(row(Texts::text("gui_overview_event_recording"), {}, "camera"));
     for (int k = 0; k < 6; ++k) {
         const auto kind = DrivingEvents::Kind(k);

@@ -63,7 +63,7 @@ private slots:
         QSignalSpy source(_view.get(), &OverviewMapView::clickSource);
         QSignalSpy trip(_view.get(), &OverviewMapView::clickTrip);
         run("addDrivingEvent(0, '#d62d20', 48.1, 11.5, 3, 42, 1777622400123, 'Harsh braking');"
-            " markerLayer.getLayers()[1].fire('click'); routeLayer.getLayers()[1].fire('click');");
+            " markerLayer.getLayers()[1].fire('click'); routeLayer.getLayers()[1].fire('click'); 0;");
         QTRY_COMPARE_WITH_TIMEOUT(source.size(), 1, 30000);
         QCOMPARE(source[0], (QList<QVariant>{3, qint64(42), qint64(1777622400123)}));
         QTRY_COMPARE_WITH_TIMEOUT(trip.size(), 1, 30000);
