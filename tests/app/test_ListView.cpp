@@ -192,7 +192,7 @@ private slots:
         QCOMPARE(catcher.texts(), texts);
     }
 
-    // A ticked trip loads its normal recordings and ticks its logs; its row and the summary
+    // A ticked trip loads its normal recordings and ticks all its files; its row and the summary
     // tell the trip's figures.
     void tripsTab()
     {
@@ -208,7 +208,7 @@ private slots:
                  FileManager::displayFormat().distanceValue(trips->trips()[0].distanceM));
         trips->tableView()->item(0, 0)->setCheckState(Qt::Checked);
         page.press(ListView::TagLoad);
-        QCOMPARE(page.describe(), QStringLiteral("play | PlayList Continuous Trigger Close | PlayList |  | normal:0,1,2,3 log:0,1"));
+        QCOMPARE(page.describe(), QStringLiteral("play | PlayList Continuous Trigger Close | PlayList |  | event:0,1,2 normal:0,1,2,3 log:0,1"));
         QCOMPARE(page.list->selectedTab(), QStringLiteral("normal"));
         page.press(ListView::TagClose);
         QVERIFY(trips->isVisible());
