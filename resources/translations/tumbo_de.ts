@@ -1598,6 +1598,57 @@ und die SHA-256 von SHA256SUMS muss der obigen gleichen (auch manifest.json enth
     <message id="gui_privacy_radius">
         <source>Radius</source>
         <translation>Radius</translation>
+    <message id="button_trips">
+        <source>Trips</source>
+        <translation>Fahrten</translation>
+    </message>
+    <message id="tooltip_trips">
+        <source>The card's drives as trips</source>
+        <translation>Die Fahrten auf der Speicherkarte</translation>
+    </message>
+    <message id="gui_trip_start">
+        <source>Start</source>
+        <translation>Beginn</translation>
+    </message>
+    <message id="gui_trip_distance">
+        <source>Distance</source>
+        <translation>Strecke</translation>
+    </message>
+    <message id="gui_trip_events">
+        <source>Events</source>
+        <translation>Ereign.</translation>
+    </message>
+    <message id="gui_trips_summary">
+        <source>Trips: %1 · %2 · %3 in all</source>
+        <translation>Fahrten: %1 · %2 · %3 insgesamt</translation>
+    </message>
+    <message id="gui_trip_events_partial">
+        <source>More events may be in recordings not opened yet</source>
+        <translation>Weitere Ereignisse können in noch nicht geöffneten Aufnahmen liegen</translation>
+    </message>
+    <message id="msg_noselected_trip">
+        <source>Tick at least one trip.</source>
+        <translation>Markieren Sie mindestens eine Fahrt.</translation>
+    </message>
+    <message id="menu_view_overview">
+        <source>Card overview map</source>
+        <translation>Übersichtskarte der Speicherkarte</translation>
+    </message>
+    <message id="gui_overview_title">
+        <source>Card overview</source>
+        <translation>Übersicht der Speicherkarte</translation>
+    </message>
+    <message id="gui_overview_event_recording">
+        <source>Event recording</source>
+        <translation>Ereignisaufnahme</translation>
+    </message>
+    <message id="gui_overview_heat">
+        <source>Where events gather</source>
+        <translation>Wo sich Ereignisse häufen</translation>
+    </message>
+    <message id="gui_overview_events">
+        <source>Events</source>
+        <translation>Ereignisse</translation>
     </message>
 </context>
 </TS>

@@ -1598,6 +1598,57 @@ and the SHA-256 of SHA256SUMS must equal the one above (manifest.json holds it t
     <message id="gui_privacy_radius">
         <source>Radius</source>
         <translation>Radius</translation>
+    <message id="button_trips">
+        <source>Trips</source>
+        <translation>Trips</translation>
+    </message>
+    <message id="tooltip_trips">
+        <source>The card's drives as trips</source>
+        <translation>The card's drives as trips</translation>
+    </message>
+    <message id="gui_trip_start">
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message id="gui_trip_distance">
+        <source>Distance</source>
+        <translation>Distance</translation>
+    </message>
+    <message id="gui_trip_events">
+        <source>Events</source>
+        <translation>Events</translation>
+    </message>
+    <message id="gui_trips_summary">
+        <source>Trips: %1 · %2 · %3 in all</source>
+        <translation>Trips: %1 · %2 · %3 in all</translation>
+    </message>
+    <message id="gui_trip_events_partial">
+        <source>More events may be in recordings not opened yet</source>
+        <translation>More events may be in recordings not opened yet</translation>
+    </message>
+    <message id="msg_noselected_trip">
+        <source>Tick at least one trip.</source>
+        <translation>Tick at least one trip.</translation>
+    </message>
+    <message id="menu_view_overview">
+        <source>Card overview map</source>
+        <translation>Card overview map</translation>
+    </message>
+    <message id="gui_overview_title">
+        <source>Card overview</source>
+        <translation>Card overview</translation>
+    </message>
+    <message id="gui_overview_event_recording">
+        <source>Event recording</source>
+        <translation>Event recording</translation>
+    </message>
+    <message id="gui_overview_heat">
+        <source>Where events gather</source>
+        <translation>Where events gather</translation>
+    </message>
+    <message id="gui_overview_events">
+        <source>Events</source>
+        <translation>Events</translation>
     </message>
 </context>
 </TS>

@@ -1598,6 +1598,57 @@ SHA256SUMS의 SHA-256이 위의 값과 같아야 합니다 (manifest.json에도 
     <message id="gui_privacy_radius">
         <source>Radius</source>
         <translation>반경</translation>
+    <message id="button_trips">
+        <source>Trips</source>
+        <translation>주행</translation>
+    </message>
+    <message id="tooltip_trips">
+        <source>The card's drives as trips</source>
+        <translation>카드의 주행 목록</translation>
+    </message>
+    <message id="gui_trip_start">
+        <source>Start</source>
+        <translation>시작</translation>
+    </message>
+    <message id="gui_trip_distance">
+        <source>Distance</source>
+        <translation>거리</translation>
+    </message>
+    <message id="gui_trip_events">
+        <source>Events</source>
+        <translation>이벤트</translation>
+    </message>
+    <message id="gui_trips_summary">
+        <source>Trips: %1 · %2 · %3 in all</source>
+        <translation>주행: %1회 · %2 · 총 %3</translation>
+    </message>
+    <message id="gui_trip_events_partial">
+        <source>More events may be in recordings not opened yet</source>
+        <translation>아직 열지 않은 녹화에 이벤트가 더 있을 수 있습니다</translation>
+    </message>
+    <message id="msg_noselected_trip">
+        <source>Tick at least one trip.</source>
+        <translation>주행을 하나 이상 선택하세요.</translation>
+    </message>
+    <message id="menu_view_overview">
+        <source>Card overview map</source>
+        <translation>카드 전체 지도</translation>
+    </message>
+    <message id="gui_overview_title">
+        <source>Card overview</source>
+        <translation>카드 전체 보기</translation>
+    </message>
+    <message id="gui_overview_event_recording">
+        <source>Event recording</source>
+        <translation>이벤트 녹화</translation>
+    </message>
+    <message id="gui_overview_heat">
+        <source>Where events gather</source>
+        <translation>이벤트가 모이는 곳</translation>
+    </message>
+    <message id="gui_overview_events">
+        <source>Events</source>
+        <translation>이벤트</translation>
     </message>
 </context>
 </TS>

@@ -49,6 +49,7 @@ enum CommandTag : int {
     TagEjectCard = 3700,
     TagFormatCard = 3701,
     TagEvidence = 3800,
+    TagCardOverview = 3900,
     TagUnselectAll = 4900,
     TagFullWindow = 35000,
     TagFullScreen = 35001,

@@ -10,6 +10,7 @@
 #include "SkinManager.h"
 #include "Texts.h"
 #include "TriggerListView.h"
+#include "TripListView.h"
 
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -22,6 +23,7 @@ namespace {
 const QString kEvent = QStringLiteral("event");
 const QString kNormal = QStringLiteral("normal");
 const QString kLog = QStringLiteral("log");
+const QString kTrips = QStringLiteral("trips");
 
 } // namespace
 
@@ -85,6 +87,9 @@ void ListView::createTables()
     _triggerListView->hide();
     _eventListView = new EventListView(this);
     _eventListView->hide();
+    _tripListView = new TripListView(this);
+    _tripListView->setGeometry(frame);
+    _tripListView->hide();
 }
 
 void ListView::showEventList(bool on)
@@ -119,6 +124,29 @@ void ListView::createButtons()
     addButton(TagCsv, "button_csv", "tooltip_csv", false, true);
     addButton(TagLoad, "button_load", "tooltip_load", true, false);
     addButton(TagClose, "button_close", "tooltip_close", false, true);
+    addTripsTab();
+}
+
+// Four tabs share the row the skin gives three; the Trips tab takes the Log tab's pictures.
+void ListView::addTripsTab()
+{
+    const std::optional<SkinButtonInfo> info = _skinManager.buttonForKey(TagLog, height());
+    SkinButtonBase *event = buttonWithTag(TagEvent);
+    if (!info || !event)
+        return;
+    auto *trips = new SkinButton(*info, height(), Texts::text("button_trips"), this);
+    trips->setToolTip(Texts::text("tooltip_trips"));
+    trips->setTabLook(true);
+    trips->setVisible(false);
+    _buttons[TagTrips] = trips;
+    connect(trips, &SkinButton::triggered, this, [this] { didCommand(TagTrips); });
+    const QRect first = event->geometry();
+    const int right = buttonWithTag(TagClose) ? buttonWithTag(TagClose)->geometry().right() : first.x() + 4 * first.width();
+    const int step = (right - first.x() + 2) / 4;
+    int i = 0;
+    for (int tag : {TagEvent, TagNormal, TagLog, TagTrips})
+        if (SkinButtonBase *tab = buttonWithTag(tag))
+            tab->setGeometry(first.x() + i++ * step, first.y(), step - 2, first.height());
 }
 
 // The skin's button of key, shown and enabled as asked and kept under its tag; null when
@@ -230,6 +258,7 @@ void ListView::load()
     _eventTableView->loadData(_fileManager->listViewData(kEvent, _format));
     _normalTableView->loadData(_fileManager->listViewData(kNormal, _format));
     _logTableView->loadData(_fileManager->listViewData(kLog, _format));
+    _tripListView->load(*_fileManager, _format);
     _selectedTab = _eventTableView->data().isEmpty() ? TagNormal : TagEvent;
     // Fresh rows are unticked; the All button starts off with them.
     setCheckState(TagAll, false);
@@ -240,13 +269,15 @@ void ListView::load()
 
 void ListView::selectTab(int tag)
 {
-    if (tag == TagEvent || tag == TagNormal || tag == TagLog) {
+    if (tag == TagEvent || tag == TagNormal || tag == TagLog || tag == TagTrips) {
         setPushMode(TagEvent, tag == TagEvent);
         setPushMode(TagNormal, tag == TagNormal);
         setPushMode(TagLog, tag == TagLog);
+        setPushMode(TagTrips, tag == TagTrips);
         _eventTableView->setVisible(tag == TagEvent);
         _normalTableView->setVisible(tag == TagNormal);
         _logTableView->setVisible(tag == TagLog);
+        _tripListView->setVisible(tag == TagTrips);
         setShown(TagGoogleEarth, tag == TagLog);
         setShown(TagCsv, tag == TagLog);
     }
@@ -259,6 +290,8 @@ QString ListView::selectedTab() const
         return kEvent;
     if (_selectedTab == TagNormal)
         return kNormal;
+    if (_selectedTab == TagTrips)
+        return _tripsPlayType.isEmpty() ? kTrips : _tripsPlayType;
     return kLog;
 }
 
@@ -273,7 +306,10 @@ FileTableView *ListView::selectedView() const
 
 void ListView::checkAll(bool flag)
 {
-    selectedView()->checkAll(flag);
+    if (_selectedTab == TagTrips)
+        _tripListView->checkAll(flag);
+    else
+        selectedView()->checkAll(flag);
     setCheckState(TagAll, flag);
 }
 
@@ -282,6 +318,8 @@ void ListView::close()
     setShown(TagEvent, true);
     setShown(TagNormal, true);
     setShown(TagLog, !_logTableView->data().isEmpty());
+    setShown(TagTrips, !_tripListView->trips().empty());
+    _tripsPlayType.clear();
     setShown(TagPlayList, false);
     selectTab(_selectedTab);
     _playListView->hide();
@@ -301,6 +339,7 @@ void ListView::clear()
     _playListView->clear();
     _triggerListView->clear();
     _eventListView->clear();
+    _tripListView->clear();
     didCommand(TagClose);
     setSkinEnabled(TagEvent, false);
     setPushMode(TagEvent, false);
@@ -308,6 +347,8 @@ void ListView::clear()
     setPushMode(TagNormal, false);
     setShown(TagLog, false);
     setPushMode(TagLog, false);
+    setShown(TagTrips, false);
+    setPushMode(TagTrips, false);
     setCheckState(TagAll, false);
     setSkinEnabled(TagAll, false);
     setSkinEnabled(TagLoad, false);
@@ -350,6 +391,7 @@ void ListView::didCommand(int tag)
     case TagEvent:
     case TagNormal:
     case TagLog:
+    case TagTrips:
         tabCommand(tag);
         break;
     case TagClose:
@@ -394,6 +436,10 @@ void ListView::showTriggerList(bool on)
 
 void ListView::didLoad()
 {
+    if (_selectedTab == TagTrips) {
+        loadTrips();
+        return;
+    }
     const QString tab = selectedTab();
     const QList<ListRow> rows = selectedView()->checkedRows();
     if (rows.isEmpty()) {
@@ -411,11 +457,58 @@ void ListView::didLoad()
     emit loadDataSelectedTab(rows, tab);
 }
 
+// The ticked trips' recordings become the play list (the normal ones, or the event ones
+// where a trip has none) and their logs are ticked on the log tab; trips of logs alone go
+// straight to the log page.
+void ListView::loadTrips()
+{
+    const QList<int> ticked = _tripListView->checkedTrips();
+    if (ticked.isEmpty()) {
+        showAlert(Texts::text("msg_noselected_trip"));
+        return;
+    }
+    QList<ListRow> event = _fileManager->listViewData(kEvent);
+    QList<ListRow> normal = _fileManager->listViewData(kNormal);
+    QList<ListRow> chosenEvent, chosenNormal, logs;
+    for (FileTableView *table : {_eventTableView, _normalTableView, _logTableView})
+        table->checkAll(false);
+    for (int t : ticked) {
+        for (int i : _tripListView->trips()[size_t(t)].sources) {
+            const TripBuilder::Source &s = _tripListView->sources()[size_t(i)];
+            if (s.isLog) {
+                _logTableView->setChecked(int(s.index), true);
+                if (s.index < _logTableView->data().size())
+                    logs.append(_logTableView->data().at(s.index));
+                continue;
+            }
+            QList<ListRow> &from = s.type == FileVideo::Event ? event : normal;
+            if (s.index < from.size()) {
+                (s.type == FileVideo::Event ? _eventTableView : _normalTableView)->setChecked(int(s.index), true);
+                from[s.index].col1 = true;
+                (s.type == FileVideo::Event ? chosenEvent : chosenNormal).append(from[s.index]);
+            }
+        }
+    }
+    if (chosenNormal.isEmpty() && chosenEvent.isEmpty()) {
+        tabCommand(TagLog);
+        emit loadDataSelectedTab(logs, kLog);
+        return;
+    }
+    const bool useNormal = !chosenNormal.isEmpty();
+    _tripsPlayType = useNormal ? kNormal : kEvent;
+    const QList<ListRow> rows = useNormal ? chosenNormal : chosenEvent;
+    // The recordings' page comes first, as a tab press would bring it.
+    emit tabSelected(_tripsPlayType);
+    enterPlayList(rows, _tripsPlayType);
+    emit loadDataSelectedTab(rows, _tripsPlayType);
+}
+
 void ListView::enterPlayList(const QList<ListRow> &rows, const QString &tab)
 {
-    for (int tag : {TagEvent, TagNormal, TagLog})
+    for (int tag : {TagEvent, TagNormal, TagLog, TagTrips})
         setShown(tag, false);
     setShown(TagPlayList, true);
+    _tripListView->hide();
     _eventTableView->hide();
     _normalTableView->hide();
     _logTableView->hide();

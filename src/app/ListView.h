@@ -30,6 +30,7 @@ class SkinButtonBase;
 class SkinCheckButton;
 class SkinManager;
 class TriggerListView;
+class TripListView;
 
 class ListView : public QWidget {
     Q_OBJECT
@@ -50,6 +51,8 @@ public:
         TagShowTrigger = 47,
         TagAll = 49,
         TagCsv = 50,
+        // Not a skin key: the Trips tab wears the Log tab's pictures.
+        TagTrips = 1000,
     };
 
     // Placed on the skin rectangle of the list area inside the 768-high window.
@@ -63,7 +66,8 @@ public:
     void selectTab(int tag);
     // Ticks or unticks every row of the selected table and sets the All button.
     void checkAll(bool flag);
-    // "event" for 29, "normal" for 46, "log" otherwise.
+    // "event" for 29, "normal" for 46, "trips" for the Trips tab (or the recordings' list
+    // its Load played), "log" otherwise.
     QString selectedTab() const;
     int selectedTabTag() const { return _selectedTab; }
     // The table of the selected tab (the log table for any tag but 29 and 46).
@@ -87,6 +91,7 @@ public:
     // The zone and date order of every list; rows take it at their next load.
     void setDisplayFormat(const DisplayFormat &format);
     const DisplayFormat &displayFormat() const { return _format; }
+    TripListView *tripListView() const { return _tripListView; }
     // The driving events under the loaded list (the play list or the log table), or not.
     void showEventList(bool on);
     // The page's button of a tag, or null.
@@ -148,6 +153,8 @@ private:
     void enterPlayList(const QList<ListRow> &rows, const QString &tab);
     void exportLogs(int tag);
     void showAlert(const QString &message);
+    void addTripsTab();
+    void loadTrips();
 
     const SkinManager &_skinManager;
     QPointer<FileManager> _fileManager;
@@ -161,5 +168,8 @@ private:
     FileTableView *_logTableView = nullptr;
     PlayListView *_playListView = nullptr;
     TriggerListView *_triggerListView = nullptr;
+    TripListView *_tripListView = nullptr;
+    // The list the Trips tab's Load put in the play list; empty outside that play list.
+    QString _tripsPlayType;
     std::map<int, SkinButtonBase *> _buttons;
 };

@@ -33,6 +33,7 @@
 
 class QThread;
 
+class CardOverviewWindow;
 class FileVideo;
 class ListView;
 class MapView;
@@ -288,6 +289,7 @@ private:
     bool currentPicture(FileVideo **video, qint64 *frameIndex) const;
     // The evidence window for the ticked recordings, else for the current one at its frame.
     void evidenceCommand(const QList<ListRow> &event, const QList<ListRow> &normal);
+    void cardOverviewCommand();
     void printReport(FileVideo *video, qint64 frameIndex);
     void listTabCommand(int tag);
     void setGraphZoom(double zoom);
@@ -316,6 +318,7 @@ private:
     UsbManager *_usbManager = nullptr;
     QPointer<FileVideo> _fileVideo;
     QPointer<FileLog> _fileLog;
+    QPointer<CardOverviewWindow> _cardOverview;
     std::unique_ptr<SkinManager> _skinManager;
     QImage _backImage;
     VideoLayout *_videoLayout = nullptr;

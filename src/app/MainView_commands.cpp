@@ -3,6 +3,7 @@
 #include "MainView.h"
 
 #include "BackupWindow.h"
+#include "CardOverviewWindow.h"
 #include "DeviceSettingWindow.h"
 #include "EjectCardWindow.h"
 #include "EvidenceWindow.h"
@@ -99,6 +100,12 @@ bool MainView::viewCommand(int tag)
     case TagFullWindow:
         if (_fileVideo)
             enterFullWindow();
+        return true;
+    case TagCardOverview:
+        if (!_opened)
+            showAlert(Texts::text("msg_no_event_loaded"));
+        else
+            cardOverviewCommand();
         return true;
     case TagFullScreen:
         // The full-screen key leaves full screen too, as on the desktop.
@@ -414,4 +421,15 @@ void MainView::evidenceCommand(const QList<ListRow> &event, const QList<ListRow>
     EvidenceWindow evidence(_fileManager, _rootPath, paths, video ? frameIndex : -1, window());
     evidence.setDisplayFormat(_displayFormat);
     evidence.runModal();
+}
+
+// One overview window, kept while the viewer runs and drawn afresh each time it is opened.
+void MainView::cardOverviewCommand()
+{
+    if (!_cardOverview)
+        _cardOverview = new CardOverviewWindow(this, window());
+    _cardOverview->reload();
+    _cardOverview->show();
+    _cardOverview->raise();
+    _cardOverview->activateWindow();
 }

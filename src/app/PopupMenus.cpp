@@ -78,6 +78,8 @@ void viewMenu(const MenuBuilder &m, const PopupMenus::State &s)
     const MenuBuilder full = m.submenu("menu_view_full");
     full.item("menu_view_full_window", TagFullWindow, s.fileVideo);
     full.item("menu_view_full_screen", TagFullScreen, s.fileVideo);
+    m.separator();
+    m.item("menu_view_overview", TagCardOverview, s.opened);
 }
 
 void playMenu(const MenuBuilder &m)

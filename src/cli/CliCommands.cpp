@@ -23,6 +23,7 @@
 #include "ReportCommand.h"
 #include "SearchCommand.h"
 #include "StillsCommand.h"
+#include "TripsCommand.h"
 #include "vexa_log_file.h"
 #include "vexa_vdd_file.h"
 
@@ -127,6 +128,7 @@ const QList<CliCommand> &CliCommands::commands()
         RenderCommand::command(),
         SearchCommand::command(),
         EventsCommand::command(),
+        TripsCommand::command(),
         StillsCommand::command(),
         ExportPlainCommand::csvCommand(),
         ExportPlainCommand::gpxCommand(),

@@ -29,6 +29,8 @@ public:
     static constexpr const char *TimeZone = "time_zone";
     // Circles left out of shared tracks: "LAT,LNG,RADIUS" items joined by ';'.
     static constexpr const char *PrivacyZoneList = "privacy_zones";
+    // Seconds between two files beyond which a new trip starts; unset or 0: five minutes.
+    static constexpr const char *TripGap = "trip_gap";
 
     // A missing or non-numeric value reads as 0.
     static int intValue(const char *key);

@@ -88,8 +88,11 @@ bool MapView::connectionRequired()
 
 bool MapView::pageAllowed() const
 {
-    if (!_pageEnabled)
-        return false;
+    return _pageEnabled && engineAllowed();
+}
+
+bool MapView::engineAllowed()
+{
     if (geteuid() != 0)
         return true;
     const QString noSandbox = QStringLiteral("--no-sandbox");

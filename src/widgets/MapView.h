@@ -63,6 +63,8 @@ public:
     // Whether the browser engine may start: when enabled, and not as root without
     // --no-sandbox, where the engine would end the program.
     bool pageAllowed() const;
+    // Whether this process may start the browser engine at all (see pageAllowed).
+    static bool engineAllowed();
     // The browser profile of every map: tiles cached on disk, an identifying user agent.
     static QWebEngineProfile *profile();
 

@@ -11,6 +11,7 @@
 #include "SkinManager.h"
 #include "Texts.h"
 #include "TriggerListView.h"
+#include "TripListView.h"
 
 #include <QSignalSpy>
 #include <QTableWidget>
@@ -189,6 +190,28 @@ private slots:
         for (const QString &key : alerts.split(u' ', Qt::SkipEmptyParts))
             texts << Texts::text(key);
         QCOMPARE(catcher.texts(), texts);
+    }
+
+    // A ticked trip loads its normal recordings and ticks all its files; its row and the summary
+    // tell the trip's figures.
+    void tripsTab()
+    {
+        Page page(*_skin, _full);
+        page.list->load();
+        page.press(ListView::TagTrips);
+        const TripListView *trips = page.list->tripListView();
+        QVERIFY(trips->isVisible());
+        QCOMPARE(page.list->selectedTab(), QStringLiteral("trips"));
+        QCOMPARE(trips->tableView()->rowCount(), 1);
+        QVERIFY2(trips->summaryText().startsWith(QStringLiteral("Trips: 1 · ")), qPrintable(trips->summaryText()));
+        QCOMPARE(trips->tableView()->item(0, 4)->text(),
+                 page.list->displayFormat().distanceValue(trips->trips()[0].distanceM));
+        trips->tableView()->item(0, 0)->setCheckState(Qt::Checked);
+        page.press(ListView::TagLoad);
+        QCOMPARE(page.describe(), QStringLiteral("play | PlayList Continuous Trigger Close | PlayList |  | event:0,1,2 normal:0,1,2,3 log:0,1"));
+        QCOMPARE(page.list->selectedTab(), QStringLiteral("normal"));
+        page.press(ListView::TagClose);
+        QVERIFY(trips->isVisible());
     }
 
     void columnsPerType()

@@ -143,10 +143,10 @@ private slots:
             TagNextFrame, TagFastPlay, TagEventList, TagLogList, TagSingleView, TagThumbView,
             TagNormalList, TagSelectAll, TagViewerSetting, TagGraphScale1, TagGraphScale2,
             TagGraphScale3, TagGraphScale4, TagFileList, TagEjectCard, TagFormatCard,
-            TagEvidence, TagUnselectAll, TagFullWindow, TagFullScreen, TagHomePage}));
+            TagEvidence, TagCardOverview, TagUnselectAll, TagFullWindow, TagFullScreen, TagHomePage}));
         QCOMPARE(items().second, (QList<int>{
             TagSaveJpg, TagPrint, TagSaveAvi, TagBackup, TagDeviceSetting, TagEventList,
-            TagLogList, TagNormalList, TagSelectAll, TagFileList, TagEvidence, TagUnselectAll,
+            TagLogList, TagNormalList, TagSelectAll, TagFileList, TagEvidence, TagCardOverview, TagUnselectAll,
             TagFullWindow, TagFullScreen}));
         openCard();
         QCOMPARE(items().second, (QList<int>{

@@ -17,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cmath>
+
 namespace {
 
 struct Result {
@@ -427,6 +429,30 @@ private slots:
         QCOMPARE(compact.json(), indented.json());
     }
 
+    // One drive is one trip, its distance the log's own and its files all listed.
+    void tripsOfOneDrive()
+    {
+        const QString card = dir_.path() + QStringLiteral("/drive");
+        QCOMPARE(cli({"generate-card", card, "--seed", "3", "--events", "1", "--normals", "3", "--seconds", "4",
+                      "--fps", "5", "--resolution", "96x72"}).code, 0);
+        const Result r = cli({"trips", card, "--units", "1"});
+        QCOMPARE(r.code, 0);
+        const QJsonArray trips = r.json().value("trips").toArray();
+        QCOMPARE(trips.size(), 1);
+        const QJsonObject trip = trips[0].toObject();
+        const QJsonArray logs = trip.value("logs").toArray();
+        QCOMPARE(logs.size(), 1);
+        QCOMPARE(trip.value("recordings").toArray().size(), 4);
+        vexa_log_file log;
+        QVERIFY(log.load(QFile::encodeName(card + u'/' + logs[0].toString()).constData()));
+        QCOMPARE(trip.value("distance_m").toDouble(), std::round(log.distance() * 10) / 10);
+        QVERIFY(trip.value("start").toString().endsWith("+01:00"));
+        QCOMPARE(trip.value("speed_unit").toString(), QStringLiteral("mph"));
+        for (const char *key : {"start_position", "end_position", "duration_s", "moving_s", "average_speed",
+                                "top_speed", "events"})
+            QVERIFY2(trip.contains(key), key);
+    }
+
     // Wrong usage changes nothing: exit code 2, the usage on stderr, nothing on stdout.
     void wrongUsageExitsWithTwo_data()
     {
@@ -446,6 +472,7 @@ private slots:
             {"generate-card"}, {"generate-card", "DIR/x", "--fps", "0"}, {"generate-card", "DIR/x", "--sidecar", "sideways"},
             {"generate-card", "DIR/x", "--awkward=padding,nonsense"}, {"generate-card", "DIR/x", "--resolution", "big"},
             {"generate-card", "DIR/x", "--seed"},
+            {"trips"}, {"trips", "CARD", "CARD"}, {"trips", "CARD", "--gap", "x"}, {"trips", "CARD", "--units", "3"},
         };
         for (const QStringList &args : rows)
             QTest::newRow(qPrintable(args.join(u' '))) << args;
