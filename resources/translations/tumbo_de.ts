@@ -63,14 +63,6 @@
         <source>Altitude</source>
         <translation>Höhe</translation>
     </message>
-    <message id="gui_avi_band">
-        <source>Captions below the picture</source>
-        <translation>Einblendungen unter dem Bild</translation>
-    </message>
-    <message id="gui_avi_subtitles">
-        <source>Telemetry as subtitles (.srt)</source>
-        <translation>Telemetrie als Untertitel (.srt)</translation>
-    </message>
     <message id="gui_avi_folder">
         <source>Movie folder</source>
         <translation>Filmordner</translation>
@@ -78,10 +70,6 @@
     <message id="gui_avi_name">
         <source>File name</source>
         <translation>Dateiname</translation>
-    </message>
-    <message id="gui_avi_overlay">
-        <source>Speed gauge, G-ball and map over the picture</source>
-        <translation>Tacho, G-Kugel und Karte über dem Bild</translation>
     </message>
     <message id="gui_avi_range">
         <source>Time range</source>
@@ -1421,10 +1409,6 @@ SHA-256 von SHA256SUMS:
         <source>Source card</source>
         <translation>Quellkarte</translation>
     </message>
-    <message id="ev_cert_events">
-        <source>Driving events of the span</source>
-        <translation>Fahrereignisse im Zeitraum</translation>
-    </message>
     <message id="ev_cert_sums">
         <source>SHA-256 of SHA256SUMS</source>
         <translation>SHA-256 von SHA256SUMS</translation>
@@ -1555,6 +1539,22 @@ und die SHA-256 von SHA256SUMS muss der obigen gleichen (auch manifest.json enth
         <source>List the driving events found in the logs</source>
         <translation>Die in den Fahrtenbüchern gefundenen Fahrereignisse auflisten</translation>
     </message>
+    <message id="ev_cert_events">
+        <source>Driving events of the span</source>
+        <translation>Fahrereignisse im Zeitraum</translation>
+    </message>
+    <message id="gui_avi_band">
+        <source>Captions below the picture</source>
+        <translation>Einblendungen unter dem Bild</translation>
+    </message>
+    <message id="gui_avi_subtitles">
+        <source>Telemetry as subtitles (.srt)</source>
+        <translation>Telemetrie als Untertitel (.srt)</translation>
+    </message>
+    <message id="gui_avi_overlay">
+        <source>Speed gauge, G-ball and map over the picture</source>
+        <translation>Tacho, G-Kugel und Karte über dem Bild</translation>
+    </message>
     <message id="gui_format_geojson">
         <source>GeoJSON</source>
         <translation>GeoJSON</translation>
@@ -1598,6 +1598,7 @@ und die SHA-256 von SHA256SUMS muss der obigen gleichen (auch manifest.json enth
     <message id="gui_privacy_radius">
         <source>Radius</source>
         <translation>Radius</translation>
+    </message>
     <message id="button_trips">
         <source>Trips</source>
         <translation>Fahrten</translation>

@@ -63,14 +63,6 @@
         <source>Altitude</source>
         <translation>Altitude</translation>
     </message>
-    <message id="gui_avi_band">
-        <source>Captions below the picture</source>
-        <translation>Captions below the picture</translation>
-    </message>
-    <message id="gui_avi_subtitles">
-        <source>Telemetry as subtitles (.srt)</source>
-        <translation>Telemetry as subtitles (.srt)</translation>
-    </message>
     <message id="gui_avi_folder">
         <source>Movie folder</source>
         <translation>Movie folder</translation>
@@ -78,10 +70,6 @@
     <message id="gui_avi_name">
         <source>File name</source>
         <translation>File name</translation>
-    </message>
-    <message id="gui_avi_overlay">
-        <source>Speed gauge, G-ball and map over the picture</source>
-        <translation>Speed gauge, G-ball and map over the picture</translation>
     </message>
     <message id="gui_avi_range">
         <source>Time range</source>
@@ -1421,10 +1409,6 @@ SHA-256 of SHA256SUMS:
         <source>Source card</source>
         <translation>Source card</translation>
     </message>
-    <message id="ev_cert_events">
-        <source>Driving events of the span</source>
-        <translation>Driving events of the span</translation>
-    </message>
     <message id="ev_cert_sums">
         <source>SHA-256 of SHA256SUMS</source>
         <translation>SHA-256 of SHA256SUMS</translation>
@@ -1555,6 +1539,22 @@ and the SHA-256 of SHA256SUMS must equal the one above (manifest.json holds it t
         <source>List the driving events found in the logs</source>
         <translation>List the driving events found in the logs</translation>
     </message>
+    <message id="ev_cert_events">
+        <source>Driving events of the span</source>
+        <translation>Driving events of the span</translation>
+    </message>
+    <message id="gui_avi_band">
+        <source>Captions below the picture</source>
+        <translation>Captions below the picture</translation>
+    </message>
+    <message id="gui_avi_subtitles">
+        <source>Telemetry as subtitles (.srt)</source>
+        <translation>Telemetry as subtitles (.srt)</translation>
+    </message>
+    <message id="gui_avi_overlay">
+        <source>Speed gauge, G-ball and map over the picture</source>
+        <translation>Speed gauge, G-ball and map over the picture</translation>
+    </message>
     <message id="gui_format_geojson">
         <source>GeoJSON</source>
         <translation>GeoJSON</translation>
@@ -1598,6 +1598,7 @@ and the SHA-256 of SHA256SUMS must equal the one above (manifest.json holds it t
     <message id="gui_privacy_radius">
         <source>Radius</source>
         <translation>Radius</translation>
+    </message>
     <message id="button_trips">
         <source>Trips</source>
         <translation>Trips</translation>

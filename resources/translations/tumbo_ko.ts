@@ -63,14 +63,6 @@
         <source>Altitude</source>
         <translation>고도</translation>
     </message>
-    <message id="gui_avi_band">
-        <source>Captions below the picture</source>
-        <translation>화면 아래에 자막</translation>
-    </message>
-    <message id="gui_avi_subtitles">
-        <source>Telemetry as subtitles (.srt)</source>
-        <translation>텔레메트리 자막 (.srt)</translation>
-    </message>
     <message id="gui_avi_folder">
         <source>Movie folder</source>
         <translation>동영상 폴더</translation>
@@ -78,10 +70,6 @@
     <message id="gui_avi_name">
         <source>File name</source>
         <translation>파일 이름</translation>
-    </message>
-    <message id="gui_avi_overlay">
-        <source>Speed gauge, G-ball and map over the picture</source>
-        <translation>속도계, G-볼, 지도 표시</translation>
     </message>
     <message id="gui_avi_range">
         <source>Time range</source>
@@ -1421,10 +1409,6 @@ SHA256SUMS의 SHA-256:
         <source>Source card</source>
         <translation>원본 카드</translation>
     </message>
-    <message id="ev_cert_events">
-        <source>Driving events of the span</source>
-        <translation>기간 내 주행 이벤트</translation>
-    </message>
     <message id="ev_cert_sums">
         <source>SHA-256 of SHA256SUMS</source>
         <translation>SHA256SUMS의 SHA-256</translation>
@@ -1555,6 +1539,22 @@ SHA256SUMS의 SHA-256이 위의 값과 같아야 합니다 (manifest.json에도 
         <source>List the driving events found in the logs</source>
         <translation>로그에서 찾은 주행 이벤트 나열</translation>
     </message>
+    <message id="ev_cert_events">
+        <source>Driving events of the span</source>
+        <translation>기간 내 주행 이벤트</translation>
+    </message>
+    <message id="gui_avi_band">
+        <source>Captions below the picture</source>
+        <translation>화면 아래에 자막</translation>
+    </message>
+    <message id="gui_avi_subtitles">
+        <source>Telemetry as subtitles (.srt)</source>
+        <translation>텔레메트리 자막 (.srt)</translation>
+    </message>
+    <message id="gui_avi_overlay">
+        <source>Speed gauge, G-ball and map over the picture</source>
+        <translation>속도계, G-볼, 지도 표시</translation>
+    </message>
     <message id="gui_format_geojson">
         <source>GeoJSON</source>
         <translation>GeoJSON</translation>
@@ -1598,6 +1598,7 @@ SHA256SUMS의 SHA-256이 위의 값과 같아야 합니다 (manifest.json에도 
     <message id="gui_privacy_radius">
         <source>Radius</source>
         <translation>반경</translation>
+    </message>
     <message id="button_trips">
         <source>Trips</source>
         <translation>주행</translation>
