@@ -3,6 +3,7 @@
 // the keyboard in the tables.
 #include "FileManager.h"
 #include "FileTableView.h"
+#include "Geometry.h"
 #include "TestCard.h"
 #include "ListView.h"
 #include "PlayListView.h"
@@ -337,9 +338,7 @@ private slots:
     void placedAndDrawnOnTheSkin()
     {
         Page page(*_skin);
-        const QRect area = _skin->rectForKey(ListView::KeyArea);
-        QCOMPARE(page.list->geometry(), QRect(area.x(), 768 - area.y() - area.height(),
-                                              area.width(), area.height()));
+        QCOMPARE(page.list->geometry(), Geometry::toQt(_skin->rectForKey(ListView::KeyArea), 768));
         const QImage back = _skin->imageForKey(ListView::KeyBackground);
         QVERIFY(!back.isNull());
         const QRect place = page.list->backRect();

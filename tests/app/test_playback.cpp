@@ -11,6 +11,7 @@
 #include "SkinGps.h"
 #include "SkinSpeed.h"
 #include "VideoView.h"
+#include "vexa_telemetry.h"
 #include "vexa_time.h"
 
 #include <QFontMetrics>
@@ -95,10 +96,10 @@ private slots:
         QVERIFY(_view->skinGps()->isValid());
         QCOMPARE(_view->skinGps()->latitude(), SkinGps::positionOf(h.latitude, true));
         QCOMPARE(_view->skinGps()->longitude(), SkinGps::positionOf(h.longitude, false));
-        QCOMPARE(_view->skinGSensorX()->value(), h.gsensor_x / 1000.0);
-        QCOMPARE(_view->skinGSensorY()->value(), h.gsensor_y / 1000.0);
-        // Gravity is taken off the Z read-out.
-        QCOMPARE(_view->skinGSensorZ()->value(), h.gsensor_z / 1000.0 - 1.0);
+        // The values in g (worked examples in the telemetry test), gravity off Z.
+        QCOMPARE(_view->skinGSensorX()->value(), gsensor_value(h.gsensor_x));
+        QCOMPARE(_view->skinGSensorY()->value(), gsensor_value(h.gsensor_y));
+        QCOMPARE(_view->skinGSensorZ()->value(), gsensor_z_value(h.gsensor_z));
         const _vexa_time_t local = utc_to_local(h.time);
         QCOMPARE(std::memcmp(&_view->skinDateTime()->date(), &local, sizeof local), 0);
         QVERIFY(h.time.hour != local.hour || h.time.day != local.day);  // Berlin is never UTC
@@ -250,7 +251,7 @@ private slots:
         QVERIFY(!_recorder->calls().contains(QStringLiteral("videoLayoutDrawWithFileVideo")));
         QCOMPARE(sliders.count(), 1);
         QCOMPARE(sliders.first().at(0).toLongLong(), 7);
-        QCOMPARE(_view->skinGSensorX()->value(), v->headerAtIndex(7).gsensor_x / 1000.0);
+        QCOMPARE(_view->skinGSensorX()->value(), gsensor_value(v->headerAtIndex(7).gsensor_x));
         QCOMPARE(_view->videoLayout()->selectVideo(), 12);
     }
 
@@ -320,7 +321,7 @@ private slots:
                  QStringLiteral("%1 / %2").arg(info.index + 1).arg(info.file->frameCount()));
         QCOMPARE(logs.first().at(1).toLongLong(), i);
         QCOMPARE(_recorder->calls().last(), QStringLiteral("videoLayoutSetPause"));
-        QCOMPARE(_view->skinGSensorZ()->value(), record.gsensor_z / 1000.0 - 1.0);
+        QCOMPARE(_view->skinGSensorZ()->value(), gsensor_z_value(record.gsensor_z));
         if (record.gps_valid)
             QCOMPARE(_view->skinSpeed()->speed(), int(record.speed));
         QCOMPARE(_view->speed(), 0.0);

@@ -457,22 +457,16 @@ private slots:
     void wrongUsageExitsWithTwo_data()
     {
         QTest::addColumn<QStringList>("args");
+        // One of each rule: command, arguments, an option's command, value and range, the
+        // settings' keys and values, the picture format, the generator's lists.
         const QList<QStringList> rows = {
-            {}, {"bogus"}, {"frames"}, {"frames", "a.vdd", "b.vdd"}, {"log"}, {"card"},
-            {"card", "CARD", "--date-format", "3"}, {"card", "CARD", "--date-format", "x"},
-            {"card", "CARD", "--units", "-1"}, {"card", "CARD", "--units"}, {"card", "CARD", "--flip", "1"},
+            {}, {"bogus"}, {"frames", "a.vdd", "b.vdd"}, {"card", "CARD", "--flip", "1"},
+            {"card", "CARD", "--date-format", "3"}, {"card", "CARD", "--units"},
             {"config", "CARD", "--set", "RECMOD"}, {"config", "CARD", "--set", "NOSUCHKEY=1"},
-            {"config", "CARD", "--set", "PIN=12"}, {"config", "CARD", "--set", "RECMOD=two"},
-            {"config", "CARD", "--set", "PRERECINT1=5"}, {"config", "CARD", "--set"}, {"config", "CARD", "--frob"},
-            {"render"}, {"render", "GOOD", "0"}, {"render", "GOOD", "first", "KEEP"},
-            {"render", "GOOD", "0", "DIR/out.bmp"}, {"render", "GOOD", "0", "KEEP", "extra"},
-            {"render", "GOOD", "0", "KEEP", "--flip", "4"}, {"render", "GOOD", "0", "KEEP", "--flip"},
-            {"render", "GOOD", "0", "KEEP", "--units", "3"}, {"render", "GOOD", "0", "KEEP", "--date-format", "-1"},
-            {"render", "GOOD", "0", "KEEP", "--bold"},
-            {"generate-card"}, {"generate-card", "DIR/x", "--fps", "0"}, {"generate-card", "DIR/x", "--sidecar", "sideways"},
-            {"generate-card", "DIR/x", "--awkward=padding,nonsense"}, {"generate-card", "DIR/x", "--resolution", "big"},
-            {"generate-card", "DIR/x", "--seed"},
-            {"trips"}, {"trips", "CARD", "CARD"}, {"trips", "CARD", "--gap", "x"}, {"trips", "CARD", "--units", "3"},
+            {"config", "CARD", "--set", "PIN=12"}, {"config", "CARD", "--set", "PRERECINT1=5"},
+            {"render", "GOOD", "first", "KEEP"}, {"render", "GOOD", "0", "DIR/out.bmp"},
+            {"generate-card", "DIR/x", "--awkward=padding,nonsense"},
+            {"trips", "CARD", "--gap", "x"},
         };
         for (const QStringList &args : rows)
             QTest::newRow(qPrintable(args.join(u' '))) << args;

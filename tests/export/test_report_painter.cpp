@@ -107,16 +107,13 @@ private slots:
         run("pdftoppm", {"-png", "-r", "72", "-f", "1", "-l", "1", "-singlefile", out, dir.filePath("p")});
         const QImage page(dir.filePath("p.png"));
         QCOMPARE(page.size(), QSize(595, 842));
-        const double w = 595.28 - 72, bottom = 842 - 36 - 20, graphTop = bottom - 0.8 * w / 4;
-        const double mapBottom = graphTop - 20, mapTop = mapBottom - 0.6 * w * 0.75;
-        const QList<std::tuple<double, double, QColor>> samples = {
-            {297, (bottom + graphTop) / 2, Qt::red},       {36 + 0.1 * w + 4, bottom - 4, Qt::red},
-            {36 + 0.1 * w - 4, bottom - 20, Qt::white},    {297, (mapTop + mapBottom) / 2, Qt::blue},
-            {36 + 0.2 * w + 4, mapTop + 4, Qt::blue},      {36 + 0.2 * w - 4, mapTop + 20, Qt::white},
-            {297, mapBottom + 8, Qt::white},
+        // Graph 88-507 x 681-786, map 141-455 x 426-661: inside, beside and between them.
+        const QList<std::tuple<int, int, QColor>> samples = {
+            {297, 734, Qt::red},   {92, 782, Qt::red},   {84, 766, Qt::white}, {297, 544, Qt::blue},
+            {145, 430, Qt::blue},  {137, 446, Qt::white}, {297, 669, Qt::white},
         };
         for (const auto &[x, y, colour] : samples)
-            QVERIFY2(TestCard::near(page.pixelColor(int(x), int(y)), colour, 40),
+            QVERIFY2(TestCard::near(page.pixelColor(x, y), colour, 40),
                      qPrintable(QStringLiteral("%1,%2").arg(x).arg(y)));
     }
 };

@@ -1,28 +1,37 @@
-// The G-sensor graph: curves against their own grid labels at every zoom, the windows of
-// recordings and logs, markers and guides, one-frame windows, clicks and drags.
+// The two graphs: the G-sensor graph of a recording or log (windows, markers, guides,
+// one-frame windows, clicks and drags) and the log page's graph of whole logs (each pixel
+// once per curve, one-record logs, clicks inside, between and after logs); both put their
+// curves against their own grid labels at every zoom.
 #include "CardGenerator.h"
 #include "DriveModel.h"
 #include "FileManager.h"
 #include "NmeaLog.h"
 #include "SkinGraph.h"
+#include "SkinLogGraph.h"
 #include "SkinManager.h"
 #include "TestCard.h"
+#include "Texts.h"
 
 #include <QFile>
 #include <QMouseEvent>
+#include <QSet>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cmath>
+#include <numeric>
+
 Q_DECLARE_METATYPE(SkinGraph::Range)
 
-class TestSkinGraph : public QObject {
+class TestGraphs : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir;
     std::unique_ptr<SkinManager> skin;
     int written = 0;
+    const int64_t start = 1795248000;
 
     FileVideo *video(std::vector<TestCard::Frame> frames, int type)
     {
@@ -37,20 +46,29 @@ class TestSkinGraph : public QObject {
             f.gx = gx, f.gy = gy;
         return list;
     }
-    // A log of the given drive seconds, one record each.
-    FileLog *log(const QList<int> &seconds)
+    // Records at the given seconds after start, X = gx, Y = -gx, Z = 1 g, or moving values.
+    FileLog *log(const QList<int> &seconds, int gx = 0, bool moving = false)
     {
-        DriveModel drive(3);
-        drive.extend(200);
-        NmeaLog text(drive, 1795248000, 0, true);
-        for (int s : seconds)
-            text.addSecond(s, 0);
+        DriveModel drive(1);
+        NmeaLog text(drive, start, 0, true);
+        for (int s : seconds) {
+            DriveSample sample;
+            sample.gx = moving ? int(800 * std::sin(s / 9.0)) : gx;
+            sample.gy = moving ? int(500 * std::cos(s / 5.0)) : -gx;
+            text.addRecord(start + s, sample, 0);
+        }
         const QString name = QString::number(++written) + QStringLiteral(".log");
         QFile file(dir.filePath(name));
         return file.open(QIODevice::WriteOnly) && file.write(text.text()) > 0 && (file.close(), true)
                    ? FileLog::create(dir.path(), name, this) : nullptr;
     }
-    // Rows (from the top; the graph is 146 high) of a column that have exactly the colour.
+    static QList<int> range(int from, int to)
+    {
+        QList<int> list(to - from);
+        std::iota(list.begin(), list.end(), from);
+        return list;
+    }
+    // Rows (from the top) of a column that have exactly the colour.
     static QList<int> rowsOf(const QImage &image, int x, QRgb colour)
     {
         QList<int> rows;
@@ -59,50 +77,65 @@ class TestSkinGraph : public QObject {
                 rows.append(y);
         return rows;
     }
-    static void mouse(QWidget *w, QEvent::Type type, QPointF specPoint, Qt::MouseButtons buttons)
+    static void mouse(QWidget *w, QEvent::Type type, QPointF specPoint, Qt::MouseButtons buttons = Qt::LeftButton)
     {
         const QPointF p(specPoint.x(), w->height() - specPoint.y());
         QMouseEvent event(type, p, w->mapToGlobal(p), Qt::LeftButton, buttons, Qt::NoModifier);
         QCoreApplication::sendEvent(w, &event);
     }
+    static void press(QWidget *w, QPointF specPoint) { mouse(w, QEvent::MouseButtonPress, specPoint); }
 
 private slots:
     void initTestCase()
     {
         QStandardPaths::setTestModeEnabled(true);
+        Texts::install(QLocale(QLocale::English));
         skin = SkinManager::create();
         QVERIFY(skin);
     }
 
-    // X at the top label's value lies on the top grid line (y 141), Y at the lowest one's on
-    // the bottom line (y 21), Z (1 g, gravity removed) on the zero line (y 81).
+    // X at the top label's value lies on the top grid line, Y at the lowest one's on the
+    // bottom line, Z (1 g, gravity removed) on the zero line: rows from the top of the
+    // 468 x 146 G-sensor graph and the 640 x 135 log graph. Zoom stays 1 to 4.
     void curvesMeetTheirLabels_data()
     {
+        QTest::addColumn<bool>("logGraph");
         QTest::addColumn<double>("zoom");
         QTest::addColumn<int>("top");
-        QTest::newRow("zoom 1") << 1.0 << 4000;
-        QTest::newRow("zoom 2") << 2.0 << 3000;
-        QTest::newRow("zoom 3") << 3.0 << 2000;
-        QTest::newRow("zoom 4") << 4.0 << 1000;
+        QTest::addColumn<QList<int>>("rows");
+        const QList<std::pair<double, int>> zooms = {{1.0, 4000}, {2.0, 3000}, {3.0, 2000}, {4.0, 1000}, {5.0, 1000}};
+        for (const auto &[zoom, top] : zooms) {
+            QTest::addRow("G-sensor zoom %g", zoom) << false << zoom << top << QList<int>{5, 125, 65};
+            QTest::addRow("log zoom %g", zoom) << true << zoom << top << QList<int>{5, 114, 60};
+        }
     }
     void curvesMeetTheirLabels()
     {
+        QFETCH(bool, logGraph);
         QFETCH(double, zoom);
         QFETCH(int, top);
+        QFETCH(QList<int>, rows);
         SkinGraph graph(skin.get(), nullptr);
+        SkinLogGraph logs;
+        logs.resize(640, 135);
         QCOMPARE(graph.size(), QSize(468, 146));
         graph.setZoom(zoom);
-        graph.loadWithFileVideo(video(frames(20, top, -top), FileVideo::Normal), 0);
-        const QImage image = graph.grab().toImage();
-        QCOMPARE(rowsOf(image, 320, qRgb(255, 0, 0)), QList<int>{146 - 141});
-        QCOMPARE(rowsOf(image, 320, qRgb(0, 255, 0)), QList<int>{146 - 21});
-        QCOMPARE(rowsOf(image, 320, qRgb(0, 0, 255)), QList<int>{146 - 81});
-        for (int x0 : {10, 358}) {  // red time labels at both ends of the bottom strip
+        logs.setZoom(zoom);
+        QCOMPARE(logGraph ? logs.zoom() : graph.zoom(), std::min(zoom, 4.0));
+        if (logGraph)
+            logs.loadWithFileLogs({log(range(0, 120), top)});
+        else
+            graph.loadWithFileVideo(video(frames(20, top, -top), FileVideo::Normal), 0);
+        const QImage image = logGraph ? logs.grab().toImage() : graph.grab().toImage();
+        const QRgb colours[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)};
+        for (int axis = 0; axis < 3; ++axis)
+            QCOMPARE(rowsOf(image, 320, colours[axis]), QList<int>{rows[axis]});
+        for (int x0 : {10, 358}) {  // the G-sensor graph's red time labels at both ends
             int red = 0;
             for (int x = x0; x < x0 + 100; ++x)
                 for (int y = 131; y < 146; ++y)
                     red += qRed(image.pixel(x, y)) > 150 && qGreen(image.pixel(x, y)) < 100;
-            QVERIFY(red > 50);
+            QVERIFY(logGraph || red > 50);
         }
     }
 
@@ -144,31 +177,31 @@ private slots:
     }
 
     // An event recording marks its first post-event frame; a normal recording each event
-    // run but one under way at the window's start. Frame j is at x = 30 + j * 22.5.
+    // run but one under way at the window's start. 20 frames over the 428-wide plot from
+    // x 30: frame 10 at x 255, 12 at 300, 16 at 390.
     void markers_data()
     {
         QTest::addColumn<int>("type");
         QTest::addColumn<QList<int>>("flagged");
-        QTest::addColumn<QList<int>>("marked");
-        QTest::newRow("event") << int(FileVideo::Event) << QList<int>{12, 13, 14} << QList<int>{12};
-        QTest::newRow("normal") << int(FileVideo::Normal) << QList<int>{0, 1, 10, 11, 16}
-                                << QList<int>{10, 16};
+        QTest::addColumn<QList<int>>("columns");
+        QTest::newRow("event") << int(FileVideo::Event) << QList<int>{12, 13, 14} << QList<int>{300};
+        QTest::newRow("normal") << int(FileVideo::Normal) << QList<int>{0, 1, 10, 11, 16} << QList<int>{255, 390};
     }
     void markers()
     {
         QFETCH(int, type);
         QFETCH(QList<int>, flagged);
-        QFETCH(QList<int>, marked);
         std::vector<TestCard::Frame> list = frames(20);
         for (int k : flagged)
             list[k].recordPhase = 3, list[k].eventType = 1;
         SkinGraph graph(skin.get(), nullptr);
         graph.loadWithFileVideo(video(list, type), 5);
         const QImage image = graph.grab().toImage();
-        for (int j = 0; j < 20; ++j) {
-            const bool black = rowsOf(image, 30 + int(j * 22.5), qRgb(0, 0, 0)).size() > 40;
-            QVERIFY2(black == marked.contains(j), qPrintable(QString::number(j)));
-        }
+        QList<int> black;
+        for (int x = 0; x < image.width(); ++x)
+            if (rowsOf(image, x, qRgb(0, 0, 0)).size() > 40)
+                black.append(x);
+        QTEST(black, "columns");
     }
 
     // The guide of an event recording in a log window: the trigger time, a dashed line
@@ -209,8 +242,8 @@ private slots:
         QVERIFY(bar >= 2);
     }
 
-    // A press anywhere in the cursor's height asks for the frame under it; only a drag
-    // that started on the cursor follows the pointer. A window of one frame has its sample
+    // A press anywhere in the cursor's height asks for the frame under it (frame 9 at
+    // x 232.5); only a drag that started on the cursor follows the pointer. A window of one frame has its sample
     // and cursor at the left edge. Zoom stays 1 to 4.
     void clickDragAndOneFrame()
     {
@@ -218,16 +251,16 @@ private slots:
         FileVideo *v = video(frames(20), FileVideo::Normal);
         graph.loadWithFileVideo(v, 4);
         QSignalSpy spy(&graph, &SkinGraph::fileVideoFrameIndex);
-        mouse(&graph, QEvent::MouseButtonPress, {30 + 9 * 22.5 + 2, 60}, Qt::LeftButton);
-        mouse(&graph, QEvent::MouseMove, {30 + 12 * 22.5, 60}, Qt::LeftButton);
-        mouse(&graph, QEvent::MouseButtonRelease, {30 + 12 * 22.5, 60}, Qt::NoButton);
-        mouse(&graph, QEvent::MouseButtonPress, {30 + 9 * 22.5 + 12, 60}, Qt::LeftButton);
-        mouse(&graph, QEvent::MouseButtonPress, {30 + 9 * 22.5, 10}, Qt::LeftButton);
+        mouse(&graph, QEvent::MouseButtonPress, {234.5, 60}, Qt::LeftButton);
+        mouse(&graph, QEvent::MouseMove, {300, 60}, Qt::LeftButton);
+        mouse(&graph, QEvent::MouseButtonRelease, {300, 60}, Qt::NoButton);
+        mouse(&graph, QEvent::MouseButtonPress, {244.5, 60}, Qt::LeftButton);
+        mouse(&graph, QEvent::MouseButtonPress, {232.5, 10}, Qt::LeftButton);
         QCOMPARE(spy.size(), 1);
         QCOMPARE(spy[0][0].value<FileVideo *>(), v);
         QCOMPARE(spy[0][1].toLongLong(), 9);
-        mouse(&graph, QEvent::MouseButtonPress, {30 + 4 * 22.5 - 1, 60}, Qt::LeftButton);
-        mouse(&graph, QEvent::MouseMove, {30 + 15 * 22.5 + 1, 60}, Qt::LeftButton);
+        mouse(&graph, QEvent::MouseButtonPress, {119, 60}, Qt::LeftButton);
+        mouse(&graph, QEvent::MouseMove, {368.5, 60}, Qt::LeftButton);
         QCOMPARE(spy.size(), 3);
         QCOMPARE(spy[1][1].toLongLong(), 4);
         QCOMPARE(spy[2][1].toLongLong(), 15);
@@ -240,12 +273,86 @@ private slots:
         mouse(&graph, QEvent::MouseButtonPress, {30, 60}, Qt::LeftButton);
         QCOMPARE(spy.size(), 4);
         QCOMPARE(spy[3][1].toLongLong(), 0);
-        graph.setZoom(7);
-        QCOMPARE(graph.zoom(), 4.0);
         graph.setZoom(0);
         QCOMPARE(graph.zoom(), 1.0);
     }
+    // An hour of moving values: every curve keeps each pixel once, far fewer than records.
+    void curvesKeepEachPixelOnce()
+    {
+        SkinLogGraph graph;
+        graph.resize(640, 135);
+        graph.loadWithFileLogs({log(range(0, 3600), 0, true)});
+        for (int axis = 0; axis < 3; ++axis) {
+            const QPolygonF &line = graph.points(axis).first();
+            QSet<QPair<double, double>> seen;
+            for (const QPointF &p : line)
+                seen.insert({p.x(), p.y()});
+            QCOMPARE(seen.size(), line.size());
+            QVERIFY(line.size() > 600 && line.size() < 3600);
+        }
+    }
+
+    // One record, or two in the same second: no scale, everything at the left edge.
+    void spanWithoutSeconds_data()
+    {
+        QTest::addColumn<QList<int>>("seconds");
+        QTest::newRow("one record") << QList<int>{0};
+        QTest::newRow("same second") << QList<int>{0, 0};
+    }
+    void spanWithoutSeconds()
+    {
+        QFETCH(QList<int>, seconds);
+        SkinLogGraph graph;
+        graph.resize(640, 135);
+        FileLog *one = log(seconds, 500);
+        QVERIFY(one);
+        QSignalSpy spy(&graph, &SkinLogGraph::changeFileLog);
+        graph.loadWithFileLogs({one});
+        QCOMPARE(spy.count(), 1);
+        graph.setFileLog(one, -1);
+        QCOMPARE(graph.logIndex(), one->count() - 1);
+        QCOMPARE(graph.cursorRect().x(), 30.0 - 3);
+        for (const QPointF &p : graph.points(0).first())
+            QCOMPARE(p.x(), 30.0);
+        QVERIFY(!graph.grab().toImage().isNull());
+        press(&graph, {300, 60});
+        QCOMPARE(spy.count(), 2);
+        QCOMPARE(spy.last().at(0).value<FileLog *>(), nullptr);  // right of every record
+    }
+
+    // Logs of 0-59 s and 120-179 s: 600 points over 179 s, 3.35 points a second.
+    void clicks_data()
+    {
+        QTest::addColumn<double>("x");
+        QTest::addColumn<double>("y");
+        QTest::addColumn<int>("log");  // -1: none
+        QTest::addColumn<qint64>("index");
+        const double k = 600.0 / 179;
+        QTest::newRow("on a record's column") << 30 + 10 * k << 60.0 << 0 << qint64(10);
+        QTest::newRow("between two columns") << 30 + 10 * k + 2 << 60.0 << 0 << qint64(10);
+        QTest::newRow("in the gap") << 30 + 90 * k << 60.0 << 1 << qint64(0);
+        QTest::newRow("below the plot") << 30 + 10 * k << 5.0 << 0 << qint64(0);
+        QTest::newRow("second log") << 30 + 150 * k << 60.0 << 1 << qint64(30);
+    }
+    void clicks()
+    {
+        QFETCH(double, x);
+        QFETCH(double, y);
+        QFETCH(int, log);
+        QFETCH(qint64, index);
+        SkinLogGraph graph;
+        graph.resize(640, 135);
+        const QList<FileLog *> logs{this->log(range(0, 60)), this->log(range(120, 180))};
+        graph.loadWithFileLogs(logs);
+        QSignalSpy spy(&graph, &SkinLogGraph::changeFileLog);
+        press(&graph, {x, y});
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.first().at(0).value<FileLog *>(), logs.value(log));
+        QCOMPARE(spy.first().at(1).toLongLong(), index);
+        // Both curves start with a move: no line joins the logs.
+        QCOMPARE(graph.points(0).size(), 2);
+    }
 };
 
-QTEST_MAIN(TestSkinGraph)
-#include "test_skin_graph.moc"
+QTEST_MAIN(TestGraphs)
+#include "test_graphs.moc"
