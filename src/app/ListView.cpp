@@ -467,8 +467,8 @@ void ListView::loadTrips()
         showAlert(Texts::text("msg_noselected_trip"));
         return;
     }
-    QList<ListRow> event = _fileManager->listViewData(kEvent);
-    QList<ListRow> normal = _fileManager->listViewData(kNormal);
+    QList<ListRow> event = _fileManager->listViewData(kEvent, _format);
+    QList<ListRow> normal = _fileManager->listViewData(kNormal, _format);
     QList<ListRow> chosenEvent, chosenNormal, logs;
     for (FileTableView *table : {_eventTableView, _normalTableView, _logTableView})
         table->checkAll(false);
