@@ -373,7 +373,7 @@ void LogLayout::didSearch()
         files.push_back(&log->file());
     QList<LogResultModel::Row> rows;
     for (const LogSearch::Row &hit : _search.search(files, criteria()))
-        rows.append({logs[hit.log], hit.index, hit.number});
+        rows.append({logs[hit.log], hit.index, hit.number, hit.kind});
     _tableData->setRows(std::move(rows));
 }
 

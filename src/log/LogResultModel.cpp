@@ -33,6 +33,8 @@ QVariant LogResultModel::data(const QModelIndex &index, int role) const
     const Row &row = _rows[index.row()];
     if (index.column() == 0)
         return QString::number(row.number);
+    if (index.column() == 2 && row.kind)
+        return Texts::text(DrivingEvents::kindTextId(*row.kind));
     if (!row.file)
         return QString();
     const _vexa_log_info_t &record = row.file->logAtIndex(row.index);

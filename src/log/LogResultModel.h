@@ -1,9 +1,11 @@
 // The rows of the log page's result table: row number, date and time of the record, and
-// the event type of the recording that has a frame at the record's second. The texts are
+// the event type: the driving event's kind for an event search, else that of the recording
+// that has a frame at the record's second. The texts are
 // made when a row is shown, so a search with many hits fills the table at once.
 #pragma once
 
 #include "DisplayFormat.h"
+#include "DrivingEvents.h"
 #include "FileLog.h"
 
 #include <QAbstractTableModel>
@@ -11,6 +13,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <optional>
 
 class LogResultModel : public QAbstractTableModel {
     Q_OBJECT
@@ -19,6 +22,7 @@ public:
         QPointer<FileLog> file;
         qint64 index = 0;
         qint64 number = 0;
+        std::optional<DrivingEvents::Kind> kind;
     };
 
     explicit LogResultModel(QObject *parent = nullptr);

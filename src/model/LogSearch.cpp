@@ -87,9 +87,8 @@ std::vector<qint64> LogSearch::searchLog(const vexa_log_file &log, const Criteri
     const std::vector<_vexa_log_info_t> &records = log.records();
     std::vector<qint64> rows;
     if (c.eventOn) {
-        for (const DrivingEvents::Event &e : DrivingEvents::ofLog(records, c.thresholds))
-            if (!c.eventKind || e.kind == *c.eventKind)
-                rows.push_back(e.startIndex);
+        for (const DrivingEvents::Event &e : eventHits(log, c))
+            rows.push_back(e.startIndex);
         return rows;
     }
     std::vector<std::vector<bool>> axes;
@@ -121,13 +120,28 @@ std::vector<qint64> LogSearch::searchLog(const vexa_log_file &log, const Criteri
     return rows;
 }
 
+DrivingEvents::Events LogSearch::eventHits(const vexa_log_file &log, const Criteria &c)
+{
+    DrivingEvents::Events events;
+    for (const DrivingEvents::Event &e : DrivingEvents::ofLog(log.records(), c.thresholds))
+        if (!c.eventKind || e.kind == *c.eventKind)
+            events.push_back(e);
+    return events;
+}
+
 QList<LogSearch::Row> LogSearch::search(const std::vector<const vexa_log_file *> &logs,
                                         const Criteria &criteria)
 {
     QList<Row> rows;
     qint64 number = 1;
-    for (size_t l = 0; l < logs.size(); ++l)
+    for (size_t l = 0; l < logs.size(); ++l) {
+        if (criteria.eventOn) {
+            for (const DrivingEvents::Event &e : eventHits(*logs[l], criteria))
+                rows.append({qsizetype(l), e.startIndex, number++, e.kind});
+            continue;
+        }
         for (qint64 index : searchLog(*logs[l], criteria))
-            rows.append({qsizetype(l), index, number++});
+            rows.append({qsizetype(l), index, number++, std::nullopt});
+    }
     return rows;
 }

@@ -35,11 +35,12 @@ public:
     };
 
     // One result: the log's position in the searched list, the record, the 1-based row
-    // number counted across all logs.
+    // number counted across all logs; an event search also names the event's kind.
     struct Row {
         qsizetype log = 0;
         qint64 index = 0;
         qint64 number = 0;
+        std::optional<DrivingEvents::Kind> kind;
     };
 
     // |x| rounded to two decimals the way "%05.2f" prints it.
@@ -53,6 +54,8 @@ public:
     std::vector<qint64> searchLog(const vexa_log_file &log, const Criteria &criteria);
 
 private:
+    // The driving events of the log that the criteria ask for, in start order.
+    static DrivingEvents::Events eventHits(const vexa_log_file &log, const Criteria &criteria);
     std::vector<qint64> speedHits(const std::vector<_vexa_log_info_t> &records,
                                   const Criteria &criteria) const;
     // Per record, whether the axis passes; empty when the axis is off.

@@ -48,7 +48,7 @@ private slots:
         QTest::addColumn<QList<double>>("speeds");
         QTest::addColumn<QList<int>>("gx");
         QTest::addColumn<QList<int>>("gz");
-        QTest::addColumn<QString>("boxes");  // s: speed, g: G-sensor, x/z: axes
+        QTest::addColumn<QString>("boxes");  // s: speed, g: G-sensor, x/z: axes, e: events
         QTest::addColumn<double>("speedLimit");
         QTest::addColumn<int>("units");
         QTest::addColumn<int>("logs");
@@ -69,6 +69,7 @@ private slots:
         row("X and Z both", still, "gxz", 0, {"0.2", "0.3"}, {500, 0, -450, 500}, {1000, 1500, 1450, 1500});
         row("numbered across logs", {70, 0, 70}, "s", 60, {"0.0", "0.2", "1.0", "1.2"}, {}, {}, 0, 2);
         row("MPH threshold", {60, 70, 50}, "s", 40, {"0.1"}, {}, {}, 1);
+        row("an event names its kind", {70, 55, 40, 40}, "e", 0, {"0.0 brake"});
     }
     void rows()
     {
@@ -97,13 +98,15 @@ private slots:
         c.xOn = boxes.contains(u'x');
         c.zOn = boxes.contains(u'z');
         c.xLimit = c.zLimit = 0.4;
+        c.eventOn = boxes.contains(u'e');
         if (boxes == u"sgx")
             c.xLimit = 0;
         LogSearch search;
         QStringList got;
         for (const LogSearch::Row &row : search.search(files, c)) {
             QCOMPARE(row.number, got.size() + 1);
-            got << QStringLiteral("%1.%2").arg(row.log).arg(row.index);
+            got << QStringLiteral("%1.%2").arg(row.log).arg(row.index)
+                       + (row.kind ? u' ' + DrivingEvents::kindName(*row.kind) : QString());
         }
         QCOMPARE(got, expected);
     }
