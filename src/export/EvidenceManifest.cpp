@@ -27,6 +27,12 @@ QJsonArray entriesJson(const QList<EvidencePackage::Entry> &entries, bool withTi
     return array;
 }
 
+// The package's display zone; the system's when the format names none.
+QTimeZone timeZoneOf(const DisplayZone &zone)
+{
+    return zone.isSystem() ? QTimeZone::systemTimeZone() : QTimeZone(zone.id());
+}
+
 QJsonValue textOrNull(const QString &text)
 {
     return text.isEmpty() ? QJsonValue(QJsonValue::Null) : QJsonValue(text);
@@ -63,7 +69,7 @@ bool EvidenceManifest::writeSums(const QString &root, QString *error)
 
 QString EvidenceManifest::zoneText() const
 {
-    const QTimeZone zone = QTimeZone::systemTimeZone();
+    const QTimeZone zone = timeZoneOf(_options.format.zone());
     const int offset = zone.offsetFromUtc(_created);
     const QString sign = offset < 0 ? QStringLiteral("-") : QStringLiteral("+");
     return QStringLiteral("%1 (UTC%2%3:%4)")
@@ -91,11 +97,13 @@ QByteArray EvidenceManifest::json(const QList<EvidencePackage::Entry> &reports) 
             {"frame", c.frame},
             {"frame_time_utc", QDateTime::fromMSecsSinceEpoch(c.frameMsec, Qt::UTC).toString(Qt::ISODateWithMs)},
             {"clock_offset_ms", c.clockOffsetMsec ? QJsonValue(*c.clockOffsetMsec) : QJsonValue(QJsonValue::Null)}});
+    const QTimeZone zone = timeZoneOf(_options.format.zone());
+    const QDateTime createdLocal = _created.toTimeZone(zone);
     const QJsonObject manifest{
         {"tool", QJsonObject{{"name", _options.toolName}, {"version", _options.toolVersion}}},
         {"created_utc", _created.toUTC().toString(Qt::ISODateWithMs)},
-        {"created_local", _created.toOffsetFromUtc(_created.offsetFromUtc()).toString(Qt::ISODateWithMs)},
-        {"time_zone", QString::fromUtf8(QTimeZone::systemTimeZone().id())},
+        {"created_local", createdLocal.toOffsetFromUtc(createdLocal.offsetFromUtc()).toString(Qt::ISODateWithMs)},
+        {"time_zone", QString::fromUtf8(zone.id())},
         {"source_card", QDir(_options.cardRoot).absolutePath()},
         {"margin_seconds", _options.marginSeconds},
         {"operator", textOrNull(_options.operatorName)},

@@ -49,6 +49,7 @@ class TestEvidencePackage : public QObject {
         o.operatorName = QStringLiteral("Test Operator");
         o.toolName = QStringLiteral("test");
         o.toolVersion = QStringLiteral("1");
+        o.format = DisplayFormat(0, 0, DisplayZone(QByteArrayLiteral("Asia/Seoul")));
         o.recordings = EvidencePackage::cardRecordings(_card);
         o.logs = EvidencePackage::cardLogs(_card);
         return o;
@@ -92,6 +93,9 @@ private slots:
         const QJsonObject manifest = QJsonDocument::fromJson(TestCard::readFile(_made.folder + "/manifest.json")).object();
         QCOMPARE(manifest.value("sha256sums").toString().toLatin1(), _made.sha256sums);
         QCOMPARE(manifest.value("operator").toString(), QStringLiteral("Test Operator"));
+        // Local times in the package's zone, not the system's.
+        QCOMPARE(manifest.value("time_zone").toString(), QStringLiteral("Asia/Seoul"));
+        QVERIFY(manifest.value("created_local").toString().endsWith(QStringLiteral("+09:00")));
     }
 
     void tamperingIsNamed_data()
