@@ -1627,6 +1627,10 @@ und die SHA-256 von SHA256SUMS muss der obigen gleichen (auch manifest.json enth
         <source>More events may be in recordings not opened yet</source>
         <translation>Weitere Ereignisse können in noch nicht geöffneten Aufnahmen liegen</translation>
     </message>
+    <message id="gui_trip_gap">
+        <source>Stop that ends a trip (minutes)</source>
+        <translation>Halt, der eine Fahrt beendet (Minuten)</translation>
+    </message>
     <message id="msg_noselected_trip">
         <source>Tick at least one trip.</source>
         <translation>Markieren Sie mindestens eine Fahrt.</translation>

@@ -1627,6 +1627,10 @@ and the SHA-256 of SHA256SUMS must equal the one above (manifest.json holds it t
         <source>More events may be in recordings not opened yet</source>
         <translation>More events may be in recordings not opened yet</translation>
     </message>
+    <message id="gui_trip_gap">
+        <source>Stop that ends a trip (minutes)</source>
+        <translation>Stop that ends a trip (minutes)</translation>
+    </message>
     <message id="msg_noselected_trip">
         <source>Tick at least one trip.</source>
         <translation>Tick at least one trip.</translation>

@@ -1627,6 +1627,10 @@ SHA256SUMS의 SHA-256이 위의 값과 같아야 합니다 (manifest.json에도 
         <source>More events may be in recordings not opened yet</source>
         <translation>아직 열지 않은 녹화에 이벤트가 더 있을 수 있습니다</translation>
     </message>
+    <message id="gui_trip_gap">
+        <source>Stop that ends a trip (minutes)</source>
+        <translation>주행을 끝내는 정차 시간 (분)</translation>
+    </message>
     <message id="msg_noselected_trip">
         <source>Tick at least one trip.</source>
         <translation>주행을 하나 이상 선택하세요.</translation>

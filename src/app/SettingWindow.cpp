@@ -5,10 +5,12 @@
 #include "Preferences.h"
 #include "PrivacyZoneEditor.h"
 #include "Texts.h"
+#include "TripBuilder.h"
 #include "ui_SettingWindow.h"
 
 #include <QButtonGroup>
 #include <QDoubleSpinBox>
+#include <QSpinBox>
 #include <QTimeZone>
 
 #include <algorithm>
@@ -80,6 +82,7 @@ void SettingWindow::prepareThresholds()
     _ui->spinImpact->setSuffix(QStringLiteral(" g"));
     _ui->spinSpeedLimit->setDecimals(0);
     _ui->spinSpeedLimit->setRange(0, 400);
+    _ui->spinTripGap->setRange(1, 120);
 }
 
 void SettingWindow::applyTexts()
@@ -100,6 +103,7 @@ void SettingWindow::applyTexts()
     _ui->labelCorner->setText(Texts::text("gui_event_corner"));
     _ui->labelImpact->setText(Texts::text("gui_event_impact"));
     _ui->labelSpeedLimit->setText(Texts::text("gui_event_speed_limit"));
+    _ui->labelTripGap->setText(Texts::text("gui_trip_gap"));
     _ui->spinSpeedLimit->setSpecialValueText(Texts::text("gui_off"));
     _ui->btnOK->setText(Texts::text("gui_ok"));
     _ui->btnCancel->setText(Texts::text("gui_cancel"));
@@ -117,6 +121,8 @@ void SettingWindow::loadSelection()
     _ui->spinCorner->setValue(t.corner);
     _ui->spinImpact->setValue(t.impact);
     _ui->spinSpeedLimit->setValue(t.speedLimit);
+    // Stored in seconds; the box offers whole minutes and clamps what it cannot show.
+    _ui->spinTripGap->setValue(int((TripBuilder::storedGapSeconds() + 30) / 60));
     _privacy->setZones(PrivacyZones::stored());
 }
 
@@ -154,6 +160,7 @@ void SettingWindow::btnOK()
     Preferences::setDoubleValue(Preferences::EventCorner, _ui->spinCorner->value());
     Preferences::setDoubleValue(Preferences::EventImpact, _ui->spinImpact->value());
     Preferences::setDoubleValue(Preferences::EventSpeedLimit, _ui->spinSpeedLimit->value());
+    Preferences::setIntValue(Preferences::TripGap, _ui->spinTripGap->value() * 60);
     _privacy->zones().store();
     _result = true;
     accept();

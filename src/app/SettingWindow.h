@@ -1,5 +1,5 @@
 // The viewer preferences window: date format, units, video flip, time zone, event
-// thresholds and the privacy zones left out of shared tracks.
+// thresholds, the trip gap and the privacy zones left out of shared tracks.
 #pragma once
 
 #include <QDialog>

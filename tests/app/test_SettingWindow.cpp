@@ -68,6 +68,7 @@ private slots:
         QTimer::singleShot(0, &window, [&] {
             window.ui()->radioSpeed2->click();
             window.ui()->comboFlip->setCurrentIndex(3);
+            window.ui()->spinTripGap->setValue(12);
             PrivacyZoneEditor *zones = window.privacyZones();
             zones->latitude()->setValue(48.1);
             zones->longitude()->setValue(11.5);
@@ -79,6 +80,7 @@ private slots:
         QCOMPARE(Preferences::dateFormat(), 1);
         QCOMPARE(Preferences::speedFormat(), 2);
         QCOMPARE(Preferences::videoFlip(), 3);
+        QCOMPARE(Preferences::intValue(Preferences::TripGap), 720);
         QCOMPARE(DisplayFormat::fromPreferences().dateFormat(), 1);
         QCOMPARE(DisplayFormat::fromPreferences().speedFormat(), QStringLiteral("kn"));
         const PrivacyZones stored = PrivacyZones::stored();
