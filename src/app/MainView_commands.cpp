@@ -383,6 +383,7 @@ void MainView::printReport(FileVideo *video, qint64 frameIndex)
             break;
         ReportPainter::Content content;
         content.format = _displayFormat;
+        content.zones = PrivacyZones::stored();
         content.flip = Preferences::videoFlip();
         content.video = video;
         content.log = _fileLog;
@@ -395,9 +396,9 @@ void MainView::printReport(FileVideo *video, qint64 frameIndex)
         if (log)
             content.logGraph = ReportPictures::logGraph(log->logGraph()->picture());
         if (_fileLog && log)
-            content.map = ReportPictures::route(log->logGraph()->picture());
+            content.map = ReportPictures::route(log->logGraph()->picture(), content.zones);
         else if (video)
-            content.map = ReportPictures::route(*video, frameIndex);
+            content.map = ReportPictures::route(*video, frameIndex, content.zones);
         if (window.printReport(content, PrintWindow::Result(how)))
             break;
     }

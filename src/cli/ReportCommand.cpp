@@ -28,6 +28,7 @@ struct ReportOptions {
     QString comment;
     int dateFormat = 0;
     int units = 0;
+    PrivacyZones zones;
 };
 
 // Empty on success, else what is wrong with the arguments.
@@ -37,6 +38,8 @@ QString parse(const QStringList &args, ReportOptions &o)
     if (!line.parse(args) || !line.number("date-format", 0, 2, o.dateFormat)
         || !line.number("units", 0, 2, o.units))
         return line.problem();
+    if (QString problem; !CliOptions::privacyZones(line, o.zones, problem))
+        return problem;
     QStringList positional = line.positional();
     if (positional.isEmpty() || (positional[0] != u"event" && positional[0] != u"log"))
         return QStringLiteral("report takes \"event\" or \"log\"");
@@ -111,7 +114,7 @@ const CliCommand &ReportCommand::command()
         "report", "event FILE.vdd INDEX OUT.pdf | log LOG... OUT.pdf",
         "an event or log report as a PDF (INDEX -1: the last frame)",
         {QCommandLineOption(QStringLiteral("series"), QStringLiteral("event reports: a page per still of a series from the frame"), QStringLiteral("PER_SECOND SECONDS")), QCommandLineOption(QStringLiteral("title"), QStringLiteral("the report's title"), QStringLiteral("T")), QCommandLineOption(QStringLiteral("comment"), QStringLiteral("the report's comment"), QStringLiteral("C")),
-         CliOptions::dateFormat(), CliOptions::units()},
+         CliOptions::dateFormat(), CliOptions::units(), CliOptions::privacy()},
         {{QStringLiteral("series"), 2}}, {}, &ReportCommand::run};
     return declaration;
 }
@@ -130,6 +133,7 @@ int ReportCommand::run(const QStringList &args)
     content.format = DisplayFormat(o.units, o.dateFormat);
     content.title = o.title;
     content.comment = o.comment;
+    content.zones = o.zones;
     if (int failed = o.log ? logReport(o, content, &owner) : eventReport(o, content, &owner))
         return failed;
     const ReportPainter report(content);

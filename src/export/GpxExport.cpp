@@ -67,11 +67,20 @@ TrackExport::Result GpxExport::write(const QString &path, const TrackExport::Log
         const qint64 n = qint64(log->count());
         const QString count = TrackExport::countText(result.logs, total);
         file.append("<trkseg>\n");
+        // The segment ends at a zone and the next starts after it, so no line crosses the zone.
+        bool written = false, split = false;
         qint64 k = 0;
         for (; k < n; ++k) {
             const _vexa_log_info_t &r = log->records()[size_t(k)];
-            if (!has_position_fix(r.gps_valid, r.latitude, r.longitude) || zones.hides(r))
+            const bool hidden = zones.hides(r);
+            if (hidden)
+                split = written;
+            if (hidden || !has_position_fix(r.gps_valid, r.latitude, r.longitude))
                 continue;
+            if (split)
+                file.append("</trkseg>\n<trkseg>\n");
+            split = false;
+            written = true;
             writePoint(file, r);
             ++result.records;
             if (progress)

@@ -1,6 +1,6 @@
 // Driving logs as a GPX 1.1 track: one segment per log, one point per record with a fix,
 // carrying its altitude, UTC time, and speed and course in Garmin's TrackPointExtension v2.
-// Points inside a privacy zone are left out.
+// Points inside a privacy zone are left out and the segment ends there; a new one follows.
 #pragma once
 
 #include "PrivacyZones.h"

@@ -78,16 +78,65 @@ void writePlacemark(ExportFile &file, const _vexa_log_info_t &r, double lat, dou
                  lat, lon, h1, ArrowIcon, KmlExport::iconHeading(r.course), lon, lat, height);
 }
 
-void writeTrack(ExportFile &file, const QString &name, const char *style, const QByteArray &coordinates)
+// Appends "lon,lat,height" ("%f,%f,%f") to a space-separated coordinate list; without a
+// height the third value is a plain 0.
+void appendCoordinate(QByteArray &list, double lon, double lat, const double *height = nullptr)
+{
+    TextLine point;
+    if (!list.isEmpty())
+        point.ch(' ');
+    point.fixed(lon, 6).ch(',').fixed(lat, 6).ch(',');
+    if (height)
+        point.fixed(*height, 6);
+    else
+        point.ch('0');
+    list.append(point.data(), point.size());
+}
+
+// The line's pieces between privacy zones: a single piece is one LineString as always, more
+// are LineStrings of one MultiGeometry, the id on the first.
+void writeTrack(ExportFile &file, const QString &name, const char *style, const char *id, const char *settings,
+                const QList<QByteArray> &pieces)
 {
     file.append("<Placemark><name>");
     file.append(escaped(name));
     file.append("</name>\n");
     file.append(style);
-    file.append("<coordinates>");
-    file.append(coordinates);
-    file.append("</coordinates></LineString>\n</Placemark>\n");
+    const bool multi = pieces.size() > 1;
+    if (multi)
+        file.append("<MultiGeometry>\n");
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        if (i == 0)
+            file.appendf("<LineString id=\"%s\">", id);
+        else
+            file.append("<LineString>");
+        file.append(settings);
+        file.append("<coordinates>");
+        file.append(pieces[i]);
+        file.append("</coordinates></LineString>\n");
+    }
+    if (multi)
+        file.append("</MultiGeometry>\n");
+    file.append("</Placemark>\n");
 }
+
+// The car line and the raised line, each broken where a zone left positions out.
+struct Lines {
+    QList<QByteArray> tracks{QByteArray()}, speeds{QByteArray()};
+    bool split = false;
+
+    void hidden() { split = split || !tracks.last().isEmpty(); }
+    void add(double lon, double lat, double height)
+    {
+        if (split) {
+            tracks.append(QByteArray());
+            speeds.append(QByteArray());
+            split = false;
+        }
+        appendCoordinate(tracks.last(), lon, lat);
+        appendCoordinate(speeds.last(), lon, lat, &height);
+    }
+};
 
 // Where an event starts: the first record of its span with a fix; false when none has one.
 bool eventPosition(const vexa_log_file &log, const DrivingEvents::Event &e, const PrivacyZones &zones, double &lat,
@@ -171,38 +220,18 @@ void writeGxTrack(ExportFile &file, const GxTrack &track, const DisplayFormat &f
     file.append("</gx:SimpleArrayData></SchemaData></ExtendedData></gx:Track>\n</Placemark>\n");
 }
 
-void writeFooter(ExportFile &file, const QByteArray &tracks, const QByteArray &speeds, const GxTrack *gx,
-                 const DisplayFormat &format)
+void writeFooter(ExportFile &file, const Lines &lines, const GxTrack *gx, const DisplayFormat &format)
 {
     const QString carTrack = Texts::text("gui_car_track");
     file.append("</Folder>\n");
-    writeTrack(file, carTrack,
-               "<Style><LineStyle><color>7FFF0000</color><width>5</width></LineStyle></Style>\n"
-               "<LineString id=\"CarRoute\"><tessellate>1</tessellate>\n",
-               tracks);
+    writeTrack(file, carTrack, "<Style><LineStyle><color>7FFF0000</color><width>5</width></LineStyle></Style>\n",
+               "CarRoute", "<tessellate>1</tessellate>\n", lines.tracks);
     writeTrack(file, QStringLiteral("%1 (%2)").arg(carTrack, Texts::text("gui_speed")),
-               "<Style><LineStyle><color>7F00FFFF</color><width>4</width></LineStyle></Style>\n"
-               "<LineString id=\"SpeedRoute\"><tessellate>1</tessellate>"
-               "<altitudeMode>relativeToGround</altitudeMode>\n",
-               speeds);
+               "<Style><LineStyle><color>7F00FFFF</color><width>4</width></LineStyle></Style>\n", "SpeedRoute",
+               "<tessellate>1</tessellate><altitudeMode>relativeToGround</altitudeMode>\n", lines.speeds);
     if (gx)
         writeGxTrack(file, *gx, format);
     file.append("</Folder>\n</kml>\n");
-}
-
-// Appends "lon,lat,height" ("%f,%f,%f") to a space-separated coordinate list; without a
-// height the third value is a plain 0.
-void appendCoordinate(QByteArray &list, double lon, double lat, const double *height = nullptr)
-{
-    TextLine point;
-    if (!list.isEmpty())
-        point.ch(' ');
-    point.fixed(lon, 6).ch(',').fixed(lat, 6).ch(',');
-    if (height)
-        point.fixed(*height, 6);
-    else
-        point.ch('0');
-    list.append(point.data(), point.size());
 }
 
 } // namespace
@@ -248,7 +277,7 @@ TrackExport::Result KmlExport::write(const QString &path, const TrackExport::Log
     const qint64 pointMs = qint64(options.pointSeconds) * 1000;
     const qint64 lineMs = qint64(options.lineSeconds) * 1000;
     qint64 lastPoint = 0, lastLine = 0;
-    QByteArray tracks, speeds;
+    Lines lines;
     GxTrack gx;
     writeHeader(file, logs, options.title, options.format, options.gxTrack);
     const qint64 total = qint64(logs.size());
@@ -258,7 +287,10 @@ TrackExport::Result KmlExport::write(const QString &path, const TrackExport::Log
         qint64 k = 0;
         for (; k < n; ++k) {
             const _vexa_log_info_t &r = log->records()[size_t(k)];
-            if (!has_position_fix(r.gps_valid, r.latitude, r.longitude) || options.zones.hides(r))
+            const bool hidden = options.zones.hides(r);
+            if (hidden)
+                lines.hidden();
+            if (hidden || !has_position_fix(r.gps_valid, r.latitude, r.longitude))
                 continue;
             const qint64 t = time_to_msec(r.time);
             const double lat = nmea_to_degrees(r.latitude), lon = nmea_to_degrees(r.longitude);
@@ -269,8 +301,7 @@ TrackExport::Result KmlExport::write(const QString &path, const TrackExport::Log
                 lastPoint = t;
             }
             if (t - lastLine >= lineMs) {
-                appendCoordinate(tracks, lon, lat);
-                appendCoordinate(speeds, lon, lat, &height);
+                lines.add(lon, lat, height);
                 ++result.trackPoints;
                 lastLine = t;
             }
@@ -292,7 +323,7 @@ TrackExport::Result KmlExport::write(const QString &path, const TrackExport::Log
     }
     if (options.events && !result.cancelled)
         writeEvents(file, logs, options.thresholds, options.format, options.zones);
-    writeFooter(file, tracks, speeds, options.gxTrack ? &gx : nullptr, options.format);
+    writeFooter(file, lines, options.gxTrack ? &gx : nullptr, options.format);
     result.written = file.commit();
     if (!result.written)
         result.error = file.errorString();

@@ -294,7 +294,8 @@ void ReportPainter::drawFrame(const Page &page, qint64 index) const
                                    r.y() + H - 0.1 * r.width() - picHeight, false);
 
     const auto &h = video->headerAtIndex(index);
-    const bool fix = has_position_fix(h.gps_valid, h.latitude, h.longitude);
+    const bool fix = has_position_fix(h.gps_valid, h.latitude, h.longitude)
+        && !_content.zones.contains(nmea_to_degrees(h.latitude), nmea_to_degrees(h.longitude));
     _vexa_time_t gps{};
     const bool gpsValid = fix && gpsTime(video, index, &gps);
     const DisplayFormat &format = _content.format;
@@ -404,7 +405,7 @@ void ReportPainter::drawLogSecond(const Page &page) const
 
     const FileLog *log = _content.log;
     const _vexa_log_info_t &rec = log->logAtIndex(log->currentIndex());
-    const bool fix = has_position_fix(rec.gps_valid, rec.latitude, rec.longitude);
+    const bool fix = has_position_fix(rec.gps_valid, rec.latitude, rec.longitude) && !_content.zones.hides(rec);
     const QString speedText = key("gui_speed"), altitudeText = key("gui_altitude");
     const DisplayFormat &format = _content.format;
     const QString motion = fix

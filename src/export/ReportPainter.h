@@ -5,6 +5,7 @@
 #pragma once
 
 #include "DisplayFormat.h"
+#include "PrivacyZones.h"
 #include "vexa_types.h"
 
 #include <QImage>
@@ -32,6 +33,7 @@ public:
         QImage map;       // the map with the route
         QImage logGraph;  // the log graph (log reports only)
         DisplayFormat format;  // units, date order and zone of every text
+        PrivacyZones zones;    // a position inside one reads as without a fix
         int flip = 0;          // of the frame pictures, as FileVideo::flipped takes it
         // Pages added after the report's own, each painted in points on a top-left-origin
         // page box (the evidence certificate).

@@ -34,18 +34,18 @@ QImage ReportPictures::logGraph(const LogGraphPicture &shown)
     return drawn(shown, LogGraphSize);
 }
 
-QImage ReportPictures::route(const FileVideo &video, qint64 index)
+QImage ReportPictures::route(const FileVideo &video, qint64 index, const PrivacyZones &zones)
 {
-    return RoutePicture::ofVideo(video, index, MapSize);
+    return RoutePicture::ofVideo(video, index, MapSize, zones);
 }
 
-QImage ReportPictures::route(const LogGraphPicture &shown)
+QImage ReportPictures::route(const LogGraphPicture &shown, const PrivacyZones &zones)
 {
     QList<FileLog *> logs;
     for (const LogGraphPicture::Entry &entry : shown.entries())
         if (entry.log)
             logs.append(entry.log);
-    return RoutePicture::ofLogs(logs, shown.fileLog(), shown.logIndex(), MapSize);
+    return RoutePicture::ofLogs(logs, shown.fileLog(), shown.logIndex(), MapSize, zones);
 }
 
 void ReportPictures::addVideo(ReportPainter::Content &content, FileVideo &video, qint64 index,
@@ -57,7 +57,7 @@ void ReportPictures::addVideo(ReportPainter::Content &content, FileVideo &video,
     picture.setZoom(zoom);
     picture.loadWithFileVideo(&video, index);
     content.graph = graph(picture);
-    content.map = route(video, index);
+    content.map = route(video, index, content.zones);
 }
 
 void ReportPictures::addLogs(ReportPainter::Content &content, const QList<FileLog *> &logs,
@@ -78,5 +78,5 @@ void ReportPictures::addLogs(ReportPainter::Content &content, const QList<FileLo
     all.loadWithFileLogs(logs);
     all.setFileLog(&log, record);
     content.logGraph = logGraph(all);
-    content.map = RoutePicture::ofLogs(logs, &log, record, MapSize);
+    content.map = RoutePicture::ofLogs(logs, &log, record, MapSize, content.zones);
 }

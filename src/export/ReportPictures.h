@@ -24,12 +24,13 @@ inline constexpr QSize MapSize(336, 252);
 // A graph as it is shown (file, window, zoom), redrawn at the report's size.
 QImage graph(const GraphPicture &shown);
 QImage logGraph(const LogGraphPicture &shown);
-// The route of a recording with a frame marked, or of the shown logs with their current record.
-QImage route(const FileVideo &video, qint64 index);
-QImage route(const LogGraphPicture &shown);
+// The route of a recording with a frame marked, or of the shown logs with their current record,
+// leaving out what the zones hide.
+QImage route(const FileVideo &video, qint64 index, const PrivacyZones &zones);
+QImage route(const LogGraphPicture &shown, const PrivacyZones &zones);
 
 // An event report's graph and route around a frame of the recording, labelled in the
-// content's format.
+// content's format; the route leaves out what the content's zones hide.
 void addVideo(ReportPainter::Content &content, FileVideo &video, qint64 index, double zoom = 3.0);
 // A log report's graph of one log at a record, the log graph of all logs and their route; the
 // folder model (may be null) finds the recordings made meanwhile.

@@ -12,7 +12,41 @@
 
 namespace RoutePicture {
 
-QImage draw(const QList<QPointF> &points, qsizetype current, QSize size)
+namespace {
+
+// The fixes left once the zones took theirs, with where the line breaks and the marked point.
+struct Route {
+    QList<QPointF> points;
+    QList<qsizetype> breaks;
+    qsizetype current = -1;
+    bool broken = false;
+
+    // Records one position; at is true for the position to mark.
+    template <typename Fix>
+    void add(const Fix &f, bool at, const PrivacyZones &zones)
+    {
+        if (!has_position_fix(f.gps_valid, f.latitude, f.longitude))
+            return;
+        const QPointF p(nmea_to_degrees(f.longitude), nmea_to_degrees(f.latitude));
+        if (zones.contains(p.y(), p.x())) {
+            broken = !points.isEmpty();
+            if (at)
+                current = -2;  // hidden: no point stands for it
+            return;
+        }
+        if (broken)
+            breaks.append(points.size());
+        broken = false;
+        if (at)
+            current = points.size();
+        points.append(p);
+    }
+    qsizetype marked() const { return current < 0 ? -1 : current; }
+};
+
+} // namespace
+
+QImage draw(const QList<QPointF> &points, qsizetype current, QSize size, const QList<qsizetype> &breaks)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(QColor(0xF2, 0xEF, 0xE9));
@@ -36,8 +70,16 @@ QImage draw(const QList<QPointF> &points, qsizetype current, QSize size)
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     QPainterPath path(at(points[0]));
-    for (const QPointF &p : points)
-        path.lineTo(at(p));
+    // breaks is ascending: walk it alongside the points.
+    auto nextBreak = breaks.cbegin();
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        if (nextBreak != breaks.cend() && *nextBreak == i) {
+            path.moveTo(at(points[i]));
+            ++nextBreak;
+        } else {
+            path.lineTo(at(points[i]));
+        }
+    }
     painter.setPen(QPen(QColor(0x1E, 0x6F, 0xD9), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     painter.drawPath(path);
     if (current >= 0 && current < points.size()) {
@@ -48,36 +90,21 @@ QImage draw(const QList<QPointF> &points, qsizetype current, QSize size)
     return image;
 }
 
-QImage ofVideo(const FileVideo &video, qint64 index, QSize size)
+QImage ofVideo(const FileVideo &video, qint64 index, QSize size, const PrivacyZones &zones)
 {
-    QList<QPointF> points;
-    qsizetype current = -1;
-    for (qint64 i = 0; i < video.frameCount(); ++i) {
-        const auto &h = video.headerAtIndex(i);
-        if (!has_position_fix(h.gps_valid, h.latitude, h.longitude))
-            continue;
-        if (i <= index)
-            current = points.size();
-        points.append(QPointF(nmea_to_degrees(h.longitude), nmea_to_degrees(h.latitude)));
-    }
-    return draw(points, current, size);
+    Route route;
+    for (qint64 i = 0; i < video.frameCount(); ++i)
+        route.add(video.headerAtIndex(i), i <= index, zones);
+    return draw(route.points, route.marked(), size, route.breaks);
 }
 
-QImage ofLogs(const QList<FileLog *> &logs, const FileLog *log, qint64 record, QSize size)
+QImage ofLogs(const QList<FileLog *> &logs, const FileLog *log, qint64 record, QSize size, const PrivacyZones &zones)
 {
-    QList<QPointF> points;
-    qsizetype current = -1;
-    for (const FileLog *l : logs) {
-        for (qint64 i = 0; i < l->count(); ++i) {
-            const auto &r = l->logAtIndex(i);
-            if (!has_position_fix(r.gps_valid, r.latitude, r.longitude))
-                continue;
-            if (l == log && i <= record)
-                current = points.size();
-            points.append(QPointF(nmea_to_degrees(r.longitude), nmea_to_degrees(r.latitude)));
-        }
-    }
-    return draw(points, current, size);
+    Route route;
+    for (const FileLog *l : logs)
+        for (qint64 i = 0; i < l->count(); ++i)
+            route.add(l->logAtIndex(i), l == log && i <= record, zones);
+    return draw(route.points, route.marked(), size, route.breaks);
 }
 
 } // namespace RoutePicture

@@ -295,16 +295,23 @@ private slots:
         QVERIFY2(geo.contains("Feature Count: 2") && geo.contains("LINESTRING"), geo.constData());
     }
 
-    // A zone around the start leaves its positions out of every track format.
+    // A zone on the way leaves its positions out of every track format; a GPX segment and the
+    // KML lines end there and go on after it.
     void privacyZoneLeavesPointsOut_data()
     {
         QTest::addColumn<QString>("format");
-        for (const char *format : {"gpx", "kml", "geojson", "csv"})
-            QTest::newRow(format) << QString::fromLatin1(format);
+        QTest::addColumn<QByteArray>("piece");
+        QTest::addColumn<int>("pieces");  // with the zone; without it half as many
+        QTest::newRow("gpx") << QStringLiteral("gpx") << QByteArray("<trkseg>") << 2;
+        QTest::newRow("kml") << QStringLiteral("kml") << QByteArray("<LineString") << 4;
+        QTest::newRow("geojson") << QStringLiteral("geojson") << QByteArray() << 0;
+        QTest::newRow("csv") << QStringLiteral("csv") << QByteArray() << 0;
     }
     void privacyZoneLeavesPointsOut()
     {
         QFETCH(QString, format);
+        QFETCH(QByteArray, piece);
+        QFETCH(int, pieces);
         // North, 0.01' (18.5 m) a second.
         std::vector<TestCard::Frame> records = TestCard::frames(8, TestCard::utc(2013, 7, 5, 9, 8, 7), 1000);
         for (size_t i = 0; i < records.size(); ++i)
@@ -315,7 +322,7 @@ private slots:
         const TrackExport::Logs one{&log};
         const _vexa_log_info_t &start = log.record_at(0), &fourth = log.record_at(3);
         PrivacyZones zones;
-        zones.add({nmea_to_degrees(start.latitude), nmea_to_degrees(start.longitude), 30.0});
+        zones.add({nmea_to_degrees(fourth.latitude), nmea_to_degrees(fourth.longitude), 10.0});
         const auto write = [&](const QString &path, const PrivacyZones &z) {
             const std::atomic_bool cancel{false};
             KmlExport::Options kml;
@@ -331,11 +338,15 @@ private slots:
         const QString open = dir_.filePath(QStringLiteral("open.") + format);
         const QString hidden = dir_.filePath(QStringLiteral("hidden.") + format);
         QVERIFY(write(open, {}) && write(hidden, zones));
-        const QByteArray inside = QByteArray::number(nmea_to_degrees(start.latitude), 'f', 6);
-        const QByteArray outside = QByteArray::number(nmea_to_degrees(fourth.latitude), 'f', 6);
+        const QByteArray inside = QByteArray::number(nmea_to_degrees(fourth.latitude), 'f', 6);
+        const QByteArray outside = QByteArray::number(nmea_to_degrees(start.latitude), 'f', 6);
         QVERIFY(TestCard::readFile(open).contains(inside));
         QVERIFY(!TestCard::readFile(hidden).contains(inside));
         QVERIFY(TestCard::readFile(hidden).contains(outside));
+        if (!piece.isEmpty()) {
+            QCOMPARE(TestCard::readFile(open).count(piece), pieces / 2);
+            QCOMPARE(TestCard::readFile(hidden).count(piece), pieces);
+        }
     }
 };
 

@@ -4,7 +4,9 @@
 #include "GraphPicture.h"
 #include "LogGraphPicture.h"
 #include "ReportPictures.h"
+#include "RoutePicture.h"
 #include "TestCard.h"
+#include "vexa_time.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -62,6 +64,14 @@ private slots:
         QCOMPARE(content.map.size(), ReportPictures::MapSize);
         QVERIFY(content.logGraph != ReportPictures::logGraph(LogGraphPicture()));
         QVERIFY(content.graph != ReportPictures::graph(GraphPicture()));
+
+        // A zone over the whole drive leaves neither line nor mark on the route.
+        const QImage blank = RoutePicture::draw({}, -1, ReportPictures::MapSize);
+        QVERIFY(content.map != blank);
+        const _vexa_log_info_t &first = logs[0]->logAtIndex(0);
+        content.zones.add({nmea_to_degrees(first.latitude), nmea_to_degrees(first.longitude), 100000.0});
+        ReportPictures::addLogs(content, logs, *logs[1], 3, nullptr);
+        QCOMPARE(content.map, blank);
     }
 };
 
