@@ -1,6 +1,7 @@
 #include "DemoCard.h"
 
 #include "CardGenerator.h"
+#include "DurableWrite.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -108,10 +109,10 @@ bool DemoCard::ensure(const QString &path, QString *error)
             return false;
         }
     }
-    QFile marker(QDir(staging).filePath(QLatin1String(CompleteMarker)));
-    const bool marked = marker.open(QIODevice::WriteOnly) && marker.write(Generation) == Generation.size()
-                        && marker.flush();
-    marker.close();
+    // The marker and the folder reach the disk before the rename makes the card whole.
+    const std::string marker = QDir(staging).filePath(QLatin1String(CompleteMarker)).toStdString();
+    const bool marked = DurableWrite::writeFile(marker, Generation.toStdString())
+                        && DurableWrite::syncFolder(staging.toStdString());
     if (!marked || !QDir().rename(staging, path)) {
         *error = QStringLiteral("cannot write the demo card to %1").arg(path);
         QDir(staging).removeRecursively();
