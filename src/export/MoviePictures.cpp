@@ -2,12 +2,7 @@
 
 #include "MovieExport.h"
 
-#include <QGlyphRun>
-#include <QPainter>
-#include <QTextLayout>
-
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
 extern "C" {
@@ -17,7 +12,6 @@ extern "C" {
 }
 
 namespace {
-
 
 // The scaler takes the "J" formats as their plain twins plus a full-range flag.
 AVPixelFormat plainFormat(int format, bool *fullRange)
@@ -119,7 +113,7 @@ MovieWriter::Frame MoviePictures::make(const QByteArray &jpeg, const _vexa_video
     if (_hasCaptions)
         caption(*frame, header);
     if (!overlay.isNull())
-        blend(*frame, Stamp{dotsOf(overlay, QPoint())}, at);
+        blend(*frame, CaptionGlyphs::dotsOf(overlay, QPoint()), at);
     if (frame->format == _format && QSize(frame->width, frame->height) == _size)
         return frame;
     return convert(*frame, _size, _format);
@@ -215,83 +209,25 @@ void MoviePictures::flip(AVFrame &frame) const
     }
 }
 
-// Drawing outlined text is the dearest step of a captioned frame, and caption texts change
-// every frame. Their glyphs do not: each is outlined once per quarter-pixel position, and a
-// line is laid out once per text.
-const QList<MoviePictures::Glyph> &MoviePictures::glyphs(const QString &text)
-{
-    if (auto found = _layouts.constFind(text); found != _layouts.cend())
-        return *found;
-    if (_layouts.size() >= kMaxCached)
-        _layouts.clear();
-    QTextLayout layout(text, FrameCaptions::font());
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    QList<Glyph> glyphs;
-    for (const QGlyphRun &run : layout.glyphRuns()) {
-        // Runs name their font; a caption needs one or two (a fallback for a sign).
-        qsizetype font = _fonts.indexOf(run.rawFont());
-        if (font < 0) {
-            font = _fonts.size();
-            _fonts.append(run.rawFont());
-        }
-        const QList<quint32> indexes = run.glyphIndexes();
-        const QList<QPointF> positions = run.positions();
-        for (qsizetype i = 0; i < indexes.size() && i < positions.size(); ++i)
-            glyphs.append({int(font), indexes[i], positions[i] - QPointF(0, line.ascent())});
-    }
-    return *_layouts.insert(text, glyphs);
-}
-
-const MoviePictures::Stamp &MoviePictures::stamp(const Glyph &glyph, int subX, int subY)
-{
-    const quint64 key = quint64(glyph.font) << 40 | quint64(glyph.index) << 8 | subX << 4 | subY;
-    if (auto found = _stamps.constFind(key); found != _stamps.cend())
-        return *found;
-    if (_stamps.size() >= kMaxCached)
-        _stamps.clear();
-    QPainterPath path = _fonts[glyph.font].pathForGlyph(glyph.index);
-    path.translate(qreal(subX) / kSubpixels, qreal(subY) / kSubpixels);
-    const QRectF bounds = path.boundingRect().adjusted(-2, -2, 2, 2);
-    const QPoint topLeft(int(std::floor(bounds.left())), int(std::floor(bounds.top())));
-    QImage image(std::max(1, int(std::ceil(bounds.right())) - topLeft.x()),
-                 std::max(1, int(std::ceil(bounds.bottom())) - topLeft.y()),
-                 QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    {
-        QPainter painter(&image);
-        painter.translate(-topLeft);
-        FrameCaptions::paint(painter, path);
-    }
-    return *_stamps.insert(key, Stamp{dotsOf(image, topLeft)});
-}
-
 void MoviePictures::caption(AVFrame &frame, const _vexa_video_frame_header_t &header)
 {
     // With a band, the captions are laid out in it as they would be on a picture its size.
     const QPointF shift(0, _band > 0 ? frame.height - _band : 0);
     const QSize area(frame.width, _band > 0 ? _band : frame.height);
-    for (const FrameCaptions::Line &line : _captions.lines(header, area)) {
-        for (const Glyph &glyph : glyphs(line.text)) {
-            const QPointF at = line.baseline + shift + glyph.offset;
-            const QPoint origin(int(std::floor(at.x())), int(std::floor(at.y())));
-            const int subX = std::min(kSubpixels - 1, int((at.x() - origin.x()) * kSubpixels));
-            const int subY = std::min(kSubpixels - 1, int((at.y() - origin.y()) * kSubpixels));
-            blend(frame, stamp(glyph, subX, subY), origin);
-        }
-    }
+    // Drawing outlined text is the dearest step of a captioned frame: glyphs are drawn once.
+    _glyphs.place(_captions.lines(header, area), shift,
+                  [&frame](const CaptionGlyphs::Drawn &d, QPoint origin) { blend(frame, d.dots, origin); });
 }
 
-// Lays a stamp over the planes: what the picture keeps of each pixel plus the stamp's own part.
-void MoviePictures::blend(AVFrame &frame, const Stamp &stamp, QPoint origin)
+// Lays dots over the planes: what the picture keeps of each pixel plus the dot's own part.
+void MoviePictures::blend(AVFrame &frame, const std::vector<CaptionGlyphs::Dot> &dots, QPoint origin)
 {
     const AVPixFmtDescriptor *desc = av_pix_fmt_desc_get(AVPixelFormat(frame.format));
     const int sx = desc->log2_chroma_w;
     const int sy = desc->log2_chroma_h;
     const int maskX = (1 << sx) - 1;
     const int maskY = (1 << sy) - 1;
-    for (const Dot &dot : stamp.dots) {
+    for (const CaptionGlyphs::Dot &dot : dots) {
         const int x = origin.x() + dot.x;
         const int y = origin.y() + dot.y;
         if (x < 0 || y < 0 || x >= frame.width || y >= frame.height)
@@ -305,24 +241,4 @@ void MoviePictures::blend(AVFrame &frame, const Stamp &stamp, QPoint origin)
         cb = clampByte(cb * dot.keep / 255 + dot.cb);
         cr = clampByte(cr * dot.keep / 255 + dot.cr);
     }
-}
-
-// The stamp's visible pixels in BT.601 full range: its premultiplied colour is the part it adds.
-std::vector<MoviePictures::Dot> MoviePictures::dotsOf(const QImage &image, QPoint topLeft)
-{
-    std::vector<Dot> dots;
-    for (int y = 0; y < image.height(); ++y) {
-        const QRgb *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const int a = qAlpha(line[x]);
-            if (a == 0)
-                continue;
-            const int r = qRed(line[x]), g = qGreen(line[x]), b = qBlue(line[x]);
-            dots.push_back({int16_t(x + topLeft.x()), int16_t(y + topLeft.y()), uint8_t(255 - a),
-                            int16_t((77 * r + 150 * g + 29 * b) >> 8),
-                            int16_t(128 * a / 255 + ((-43 * r - 85 * g + 128 * b) >> 8)),
-                            int16_t(128 * a / 255 + ((128 * r - 107 * g - 21 * b) >> 8))});
-        }
-    }
-    return dots;
 }

@@ -3,15 +3,13 @@
 // Staying in YUV spares a colour conversion each way, which is most of the work.
 #pragma once
 
+#include "CaptionGlyphs.h"
 #include "FrameCaptions.h"
 #include "MovieWriter.h"
 #include "vexa_types.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <QImage>
-#include <QList>
-#include <QRawFont>
 #include <QSize>
 
 #include <vector>
@@ -38,30 +36,8 @@ private:
     MovieWriter::Frame convert(const AVFrame &frame, QSize size, int format);
     void flip(AVFrame &frame) const;
     MovieWriter::Frame withBand(const AVFrame &frame) const;
-    // A pixel of an outlined glyph: where it lies from the glyph's whole-pixel origin, how
-    // much of the picture it keeps (of 255) and what it adds to Y, Cb and Cr.
-    struct Dot {
-        int16_t x, y;
-        uint8_t keep;
-        int16_t luma, cb, cr;
-    };
-    // An outlined glyph at a fraction of a pixel, drawn once and laid over many frames.
-    struct Stamp {
-        std::vector<Dot> dots;
-    };
-    struct Glyph {
-        int font;  // in _fonts
-        quint32 index;
-        QPointF offset;  // from the start of the line's baseline
-    };
-    const QList<Glyph> &glyphs(const QString &text);
-    const Stamp &stamp(const Glyph &glyph, int subX, int subY);
     void caption(AVFrame &frame, const _vexa_video_frame_header_t &header);
-    static void blend(AVFrame &frame, const Stamp &stamp, QPoint origin);
-    static std::vector<Dot> dotsOf(const QImage &image, QPoint topLeft);
-
-    static constexpr qsizetype kMaxCached = 1024;
-    static constexpr int kSubpixels = 4;
+    static void blend(AVFrame &frame, const std::vector<CaptionGlyphs::Dot> &dots, QPoint origin);
 
     FrameCaptions _captions;
     bool _hasCaptions;
@@ -71,7 +47,5 @@ private:
     int _format;
     AVCodecContext *_decoder = nullptr;
     SwsContext *_scaler = nullptr;
-    QHash<QString, QList<Glyph>> _layouts;
-    QList<QRawFont> _fonts;
-    QHash<quint64, Stamp> _stamps;
+    CaptionGlyphs _glyphs{CaptionGlyphs::Form::Dots};
 };
