@@ -26,13 +26,14 @@ void RecordingWriter::addPadding(const QByteArray &bytes)
     data_.append(bytes);
 }
 
-QByteArray RecordingWriter::encodeJpeg(const QImage &picture, int quality)
+QByteArray RecordingWriter::encodeJpeg(const QImage &picture, int quality, bool progressive)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "jpeg");
     writer.setQuality(quality);
+    writer.setProgressiveScanWrite(progressive);
     writer.write(picture);
     return bytes;
 }

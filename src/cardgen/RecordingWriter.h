@@ -24,8 +24,9 @@ public:
     // One header per picture with a payload, as a scan of the data finds them.
     const std::vector<_vexa_video_frame_header_t> &headers() const { return headers_; }
 
-    // A picture encoded as a plain JPEG, ready for addFrame.
-    static QByteArray encodeJpeg(const QImage &picture, int quality);
+    // A picture encoded as a plain JPEG, ready for addFrame; progressive as some cameras and
+    // editors write them, in several scans.
+    static QByteArray encodeJpeg(const QImage &picture, int quality, bool progressive = false);
     // A copy of the picture with the COM segment put right after SOI (and APP0 if present).
     static QByteArray withComment(const QByteArray &jpeg, const QByteArray &payload);
     // The .vdx bytes: the headers, and in the new form the index header after them.

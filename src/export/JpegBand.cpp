@@ -97,12 +97,13 @@ struct WorkFree {
     }
 };
 
-// Whether the picture is one whose blocks the band can follow: 8-bit sequential YCbCr of the
-// movie's picture size, its height and the band's on whole MCU rows.
+// Whether the picture is one whose blocks the band can follow: 8-bit YCbCr of the movie's
+// picture size, its height and the band's on whole MCU rows. A progressive picture's blocks
+// are read whole and written again in one sequential scan.
 bool joinable(const jpeg_decompress_struct &s, int width, int height, int bandHeight)
 {
     const int mcu = s.max_v_samp_factor * DCTSIZE;
-    return !s.progressive_mode && !s.arith_code && s.data_precision == 8 && s.num_components == 3
+    return !s.arith_code && s.data_precision == 8 && s.num_components == 3
         && s.jpeg_color_space == JCS_YCbCr && int(s.image_width) == width
         && int(s.image_height) == height && s.image_height % mcu == 0 && bandHeight % mcu == 0
         && bandHeight > 0;

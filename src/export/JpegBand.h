@@ -16,7 +16,7 @@ public:
 
     // The picture with the band under it, band (QImage::Format_RGB32) as wide as the picture
     // and a whole number of the picture's MCU rows high. Empty when the library rejects the
-    // picture, it is not an 8-bit sequential YCbCr picture of the size `picture`, or its
+    // picture, it is not an 8-bit YCbCr picture of the size `picture`, or its
     // height does not end on an MCU row. key names the band's contents: the band is
     // compressed again only when it changes.
     QByteArray join(const QByteArray &jpeg, const QImage &band, const QString &key, QSize picture);

@@ -159,8 +159,10 @@ private slots:
     void bandKeepsCameraPicture_data()
     {
         QTest::addColumn<QSize>("size");
-        QTest::newRow("blocks kept") << QSize(640, 480);
-        QTest::newRow("rows off the blocks, compressed again") << QSize(160, 120);
+        QTest::addColumn<bool>("progressive");
+        QTest::newRow("blocks kept") << QSize(640, 480) << false;
+        QTest::newRow("progressive, blocks kept") << QSize(640, 480) << true;
+        QTest::newRow("rows off the blocks, compressed again") << QSize(160, 120) << false;
     }
 
     // Captions in a band: the movie is taller by the band, and the picture above it decodes to
@@ -168,8 +170,10 @@ private slots:
     void bandKeepsCameraPicture()
     {
         QFETCH(QSize, size);
-        const QString vdd = _dir.filePath(QStringLiteral("band%1.vdd").arg(size.width()));
-        QVERIFY(TestCard::writeRecording(vdd, TestCard::frames(5, kStart), detailed().scaled(size)));
+        QFETCH(bool, progressive);
+        const QString vdd = _dir.filePath(QStringLiteral("band%1%2.vdd").arg(size.width()).arg(progressive));
+        QVERIFY(TestCard::writeRecording(vdd, TestCard::frames(5, kStart), detailed().scaled(size),
+                                         SidecarForm::New, progressive));
         MovieOptions o;
         o.band = true;
         o.captions.date = o.captions.sensor = true;
