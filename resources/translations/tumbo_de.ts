@@ -1576,8 +1576,8 @@ und die SHA-256 von SHA256SUMS muss der obigen gleichen (auch manifest.json enth
         <translation>Privatzonen</translation>
     </message>
     <message id="gui_privacy_hint">
-        <source>Positions within these circles are left out of exported tracks.</source>
-        <translation>Positionen innerhalb dieser Kreise werden aus exportierten Strecken weggelassen.</translation>
+        <source>Positions within these circles are left out of exported tracks, movies, route pictures and reports. The viewer&apos;s own maps still show them.</source>
+        <translation>Positionen innerhalb dieser Kreise werden aus exportierten Strecken, Filmen, Routenbildern und Berichten weggelassen. Die Karten des Viewers selbst zeigen sie weiterhin.</translation>
     </message>
     <message id="gui_privacy_add">
         <source>Add</source>

@@ -1576,8 +1576,8 @@ and the SHA-256 of SHA256SUMS must equal the one above (manifest.json holds it t
         <translation>Privacy zones</translation>
     </message>
     <message id="gui_privacy_hint">
-        <source>Positions within these circles are left out of exported tracks.</source>
-        <translation>Positions within these circles are left out of exported tracks.</translation>
+        <source>Positions within these circles are left out of exported tracks, movies, route pictures and reports. The viewer&apos;s own maps still show them.</source>
+        <translation>Positions within these circles are left out of exported tracks, movies, route pictures and reports. The viewer&apos;s own maps still show them.</translation>
     </message>
     <message id="gui_privacy_add">
         <source>Add</source>

@@ -1576,8 +1576,8 @@ SHA256SUMS의 SHA-256이 위의 값과 같아야 합니다 (manifest.json에도 
         <translation>개인 정보 보호 구역</translation>
     </message>
     <message id="gui_privacy_hint">
-        <source>Positions within these circles are left out of exported tracks.</source>
-        <translation>이 원 안의 위치는 내보낸 경로에서 제외됩니다.</translation>
+        <source>Positions within these circles are left out of exported tracks, movies, route pictures and reports. The viewer&apos;s own maps still show them.</source>
+        <translation>이 원 안의 위치는 내보낸 경로, 동영상, 경로 그림과 보고서에서 제외됩니다. 뷰어 자체의 지도에는 계속 표시됩니다.</translation>
     </message>
     <message id="gui_privacy_add">
         <source>Add</source>

@@ -62,7 +62,7 @@ EventListView::EventListView(QWidget *parent) : QWidget(parent), _table(new QTab
 void EventListView::setRecordings(const QList<QPair<qint64, FileVideo *>> &videos)
 {
     _rows.clear();
-    const DrivingEvents::Thresholds thresholds = DrivingEvents::storedThresholds();
+    const DrivingEvents::Thresholds thresholds = DrivingEvents::storedThresholds(_format);
     for (const auto &[fileIndex, video] : videos) {
         if (!video)
             continue;
@@ -76,7 +76,7 @@ void EventListView::setRecordings(const QList<QPair<qint64, FileVideo *>> &video
 void EventListView::setLogs(const QList<FileLog *> &logs)
 {
     _rows.clear();
-    const DrivingEvents::Thresholds thresholds = DrivingEvents::storedThresholds();
+    const DrivingEvents::Thresholds thresholds = DrivingEvents::storedThresholds(_format);
     for (FileLog *log : logs) {
         if (!log)
             continue;
@@ -100,7 +100,7 @@ void EventListView::fill()
     const QSignalBlocker quiet(_table);
     _table->clearContents();
     _table->setRowCount(int(_rows.size()));
-    const int units = DrivingEvents::storedThresholds().units;
+    const int units = _format.units();
     for (int r = 0; r < _rows.size(); ++r) {
         const Row &row = _rows[r];
         QTableWidgetItem *kind = cell(qtTrId(DrivingEvents::kindTextId(row.event.kind)));

@@ -10,6 +10,7 @@
 // continuous-play buttons through command().
 #pragma once
 
+#include "CommandTag.h"
 #include "ListRow.h"
 
 #include <QImage>
@@ -36,20 +37,21 @@ class ListView : public QWidget {
     Q_OBJECT
 
 public:
-    // Skin keys of the page; a button's tag is its key.
+    // Skin keys of the page; a button's tag is its key, the main view's command where it
+    // sends one.
     enum Tag {
         KeyArea = 4,
         KeyBackground = 48,
         TagLoad = 26,
-        TagClose = 27,
-        TagEvent = 29,
-        TagLog = 30,
+        TagClose = CommandTag::TagClose,
+        TagEvent = CommandTag::TagEventList,
+        TagLog = CommandTag::TagLogList,
         TagPlayList = 31,
         TagGoogleEarth = 44,
-        TagContinuousPlay = 45,
-        TagNormal = 46,
+        TagContinuousPlay = CommandTag::TagContinuousPlay,
+        TagNormal = CommandTag::TagNormalList,
         TagShowTrigger = 47,
-        TagAll = 49,
+        TagAll = CommandTag::TagSelectAll,
         TagCsv = 50,
         // Not a skin key: the Trips tab wears the Log tab's pictures.
         TagTrips = 1000,

@@ -469,6 +469,7 @@ void MainView::reloadDisplaySettings()
     _videoLayout->setVideoFlip(flip);
     _skinGraph->setDisplayFormat(_displayFormat);
     _listView->setDisplayFormat(_displayFormat);
+    _mapView->setDisplayFormat(_displayFormat);
     if (auto *log = qobject_cast<LogLayout *>(_logLayout.data())) {
         log->setDisplayFormat(_displayFormat);
         log->setVideoFlip(flip);

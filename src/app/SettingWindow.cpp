@@ -1,5 +1,6 @@
 #include "SettingWindow.h"
 
+#include "DisplayFormat.h"
 #include "DisplayZone.h"
 #include "DrivingEvents.h"
 #include "Preferences.h"
@@ -115,7 +116,7 @@ void SettingWindow::loadSelection()
     _matrixSpeed->button(rowFor(Preferences::speedFormat(), 3))->setChecked(true);
     _ui->comboFlip->setCurrentIndex(rowFor(Preferences::videoFlip(), 4));
     _ui->comboZone->setCurrentIndex(std::max(0, _ui->comboZone->findData(DisplayZone::stored().id())));
-    const DrivingEvents::Thresholds t = DrivingEvents::storedThresholds();
+    const DrivingEvents::Thresholds t = DrivingEvents::storedThresholds(DisplayFormat::fromPreferences());
     _ui->spinBrake->setValue(t.brake);
     _ui->spinAccel->setValue(t.accel);
     _ui->spinCorner->setValue(t.corner);

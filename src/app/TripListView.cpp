@@ -73,7 +73,7 @@ void TripListView::resizeEvent(QResizeEvent *)
 void TripListView::load(const FileManager &files, const DisplayFormat &format)
 {
     _sources = TripBuilder::sourcesOf(files);
-    _trips = TripBuilder::build(_sources, TripBuilder::storedGapSeconds(), DrivingEvents::storedThresholds());
+    _trips = TripBuilder::build(_sources, TripBuilder::storedGapSeconds(), DrivingEvents::storedThresholds(format));
     _table->clearContents();
     _table->setRowCount(int(_trips.size()));
     for (int row = 0; row < int(_trips.size()); ++row)

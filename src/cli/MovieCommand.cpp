@@ -28,6 +28,8 @@ QString parse(const QStringList &args, MovieArgs &m)
         || !line.number("from", 0, qint64(1) << 40, from) || !line.number("until", 0, qint64(1) << 40, until) || !line.number("flip", 0, 3, o.flip)
         || !line.number("date-format", 0, 2, m.dateFormat) || !line.number("units", 0, 2, m.units))
         return line.problem();
+    if (QString problem; !CliOptions::privacyZones(line, o.zones, problem))
+        return problem;
     if (from >= 0)
         o.fromMsec = from * 1000;
     if (until >= 0)
@@ -68,7 +70,7 @@ const CliCommand &MovieCommand::command()
     static const CliCommand declaration{
         "movie", "FILE.vdd OUT.mp4", "the recording as a movie, by default from its first to its last frame (UTC seconds)",
         {QCommandLineOption(QStringLiteral("per-second"), QStringLiteral("frames a second in the movie"), QStringLiteral("N")), QCommandLineOption(QStringLiteral("codec"), QStringLiteral("the video codec"), QStringLiteral("jpeg|mp4v")), QCommandLineOption(QStringLiteral("quality"), QStringLiteral("the picture quality"), QStringLiteral("low|normal|high")), QCommandLineOption(QStringLiteral("from"), QStringLiteral("start at this time (seconds since 1970)"), QStringLiteral("EPOCH_S")), QCommandLineOption(QStringLiteral("until"), QStringLiteral("stop at this time (seconds since 1970)"), QStringLiteral("EPOCH_S")), QCommandLineOption(QStringLiteral("vehicle"), QStringLiteral("the vehicle text of the captions"), QStringLiteral("TEXT")), QCommandLineOption(QStringLiteral("date"), QStringLiteral("caption: date and time")), QCommandLineOption(QStringLiteral("speed"), QStringLiteral("caption: speed")), QCommandLineOption(QStringLiteral("latlng"), QStringLiteral("caption: latitude and longitude")), QCommandLineOption(QStringLiteral("sensor"), QStringLiteral("caption: G-sensor values")), QCommandLineOption(QStringLiteral("band"), QStringLiteral("captions in a band below the picture (the movie is taller by the band)")), QCommandLineOption(QStringLiteral("overlay"), QStringLiteral("speed gauge, G-ball and route map over the picture's top-right corner")), QCommandLineOption(QStringLiteral("subtitles"), QStringLiteral("telemetry as a subtitle track and an .srt file beside the movie")),
-         CliOptions::flip(), CliOptions::dateFormat(), CliOptions::units()},
+         CliOptions::flip(), CliOptions::dateFormat(), CliOptions::units(), CliOptions::privacy()},
         {}, {}, &MovieCommand::run};
     return declaration;
 }

@@ -187,7 +187,7 @@ QList<EvidenceCertificate::SpanEvent> EvidenceDerived::spanEvents(const DrivingE
 
 bool EvidenceDerived::writeReports(const EvidenceManifest &manifest, QString *error)
 {
-    const DrivingEvents::Thresholds thresholds = DrivingEvents::storedThresholds();
+    const DrivingEvents::Thresholds thresholds = DrivingEvents::storedThresholds(_options.format);
     const auto certificate = EvidenceCertificate::pages(manifest, spanEvents(thresholds), thresholds.units);
     for (const Recording &recording : _recordings) {
         const std::unique_ptr<FileVideo> video = StillExport::open(recording.path);

@@ -33,8 +33,8 @@ void appendPosition(TextLine &line, double lon, double lat)
     line.ch('[').fixed(lon, 6).ch(',').fixed(lat, 6);
 }
 
-// One log's positions and what goes beside them, as JSON array items.
-struct LogLine {
+// One piece of a log's line, its positions and what goes beside them as JSON array items.
+struct LinePart {
     QByteArray coordinates, times, speeds;
     qint64 points = 0;
 
@@ -61,25 +61,70 @@ struct LogLine {
     }
 };
 
+// A log's line, broken where a privacy zone left positions out so that nothing joins across it.
+struct LogLine {
+    QList<LinePart> parts{LinePart()};
+    bool split = false;
+
+    void hidden() { split = split || parts.last().points > 0; }
+    void add(const _vexa_log_info_t &r)
+    {
+        if (split)
+            parts.append(LinePart());
+        split = false;
+        parts.last().add(r);
+    }
+    // A line needs two positions: shorter pieces are left out.
+    QList<const LinePart *> drawn() const
+    {
+        QList<const LinePart *> out;
+        for (const LinePart &part : parts)
+            if (part.points >= 2)
+                out.append(&part);
+        return out;
+    }
+    qint64 points() const
+    {
+        qint64 n = 0;
+        for (const LinePart *part : drawn())
+            n += part->points;
+        return n;
+    }
+};
+
 void writeFeatureStart(ExportFile &file, qint64 &features)
 {
     file.append(features++ ? ",\n" : "\n");
 }
 
+// One piece is the array itself; more are an array of arrays, a MultiLineString's shape.
+void writeArrays(ExportFile &file, const QList<const LinePart *> &parts, QByteArray LinePart::*member)
+{
+    const bool multi = parts.size() > 1;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (multi)
+            file.append(i ? ",[" : "[");
+        file.append(parts[i]->*member);
+        if (multi)
+            file.append("]");
+    }
+}
+
 void writeLine(ExportFile &file, const vexa_log_file &log, const LogLine &line, qint64 &features)
 {
-    // A LineString needs two positions.
-    if (line.points < 2)
+    const QList<const LinePart *> parts = line.drawn();
+    if (parts.isEmpty())
         return;
     writeFeatureStart(file, features);
-    file.append("{\"type\":\"Feature\",\"geometry\":{\"type\":\"LineString\",\"coordinates\":[");
-    file.append(line.coordinates);
+    file.append(parts.size() > 1 ? "{\"type\":\"Feature\",\"geometry\":{\"type\":\"MultiLineString\",\"coordinates\":["
+                                 : "{\"type\":\"Feature\",\"geometry\":{\"type\":\"LineString\",\"coordinates\":[");
+    writeArrays(file, parts, &LinePart::coordinates);
     file.append("]},\"properties\":{\"log\":");
     file.append(quoted(QFileInfo(QString::fromStdString(log.path())).fileName()));
     file.append(",\"speed_unit\":\"m/s\",\"coordinateProperties\":{\"times\":[");
-    file.append(line.times);
+    writeArrays(file, parts, &LinePart::times);
     file.append("],\"speeds\":[");
-    file.append(line.speeds);
+    writeArrays(file, parts, &LinePart::speeds);
     file.append("]}}}");
 }
 
@@ -137,7 +182,9 @@ TrackExport::Result GeoJsonExport::write(const QString &path, const TrackExport:
         qint64 k = 0;
         for (; k < n; ++k) {
             const _vexa_log_info_t &r = log->records()[size_t(k)];
-            if (has_position_fix(r.gps_valid, r.latitude, r.longitude) && !options.zones.hides(r))
+            if (options.zones.hides(r))
+                line.hidden();
+            else if (has_position_fix(r.gps_valid, r.latitude, r.longitude))
                 line.add(r);
             if (progress)
                 progress(k + 1, n, count);
@@ -145,7 +192,7 @@ TrackExport::Result GeoJsonExport::write(const QString &path, const TrackExport:
                 break;
         }
         writeLine(file, *log, line, features);
-        result.records += line.points;
+        result.records += line.points();
         ++result.logs;
         if (progress)
             progress(k < n ? k + 1 : n, n, TrackExport::countText(result.logs, total));

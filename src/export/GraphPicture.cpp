@@ -89,7 +89,7 @@ void GraphPicture::loadWithFileVideo(FileVideo *fileVideo, qint64 frameIndex)
     }
     _eventMarks.clear();
     if (fileVideo)
-        _eventMarks.setEvents(DrivingEvents::ofRecording(fileVideo->file().headers(), DrivingEvents::storedThresholds()));
+        _eventMarks.setEvents(DrivingEvents::ofRecording(fileVideo->file().headers(), DrivingEvents::storedThresholds(_format)));
     _range = calcVideoRangeWithFrameIndex(_frameIndex);
 }
 
@@ -109,7 +109,7 @@ void GraphPicture::loadWithFileLog(FileLog *fileLog, qint64 frameIndex)
     }
     _eventMarks.clear();
     if (fileLog)
-        _eventMarks.setEvents(DrivingEvents::ofLog(fileLog->file().records(), DrivingEvents::storedThresholds()));
+        _eventMarks.setEvents(DrivingEvents::ofLog(fileLog->file().records(), DrivingEvents::storedThresholds(_format)));
     _range = calcLogRangeWithFrameIndex(_frameIndex);
 }
 

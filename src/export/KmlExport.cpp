@@ -181,7 +181,7 @@ void writeEvents(ExportFile &file, const TrackExport::Logs &logs, const DrivingE
 }
 
 // Every position with its UTC time and speed, as a globe viewer replays them.
-struct GxTrack {
+struct GxPiece {
     QByteArray whens, coords, speeds;
 
     void add(const _vexa_log_info_t &r, double lat, double lon, const DisplayFormat &format)
@@ -205,6 +205,34 @@ struct GxTrack {
     static double finite(float v) { return std::isfinite(v) ? double(v) : 0.0; }
 };
 
+// The replayed track, in pieces where a privacy zone left positions out.
+struct GxTrack {
+    QList<GxPiece> pieces{GxPiece()};
+    bool split = false;
+
+    void hidden() { split = split || !pieces.last().whens.isEmpty(); }
+    void add(const _vexa_log_info_t &r, double lat, double lon, const DisplayFormat &format)
+    {
+        if (split)
+            pieces.append(GxPiece());
+        split = false;
+        pieces.last().add(r, lat, lon, format);
+    }
+};
+
+void writeGxPiece(ExportFile &file, const GxPiece &piece, const char *settings)
+{
+    file.append("<gx:Track>");
+    file.append(settings);
+    file.append(piece.whens);
+    file.append(piece.coords);
+    file.append("<ExtendedData><SchemaData schemaUrl=\"#TrackData\"><gx:SimpleArrayData name=\"speed\">\n");
+    file.append(piece.speeds);
+    file.append("</gx:SimpleArrayData></SchemaData></ExtendedData></gx:Track>\n");
+}
+
+// One piece is a gx:Track as always; more are the gx:Tracks of a gx:MultiTrack that does not
+// join them across the zones.
 void writeGxTrack(ExportFile &file, const GxTrack &track, const DisplayFormat &format)
 {
     const QString speedName = Texts::text("gui_speed") + QStringLiteral(" (") + format.speedFormat() + u')';
@@ -212,12 +240,19 @@ void writeGxTrack(ExportFile &file, const GxTrack &track, const DisplayFormat &f
     file.append(escaped(speedName));
     file.append("</displayName></gx:SimpleArrayField></Schema>\n<Placemark><name>");
     file.append(escaped(Texts::text("gui_car_track")));
-    file.append("</name>\n<gx:Track><altitudeMode>clampToGround</altitudeMode>\n");
-    file.append(track.whens);
-    file.append(track.coords);
-    file.append("<ExtendedData><SchemaData schemaUrl=\"#TrackData\"><gx:SimpleArrayData name=\"speed\">\n");
-    file.append(track.speeds);
-    file.append("</gx:SimpleArrayData></SchemaData></ExtendedData></gx:Track>\n</Placemark>\n");
+    file.append("</name>\n");
+    constexpr const char *Clamped = "<altitudeMode>clampToGround</altitudeMode>\n";
+    if (track.pieces.size() == 1) {
+        writeGxPiece(file, track.pieces.first(), Clamped);
+    } else {
+        file.append("<gx:MultiTrack>");
+        file.append(Clamped);
+        file.append("<gx:interpolate>0</gx:interpolate>\n");
+        for (const GxPiece &piece : track.pieces)
+            writeGxPiece(file, piece, "\n");
+        file.append("</gx:MultiTrack>\n");
+    }
+    file.append("</Placemark>\n");
 }
 
 void writeFooter(ExportFile &file, const Lines &lines, const GxTrack *gx, const DisplayFormat &format)
@@ -288,8 +323,10 @@ TrackExport::Result KmlExport::write(const QString &path, const TrackExport::Log
         for (; k < n; ++k) {
             const _vexa_log_info_t &r = log->records()[size_t(k)];
             const bool hidden = options.zones.hides(r);
-            if (hidden)
+            if (hidden) {
                 lines.hidden();
+                gx.hidden();
+            }
             if (hidden || !has_position_fix(r.gps_valid, r.latitude, r.longitude))
                 continue;
             const qint64 t = time_to_msec(r.time);

@@ -107,7 +107,7 @@ void LogGraphPicture::loadWithFileLogs(const QList<FileLog *> &logs)
         entry.msecs.reserve(size_t(log->count()));
         for (const _vexa_log_info_t &record : log->file().records())
             entry.msecs.push_back(time_to_msec(record.time));
-        entry.marks.setEvents(DrivingEvents::ofLog(log->file().records(), DrivingEvents::storedThresholds()));
+        entry.marks.setEvents(DrivingEvents::ofLog(log->file().records(), DrivingEvents::storedThresholds(_format)));
         total += log->distance();
         _fileLogs.append(std::move(entry));
     }

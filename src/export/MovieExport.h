@@ -6,6 +6,7 @@
 #include "DisplayFormat.h"
 #include "FrameCaptions.h"
 #include "MovieWriter.h"
+#include "PrivacyZones.h"
 
 #include <QList>
 #include <QSize>
@@ -28,6 +29,9 @@ struct MovieOptions {
     bool overlay = false;  // speed gauge, G-ball and mini-map over the picture
     bool subtitles = false;  // a mov_text track and an .srt file beside the movie
     int flip = 0;
+    // Positions inside these leave the captions, the overlay's map, the subtitles and the
+    // movie's location.
+    PrivacyZones zones;
 };
 
 struct MovieResult {

@@ -27,15 +27,26 @@ QPointF onDial(const QPointF &centre, double radius, double fraction)
 
 } // namespace
 
-MovieOverlay::MovieOverlay(const vexa_vdd_file &reader, QSize picture, const DisplayFormat &format)
+MovieOverlay::MovieOverlay(const vexa_vdd_file &reader, QSize picture, const DisplayFormat &format,
+                           const PrivacyZones &zones)
     : _format(format), _side(side(picture))
 {
+    bool broken = false;
     for (quint64 i = 0; i < reader.frame_count(); ++i) {
         const _vexa_video_frame_header_t &h = reader.header_at(i);
         if (!has_position_fix(h.gps_valid, h.latitude, h.longitude))
             continue;
+        _fixFrames.append(qint64(i));
+        if (zones.hides(h)) {
+            broken = broken || !_route.isEmpty();
+            _fixPoints.append(-1);
+            continue;
+        }
+        if (broken)
+            _breaks.append(_route.size());
+        broken = false;
+        _fixPoints.append(_route.size());
         _route.append(QPointF(nmea_to_degrees(h.longitude), nmea_to_degrees(h.latitude)));
-        _routeFrames.append(qint64(i));
     }
     _origin = QPoint(picture.width() - 3 * _side - 2 * kGap - kGap, kGap);
 }
@@ -107,10 +118,11 @@ void MovieOverlay::drawBall(QPainter &painter, const QRectF &box, const _vexa_vi
 
 void MovieOverlay::drawMap(QPainter &painter, const QRectF &box, qint64 index) const
 {
-    // The position is the last fix at or before the frame.
-    const auto after = std::upper_bound(_routeFrames.cbegin(), _routeFrames.cend(), index);
-    const qsizetype current = qsizetype(after - _routeFrames.cbegin()) - 1;
-    painter.drawImage(box.topLeft(), RoutePicture::draw(_route, current, box.size().toSize()));
+    // The position is the last fix at or before the frame; none while that fix is in a zone.
+    const auto after = std::upper_bound(_fixFrames.cbegin(), _fixFrames.cend(), index);
+    const qsizetype fix = qsizetype(after - _fixFrames.cbegin()) - 1;
+    const qsizetype current = fix >= 0 ? _fixPoints[fix] : -1;
+    painter.drawImage(box.topLeft(), RoutePicture::draw(_route, current, box.size().toSize(), _breaks));
     painter.setPen(QPen(Qt::white, 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(box.adjusted(0.5, 0.5, -0.5, -0.5));

@@ -24,14 +24,16 @@ QString degrees(double value, char positive, char negative)
 
 } // namespace
 
-QString MovieSubtitles::text(const _vexa_video_frame_header_t &h, const DisplayFormat &format)
+QString MovieSubtitles::text(const _vexa_video_frame_header_t &h, const DisplayFormat &format,
+                             const PrivacyZones &zones)
 {
     QString line = format.dateString(h.time) + u' ' + format.zone().label(h.time);
     if (h.gps_valid) {
         line += QStringLiteral("  %1 %2 %3").arg(qRound(format.speedValue(h.speed)))
                     .arg(format.speedFormat(), DisplayFormat::courseString(h.course));
-        line += u'\n' + degrees(nmea_to_degrees(h.latitude), 'N', 'S') + u' '
-              + degrees(nmea_to_degrees(h.longitude), 'E', 'W');
+        if (!zones.hides(h))
+            line += u'\n' + degrees(nmea_to_degrees(h.latitude), 'N', 'S') + u' '
+                  + degrees(nmea_to_degrees(h.longitude), 'E', 'W');
     }
     line += QString::asprintf("\nG X %.2f  Y %.2f  Z %.2f", gsensor_value(h.gsensor_x),
                               gsensor_value(h.gsensor_y), gsensor_z_value(h.gsensor_z));
@@ -39,13 +41,14 @@ QString MovieSubtitles::text(const _vexa_video_frame_header_t &h, const DisplayF
 }
 
 QList<MovieSubtitles::Cue> MovieSubtitles::cues(const vexa_vdd_file &reader, const QList<qint64> &frames,
-                                                int perSecond, const DisplayFormat &format)
+                                                int perSecond, const DisplayFormat &format,
+                                                const PrivacyZones &zones)
 {
     QList<Cue> cues;
     const qint64 length = perSecond > 0 ? frames.size() * 1000 / perSecond : 0;
     for (qint64 i = 0; perSecond > 0 && i < frames.size(); i += perSecond) {
         const qint64 start = i * 1000 / perSecond;
-        cues.append({start, std::min(start + 1000, length), text(reader.header_at(quint64(frames[i])), format)});
+        cues.append({start, std::min(start + 1000, length), text(reader.header_at(quint64(frames[i])), format, zones)});
     }
     return cues;
 }
@@ -71,11 +74,12 @@ QString MovieSubtitles::creationTime(const _vexa_time_t &t)
                              t.minute, t.second, int(t.millisecond) * 1000);
 }
 
-QString MovieSubtitles::location(const vexa_vdd_file &reader, const QList<qint64> &frames)
+QString MovieSubtitles::location(const vexa_vdd_file &reader, const QList<qint64> &frames,
+                                 const PrivacyZones &zones)
 {
     for (qint64 index : frames) {
         const _vexa_video_frame_header_t &h = reader.header_at(quint64(index));
-        if (has_position_fix(h.gps_valid, h.latitude, h.longitude))
+        if (has_position_fix(h.gps_valid, h.latitude, h.longitude) && !zones.hides(h))
             return QString::asprintf("%+08.4f%+09.4f/", nmea_to_degrees(h.latitude),
                                      nmea_to_degrees(h.longitude));
     }

@@ -357,7 +357,7 @@ void ReportPainter::drawEvents(const Page &page, const QRectF &area) const
 {
     QPainter *p = page.painter;
     const double H = page.r.height();
-    const DrivingEvents::Thresholds thresholds = DrivingEvents::storedThresholds();
+    const DrivingEvents::Thresholds thresholds = DrivingEvents::storedThresholds(_content.format);
     const DrivingEvents::Events events =
         _content.log     ? DrivingEvents::ofLog(_content.log->file().records(), thresholds)
         : _content.video ? DrivingEvents::ofRecording(_content.video->file().headers(), thresholds)

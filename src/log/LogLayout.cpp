@@ -359,7 +359,7 @@ LogSearch::Criteria LogLayout::criteria() const
     const int kind = _eventKind->currentData().toInt();
     if (kind >= 0)
         c.eventKind = DrivingEvents::Kind(kind);
-    c.thresholds = DrivingEvents::storedThresholds();
+    c.thresholds = DrivingEvents::storedThresholds(_format);
     c.format = _format;
     return c;
 }

@@ -1,5 +1,6 @@
 #include "DrivingEvents.h"
 
+#include "DisplayFormat.h"
 #include "Preferences.h"
 #include "vexa_telemetry.h"
 #include "vexa_time.h"
@@ -291,7 +292,7 @@ double DrivingEvents::speedInUnits(double kmh, int units)
     return units == 1 ? kmh * 0.621371 : units == 2 ? kmh * 0.539957 : kmh;
 }
 
-DrivingEvents::Thresholds DrivingEvents::storedThresholds()
+DrivingEvents::Thresholds DrivingEvents::storedThresholds(const DisplayFormat &format)
 {
     Thresholds t;
     t.brake = Preferences::doubleValue(Preferences::EventBrake, t.brake);
@@ -299,7 +300,7 @@ DrivingEvents::Thresholds DrivingEvents::storedThresholds()
     t.corner = Preferences::doubleValue(Preferences::EventCorner, t.corner);
     t.impact = Preferences::doubleValue(Preferences::EventImpact, t.impact);
     t.speedLimit = Preferences::doubleValue(Preferences::EventSpeedLimit, 0);
-    t.units = Preferences::speedFormat();
+    t.units = format.units();
     return t;
 }
 

@@ -14,6 +14,8 @@
 
 #include <vector>
 
+class DisplayFormat;
+
 class DrivingEvents {
 public:
     enum class Kind { Brake, Accel, CornerLeft, CornerRight, Impact, Speeding };
@@ -24,7 +26,7 @@ public:
         double corner = 3.0;      // m/s², lateral
         double impact = 1.5;      // g
         double speedLimit = 0;    // in the display unit; 0 or less is off
-        int units = 0;            // 0 km/h, 1 mph, 2 knots
+        int units = 0;            // the display unit: 0 km/h, 1 mph, 2 knots
     };
 
     struct Event {
@@ -52,6 +54,7 @@ public:
     static QString peakText(const Event &event, int units);
     // km/h into the display unit.
     static double speedInUnits(double kmh, int units);
-    // The thresholds the preferences hold, with the defaults above where unset.
-    static Thresholds storedThresholds();
+    // The thresholds the preferences hold, with the defaults above where unset, in the
+    // format's speed unit.
+    static Thresholds storedThresholds(const DisplayFormat &format);
 };

@@ -107,7 +107,7 @@ QList<FrameCaptions::Line> FrameCaptions::lines(const _vexa_video_frame_header_t
         layout.line(QString::asprintf("Y: %.2f", gsensor_value(header.gsensor_y)), 35, Align::Left);
         layout.line(QString::asprintf("X: %.2f", gsensor_value(header.gsensor_x)), 50, Align::Left);
     }
-    if (latlng) {
+    if (latlng && !zones.hides(header)) {
         if (header.gps_valid) {
             layout.line(latitudeText(header.latitude), 20, Align::Right);
             layout.line(longitudeText(header.longitude), 5, Align::Right);

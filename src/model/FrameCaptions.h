@@ -3,6 +3,7 @@
 #pragma once
 
 #include "DisplayFormat.h"
+#include "PrivacyZones.h"
 #include "vexa_types.h"
 
 #include <QFont>
@@ -22,6 +23,7 @@ public:
     bool latlng = false;
     bool sensor = false;
     DisplayFormat format;  // units of the speed line, zone and order of the date line
+    PrivacyZones zones;    // a frame inside one shows no position line
 
     // One line of text and where its baseline starts, top-left origin.
     struct Line {

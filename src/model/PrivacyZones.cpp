@@ -31,11 +31,26 @@ bool PrivacyZones::contains(double latitude, double longitude) const
     return false;
 }
 
+namespace {
+
+template <typename Fix>
+bool hidesFix(const PrivacyZones &zones, const Fix &f)
+{
+    if (zones.isEmpty() || !has_position_fix(f.gps_valid, f.latitude, f.longitude))
+        return false;
+    return zones.contains(nmea_to_degrees(f.latitude), nmea_to_degrees(f.longitude));
+}
+
+} // namespace
+
 bool PrivacyZones::hides(const _vexa_log_info_t &record) const
 {
-    if (_zones.isEmpty() || !has_position_fix(record.gps_valid, record.latitude, record.longitude))
-        return false;
-    return contains(nmea_to_degrees(record.latitude), nmea_to_degrees(record.longitude));
+    return hidesFix(*this, record);
+}
+
+bool PrivacyZones::hides(const _vexa_video_frame_header_t &header) const
+{
+    return hidesFix(*this, header);
 }
 
 bool PrivacyZones::parse(const QString &text, Zone &zone, QString *problem)

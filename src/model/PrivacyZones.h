@@ -6,6 +6,7 @@
 #include <QString>
 
 struct _vexa_log_info_t;
+struct _vexa_video_frame_header_t;
 
 class PrivacyZones {
 public:
@@ -26,6 +27,7 @@ public:
     bool contains(double latitude, double longitude) const;
     // A record whose fix lies inside a zone; a record without a fix shows nothing to hide.
     bool hides(const _vexa_log_info_t &record) const;
+    bool hides(const _vexa_video_frame_header_t &header) const;
 
     // "LAT,LNG,RADIUS" (degrees, degrees, metres); false with a reason for anything else.
     static bool parse(const QString &text, Zone &zone, QString *problem = nullptr);

@@ -89,7 +89,7 @@ void ExportCSVWindow::btnStartClicked()
     setExporting(true);
     const TrackExport::Logs logs = _array;
     const std::optional<DrivingEvents::Thresholds> events =
-        _ui->checkEvents->isChecked() ? std::optional(DrivingEvents::storedThresholds()) : std::nullopt;
+        _ui->checkEvents->isChecked() ? std::optional(DrivingEvents::storedThresholds(_format)) : std::nullopt;
     runJob(
         [this, logs, target, events, format = _format](const std::atomic_bool &cancel, const Progress &progress) {
             _result = CsvExport::write(target, logs, format, cancel, TrackExport::throttled(progress),

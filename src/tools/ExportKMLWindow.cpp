@@ -132,7 +132,7 @@ KmlExport::Options ExportKMLWindow::options() const
     options.altitudeHeight = _ui->radioAltitude->isChecked();
     options.title = _title;
     options.events = _ui->checkEvents->isChecked();
-    options.thresholds = DrivingEvents::storedThresholds();
+    options.thresholds = DrivingEvents::storedThresholds(_format);
     options.gxTrack = _ui->checkGxTrack->isChecked();
     options.zones = PrivacyZones::stored();
     return options;

@@ -6,6 +6,7 @@
 #include "FileVideo.h"
 #include "MovieExport.h"
 #include "Preferences.h"
+#include "PrivacyZones.h"
 #include "StillSeries.h"
 #include "Texts.h"
 #include "ui_SaveAviWindow.h"
@@ -164,6 +165,8 @@ bool SaveAviWindow::save(const QString &path)
     options.band = _ui->chkBand->isChecked();
     options.subtitles = _ui->chkSubtitles->isChecked();
     options.overlay = _ui->chkOverlay->isChecked();
+    // The preferences' privacy zones: the movie's positions leave the program too.
+    options.zones = PrivacyZones::stored();
     const QString vdd = _fileVideo->path();
     const bool ok = runJob(
         [vdd, path, options, this](const std::atomic_bool &cancel, const Progress &progress) {

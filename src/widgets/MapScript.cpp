@@ -1,5 +1,6 @@
 #include "MapScript.h"
 
+#include "DisplayFormat.h"
 #include "DrivingEvents.h"
 #include "FileLog.h"
 #include "FileManager.h"
@@ -144,9 +145,9 @@ QString MapScript::logCameras(const QList<LogGuide> &cameras)
 }
 
 // The driving events of the recording, each at the first position of its span.
-static void addEventMarks(CallWriter &out, const FileVideo &video)
+static void addEventMarks(CallWriter &out, const FileVideo &video, const DisplayFormat &format)
 {
-    const DrivingEvents::Thresholds thresholds = DrivingEvents::storedThresholds();
+    const DrivingEvents::Thresholds thresholds = DrivingEvents::storedThresholds(format);
     for (const DrivingEvents::Event &e : DrivingEvents::ofRecording(video.file().headers(), thresholds)) {
         for (qint64 k = e.startIndex; k <= e.endIndex; ++k) {
             double latitude = 0, longitude = 0;
@@ -165,9 +166,9 @@ static void addEventMarks(CallWriter &out, const FileVideo &video)
 
 // The driving events of a log, each at the first position of its span; a mark carries its
 // record's time, as the log route's points do, so a click goes there.
-static void addLogEventMarks(CallWriter &out, const FileLog &log)
+static void addLogEventMarks(CallWriter &out, const FileLog &log, const DisplayFormat &format)
 {
-    const DrivingEvents::Thresholds thresholds = DrivingEvents::storedThresholds();
+    const DrivingEvents::Thresholds thresholds = DrivingEvents::storedThresholds(format);
     for (const DrivingEvents::Event &e : DrivingEvents::ofLog(log.file().records(), thresholds)) {
         for (qint64 i = e.startIndex; i <= e.endIndex && i < log.count(); ++i) {
             const _vexa_log_info_t &record = log.logAtIndex(i);
@@ -185,7 +186,7 @@ static void addLogEventMarks(CallWriter &out, const FileLog &log)
     }
 }
 
-MapScript::Route MapScript::route(const FileVideo &video)
+MapScript::Route MapScript::route(const FileVideo &video, const DisplayFormat &format)
 {
     const qint64 interval =
         video.type() == FileVideo::Normal ? NormalRouteIntervalMsec : OtherRouteIntervalMsec;
@@ -213,13 +214,13 @@ MapScript::Route MapScript::route(const FileVideo &video)
         out.end();
     }
     out.call("drawRoute");
-    addEventMarks(out, video);
+    addEventMarks(out, video, format);
     out.call("waitDone");
     route.script = out.text();
     return route;
 }
 
-QString MapScript::logRoute(const QList<FileLog *> &logs)
+QString MapScript::logRoute(const QList<FileLog *> &logs, const DisplayFormat &format)
 {
     CallWriter out;
     out.reserve(64 * 1024);
@@ -251,7 +252,7 @@ QString MapScript::logRoute(const QList<FileLog *> &logs)
     out.call("drawRoute");
     for (const FileLog *log : logs)
         if (log)
-            addLogEventMarks(out, *log);
+            addLogEventMarks(out, *log, format);
     out.call("waitDone");
     return out.text();
 }

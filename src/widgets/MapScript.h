@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 
+class DisplayFormat;
 class FileLog;
 class FileManager;
 class FileVideo;
@@ -30,12 +31,13 @@ public:
         QString script;
         qint64 firstIndex = -1;  // the first frame with a position; -1 for none
     };
-    // The route of a recording: a point every 15 s (normal) or 1 s (others), always the last.
-    static Route route(const FileVideo &video);
+    // The route of a recording: a point every 15 s (normal) or 1 s (others), always the last;
+    // the format's speed unit is the one of the speeding limit.
+    static Route route(const FileVideo &video, const DisplayFormat &format);
 
     // The route of the loaded logs, one line through them in order: a point every 5 s and
     // each log's last; a point carries its record's time (time_to_msec) for clicks.
-    static QString logRoute(const QList<FileLog *> &logs);
+    static QString logRoute(const QList<FileLog *> &logs, const DisplayFormat &format);
 
     // Decimal degrees.
     static QString moveCenter(double latitude, double longitude);

@@ -216,7 +216,7 @@ void MapView::loadWithLogs(const QList<LogGuide> &cameras, qint64 logIndex)
 void MapView::loadWithLogRoute(const QList<FileLog *> &logs)
 {
     _fileVideo = nullptr;
-    _routeScript = MapScript::logRoute(logs);
+    _routeScript = MapScript::logRoute(logs, _format);
     sendScript(_routeScript);
 }
 
@@ -229,7 +229,7 @@ void MapView::loadWithFileVideo(FileVideo *fileVideo, qint64 frameIndex)
         setWebShown(false);
         return;
     }
-    const MapScript::Route route = MapScript::route(*fileVideo);
+    const MapScript::Route route = MapScript::route(*fileVideo, _format);
     _routeScript = route.script;
     if (route.firstIndex < 0) {
         sendScript(route.script);

@@ -11,6 +11,7 @@
 // first painted window. What the map showed before the page loaded is sent again once it has.
 #pragma once
 
+#include "DisplayFormat.h"
 #include "FileLog.h"
 #include "LogGuide.h"
 
@@ -60,6 +61,8 @@ public:
     // Off: the map stays the still picture and the browser engine never starts (the viewer's
     // --no-map, tests that do not need the page). Set before the view is first shown.
     void setPageEnabled(bool enabled) { _pageEnabled = enabled; }
+    // The speed unit of the speeding marks on the routes loaded next.
+    void setDisplayFormat(const DisplayFormat &format) { _format = format; }
     // Whether the browser engine may start: when enabled, and not as root without
     // --no-sandbox, where the engine would end the program.
     bool pageAllowed() const;
@@ -119,6 +122,7 @@ private:
     bool _pageEnabled = true;
     bool _pageTimer = false;
     int _reloads = 0;
+    DisplayFormat _format;
     // The last camera and route batches, sent again to a page that (re)loads.
     QString _cameraScript;
     QString _routeScript;

@@ -55,7 +55,7 @@ void SkinSlider::setFileVideo(FileVideo *fileVideo)
             ++k;
         ++k;
     }
-    _eventMarks.setEvents(DrivingEvents::ofRecording(fileVideo->file().headers(), DrivingEvents::storedThresholds()));
+    _eventMarks.setEvents(DrivingEvents::ofRecording(fileVideo->file().headers(), DrivingEvents::storedThresholds(_format)));
     const qint64 q = n / 4;
     for (qint64 k : {qint64(0), q, 2 * q, 3 * q, n - 1})
         _timeArray.append(_format.timeString(fileVideo->headerAtIndex(k).time));

@@ -3,6 +3,7 @@
 #include "GeoJsonExport.h"
 #include "GpxExport.h"
 #include "KmlExport.h"
+#include "MovieExport.h"
 #include "TestCard.h"
 #include "vexa_log_file.h"
 #include "vexa_time.h"
@@ -295,30 +296,38 @@ private slots:
         QVERIFY2(geo.contains("Feature Count: 2") && geo.contains("LINESTRING"), geo.constData());
     }
 
-    // A zone on the way leaves its positions out of every track format; a GPX segment and the
-    // KML lines end there and go on after it.
+    // A zone on the way leaves its positions out of every track format and of a movie's
+    // subtitles; GPX segments, KML lines and gx:Tracks and GeoJSON lines end there and go on after it.
     void privacyZoneLeavesPointsOut_data()
     {
         QTest::addColumn<QString>("format");
         QTest::addColumn<QByteArray>("piece");
-        QTest::addColumn<int>("pieces");  // with the zone; without it half as many
-        QTest::newRow("gpx") << QStringLiteral("gpx") << QByteArray("<trkseg>") << 2;
-        QTest::newRow("kml") << QStringLiteral("kml") << QByteArray("<LineString") << 4;
-        QTest::newRow("geojson") << QStringLiteral("geojson") << QByteArray() << 0;
-        QTest::newRow("csv") << QStringLiteral("csv") << QByteArray() << 0;
+        QTest::addColumn<int>("open");    // pieces without the zone
+        QTest::addColumn<int>("hidden");  // and with it
+        QTest::newRow("gpx") << QStringLiteral("gpx") << QByteArray("<trkseg>") << 1 << 2;
+        QTest::newRow("kml") << QStringLiteral("kml") << QByteArray("<LineString") << 2 << 4;
+        QTest::newRow("gx:Track") << QStringLiteral("kml") << QByteArray("<gx:Track>") << 1 << 2;
+        QTest::newRow("geojson") << QStringLiteral("geojson") << QByteArray("\"MultiLineString\"") << 0 << 1;
+        QTest::newRow("csv") << QStringLiteral("csv") << QByteArray() << 0 << 0;
+        QTest::newRow("srt") << QStringLiteral("srt") << QByteArray("\u00b0N") << 8 << 7;
     }
     void privacyZoneLeavesPointsOut()
     {
         QFETCH(QString, format);
         QFETCH(QByteArray, piece);
-        QFETCH(int, pieces);
-        // North, 0.01' (18.5 m) a second.
+        QFETCH(int, open);
+        QFETCH(int, hidden);
+        // North, 0.01' (18.5 m) a second, one picture a second.
         std::vector<TestCard::Frame> records = TestCard::frames(8, TestCard::utc(2013, 7, 5, 9, 8, 7), 1000);
-        for (size_t i = 0; i < records.size(); ++i)
+        for (size_t i = 0; i < records.size(); ++i) {
             records[i].gps = true, records[i].latitude = 3731.5 + 0.01 * double(i), records[i].longitude = 12658.2;
+            records[i].framesPerSecond = 1;
+        }
         const QString logPath = dir_.filePath(QStringLiteral("moving.log"));
+        const QString vddPath = dir_.filePath(QStringLiteral("moving.vdd"));
         vexa_log_file log;
         QVERIFY(TestCard::writeLogRecords(logPath, records) && log.load(qPrintable(logPath)));
+        QVERIFY(format != u"srt" || TestCard::writeRecording(vddPath, records));
         const TrackExport::Logs one{&log};
         const _vexa_log_info_t &start = log.record_at(0), &fourth = log.record_at(3);
         PrivacyZones zones;
@@ -327,26 +336,33 @@ private slots:
             const std::atomic_bool cancel{false};
             KmlExport::Options kml;
             kml.pointSeconds = 0, kml.lineSeconds = 0, kml.gxTrack = true, kml.zones = z;
+            MovieOptions movie;
+            movie.subtitles = true, movie.zones = z;
             if (format == u"gpx")
                 return GpxExport::write(path, one, QStringLiteral("test"), cancel, {}, z).written;
             if (format == u"kml")
                 return KmlExport::write(path, one, kml, cancel).written;
             if (format == u"geojson")
                 return GeoJsonExport::write(path, one, {{}, z}, cancel).written;
+            if (format == u"srt")
+                return MovieExport::run(vddPath, path.chopped(3) + QStringLiteral("mp4"), movie, cancel).ok;
             return CsvExport::write(path, one, DisplayFormat(), cancel, {}, nullptr, z).written;
         };
-        const QString open = dir_.filePath(QStringLiteral("open.") + format);
-        const QString hidden = dir_.filePath(QStringLiteral("hidden.") + format);
-        QVERIFY(write(open, {}) && write(hidden, zones));
-        const QByteArray inside = QByteArray::number(nmea_to_degrees(fourth.latitude), 'f', 6);
-        const QByteArray outside = QByteArray::number(nmea_to_degrees(start.latitude), 'f', 6);
-        QVERIFY(TestCard::readFile(open).contains(inside));
-        QVERIFY(!TestCard::readFile(hidden).contains(inside));
-        QVERIFY(TestCard::readFile(hidden).contains(outside));
+        const QString openPath = dir_.filePath(QStringLiteral("open.") + format);
+        const QString hiddenPath = dir_.filePath(QStringLiteral("hidden.") + format);
+        QVERIFY(write(openPath, {}) && write(hiddenPath, zones));
+        // Five decimals: a prefix of the tracks' six, the subtitles' own.
+        const QByteArray inside = QByteArray::number(nmea_to_degrees(fourth.latitude), 'f', 5);
+        const QByteArray outside = QByteArray::number(nmea_to_degrees(start.latitude), 'f', 5);
+        QVERIFY(TestCard::readFile(openPath).contains(inside));
+        QVERIFY(!TestCard::readFile(hiddenPath).contains(inside));
+        QVERIFY(TestCard::readFile(hiddenPath).contains(outside));
         if (!piece.isEmpty()) {
-            QCOMPARE(TestCard::readFile(open).count(piece), pieces / 2);
-            QCOMPARE(TestCard::readFile(hidden).count(piece), pieces);
+            QCOMPARE(TestCard::readFile(openPath).count(piece), open);
+            QCOMPARE(TestCard::readFile(hiddenPath).count(piece), hidden);
         }
+        if (format == u"geojson" && !QStandardPaths::findExecutable(QStringLiteral("ogrinfo")).isEmpty())
+            QVERIFY(ogrinfo({hiddenPath}).contains("MULTILINESTRING"));
     }
 };
 
