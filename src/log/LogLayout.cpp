@@ -82,9 +82,9 @@ LogLayout::LogLayout(SkinManager *skinManager, FileManager *fileManager, QWidget
 
 LogLayout::~LogLayout() = default;
 
-QRect LogLayout::qtRect(const QRect &specRect) const
+QRect LogLayout::qtRect(const QRect &bottomUp) const
 {
-    return Geometry::toQt(specRect, height());
+    return Geometry::toQt(bottomUp, height());
 }
 
 void LogLayout::buildTable(const QRect &frame)

@@ -92,7 +92,7 @@ private:
     QCheckBox *addButton(const QRect &frame, int tag);
     QLineEdit *addField(const QRect &frame, const QString &text, int maxLength, int fractionDigits);
     void addEventSearch(const QRect &row);
-    QRect qtRect(const QRect &specRect) const;
+    QRect qtRect(const QRect &bottomUp) const;
     void drawText(QPainter &painter, const QString &text, int x, int y, const QColor &colour);
     void skinLogGraphChangeFileLog(FileLog *fileLog, qint64 logIndex);
     void chooseRow(int row);
