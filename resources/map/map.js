@@ -1,6 +1,6 @@
-// The map page. The viewer calls the eleven functions below (often many in one evaluation) and
-// hears back through the object it publishes as "MapView". No function ever throws: a bad
-// call must not stop the calls after it in the same evaluation.
+// The map page, on basemap.js. The viewer calls the eleven functions below (often many in one
+// evaluation) and hears back through the object it publishes as "MapView". No function ever
+// throws: a bad call must not stop the calls after it in the same evaluation.
 'use strict';
 
 var MapView = null;   // the viewer's object, once the channel is up
@@ -15,23 +15,8 @@ var pendingCentre = null;  // a centre asked for while the user drags the map
 var userMoving = false;
 
 var FirstZoom = 16;
-var Attribution = '&copy; <a href="https://www.openstreetmap.org/copyright">OpenStreetMap</a> contributors';
 
-if (typeof qt !== 'undefined' && qt.webChannelTransport) {
-  new QWebChannel(qt.webChannelTransport, function (channel) {
-    MapView = channel.objects.MapView;
-  });
-}
-
-function guarded(fn) {
-  return function () {
-    try {
-      return fn.apply(null, arguments);
-    } catch (e) {
-      return undefined;
-    }
-  };
-}
+connectViewer('MapView', function (object) { MapView = object; });
 
 function cameraIcon(kind) {
   var glyph = '<svg viewBox="0 0 16 16"><path d="M2 4h3l1-2h4l1 2h3a1 1 0 0 1 1 1v8a1 1 0 0 1-1 1H2a1 1 0 0 1-1-1V5a1 1 0 0 1 1-1zm6 2.5a3 3 0 1 0 0 6 3 3 0 0 0 0-6z"/></svg>';
@@ -46,15 +31,7 @@ function cameraIcon(kind) {
 var initialize = guarded(function () {
   if (map)
     return;
-  var config = window.tumboMapConfig || {};
-  // Keys stay the viewer's (space, arrows): the map takes none.
-  map = L.map('map', { zoomControl: true, attributionControl: true, worldCopyJump: true, keyboard: false });
-  map.attributionControl.setPrefix(false);
-  L.tileLayer(config.tileUrl || 'https://tile.openstreetmap.org/{z}/{x}/{y}.png', {
-    maxZoom: 19,
-    attribution: Attribution
-  }).addTo(map);
-  map.setView([0, 0], 2);
+  map = createMap();
   // The position stays above the route and the cameras.
   map.createPane('position').style.zIndex = 650;
   cameraLayer = L.layerGroup().addTo(map);

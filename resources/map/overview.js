@@ -1,6 +1,6 @@
-// The card overview page: every trip's route in its own colour, the event recordings and the
-// driving events as markers (clustered where they crowd), a heat layer of where events
-// happen, and a legend. The viewer calls the functions below and hears back through the
+// The card overview page, on basemap.js: every trip's route in its own colour, the event
+// recordings and the driving events as markers (clustered where they crowd), a heat layer of
+// where events happen, and a legend. The viewer calls the functions below and hears back through the
 // object it publishes as "Overview". No function throws: a bad call must not stop the rest.
 'use strict';
 
@@ -16,23 +16,7 @@ var trips = {};       // trip -> {line, colour, points}
 var selectedTrip = -1;
 var bounds = null;
 
-var Attribution = '&copy; <a href="https://www.openstreetmap.org/copyright">OpenStreetMap</a> contributors';
-
-if (typeof qt !== 'undefined' && qt.webChannelTransport) {
-  new QWebChannel(qt.webChannelTransport, function (channel) {
-    Overview = channel.objects.Overview;
-  });
-}
-
-function guarded(fn) {
-  return function () {
-    try {
-      return fn.apply(null, arguments);
-    } catch (e) {
-      return undefined;
-    }
-  };
-}
+connectViewer('Overview', function (object) { Overview = object; });
 
 function escapeText(text) {
   return String(text).replace(/[&<>"]/g, function (c) {
@@ -53,14 +37,7 @@ var LegendControl = L.Control.extend({
 var initialize = guarded(function () {
   if (map)
     return;
-  var config = window.tumboMapConfig || {};
-  map = L.map('map', { zoomControl: true, attributionControl: true, worldCopyJump: true, keyboard: false });
-  map.attributionControl.setPrefix(false);
-  L.tileLayer(config.tileUrl || 'https://tile.openstreetmap.org/{z}/{x}/{y}.png', {
-    maxZoom: 19,
-    attribution: Attribution
-  }).addTo(map);
-  map.setView([0, 0], 2);
+  map = createMap();
   routeLayer = L.layerGroup().addTo(map);
   heatLayer = L.heatLayer([], { radius: 22, blur: 18, minOpacity: 0.25 }).addTo(map);
   markerLayer = L.markerClusterGroup({ showCoverageOnHover: false, maxClusterRadius: 40 }).addTo(map);

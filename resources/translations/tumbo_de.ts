@@ -1623,6 +1623,10 @@ und die SHA-256 von SHA256SUMS muss der obigen gleichen (auch manifest.json enth
         <source>Trips: %1 · %2 · %3 in all</source>
         <translation>Fahrten: %1 · %2 · %3 insgesamt</translation>
     </message>
+    <message id="gui_trip_figures_pending">
+        <source>Reading the logs: distance, speeds and events follow</source>
+        <translation>Die Logs werden gelesen: Strecke, Geschwindigkeiten und Ereignisse folgen</translation>
+    </message>
     <message id="gui_trip_events_partial">
         <source>More events may be in recordings not opened yet</source>
         <translation>Weitere Ereignisse können in noch nicht geöffneten Aufnahmen liegen</translation>

@@ -1623,6 +1623,10 @@ and the SHA-256 of SHA256SUMS must equal the one above (manifest.json holds it t
         <source>Trips: %1 · %2 · %3 in all</source>
         <translation>Trips: %1 · %2 · %3 in all</translation>
     </message>
+    <message id="gui_trip_figures_pending">
+        <source>Reading the logs: distance, speeds and events follow</source>
+        <translation>Reading the logs: distance, speeds and events follow</translation>
+    </message>
     <message id="gui_trip_events_partial">
         <source>More events may be in recordings not opened yet</source>
         <translation>More events may be in recordings not opened yet</translation>

@@ -1623,6 +1623,10 @@ SHA256SUMS의 SHA-256이 위의 값과 같아야 합니다 (manifest.json에도 
         <source>Trips: %1 · %2 · %3 in all</source>
         <translation>주행: %1회 · %2 · 총 %3</translation>
     </message>
+    <message id="gui_trip_figures_pending">
+        <source>Reading the logs: distance, speeds and events follow</source>
+        <translation>로그를 읽는 중: 거리, 속도, 이벤트가 곧 표시됩니다</translation>
+    </message>
     <message id="gui_trip_events_partial">
         <source>More events may be in recordings not opened yet</source>
         <translation>아직 열지 않은 녹화에 이벤트가 더 있을 수 있습니다</translation>

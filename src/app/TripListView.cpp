@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QTableWidget>
 
+#include <algorithm>
 #include <numeric>
 
 namespace {
@@ -30,10 +31,12 @@ QString tripDuration(qint64 seconds)
     return QStringLiteral("%1:%2 h").arg(seconds / 3600).arg(seconds / 60 % 60, 2, 10, QChar(u'0'));
 }
 
+const QString Pending = QStringLiteral("…");
+
 } // namespace
 
 TripListView::TripListView(QWidget *parent)
-    : QWidget(parent), _table(new QTableWidget(this)), _summary(new QLabel(this))
+    : QWidget(parent), _table(new QTableWidget(this)), _summary(new QLabel(this)), _loader(new TripLoader(this))
 {
     _table->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     _table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -61,6 +64,7 @@ TripListView::TripListView(QWidget *parent)
         if (row >= 0 && size_t(row) < _trips.size())
             emit tripSelected(row);
     });
+    connect(_loader, &TripLoader::finished, this, &TripListView::figuresRead);
 }
 
 void TripListView::resizeEvent(QResizeEvent *)
@@ -72,10 +76,42 @@ void TripListView::resizeEvent(QResizeEvent *)
 
 void TripListView::load(const FileManager &files, const DisplayFormat &format)
 {
-    _sources = TripBuilder::sourcesOf(files);
-    _trips = TripBuilder::build(_sources, TripBuilder::storedGapSeconds(), DrivingEvents::storedThresholds(format));
+    _loader->cancel();
+    _format = format;
+    _sources = TripBuilder::sourcesAtOpen(files);
+    const qint64 gap = TripBuilder::storedGapSeconds();
+    const DrivingEvents::Thresholds thresholds = DrivingEvents::storedThresholds(format);
+    _trips = TripBuilder::build(_sources, gap, thresholds);
     _table->clearContents();
     _table->setRowCount(int(_trips.size()));
+    showTrips(format);
+    if (figuresPending())
+        _loader->start(files, _sources, gap, thresholds);
+}
+
+// The full figures replace the first ones; the user's ticks stay where the trips did not move.
+void TripListView::figuresRead(const TripLoader::Result &result)
+{
+    QList<int> ticked = checkedTrips();
+    const bool same = result.trips.size() == _trips.size()
+                      && std::equal(_trips.begin(), _trips.end(), result.trips.begin(),
+                                    [](const TripBuilder::Trip &a, const TripBuilder::Trip &b) {
+                                        return a.startMsec == b.startMsec && a.sources.size() == b.sources.size();
+                                    });
+    _sources = result.sources;
+    _trips = result.trips;
+    if (!same) {
+        ticked.clear();
+        _table->clearContents();
+        _table->setRowCount(int(_trips.size()));
+    }
+    showTrips(_format);
+    for (int row : std::as_const(ticked))
+        _table->item(row, ColCheck)->setCheckState(Qt::Checked);
+}
+
+void TripListView::showTrips(const DisplayFormat &format)
+{
     for (int row = 0; row < int(_trips.size()); ++row)
         fillRow(row, format);
     const double distance = std::accumulate(_trips.begin(), _trips.end(), 0.0,
@@ -84,8 +120,13 @@ void TripListView::load(const FileManager &files, const DisplayFormat &format)
                                            [](qint64 sum, const TripBuilder::Trip &t) { return sum + t.durationSeconds(); });
     _summary->setText(Texts::text("gui_trips_summary")
                           .arg(_trips.size())
-                          .arg(format.distanceValue(distance), tripDuration(seconds)));
+                          .arg(figuresPending() ? Pending : format.distanceValue(distance), tripDuration(seconds)));
     emit tripsChanged();
+}
+
+bool TripListView::figuresPending() const
+{
+    return std::any_of(_trips.begin(), _trips.end(), [](const TripBuilder::Trip &t) { return t.figuresPending; });
 }
 
 void TripListView::fillRow(int row, const DisplayFormat &format)
@@ -99,15 +140,21 @@ void TripListView::fillRow(int row, const DisplayFormat &format)
     _table->setItem(row, ColDate, textItem(format.dateString(start).left(10)));
     _table->setItem(row, ColStart, textItem(format.timeString(start).left(5)));
     _table->setItem(row, ColDuration, textItem(tripDuration(trip.durationSeconds())));
-    _table->setItem(row, ColDistance, textItem(format.distanceValue(trip.distanceM)));
-    const QString events = QString::number(trip.events.size()) + (trip.eventsComplete ? QString() : QStringLiteral("+"));
+    QTableWidgetItem *distanceItem = textItem(trip.figuresPending ? Pending : format.distanceValue(trip.distanceM));
+    const QString events = trip.figuresPending ? Pending
+                           : QString::number(trip.events.size()) + (trip.eventsComplete ? QString() : QStringLiteral("+"));
     QTableWidgetItem *eventsItem = textItem(events);
     eventsItem->setToolTip(eventsToolTip(trip));
+    if (trip.figuresPending)
+        distanceItem->setToolTip(eventsItem->toolTip());
+    _table->setItem(row, ColDistance, distanceItem);
     _table->setItem(row, ColEvents, eventsItem);
 }
 
 QString TripListView::eventsToolTip(const TripBuilder::Trip &trip) const
 {
+    if (trip.figuresPending)
+        return Texts::text("gui_trip_figures_pending");
     QStringList lines;
     const std::array<int, 6> counts = trip.eventCounts();
     for (size_t k = 0; k < counts.size(); ++k)
@@ -126,6 +173,7 @@ QString TripListView::summaryText() const
 
 void TripListView::clear()
 {
+    _loader->cancel();
     _sources.clear();
     _trips.clear();
     _table->clearContents();

@@ -3,10 +3,13 @@
 //
 // The trips are built from what the lazy card open already read; a trip whose events could
 // not all be counted (recordings outside the logs not yet indexed) shows its count with "+".
+// The rows come at once; the figures that need a log's full read show "…" until the logs
+// were read in the background, then fill in.
 #pragma once
 
 #include "DisplayFormat.h"
 #include "TripBuilder.h"
+#include "TripLoader.h"
 
 #include <QList>
 #include <QWidget>
@@ -32,19 +35,23 @@ public:
 
     const TripBuilder::Trips &trips() const { return _trips; }
     const std::vector<TripBuilder::Source> &sources() const { return _sources; }
+    // Whether some trip still waits for its logs' full read.
+    bool figuresPending() const;
     QTableWidget *tableView() const { return _table; }
     QString summaryText() const;
 
 signals:
     // The user selected a trip's row.
     void tripSelected(int trip);
-    // The trips were built anew or emptied.
+    // The trips were built anew, their figures filled in, or emptied.
     void tripsChanged();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void showTrips(const DisplayFormat &format);
+    void figuresRead(const TripLoader::Result &result);
     void fillRow(int row, const DisplayFormat &format);
     QString eventsToolTip(const TripBuilder::Trip &trip) const;
 
@@ -52,4 +59,6 @@ private:
     QLabel *_summary = nullptr;
     std::vector<TripBuilder::Source> _sources;
     TripBuilder::Trips _trips;
+    TripLoader *_loader = nullptr;
+    DisplayFormat _format;
 };

@@ -365,6 +365,7 @@ bool vexa_log_file::load(const char *path)
     sequence_number_ = path ? sequence_from_path(path) : 0;
     first_ = {};
     last_seconds_ = 0;
+    last_time_ = {};
     const bool ok = read_all(path);
     loaded_.store(true, std::memory_order_release);
     return ok;
@@ -392,6 +393,7 @@ bool vexa_log_file::load_summary(const char *path)
     distance_ = 0;
     first_ = {};
     last_seconds_ = 0;
+    last_time_ = {};
     loaded_ = false;
     const int fd = ::open(path, O_RDONLY | O_CLOEXEC);
     if (fd >= 0) {
@@ -456,6 +458,7 @@ bool vexa_log_file::summarize_tail(int fd, uint64_t size)
             continue;
         const int64_t start = time_to_seconds(first_.time);
         last_seconds_ = time_to_seconds(last.time);
+        last_time_ = last.time;
         const uint64_t recordBytes = std::max<uint64_t>(1, uint64_t(lastEnd - firstEnd) / (records - 1));
         // A log that may hold max_records is refused by the full read: read it now.
         const bool may_fill = last_seconds_ - start + 1 >= int64_t(max_records)
@@ -541,6 +544,13 @@ uint64_t vexa_log_file::duration_seconds() const
 const _vexa_log_info_t &vexa_log_file::first_record() const
 {
     return loaded() ? record_at(0) : first_;
+}
+
+_vexa_time_t vexa_log_file::last_time() const
+{
+    if (!loaded())
+        return last_time_;
+    return records_.empty() ? _vexa_time_t{} : records_.back().time;
 }
 
 // Sum over consecutive valid fixes; records without a fix are skipped.

@@ -46,9 +46,11 @@ public:
         ensure_loaded();
         return distance_;
     }
-    // These two need no full read.
+    // These three need no full read.
     uint64_t duration_seconds() const;
     const _vexa_log_info_t &first_record() const;
+    // The last record's time, from the tail until the whole log was read.
+    _vexa_time_t last_time() const;
     // UTC milliseconds of the "$GPRMC" time that came with each record (the receiver's
     // clock, beside the camera's in the record); no_gps_time when none did.
     static constexpr int64_t no_gps_time = INT64_MIN;
@@ -75,5 +77,6 @@ private:
     mutable std::mutex load_mutex_;
     _vexa_log_info_t first_{};
     int64_t last_seconds_ = 0;
+    _vexa_time_t last_time_{};
     mutable std::vector<int64_t> gps_times_;
 };

@@ -115,6 +115,7 @@ void FileManager::adoptLog(FileLog *log)
 
 void FileManager::clearLists(bool later)
 {
+    emit closing();
     // Deleted later: a receiver of a frame report may be the one closing the folder. Each is
     // let go by its parent too, or deleting the manager first would search the posted events
     // once per model, quadratic in the card's files. The manager's own end deletes at once.

@@ -75,6 +75,8 @@ signals:
     void loadedFileCount(qint64 count);
     // A recording's first use read its full index and that changed its list row.
     void fileVideoIndexChanged(FileVideo *fileVideo);
+    // The lists are about to be emptied: whoever still reads their files stops now.
+    void closing();
 
 private:
     void clearLists(bool later = true);

@@ -7,7 +7,9 @@
 #include "vexa_vdd_file.h"
 
 #include <QDate>
+#include <QThreadPool>
 #include <QTime>
+#include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
 #include <cmath>
@@ -122,6 +124,7 @@ private:
     void addLog(int i)
     {
         const Source &s = _sources[size_t(i)];
+        _trip.figuresPending = _trip.figuresPending || s.pending;
         _trip.distanceM += s.logDistance;
         if (!s.records)
             return;
@@ -258,6 +261,8 @@ bool TripBuilder::Source::ofRecording(const vexa_vdd_file &file, Source &out)
 bool TripBuilder::Source::ofLog(const vexa_log_file &file, Source &out)
 {
     out.isLog = true;
+    out.log = &file;
+    out.pending = false;
     out.records = &file.records();
     if (out.records->empty() || !validDate(out.records->front().time))
         return false;
@@ -267,7 +272,56 @@ bool TripBuilder::Source::ofLog(const vexa_log_file &file, Source &out)
     return true;
 }
 
+bool TripBuilder::Source::ofLogEnds(const vexa_log_file &file, Source &out)
+{
+    if (file.loaded())
+        return ofLog(file, out);
+    out.isLog = true;
+    out.log = &file;
+    out.pending = true;
+    out.records = nullptr;
+    out.logDistance = 0;
+    const _vexa_time_t first = file.first_record().time;
+    if (!validDate(first))
+        return false;
+    out.startMsec = time_to_msec(first);
+    out.endMsec = std::max<qint64>(out.startMsec, time_to_msec(file.last_time()));
+    return true;
+}
+
 std::vector<TripBuilder::Source> TripBuilder::sourcesOf(const FileManager &files)
+{
+    std::vector<Source> out = sourcesAtOpen(files);
+    completeLogs(out);
+    return out;
+}
+
+bool TripBuilder::completeLogs(std::vector<Source> &sources, QThreadPool *pool, const std::atomic_bool *cancel)
+{
+    const auto cancelled = [cancel] { return cancel && cancel->load(std::memory_order_relaxed); };
+    std::vector<const vexa_log_file *> logs;
+    for (const Source &s : sources)
+        if (s.pending && s.log)
+            logs.push_back(s.log);
+    // The full reads are the slow part and independent of one another.
+    QtConcurrent::blockingMap(pool ? pool : QThreadPool::globalInstance(), logs, [&](const vexa_log_file *log) {
+        if (!cancelled())
+            log->ensure_loaded();
+    });
+    if (cancelled())
+        return false;
+    std::vector<Source> out;
+    out.reserve(sources.size());
+    for (Source &s : sources) {
+        if (s.pending && !(s.log && Source::ofLog(*s.log, s)))
+            continue;
+        out.push_back(std::move(s));
+    }
+    sources = std::move(out);
+    return true;
+}
+
+std::vector<TripBuilder::Source> TripBuilder::sourcesAtOpen(const FileManager &files)
 {
     std::vector<Source> out;
     for (const QList<FileVideo *> *list : {&files.eventVideos(), &files.normalVideos()}) {
@@ -285,7 +339,7 @@ std::vector<TripBuilder::Source> TripBuilder::sourcesOf(const FileManager &files
         Source s;
         s.index = i;
         s.file = files.logs().at(i)->path();
-        if (Source::ofLog(files.logs().at(i)->file(), s))
+        if (Source::ofLogEnds(files.logs().at(i)->file(), s))
             out.push_back(std::move(s));
     }
     return out;

@@ -4,7 +4,8 @@
 // It looks only at what the lazy card open already has: a recording's first and last frames
 // (every frame once its index was read) and the logs' records. Driving events therefore come
 // from the logs and from the recordings whose index was read; eventsComplete says whether
-// that covered the whole trip.
+// that covered the whole trip. A log not yet read in full is known by its ends only: the
+// trips split the same, but the figures of a trip with such a log wait for its full read.
 #pragma once
 
 #include "DrivingEvents.h"
@@ -14,9 +15,11 @@
 #include <QtGlobal>
 
 #include <array>
+#include <atomic>
 #include <vector>
 
 class FileManager;
+class QThreadPool;
 class vexa_vdd_file;
 class vexa_log_file;
 
@@ -39,10 +42,14 @@ public:
         _vexa_video_frame_header_t last{};
         const std::vector<_vexa_log_info_t> *records = nullptr;  // a log's records
         double logDistance = 0;
+        const vexa_log_file *log = nullptr;
+        bool pending = false;  // a log known by its ends until its full read
 
         // False when the recording has no dated frame; the log's records are read in full.
         static bool ofRecording(const vexa_vdd_file &file, Source &out);
         static bool ofLog(const vexa_log_file &file, Source &out);
+        // The log as far as it was read: its ends only (pending) until its full read.
+        static bool ofLogEnds(const vexa_log_file &file, Source &out);
     };
 
     struct Point {
@@ -71,6 +78,9 @@ public:
         double topSpeedKmh = 0;
         std::vector<Event> events;
         bool eventsComplete = true;
+        // A log of the trip waits for its full read: distance, moving time, speeds, events
+        // and route are not final.
+        bool figuresPending = false;
         std::vector<int> sources;  // indexes into the sources, in time order
         std::vector<Point> route;  // positions with a fix, in time order
 
@@ -83,6 +93,13 @@ public:
 
     // The loaded card's recordings (event, then normal) and logs; reads every log in full.
     static std::vector<Source> sourcesOf(const FileManager &files);
+    // The same sources from what the card's open already read: no log is read here.
+    static std::vector<Source> sourcesAtOpen(const FileManager &files);
+    // Reads the pending logs in full, several at once on the pool (the global one when null),
+    // and makes their sources whole; those the full read refuses are dropped. False, and the
+    // sources half done, when cancel was set.
+    static bool completeLogs(std::vector<Source> &sources, QThreadPool *pool = nullptr,
+                             const std::atomic_bool *cancel = nullptr);
     // The gap the preferences hold, in seconds.
     static qint64 storedGapSeconds();
 

@@ -8,6 +8,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
+
 namespace {
 
 QString number(double v)
@@ -107,6 +109,9 @@ QString legendCall(const TripBuilder::Trips &trips, const DisplayFormat &format)
         rows.append(row(Texts::text(DrivingEvents::kindTextId(kind)), DrivingEvents::colourOf(kind).name(), "dot"));
     }
     rows.append(row(Texts::text("gui_overview_heat"), QStringLiteral("radial-gradient(red, yellow, lime, blue)"), "dot"));
+    // The routes and events of logs still being read follow with their figures.
+    if (std::any_of(trips.begin(), trips.end(), [](const TripBuilder::Trip &t) { return t.figuresPending; }))
+        rows.append(row(Texts::text("gui_trip_figures_pending"), {}, "heading"));
     return QStringLiteral("setLegend(%1);\n").arg(QString::fromUtf8(QJsonDocument(rows).toJson(QJsonDocument::Compact)));
 }
 

@@ -1,6 +1,7 @@
 // The list page over generated cards: what is shown, hidden, enabled and ticked in the idle,
 // table and play-list states, loading rows, All, the exports' guard, Close, clearing, and
 // the keyboard in the tables.
+#include "CardGenerator.h"
 #include "FileManager.h"
 #include "FileTableView.h"
 #include "Geometry.h"
@@ -193,20 +194,41 @@ private slots:
         QCOMPARE(catcher.texts(), texts);
     }
 
-    // A ticked trip loads its normal recordings and ticks all its files; its row and the summary
-    // tell the trip's figures.
+    // The rows come at once with "…" for the figures the logs hold; those fill in as a fresh full
+    // read of the card gives them. A ticked trip loads its normal recordings and ticks all its files.
     void tripsTab()
     {
-        Page page(*_skin, _full);
+        // Logs long enough that opening the card reads only their ends.
+        const QString folder = _dir.filePath(QStringLiteral("long-logs"));
+        CardGenerator::Options options;
+        options.eventCount = 3;
+        options.normalCount = 4;
+        options.logCount = 2;
+        options.logSeconds = 300;
+        QVERIFY(CardGenerator(options).generate(folder));
+        Page page(*_skin, folder);
         page.list->load();
         page.press(ListView::TagTrips);
         const TripListView *trips = page.list->tripListView();
         QVERIFY(trips->isVisible());
         QCOMPARE(page.list->selectedTab(), QStringLiteral("trips"));
         QCOMPARE(trips->tableView()->rowCount(), 1);
+        QVERIFY(trips->figuresPending());
+        QCOMPARE(trips->tableView()->item(0, 4)->text(), QStringLiteral("…"));
+        QTRY_VERIFY(!trips->figuresPending());
+        FileManager fresh;
+        QVERIFY(fresh.loadFiles(folder));
+        const TripBuilder::Trips full = TripBuilder::build(TripBuilder::sourcesOf(fresh), TripBuilder::storedGapSeconds(),
+                                                           DrivingEvents::storedThresholds());
+        QCOMPARE(trips->trips().size(), full.size());
+        const TripBuilder::Trip &shown = trips->trips()[0], &read = full[0];
+        for (const auto &[what, value, expected] :
+             {std::tuple{"distance", shown.distanceM, read.distanceM}, {"top speed", shown.topSpeedKmh, read.topSpeedKmh},
+              {"moving", double(shown.movingSeconds), double(read.movingSeconds)},
+              {"events", double(shown.events.size()), double(read.events.size())}})
+            QVERIFY2(value == expected, what);
+        QCOMPARE(trips->tableView()->item(0, 4)->text(), page.list->displayFormat().distanceValue(read.distanceM));
         QVERIFY2(trips->summaryText().startsWith(QStringLiteral("Trips: 1 · ")), qPrintable(trips->summaryText()));
-        QCOMPARE(trips->tableView()->item(0, 4)->text(),
-                 page.list->displayFormat().distanceValue(trips->trips()[0].distanceM));
         trips->tableView()->item(0, 0)->setCheckState(Qt::Checked);
         page.press(ListView::TagLoad);
         QCOMPARE(page.describe(), QStringLiteral("play | PlayList Continuous Trigger Close | PlayList |  | event:0,1,2 normal:0,1,2,3 log:0,1"));
