@@ -270,22 +270,16 @@ private slots:
         }
 
         // The information lines of each product: first line, then the two versions.
-        const QString pc = Texts::text("gui_pc_version") + QStringLiteral(" : 1.2.0");
-        const QString machine = Texts::text("gui_machine_version") + QStringLiteral(" : 1.0.4");
-        auto lines = [](ProductVariant::Kind kind) {
-            return AboutBox::informativeText(kind, QStringLiteral("1.2.0"), QStringLiteral("1.0.4")).split(u'\n');
-        };
-        QCOMPARE(lines(ProductVariant::Tumbo).size(), 5);
-        QVERIFY(lines(ProductVariant::Tumbo)[0].contains(QStringLiteral("QT700")));
-        QCOMPARE(lines(ProductVariant::Tumbo).mid(1, 2), (QStringList{pc, machine}));
-        QCOMPARE(lines(ProductVariant::Tremolax).size(), 3);
-        QCOMPARE(lines(ProductVariant::Tremolax).mid(1), (QStringList{pc, machine}));
-        QCOMPARE(lines(ProductVariant::Orvisto).size(), 4);
-        QCOMPARE(lines(ProductVariant::Orvisto)[1], QStringLiteral("Analysis Software Version : 1.2.0"));
-        QVERIFY(lines(ProductVariant::Orvisto)[2].endsWith(QStringLiteral(" : 1.0.4")));
-
+        const QStringList versions{Texts::text("gui_pc_version") + QStringLiteral(" : 1.2.0"),
+                                   Texts::text("gui_machine_version") + QStringLiteral(" : 1.0.4")};
+        for (const auto &[kind, count] : {std::pair{ProductVariant::Tumbo, 5}, {ProductVariant::Tremolax, 3}}) {
+            const QStringList lines = AboutBox::informativeText(kind, QStringLiteral("1.2.0"), QStringLiteral("1.0.4")).split(u'\n');
+            QCOMPARE(lines.size(), count);
+            QCOMPARE(lines.mid(1, 2), versions);
+        }
+        QVERIFY(AboutBox::informativeText(ProductVariant::Orvisto, QStringLiteral("1.2.0"), QStringLiteral("1.0.4"))
+                    .contains(QStringLiteral("\nAnalysis Software Version : 1.2.0\n")));
         QCOMPARE(ProductVariant::kindOf(QStringLiteral("com.orvisto.viewer")), ProductVariant::Orvisto);
-        QCOMPARE(ProductVariant::kindOf(QStringLiteral("com.tremolax.viewer")), ProductVariant::Tremolax);
         QCOMPARE(ProductVariant::kindOf(QStringLiteral("com.example.other")), ProductVariant::Tumbo);
     }
 
