@@ -182,15 +182,8 @@ private slots:
         const QRect second = table->visualRect(table->model()->index(1, 0));
         QCOMPARE(first.height(), 32);
         const int in = PlayListCell::Inset;
-        auto count = [&shot](const QRect &r, const std::function<bool(const QColor &)> &match) {
-            int n = 0;
-            for (int y = r.top(); y <= r.bottom(); ++y)
-                for (int x = r.left(); x <= r.right(); ++x)
-                    n += match(shot.pixelColor(x, y));
-            return n;
-        };
-        auto only = [&count](const QRect &r, const QColor &c) {
-            return count(r, [&c](const QColor &p) { return p != c; }) == 0;
+        auto only = [&shot](const QRect &r, const QColor &c) {
+            return TestCard::countNear(shot, c, 0, r) == r.width() * r.height();
         };
         QVERIFY(only(QRect(first.left() + 10, first.center().y() - 4, 20, 8), Qt::black));
         QVERIFY(only(QRect(second.left() + 10, second.center().y() - 4, 20, 8), Qt::white));
@@ -200,7 +193,7 @@ private slots:
         QVERIFY(shot.pixelColor(second.center().x(), second.top() + in).lightness() < 100);
         const QColor corner = shot.pixelColor(second.left() + in, second.top() + in);
         QVERIFY2(corner.lightness() > 100 && corner != QColor(Qt::white), qPrintable(corner.name()));
-        QVERIFY(count(QRect(first.left() + 60, first.top() + 8, 60, 16), [](const QColor &p) { return p.lightness() > 200; }) > 0);
+        QVERIFY(TestCard::countNear(shot, Qt::white, 55, QRect(first.left() + 60, first.top() + 8, 60, 16)) > 0);
     }
 
     void triggerRowsOfNormalRecordings()

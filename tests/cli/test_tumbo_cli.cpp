@@ -81,15 +81,6 @@ private:
         }
         return args;
     }
-    // A failed command prints nothing, says why on stderr and changes no file.
-    void expectNothingChanged(const Result &r, const QByteArray &settings)
-    {
-        QVERIFY(r.out.isEmpty());
-        QCOMPARE(readFile(keep_), QByteArray("untouched"));
-        QCOMPARE(readFile(card_ + "/config/set.dat"), settings);
-        QCOMPARE(readFile(dir_.path() + "/huge/config/set.dat"), huge_);
-        QVERIFY(!QFileInfo::exists(dir_.path() + "/x") && !QFileInfo::exists(dir_.path() + "/out.bmp"));
-    }
     QJsonObject generated(const QString &awkward, const QString &list = QString()) const
     {
         for (const QJsonValue &v : files_) {
@@ -231,23 +222,6 @@ private slots:
         QVERIFY(none.value("event").toArray().isEmpty() && none.value("rows")["event"].toArray().isEmpty());
     }
 
-    // A G-sensor event recording of a generated drive brakes hard into its impact.
-    void generatedEventRecordingBrakesIntoItsImpact()
-    {
-        QTemporaryDir dir;
-        const Result made = cli({"generate-card", dir.path(), "--events", "1", "--normals", "3", "--fps", "2",
-                                 "--resolution", "32x32", "--reuse-pictures", "--logs", "0"});
-        QCOMPARE(made.code, 0);
-        QString event;
-        for (const QJsonValue &f : made.json().value("files").toArray())
-            if (f["list"].toString() == "event")
-                event = dir.path() + '/' + f["path"].toString();
-        QStringList kinds;
-        for (const QJsonValue &e : cli({"events", event}).json().value("events").toArray())
-            kinds << e["kind"].toString();
-        QCOMPARE(kinds, (QStringList{"brake", "impact"}));
-    }
-
     void configReadsAndWritesTheSettings()
     {
         const Result before = cli({"config", card_});
@@ -298,45 +272,6 @@ private slots:
         const QImage image(jpeg, "jpeg");
         QCOMPARE(image.size(), size);
         QVERIFY(TestCard::near(image.pixelColor(32, 24), QColor(200, 40, 160), 24));
-    }
-
-    // Commands that cannot do their work exit with 1 and say why (the second column).
-    void failuresExitWithOne_data()
-    {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QString>("why");
-        const QList<QPair<QStringList, QString>> rows = {
-            {{"frames", "DIR/missing.vdd"}, "missing.vdd"},
-            {{"log", "CARD/FULL"}, "3610"},
-            {{"log", "DIR/0000000001_plain.log"}, "$REZEZ"},
-            {{"log", "DIR/nothing.log"}, "unreadable"},
-            {{"card", "DIR/nowhere"}, "not a folder"},
-            {{"config", "DIR/nowhere"}, "not a folder"},
-            {{"config", "CARD", "--set", "VEHICLEID=A=B"}, "VEHICLEID"},
-            {{"config", "DIR/bare", "--set", "RECMOD=1"}, "set.dat"},
-            // Settings that cannot be read are not replaced by defaults plus the change.
-            {{"config", "DIR/huge", "--set", "RECMOD=1"}, "64 KB"},
-            {{"render", "GOOD", "2", "KEEP"}, "tumbo-cli:"},
-            {{"render", "DIR/missing.vdd", "0", "KEEP"}, "missing.vdd"},
-            {{"render", "DIR/0000000055_garbage.vdd", "0", "KEEP"}, "tumbo-cli:"},
-            {{"render", "DIR/0000000054_broken.vdd", "0", "KEEP", "--date"}, "tumbo-cli:"},
-            {{"render", "GOOD", "0", "DIR/no/such/folder/out.png"}, "tumbo-cli:"},
-            {{"generate-card", "CARD"}, "not empty"},
-        };
-        for (const auto &[args, why] : rows)
-            QTest::newRow(qPrintable(args.join(u' '))) << args << why;
-    }
-
-    void failuresExitWithOne()
-    {
-        QFETCH(QStringList, args);
-        QFETCH(QString, why);
-        QVERIFY(writeFile(keep_, "untouched"));
-        const QByteArray settings = readFile(card_ + "/config/set.dat");
-        const Result r = cli(expanded(args));
-        QCOMPARE(r.code, 1);
-        QVERIFY2(r.err.contains("tumbo-cli: ") && r.err.contains(why.toUtf8()), r.err.constData());
-        expectNothingChanged(r, settings);
     }
 
     // Date and duration texts are the folder model's; here the rows line up with the lists,
@@ -418,13 +353,35 @@ private slots:
             QVERIFY2(trip.contains(key), key);
     }
 
-    // Wrong usage changes nothing: exit code 2, the usage on stderr, nothing on stdout.
-    void wrongUsageExitsWithTwo_data()
+    // A command that cannot do its work exits with 1 and says why; wrong usage exits with 2
+    // and the usage. Either way nothing is printed on stdout and no file changes.
+    void failuresChangeNothing_data()
     {
         QTest::addColumn<QStringList>("args");
-        // One of each rule: command, arguments, an option's command, value and range, the
-        // settings' keys and values, the picture format, the generator's lists.
-        const QList<QStringList> rows = {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("why");
+        const QList<QPair<QStringList, QString>> failures = {
+            {{"frames", "DIR/missing.vdd"}, "missing.vdd"},
+            {{"log", "CARD/FULL"}, "3610"},
+            {{"log", "DIR/0000000001_plain.log"}, "$REZEZ"},
+            {{"log", "DIR/nothing.log"}, "unreadable"},
+            {{"card", "DIR/nowhere"}, "not a folder"},
+            {{"config", "DIR/nowhere"}, "not a folder"},
+            {{"config", "CARD", "--set", "VEHICLEID=A=B"}, "VEHICLEID"},
+            {{"config", "DIR/bare", "--set", "RECMOD=1"}, "set.dat"},
+            // Settings that cannot be read are not replaced by defaults plus the change.
+            {{"config", "DIR/huge", "--set", "RECMOD=1"}, "64 KB"},
+            {{"render", "GOOD", "2", "KEEP"}, "tumbo-cli:"},
+            {{"render", "DIR/0000000055_garbage.vdd", "0", "KEEP"}, "tumbo-cli:"},
+            {{"render", "DIR/0000000054_broken.vdd", "0", "KEEP", "--date"}, "tumbo-cli:"},
+            {{"render", "GOOD", "0", "DIR/no/such/folder/out.png"}, "tumbo-cli:"},
+            {{"generate-card", "CARD"}, "not empty"},
+        };
+        for (const auto &[args, why] : failures)
+            QTest::newRow(qPrintable(args.join(u' '))) << args << 1 << why;
+        // Wrong usage, one of each rule: command, arguments, an option's command, value and
+        // range, the settings' keys and values, the picture format, the generator's lists.
+        const QList<QStringList> usage = {
             {}, {"bogus"}, {"frames", "a.vdd", "b.vdd"}, {"card", "CARD", "--flip", "1"},
             {"card", "CARD", "--date-format", "3"}, {"card", "CARD", "--units"},
             {"config", "CARD", "--set", "RECMOD"}, {"config", "CARD", "--set", "NOSUCHKEY=1"},
@@ -433,19 +390,25 @@ private slots:
             {"generate-card", "DIR/x", "--awkward=padding,nonsense"},
             {"trips", "CARD", "--gap", "x"},
         };
-        for (const QStringList &args : rows)
-            QTest::newRow(qPrintable(args.join(u' '))) << args;
+        for (const QStringList &args : usage)
+            QTest::newRow(qPrintable("usage: " + args.join(u' '))) << args << 2 << QStringLiteral("usage: tumbo-cli");
     }
 
-    void wrongUsageExitsWithTwo()
+    void failuresChangeNothing()
     {
         QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QString, why);
         QVERIFY(writeFile(keep_, "untouched"));
         const QByteArray settings = readFile(card_ + "/config/set.dat");
         const Result r = cli(expanded(args));
-        QCOMPARE(r.code, 2);
-        QVERIFY(r.err.contains("usage: tumbo-cli"));
-        expectNothingChanged(r, settings);
+        QCOMPARE(r.code, code);
+        QVERIFY2(r.err.contains(code == 1 ? "tumbo-cli: " : "usage: ") && r.err.contains(why.toUtf8()), r.err.constData());
+        QVERIFY(r.out.isEmpty());
+        QCOMPARE(readFile(keep_), QByteArray("untouched"));
+        QCOMPARE(readFile(card_ + "/config/set.dat"), settings);
+        QCOMPARE(readFile(dir_.path() + "/huge/config/set.dat"), huge_);
+        QVERIFY(!QFileInfo::exists(dir_.path() + "/x") && !QFileInfo::exists(dir_.path() + "/out.bmp"));
     }
 };
 

@@ -3,22 +3,12 @@
 #include "FileLimit.h"
 #include "TestCard.h"
 
-#include <QDirIterator>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
-// Every file below root (hidden ones too, so a stray temporary shows), relative, sorted.
-QStringList filesUnder(const QString &root)
-{
-    QStringList files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files.append(QDir(root).relativeFilePath(it.next()));
-    files.sort();
-    return files;
-}
+using TestCard::filesUnder;
 
 bool run(BackupCopier &copier, int cancelAfter = -1)
 {

@@ -21,7 +21,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
-#include <QProcess>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,12 +48,9 @@ class TestLogPage : public QObject {
     }
     QStringList cliRows(const QStringList &args, int *code) const
     {
-        QProcess cli;
-        cli.start(QStringLiteral(TUMBO_CLI_PATH), QStringList{QStringLiteral("search")} + args);
-        cli.waitForFinished(30000);
-        *code = cli.exitCode();
+        const QByteArray out = TestCard::run(QStringLiteral(TUMBO_CLI_PATH), QStringList{QStringLiteral("search")} + args, code);
         QStringList rows;
-        for (const QJsonValue &row : QJsonDocument::fromJson(cli.readAllStandardOutput())["rows"].toArray())
+        for (const QJsonValue &row : QJsonDocument::fromJson(out)["rows"].toArray())
             rows << QStringLiteral("%1.%2").arg(args.indexOf(row["log"].toString())).arg(row["index"].toInteger());
         return rows;
     }

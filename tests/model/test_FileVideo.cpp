@@ -26,14 +26,7 @@ static _vexa_time_t start()
 // Pixels that the captions turned yellow inside r.
 static int yellowIn(const QImage &image, const QRect &r)
 {
-    int n = 0;
-    for (int y = r.top(); y <= r.bottom(); ++y) {
-        for (int x = r.left(); x <= r.right(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            n += c.red() > 200 && c.green() > 200 && c.blue() < 90;
-        }
-    }
-    return n;
+    return TestCard::countNear(image, QColor(255, 255, 40), 54, r);
 }
 
 class TestFileVideo : public QObject {
@@ -55,7 +48,6 @@ private slots:
         QTest::addColumn<qint64>("from");
         QTest::addColumn<double>("speed");
         QTest::addColumn<QList<qint64>>("reports");
-        QTest::newRow("stride 3") << false << 10 << qint64(0) << 3.0 << QList<qint64>{0, 3, 6, 9, 12};
         QTest::newRow("stride 4") << false << 10 << qint64(0) << 4.0 << QList<qint64>{0, 4, 8, 9, 13};
         QTest::newRow("backwards") << false << 10 << qint64(9) << -4.0 << QList<qint64>{9, 5, 1, 0, -4};
         QTest::newRow("16 from 5") << false << 10 << qint64(5) << 16.0 << QList<qint64>{5, 9, 25};
@@ -240,7 +232,6 @@ private slots:
         QTest::newRow("no frame in that second") << 3 << 0 << qint64(-1) << qint64(-1);
         QTest::newRow("last frame") << 5 << 500 << qint64(8) << qint64(9);
         QTest::newRow("after the last frame") << 5 << 501 << qint64(-1) << qint64(-1);
-        QTest::newRow("frame later than the last") << 6 << 0 << qint64(-1) << qint64(-1);
         QTest::newRow("before the first frame") << -1 << 999 << qint64(-1) << qint64(-1);
     }
 

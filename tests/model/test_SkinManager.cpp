@@ -3,24 +3,15 @@
 #include "SkinManager.h"
 #include "TestCard.h"
 
-#include <QPainter>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
 using TestCard::bmpOf;
+using TestCard::strip;
 using TestCard::skinDescriptor;
 using TestCard::writeFile;
-
-QImage stripOf(const QList<QColor> &colors, int partWidth, int height)
-{
-    QImage image(partWidth * int(colors.size()), height, QImage::Format_RGB32);
-    QPainter p(&image);
-    for (int i = 0; i < colors.size(); ++i)
-        p.fillRect(i * partWidth, 0, partWidth, height, colors[i]);
-    return image;
-}
 
 int litPixels(const QImage &image)
 {
@@ -40,14 +31,14 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dir_.isValid());
-        QByteArray chk = bmpOf(stripOf({Qt::red}, 10, 20));
+        QByteArray chk = bmpOf(strip({Qt::red}, 10, 20));
         const quint32 imageAt = 0;
         const quint32 buttonAt = quint32(chk.size());
-        chk += bmpOf(stripOf({Qt::red, Qt::green, Qt::blue, Qt::yellow}, 12, 8));
+        chk += bmpOf(strip({Qt::red, Qt::green, Qt::blue, Qt::yellow}, 12, 8));
         const quint32 garbageAt = quint32(chk.size());
         chk += QByteArray("not a bitmap at all, just text");
         const quint32 lateAt = quint32(chk.size());
-        QByteArray truncated = bmpOf(stripOf({Qt::cyan}, 6, 6));
+        QByteArray truncated = bmpOf(strip({Qt::cyan}, 6, 6));
         truncated.chop(10);  // its header promises more than is there
         chk += truncated;
 
@@ -98,7 +89,7 @@ private slots:
         QVERIFY(skin->imageForKey(9).isNull());           // a rectangle has no picture
         QVERIFY(!skin->buttonForKey(999, 768).has_value());
         QCOMPARE(QPair(skin->kindForKey(7), skin->kindForKey(999)), QPair(3, 0));
-        QCOMPARE(skin->imageForKey(5), stripOf({Qt::red}, 10, 20));
+        QCOMPARE(skin->imageForKey(5), strip({Qt::red}, 10, 20));
 
         const std::optional<SkinButtonInfo> button = skin->buttonForKey(7, 300);
         QVERIFY(button.has_value());
@@ -108,7 +99,7 @@ private slots:
                                       button->imageDisabled};
         const QList<QColor> colors = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
         for (int i = 0; i < 4; ++i)
-            QCOMPARE(states[i], stripOf({colors[i]}, 12, 8));
+            QCOMPARE(states[i], strip({colors[i]}, 12, 8));
     }
 
     void brokenPicturesGiveNothing()
@@ -123,7 +114,7 @@ private slots:
     // Each part of a strip whose width does not divide is W / n wide, starting at i * W / n.
     void stripCutting()
     {
-        QImage odd = stripOf({Qt::red}, 10, 2);
+        QImage odd = strip({Qt::red}, 10, 2);
         for (int x = 0; x < 10; ++x)
             odd.setPixel(x, 0, qRgb(x * 20, 0, 0));
         const QList<QImage> thirds = SkinManager::imageArrayWithData(bmpOf(odd), 3);

