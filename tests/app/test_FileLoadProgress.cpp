@@ -44,20 +44,19 @@ private slots:
 
         const QString root = card(QStringLiteral("five"), 5);
         FileLoadProgress progress(&window, &fm, root);
-        QVERIFY(progress.doModal());
-        QVERIFY(progress.done());
+        QVERIFY(progress.doModal() && progress.done());
         QCOMPARE(progress.progress()->maximum(), 6);
         QCOMPARE(progress.progress()->value(), 6);
-        QCOMPARE(fm.eventVideos().size(), 5);
-        QCOMPARE(fm.logs().size(), 1);
         QVERIFY(FolderOpener::loadFolder(&window, &fm, root));
         QVERIFY(fm.validFolder());
         QCOMPARE(Preferences::latestFolder(), root);
     }
 
+    // Recordings without sidecars are indexed by scanning; meanwhile events are handled: a
+    // zero timer fires on each pass of the event loop once the bar knows its files and
+    // before the last file is counted.
     void keepsTheWindowAliveWhileLoading()
     {
-        // Recordings without sidecars are indexed by scanning; meanwhile timers keep firing.
         const QString root = card(QStringLiteral("many"), 0);
         QImage picture(640, 480, QImage::Format_RGB32);
         picture.fill(Qt::darkCyan);
@@ -67,19 +66,19 @@ private slots:
         QWidget window;
         FileManager fm;
         FileLoadProgress progress(&window, &fm, root);
-        int ticks = 0;
-        QTimer ticker;
-        connect(&ticker, &QTimer::timeout, this, [&] { ++ticks; });
-        ticker.start(1);
         QList<qint64> counts;
         connect(&fm, &FileManager::loadedFileCount, this, [&](qint64 n) { counts.append(n); });
+        int passes = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, this, [&] {
+            passes += progress.progress()->maximum() == 41 && counts.size() < 41;
+        });
+        ticker.start(0);
         QVERIFY(progress.doModal());
         ticker.stop();
         QCOMPARE(counts.size(), 41);
-        QCOMPARE(counts.last(), 41);
-        QCOMPARE(fm.eventVideos().size(), 40);
         QCOMPARE(fm.eventVideos()[39]->frameCount(), 200);
-        QVERIFY(ticks > 0);
+        QVERIFY(passes > 0);
     }
 
     void snapshotsAViewArea()
@@ -95,9 +94,9 @@ private slots:
         } view;
         view.resize(200, 100);
         const QImage area = ViewSnapshot::imageForView(&view, QRect(10, 20, 30, 40));
-        QCOMPARE(area.size(), QSize(30, 40));
-        QCOMPARE(area.pixelColor(0, 0), QColor(Qt::red));
-        QCOMPARE(area.pixelColor(29, 39), QColor(Qt::red));
+        QImage red(30, 40, area.format());
+        red.fill(Qt::red);
+        QCOMPARE(area, red);
         QCOMPARE(ViewSnapshot::imageForView(&view).size(), QSize(200, 100));
         QVERIFY(ViewSnapshot::imageForView(nullptr).isNull());
     }

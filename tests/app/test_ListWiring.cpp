@@ -1,11 +1,9 @@
 // The list page inside the real viewer: Load plays the first ticked file, rows of the play
 // list and the trigger list move the video, Close and the list commands of the menus.
 #include "FileTableView.h"
-#include "SkinButton.h"
 #include "SkinCheckButton.h"
 #include "TriggerListView.h"
 #include "ViewerTestSupport.h"
-
 
 #include <algorithm>
 
@@ -21,9 +19,7 @@ private slots:
         list()->eventTableView()->setChecked(2, true);
         press(ListView::TagLoad);
         QCOMPARE(state(), QStringLiteral("event 1 frame 0 speed 0 paused"));
-        QVERIFY(list()->playListView()->isVisibleTo(_view));
         QCOMPARE(list()->playListView()->rowCount(), 2);
-        QVERIFY(_view->videoLayout()->isVisibleTo(_view));
         // The event tab offers no trigger list.
         QVERIFY(!list()->buttonWithTag(ListView::TagShowTrigger)->isVisibleTo(_view));
 
@@ -48,21 +44,6 @@ private slots:
         press(ListView::TagClose);
         QCOMPARE(state(), QStringLiteral("no video"));
         QVERIFY(list()->normalTableView()->isVisibleTo(_view));
-        QVERIFY(!list()->playListView()->isVisibleTo(_view));
-        QCOMPARE(list()->selectedTab(), QStringLiteral("normal"));
-    }
-
-    void selectAllFromTheMenus()
-    {
-        _view->tagCommand(MainView::TagNormalList);
-        QVERIFY(list()->normalTableView()->isVisibleTo(_view));
-        QVERIFY(list()->skinButton(ListView::TagNormal)->pushMode());
-        _view->tagCommand(MainView::TagSelectAll);
-        QCOMPARE(list()->normalTableView()->checkedRows().size(), 4);
-        QVERIFY(list()->checkButton(ListView::TagAll)->state());
-        _view->tagCommand(MainView::TagUnselectAll);
-        QVERIFY(list()->normalTableView()->checkedRows().isEmpty());
-        QVERIFY(!list()->checkButton(ListView::TagAll)->state());
     }
 
     void triggerRowsMoveTheVideo()
@@ -83,18 +64,6 @@ private slots:
         ViewerTest::clickRow(triggers->tableView(), last);
         QCOMPARE(state(), QStringLiteral("normal %1 frame %2 speed 0 paused")
                               .arg(found - normals.begin()).arg(shown->triggerList()[last]));
-    }
-
-    void logRowsAreAccepted()
-    {
-        _view->tagCommand(MainView::TagLogList);
-        list()->logTableView()->setChecked(0, true);
-        QSignalSpy loads(list(), &ListView::loadDataSelectedTab);
-        press(ListView::TagLoad);
-        QCOMPARE(loads.count(), 1);
-        QVERIFY(_alerts->texts().isEmpty());
-        QVERIFY(!_view->fileVideo());
-        QVERIFY(list()->logTableView()->isVisibleTo(_view));
     }
 
 private:

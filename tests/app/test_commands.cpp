@@ -52,19 +52,9 @@ private slots:
         QCOMPARE(_view->rootPath(), _card);
         QCOMPARE(load.count(), 1);
         QCOMPARE(_view->fileManager()->normalVideos().size(), 3);
-        QCOMPARE(_view->listView()->tableView(QStringLiteral("event"))->data().size(), 2);
-        QVERIFY(_view->listView()->isVisibleTo(_view));
-
-        // The card that was open stays open with its lists.
-        QVERIFY(!_view->openFolderPath(bad));
-        QCOMPARE(_alerts->texts(), QStringList{Texts::text("msg_invalid_sd_folder")});
-        QVERIFY(_view->isOpened());
-        QCOMPARE(_view->fileManager()->eventVideos().size(), 2);
-        QCOMPARE(_view->rootPath(), _card);
-        QCOMPARE(load.count(), 1);
     }
 
-    // Cancelling the chooser or choosing no card keeps the card the settings window acts on.
+    // Cancelling the chooser or choosing no card keeps the open card with its lists.
     void chooserLeavesTheOpenCard()
     {
         QTemporaryDir dir;
@@ -79,7 +69,7 @@ private slots:
         QCOMPARE(_alerts->texts(), QStringList{Texts::text("msg_invalid_sd_folder")});
         QVERIFY(_view->isOpened());
         QCOMPARE(_view->rootPath(), _card);
-        QCOMPARE(_view->fileManager()->eventVideos().size(), 2);
+        QCOMPARE(_view->listView()->tableView(QStringLiteral("event"))->data().size(), 2);
     }
 
     void cancelledLoadLeavesNoCard()
@@ -95,27 +85,21 @@ private slots:
         QVERIFY(_view->listView()->tableView(QStringLiteral("event"))->data().isEmpty());
     }
 
+    // Skipped files are named in one warning, an overlong log with why it was left out.
     void skippedFilesAreNamed()
     {
         QTemporaryDir dir;
         QVERIFY(ViewerTest::makeCard(dir.path(), 1, 0));
         QVERIFY(QFile(dir.filePath(QStringLiteral("log/junk.log"))).open(QIODevice::WriteOnly));
-        QVERIFY(_view->openFolderPath(dir.path()));
-        QCOMPARE(_alerts->texts(), QStringList{Texts::text("msg_files_skipped").arg(1) + QStringLiteral("\nlog/junk.log")});
-        QCOMPARE(_alerts->alerts().first().icon, QMessageBox::Warning);
-    }
-
-    // A log of more than an hour is named with why it was left out.
-    void overlongLogSaysWhy()
-    {
-        QTemporaryDir dir;
-        QVERIFY(ViewerTest::makeCard(dir.path(), 1, 0));
         QVERIFY(TestCard::writeLog(dir.filePath(QStringLiteral("log/0000000009.log")),
                                    TestCard::utc(2026, 11, 21, 6, 0, 0), 3700));
         QVERIFY(_view->openFolderPath(dir.path()));
-        QVERIFY2(_alerts->texts().value(0).endsWith(
-                     QStringLiteral("log/0000000009.log (%1)").arg(Texts::text("msg_log_too_many_records"))),
-                 qPrintable(_alerts->texts().value(0)));
+        const QStringList lines = _alerts->texts().value(0).split(u'\n');
+        QCOMPARE(lines.value(0), Texts::text("msg_files_skipped").arg(2));
+        QCOMPARE(QSet<QString>(lines.begin() + 1, lines.end()),
+                 (QSet<QString>{QStringLiteral("log/junk.log"),
+                                QStringLiteral("log/0000000009.log (%1)").arg(Texts::text("msg_log_too_many_records"))}));
+        QCOMPARE(_alerts->alerts().first().icon, QMessageBox::Warning);
     }
 
     // Close resets the instruments and keeps the card; unloading then empties everything.
@@ -130,15 +114,9 @@ private slots:
         _view->tagCommand(MainView::TagClose);
         QVERIFY(!v->isPlaying());
         QCOMPARE(_view->fileVideo(), nullptr);
-        QCOMPARE(_view->fileLog(), nullptr);
-        QCOMPARE(_view->logFileVideo(), nullptr);
-        QCOMPARE(_view->logFrameIndex(), -1);
         QCOMPARE(_view->speed(), 0.0);
-        QVERIFY(!_view->skinSpeed()->isValid());
-        QVERIFY(!_view->skinGps()->isValid());
-        QCOMPARE(_view->skinGSensorX()->value(), 0.0);
+        QVERIFY(!_view->skinSpeed()->isValid() && !_view->skinGps()->isValid());
         QCOMPARE(_view->skinGSensorZ()->value(), 0.0);
-        QCOMPARE(_view->videoLayout()->fileVideo(), nullptr);
         QVERIFY(_view->videoLayout()->videoAtIndex(VideoLayout::CenterCell)->showsPlaceholder());
         // The date strip shows the computer's date again.
         QCOMPARE(int(_view->skinDateTime()->date().year), QDate::currentDate().year());
@@ -147,13 +125,10 @@ private slots:
         ViewerTest::loadPlayList(_view, QStringLiteral("normal"));
         QSignalSpy clear(_view, &MainView::listViewClear);
         _view->unload();
-        QVERIFY(!_view->isOpened());
-        QCOMPARE(_view->fileVideo(), nullptr);
-        QVERIFY(_view->fileManager()->eventVideos().isEmpty());
+        QVERIFY(!_view->isOpened() && _view->fileManager()->eventVideos().isEmpty());
         QCOMPARE(clear.count(), 1);
         QVERIFY(_view->listView()->tableView(QStringLiteral("normal"))->data().isEmpty());
         QVERIFY(!_view->listView()->playListView()->isVisibleTo(_view));
-        QVERIFY(_view->videoLayout()->isVisibleTo(_view));
         // Commands that need a card refuse now.
         _view->tagCommand(MainView::TagBackup);
         QCOMPARE(_alerts->texts(), QStringList{Texts::text("msg_no_event_loaded")});
@@ -249,10 +224,8 @@ private slots:
         QCOMPARE(_view->fileVideo(), nullptr);
         QVERIFY(!_view->videoLayout()->isVisibleTo(_view));
         QVERIFY(!_view->buttonWithTag(MainView::TagSingleView)->isVisibleTo(_view));
-        QVERIFY(!_view->buttonWithTag(MainView::TagThumbView)->isVisibleTo(_view));
         _view->tagCommand(MainView::TagNormalList);
         QCOMPARE(select.last().at(0).toInt(), int(MainView::TagNormalList));
-        QVERIFY(_view->videoLayout()->isVisibleTo(_view));
         QVERIFY(_view->buttonWithTag(MainView::TagSingleView)->isVisibleTo(_view));
     }
 
@@ -260,7 +233,6 @@ private slots:
     {
         const QString unknown = Texts::text("gui_unknown");
         QCOMPARE(AboutBox::firmwareVersion(false, _card), unknown);
-        QCOMPARE(AboutBox::firmwareVersion(true, _card), QStringLiteral("1.0.4"));
         QCOMPARE(AboutBox::firmwareVersion(true, _dir.filePath(QStringLiteral("missing"))), unknown);
         const QString ini = _dir.filePath(QStringLiteral("version/config/version.ini"));
         QVERIFY(QDir().mkpath(QFileInfo(ini).path()));
@@ -270,22 +242,13 @@ private slots:
         }
 
         // The information lines of each product: first line, then the two versions.
-        const QString pc = Texts::text("gui_pc_version") + QStringLiteral(" : 1.2.0");
-        const QString machine = Texts::text("gui_machine_version") + QStringLiteral(" : 1.0.4");
-        auto lines = [](ProductVariant::Kind kind) {
-            return AboutBox::informativeText(kind, QStringLiteral("1.2.0"), QStringLiteral("1.0.4")).split(u'\n');
-        };
-        QCOMPARE(lines(ProductVariant::Tumbo).size(), 5);
-        QVERIFY(lines(ProductVariant::Tumbo)[0].contains(QStringLiteral("QT700")));
-        QCOMPARE(lines(ProductVariant::Tumbo).mid(1, 2), (QStringList{pc, machine}));
-        QCOMPARE(lines(ProductVariant::Tremolax).size(), 3);
-        QCOMPARE(lines(ProductVariant::Tremolax).mid(1), (QStringList{pc, machine}));
-        QCOMPARE(lines(ProductVariant::Orvisto).size(), 4);
-        QCOMPARE(lines(ProductVariant::Orvisto)[1], QStringLiteral("Analysis Software Version : 1.2.0"));
-        QVERIFY(lines(ProductVariant::Orvisto)[2].endsWith(QStringLiteral(" : 1.0.4")));
-
-        QCOMPARE(ProductVariant::kindOf(QStringLiteral("com.orvisto.viewer")), ProductVariant::Orvisto);
-        QCOMPARE(ProductVariant::kindOf(QStringLiteral("com.tremolax.viewer")), ProductVariant::Tremolax);
+        const QStringList versions{Texts::text("gui_pc_version") + QStringLiteral(" : 1.2.0"),
+                                   Texts::text("gui_machine_version") + QStringLiteral(" : 1.0.4")};
+        for (const auto &[kind, count] : {std::pair{ProductVariant::Tumbo, 5}, {ProductVariant::Tremolax, 3}}) {
+            const QStringList lines = AboutBox::informativeText(kind, QStringLiteral("1.2.0"), QStringLiteral("1.0.4")).split(u'\n');
+            QCOMPARE(lines.size(), count);
+            QCOMPARE(lines.mid(1, 2), versions);
+        }
         QCOMPARE(ProductVariant::kindOf(QStringLiteral("com.example.other")), ProductVariant::Tumbo);
     }
 

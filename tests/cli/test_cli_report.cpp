@@ -3,7 +3,6 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -35,12 +34,9 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(int, pages);
         QVERIFY(TestCard::writeFile(dir.filePath("out.pdf"), "old"));
-        QProcess cli;
-        cli.setWorkingDirectory(dir.path());
-        cli.start(TUMBO_CLI_PATH, QStringList{"report"} + args);
-        QVERIFY(cli.waitForFinished(60000));
-        const QJsonObject json = QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
-        QCOMPARE(cli.exitCode(), pages ? 0 : 1);
+        int code = -1;
+        const QJsonObject json = QJsonDocument::fromJson(TestCard::run(TUMBO_CLI_PATH, QStringList{"report"} + args, &code, dir.path())).object();
+        QCOMPARE(code, pages ? 0 : 1);
         QCOMPARE(json.value("pages").toInt(), pages);
         QCOMPARE(TestCard::readFile(dir.filePath("out.pdf")).startsWith("%PDF"), pages > 0);
     }

@@ -1,6 +1,5 @@
 #include "TestCard.h"
 
-#include <QDirIterator>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -10,16 +9,7 @@
 
 namespace {
 
-// Every file below root, hidden ones too, so a temporary left behind shows.
-QStringList filesUnder(const QString &root)
-{
-    QStringList files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden | QDir::System, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files.append(QDir(root).relativeFilePath(it.next()));
-    files.sort();
-    return files;
-}
+using TestCard::filesUnder;
 
 QString firstFile(const QString &folder, const QString &pattern)
 {

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QImageReader>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -16,8 +15,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <cmath>
 
 namespace {
 
@@ -84,15 +81,6 @@ private:
         }
         return args;
     }
-    // A failed command prints nothing, says why on stderr and changes no file.
-    void expectNothingChanged(const Result &r, const QByteArray &settings)
-    {
-        QVERIFY(r.out.isEmpty());
-        QCOMPARE(readFile(keep_), QByteArray("untouched"));
-        QCOMPARE(readFile(card_ + "/config/set.dat"), settings);
-        QCOMPARE(readFile(dir_.path() + "/huge/config/set.dat"), huge_);
-        QVERIFY(!QFileInfo::exists(dir_.path() + "/x") && !QFileInfo::exists(dir_.path() + "/out.bmp"));
-    }
     QJsonObject generated(const QString &awkward, const QString &list = QString()) const
     {
         for (const QJsonValue &v : files_) {
@@ -131,28 +119,38 @@ private slots:
         QVERIFY(writeFile(dir_.path() + "/0000000055_garbage.vdd", QByteArray(4096, '\x5A')));
     }
 
-    void framesMatchTheReader()
+    // The frames and the log records as the readers give them (first and last of each).
+    void framesAndLogMatchTheReaders()
     {
-        const QString relative = generated("", "normal").value("path").toString();
-        const Result r = cli({"frames", path(relative)});
+        const QString vdd = path(generated("", "normal").value("path").toString());
+        const Result r = cli({"frames", vdd});
         QCOMPARE(r.code, 0);
-
         vexa_vdd_file file;
-        QVERIFY(file.open(QFile::encodeName(path(relative)).constData(),
-                          QFile::encodeName(path(relative).chopped(3) + "vdx").constData()));
-        const QJsonObject o = r.json();
-        QCOMPARE(o.value("sequence").toInteger(), file.sequence_number());
-        QCOMPARE(o.value("frame_count").toInt(), 20);
-        QCOMPARE(o.value("duration_seconds").toInt(), 4);
-        const QJsonArray frames = o.value("frames").toArray();
+        QVERIFY(file.open(QFile::encodeName(vdd).constData(), QFile::encodeName(vdd.chopped(3) + "vdx").constData()));
+        QCOMPARE(r.json().value("sequence").toInteger(), file.sequence_number());
+        QCOMPARE(r.json().value("duration_seconds").toInt(), 4);
+        const QJsonArray frames = r.json().value("frames").toArray();
         QCOMPARE(frames.size(), 20);
-        for (int i = 0; i < frames.size(); ++i) {
-            const QJsonObject f = frames[i].toObject();
+        for (int i : {0, 19}) {
             const _vexa_video_frame_header_t &h = file.header_at(uint64_t(i));
-            QCOMPARE(f.value("offset").toInteger(), qint64(h.offset));
-            QCOMPARE(f.value("time").toString(), timeText(h.time));
-            QCOMPARE(f.value("latitude").toDouble(), double(h.latitude));  // exact: doubles round-trip
-            QCOMPARE(f.value("gsensor_y").toInt(), int(h.gsensor_y));
+            QCOMPARE(frames[i]["offset"].toInteger(), qint64(h.offset));
+            QCOMPARE(frames[i]["time"].toString(), timeText(h.time));
+            QCOMPARE(frames[i]["latitude"].toDouble(), double(h.latitude));  // exact: doubles round-trip
+            QCOMPARE(frames[i]["gsensor_y"].toInt(), int(h.gsensor_y));
+        }
+
+        const QString relative = generated("", "log").value("path").toString();
+        const QJsonObject o = cli({"log", path(relative)}).json();
+        vexa_log_file log;
+        QVERIFY(log.load(QFile::encodeName(path(relative)).constData()));
+        QCOMPARE(o.value("distance_m").toDouble(), log.distance());
+        const QJsonArray records = o.value("records").toArray();
+        QCOMPARE(records.size(), 12);
+        for (int i : {0, 11}) {
+            const _vexa_log_info_t &rec = log.record_at(uint64_t(i));
+            QCOMPARE(records[i]["time"].toString(), timeText(rec.time));
+            QCOMPARE(records[i]["speed"].toDouble(), double(rec.speed));  // the stored float, widened
+            QCOMPARE(records[i]["latitude"].toDouble(), double(rec.latitude));
         }
     }
 
@@ -172,54 +170,29 @@ private slots:
         QCOMPARE(r.json().value("index_event_type").toInt(), 2);
     }
 
-    void logMatchesTheReader()
-    {
-        const QString relative = generated("", "log").value("path").toString();
-        const Result r = cli({"log", path(relative)});
-        QCOMPARE(r.code, 0);
-        vexa_log_file log;
-        QVERIFY(log.load(QFile::encodeName(path(relative)).constData()));
-        const QJsonObject o = r.json();
-        QCOMPARE(o.value("count").toInt(), 12);
-        QCOMPARE(o.value("distance_m").toDouble(), log.distance());
-        const QJsonArray records = o.value("records").toArray();
-        QCOMPARE(records.size(), 12);
-        for (int i = 0; i < records.size(); ++i) {
-            const QJsonObject j = records[i].toObject();
-            const _vexa_log_info_t &rec = log.record_at(uint64_t(i));
-            QCOMPARE(j.value("time").toString(), timeText(rec.time));
-            QCOMPARE(j.value("speed").toDouble(), double(rec.speed));  // the stored float, widened
-            QCOMPARE(j.value("latitude").toDouble(), double(rec.latitude));
-        }
-    }
-
     void cardListsWhatTheViewerLoads()
     {
         const Result r = cli({"card", card_});
         QCOMPARE(r.code, 0);
         const QJsonObject o = r.json();
         QCOMPARE(o.value("valid").toBool(), true);
-
         const QJsonArray events = o.value("event").toArray();
         QCOMPARE(events.size(), 3);
         QCOMPARE(events[0].toObject().value("event_type").toInt(), 1);
-        QVERIFY(events[0].toObject().value("file").toString() < events[1].toObject().value("file").toString());
         QVERIFY(events[2].toObject().value("file").toString().startsWith(u"archive/"));
-
+        // Listed in name order, each with the frames and start it was made with.
+        const QJsonArray normals = o.value("normal").toArray();
+        QCOMPARE(normals.size(), 9);
         QHash<QString, QJsonObject> made;
         for (const QJsonValue &f : files_)
             made.insert(f["path"].toString(), f.toObject());
-        const QJsonArray normals = o.value("normal").toArray();
-        QCOMPARE(normals.size(), 9);
         QStringList names;
         for (const QJsonValue &n : normals) {
             names << n["file"].toString();
-            QCOMPARE(n["frames"].toInt(), made["CH1/normal/" + names.last()].value("count").toInt());
-            QCOMPARE(n["start"].toString(), made["CH1/normal/" + names.last()].value("start").toString());
+            const QJsonObject f = made.value("CH1/normal/" + names.last());
+            QCOMPARE(QPair(n["frames"].toInt(), n["start"].toString()), QPair(f["count"].toInt(), f["start"].toString()));
         }
-        QStringList sorted = names;
-        sorted.sort();
-        QCOMPARE(names, sorted);
+        QVERIFY(std::is_sorted(names.begin(), names.end()));
 
         const QJsonArray logs = o.value("log").toArray();
         QCOMPARE(logs.size(), 3);  // regular, LF-only and the one with a time gap
@@ -246,26 +219,7 @@ private slots:
 
         const QJsonObject none = cli({"card", dir_.path() + "/bare"}).json();
         QCOMPARE(none.value("valid").toBool(), false);
-        QCOMPARE(none.value("event").toArray().size(), 0);
-        QCOMPARE(none.value("rows").toObject().keys().size(), 3);
-        QVERIFY(none.value("rows")["event"].toArray().isEmpty());
-    }
-
-    // A G-sensor event recording of a generated drive brakes hard into its impact.
-    void generatedEventRecordingBrakesIntoItsImpact()
-    {
-        QTemporaryDir dir;
-        const Result made = cli({"generate-card", dir.path(), "--events", "1", "--normals", "3", "--fps", "2",
-                                 "--resolution", "32x32", "--reuse-pictures", "--logs", "0"});
-        QCOMPARE(made.code, 0);
-        QString event;
-        for (const QJsonValue &f : made.json().value("files").toArray())
-            if (f["list"].toString() == "event")
-                event = dir.path() + '/' + f["path"].toString();
-        QStringList kinds;
-        for (const QJsonValue &e : cli({"events", event}).json().value("events").toArray())
-            kinds << e["kind"].toString();
-        QCOMPARE(kinds, (QStringList{"brake", "impact"}));
+        QVERIFY(none.value("event").toArray().isEmpty() && none.value("rows")["event"].toArray().isEmpty());
     }
 
     void configReadsAndWritesTheSettings()
@@ -280,17 +234,13 @@ private slots:
         QVERIFY(!at.contains(-1) && std::is_sorted(at.begin(), at.end()));
         QJsonObject o = before.json();
         QCOMPARE(o.value("BEEPERROR").toInt(), 5);
-        QCOMPARE(o.value("PIN").toInt(), 0);
         QCOMPARE(o.value("clock").toInteger(), qint64(1795248000));
-        QVERIFY(o.value("version").toString().contains(u'_'));
 
         const Result set = cli({"config", card_, "--set", "PIN=1234", "--set", "POSTRECINT1=5", "--set",
                                 "VEHICLEID=M-AB 1234"});
         QCOMPARE(set.code, 0);
         o = cli({"config", card_}).json();
-        QCOMPARE(o.value("PIN").toInt(), 1234);
         QCOMPARE(o.value("PRERECINT1").toInt(), 5);  // follows the after-event rate
-        QCOMPARE(o.value("VEHICLEID").toString(), QStringLiteral("M-AB 1234"));
         QCOMPARE(set.json(), o);  // the command prints what it wrote
         const QByteArray text = readFile(card_ + "/config/set.dat");
         QVERIFY(text.startsWith("[SET]\r\nPOSTFIELD1=4\r\nPOSTRECINT1=5\r\nPRERECINT1=5\r\n"));
@@ -310,7 +260,6 @@ private slots:
         QVERIFY(writePictures(vdd, {TestCard::quarters(size), TestCard::solid(size, QColor(200, 40, 160))}));
         const QString png = dir_.path() + "/flip.png";
         Result r = cli({"render", vdd, "0", png, "--flip", "1"});
-        QCOMPARE(r.code, 0);
         QCOMPARE(r.json().value("width").toInt(), size.width());
         QVERIFY(TestCard::near(QImage(png).pixelColor(0, 0), Qt::blue, 24));
         const QImage plain(png);
@@ -319,55 +268,10 @@ private slots:
 
         // -1 stands for the last frame; JPEG output is a JPEG of the frame's size.
         const QString jpeg = dir_.path() + "/last.jpg";
-        r = cli({"render", vdd, "-1", jpeg});
-        QCOMPARE(r.code, 0);
-        QCOMPARE(r.json().value("frame").toInt(), 1);
-        QImageReader reader(jpeg);
-        QCOMPARE(reader.format(), QByteArray("jpeg"));
-        const QImage image = reader.read();
+        QCOMPARE(cli({"render", vdd, "-1", jpeg}).json().value("frame").toInt(), 1);
+        const QImage image(jpeg, "jpeg");
         QCOMPARE(image.size(), size);
         QVERIFY(TestCard::near(image.pixelColor(32, 24), QColor(200, 40, 160), 24));
-    }
-
-    // Commands that cannot do their work exit with 1 and say why (the second column).
-    void failuresExitWithOne_data()
-    {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QString>("why");
-        const QList<QPair<QStringList, QString>> rows = {
-            {{"frames", "DIR/missing.vdd"}, "missing.vdd"},
-            {{"log", "CARD/FULL"}, "3610"},
-            {{"log", "DIR/0000000001_plain.log"}, "$REZEZ"},
-            {{"log", "DIR/nothing.log"}, "unreadable"},
-            {{"card", "DIR/nowhere"}, "not a folder"},
-            {{"config", "DIR/nowhere"}, "not a folder"},
-            {{"config", "CARD", "--set", "VEHICLEID=A=B"}, "VEHICLEID"},
-            {{"config", "DIR/bare", "--set", "RECMOD=1"}, "set.dat"},
-            // Settings that cannot be read are not replaced by defaults plus the change.
-            {{"config", "DIR/huge", "--set", "RECMOD=1"}, "64 KB"},
-            {{"render", "GOOD", "2", "KEEP"}, "tumbo-cli:"},
-            {{"render", "GOOD", "-2", "KEEP"}, "tumbo-cli:"},
-            {{"render", "GOOD", "99999999999", "KEEP"}, "tumbo-cli:"},
-            {{"render", "DIR/missing.vdd", "0", "KEEP"}, "missing.vdd"},
-            {{"render", "DIR/0000000055_garbage.vdd", "0", "KEEP"}, "tumbo-cli:"},
-            {{"render", "DIR/0000000054_broken.vdd", "0", "KEEP", "--date"}, "tumbo-cli:"},
-            {{"render", "GOOD", "0", "DIR/no/such/folder/out.png"}, "tumbo-cli:"},
-            {{"generate-card", "CARD"}, "not empty"},
-        };
-        for (const auto &[args, why] : rows)
-            QTest::newRow(qPrintable(args.join(u' '))) << args << why;
-    }
-
-    void failuresExitWithOne()
-    {
-        QFETCH(QStringList, args);
-        QFETCH(QString, why);
-        QVERIFY(writeFile(keep_, "untouched"));
-        const QByteArray settings = readFile(card_ + "/config/set.dat");
-        const Result r = cli(expanded(args));
-        QCOMPARE(r.code, 1);
-        QVERIFY2(r.err.contains("tumbo-cli: ") && r.err.contains(why.toUtf8()), r.err.constData());
-        expectNothingChanged(r, settings);
     }
 
     // Date and duration texts are the folder model's; here the rows line up with the lists,
@@ -429,7 +333,7 @@ private slots:
         QCOMPARE(compact.json(), indented.json());
     }
 
-    // One drive is one trip, its distance the log's own and its files all listed.
+    // One drive is one trip with its files all listed (the figures are the trip model's).
     void tripsOfOneDrive()
     {
         const QString card = dir_.path() + QStringLiteral("/drive");
@@ -440,26 +344,44 @@ private slots:
         const QJsonArray trips = r.json().value("trips").toArray();
         QCOMPARE(trips.size(), 1);
         const QJsonObject trip = trips[0].toObject();
-        const QJsonArray logs = trip.value("logs").toArray();
-        QCOMPARE(logs.size(), 1);
+        QCOMPARE(trip.value("logs").toArray().size(), 1);
         QCOMPARE(trip.value("recordings").toArray().size(), 4);
-        vexa_log_file log;
-        QVERIFY(log.load(QFile::encodeName(card + u'/' + logs[0].toString()).constData()));
-        QCOMPARE(trip.value("distance_m").toDouble(), std::round(log.distance() * 10) / 10);
+        QVERIFY(trip.value("distance_m").toDouble() > 0);
         QVERIFY(trip.value("start").toString().endsWith("+01:00"));
         QCOMPARE(trip.value("speed_unit").toString(), QStringLiteral("mph"));
-        for (const char *key : {"start_position", "end_position", "duration_s", "moving_s", "average_speed",
-                                "top_speed", "events"})
+        for (const char *key : {"start_position", "end_position", "duration_s", "moving_s", "average_speed", "top_speed", "events"})
             QVERIFY2(trip.contains(key), key);
     }
 
-    // Wrong usage changes nothing: exit code 2, the usage on stderr, nothing on stdout.
-    void wrongUsageExitsWithTwo_data()
+    // A command that cannot do its work exits with 1 and says why; wrong usage exits with 2
+    // and the usage. Either way nothing is printed on stdout and no file changes.
+    void failuresChangeNothing_data()
     {
         QTest::addColumn<QStringList>("args");
-        // One of each rule: command, arguments, an option's command, value and range, the
-        // settings' keys and values, the picture format, the generator's lists.
-        const QList<QStringList> rows = {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("why");
+        const QList<QPair<QStringList, QString>> failures = {
+            {{"frames", "DIR/missing.vdd"}, "missing.vdd"},
+            {{"log", "CARD/FULL"}, "3610"},
+            {{"log", "DIR/0000000001_plain.log"}, "$REZEZ"},
+            {{"log", "DIR/nothing.log"}, "unreadable"},
+            {{"card", "DIR/nowhere"}, "not a folder"},
+            {{"config", "DIR/nowhere"}, "not a folder"},
+            {{"config", "CARD", "--set", "VEHICLEID=A=B"}, "VEHICLEID"},
+            {{"config", "DIR/bare", "--set", "RECMOD=1"}, "set.dat"},
+            // Settings that cannot be read are not replaced by defaults plus the change.
+            {{"config", "DIR/huge", "--set", "RECMOD=1"}, "64 KB"},
+            {{"render", "GOOD", "2", "KEEP"}, "tumbo-cli:"},
+            {{"render", "DIR/0000000055_garbage.vdd", "0", "KEEP"}, "tumbo-cli:"},
+            {{"render", "DIR/0000000054_broken.vdd", "0", "KEEP", "--date"}, "tumbo-cli:"},
+            {{"render", "GOOD", "0", "DIR/no/such/folder/out.png"}, "tumbo-cli:"},
+            {{"generate-card", "CARD"}, "not empty"},
+        };
+        for (const auto &[args, why] : failures)
+            QTest::newRow(qPrintable(args.join(u' '))) << args << 1 << why;
+        // Wrong usage, one of each rule: command, arguments, an option's command, value and
+        // range, the settings' keys and values, the picture format, the generator's lists.
+        const QList<QStringList> usage = {
             {}, {"bogus"}, {"frames", "a.vdd", "b.vdd"}, {"card", "CARD", "--flip", "1"},
             {"card", "CARD", "--date-format", "3"}, {"card", "CARD", "--units"},
             {"config", "CARD", "--set", "RECMOD"}, {"config", "CARD", "--set", "NOSUCHKEY=1"},
@@ -468,19 +390,25 @@ private slots:
             {"generate-card", "DIR/x", "--awkward=padding,nonsense"},
             {"trips", "CARD", "--gap", "x"},
         };
-        for (const QStringList &args : rows)
-            QTest::newRow(qPrintable(args.join(u' '))) << args;
+        for (const QStringList &args : usage)
+            QTest::newRow(qPrintable("usage: " + args.join(u' '))) << args << 2 << QStringLiteral("usage: tumbo-cli");
     }
 
-    void wrongUsageExitsWithTwo()
+    void failuresChangeNothing()
     {
         QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QString, why);
         QVERIFY(writeFile(keep_, "untouched"));
         const QByteArray settings = readFile(card_ + "/config/set.dat");
         const Result r = cli(expanded(args));
-        QCOMPARE(r.code, 2);
-        QVERIFY(r.err.contains("usage: tumbo-cli"));
-        expectNothingChanged(r, settings);
+        QCOMPARE(r.code, code);
+        QVERIFY2(r.err.contains(code == 1 ? "tumbo-cli: " : "usage: ") && r.err.contains(why.toUtf8()), r.err.constData());
+        QVERIFY(r.out.isEmpty());
+        QCOMPARE(readFile(keep_), QByteArray("untouched"));
+        QCOMPARE(readFile(card_ + "/config/set.dat"), settings);
+        QCOMPARE(readFile(dir_.path() + "/huge/config/set.dat"), huge_);
+        QVERIFY(!QFileInfo::exists(dir_.path() + "/x") && !QFileInfo::exists(dir_.path() + "/out.bmp"));
     }
 };
 

@@ -1,4 +1,5 @@
 #include "CameraSettings.h"
+#include "FileLimit.h"
 #include "IniFile.h"
 #include "TestFiles.h"
 #include "vexa_time.h"
@@ -6,11 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <csignal>
 #include <filesystem>
 #include <thread>
-
-#include <sys/resource.h>
 
 namespace fs = std::filesystem;
 using Variant = CameraSettings::Variant;
@@ -38,22 +36,6 @@ const char *const defaultText =
     "BEEPRECORD=1\r\nPASSWORD=0\r\nTRGSET=3\r\nACCSEN=9\r\nACCSENX=4\r\nACCSENY=4\r\nACCSENZ=4\r\n"
     "GSSPEED=0\r\nVEHICLEID=\r\nRECINGMODE1=1\r\nPRERECTIME1=12\r\nPOSTRECTIME1=8\r\nPREFIELD1=4\r\n"
     "GPSRECTIME=48\r\nBEEPERROR=5\r\n";
-
-// What write() returns with files limited to bytes, as on a nearly full card.
-template <class Write>
-bool withFileLimit(rlim_t bytes, Write write)
-{
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = bytes;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const bool written = write();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
-    return written;
-}
 
 } // namespace
 

@@ -1,4 +1,5 @@
 // The skin descriptor and image container readers on hand-made and broken files.
+#include "SkinDescriptor.h"
 #include "TestFiles.h"
 #include "vexa_chk_file.h"
 #include "vexa_dsc_file.h"
@@ -6,39 +7,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-void putLe32(Bytes &b, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        b.push_back(uint8_t(v >> (8 * i)));
-}
-
-struct Item {
-    int32_t key, kind, left, top, right, bottom;
-    uint32_t offset = 0;
-    uint8_t visible = 1;
-};
-
-Bytes itemBytes(const Item &item)
-{
-    Bytes b;
-    for (int32_t v : {item.key, item.kind, item.left, item.top, item.right, item.bottom})
-        putLe32(b, uint32_t(v));
-    b.insert(b.end(), 8, 0xEE);  // reserved bytes are not read
-    putLe32(b, item.offset);
-    b.push_back(item.visible);
-    b.insert(b.end(), 11, 0xEE);
-    return b;
-}
-
-Bytes descriptor(const std::vector<Item> &items)
-{
-    Bytes b;
-    putLe32(b, uint32_t(items.size() - 1));
-    for (const Item &i : items)
-        append(b, itemBytes(i));
-    return b;
-}
 
 bool loadBytes(vexa_dsc_file &dsc, const Bytes &b)
 {
@@ -68,7 +36,7 @@ Bytes twoBmps()
 // The count field says one less than the items, and the size must match it exactly.
 TEST(SkinDescriptor, CountFieldMustMatchTheSize)
 {
-    const Bytes three = descriptor({{1, 1, 0, 0, 1, 1}, {2, 2, 0, 0, 1, 1}, {3, 3, 0, 0, 1, 1}});
+    const Bytes three = skinDescriptorBytes({{1, 1, 0, 0, 1, 1}, {2, 2, 0, 0, 1, 1}, {3, 3, 0, 0, 1, 1}});
     ASSERT_EQ(three.size(), 148u);
     vexa_dsc_file dsc;
     EXPECT_TRUE(loadBytes(dsc, three));
@@ -85,15 +53,15 @@ TEST(SkinDescriptor, CountFieldMustMatchTheSize)
     EXPECT_FALSE(loadBytes(dsc, Bytes{0, 0, 0, 0}));          // one item announced, none there
     EXPECT_FALSE(loadBytes(dsc, Bytes(25, 0)));               // below the 26-byte minimum
     Bytes wrapped = {0xFF, 0xFF, 0xFF, 0xFF};                 // count would wrap to zero
-    append(wrapped, itemBytes({1, 1, 0, 0, 1, 1}));
+    append(wrapped, skinItemBytes({1, 1, 0, 0, 1, 1}));
     EXPECT_FALSE(loadBytes(dsc, wrapped));
-    EXPECT_TRUE(loadBytes(dsc, descriptor({{7, 1, 0, 0, 1, 1}})));  // count field 0: one item
+    EXPECT_TRUE(loadBytes(dsc, skinDescriptorBytes({{7, 1, 0, 0, 1, 1}})));  // count field 0: one item
 }
 
 TEST(SkinDescriptor, DecodesEveryFieldLittleEndian)
 {
     vexa_dsc_file dsc;
-    ASSERT_TRUE(loadBytes(dsc, descriptor({{-5, 3, -10, 20, 110, 70, 0x01020304, 0}})));
+    ASSERT_TRUE(loadBytes(dsc, skinDescriptorBytes({{-5, 3, -10, 20, 110, 70, 0x01020304, 0}})));
     const _vexa_skin_item_t item = dsc.item(-5);
     EXPECT_EQ(item.key, -5);
     EXPECT_EQ(item.kind, 3);
@@ -109,7 +77,7 @@ TEST(SkinDescriptor, DecodesEveryFieldLittleEndian)
 TEST(SkinDescriptor, LaterRecordOfAKeyWinsAndUnknownKeysAreZero)
 {
     vexa_dsc_file dsc;
-    ASSERT_TRUE(loadBytes(dsc, descriptor({{4, 2, 1, 1, 2, 2}, {9, 1, 0, 0, 5, 5}, {4, 3, 10, 20, 30, 40}})));
+    ASSERT_TRUE(loadBytes(dsc, skinDescriptorBytes({{4, 2, 1, 1, 2, 2}, {9, 1, 0, 0, 5, 5}, {4, 3, 10, 20, 30, 40}})));
     EXPECT_EQ(dsc.items().size(), 2u);
     EXPECT_EQ(dsc.item(4).kind, 3);
     EXPECT_EQ(dsc.item(4).right, 30);
@@ -120,7 +88,7 @@ TEST(SkinDescriptor, LaterRecordOfAKeyWinsAndUnknownKeysAreZero)
 TEST(SkinDescriptor, FileAndMemoryAgree)
 {
     TempDir dir;
-    const Bytes bytes = descriptor({{0, 2, 0, 0, 1024, 768}, {1, 1, 15, 88, 655, 568}});
+    const Bytes bytes = skinDescriptorBytes({{0, 2, 0, 0, 1024, 768}, {1, 1, 15, 88, 655, 568}});
     writeFile(dir.file("brumoset.dsc"), bytes);
     vexa_dsc_file dsc;
     ASSERT_TRUE(dsc.load(dir.file("brumoset.dsc").c_str()));

@@ -1,11 +1,10 @@
 // Recordings that shrink, vanish or were crafted, and the descriptors the readers hold.
+#include "FileLimit.h"
 #include "VddFileTest.h"
 #include "VddScanner.h"
 
-#include <csignal>
 #include <filesystem>
 #include <memory>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -119,14 +118,7 @@ TEST_F(VddFileTest, FailedSaveKeepsTheExistingFile)
     ASSERT_TRUE(openBytes(r.vdd));
     const std::string still = dir.file("still.jpg");
     writeFile(still, Bytes(3, 0x55));
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit small{50, saved.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &small);
-    EXPECT_FALSE(file.save_jpeg_file(0, still.c_str()));
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, old_handler);
+    EXPECT_FALSE(withFileLimit(50, [&] { return file.save_jpeg_file(0, still.c_str()); }));
     EXPECT_EQ(readFile(still), Bytes(3, 0x55));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 2);
 }

@@ -1,31 +1,14 @@
 #include "BackupCopier.h"
 #include "DurableWrite.h"
+#include "FileLimit.h"
 #include "TestCard.h"
 
-#include <QDirIterator>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
-
 namespace {
 
-// Every file below root (hidden ones too, so a stray temporary shows), relative, sorted.
-QStringList filesUnder(const QString &root)
-{
-    QStringList files;
-    QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files.append(QDir(root).relativeFilePath(it.next()));
-    files.sort();
-    return files;
-}
-
-bool writeOlderBackup(const QString &path)
-{
-    return QDir().mkpath(QFileInfo(path).path()) && TestCard::writeFile(path, "older backup");
-}
+using TestCard::filesUnder;
 
 bool run(BackupCopier &copier, int cancelAfter = -1)
 {
@@ -59,7 +42,7 @@ private slots:
     {
         const QString dest = _dir.filePath("full");
         const QStringList card = filesUnder(_card);
-        QVERIFY(writeOlderBackup(dest + "/" + card.first()));
+        QVERIFY(TestCard::writeFile(dest + "/" + card.first(), "older backup"));
         BackupCopier copier(BackupCopier::wholeCard(_card), dest);
         QVERIFY(run(copier));
         QCOMPARE(filesUnder(dest), card);
@@ -112,17 +95,10 @@ private slots:
                 largest = path;
         const QString dest = _dir.filePath("full-disk");
         const QString old = dest + "/" + QDir(_card).relativeFilePath(largest);
-        QVERIFY(writeOlderBackup(old));
+        QVERIFY(TestCard::writeFile(old, "older backup"));
 
         BackupCopier copier(sources, dest);
-        rlimit saved{};
-        getrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit small = saved;
-        small.rlim_cur = rlim_t(QFileInfo(largest).size() - 1);
-        setrlimit(RLIMIT_FSIZE, &small);
-        const bool ok = run(copier);
-        setrlimit(RLIMIT_FSIZE, &saved);
+        const bool ok = withFileLimit(rlim_t(QFileInfo(largest).size() - 1), [&] { return run(copier); });
 
         QVERIFY(!ok);
         QVERIFY(copier.result().failedFiles.contains(largest));

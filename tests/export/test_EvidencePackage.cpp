@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -19,16 +18,6 @@ namespace {
 QStringList entriesOf(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
-}
-
-QByteArray run(const QString &program, const QStringList &args, const QString &folder, int *code)
-{
-    QProcess process;
-    process.setWorkingDirectory(folder);
-    process.start(program, args);
-    process.waitForFinished(60000);
-    *code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    return process.readAllStandardOutput();
 }
 
 } // namespace
@@ -60,7 +49,7 @@ class TestEvidencePackage : public QObject {
     {
         const QString copy = _dir.filePath(name);
         int code = -1;
-        run(QStringLiteral("cp"), {QStringLiteral("-r"), _made.folder, copy}, _dir.path(), &code);
+        TestCard::run(QStringLiteral("cp"), {QStringLiteral("-r"), _made.folder, copy}, &code);
         return code == 0 ? copy : QString();
     }
 
@@ -81,7 +70,7 @@ private slots:
     void checkedBySha256sumAndVerifier()
     {
         int code = -1;
-        const QByteArray out = run(QStringLiteral("sha256sum"), {"-c", "SHA256SUMS"}, _made.folder, &code);
+        const QByteArray out = TestCard::run(QStringLiteral("sha256sum"), {"-c", "SHA256SUMS"}, &code, _made.folder);
         QCOMPARE(code, 0);
         QVERIFY(out.contains("originals/" + QDir(_card).relativeFilePath(_chosen).toUtf8() + ": OK"));
         QVERIFY(out.contains("derived/track.gpx: OK"));
@@ -154,7 +143,7 @@ private slots:
         const QStringList reports = QDir(_made.folder).entryList({"report_*.pdf"});
         QCOMPARE(reports.size(), 1);
         int code = -1;
-        const QByteArray text = run(QStringLiteral("pdftotext"), {"-layout", reports.first(), "-"}, _made.folder, &code);
+        const QByteArray text = TestCard::run(QStringLiteral("pdftotext"), {"-layout", reports.first(), "-"}, &code, _made.folder);
         QCOMPARE(code, 0);
         QVERIFY(text.contains(_made.sha256sums));
         const QList<QByteArray> sums = TestCard::readFile(_made.folder + "/SHA256SUMS").split('\n');

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -96,12 +95,11 @@ private slots:
     {
         QFETCH(QStringList, options);
         QTemporaryDir out;
-        QProcess process;
-        process.start(QStringLiteral(TUMBO_CLI_PATH), QStringList{"stills", _path, options.takeFirst(), out.path()} + options);
-        QVERIFY(process.waitForFinished(60000));
-        QTEST(process.exitCode(), "code");
+        int code = -1;
+        const QByteArray json = TestCard::run(QStringLiteral(TUMBO_CLI_PATH), QStringList{"stills", _path, options.takeFirst(), out.path()} + options, &code);
+        QTEST(code, "code");
         QStringList printed;
-        for (const QJsonValue &name : QJsonDocument::fromJson(process.readAllStandardOutput())["files"].toArray())
+        for (const QJsonValue &name : QJsonDocument::fromJson(json)["files"].toArray())
             printed.append(name.toString());
         QTEST(int(printed.size()), "files");
         QCOMPARE(QDir(out.path()).entryList(QDir::Files), printed);  // also: nothing on failure
@@ -129,10 +127,7 @@ private slots:
 
         if (QStandardPaths::findExecutable(QStringLiteral("exiv2")).isEmpty())
             QSKIP("exiv2 is not installed");
-        QProcess exiv2;
-        exiv2.start(QStringLiteral("exiv2"), {QStringLiteral("-pa"), still});
-        QVERIFY(exiv2.waitForFinished(60000));
-        const QString tags = QString::fromUtf8(exiv2.readAllStandardOutput()).simplified();
+        const QString tags = QString::fromUtf8(TestCard::run(QStringLiteral("exiv2"), {QStringLiteral("-pa"), still})).simplified();
         for (const char *expected : {"Exif.Photo.DateTimeOriginal Ascii 20 2013:07:05 18:08:07",
                                      "Exif.Photo.OffsetTimeOriginal Ascii 7 +09:00",
                                      "Exif.GPSInfo.GPSLatitude Rational 3 37deg 31' 30\"",

@@ -7,7 +7,6 @@
 #include "TestCard.h"
 
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,9 +21,9 @@ class TestReportPainter : public QObject {
 
     static QString run(const QString &program, const QStringList &args)
     {
-        QProcess p;
-        p.start(program, args);
-        return p.waitForFinished() && p.exitCode() == 0 ? QString::fromUtf8(p.readAllStandardOutput()) : QString();
+        int code = -1;
+        const QByteArray out = TestCard::run(program, args, &code);
+        return code == 0 ? QString::fromUtf8(out) : QString();
     }
     QString write(const ReportPainter::Content &content)
     {

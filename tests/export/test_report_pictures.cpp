@@ -11,19 +11,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
-
-bool hasColour(const QImage &image, const QColor &colour)
-{
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (TestCard::near(image.pixelColor(x, y), colour, 40))
-                return true;
-    return false;
-}
-
-} // namespace
-
 class TestReportPictures : public QObject {
     Q_OBJECT
 
@@ -45,7 +32,7 @@ private slots:
         QCOMPARE(content.graph.size(), ReportPictures::GraphSize);
         QCOMPARE(content.map.size(), ReportPictures::MapSize);
         QVERIFY(content.graph != ReportPictures::graph(GraphPicture()));
-        QVERIFY(hasColour(content.graph, Qt::red));
+        QVERIFY(TestCard::countNear(content.graph, Qt::red, 40) > 0);
     }
 
     void logPicturesShowTheLogs()

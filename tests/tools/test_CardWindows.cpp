@@ -13,11 +13,9 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QInputDialog>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -27,25 +25,13 @@
 class TestCardWindows : public QObject {
     Q_OBJECT
 
-    static QByteArray readFile(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    static bool writeFile(const QString &path, const QByteArray &bytes)
-    {
-        QFile file(path);
-        return QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-    }
     static QJsonObject cli(const QStringList &args, int *code = nullptr)
     {
-        QProcess process;
-        process.start(TUMBO_CLI_PATH, args);
-        const bool finished = process.waitForFinished(60000);
+        int exit = -1;
+        const QByteArray out = TestCard::run(TUMBO_CLI_PATH, args, &exit);
         if (code)
-            *code = finished ? process.exitCode() : -1;
-        return finished && process.exitCode() == 0
-            ? QJsonDocument::fromJson(process.readAllStandardOutput()).object() : QJsonObject();
+            *code = exit;
+        return exit == 0 ? QJsonDocument::fromJson(out).object() : QJsonObject();
     }
     // The calls that change a disk.
     static QStringList writing(const QStringList &calls)
@@ -145,12 +131,12 @@ private slots:
         QFETCH(QStringList, trouble);
         QFETCH(QString, alert);
         QTemporaryDir old, fresh;
-        QVERIFY(writeFile(old.filePath("config/set.dat"), "[SET]\r\nPASSWORD=9000\r\n"));
+        QVERIFY(TestCard::writeFile(old.filePath("config/set.dat"), "[SET]\r\nPASSWORD=9000\r\n"));
         // A copy left by an earlier format must never reach this card.
         const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-        QVERIFY(writeFile(documents + "/set.dat.bak", "[SET]\r\nPASSWORD=7000\r\n"));
+        QVERIFY(TestCard::writeFile(documents + "/set.dat.bak", "[SET]\r\nPASSWORD=7000\r\n"));
         if (trouble.contains("log"))
-            QVERIFY(writeFile(fresh.filePath("log"), "a file where a folder goes"));
+            QVERIFY(TestCard::writeFile(fresh.filePath("log"), "a file where a folder goes"));
         FakeUDisks fake;
         fake.addDisk("sdb", "usb", "Generic", "Card Reader");
         fake.addPartition("sdb", 1, mounted ? old.path() : QString());
@@ -161,7 +147,7 @@ private slots:
         window.ui()->chkBackupConfig->setChecked(backup);
         QVERIFY(press(window, [&] { window.btnFormat(); }, !trouble.contains("no row")).contains(alert));
         QTEST(fake.calls().join(u' ').contains("Format /org"), "erased");
-        QTEST(readFile(fresh.filePath("config/set.dat")), "settings");
+        QTEST(TestCard::readFile(fresh.filePath("config/set.dat")), "settings");
         QCOMPARE(cli({"card", fresh.path()}).value("valid").toBool(), QFileInfo::exists(fresh.filePath("config/set.dat")));
         QVERIFY(window.ui()->btnClose->isEnabled());
     }

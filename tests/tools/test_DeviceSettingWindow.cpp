@@ -44,34 +44,17 @@ struct PinPrompts : QObject {
     }
 };
 
-// Presses the first offered button among keys, else the default one.
-std::function<QAbstractButton *(QMessageBox *)> pressing(const QStringList &keys)
-{
-    return [keys](QMessageBox *box) -> QAbstractButton * {
-        for (const QString &key : keys)
-            for (QAbstractButton *button : box->buttons())
-                if (button->text() == Texts::text(key))
-                    return button;
-        return box->defaultButton();
-    };
-}
-
-// The texts of keys, their arguments standing for anything.
-QStringList texts(const QStringList &keys)
-{
-    QStringList list;
-    for (const QString &key : keys)
-        list << QRegularExpression::escape(Texts::text(key)).replace(QRegularExpression(R"(\\%\d)"), ".*");
-    return list;
-}
-
+// Whether the alerts are the texts of keys, in order, their arguments standing for anything.
 bool shown(const QStringList &alerts, const QStringList &keys)
 {
-    const QStringList patterns = texts(keys);
-    for (qsizetype i = 0; i < alerts.size(); ++i)
-        if (i >= patterns.size() || !QRegularExpression(QRegularExpression::anchoredPattern(patterns[i]), QRegularExpression::DotMatchesEverythingOption).match(alerts[i]).hasMatch())
+    if (alerts.size() != keys.size())
+        return false;
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        const QString text = QRegularExpression::escape(Texts::text(keys[i])).replace(QRegularExpression(R"(\\%\d)"), ".*");
+        if (!QRegularExpression(QRegularExpression::anchoredPattern(text), QRegularExpression::DotMatchesEverythingOption).match(alerts[i]).hasMatch())
             return false;
-    return alerts.size() == patterns.size();
+    }
+    return true;
 }
 
 QStringList values(const QComboBox *combo)
@@ -99,7 +82,7 @@ bool setImmutable(const QString &path, bool on)
 bool lockEntry(const QString &folder, bool lock)
 {
     const QString inner = folder + QStringLiteral("/kept");
-    if (lock && (!QDir().mkpath(folder) || !TestCard::writeFile(inner, "x")))
+    if (lock && !TestCard::writeFile(inner, "x"))
         return false;
     if (geteuid() == 0 && !setImmutable(inner, lock))
         return false;
@@ -195,7 +178,7 @@ private slots:
         window.ui()->comboRecordMethod->setCurrentIndex(method - 1);
         window.ui()->textSystemVehicle->setText("CAR 7");
         AlertCatcher catcher;
-        catcher.answer = pressing(answers);
+        catcher.pressing(answers);
         window.ui()->btnOK->click();
         QFETCH(QStringList, alerts);
         QVERIFY2(shown(catcher.texts(), alerts), qPrintable(catcher.texts().join(u'|')));
@@ -264,7 +247,7 @@ private slots:
         window.setBackupRunner([&] { return ++backups, backupMade; });
         window.show();
         AlertCatcher catcher;
-        catcher.answer = pressing({answer, "gui_ok"});
+        catcher.pressing({answer, "gui_ok"});
         QTimer ticker;
         connect(&ticker, &QTimer::timeout, this, [] {
             if (auto *reset = qobject_cast<InitDataWindow *>(QApplication::activeModalWidget())) {
@@ -301,7 +284,7 @@ private slots:
             QSKIP("this file system cannot keep an entry from being removed");
         const QString outside = _dir->path() + "/outside/keep.log";
         if (setup == "linked") {
-            QVERIFY(QDir().mkpath(_dir->path() + "/outside") && TestCard::writeFile(outside, "x"));
+            QVERIFY(TestCard::writeFile(outside, "x"));
             QVERIFY(QDir(_card + "/log").removeRecursively());
             QVERIFY(QFile::link(_dir->path() + "/outside", _card + "/log"));
         }

@@ -69,12 +69,7 @@ private slots:
         if (exists)
             QVERIFY(TestCard::writeFile(path, "old movie"));
         AlertCatcher catcher;
-        catcher.answer = [replace](QMessageBox *box) -> QAbstractButton * {
-            for (QAbstractButton *b : box->buttons())
-                if (replace && b->text() == Texts::text("gui_ok"))
-                    return b;
-            return box->defaultButton();
-        };
+        catcher.pressing(replace ? QStringList{"gui_ok"} : QStringList{});
         window.btnStart();
         // Each message starts with its text; the file it is about follows.
         QCOMPARE(catcher.texts().size(), alerts.size());

@@ -72,12 +72,7 @@ private slots:
         if (old)
             QVERIFY(TestCard::writeFile(path, "old\n"));
         AlertCatcher alerts;
-        alerts.answer = [replace](QMessageBox *box) -> QAbstractButton * {
-            for (QAbstractButton *button : box->buttons())
-                if (replace && button->text() == Texts::text("gui_ok"))
-                    return button;
-            return box->defaultButton();
-        };
+        alerts.pressing(replace ? QStringList{"gui_ok"} : QStringList{});
         opened_.clear();
 
         std::unique_ptr<ToolWindow> window;

@@ -4,7 +4,6 @@
 #include "TestCard.h"
 #include "ui_PrintWindow.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -67,10 +66,7 @@ private slots:
         content.indices = window.indices();
         const QString out = dir.filePath("r.pdf");
         QVERIFY(window.paintReport(content, nullptr, out));
-        QProcess info;
-        info.start("pdfinfo", {out});
-        QVERIFY(info.waitForFinished());
-        QVERIFY(info.readAllStandardOutput().contains("Pages:           2"));
+        QVERIFY(TestCard::run("pdfinfo", {out}).contains("Pages:           2"));
     }
 };
 

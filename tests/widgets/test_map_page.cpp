@@ -5,8 +5,6 @@
 
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QWebEnginePage>
-#include <QWebEngineView>
 #include <QtTest>
 
 class TestMapPage : public QObject {
@@ -16,18 +14,7 @@ class TestMapPage : public QObject {
     FileManager _fileManager;
     std::unique_ptr<MapView> _map;
 
-    QVariant run(const QString &script)
-    {
-        QVariant result;
-        bool done = false;
-        _map->webView()->page()->runJavaScript(script, [&](const QVariant &v) {
-            result = v;
-            done = true;
-        });
-        if (!QTest::qWaitFor([&] { return done; }, 60000))
-            qWarning("no answer from the page to %s", qPrintable(script));
-        return result;
-    }
+    QVariant run(const QString &script) { return runScript(_map->webView(), script); }
     QVariant state(const char *key) { return run("mapState()").toMap().value(key); }
 
 private slots:

@@ -2,12 +2,10 @@
 // batch leaves on the page (routes, clustered markers, heat, legend) and clicks reaching
 // the view's reports.
 #include "OverviewMapView.h"
-#include "OverviewTestCard.h"
+#include "MapTestCard.h"
 
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QWebEnginePage>
-#include <QWebEngineView>
 #include <QtTest>
 
 class TestOverviewPage : public QObject {
@@ -17,18 +15,7 @@ class TestOverviewPage : public QObject {
     FileManager _fileManager;
     std::unique_ptr<OverviewMapView> _view;
 
-    QVariant run(const QString &script)
-    {
-        QVariant result;
-        bool done = false;
-        _view->webView()->page()->runJavaScript(script, [&](const QVariant &v) {
-            result = v;
-            done = true;
-        });
-        if (!QTest::qWaitFor([&] { return done; }, 60000))
-            qWarning("no answer from the page to %s", qPrintable(script));
-        return result;
-    }
+    QVariant run(const QString &script) { return runScript(_view->webView(), script); }
     QVariant state(const char *key) { return run("overviewState()").toMap().value(key); }
 
 private slots:

@@ -1,6 +1,6 @@
 // The card overview's calls, as sent from its one sending function; no browser engine.
 #include "OverviewMapView.h"
-#include "OverviewTestCard.h"
+#include "MapTestCard.h"
 
 #include <QSignalSpy>
 #include <QStandardPaths>
