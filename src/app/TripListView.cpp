@@ -14,6 +14,7 @@
 namespace {
 
 enum Column { ColCheck, ColDate, ColStart, ColDuration, ColDistance, ColEvents, ColumnCount };
+constexpr int ColumnWidths[ColumnCount] = {44, 78, 46, 58, 62, 40};
 
 QTableWidgetItem *textItem(const QString &text)
 {
@@ -51,10 +52,9 @@ TripListView::TripListView(QWidget *parent)
     _table->setColumnCount(ColumnCount);
     const char *titles[] = {"gui_list_no", "gui_date", "gui_trip_start", "gui_duration", "gui_trip_distance",
                             "gui_trip_events"};
-    const int widths[] = {44, 78, 46, 58, 62, 40};
     for (int c = 0; c < ColumnCount; ++c) {
         _table->setHorizontalHeaderItem(c, textItem(Texts::text(titles[c])));
-        _table->setColumnWidth(c, widths[c]);
+        _table->setColumnWidth(c, ColumnWidths[c]);
     }
     _summary->setAlignment(Qt::AlignCenter);
     // Under the table, on the page's dark strip.
@@ -114,6 +114,11 @@ void TripListView::showTrips(const DisplayFormat &format)
 {
     for (int row = 0; row < int(_trips.size()); ++row)
         fillRow(row, format);
+    // Long drives and German figures need more than the narrow default; the events column gives way.
+    for (int c : {ColDuration, ColDistance}) {
+        _table->resizeColumnToContents(c);
+        _table->setColumnWidth(c, std::max(ColumnWidths[c], _table->columnWidth(c)));
+    }
     const double distance = std::accumulate(_trips.begin(), _trips.end(), 0.0,
                                             [](double sum, const TripBuilder::Trip &t) { return sum + t.distanceM; });
     const qint64 seconds = std::accumulate(_trips.begin(), _trips.end(), qint64(0),

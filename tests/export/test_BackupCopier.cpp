@@ -33,8 +33,10 @@ private slots:
         TestCard::prepareEnvironment();
         _card = _dir.filePath("card");
         QVERIFY(TestCard::generate(_card, 2, 3, 1));
-        // A recording without its sidecar is backed up alone, without a failure.
-        QVERIFY(TestCard::writeRecording(_card + "/CH1/normal/bare.vdd", TestCard::frames(3, TestCard::utc(2026, 1, 2, 3, 4, 5)),
+        // A recording without its sidecar is backed up alone, without a failure; one in a
+        // sub-folder keeps it.
+        QVERIFY(QDir().mkpath(_card + "/CH1/normal/2026"));
+        QVERIFY(TestCard::writeRecording(_card + "/CH1/normal/2026/bare.vdd", TestCard::frames(3, TestCard::utc(2026, 1, 2, 3, 4, 5)),
                                          TestCard::quarters(), SidecarForm::None));
     }
 

@@ -174,6 +174,8 @@ private slots:
         QVERIFY(r.written);
         QCOMPARE(r.placemarks, placemarks);
         QCOMPARE(r.trackPoints, trackPoints);
+        // KML writes longitude first, in the line as in the marks.
+        QVERIFY(TestCard::readFile(dir_.filePath(QStringLiteral("i.kml"))).contains("<coordinates>126.970000,37.525000,0 "));
     }
 
     void headings_data()
