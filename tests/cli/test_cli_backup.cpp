@@ -1,7 +1,6 @@
 // tumbo-cli backup on a generated card: what it copies, and its exit status.
 #include "TestCard.h"
 
-#include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
 

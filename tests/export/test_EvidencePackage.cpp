@@ -1,12 +1,9 @@
-// The evidence package of a generated card: checked by the real sha256sum and by the
-// verifier, tampering caught and named, a card file changing mid-copy refused, and the
-// certificate's text holding the originals' hashes.
+// The evidence package of a generated card, checked by the real sha256sum and the verifier.
 #include "EvidencePackage.h"
 #include "EvidenceVerifier.h"
 #include "FolderScanner.h"
 #include "TestCard.h"
 
-#include <QDirIterator>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>

@@ -1,5 +1,4 @@
 #include "CsvExport.h"
-#include "FileManager.h"
 #include "GeoJsonExport.h"
 #include "GpxExport.h"
 #include "KmlExport.h"

@@ -1,7 +1,6 @@
 // Reports as a reader gets them: pages of each kind, the texts on them read back from the
 // PDF, and where the pictures land on a rendered cover.
 #include "FileLog.h"
-#include "FileManager.h"
 #include "FileVideo.h"
 #include "ReportPainter.h"
 #include "TestCard.h"

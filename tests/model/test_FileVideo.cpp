@@ -1,7 +1,6 @@
 // Playback of a recording and of a log; lookups, decoding, stills and movie captions of one
 // recording.
 #include "FileLog.h"
-#include "FileManager.h"
 #include "FileVideo.h"
 #include "FrameCaptions.h"
 #include "Texts.h"

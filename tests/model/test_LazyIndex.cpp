@@ -1,7 +1,6 @@
 // Opening a card reads what the lists need; the full indexes, read on first use, give the
 // same rows and the same recording at every moment.
 #include "CardGenerator.h"
-#include "CardRead.h"
 #include "FileManager.h"
 #include "vexa_time.h"
 

@@ -1,8 +1,5 @@
-// The log search over generated logs: runs and standstill, the fix flag, G values rounded
-// to two decimals and compared as absolute values, the box combinations, numbering across
-// logs, MPH thresholds and the time-order check.
+// The log search over generated logs.
 #include "DriveModel.h"
-#include "FileManager.h"
 #include "LogSearch.h"
 #include "NmeaLog.h"
 

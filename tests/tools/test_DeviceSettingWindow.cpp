@@ -13,7 +13,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>

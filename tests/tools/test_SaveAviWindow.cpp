@@ -5,7 +5,6 @@
 #include "Texts.h"
 #include "ui_SaveAviWindow.h"
 
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 

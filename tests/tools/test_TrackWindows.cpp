@@ -6,11 +6,7 @@
 #include "TestCard.h"
 #include "Texts.h"
 
-#include <QComboBox>
 #include <QDesktopServices>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
