@@ -213,7 +213,7 @@ private slots:
         FileManager fresh;
         QVERIFY(fresh.loadFiles(folder));
         const TripBuilder::Trips full = TripBuilder::build(TripBuilder::sourcesOf(fresh), TripBuilder::storedGapSeconds(),
-                                                           DrivingEvents::storedThresholds());
+                                                           DrivingEvents::storedThresholds(DisplayFormat()));
         QCOMPARE(trips->trips().size(), full.size());
         const TripBuilder::Trip &shown = trips->trips()[0], &read = full[0];
         for (const auto &[what, value, expected] :

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -235,6 +236,21 @@ TEST_F(LogFileTest, NumbersAreTheLeadingNumericPart)
     EXPECT_EQ(value(r.gsensor_x), -32768);
     EXPECT_EQ(value(r.gsensor_y), 12);
     EXPECT_EQ(value(r.gsensor_z), 0);
+}
+
+TEST_F(LogFileTest, DecimalPointIgnoresTheLocale)
+{
+    // Written before the switch: the file has a decimal point whatever the reader's locale.
+    const std::string text = second(t0, 4807.25);
+    const char *previous = std::setlocale(LC_NUMERIC, nullptr);
+    const std::string saved = previous ? previous : "C";
+    if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8") && !std::setlocale(LC_NUMERIC, "de_DE"))
+        GTEST_SKIP() << "no German locale installed";
+    const bool ok = load(text);
+    std::setlocale(LC_NUMERIC, saved.c_str());
+    ASSERT_TRUE(ok);
+    EXPECT_DOUBLE_EQ(value(log.record_at(0).latitude), 4807.25);
+    EXPECT_FLOAT_EQ(value(log.record_at(0).hdop), 0.9f);
 }
 
 TEST_F(LogFileTest, OverlongLinesArriveInPieces)
