@@ -1,6 +1,4 @@
-// The list page over generated cards: what is shown, hidden, enabled and ticked in the idle,
-// table and play-list states, loading rows, All, the exports' guard, Close, clearing, and
-// the keyboard in the tables.
+// The list page over generated cards, in its idle, table and play-list states.
 #include "CardGenerator.h"
 #include "FileManager.h"
 #include "FileTableView.h"
@@ -213,7 +211,7 @@ private slots:
         FileManager fresh;
         QVERIFY(fresh.loadFiles(folder));
         const TripBuilder::Trips full = TripBuilder::build(TripBuilder::sourcesOf(fresh), TripBuilder::storedGapSeconds(),
-                                                           DrivingEvents::storedThresholds());
+                                                           DrivingEvents::storedThresholds(DisplayFormat()));
         QCOMPARE(trips->trips().size(), full.size());
         const TripBuilder::Trip &shown = trips->trips()[0], &read = full[0];
         for (const auto &[what, value, expected] :
