@@ -10,11 +10,9 @@
 #include "MainWindow.h"
 #include "MapView.h"
 #include "PlayListTable.h"
-#include "PlayListView.h"
 #include "ProductVariant.h"
 #include "SkinManager.h"
 #include "Texts.h"
-#include "VideoLayout.h"
 
 #include <QApplication>
 #include <QLocale>

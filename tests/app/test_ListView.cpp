@@ -1,6 +1,4 @@
-// The list page over generated cards: what is shown, hidden, enabled and ticked in the idle,
-// table and play-list states, loading rows, All, the exports' guard, Close, clearing, and
-// the keyboard in the tables.
+// The list page over generated cards, in its idle, table and play-list states.
 #include "CardGenerator.h"
 #include "FileManager.h"
 #include "FileTableView.h"

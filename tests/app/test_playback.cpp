@@ -1,6 +1,4 @@
-// Playback through the real main view on a generated card: speed rules, the fan-out of a
-// frame and of a log record, end of recording with and without continuous play, and the
-// widgets that move the position.
+// Playback through the real main view on a generated card.
 #include "ViewerTestSupport.h"
 
 #include "FileLog.h"

@@ -1,18 +1,12 @@
-// The log page inside the real viewer: two logs loaded from the log list (with the distance
-// window), a search whose rows run on across the logs and agree with tumbo-cli search, a
-// chosen row moving the read-out, the picture and the graph cursor, playback across the
-// logs both ways, a refused order, and Escape keeping the page in place.
+// The log page inside the real viewer, with the two logs of a generated card.
 #include "CardGenerator.h"
 #include "FileLog.h"
 #include "FileTableView.h"
-#include "FileVideo.h"
-#include "ListView.h"
 #include "LogLayout.h"
 #include "LogResultModel.h"
 #include "MainView.h"
 #include "MainWindow.h"
 #include "SkinLogGraph.h"
-#include "VideoLayout.h"
 #include "VideoView.h"
 #include "ViewerTestSupport.h"
 #include "vexa_time.h"
