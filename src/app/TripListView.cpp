@@ -116,8 +116,10 @@ void TripListView::showTrips(const DisplayFormat &format)
         fillRow(row, format);
     // Long drives and German figures need more than the narrow default; the events column gives way.
     for (int c : {ColDuration, ColDistance}) {
-        _table->resizeColumnToContents(c);
-        _table->setColumnWidth(c, std::max(ColumnWidths[c], _table->columnWidth(c)));
+        int width = ColumnWidths[c];
+        for (int row = 0; row < _table->rowCount(); ++row)
+            width = std::max(width, _table->fontMetrics().horizontalAdvance(_table->item(row, c)->text()) + 12);
+        _table->setColumnWidth(c, width);
     }
     const double distance = std::accumulate(_trips.begin(), _trips.end(), 0.0,
                                             [](double sum, const TripBuilder::Trip &t) { return sum + t.distanceM; });
