@@ -22,8 +22,6 @@
 #include <cmath>
 #include <numeric>
 
-Q_DECLARE_METATYPE(SkinGraph::Range)
-
 class TestGraphs : public QObject {
     Q_OBJECT
 
@@ -31,6 +29,9 @@ class TestGraphs : public QObject {
     std::unique_ptr<SkinManager> skin;
     int written = 0;
     const int64_t start = 1795248000;
+    struct Curves { bool logGraph = false; double zoom = 1; int top = 0; QList<int> rows; };
+    struct Window { int type = 0; QList<int> seconds; qint64 index = 0; SkinGraph::Range range; };  // type 0: log
+    struct Click { double x = 0, y = 0; int log = 0; qint64 index = 0; };  // log -1: none
 
     FileVideo *video(std::vector<TestCard::Frame> frames, int type)
     {
@@ -98,22 +99,17 @@ private slots:
     // 468 x 146 G-sensor graph and the 640 x 135 log graph. Zoom stays 1 to 4.
     void curvesMeetTheirLabels_data()
     {
-        QTest::addColumn<bool>("logGraph");
-        QTest::addColumn<double>("zoom");
-        QTest::addColumn<int>("top");
-        QTest::addColumn<QList<int>>("rows");
+        QTest::addColumn<Curves>("row");
         const QList<std::pair<double, int>> zooms = {{1.0, 4000}, {2.0, 3000}, {3.0, 2000}, {4.0, 1000}, {5.0, 1000}};
         for (const auto &[zoom, top] : zooms) {
-            QTest::addRow("G-sensor zoom %g", zoom) << false << zoom << top << QList<int>{5, 125, 65};
-            QTest::addRow("log zoom %g", zoom) << true << zoom << top << QList<int>{5, 114, 60};
+            QTest::addRow("G-sensor zoom %g", zoom) << Curves{false, zoom, top, {5, 125, 65}};
+            QTest::addRow("log zoom %g", zoom) << Curves{true, zoom, top, {5, 114, 60}};
         }
     }
     void curvesMeetTheirLabels()
     {
-        QFETCH(bool, logGraph);
-        QFETCH(double, zoom);
-        QFETCH(int, top);
-        QFETCH(QList<int>, rows);
+        QFETCH(Curves, row);
+        const auto &[logGraph, zoom, top, rows] = row;
         SkinGraph graph(skin.get(), nullptr);
         SkinLogGraph logs;
         logs.resize(640, 135);
@@ -142,25 +138,20 @@ private slots:
     // recording; a 150 s log in one-minute windows; a log whose clock stood still.
     void windows_data()
     {
-        QTest::addColumn<int>("type");  // 0: log
-        QTest::addColumn<QList<int>>("seconds");
-        QTest::addColumn<qint64>("index");
-        QTest::addColumn<SkinGraph::Range>("range");
+        QTest::addColumn<Window>("row");
         const QList<int> normal{}, minutes = range(0, 150);
-        QTest::newRow("normal 1 s") << 1 << normal << qint64(10) << SkinGraph::Range{0, 300};
-        QTest::newRow("normal 31 s") << 1 << normal << qint64(310) << SkinGraph::Range{300, 300};
-        QTest::newRow("normal last") << 1 << normal << qint64(949) << SkinGraph::Range{900, 50};
-        QTest::newRow("event") << 2 << normal << qint64(600) << SkinGraph::Range{0, 950};
-        QTest::newRow("log 65 s") << 0 << minutes << qint64(65) << SkinGraph::Range{60, 60};
-        QTest::newRow("log last") << 0 << minutes << qint64(149) << SkinGraph::Range{120, 30};
-        QTest::newRow("log still") << 0 << QList<int>{7, 7, 7, 7, 7} << qint64(3) << SkinGraph::Range{0, 5};
+        QTest::newRow("normal 1 s") << Window{1, normal, 10, {0, 300}};
+        QTest::newRow("normal 31 s") << Window{1, normal, 310, {300, 300}};
+        QTest::newRow("normal last") << Window{1, normal, 949, {900, 50}};
+        QTest::newRow("event") << Window{2, normal, 600, {0, 950}};
+        QTest::newRow("log 65 s") << Window{0, minutes, 65, {60, 60}};
+        QTest::newRow("log last") << Window{0, minutes, 149, {120, 30}};
+        QTest::newRow("log still") << Window{0, QList<int>{7, 7, 7, 7, 7}, 3, {0, 5}};
     }
     void windows()
     {
-        QFETCH(int, type);
-        QFETCH(QList<int>, seconds);
-        QFETCH(qint64, index);
-        QFETCH(SkinGraph::Range, range);
+        QFETCH(Window, row);
+        const auto &[type, seconds, index, range] = row;
         SkinGraph graph(skin.get(), nullptr);
         if (type != 0) {
             graph.loadWithFileVideo(video(frames(950), type), 0);
@@ -311,23 +302,18 @@ private slots:
     // Logs of 0-59 s and 120-179 s: 600 points over 179 s, 3.35 points a second.
     void clicks_data()
     {
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("y");
-        QTest::addColumn<int>("log");  // -1: none
-        QTest::addColumn<qint64>("index");
+        QTest::addColumn<Click>("row");
         const double k = 600.0 / 179;
-        QTest::newRow("on a record's column") << 30 + 10 * k << 60.0 << 0 << qint64(10);
-        QTest::newRow("between two columns") << 30 + 10 * k + 2 << 60.0 << 0 << qint64(10);
-        QTest::newRow("in the gap") << 30 + 90 * k << 60.0 << 1 << qint64(0);
-        QTest::newRow("below the plot") << 30 + 10 * k << 5.0 << 0 << qint64(0);
-        QTest::newRow("second log") << 30 + 150 * k << 60.0 << 1 << qint64(30);
+        QTest::newRow("on a record's column") << Click{30 + 10 * k, 60.0, 0, 10};
+        QTest::newRow("between two columns") << Click{30 + 10 * k + 2, 60.0, 0, 10};
+        QTest::newRow("in the gap") << Click{30 + 90 * k, 60.0, 1, 0};
+        QTest::newRow("below the plot") << Click{30 + 10 * k, 5.0, 0, 0};
+        QTest::newRow("second log") << Click{30 + 150 * k, 60.0, 1, 30};
     }
     void clicks()
     {
-        QFETCH(double, x);
-        QFETCH(double, y);
-        QFETCH(int, log);
-        QFETCH(qint64, index);
+        QFETCH(Click, row);
+        const auto &[x, y, log, index] = row;
         SkinLogGraph graph;
         graph.resize(640, 135);
         const QList<FileLog *> logs{this->log(range(0, 60)), this->log(range(120, 180))};
