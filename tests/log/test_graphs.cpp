@@ -9,13 +9,11 @@
 #include "SkinLogGraph.h"
 #include "SkinManager.h"
 #include "TestCard.h"
-#include "Texts.h"
 
 #include <QFile>
 #include <QMouseEvent>
 #include <QSet>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -88,8 +86,7 @@ class TestGraphs : public QObject {
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        Texts::install(QLocale(QLocale::English));
+        TestCard::prepareEnvironment();
         skin = SkinManager::create();
         QVERIFY(skin);
     }
@@ -109,28 +106,27 @@ private slots:
     void curvesMeetTheirLabels()
     {
         QFETCH(Curves, row);
-        const auto &[logGraph, zoom, top, rows] = row;
         SkinGraph graph(skin.get(), nullptr);
         SkinLogGraph logs;
         logs.resize(640, 135);
         QCOMPARE(graph.size(), QSize(468, 146));
-        graph.setZoom(zoom);
-        logs.setZoom(zoom);
-        QCOMPARE(logGraph ? logs.zoom() : graph.zoom(), std::min(zoom, 4.0));
-        if (logGraph)
-            logs.loadWithFileLogs({log(range(0, 120), top)});
+        graph.setZoom(row.zoom);
+        logs.setZoom(row.zoom);
+        QCOMPARE(row.logGraph ? logs.zoom() : graph.zoom(), std::min(row.zoom, 4.0));
+        if (row.logGraph)
+            logs.loadWithFileLogs({log(range(0, 120), row.top)});
         else
-            graph.loadWithFileVideo(video(frames(20, top, -top), FileVideo::Normal), 0);
-        const QImage image = logGraph ? logs.grab().toImage() : graph.grab().toImage();
+            graph.loadWithFileVideo(video(frames(20, row.top, -row.top), FileVideo::Normal), 0);
+        const QImage image = row.logGraph ? logs.grab().toImage() : graph.grab().toImage();
         const QRgb colours[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)};
         for (int axis = 0; axis < 3; ++axis)
-            QCOMPARE(rowsOf(image, 320, colours[axis]), QList<int>{rows[axis]});
+            QCOMPARE(rowsOf(image, 320, colours[axis]), QList<int>{row.rows[axis]});
         for (int x0 : {10, 358}) {  // the G-sensor graph's red time labels at both ends
             int red = 0;
             for (int x = x0; x < x0 + 100; ++x)
                 for (int y = 131; y < 146; ++y)
                     red += qRed(image.pixel(x, y)) > 150 && qGreen(image.pixel(x, y)) < 100;
-            QVERIFY(logGraph || red > 50);
+            QVERIFY(row.logGraph || red > 50);
         }
     }
 
@@ -151,15 +147,14 @@ private slots:
     void windows()
     {
         QFETCH(Window, row);
-        const auto &[type, seconds, index, range] = row;
         SkinGraph graph(skin.get(), nullptr);
-        if (type != 0) {
-            graph.loadWithFileVideo(video(frames(950), type), 0);
-            graph.setFrameIndex(index);
+        if (row.type != 0) {
+            graph.loadWithFileVideo(video(frames(950), row.type), 0);
+            graph.setFrameIndex(row.index);
         } else {
-            graph.loadWithFileLog(log(seconds), index);
+            graph.loadWithFileLog(log(row.seconds), row.index);
         }
-        QCOMPARE(graph.range(), range);
+        QCOMPARE(graph.range(), row.range);
         QVERIFY(graph.cursorRect().x() >= 27 && graph.cursorRect().right() <= 30 + 428 + 3);
     }
 
@@ -313,16 +308,15 @@ private slots:
     void clicks()
     {
         QFETCH(Click, row);
-        const auto &[x, y, log, index] = row;
         SkinLogGraph graph;
         graph.resize(640, 135);
         const QList<FileLog *> logs{this->log(range(0, 60)), this->log(range(120, 180))};
         graph.loadWithFileLogs(logs);
         QSignalSpy spy(&graph, &SkinLogGraph::changeFileLog);
-        press(&graph, {x, y});
+        press(&graph, {row.x, row.y});
         QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.first().at(0).value<FileLog *>(), logs.value(log));
-        QCOMPARE(spy.first().at(1).toLongLong(), index);
+        QCOMPARE(spy.first().at(0).value<FileLog *>(), logs.value(row.log));
+        QCOMPARE(spy.first().at(1).toLongLong(), row.index);
         // Both curves start with a move: no line joins the logs.
         QCOMPARE(graph.points(0).size(), 2);
     }
