@@ -13,6 +13,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+// line: @dir: the test's folder, not a card
+struct Row { QString line; int status{}; QString message; QString platform; };
+
 class TestViewerProgram : public QObject {
     Q_OBJECT
 
@@ -95,29 +98,24 @@ private slots:
 
     void exitsWithAMessage_data()
     {
-        QTest::addColumn<QString>("line");  // @dir: the test's folder, not a card
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("message");
+        QTest::addColumn<Row>("row");
         // Without a display (no such platform) for everything that draws no window.
-        QTest::addColumn<QString>("platform");
-        QTest::newRow("bad option") << "--bogus" << 2 << "usage:" << "no-display";
-        QTest::newRow("help") << "--help" << 0 << "--screenshot FILE" << "no-display";
-        QTest::newRow("version") << "--version" << 0 << TUMBO_VERSION << "no-display";
-        QTest::newRow("missing folder") << "--open /nonexistent/card --screenshot /nonexistent/x.png" << 1
-                                        << "does not exist" << "offscreen";
-        QTest::newRow("not a card") << "--open @dir --screenshot /nonexistent/x.png" << 1
-                                    << "is not a card folder" << "offscreen";
+        QTest::newRow("bad option") << Row{"--bogus", 2, "usage:", "no-display"};
+        QTest::newRow("help") << Row{"--help", 0, "--screenshot FILE", "no-display"};
+        QTest::newRow("version") << Row{"--version", 0, TUMBO_VERSION, "no-display"};
+        QTest::newRow("missing folder") << Row{"--open /nonexistent/card --screenshot /nonexistent/x.png", 1,
+            "does not exist", "offscreen"};
+        QTest::newRow("not a card") << Row{"--open @dir --screenshot /nonexistent/x.png", 1, "is not a card folder",
+            "offscreen"};
     }
 
     void exitsWithAMessage()
     {
-        QFETCH(QString, line);
-        QFETCH(int, status);
-        QFETCH(QString, message);
-        QFETCH(QString, platform);
+        QFETCH(Row, row);
         QString errors;
-        QCOMPARE(runViewer(line.split(u' ').replaceInStrings(QStringLiteral("@dir"), _dir.path()), &errors, platform), status);
-        QVERIFY2(errors.contains(message), qPrintable(errors));
+        const QStringList args = row.line.split(u' ').replaceInStrings(QStringLiteral("@dir"), _dir.path());
+        QCOMPARE(runViewer(args, &errors, row.platform), row.status);
+        QVERIFY2(errors.contains(row.message), qPrintable(errors));
     }
 
 private:

@@ -7,6 +7,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+// copied: with set.dat and version.ini
+struct Row { QStringList options; int code{}; int copied{}; int failed{}; };
+
 class TestCliBackup : public QObject {
     Q_OBJECT
 
@@ -17,29 +20,24 @@ private slots:
 
     void reportsWhatItCopied_data()
     {
-        QTest::addColumn<QStringList>("options");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<int>("copied");  // with set.dat and version.ini
-        QTest::addColumn<int>("failed");
-        QTest::newRow("all") << QStringList{"--all"} << 0 << 7 << 0;
-        QTest::newRow("named, one missing")
-            << QStringList{"--normal", "0000000001_20261121_080000", "--log", "missing"} << 1 << 4 << 1;
-        QTest::newRow("nothing chosen") << QStringList{} << 2 << -1 << -1;
+        QTest::addColumn<Row>("row");
+        QTest::newRow("all") << Row{{"--all"}, 0, 7, 0};
+        QTest::newRow("named, one missing") << Row{{"--normal", "0000000001_20261121_080000", "--log", "missing"}, 1, 4,
+            1};
+        QTest::newRow("nothing chosen") << Row{{}, 2, -1, -1};
     }
     void reportsWhatItCopied()
     {
-        QFETCH(QStringList, options);
-        QFETCH(int, code);
-        QFETCH(int, copied);
-        QFETCH(int, failed);
+        QFETCH(Row, row);
         QProcess cli;
-        cli.start(TUMBO_CLI_PATH, QStringList{"backup", _dir.filePath("card"), _dir.filePath(QTest::currentDataTag())} + options);
+        cli.start(TUMBO_CLI_PATH,
+                  QStringList{"backup", _dir.filePath("card"), _dir.filePath(QTest::currentDataTag())} + row.options);
         QVERIFY(cli.waitForFinished(120000));
-        QCOMPARE(cli.exitCode(), code);
+        QCOMPARE(cli.exitCode(), row.code);
         const QJsonObject result = QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
-        QCOMPARE(result.value("copied").toInt(-1), copied);
-        QCOMPARE(result.value("failed").toInt(-1), failed);
-        QCOMPARE(cli.readAllStandardError().contains("missing.log"), code == 1);
+        QCOMPARE(result.value("copied").toInt(-1), row.copied);
+        QCOMPARE(result.value("failed").toInt(-1), row.failed);
+        QCOMPARE(cli.readAllStandardError().contains("missing.log"), row.code == 1);
     }
 };
 

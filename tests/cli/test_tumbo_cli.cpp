@@ -59,6 +59,8 @@ bool writePictures(const QString &vdd, const QList<QImage> &pictures)
 
 } // namespace
 
+struct Row { QStringList args; int code{}; QString why; };
+
 class TestTumboCli : public QObject {
     Q_OBJECT
 
@@ -357,9 +359,7 @@ private slots:
     // and the usage. Either way nothing is printed on stdout and no file changes.
     void failuresChangeNothing_data()
     {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("why");
+        QTest::addColumn<Row>("row");
         const QList<QPair<QStringList, QString>> failures = {
             {{"frames", "DIR/missing.vdd"}, "missing.vdd"},
             {{"log", "CARD/FULL"}, "3610"},
@@ -378,7 +378,7 @@ private slots:
             {{"generate-card", "CARD"}, "not empty"},
         };
         for (const auto &[args, why] : failures)
-            QTest::newRow(qPrintable(args.join(u' '))) << args << 1 << why;
+            QTest::newRow(qPrintable(args.join(u' '))) << Row{args, 1, why};
         // Wrong usage, one of each rule: command, arguments, an option's command, value and
         // range, the settings' keys and values, the picture format, the generator's lists.
         const QList<QStringList> usage = {
@@ -391,19 +391,18 @@ private slots:
             {"trips", "CARD", "--gap", "x"},
         };
         for (const QStringList &args : usage)
-            QTest::newRow(qPrintable("usage: " + args.join(u' '))) << args << 2 << QStringLiteral("usage: tumbo-cli");
+            QTest::newRow(qPrintable("usage: " + args.join(u' '))) << Row{args, 2, "usage: tumbo-cli"};
     }
 
     void failuresChangeNothing()
     {
-        QFETCH(QStringList, args);
-        QFETCH(int, code);
-        QFETCH(QString, why);
+        QFETCH(Row, row);
         QVERIFY(writeFile(keep_, "untouched"));
         const QByteArray settings = readFile(card_ + "/config/set.dat");
-        const Result r = cli(expanded(args));
-        QCOMPARE(r.code, code);
-        QVERIFY2(r.err.contains(code == 1 ? "tumbo-cli: " : "usage: ") && r.err.contains(why.toUtf8()), r.err.constData());
+        const Result r = cli(expanded(row.args));
+        QCOMPARE(r.code, row.code);
+        QVERIFY2(r.err.contains(row.code == 1 ? "tumbo-cli: " : "usage: ") && r.err.contains(row.why.toUtf8()),
+                 r.err.constData());
         QVERIFY(r.out.isEmpty());
         QCOMPARE(readFile(keep_), QByteArray("untouched"));
         QCOMPARE(readFile(card_ + "/config/set.dat"), settings);

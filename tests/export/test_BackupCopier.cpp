@@ -21,6 +21,10 @@ bool run(BackupCopier &copier, int cancelAfter = -1)
 
 } // namespace
 
+struct CancelRow { int cancelAfter{}; int events{}; int normals{}; };
+
+struct FitRow { bool backedUpBefore{}; qint64 spare{}; bool copies{}; };
+
 class TestBackupCopier : public QObject {
     Q_OBJECT
 
@@ -65,24 +69,20 @@ private slots:
 
     void cancelStopsBetweenCategories_data()
     {
-        QTest::addColumn<int>("cancelAfter");
-        QTest::addColumn<int>("events");
-        QTest::addColumn<int>("normals");
-        QTest::newRow("before the first") << 0 << 0 << 0;
-        QTest::newRow("after the events") << 2 << 4 << 0;
-        QTest::newRow("in the normals") << 3 << 4 << 2;
+        QTest::addColumn<CancelRow>("row");
+        QTest::newRow("before the first") << CancelRow{0, 0, 0};
+        QTest::newRow("after the events") << CancelRow{2, 4, 0};
+        QTest::newRow("in the normals") << CancelRow{3, 4, 2};
     }
     void cancelStopsBetweenCategories()
     {
-        QFETCH(int, cancelAfter);
-        QFETCH(int, events);
-        QFETCH(int, normals);
-        const QString dest = _dir.filePath("cancel-%1").arg(cancelAfter);
+        QFETCH(CancelRow, row);
+        const QString dest = _dir.filePath("cancel-%1").arg(row.cancelAfter);
         BackupCopier copier(BackupCopier::wholeCard(_card), dest);
-        QVERIFY(!run(copier, cancelAfter));
+        QVERIFY(!run(copier, row.cancelAfter));
         QVERIFY(copier.result().cancelled);
-        QCOMPARE(filesUnder(dest + "/CH1/event").size(), events);
-        QCOMPARE(filesUnder(dest + "/CH1/normal").size(), normals);
+        QCOMPARE(filesUnder(dest + "/CH1/event").size(), row.events);
+        QCOMPARE(filesUnder(dest + "/CH1/normal").size(), row.normals);
         QVERIFY(filesUnder(dest + "/log").isEmpty());
         QVERIFY(filesUnder(dest + "/config").isEmpty());
     }
@@ -112,31 +112,27 @@ private slots:
 
     void refusesWhatCannotFit_data()
     {
-        QTest::addColumn<bool>("backedUpBefore");
-        QTest::addColumn<qint64>("spare");
-        QTest::addColumn<bool>("copies");
-        QTest::newRow("fresh, one byte short") << false << qint64(-1) << false;
-        QTest::newRow("fresh, exact") << false << qint64(0) << true;
-        QTest::newRow("again, room for the largest file") << true << qint64(0) << true;
+        QTest::addColumn<FitRow>("row");
+        QTest::newRow("fresh, one byte short") << FitRow{false, -1, false};
+        QTest::newRow("fresh, exact") << FitRow{false, 0, true};
+        QTest::newRow("again, room for the largest file") << FitRow{true, 0, true};
     }
     void refusesWhatCannotFit()
     {
-        QFETCH(bool, backedUpBefore);
-        QFETCH(qint64, spare);
-        QFETCH(bool, copies);
+        QFETCH(FitRow, row);
         const BackupCopier::Sources sources = BackupCopier::wholeCard(_card);
         const QString dest = _dir.filePath("space-%1").arg(QTest::currentDataTag());
         qint64 needed = 0;
         for (const QString &file : filesUnder(_card))
-            needed = backedUpBefore ? std::max(needed, QFileInfo(_card + "/" + file).size())
+            needed = row.backedUpBefore ? std::max(needed, QFileInfo(_card + "/" + file).size())
                                     : needed + QFileInfo(_card + "/" + file).size();
-        if (backedUpBefore) {
+        if (row.backedUpBefore) {
             BackupCopier first(sources, dest);
             QVERIFY(run(first));
         }
         BackupCopier copier(sources, dest);
-        copier.setFreeSpace([&](const QString &) { return needed + spare; });
-        QCOMPARE(run(copier), copies);
+        copier.setFreeSpace([&](const QString &) { return needed + row.spare; });
+        QCOMPARE(run(copier), row.copies);
         QCOMPARE(copier.result().noSpace, !copier.result().copied);
         QCOMPARE(QFileInfo::exists(dest), copier.result().copied > 0);
     }

@@ -62,6 +62,12 @@ const _vexa_time_t kStart = TestCard::utc(2013, 7, 5, 0, 8, 7);
 
 } // namespace
 
+// untilSeconds: after the start; -1: default end
+struct MovieRow { int codec{}; int quality{}; int perSecond{}; qint64 untilSeconds{}; bool captions{};
+    QString codecName; int pictures{}; };
+
+struct FailRow { bool cancel{}; qint64 untilSeconds{}; bool outIsFolder{}; };
+
 class TestMovieExport : public QObject {
     Q_OBJECT
 
@@ -88,46 +94,34 @@ private slots:
 
     void movies_data()
     {
-        QTest::addColumn<int>("codec");
-        QTest::addColumn<int>("quality");
-        QTest::addColumn<int>("perSecond");
-        QTest::addColumn<qint64>("untilSeconds");  // after the start; -1: default end
-        QTest::addColumn<bool>("captions");
-        QTest::addColumn<QString>("codecName");
-        QTest::addColumn<int>("pictures");
+        QTest::addColumn<MovieRow>("row");
         // By default the movie ends with the last frame.
-        QTest::newRow("camera pictures") << 0 << 2 << 0 << qint64(-1) << false << "mjpeg" << 25;
-        QTest::newRow("jpeg, captions, 5 a second") << 0 << 1 << 5 << qint64(-1) << true << "mjpeg" << 13;
-        QTest::newRow("mp4v, 1 a second") << 1 << 0 << 1 << qint64(-1) << false << "mpeg4" << 3;
-        QTest::newRow("mp4v, until 1 s") << 1 << 2 << 10 << qint64(1) << true << "mpeg4" << 10;
+        QTest::newRow("camera pictures") << MovieRow{0, 2, 0, -1, false, "mjpeg", 25};
+        QTest::newRow("jpeg, captions, 5 a second") << MovieRow{0, 1, 5, -1, true, "mjpeg", 13};
+        QTest::newRow("mp4v, 1 a second") << MovieRow{1, 0, 1, -1, false, "mpeg4", 3};
+        QTest::newRow("mp4v, until 1 s") << MovieRow{1, 2, 10, 1, true, "mpeg4", 10};
     }
 
     void movies()
     {
-        QFETCH(int, codec);
-        QFETCH(int, quality);
-        QFETCH(int, perSecond);
-        QFETCH(qint64, untilSeconds);
-        QFETCH(bool, captions);
-        QFETCH(QString, codecName);
-        QFETCH(int, pictures);
+        QFETCH(MovieRow, row);
         MovieOptions o;
-        o.codec = MovieWriter::Codec(codec);
-        o.quality = MovieWriter::Quality(quality);
-        o.perSecond = perSecond;
-        o.untilMsec = untilSeconds < 0 ? -1 : (time_to_seconds(kStart) + untilSeconds) * 1000;
-        o.captions.date = o.captions.speed = o.captions.latlng = o.captions.sensor = captions;
+        o.codec = MovieWriter::Codec(row.codec);
+        o.quality = MovieWriter::Quality(row.quality);
+        o.perSecond = row.perSecond;
+        o.untilMsec = row.untilSeconds < 0 ? -1 : (time_to_seconds(kStart) + row.untilSeconds) * 1000;
+        o.captions.date = o.captions.speed = o.captions.latlng = o.captions.sensor = row.captions;
         const QString out = _dir.filePath(QTest::currentDataTag() + QStringLiteral(".mp4"));
         const uint64_t syncs = DurableWrite::syncCount();
         const MovieResult r = run(out, o);
         QVERIFY2(r.ok, qPrintable(r.error));
         QVERIFY(DurableWrite::syncCount() >= syncs + 2);  // the movie, then its folder
-        QCOMPARE(r.pictures, pictures);
+        QCOMPARE(r.pictures, row.pictures);
         const Probe p = probe(out);
-        QCOMPARE(p.codec, codecName);
-        QCOMPARE(p.pictures, pictures);
+        QCOMPARE(p.codec, row.codecName);
+        QCOMPARE(p.pictures, row.pictures);
         // Each picture lasts 1/n s: the movie plays as long as the frames it took.
-        QCOMPARE(p.duration, double(pictures) / r.perSecond);
+        QCOMPARE(p.duration, double(row.pictures) / r.perSecond);
     }
 
     void copiesCameraPictures()
@@ -261,31 +255,27 @@ private slots:
     // A failed or cancelled export reports so and leaves the old movie and no temporary file.
     void failureKeepsOldMovie_data()
     {
-        QTest::addColumn<bool>("cancel");
-        QTest::addColumn<qint64>("untilSeconds");
-        QTest::addColumn<bool>("outIsFolder");
-        QTest::newRow("cancelled") << true << qint64(-1) << false;
-        QTest::newRow("end not after start") << false << qint64(0) << false;
-        QTest::newRow("cannot replace") << false << qint64(-1) << true;
+        QTest::addColumn<FailRow>("row");
+        QTest::newRow("cancelled") << FailRow{true, -1, false};
+        QTest::newRow("end not after start") << FailRow{false, 0, false};
+        QTest::newRow("cannot replace") << FailRow{false, -1, true};
     }
 
     void failureKeepsOldMovie()
     {
-        QFETCH(bool, cancel);
-        QFETCH(qint64, untilSeconds);
-        QFETCH(bool, outIsFolder);
+        QFETCH(FailRow, row);
         QTemporaryDir folder;
         const QString out = folder.filePath("movie.mp4");
-        QVERIFY(outIsFolder ? QDir().mkdir(out) : TestCard::writeFile(out, "old movie"));
+        QVERIFY(row.outIsFolder ? QDir().mkdir(out) : TestCard::writeFile(out, "old movie"));
         MovieOptions o;
         o.codec = MovieWriter::Codec::Mpeg4;
-        o.untilMsec = untilSeconds < 0 ? -1 : (time_to_seconds(kStart) + untilSeconds) * 1000;
-        const MovieResult r = run(out, o, cancel);
+        o.untilMsec = row.untilSeconds < 0 ? -1 : (time_to_seconds(kStart) + row.untilSeconds) * 1000;
+        const MovieResult r = run(out, o, row.cancel);
         QVERIFY(!r.ok);
-        QCOMPARE(r.cancelled, cancel);
+        QCOMPARE(r.cancelled, row.cancel);
         QVERIFY(!r.error.isEmpty());
         QCOMPARE(QDir(folder.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), {"movie.mp4"});
-        if (!outIsFolder)
+        if (!row.outIsFolder)
             QCOMPARE(TestCard::readFile(out), QByteArray("old movie"));
     }
 };

@@ -12,6 +12,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+struct SeriesRow { int start{}; int perSecond{}; int seconds{}; QList<qint64> frames; };
+
+struct CliRow { QStringList options; int code{}; int files{}; };
+
 class TestStillExport : public QObject {
     Q_OBJECT
     QTemporaryDir _dir;
@@ -30,20 +34,15 @@ private slots:
 
     void seriesFrames_data()
     {
-        QTest::addColumn<int>("start");
-        QTest::addColumn<int>("perSecond");
-        QTest::addColumn<int>("seconds");
-        QTest::addColumn<QList<qint64>>("frames");
-        QTest::newRow("7 a second takes every 4th") << 0 << 7 << 1 << QList<qint64>{0, 4, 8, 12, 16, 20, 24, 28};
-        QTest::newRow("30 a second, every frame up to the last") << 85 << 30 << 3 << QList<qint64>{85, 86, 87, 88, 89};
+        QTest::addColumn<SeriesRow>("row");
+        QTest::newRow("7 a second takes every 4th") << SeriesRow{0, 7, 1, {0, 4, 8, 12, 16, 20, 24, 28}};
+        QTest::newRow("30 a second, every frame up to the last") << SeriesRow{85, 30, 3, {85, 86, 87, 88, 89}};
     }
     void seriesFrames()
     {
-        QFETCH(int, start);
-        QFETCH(int, perSecond);
-        QFETCH(int, seconds);
-        const int step = StillSeries::step(StillSeries::framesPerSecond(*_video, 0), perSecond);
-        QTEST(StillSeries::indices(*_video, start, step, seconds), "frames");
+        QFETCH(SeriesRow, row);
+        const int step = StillSeries::step(StillSeries::framesPerSecond(*_video, 0), row.perSecond);
+        QCOMPARE(StillSeries::indices(*_video, row.start, step, row.seconds), row.frames);
     }
 
     void namesInLocalTimeAndFlips()
@@ -82,26 +81,25 @@ private slots:
 
     void cli_data()
     {
-        QTest::addColumn<QStringList>("options");
-        QTest::addColumn<int>("code");
-        QTest::addColumn<int>("files");
-        QTest::newRow("one frame") << QStringList{"10"} << 0 << 1;
-        QTest::newRow("series") << QStringList{"80", "--per-second", "7", "--seconds", "5", "--flip", "3"} << 0 << 3;
-        QTest::newRow("beyond the last frame") << QStringList{"90"} << 1 << 0;
-        QTest::newRow("more a second than recorded") << QStringList{"0", "--per-second", "31", "--seconds", "1"} << 1 << 0;
-        QTest::newRow("series without length") << QStringList{"0", "--per-second", "7"} << 2 << 0;
+        QTest::addColumn<CliRow>("row");
+        QTest::newRow("one frame") << CliRow{{"10"}, 0, 1};
+        QTest::newRow("series") << CliRow{{"80", "--per-second", "7", "--seconds", "5", "--flip", "3"}, 0, 3};
+        QTest::newRow("beyond the last frame") << CliRow{{"90"}, 1, 0};
+        QTest::newRow("more a second than recorded") << CliRow{{"0", "--per-second", "31", "--seconds", "1"}, 1, 0};
+        QTest::newRow("series without length") << CliRow{{"0", "--per-second", "7"}, 2, 0};
     }
     void cli()
     {
-        QFETCH(QStringList, options);
+        QFETCH(CliRow, row);
         QTemporaryDir out;
         int code = -1;
-        const QByteArray json = TestCard::run(QStringLiteral(TUMBO_CLI_PATH), QStringList{"stills", _path, options.takeFirst(), out.path()} + options, &code);
-        QTEST(code, "code");
+        const QStringList args{"stills", _path, row.options.takeFirst(), out.path()};
+        const QByteArray json = TestCard::run(QStringLiteral(TUMBO_CLI_PATH), args + row.options, &code);
+        QCOMPARE(code, row.code);
         QStringList printed;
         for (const QJsonValue &name : QJsonDocument::fromJson(json)["files"].toArray())
             printed.append(name.toString());
-        QTEST(int(printed.size()), "files");
+        QCOMPARE(int(printed.size()), row.files);
         QCOMPARE(QDir(out.path()).entryList(QDir::Files), printed);  // also: nothing on failure
     }
 

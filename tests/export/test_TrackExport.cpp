@@ -47,6 +47,13 @@ void setZone(const char *zone)
 
 } // namespace
 
+struct Intervals { QList<int> seconds; int point{}; int placemarks{}; int trackPoints{}; };
+
+struct Headings { double course{}; int view{}; int icon{}; };
+
+// open: pieces without the zone; hidden: and with it
+struct Hidden { QString format; QByteArray piece; int open{}; int hidden{}; };
+
 class TestTrackExport : public QObject {
     Q_OBJECT
 
@@ -151,47 +158,38 @@ private slots:
 
     void kmlIntervals_data()
     {
-        QTest::addColumn<QList<int>>("seconds");
-        QTest::addColumn<int>("point");
-        QTest::addColumn<int>("placemarks");
-        QTest::addColumn<int>("trackPoints");
-        QTest::newRow("10 and 5") << QList<int>{25} << 10 << 3 << 5;
-        QTest::newRow("empty interval") << QList<int>{25} << 0 << 25 << 5;
+        QTest::addColumn<Intervals>("row");
+        QTest::newRow("10 and 5") << Intervals{{25}, 10, 3, 5};
+        QTest::newRow("empty interval") << Intervals{{25}, 0, 25, 5};
         // Marks at 0 and 10 s in the first log, then at 20 s (not 12 s) in the second.
-        QTest::newRow("across logs") << QList<int>{12, 15} << 10 << 3 << 6;
+        QTest::newRow("across logs") << Intervals{{12, 15}, 10, 3, 6};
     }
     void kmlIntervals()
     {
-        QFETCH(QList<int>, seconds);
-        QFETCH(int, point);
-        QFETCH(int, placemarks);
-        QFETCH(int, trackPoints);
+        QFETCH(Intervals, row);
         KmlExport::Options options;
-        options.pointSeconds = point;
+        options.pointSeconds = row.point;
         const std::atomic_bool cancel{false};
-        const TrackExport::Result r = KmlExport::write(dir_.filePath(QStringLiteral("i.kml")), logs(seconds), options, cancel);
+        const TrackExport::Result r =
+            KmlExport::write(dir_.filePath(QStringLiteral("i.kml")), logs(row.seconds), options, cancel);
         QVERIFY(r.written);
-        QCOMPARE(r.placemarks, placemarks);
-        QCOMPARE(r.trackPoints, trackPoints);
+        QCOMPARE(r.placemarks, row.placemarks);
+        QCOMPARE(r.trackPoints, row.trackPoints);
         // KML writes longitude first, in the line as in the marks.
         QVERIFY(TestCard::readFile(dir_.filePath(QStringLiteral("i.kml"))).contains("<coordinates>126.970000,37.525000,0 "));
     }
 
     void headings_data()
     {
-        QTest::addColumn<double>("course");
-        QTest::addColumn<int>("view");
-        QTest::addColumn<int>("icon");
-        QTest::newRow("270.5") << 270.5 << -90 << 90;
-        QTest::newRow("45") << 45.0 << 45 << -135;
+        QTest::addColumn<Headings>("row");
+        QTest::newRow("270.5") << Headings{270.5, -90, 90};
+        QTest::newRow("45") << Headings{45.0, 45, -135};
     }
     void headings()
     {
-        QFETCH(double, course);
-        QFETCH(int, view);
-        QFETCH(int, icon);
-        QCOMPARE(KmlExport::viewHeading(course), view);
-        QCOMPARE(KmlExport::iconHeading(course), icon);
+        QFETCH(Headings, row);
+        QCOMPARE(KmlExport::viewHeading(row.course), row.view);
+        QCOMPARE(KmlExport::iconHeading(row.course), row.icon);
     }
 
     void badPositionsAreLeftOutOfTracks()
@@ -285,23 +283,17 @@ private slots:
     // subtitles; GPX segments, KML lines and gx:Tracks and GeoJSON lines end there and go on after it.
     void privacyZoneLeavesPointsOut_data()
     {
-        QTest::addColumn<QString>("format");
-        QTest::addColumn<QByteArray>("piece");
-        QTest::addColumn<int>("open");    // pieces without the zone
-        QTest::addColumn<int>("hidden");  // and with it
-        QTest::newRow("gpx") << QStringLiteral("gpx") << QByteArray("<trkseg>") << 1 << 2;
-        QTest::newRow("kml") << QStringLiteral("kml") << QByteArray("<LineString") << 2 << 4;
-        QTest::newRow("gx:Track") << QStringLiteral("kml") << QByteArray("<gx:Track>") << 1 << 2;
-        QTest::newRow("geojson") << QStringLiteral("geojson") << QByteArray("\"MultiLineString\"") << 0 << 1;
-        QTest::newRow("csv") << QStringLiteral("csv") << QByteArray() << 0 << 0;
-        QTest::newRow("srt") << QStringLiteral("srt") << QByteArray("\u00b0N") << 8 << 7;
+        QTest::addColumn<Hidden>("row");
+        QTest::newRow("gpx") << Hidden{"gpx", "<trkseg>", 1, 2};
+        QTest::newRow("kml") << Hidden{"kml", "<LineString", 2, 4};
+        QTest::newRow("gx:Track") << Hidden{"kml", "<gx:Track>", 1, 2};
+        QTest::newRow("geojson") << Hidden{"geojson", QByteArray("\"MultiLineString\""), 0, 1};
+        QTest::newRow("csv") << Hidden{"csv", {}, 0, 0};
+        QTest::newRow("srt") << Hidden{"srt", "\u00b0N", 8, 7};
     }
     void privacyZoneLeavesPointsOut()
     {
-        QFETCH(QString, format);
-        QFETCH(QByteArray, piece);
-        QFETCH(int, open);
-        QFETCH(int, hidden);
+        QFETCH(Hidden, row);
         // North, 0.01' (18.5 m) a second, one picture a second.
         std::vector<TestCard::Frame> records = TestCard::frames(8, TestCard::utc(2013, 7, 5, 9, 8, 7), 1000);
         for (size_t i = 0; i < records.size(); ++i) {
@@ -312,7 +304,7 @@ private slots:
         const QString vddPath = dir_.filePath(QStringLiteral("moving.vdd"));
         vexa_log_file log;
         QVERIFY(TestCard::writeLogRecords(logPath, records) && log.load(qPrintable(logPath)));
-        QVERIFY(format != u"srt" || TestCard::writeRecording(vddPath, records));
+        QVERIFY(row.format != u"srt" || TestCard::writeRecording(vddPath, records));
         const TrackExport::Logs one{&log};
         const _vexa_log_info_t &start = log.record_at(0), &fourth = log.record_at(3);
         PrivacyZones zones;
@@ -323,18 +315,18 @@ private slots:
             kml.pointSeconds = 0, kml.lineSeconds = 0, kml.gxTrack = true, kml.zones = z;
             MovieOptions movie;
             movie.subtitles = true, movie.zones = z;
-            if (format == u"gpx")
+            if (row.format == u"gpx")
                 return GpxExport::write(path, one, QStringLiteral("test"), cancel, {}, z).written;
-            if (format == u"kml")
+            if (row.format == u"kml")
                 return KmlExport::write(path, one, kml, cancel).written;
-            if (format == u"geojson")
+            if (row.format == u"geojson")
                 return GeoJsonExport::write(path, one, {{}, z}, cancel).written;
-            if (format == u"srt")
+            if (row.format == u"srt")
                 return MovieExport::run(vddPath, path.chopped(3) + QStringLiteral("mp4"), movie, cancel).ok;
             return CsvExport::write(path, one, DisplayFormat(), cancel, {}, nullptr, z).written;
         };
-        const QString openPath = dir_.filePath(QStringLiteral("open.") + format);
-        const QString hiddenPath = dir_.filePath(QStringLiteral("hidden.") + format);
+        const QString openPath = dir_.filePath(QStringLiteral("open.") + row.format);
+        const QString hiddenPath = dir_.filePath(QStringLiteral("hidden.") + row.format);
         QVERIFY(write(openPath, {}) && write(hiddenPath, zones));
         // Five decimals: a prefix of the tracks' six, the subtitles' own.
         const QByteArray inside = QByteArray::number(nmea_to_degrees(fourth.latitude), 'f', 5);
@@ -342,11 +334,11 @@ private slots:
         QVERIFY(TestCard::readFile(openPath).contains(inside));
         QVERIFY(!TestCard::readFile(hiddenPath).contains(inside));
         QVERIFY(TestCard::readFile(hiddenPath).contains(outside));
-        if (!piece.isEmpty()) {
-            QCOMPARE(TestCard::readFile(openPath).count(piece), open);
-            QCOMPARE(TestCard::readFile(hiddenPath).count(piece), hidden);
+        if (!row.piece.isEmpty()) {
+            QCOMPARE(TestCard::readFile(openPath).count(row.piece), row.open);
+            QCOMPARE(TestCard::readFile(hiddenPath).count(row.piece), row.hidden);
         }
-        if (format == u"geojson" && !QStandardPaths::findExecutable(QStringLiteral("ogrinfo")).isEmpty())
+        if (row.format == u"geojson" && !QStandardPaths::findExecutable(QStringLiteral("ogrinfo")).isEmpty())
             QVERIFY(ogrinfo({hiddenPath}).contains("MULTILINESTRING"));
     }
 };

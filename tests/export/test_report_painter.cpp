@@ -10,6 +10,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+struct CountRow { bool withVideo{}; bool withLog{}; QList<qint64> frames; int pages{}; };
+
+struct TextRow { int dateFormat{}; bool gps{}; QString title; QStringList expected; };
+
 class TestReportPainter : public QObject {
     Q_OBJECT
 
@@ -48,49 +52,37 @@ private slots:
 
     void pageCounts_data()
     {
-        QTest::addColumn<bool>("withVideo");
-        QTest::addColumn<bool>("withLog");
-        QTest::addColumn<QList<qint64>>("frames");
-        QTest::addColumn<int>("pages");
-        QTest::newRow("event, current image") << true << false << QList<qint64>{5} << 2;
-        QTest::newRow("with a log") << true << true << QList<qint64>{5} << 3;
-        QTest::newRow("series of 4") << true << false << QList<qint64>{0, 3, 6, 9} << 5;
-        QTest::newRow("log, no recording") << false << true << QList<qint64>{} << 2;
+        QTest::addColumn<CountRow>("row");
+        QTest::newRow("event, current image") << CountRow{true, false, {5}, 2};
+        QTest::newRow("with a log") << CountRow{true, true, {5}, 3};
+        QTest::newRow("series of 4") << CountRow{true, false, {0, 3, 6, 9}, 5};
+        QTest::newRow("log, no recording") << CountRow{false, true, {}, 2};
     }
     void pageCounts()
     {
-        QFETCH(bool, withVideo);
-        QFETCH(bool, withLog);
-        QFETCH(QList<qint64>, frames);
-        QFETCH(int, pages);
-        const QString out = write({withVideo ? fix : nullptr, withLog ? log : nullptr, frames});
-        QVERIFY(run("pdfinfo", {out}).contains(QStringLiteral("Pages:           %1\n").arg(pages)));
+        QFETCH(CountRow, row);
+        const QString out = write({row.withVideo ? fix : nullptr, row.withLog ? log : nullptr, row.frames});
+        QVERIFY(run("pdfinfo", {out}).contains(QStringLiteral("Pages:           %1\n").arg(row.pages)));
     }
 
     // Spaces are left out of the comparison: the text tool joins and splits their runs.
     void texts_data()
     {
-        QTest::addColumn<int>("dateFormat");
-        QTest::addColumn<bool>("gps");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QStringList>("expected");
-        QTest::newRow("default title, format 0") << 0 << true << QString()
-            << QStringList{"Event Report", "1 / 2", "2 / 2", ": 2013.07.05(Fri) 11:08:07", ": 50 Km/h", "37˚ 33’ 30.00” N"};
-        QTest::newRow("title, format 2, no fix") << 2 << false << QString("Trip A")
-            << QStringList{"Trip A", ": (Fri) 05.07.2013 11:08:07", ": (-) --.--.---- --:--:--",
-                           "--˚ --’ --.--” N", "--˚ --’ --.--” E", ": - Km/h [-]"};
+        QTest::addColumn<TextRow>("row");
+        QTest::newRow("default title, format 0") << TextRow{0, true, {},
+            {"Event Report", "1 / 2", "2 / 2", ": 2013.07.05(Fri) 11:08:07", ": 50 Km/h", "37˚ 33’ 30.00” N"}};
+        QTest::newRow("title, format 2, no fix") << TextRow{2, false, "Trip A",
+            {"Trip A", ": (Fri) 05.07.2013 11:08:07", ": (-) --.--.---- --:--:--",
+             "--˚ --’ --.--” N", "--˚ --’ --.--” E", ": - Km/h [-]"}};
     }
     void texts()
     {
-        QFETCH(int, dateFormat);
-        QFETCH(bool, gps);
-        QFETCH(QString, title);
-        QFETCH(QStringList, expected);
-        ReportPainter::Content content{gps ? fix : noFix, nullptr, {2}, -1, title, "A comment"};
-        content.format = DisplayFormat(DisplayFormat::Metric, dateFormat);
+        QFETCH(TextRow, row);
+        ReportPainter::Content content{row.gps ? fix : noFix, nullptr, {2}, -1, row.title, "A comment"};
+        content.format = DisplayFormat(DisplayFormat::Metric, row.dateFormat);
         const QString out = write(content);
         const QString text = run("pdftotext", {"-layout", out, "-"}).remove(QRegularExpression("\\s"));
-        for (const QString &s : expected)
+        for (const QString &s : row.expected)
             QVERIFY2(text.contains(QString(s).remove(' ')), qPrintable(s));
     }
 

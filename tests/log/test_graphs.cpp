@@ -9,20 +9,16 @@
 #include "SkinLogGraph.h"
 #include "SkinManager.h"
 #include "TestCard.h"
-#include "Texts.h"
 
 #include <QFile>
 #include <QMouseEvent>
 #include <QSet>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
 #include <numeric>
-
-Q_DECLARE_METATYPE(SkinGraph::Range)
 
 class TestGraphs : public QObject {
     Q_OBJECT
@@ -31,6 +27,9 @@ class TestGraphs : public QObject {
     std::unique_ptr<SkinManager> skin;
     int written = 0;
     const int64_t start = 1795248000;
+    struct Curves { bool logGraph = false; double zoom = 1; int top = 0; QList<int> rows; };
+    struct Window { int type = 0; QList<int> seconds; qint64 index = 0; SkinGraph::Range range; };  // type 0: log
+    struct Click { double x = 0, y = 0; int log = 0; qint64 index = 0; };  // log -1: none
 
     FileVideo *video(std::vector<TestCard::Frame> frames, int type)
     {
@@ -87,8 +86,7 @@ class TestGraphs : public QObject {
 private slots:
     void initTestCase()
     {
-        QStandardPaths::setTestModeEnabled(true);
-        Texts::install(QLocale(QLocale::English));
+        TestCard::prepareEnvironment();
         skin = SkinManager::create();
         QVERIFY(skin);
     }
@@ -98,43 +96,37 @@ private slots:
     // 468 x 146 G-sensor graph and the 640 x 135 log graph. Zoom stays 1 to 4.
     void curvesMeetTheirLabels_data()
     {
-        QTest::addColumn<bool>("logGraph");
-        QTest::addColumn<double>("zoom");
-        QTest::addColumn<int>("top");
-        QTest::addColumn<QList<int>>("rows");
+        QTest::addColumn<Curves>("row");
         const QList<std::pair<double, int>> zooms = {{1.0, 4000}, {2.0, 3000}, {3.0, 2000}, {4.0, 1000}, {5.0, 1000}};
         for (const auto &[zoom, top] : zooms) {
-            QTest::addRow("G-sensor zoom %g", zoom) << false << zoom << top << QList<int>{5, 125, 65};
-            QTest::addRow("log zoom %g", zoom) << true << zoom << top << QList<int>{5, 114, 60};
+            QTest::addRow("G-sensor zoom %g", zoom) << Curves{false, zoom, top, {5, 125, 65}};
+            QTest::addRow("log zoom %g", zoom) << Curves{true, zoom, top, {5, 114, 60}};
         }
     }
     void curvesMeetTheirLabels()
     {
-        QFETCH(bool, logGraph);
-        QFETCH(double, zoom);
-        QFETCH(int, top);
-        QFETCH(QList<int>, rows);
+        QFETCH(Curves, row);
         SkinGraph graph(skin.get(), nullptr);
         SkinLogGraph logs;
         logs.resize(640, 135);
         QCOMPARE(graph.size(), QSize(468, 146));
-        graph.setZoom(zoom);
-        logs.setZoom(zoom);
-        QCOMPARE(logGraph ? logs.zoom() : graph.zoom(), std::min(zoom, 4.0));
-        if (logGraph)
-            logs.loadWithFileLogs({log(range(0, 120), top)});
+        graph.setZoom(row.zoom);
+        logs.setZoom(row.zoom);
+        QCOMPARE(row.logGraph ? logs.zoom() : graph.zoom(), std::min(row.zoom, 4.0));
+        if (row.logGraph)
+            logs.loadWithFileLogs({log(range(0, 120), row.top)});
         else
-            graph.loadWithFileVideo(video(frames(20, top, -top), FileVideo::Normal), 0);
-        const QImage image = logGraph ? logs.grab().toImage() : graph.grab().toImage();
+            graph.loadWithFileVideo(video(frames(20, row.top, -row.top), FileVideo::Normal), 0);
+        const QImage image = row.logGraph ? logs.grab().toImage() : graph.grab().toImage();
         const QRgb colours[] = {qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(0, 0, 255)};
         for (int axis = 0; axis < 3; ++axis)
-            QCOMPARE(rowsOf(image, 320, colours[axis]), QList<int>{rows[axis]});
+            QCOMPARE(rowsOf(image, 320, colours[axis]), QList<int>{row.rows[axis]});
         for (int x0 : {10, 358}) {  // the G-sensor graph's red time labels at both ends
             int red = 0;
             for (int x = x0; x < x0 + 100; ++x)
                 for (int y = 131; y < 146; ++y)
                     red += qRed(image.pixel(x, y)) > 150 && qGreen(image.pixel(x, y)) < 100;
-            QVERIFY(logGraph || red > 50);
+            QVERIFY(row.logGraph || red > 50);
         }
     }
 
@@ -142,33 +134,27 @@ private slots:
     // recording; a 150 s log in one-minute windows; a log whose clock stood still.
     void windows_data()
     {
-        QTest::addColumn<int>("type");  // 0: log
-        QTest::addColumn<QList<int>>("seconds");
-        QTest::addColumn<qint64>("index");
-        QTest::addColumn<SkinGraph::Range>("range");
+        QTest::addColumn<Window>("row");
         const QList<int> normal{}, minutes = range(0, 150);
-        QTest::newRow("normal 1 s") << 1 << normal << qint64(10) << SkinGraph::Range{0, 300};
-        QTest::newRow("normal 31 s") << 1 << normal << qint64(310) << SkinGraph::Range{300, 300};
-        QTest::newRow("normal last") << 1 << normal << qint64(949) << SkinGraph::Range{900, 50};
-        QTest::newRow("event") << 2 << normal << qint64(600) << SkinGraph::Range{0, 950};
-        QTest::newRow("log 65 s") << 0 << minutes << qint64(65) << SkinGraph::Range{60, 60};
-        QTest::newRow("log last") << 0 << minutes << qint64(149) << SkinGraph::Range{120, 30};
-        QTest::newRow("log still") << 0 << QList<int>{7, 7, 7, 7, 7} << qint64(3) << SkinGraph::Range{0, 5};
+        QTest::newRow("normal 1 s") << Window{1, normal, 10, {0, 300}};
+        QTest::newRow("normal 31 s") << Window{1, normal, 310, {300, 300}};
+        QTest::newRow("normal last") << Window{1, normal, 949, {900, 50}};
+        QTest::newRow("event") << Window{2, normal, 600, {0, 950}};
+        QTest::newRow("log 65 s") << Window{0, minutes, 65, {60, 60}};
+        QTest::newRow("log last") << Window{0, minutes, 149, {120, 30}};
+        QTest::newRow("log still") << Window{0, QList<int>{7, 7, 7, 7, 7}, 3, {0, 5}};
     }
     void windows()
     {
-        QFETCH(int, type);
-        QFETCH(QList<int>, seconds);
-        QFETCH(qint64, index);
-        QFETCH(SkinGraph::Range, range);
+        QFETCH(Window, row);
         SkinGraph graph(skin.get(), nullptr);
-        if (type != 0) {
-            graph.loadWithFileVideo(video(frames(950), type), 0);
-            graph.setFrameIndex(index);
+        if (row.type != 0) {
+            graph.loadWithFileVideo(video(frames(950), row.type), 0);
+            graph.setFrameIndex(row.index);
         } else {
-            graph.loadWithFileLog(log(seconds), index);
+            graph.loadWithFileLog(log(row.seconds), row.index);
         }
-        QCOMPARE(graph.range(), range);
+        QCOMPARE(graph.range(), row.range);
         QVERIFY(graph.cursorRect().x() >= 27 && graph.cursorRect().right() <= 30 + 428 + 3);
     }
 
@@ -311,32 +297,26 @@ private slots:
     // Logs of 0-59 s and 120-179 s: 600 points over 179 s, 3.35 points a second.
     void clicks_data()
     {
-        QTest::addColumn<double>("x");
-        QTest::addColumn<double>("y");
-        QTest::addColumn<int>("log");  // -1: none
-        QTest::addColumn<qint64>("index");
+        QTest::addColumn<Click>("row");
         const double k = 600.0 / 179;
-        QTest::newRow("on a record's column") << 30 + 10 * k << 60.0 << 0 << qint64(10);
-        QTest::newRow("between two columns") << 30 + 10 * k + 2 << 60.0 << 0 << qint64(10);
-        QTest::newRow("in the gap") << 30 + 90 * k << 60.0 << 1 << qint64(0);
-        QTest::newRow("below the plot") << 30 + 10 * k << 5.0 << 0 << qint64(0);
-        QTest::newRow("second log") << 30 + 150 * k << 60.0 << 1 << qint64(30);
+        QTest::newRow("on a record's column") << Click{30 + 10 * k, 60.0, 0, 10};
+        QTest::newRow("between two columns") << Click{30 + 10 * k + 2, 60.0, 0, 10};
+        QTest::newRow("in the gap") << Click{30 + 90 * k, 60.0, 1, 0};
+        QTest::newRow("below the plot") << Click{30 + 10 * k, 5.0, 0, 0};
+        QTest::newRow("second log") << Click{30 + 150 * k, 60.0, 1, 30};
     }
     void clicks()
     {
-        QFETCH(double, x);
-        QFETCH(double, y);
-        QFETCH(int, log);
-        QFETCH(qint64, index);
+        QFETCH(Click, row);
         SkinLogGraph graph;
         graph.resize(640, 135);
         const QList<FileLog *> logs{this->log(range(0, 60)), this->log(range(120, 180))};
         graph.loadWithFileLogs(logs);
         QSignalSpy spy(&graph, &SkinLogGraph::changeFileLog);
-        press(&graph, {x, y});
+        press(&graph, {row.x, row.y});
         QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.first().at(0).value<FileLog *>(), logs.value(log));
-        QCOMPARE(spy.first().at(1).toLongLong(), index);
+        QCOMPARE(spy.first().at(0).value<FileLog *>(), logs.value(row.log));
+        QCOMPARE(spy.first().at(1).toLongLong(), row.index);
         // Both curves start with a move: no line joins the logs.
         QCOMPARE(graph.points(0).size(), 2);
     }

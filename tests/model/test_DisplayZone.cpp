@@ -7,6 +7,8 @@
 
 #include <QtTest>
 
+struct Row { QByteArray id; QString date; QString label; };
+
 class TestDisplayZone : public QObject {
     Q_OBJECT
 
@@ -16,27 +18,23 @@ private slots:
 
     void zones_data()
     {
-        QTest::addColumn<QByteArray>("id");
-        QTest::addColumn<QString>("date");
-        QTest::addColumn<QString>("label");
+        QTest::addColumn<Row>("row");
         // 2026-01-15 23:30:00 UTC; the tests' system zone is Europe/Berlin.
-        QTest::newRow("system's") << QByteArray() << "2026.01.16 00:30:00" << "CET +01:00";
-        QTest::newRow("UTC") << QByteArray("UTC") << "2026.01.15 23:30:00" << "UTC +00:00";
-        QTest::newRow("half hour") << QByteArray("Asia/Kolkata") << "2026.01.16 05:00:00" << "IST +05:30";
-        QTest::newRow("west") << QByteArray("America/New_York") << "2026.01.15 18:30:00" << "EST -05:00";
-        QTest::newRow("unknown id") << QByteArray("Mars/Olympus") << "2026.01.16 00:30:00" << "CET +01:00";
+        QTest::newRow("system's") << Row{{}, "2026.01.16 00:30:00", "CET +01:00"};
+        QTest::newRow("UTC") << Row{"UTC", "2026.01.15 23:30:00", "UTC +00:00"};
+        QTest::newRow("half hour") << Row{"Asia/Kolkata", "2026.01.16 05:00:00", "IST +05:30"};
+        QTest::newRow("west") << Row{"America/New_York", "2026.01.15 18:30:00", "EST -05:00"};
+        QTest::newRow("unknown id") << Row{"Mars/Olympus", "2026.01.16 00:30:00", "CET +01:00"};
     }
 
     void zones()
     {
-        QFETCH(QByteArray, id);
-        QFETCH(QString, date);
-        QFETCH(QString, label);
+        QFETCH(Row, row);
         const _vexa_time_t t = TestCard::utc(2026, 1, 15, 23, 30, 0);
-        DisplayZone::store(DisplayZone(id));
+        DisplayZone::store(DisplayZone(row.id));
         const DisplayFormat format = DisplayFormat::fromPreferences();
-        QCOMPARE(format.dateString(t), date);
-        QCOMPARE(format.zone().label(t), label);
+        QCOMPARE(format.dateString(t), row.date);
+        QCOMPARE(format.zone().label(t), row.label);
     }
 };
 

@@ -71,6 +71,8 @@ std::vector<TestCard::Frame> framesOf(const std::vector<Second> &drive, int fps)
 Q_DECLARE_METATYPE(std::vector<Second>)
 Q_DECLARE_METATYPE(std::vector<Expected>)
 
+struct Row { std::vector<Second> drive; double speedLimit{}; std::vector<Expected> expected; };
+
 class TestDrivingEvents : public QObject {
     Q_OBJECT
 
@@ -79,54 +81,46 @@ private slots:
 
     void events_data()
     {
-        QTest::addColumn<std::vector<Second>>("drive");
-        QTest::addColumn<double>("speedLimit");
-        QTest::addColumn<std::vector<Expected>>("expected");
+        QTest::addColumn<Row>("row");
 
-        QTest::newRow("braking") << speeds({50, 50, 50, 38, 26, 26}) << 0.0
-                                 << std::vector<Expected>{{Kind::Brake, 2, 4, -3.33}};
-        QTest::newRow("acceleration") << speeds({20, 20, 30, 40, 50, 50}) << 0.0
-                                      << std::vector<Expected>{{Kind::Accel, 1, 4, 2.78}};
-        QTest::newRow("braking one second only") << speeds({50, 50, 38, 38, 38}) << 0.0 << std::vector<Expected>{};
-        QTest::newRow("gap in the fixes") << speeds({50, 50, 38, -1, 26, 14, 14}) << 0.0 << std::vector<Expected>{};
-        QTest::newRow("right corner") << courses(36, {0, 0, 20, 40, 60, 60}) << 0.0
-                                      << std::vector<Expected>{{Kind::CornerRight, 1, 4, 3.49}};
-        QTest::newRow("left corner through north") << courses(36, {30, 30, 10, 350, 330, 330}) << 0.0
-                                                   << std::vector<Expected>{{Kind::CornerLeft, 1, 4, 3.49}};
-        QTest::newRow("gentle turn through north") << courses(36, {340, 340, 350, 0, 10, 10}) << 0.0
-                                                   << std::vector<Expected>{};
-        QTest::newRow("corner at 19 km/h") << courses(19, {0, 0, 40, 80, 120, 120}) << 0.0 << std::vector<Expected>{};
+        QTest::newRow("braking") << Row{speeds({50, 50, 50, 38, 26, 26}), 0.0, {{Kind::Brake, 2, 4, -3.33}}};
+        QTest::newRow("acceleration") << Row{speeds({20, 20, 30, 40, 50, 50}), 0.0, {{Kind::Accel, 1, 4, 2.78}}};
+        QTest::newRow("braking one second only") << Row{speeds({50, 50, 38, 38, 38}), 0.0, {}};
+        QTest::newRow("gap in the fixes") << Row{speeds({50, 50, 38, -1, 26, 14, 14}), 0.0, {}};
+        QTest::newRow("right corner") << Row{courses(36, {0, 0, 20, 40, 60, 60}), 0.0,
+            {{Kind::CornerRight, 1, 4, 3.49}}};
+        QTest::newRow("left corner through north") << Row{courses(36, {30, 30, 10, 350, 330, 330}), 0.0,
+            {{Kind::CornerLeft, 1, 4, 3.49}}};
+        QTest::newRow("gentle turn through north") << Row{courses(36, {340, 340, 350, 0, 10, 10}), 0.0, {}};
+        QTest::newRow("corner at 19 km/h") << Row{courses(19, {0, 0, 40, 80, 120, 120}), 0.0, {}};
 
         std::vector<Second> knocks = steady(12, 30);
         knocks[2].gx = 1600;
         knocks[3].gx = -1800;
         knocks[7].gx = 1700;
         knocks[10].gx = 1400;  // below 1.5 g
-        QTest::newRow("impacts") << knocks << 0.0
-                                 << std::vector<Expected>{{Kind::Impact, 2, 3, 1.8}, {Kind::Impact, 7, 7, 1.7}};
+        QTest::newRow("impacts") << Row{knocks, 0.0, {{Kind::Impact, 2, 3, 1.8}, {Kind::Impact, 7, 7, 1.7}}};
 
         std::vector<Second> fast = steady(14, 100);
         for (int s = 1; s <= 10; ++s)
             fast[size_t(s)].kmh = 110 + s % 3;
-        QTest::newRow("speeding") << fast << 105.0 << std::vector<Expected>{{Kind::Speeding, 1, 10, 112}};
+        QTest::newRow("speeding") << Row{fast, 105.0, {{Kind::Speeding, 1, 10, 112}}};
         fast[5].kmh = 100;
-        QTest::newRow("speeding broken up") << fast << 105.0 << std::vector<Expected>{};
+        QTest::newRow("speeding broken up") << Row{fast, 105.0, {}};
     }
 
     // The same drive as a log (a record a second) and as a recording (five frames a second).
     void events()
     {
-        QFETCH(std::vector<Second>, drive);
-        QFETCH(double, speedLimit);
-        QFETCH(std::vector<Expected>, expected);
+        QFETCH(Row, row);
         DrivingEvents::Thresholds thresholds;
-        thresholds.speedLimit = speedLimit;
+        thresholds.speedLimit = row.speedLimit;
 
         QTemporaryDir dir;
         const QString logPath = dir.filePath(QStringLiteral("0001.log"));
         const QString vddPath = dir.filePath(QStringLiteral("0001.vdd"));
-        QVERIFY(TestCard::writeLogRecords(logPath, framesOf(drive, 1)));
-        QVERIFY(TestCard::writeRecording(vddPath, framesOf(drive, 5)));
+        QVERIFY(TestCard::writeLogRecords(logPath, framesOf(row.drive, 1)));
+        QVERIFY(TestCard::writeRecording(vddPath, framesOf(row.drive, 5)));
         vexa_log_file log;
         QVERIFY(log.load(QFile::encodeName(logPath).constData()));
         vexa_vdd_file recording;
@@ -136,12 +130,13 @@ private slots:
         for (const int fps : {1, 5}) {
             const DrivingEvents::Events found = fps == 1 ? DrivingEvents::ofLog(log.records(), thresholds)
                                                          : DrivingEvents::ofRecording(recording.headers(), thresholds);
-            QCOMPARE(found.size(), expected.size());
+            QCOMPARE(found.size(), row.expected.size());
             for (size_t i = 0; i < found.size(); ++i) {
-                QCOMPARE(DrivingEvents::kindName(found[i].kind), DrivingEvents::kindName(expected[i].kind));
-                QCOMPARE(found[i].startIndex, expected[i].firstSecond * fps);
-                QCOMPARE(found[i].endIndex, (expected[i].lastSecond + 1) * fps - 1);
-                QVERIFY2(std::abs(found[i].peak - expected[i].peak) < 0.01, qPrintable(QString::number(found[i].peak)));
+                QCOMPARE(DrivingEvents::kindName(found[i].kind), DrivingEvents::kindName(row.expected[i].kind));
+                QCOMPARE(found[i].startIndex, row.expected[i].firstSecond * fps);
+                QCOMPARE(found[i].endIndex, (row.expected[i].lastSecond + 1) * fps - 1);
+                QVERIFY2(std::abs(found[i].peak - row.expected[i].peak) < 0.01,
+                         qPrintable(QString::number(found[i].peak)));
             }
         }
     }

@@ -28,6 +28,15 @@ static int yellowIn(const QImage &image, const QRect &r)
     return TestCard::countNear(image, QColor(255, 255, 40), 54, r);
 }
 
+struct PlayRow { bool isLog{}; int count{}; qint64 from{}; double speed{}; QList<qint64> reports; };
+
+struct PauseRow { bool isLog{}; qint64 from{}; double speed{}; int steps{}; qint64 paused{}; };
+
+// second: of 10:00; -1 is 09:59:59
+struct FindRow { int second{}; int msec{}; qint64 first{}; qint64 last{}; };
+
+struct FlipRow { int flip{}; QColor topLeft; QColor bottomRight; };
+
 class TestFileVideo : public QObject {
     Q_OBJECT
 private slots:
@@ -42,36 +51,29 @@ private slots:
     // The end leaves playback on until the next pause.
     void playsToTheEnd_data()
     {
-        QTest::addColumn<bool>("isLog");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<qint64>("from");
-        QTest::addColumn<double>("speed");
-        QTest::addColumn<QList<qint64>>("reports");
-        QTest::newRow("stride 4") << false << 10 << qint64(0) << 4.0 << QList<qint64>{0, 4, 8, 9, 13};
-        QTest::newRow("backwards") << false << 10 << qint64(9) << -4.0 << QList<qint64>{9, 5, 1, 0, -4};
-        QTest::newRow("16 from 5") << false << 10 << qint64(5) << 16.0 << QList<qint64>{5, 9, 25};
-        QTest::newRow("from beyond the end") << false << 10 << qint64(40) << 1.0 << QList<qint64>{9, 10};
-        QTest::newRow("one frame") << false << 1 << qint64(0) << 1.0 << QList<qint64>{0, 1};
-        QTest::newRow("one frame backwards") << false << 1 << qint64(0) << -16.0 << QList<qint64>{0, -16};
-        QTest::newRow("log at 4") << true << 10 << qint64(5) << 4.0 << QList<qint64>{5, 6, 7, 8, 9, 10};
-        QTest::newRow("log backwards") << true << 10 << qint64(2) << -8.0 << QList<qint64>{2, 1, 0, -1};
-        QTest::newRow("one record") << true << 1 << qint64(0) << 16.0 << QList<qint64>{0, 1};
+        QTest::addColumn<PlayRow>("row");
+        QTest::newRow("stride 4") << PlayRow{false, 10, 0, 4.0, {0, 4, 8, 9, 13}};
+        QTest::newRow("backwards") << PlayRow{false, 10, 9, -4.0, {9, 5, 1, 0, -4}};
+        QTest::newRow("16 from 5") << PlayRow{false, 10, 5, 16.0, {5, 9, 25}};
+        QTest::newRow("from beyond the end") << PlayRow{false, 10, 40, 1.0, {9, 10}};
+        QTest::newRow("one frame") << PlayRow{false, 1, 0, 1.0, {0, 1}};
+        QTest::newRow("one frame backwards") << PlayRow{false, 1, 0, -16.0, {0, -16}};
+        QTest::newRow("log at 4") << PlayRow{true, 10, 5, 4.0, {5, 6, 7, 8, 9, 10}};
+        QTest::newRow("log backwards") << PlayRow{true, 10, 2, -8.0, {2, 1, 0, -1}};
+        QTest::newRow("one record") << PlayRow{true, 1, 0, 16.0, {0, 1}};
     }
 
     void playsToTheEnd()
     {
-        QFETCH(bool, isLog);
-        QFETCH(int, count);
-        QFETCH(qint64, from);
-        QFETCH(double, speed);
+        QFETCH(PlayRow, row);
         Player p;
-        player(p, isLog, count);
-        p.go(from);
+        player(p, row.isLog, row.count);
+        p.go(row.from);
         p.reports.clear();
-        p.play(speed);
+        p.play(row.speed);
         while (p.pending())
             p.next();
-        QTEST(p.reports, "reports");
+        QCOMPARE(p.reports, row.reports);
         QVERIFY(p.playing());
     }
 
@@ -98,38 +100,31 @@ private slots:
     // the speed, within the log. The same speed again does not restart.
     void pauseGoesBackToTheFrameShown_data()
     {
-        QTest::addColumn<bool>("isLog");
-        QTest::addColumn<qint64>("from");
-        QTest::addColumn<double>("speed");
-        QTest::addColumn<int>("steps");
-        QTest::addColumn<qint64>("paused");
-        QTest::newRow("forward") << false << qint64(0) << 4.0 << 1 << qint64(4);
-        QTest::newRow("half speed backward") << false << qint64(10) << -0.5 << 0 << qint64(10);
-        QTest::newRow("after the end") << false << qint64(19) << 2.0 << 0 << qint64(19);
-        QTest::newRow("shortened step") << false << qint64(15) << 16.0 << 1 << qint64(19);
-        QTest::newRow("same speed again") << false << qint64(0) << 1.0 << 2 << qint64(2);
-        QTest::newRow("log back by the speed") << true << qint64(3) << 4.0 << 2 << qint64(2);
-        QTest::newRow("log not before the first") << true << qint64(1) << 16.0 << 0 << qint64(0);
-        QTest::newRow("log not past the last") << true << qint64(8) << -16.0 << 0 << qint64(9);
-        QTest::newRow("log huge speed") << true << qint64(9) << 1e300 << 0 << qint64(0);
+        QTest::addColumn<PauseRow>("row");
+        QTest::newRow("forward") << PauseRow{false, 0, 4.0, 1, 4};
+        QTest::newRow("half speed backward") << PauseRow{false, 10, -0.5, 0, 10};
+        QTest::newRow("after the end") << PauseRow{false, 19, 2.0, 0, 19};
+        QTest::newRow("shortened step") << PauseRow{false, 15, 16.0, 1, 19};
+        QTest::newRow("same speed again") << PauseRow{false, 0, 1.0, 2, 2};
+        QTest::newRow("log back by the speed") << PauseRow{true, 3, 4.0, 2, 2};
+        QTest::newRow("log not before the first") << PauseRow{true, 1, 16.0, 0, 0};
+        QTest::newRow("log not past the last") << PauseRow{true, 8, -16.0, 0, 9};
+        QTest::newRow("log huge speed") << PauseRow{true, 9, 1e300, 0, 0};
     }
 
     void pauseGoesBackToTheFrameShown()
     {
-        QFETCH(bool, isLog);
-        QFETCH(qint64, from);
-        QFETCH(double, speed);
-        QFETCH(int, steps);
+        QFETCH(PauseRow, row);
         Player p;
-        player(p, isLog, isLog ? 10 : 20);
-        p.go(from);
-        p.play(speed);
-        for (int i = 0; i < steps; ++i) {
+        player(p, row.isLog, row.isLog ? 10 : 20);
+        p.go(row.from);
+        p.play(row.speed);
+        for (int i = 0; i < row.steps; ++i) {
             p.next();
-            p.play(speed);
+            p.play(row.speed);
         }
         p.pause();
-        QTEST(p.index(), "paused");
+        QCOMPARE(p.index(), row.paused);
         QVERIFY(!p.pending() && !p.playing());
     }
 
@@ -220,32 +215,28 @@ private slots:
 
     void findsFramesByTime_data()
     {
-        QTest::addColumn<int>("second");  // of 10:00; -1 is 09:59:59
-        QTest::addColumn<int>("msec");
-        QTest::addColumn<qint64>("first");
-        QTest::addColumn<qint64>("last");
+        QTest::addColumn<FindRow>("row");
         // Frames at 10:00:ss with ss = 0 0 1 1 6 2 2 1 5 5.5: the times jump back and forth.
-        QTest::newRow("first second") << 0 << 999 << qint64(0) << qint64(1);
-        QTest::newRow("split second") << 1 << 450 << qint64(2) << qint64(7);
-        QTest::newRow("after a jump back") << 2 << 0 << qint64(5) << qint64(6);
-        QTest::newRow("no frame in that second") << 3 << 0 << qint64(-1) << qint64(-1);
-        QTest::newRow("last frame") << 5 << 500 << qint64(8) << qint64(9);
-        QTest::newRow("after the last frame") << 5 << 501 << qint64(-1) << qint64(-1);
-        QTest::newRow("before the first frame") << -1 << 999 << qint64(-1) << qint64(-1);
+        QTest::newRow("first second") << FindRow{0, 999, 0, 1};
+        QTest::newRow("split second") << FindRow{1, 450, 2, 7};
+        QTest::newRow("after a jump back") << FindRow{2, 0, 5, 6};
+        QTest::newRow("no frame in that second") << FindRow{3, 0, -1, -1};
+        QTest::newRow("last frame") << FindRow{5, 500, 8, 9};
+        QTest::newRow("after the last frame") << FindRow{5, 501, -1, -1};
+        QTest::newRow("before the first frame") << FindRow{-1, 999, -1, -1};
     }
 
     void findsFramesByTime()
     {
-        QFETCH(int, second);
-        QFETCH(int, msec);
+        QFETCH(FindRow, row);
         std::vector<Frame> frames = TestCard::frames(10, start(), 0);
         const int seconds[] = {0, 0, 1, 1, 6, 2, 2, 1, 5, 5};
         for (size_t i = 0; i < frames.size(); ++i)
             frames[i].time = TestCard::utc(2024, 5, 1, 10, 0, seconds[i], i == 9 ? 500 : 0);
         auto video = recording(frames);
-        const _vexa_time_t at = TestCard::utc(2024, 5, 1, 10, 0, second, msec);
-        QTEST(video->indexAtTimestamp(at, true), "first");
-        QTEST(video->indexAtTimestamp(at, false), "last");
+        const _vexa_time_t at = TestCard::utc(2024, 5, 1, 10, 0, row.second, row.msec);
+        QCOMPARE(video->indexAtTimestamp(at, true), row.first);
+        QCOMPARE(video->indexAtTimestamp(at, false), row.last);
     }
 
     // A recording covers its first frame's time up to its last one's, excluded; one frame
@@ -280,29 +271,25 @@ private slots:
 
     void savesFlippedStills_data()
     {
-        QTest::addColumn<int>("flip");
-        QTest::addColumn<QColor>("topLeft");
-        QTest::addColumn<QColor>("bottomRight");
-        QTest::newRow("none") << 0 << QColor(Qt::red) << QColor(Qt::white);
-        QTest::newRow("upside down") << 1 << QColor(Qt::blue) << QColor(Qt::green);
-        QTest::newRow("mirrored") << 2 << QColor(Qt::green) << QColor(Qt::blue);
-        QTest::newRow("half turn") << 3 << QColor(Qt::white) << QColor(Qt::red);
-        QTest::newRow("unknown") << 9 << QColor(Qt::red) << QColor(Qt::white);
+        QTest::addColumn<FlipRow>("row");
+        QTest::newRow("none") << FlipRow{0, QColor(Qt::red), QColor(Qt::white)};
+        QTest::newRow("upside down") << FlipRow{1, QColor(Qt::blue), QColor(Qt::green)};
+        QTest::newRow("mirrored") << FlipRow{2, QColor(Qt::green), QColor(Qt::blue)};
+        QTest::newRow("half turn") << FlipRow{3, QColor(Qt::white), QColor(Qt::red)};
+        QTest::newRow("unknown") << FlipRow{9, QColor(Qt::red), QColor(Qt::white)};
     }
 
     void savesFlippedStills()
     {
-        QFETCH(int, flip);
-        QFETCH(QColor, topLeft);
-        QFETCH(QColor, bottomRight);
+        QFETCH(FlipRow, row);
         auto video = recording(TestCard::frames(2, start()));
-        const QString path = _dir.filePath(QStringLiteral("still-%1.jpg").arg(flip));
-        QVERIFY(video->saveImageAtIndex(1, path, flip));
+        const QString path = _dir.filePath(QStringLiteral("still-%1.jpg").arg(row.flip));
+        QVERIFY(video->saveImageAtIndex(1, path, row.flip));
         const QImage still(path, "jpeg");
         QCOMPARE(still.size(), QSize(64, 48));
-        QVERIFY(TestCard::near(still.pixelColor(4, 4), topLeft, 40));
-        QVERIFY(TestCard::near(still.pixelColor(59, 43), bottomRight, 40));
-        QVERIFY(!video->saveImageAtIndex(5, _dir.filePath(QStringLiteral("none.jpg")), flip));
+        QVERIFY(TestCard::near(still.pixelColor(4, 4), row.topLeft, 40));
+        QVERIFY(TestCard::near(still.pixelColor(59, 43), row.bottomRight, 40));
+        QVERIFY(!video->saveImageAtIndex(5, _dir.filePath(QStringLiteral("none.jpg")), row.flip));
         QVERIFY(!QFile::exists(_dir.filePath(QStringLiteral("none.jpg"))));
     }
 

@@ -35,6 +35,10 @@ std::unique_ptr<vexa_log_file> writeLog(const QString &path, int64_t start, cons
 
 } // namespace
 
+// boxes: s: speed, g: G-sensor, x/z: axes, e: events; expected: "log.record", numbered from 1 in order
+struct Row { QList<double> speeds; QList<int> gx; QList<int> gz; QString boxes; double speedLimit{}; int units{};
+    int logs{}; QStringList expected; };
+
 class TestLogSearch : public QObject {
     Q_OBJECT
     QTemporaryDir dir;
@@ -42,20 +46,12 @@ class TestLogSearch : public QObject {
 private slots:
     void rows_data()
     {
-        QTest::addColumn<QList<double>>("speeds");
-        QTest::addColumn<QList<int>>("gx");
-        QTest::addColumn<QList<int>>("gz");
-        QTest::addColumn<QString>("boxes");  // s: speed, g: G-sensor, x/z: axes, e: events
-        QTest::addColumn<double>("speedLimit");
-        QTest::addColumn<int>("units");
-        QTest::addColumn<int>("logs");
-        QTest::addColumn<QStringList>("expected");  // "log.record", numbered from 1 in order
+        QTest::addColumn<Row>("row");
 
         const auto row = [](const char *name, const QList<double> &speeds, const char *boxes, double speedLimit,
                             const QStringList &expected, const QList<int> &gx = {}, const QList<int> &gz = {},
                             int units = 0, int logs = 1) {
-            QTest::newRow(name) << speeds << gx << gz << QString::fromLatin1(boxes) << speedLimit << units << logs
-                                << expected;
+            QTest::newRow(name) << Row{speeds, gx, gz, QString::fromLatin1(boxes), speedLimit, units, logs, expected};
         };
         const QList<double> runs{70, 70, 50, 70, 70, 0}, still{0, 0, 0, 0, 0};
         row("first record of each run", runs, "s", 60, {"0.0", "0.3"});
@@ -71,33 +67,26 @@ private slots:
     }
     void rows()
     {
-        QFETCH(QList<double>, speeds);
-        QFETCH(QList<int>, gx);
-        QFETCH(QList<int>, gz);
-        QFETCH(QString, boxes);
-        QFETCH(double, speedLimit);
-        QFETCH(int, units);
-        QFETCH(int, logs);
-        QFETCH(QStringList, expected);
+        QFETCH(Row, row);
 
         std::vector<std::unique_ptr<vexa_log_file>> owned;
         std::vector<const vexa_log_file *> files;
-        for (int l = 0; l < logs; ++l) {
+        for (int l = 0; l < row.logs; ++l) {
             const QString path = dir.filePath(QStringLiteral("%1_%2.log").arg(QTest::currentDataTag()).arg(l));
-            owned.push_back(writeLog(path, kStart + 100 * l, speeds, gx, gz));
+            owned.push_back(writeLog(path, kStart + 100 * l, row.speeds, row.gx, row.gz));
             QVERIFY(owned.back());
             files.push_back(owned.back().get());
         }
         LogSearch::Criteria c;
-        c.format = DisplayFormat(units, 0);
-        c.speedOn = boxes.contains(u's');
-        c.speedLimit = speedLimit;
-        c.gOn = boxes.contains(u'g');
-        c.xOn = boxes.contains(u'x');
-        c.zOn = boxes.contains(u'z');
+        c.format = DisplayFormat(row.units, 0);
+        c.speedOn = row.boxes.contains(u's');
+        c.speedLimit = row.speedLimit;
+        c.gOn = row.boxes.contains(u'g');
+        c.xOn = row.boxes.contains(u'x');
+        c.zOn = row.boxes.contains(u'z');
         c.xLimit = c.zLimit = 0.4;
-        c.eventOn = boxes.contains(u'e');
-        if (boxes == u"sgx")
+        c.eventOn = row.boxes.contains(u'e');
+        if (row.boxes == u"sgx")
             c.xLimit = 0;
         LogSearch search;
         QStringList got;
@@ -106,7 +95,7 @@ private slots:
             got << QStringLiteral("%1.%2").arg(row.log).arg(row.index)
                        + (row.kind ? u' ' + DrivingEvents::kindName(*row.kind) : QString());
         }
-        QCOMPARE(got, expected);
+        QCOMPARE(got, row.expected);
     }
 
     void timeOrder()

@@ -6,6 +6,8 @@
 #include <QStandardPaths>
 #include <QTest>
 
+struct Row { int length{}; int fractions{}; QString text; bool valid{}; };
+
 class TestPreferences : public QObject {
     Q_OBJECT
 private slots:
@@ -48,32 +50,28 @@ private slots:
     // a decimal point only with fraction digits.
     void formatter_data()
     {
-        QTest::addColumn<int>("length");
-        QTest::addColumn<int>("fractions");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("valid");
+        QTest::addColumn<Row>("row");
         const QList<std::tuple<int, int, const char *, bool>> rows = {
             {3, 0, "", true},     {3, 0, "123", true},   {3, 0, "1234", false}, {4, 0, "1234", true},
             {10, 0, "1.5", false}, {10, 0, "12a", false}, {10, 0, "a", false},   {10, 0, " 12", false},
             {10, 0, "-7", true},  {6, 1, "1.5", true},   {6, 1, "12", true},    {6, 1, "1.5x", false},
             {6, 1, "1.2.3", false}, {6, 1, "inf", false}, {6, 1, "1.23456", false}};
         for (const auto &[length, fractions, text, valid] : rows)
-            QTest::addRow("%d/%d '%s'", length, fractions, text) << length << fractions << QString::fromLatin1(text) << valid;
+            QTest::addRow("%d/%d '%s'", length, fractions, text) << Row{length, fractions, QString::fromLatin1(text),
+                valid};
     }
 
     void formatter()
     {
-        QFETCH(int, length);
-        QFETCH(int, fractions);
-        QFETCH(QString, text);
-        NumberFormatter f(length);
+        QFETCH(Row, row);
+        NumberFormatter f(row.length);
         f.setLocale(QLocale::c());
-        if (fractions)
-            f.setMinimumFractionDigits(fractions);
-        QTEST(f.isPartialStringValid(text), "valid");
-        int pos = int(text.size());
-        if (!text.isEmpty())
-            QCOMPARE(f.validate(text, pos) == QValidator::Invalid, !f.isPartialStringValid(text));
+        if (row.fractions)
+            f.setMinimumFractionDigits(row.fractions);
+        QCOMPARE(f.isPartialStringValid(row.text), row.valid);
+        int pos = int(row.text.size());
+        if (!row.text.isEmpty())
+            QCOMPARE(f.validate(row.text, pos) == QValidator::Invalid, !f.isPartialStringValid(row.text));
     }
 };
 

@@ -7,7 +7,6 @@
 #include "ui_InitCardWindow.h"
 
 #include "CameraSettings.h"
-#include "Texts.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,6 +20,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+// trouble: methods that fail, or what else goes wrong
+struct FormatRow { bool mounted{}; bool backup{}; QStringList trouble; QString alert; bool erased{};
+    QByteArray settings; };
+
+struct EjectRow { QStringList failing; QString alert; QStringList calls; int rows{}; };
 
 class TestCardWindows : public QObject {
     Q_OBJECT
@@ -72,11 +77,7 @@ class TestCardWindows : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        Texts::install(QLocale(QLocale::English));
-    }
+    void initTestCase() { TestCard::prepareEnvironment(); }
 
     void listsUsbWholeDisksOnly()
     {
@@ -105,81 +106,68 @@ private slots:
 
     void format_data()
     {
-        QTest::addColumn<bool>("mounted");
-        QTest::addColumn<bool>("backup");
-        QTest::addColumn<QStringList>("trouble");  // methods that fail, or what else goes wrong
-        QTest::addColumn<QString>("alert");
-        QTest::addColumn<bool>("erased");
-        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<FormatRow>("row");
         const QStringList none;
         const QByteArray defaults = CameraSettings::defaultConfigText(), own = "[SET]\r\nPASSWORD=9000\r\n";
-        QTest::newRow("defaults") << true << false << none << "ready for the camera" << true << defaults;
-        QTest::newRow("kept") << true << true << none << "ready for the camera" << true << own;
-        QTest::newRow("desktop mounted it") << false << false << QStringList{"desktop"} << "ready for the camera" << true << defaults;
-        QTest::newRow("nothing to keep") << false << true << none << "settings" << false << QByteArray();
-        QTest::newRow("no row") << true << false << QStringList{"no row"} << "not be formatted" << false << QByteArray();
-        QTest::newRow("busy card") << true << true << QStringList{"Unmount"} << "not be formatted" << false << QByteArray();
-        QTest::newRow("erase refused") << true << false << QStringList{"Format"} << "not be formatted" << true << QByteArray();
-        QTest::newRow("mount refused") << true << true << QStringList{"Mount"} << "not be formatted" << true << QByteArray();
-        QTest::newRow("folder blocked") << true << false << QStringList{"log"} << "folders or settings" << true << QByteArray();
+        QTest::newRow("defaults") << FormatRow{true, false, none, "ready for the camera", true, defaults};
+        QTest::newRow("kept") << FormatRow{true, true, none, "ready for the camera", true, own};
+        QTest::newRow("desktop mounted it") << FormatRow{false, false, {"desktop"}, "ready for the camera", true,
+            defaults};
+        QTest::newRow("nothing to keep") << FormatRow{false, true, none, "settings", false, {}};
+        QTest::newRow("no row") << FormatRow{true, false, {"no row"}, "not be formatted", false, {}};
+        QTest::newRow("busy card") << FormatRow{true, true, {"Unmount"}, "not be formatted", false, {}};
+        QTest::newRow("erase refused") << FormatRow{true, false, {"Format"}, "not be formatted", true, {}};
+        QTest::newRow("mount refused") << FormatRow{true, true, {"Mount"}, "not be formatted", true, {}};
+        QTest::newRow("folder blocked") << FormatRow{true, false, {"log"}, "folders or settings", true, {}};
     }
 
     void format()
     {
-        QFETCH(bool, mounted);
-        QFETCH(bool, backup);
-        QFETCH(QStringList, trouble);
-        QFETCH(QString, alert);
+        QFETCH(FormatRow, row);
         QTemporaryDir old, fresh;
         QVERIFY(TestCard::writeFile(old.filePath("config/set.dat"), "[SET]\r\nPASSWORD=9000\r\n"));
         // A copy left by an earlier format must never reach this card.
         const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
         QVERIFY(TestCard::writeFile(documents + "/set.dat.bak", "[SET]\r\nPASSWORD=7000\r\n"));
-        if (trouble.contains("log"))
+        if (row.trouble.contains("log"))
             QVERIFY(TestCard::writeFile(fresh.filePath("log"), "a file where a folder goes"));
         FakeUDisks fake;
         fake.addDisk("sdb", "usb", "Generic", "Card Reader");
-        fake.addPartition("sdb", 1, mounted ? old.path() : QString());
-        fake.behave(trouble, fresh.path(), trouble.contains("desktop"));
+        fake.addPartition("sdb", 1, row.mounted ? old.path() : QString());
+        fake.behave(row.trouble, fresh.path(), row.trouble.contains("desktop"));
         // The old card is mounted in a temporary folder, which stands for the media folders.
         UsbManager manager(fake.bus(), nullptr, {QDir::tempPath()});
         InitCardWindow window(&manager);
-        window.ui()->chkBackupConfig->setChecked(backup);
-        QVERIFY(press(window, [&] { window.btnFormat(); }, !trouble.contains("no row")).contains(alert));
-        QTEST(fake.calls().join(u' ').contains("Format /org"), "erased");
-        QTEST(TestCard::readFile(fresh.filePath("config/set.dat")), "settings");
+        window.ui()->chkBackupConfig->setChecked(row.backup);
+        QVERIFY(press(window, [&] { window.btnFormat(); }, !row.trouble.contains("no row")).contains(row.alert));
+        QCOMPARE(fake.calls().join(u' ').contains("Format /org"), row.erased);
+        QCOMPARE(TestCard::readFile(fresh.filePath("config/set.dat")), row.settings);
         QCOMPARE(cli({"card", fresh.path()}).value("valid").toBool(), QFileInfo::exists(fresh.filePath("config/set.dat")));
         QVERIFY(window.ui()->btnClose->isEnabled());
     }
 
     void eject_data()
     {
-        QTest::addColumn<QStringList>("failing");
-        QTest::addColumn<QString>("alert");
-        QTest::addColumn<QStringList>("calls");
-        QTest::addColumn<int>("rows");
+        QTest::addColumn<EjectRow>("row");
         const QString part = "Unmount /org/freedesktop/UDisks2/block_devices/sdb1";
         const QString drive = "/org/freedesktop/UDisks2/drives/sdb";
-        QTest::newRow("ejected") << QStringList() << "removed safely" << QStringList{part, "Eject " + drive, "PowerOff " + drive} << 0;
-        QTest::newRow("busy") << QStringList{"Unmount"} << "not be ejected" << QStringList{part} << 1;
-        QTest::newRow("refused") << QStringList{"Eject"} << "not be ejected" << QStringList{part, "Eject " + drive} << 1;
+        QTest::newRow("ejected") << EjectRow{{}, "removed safely", {part, "Eject " + drive, "PowerOff " + drive}, 0};
+        QTest::newRow("busy") << EjectRow{{"Unmount"}, "not be ejected", {part}, 1};
+        QTest::newRow("refused") << EjectRow{{"Eject"}, "not be ejected", {part, "Eject " + drive}, 1};
     }
 
     void eject()
     {
-        QFETCH(QStringList, failing);
-        QFETCH(QString, alert);
-        QFETCH(QStringList, calls);
-        QFETCH(int, rows);
+        QFETCH(EjectRow, row);
         FakeUDisks fake;
         fake.addDisk("sdb", "usb", "Generic", "Card Reader");
         fake.addPartition("sdb", 1, "/media/user/TREMOLAX1");
-        fake.behave(failing);
+        fake.behave(row.failing);
         UsbManager manager(fake.bus());
         EjectCardWindow window(&manager);
-        QVERIFY(press(window, [&] { window.ui()->btnEject->click(); }).contains(alert));
-        QCOMPARE(fake.calls().filter(QRegularExpression("^(Unmount|Eject|PowerOff)")), calls);
-        QCOMPARE(window.ui()->tableView->rowCount(), rows);
+        QVERIFY(press(window, [&] { window.ui()->btnEject->click(); }).contains(row.alert));
+        QCOMPARE(fake.calls().filter(QRegularExpression("^(Unmount|Eject|PowerOff)")), row.calls);
+        QCOMPARE(window.ui()->tableView->rowCount(), row.rows);
     }
 
     // What changed between listing and erasing: both operations refuse and change nothing.

@@ -89,6 +89,11 @@ bool lockEntry(const QString &folder, bool lock)
                                               : QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
+// picked: the combo box the user picks in, or none; answers: buttons pressed where offered.
+struct Lists { QByteArray stored; QString picked = {}; int pickedIndex = 0; QString shown; QStringList entries; int selected = 0; };
+struct Save { int method = 0; QStringList answers, alerts; bool saved = false, dataKept = false; };
+struct Question { QString answer; bool backupMade = false; QStringList alerts; bool deleted = false; };
+
 } // namespace
 
 class TestDeviceSettingWindow : public QObject {
@@ -114,78 +119,62 @@ private slots:
 
     void dependentLists_data()
     {
-        QTest::addColumn<QByteArray>("stored");
-        QTest::addColumn<QString>("picked");  // combo box the user picks in, or none
-        QTest::addColumn<int>("pickedIndex");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QStringList>("entries");
-        QTest::addColumn<int>("selected");
+        QTest::addColumn<Lists>("row");
         const QByteArray method2 = "RECINGMODE1=2\r\nPOSTRECINT1=30\r\n";
-        QTest::newRow("stored 30 with (18, 30)") << method2 + "PRERECTIME1=18\r\nPOSTRECTIME1=12\r\n" << ""
-            << 0 << "comboRecordFrameRate" << QStringList{"1", "10", "15"} << 1;
-        QTest::newRow("30 kept with (15, 5)") << method2 + "PRERECTIME1=15\r\nPOSTRECTIME1=5\r\n" << ""
-            << 0 << "comboRecordFrameRate" << QStringList{"1", "10", "15", "30"} << 30;
-        QTest::newRow("picking (18, 30) drops 30") << method2 + "PRERECTIME1=15\r\nPOSTRECTIME1=5\r\n"
-            << "comboRecordPreRecTime" << 4 << "comboRecordFrameRate" << QStringList{"1", "10", "15"} << 1;
-        QTest::newRow("320 X 240 picks quality 10") << QByteArray("POSTFIELD1=4\r\nPOSTSIZE1=64\r\n")
-            << "comboRecordImgRes" << 0 << "comboRecordImgQuality" << QStringList{"10", "20"} << 10;
+        QTest::newRow("stored 30 with (18, 30)") << Lists{.stored = method2 + "PRERECTIME1=18\r\nPOSTRECTIME1=12\r\n",
+            .shown = "comboRecordFrameRate", .entries = {"1", "10", "15"}, .selected = 1};
+        QTest::newRow("30 kept with (15, 5)") << Lists{.stored = method2 + "PRERECTIME1=15\r\nPOSTRECTIME1=5\r\n",
+            .shown = "comboRecordFrameRate", .entries = {"1", "10", "15", "30"}, .selected = 30};
+        QTest::newRow("picking (18, 30) drops 30") << Lists{.stored = method2 + "PRERECTIME1=15\r\nPOSTRECTIME1=5\r\n",
+            .picked = "comboRecordPreRecTime", .pickedIndex = 4, .shown = "comboRecordFrameRate",
+            .entries = {"1", "10", "15"}, .selected = 1};
+        QTest::newRow("320 X 240 picks quality 10") << Lists{.stored = "POSTFIELD1=4\r\nPOSTSIZE1=64\r\n",
+            .picked = "comboRecordImgRes", .shown = "comboRecordImgQuality", .entries = {"10", "20"}, .selected = 10};
     }
 
     void dependentLists()
     {
-        QFETCH(QByteArray, stored);
-        QFETCH(QString, picked);
-        QFETCH(int, pickedIndex);
-        writeSettings(stored);
+        QFETCH(Lists, row);
+        writeSettings(row.stored);
         DeviceSettingWindow window(_card, nullptr, nullptr);
-        if (!picked.isEmpty()) {
-            auto *combo = window.findChild<QComboBox *>(picked);
-            combo->setCurrentIndex(pickedIndex);
-            emit combo->activated(pickedIndex);
+        if (!row.picked.isEmpty()) {
+            auto *combo = window.findChild<QComboBox *>(row.picked);
+            combo->setCurrentIndex(row.pickedIndex);
+            emit combo->activated(row.pickedIndex);
         }
-        QFETCH(QString, shown);
-        const auto *combo = window.findChild<QComboBox *>(shown);
-        QTEST(values(combo), "entries");
-        QTEST(combo->currentData().toInt(), "selected");
+        const auto *combo = window.findChild<QComboBox *>(row.shown);
+        QCOMPARE(values(combo), row.entries);
+        QCOMPARE(combo->currentData().toInt(), row.selected);
     }
 
     void save_data()
     {
-        QTest::addColumn<int>("method");
-        QTest::addColumn<QStringList>("answers");  // buttons pressed where offered
-        QTest::addColumn<QStringList>("alerts");
-        QTest::addColumn<bool>("saved");
-        QTest::addColumn<bool>("dataKept");
-        QTest::newRow("vehicle only asks nothing") << 1 << QStringList{"gui_ok"}
-            << QStringList{"msg_save_cur_setting", "msg_save_set_ok"} << true << true;
-        QTest::newRow("data question cancelled") << 2 << QStringList{"gui_ok"}
-            << QStringList{"msg_save_cur_setting", "msg_remove_data"} << false << true;
-        QTest::newRow("backup chosen but not made") << 2 << QStringList{"gui_yes", "gui_ok"}
-            << QStringList{"msg_save_cur_setting", "msg_remove_data", "msg_backup_not_done", "msg_save_set_ok"}
-            << true << true;
-        QTest::newRow("no backup, delete") << 2 << QStringList{"gui_no", "gui_delete_now", "gui_ok"}
-            << QStringList{"msg_save_cur_setting", "msg_remove_data", "msg_delete_what", "msg_save_set_ok"}
-            << true << false;
+        QTest::addColumn<Save>("row");
+        QTest::newRow("vehicle only asks nothing") << Save{1, {"gui_ok"}, {"msg_save_cur_setting", "msg_save_set_ok"},
+            true, true};
+        QTest::newRow("data question cancelled") << Save{2, {"gui_ok"}, {"msg_save_cur_setting", "msg_remove_data"},
+            false, true};
+        QTest::newRow("backup chosen but not made") << Save{2, {"gui_yes", "gui_ok"},
+            {"msg_save_cur_setting", "msg_remove_data", "msg_backup_not_done", "msg_save_set_ok"}, true, true};
+        QTest::newRow("no backup, delete") << Save{2, {"gui_no", "gui_delete_now", "gui_ok"},
+            {"msg_save_cur_setting", "msg_remove_data", "msg_delete_what", "msg_save_set_ok"}, true, false};
     }
 
     void save()
     {
-        QFETCH(int, method);
-        QFETCH(QStringList, answers);
+        QFETCH(Save, row);
         DeviceSettingWindow window(_card, nullptr, nullptr);
         window.show();
-        window.ui()->comboRecordMethod->setCurrentIndex(method - 1);
+        window.ui()->comboRecordMethod->setCurrentIndex(row.method - 1);
         window.ui()->textSystemVehicle->setText("CAR 7");
         AlertCatcher catcher;
-        catcher.pressing(answers);
+        catcher.pressing(row.answers);
         window.ui()->btnOK->click();
-        QFETCH(QStringList, alerts);
-        QVERIFY2(shown(catcher.texts(), alerts), qPrintable(catcher.texts().join(u'|')));
-        QFETCH(bool, saved);
+        QVERIFY2(shown(catcher.texts(), row.alerts), qPrintable(catcher.texts().join(u'|')));
         const CameraSettings settings = CameraSettings::read(_card.toStdString());
-        QCOMPARE(settings.string("VEHICLEID") == "CAR 7", saved);
-        QCOMPARE(window.result() == DeviceSettingWindow::Saved, saved);
-        QTEST(!QDir(_card + "/CH1/event").isEmpty(), "dataKept");
+        QCOMPARE(settings.string("VEHICLEID") == "CAR 7", row.saved);
+        QCOMPARE(window.result() == DeviceSettingWindow::Saved, row.saved);
+        QCOMPARE(!QDir(_card + "/CH1/event").isEmpty(), row.dataKept);
     }
 
     void pinField_data()
@@ -226,27 +215,23 @@ private slots:
     // Reset Data with the recordings ticked: what goes is shown first, backing up is the default.
     void deletionQuestion_data()
     {
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<bool>("backupMade");
-        QTest::addColumn<QStringList>("alerts");
-        QTest::addColumn<bool>("deleted");
+        QTest::addColumn<Question>("row");
         const QStringList question{"msg_delete_what"};
-        QTest::newRow("cancelled") << "gui_cancel" << false << question << false;
-        QTest::newRow("backed up first") << "" << true << question + QStringList{"msg_complete_delete_data"} << true;
-        QTest::newRow("backup not made") << "" << false << question + QStringList{"msg_backup_not_done"} << false;
-        QTest::newRow("deleted") << "gui_delete_now" << false << question + QStringList{"msg_complete_delete_data"} << true;
+        QTest::newRow("cancelled") << Question{"gui_cancel", false, question, false};
+        QTest::newRow("backed up first") << Question{"", true, question + QStringList{"msg_complete_delete_data"}, true};
+        QTest::newRow("backup not made") << Question{"", false, question + QStringList{"msg_backup_not_done"}, false};
+        QTest::newRow("deleted") << Question{"gui_delete_now", false, question + QStringList{"msg_complete_delete_data"}, true};
     }
 
     void deletionQuestion()
     {
-        QFETCH(QString, answer);
-        QFETCH(bool, backupMade);
+        QFETCH(Question, row);
         DeviceSettingWindow window(_card, nullptr, nullptr);
         int backups = 0;
-        window.setBackupRunner([&] { return ++backups, backupMade; });
+        window.setBackupRunner([&] { return ++backups, row.backupMade; });
         window.show();
         AlertCatcher catcher;
-        catcher.pressing({answer, "gui_ok"});
+        catcher.pressing({row.answer, "gui_ok"});
         QTimer ticker;
         connect(&ticker, &QTimer::timeout, this, [] {
             if (auto *reset = qobject_cast<InitDataWindow *>(QApplication::activeModalWidget())) {
@@ -257,11 +242,10 @@ private slots:
         });
         ticker.start(10);
         window.ui()->btnInitData->click();
-        QFETCH(QStringList, alerts);
-        QVERIFY2(shown(catcher.texts(), alerts), qPrintable(catcher.texts().join(u'|')));
+        QVERIFY2(shown(catcher.texts(), row.alerts), qPrintable(catcher.texts().join(u'|')));
         QVERIFY(catcher.texts().value(0).startsWith("2 recordings and 1 driving logs"));
-        QCOMPARE(backups, answer.isEmpty() ? 1 : 0);
-        QTEST(QDir(_card + "/CH1/event").isEmpty(), "deleted");
+        QCOMPARE(backups, row.answer.isEmpty() ? 1 : 0);
+        QCOMPARE(QDir(_card + "/CH1/event").isEmpty(), row.deleted);
     }
 
     void deletion_data()

@@ -10,6 +10,8 @@
 
 #include <memory>
 
+struct Row { QString name; bool exists{}; bool replace{}; QStringList alerts; bool written{}; };
+
 class TestSaveAviWindow : public QObject {
     Q_OBJECT
 
@@ -43,39 +45,31 @@ private slots:
 
     void start_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("exists");
-        QTest::addColumn<bool>("replace");
-        QTest::addColumn<QStringList>("alerts");
-        QTest::addColumn<bool>("written");
-        QTest::newRow("new movie") << "a" << false << false << QStringList{"msg_avi_ok"} << true;
-        QTest::newRow("keep existing") << "b" << true << false << QStringList{"msg_samefile_overwrite"} << false;
-        QTest::newRow("replace existing")
-            << "c" << true << true << QStringList{"msg_samefile_overwrite", "msg_avi_ok"} << true;
-        QTest::newRow("no name") << "" << false << false << QStringList{"msg_enter_filename"} << false;
+        QTest::addColumn<Row>("row");
+        QTest::newRow("new movie") << Row{"a", false, false, {"msg_avi_ok"}, true};
+        QTest::newRow("keep existing") << Row{"b", true, false, {"msg_samefile_overwrite"}, false};
+        QTest::newRow("replace existing") << Row{"c", true, true, {"msg_samefile_overwrite", "msg_avi_ok"}, true};
+        QTest::newRow("no name") << Row{"", false, false, {"msg_enter_filename"}, false};
     }
 
     void start()
     {
-        QFETCH(QString, name);
-        QFETCH(bool, exists);
-        QFETCH(bool, replace);
-        QFETCH(QStringList, alerts);
-        QFETCH(bool, written);
+        QFETCH(Row, row);
         SaveAviWindow window(_video.get(), 0, _dir.path(), DisplayFormat());
-        window.ui()->textName->setText(name);
+        window.ui()->textName->setText(row.name);
         const QString path = window.moviePath();
-        if (exists)
+        if (row.exists)
             QVERIFY(TestCard::writeFile(path, "old movie"));
         AlertCatcher catcher;
-        catcher.pressing(replace ? QStringList{"gui_ok"} : QStringList{});
+        catcher.pressing(row.replace ? QStringList{"gui_ok"} : QStringList{});
         window.btnStart();
         // Each message starts with its text; the file it is about follows.
-        QCOMPARE(catcher.texts().size(), alerts.size());
-        for (qsizetype i = 0; i < alerts.size(); ++i)
-            QVERIFY2(catcher.texts()[i].startsWith(Texts::text(qPrintable(alerts[i]))), qPrintable(catcher.texts()[i]));
-        QCOMPARE(window.result(), written);
-        QCOMPARE(QFileInfo(path).size() > 1000, written);
+        QCOMPARE(catcher.texts().size(), row.alerts.size());
+        for (qsizetype i = 0; i < row.alerts.size(); ++i)
+            QVERIFY2(catcher.texts()[i].startsWith(Texts::text(qPrintable(row.alerts[i]))),
+                     qPrintable(catcher.texts()[i]));
+        QCOMPARE(window.result(), row.written);
+        QCOMPARE(QFileInfo(path).size() > 1000, row.written);
         QVERIFY(window.ui()->btnStart->isEnabled());
     }
 };

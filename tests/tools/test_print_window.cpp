@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+struct Row { bool withVideo{}; bool series{}; int perSecond{}; int seconds{}; QList<qint64> frames; };
+
 class TestPrintWindow : public QObject {
     Q_OBJECT
 
@@ -24,36 +26,28 @@ private slots:
 
     void indices_data()
     {
-        QTest::addColumn<bool>("withVideo");
-        QTest::addColumn<bool>("series");
-        QTest::addColumn<int>("perSecond");
-        QTest::addColumn<int>("seconds");
-        QTest::addColumn<QList<qint64>>("frames");
-        QTest::newRow("current") << true << false << 10 << 1 << QList<qint64>{20};
-        QTest::newRow("5 a second for 1 s") << true << true << 5 << 1 << QList<qint64>{20, 22, 24, 26, 28};
-        QTest::newRow("runs out at the end") << true << true << 1 << 4 << QList<qint64>{20, 30, 40};
-        QTest::newRow("no recording") << false << false << 0 << 0 << QList<qint64>{};
+        QTest::addColumn<Row>("row");
+        QTest::newRow("current") << Row{true, false, 10, 1, {20}};
+        QTest::newRow("5 a second for 1 s") << Row{true, true, 5, 1, {20, 22, 24, 26, 28}};
+        QTest::newRow("runs out at the end") << Row{true, true, 1, 4, {20, 30, 40}};
+        QTest::newRow("no recording") << Row{false, false, 0, 0, {}};
     }
     void indices()
     {
-        QFETCH(bool, withVideo);
-        QFETCH(bool, series);
-        QFETCH(int, perSecond);
-        QFETCH(int, seconds);
-        QFETCH(QList<qint64>, frames);
-        PrintWindow window(nullptr, withVideo ? video : nullptr, 20);
+        QFETCH(Row, row);
+        PrintWindow window(nullptr, row.withVideo ? video : nullptr, 20);
         Ui::PrintWindow *ui = window.ui();
-        QCOMPARE(ui->radioSelected->isEnabled(), withVideo);
-        QCOMPARE(ui->comboFps->count(), withVideo ? 10 : 0);
-        if (series) {
+        QCOMPARE(ui->radioSelected->isEnabled(), row.withVideo);
+        QCOMPARE(ui->comboFps->count(), row.withVideo ? 10 : 0);
+        if (row.series) {
             ui->radioSelected->click();
-            ui->comboFps->setCurrentIndex(perSecond - 1);
-            ui->comboSec->setCurrentIndex(seconds - 1);
+            ui->comboFps->setCurrentIndex(row.perSecond - 1);
+            ui->comboSec->setCurrentIndex(row.seconds - 1);
         }
-        QCOMPARE(ui->comboFps->isEnabled(), series);
+        QCOMPARE(ui->comboFps->isEnabled(), row.series);
         ui->btnOK->click();
         QCOMPARE(window.result(), int(PrintWindow::Print));
-        QCOMPARE(window.indices(), frames);
+        QCOMPARE(window.indices(), row.frames);
     }
 
     // The worker reads its own copy of the recording and leaves a whole PDF.

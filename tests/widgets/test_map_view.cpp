@@ -10,6 +10,10 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+struct RouteRow { QString type; qint64 frame{}; QStringList calls; };
+
+struct PageRow { QJsonValue value; bool ok{}; qint64 integer{}; };
+
 class TestMapView : public QObject {
     Q_OBJECT
 
@@ -38,32 +42,28 @@ private slots:
 
     void route_data()
     {
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<qint64>("frame");
-        QTest::addColumn<QStringList>("calls");
+        QTest::addColumn<RouteRow>("row");
         // Normal: every 15 s and the last frame; event: every 1 s from the first position.
-        QTest::newRow("normal") << "normal" << qint64(200) << QStringList{
-            "waitLoad()", "clearRoute()", "addRoute(48.000000, 11.500000, 0)",
-            "addRoute(48.150000, 11.500000, 150)", "addRoute(48.300000, 11.500000, 300)",
-            "addRoute(48.450000, 11.500000, 450)", "addRoute(48.599000, 11.500000, 599)",
-            "drawRoute()", "waitDone()", "moveCenter(48.200000, 11.500000)"};
+        QTest::newRow("normal") << RouteRow{"normal", 200,
+            {"waitLoad()", "clearRoute()", "addRoute(48.000000, 11.500000, 0)",
+             "addRoute(48.150000, 11.500000, 150)", "addRoute(48.300000, 11.500000, 300)",
+             "addRoute(48.450000, 11.500000, 450)", "addRoute(48.599000, 11.500000, 599)",
+             "drawRoute()", "waitDone()", "moveCenter(48.200000, 11.500000)"}};
         // The chosen frame has no position: centred on the first that has.
-        QTest::newRow("event") << "event" << qint64(3) << QStringList{
-            "waitLoad()", "clearRoute()", "addRoute(48.015000, 11.500000, 15)",
-            "addRoute(48.025000, 11.500000, 25)", "addRoute(48.029000, 11.500000, 29)",
-            "drawRoute()", "waitDone()", "moveCenter(48.015000, 11.500000)"};
+        QTest::newRow("event") << RouteRow{"event", 3,
+            {"waitLoad()", "clearRoute()", "addRoute(48.015000, 11.500000, 15)",
+             "addRoute(48.025000, 11.500000, 25)", "addRoute(48.029000, 11.500000, 29)",
+             "drawRoute()", "waitDone()", "moveCenter(48.015000, 11.500000)"}};
     }
     void route()
     {
-        QFETCH(QString, type);
-        QFETCH(qint64, frame);
-        QFETCH(QStringList, calls);
+        QFETCH(RouteRow, row);
         MapView map(nullptr, &_fileManager);
-        FileVideo *video = _fileManager.videoAtIndex(0, type);
-        QCOMPARE(sent(map, [&] { map.loadWithFileVideo(video, frame); }), calls);
+        FileVideo *video = _fileManager.videoAtIndex(0, row.type);
+        QCOMPARE(sent(map, [&] { map.loadWithFileVideo(video, row.frame); }), row.calls);
         QVERIFY(map.isWebViewShown());
         // The frame report that follows for the same frame does not centre again.
-        const _vexa_video_frame_header_t &h = video->headerAtIndex(frame);
+        const _vexa_video_frame_header_t &h = video->headerAtIndex(row.frame);
         if (h.gps_valid)
             QCOMPARE(sent(map, [&] { map.moveCenterWithLatitude(h.latitude, h.longitude); }),
                      QStringList());
@@ -155,24 +155,20 @@ private slots:
 
     void pageValues_data()
     {
-        QTest::addColumn<QJsonValue>("value");
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<qint64>("integer");
-        QTest::newRow("number") << QJsonValue(15) << true << qint64(15);
-        QTest::newRow("fraction") << QJsonValue(-2.9) << true << qint64(-2);
-        QTest::newRow("text") << QJsonValue("42") << true << qint64(42);
-        QTest::newRow("too large") << QJsonValue(1e300) << false << qint64(0);
-        QTest::newRow("not a number") << QJsonValue("x") << false << qint64(0);
-        QTest::newRow("null") << QJsonValue() << false << qint64(0);
+        QTest::addColumn<PageRow>("row");
+        QTest::newRow("number") << PageRow{QJsonValue(15), true, 15};
+        QTest::newRow("fraction") << PageRow{QJsonValue(-2.9), true, -2};
+        QTest::newRow("text") << PageRow{QJsonValue("42"), true, 42};
+        QTest::newRow("too large") << PageRow{QJsonValue(1e300), false, 0};
+        QTest::newRow("not a number") << PageRow{QJsonValue("x"), false, 0};
+        QTest::newRow("null") << PageRow{QJsonValue(), false, 0};
     }
     void pageValues()
     {
-        QFETCH(QJsonValue, value);
-        QFETCH(bool, ok);
-        QFETCH(qint64, integer);
+        QFETCH(PageRow, row);
         qint64 out = 0;
-        QCOMPARE(MapPageObject::integer(value, &out), ok);
-        QCOMPARE(out, integer);
+        QCOMPARE(MapPageObject::integer(row.value, &out), row.ok);
+        QCOMPARE(out, row.integer);
     }
 };
 

@@ -65,6 +65,8 @@ QImage render(const Reading &r)
 Q_DECLARE_METATYPE(Reading)
 Q_DECLARE_METATYPE(SkinGps::Position)
 
+struct Row { double nmea{}; bool latitude{}; SkinGps::Position position{}; };
+
 class TestReadouts : public QObject {
     Q_OBJECT
 
@@ -182,23 +184,19 @@ private slots:
     // Seconds that print as 60.00 carry into the minutes, and 60 minutes into the degrees.
     void gpsPositions_data()
     {
-        QTest::addColumn<double>("nmea");
-        QTest::addColumn<bool>("latitude");
-        QTest::addColumn<SkinGps::Position>("position");
-        QTest::newRow("example longitude") << 12658.2 << false << SkinGps::Position{126, 58, 12, 0, SkinGps::East};
-        QTest::newRow("hundredths") << 3731.5076 << true << SkinGps::Position{37, 31, 30, 46, SkinGps::North};
-        QTest::newRow("12.996 s") << 1000.2166 << false << SkinGps::Position{10, 0, 13, 0, SkinGps::East};
-        QTest::newRow("carry to degrees") << 3759.99999 << true << SkinGps::Position{38, 0, 0, 0, SkinGps::North};
-        QTest::newRow("south") << -3351.0 << true << SkinGps::Position{33, 51, 0, 0, SkinGps::South};
-        QTest::newRow("west") << -7000.5 << false << SkinGps::Position{70, 0, 30, 0, SkinGps::West};
+        QTest::addColumn<Row>("row");
+        QTest::newRow("example longitude") << Row{12658.2, false, SkinGps::Position{126, 58, 12, 0, SkinGps::East}};
+        QTest::newRow("hundredths") << Row{3731.5076, true, SkinGps::Position{37, 31, 30, 46, SkinGps::North}};
+        QTest::newRow("12.996 s") << Row{1000.2166, false, SkinGps::Position{10, 0, 13, 0, SkinGps::East}};
+        QTest::newRow("carry to degrees") << Row{3759.99999, true, SkinGps::Position{38, 0, 0, 0, SkinGps::North}};
+        QTest::newRow("south") << Row{-3351.0, true, SkinGps::Position{33, 51, 0, 0, SkinGps::South}};
+        QTest::newRow("west") << Row{-7000.5, false, SkinGps::Position{70, 0, 30, 0, SkinGps::West}};
     }
 
     void gpsPositions()
     {
-        QFETCH(double, nmea);
-        QFETCH(bool, latitude);
-        QFETCH(SkinGps::Position, position);
-        QCOMPARE(SkinGps::positionOf(nmea, latitude), position);
+        QFETCH(Row, row);
+        QCOMPARE(SkinGps::positionOf(row.nmea, row.latitude), row.position);
     }
 
 };

@@ -83,6 +83,8 @@ protected:
 
 } // namespace
 
+struct Row { bool check{}; bool enabled{}; bool pushMode{}; QString steps; int runs{}; int slot{}; QColor title; };
+
 class TestSkinButtons : public QObject {
     Q_OBJECT
 
@@ -103,51 +105,43 @@ private slots:
     // off, off + mouse, on, on + mouse).
     void mouseRules_data()
     {
-        QTest::addColumn<bool>("check");
-        QTest::addColumn<bool>("enabled");
-        QTest::addColumn<bool>("pushMode");
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<int>("runs");
-        QTest::addColumn<int>("slot");
-        QTest::addColumn<QColor>("title");
+        QTest::addColumn<Row>("row");
         const QColor black(Qt::black), white(Qt::white);
         for (bool check : {false, true}) {
             const char *kind = check ? "check " : "button ";
             const int on = check ? 3 : 0;  // after one click a check button is on, under the mouse
             const int hover = check ? 1 : 2;
-            QTest::addRow("%sclick", kind) << check << true << false << "click" << 1 << on << black;
-            QTest::addRow("%striple click acts once", kind) << check << true << false << "triple" << 1 << on << black;
-            QTest::addRow("%sdisabled triple click", kind) << check << false << false << "triple" << 0 << 0 << black;
-            QTest::addRow("%slater click acts again", kind) << check << true << false << "triple later" << 2 << (check ? 1 : 0) << black;
-            QTest::addRow("%sdrag acts once", kind) << check << true << false << "drag" << 1 << on << black;
-            QTest::addRow("%sright button", kind) << check << true << false << "right" << 0 << 0 << black;
-            QTest::addRow("%shover", kind) << check << true << false << "enter" << 0 << hover << white;
-            QTest::addRow("%shover ends", kind) << check << true << false << "enter leave" << 0 << 0 << black;
-            QTest::addRow("%sdisabled click", kind) << check << false << false << "enter click leave" << 0 << 0 << black;
-            QTest::addRow("%sdisabled hover", kind) << check << false << false << "enter" << 0 << 0 << black;
+            QTest::addRow("%sclick", kind) << Row{check, true, false, "click", 1, on, black};
+            QTest::addRow("%striple click acts once", kind) << Row{check, true, false, "triple", 1, on, black};
+            QTest::addRow("%sdisabled triple click", kind) << Row{check, false, false, "triple", 0, 0, black};
+            QTest::addRow("%slater click acts again", kind) << Row{check, true, false, "triple later", 2,
+                (check ? 1 : 0), black};
+            QTest::addRow("%sdrag acts once", kind) << Row{check, true, false, "drag", 1, on, black};
+            QTest::addRow("%sright button", kind) << Row{check, true, false, "right", 0, 0, black};
+            QTest::addRow("%shover", kind) << Row{check, true, false, "enter", 0, hover, white};
+            QTest::addRow("%shover ends", kind) << Row{check, true, false, "enter leave", 0, 0, black};
+            QTest::addRow("%sdisabled click", kind) << Row{check, false, false, "enter click leave", 0, 0, black};
+            QTest::addRow("%sdisabled hover", kind) << Row{check, false, false, "enter", 0, 0, black};
         }
-        QTest::newRow("tab shows hover") << false << true << true << "" << 0 << 2 << white;
-        QTest::newRow("tab pressed") << false << true << true << "enter press" << 1 << 1 << black;
-        QTest::newRow("tab after click") << false << true << true << "enter click leave" << 1 << 2 << white;
+        QTest::newRow("tab shows hover") << Row{false, true, true, "", 0, 2, white};
+        QTest::newRow("tab pressed") << Row{false, true, true, "enter press", 1, 1, black};
+        QTest::newRow("tab after click") << Row{false, true, true, "enter click leave", 1, 2, white};
     }
 
     void mouseRules()
     {
-        QFETCH(bool, check);
-        QFETCH(bool, enabled);
-        QFETCH(bool, pushMode);
-        QFETCH(QString, steps);
+        QFETCH(Row, row);
         Recorder view;
         view.resize(200, 100);
-        SkinButtonBase *button = make(check, &view);
+        SkinButtonBase *button = make(row.check, &view);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
-        if (!check)
-            static_cast<SkinButton *>(button)->setPushMode(pushMode);
-        check ? static_cast<SkinCheckButton *>(button)->setSkinEnabled(enabled)
-              : static_cast<SkinButton *>(button)->setSkinEnabled(enabled);
+        if (!row.check)
+            static_cast<SkinButton *>(button)->setPushMode(row.pushMode);
+        row.check ? static_cast<SkinCheckButton *>(button)->setSkinEnabled(row.enabled)
+              : static_cast<SkinButton *>(button)->setSkinEnabled(row.enabled);
         QSignalSpy spy(button, &SkinButtonBase::triggered);
-        for (const QString &step : steps.split(u' ', Qt::SkipEmptyParts)) {
+        for (const QString &step : row.steps.split(u' ', Qt::SkipEmptyParts)) {
             if (step == u"click") {
                 QTest::mouseClick(button, Qt::LeftButton);
             } else if (step == u"press") {
@@ -168,14 +162,13 @@ private slots:
                     sendMouse(button, type, t += 50);
             }
         }
-        QTEST(int(spy.count()), "runs");
-        QFETCH(int, slot);
-        if (enabled)
-            QCOMPARE(shownColour(button), colours[slot]);
+        QCOMPARE(int(spy.count()), row.runs);
+        if (row.enabled)
+            QCOMPARE(shownColour(button), colours[row.slot]);
         else
-            QVERIFY(shownColour(button) != colours[slot]);  // the slot's face, dimmed
-        QTEST(button->textColor(), "title");
-        QCOMPARE(view.presses, steps == u"right" ? 1 : 0);  // other buttons pass on, as a plain view's
+            QVERIFY(shownColour(button) != colours[row.slot]);  // the slot's face, dimmed
+        QCOMPARE(button->textColor(), row.title);
+        QCOMPARE(view.presses, row.steps == u"right" ? 1 : 0);  // other buttons pass on, as a plain view's
         QCOMPARE(view.moves, 0);
     }
 

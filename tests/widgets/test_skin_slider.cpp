@@ -11,6 +11,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+struct ThumbRow { int frames{}; int index{}; int x{}; };
+
+struct ClickRow { int frames{}; QPointF point; int index{}; };
+
 class TestSkinSlider : public QObject {
     Q_OBJECT
 
@@ -50,28 +54,24 @@ private slots:
     // frame 0 is drawn at x 10; the labels are the times of the start, quarters and end.
     void thumbAndMark_data()
     {
-        QTest::addColumn<int>("frames");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("x");
-        QTest::newRow("1,201 frames, frame 600") << 1201 << 600 << 290;
-        QTest::newRow("frame 0") << 1201 << 0 << 5;
-        QTest::newRow("last frame") << 1201 << 1200 << 610 - 25;
-        QTest::newRow("one frame") << 1 << 0 << 5;
+        QTest::addColumn<ThumbRow>("row");
+        QTest::newRow("1,201 frames, frame 600") << ThumbRow{1201, 600, 290};
+        QTest::newRow("frame 0") << ThumbRow{1201, 0, 5};
+        QTest::newRow("last frame") << ThumbRow{1201, 1200, 610 - 25};
+        QTest::newRow("one frame") << ThumbRow{1, 0, 5};
     }
     void thumbAndMark()
     {
-        QFETCH(int, frames);
-        QFETCH(int, index);
-        QFETCH(int, x);
+        QFETCH(ThumbRow, row);
         SkinSlider slider;
         slider.resize(610, 40);
-        slider.setFileVideo(normal(frames));
-        slider.setFrameIndex(index);
-        QCOMPARE(slider.thumbRect().x(), double(x));
+        slider.setFileVideo(normal(row.frames));
+        slider.setFrameIndex(row.index);
+        QCOMPARE(slider.thumbRect().x(), double(row.x));
         const QImage image = slider.grab().toImage();
         const QImage thumb = SkinManager::resourceImage(QStringLiteral("slider_thumb"));
-        QCOMPARE(image.copy(x, 40 - 14 - 20, 20, 20), thumb.convertToFormat(image.format()));
-        if (index != 600)
+        QCOMPARE(image.copy(row.x, 40 - 14 - 20, 20, 20), thumb.convertToFormat(image.format()));
+        if (row.index != 600)
             return;
         QCOMPARE(image.pixel(10, 40 - 27), qRgb(255, 255, 0));
         // Frames 0, 300, 600, 900 and 1,200 of a recording from 09:00 local time.
@@ -82,29 +82,25 @@ private slots:
     // the pointer, fewer take the nearest frame; below the bands nothing.
     void clicks_data()
     {
-        QTest::addColumn<int>("frames");
-        QTest::addColumn<QPointF>("point");
-        QTest::addColumn<int>("index");
-        QTest::newRow("1,201 frames at 300") << 1201 << QPointF(300, 20) << 599;
-        QTest::newRow("below the bands") << 1201 << QPointF(300, 5) << -1;
-        QTest::newRow("between bands, nearer 2") << 61 << QPointF(23, 20) << 2;
-        QTest::newRow("between bands, nearer 3") << 61 << QPointF(28, 20) << 3;
-        QTest::newRow("right of the last band") << 1201 << QPointF(608, 20) << 1200;
-        QTest::newRow("one frame") << 1 << QPointF(400, 30) << 0;
+        QTest::addColumn<ClickRow>("row");
+        QTest::newRow("1,201 frames at 300") << ClickRow{1201, QPointF(300, 20), 599};
+        QTest::newRow("below the bands") << ClickRow{1201, QPointF(300, 5), -1};
+        QTest::newRow("between bands, nearer 2") << ClickRow{61, QPointF(23, 20), 2};
+        QTest::newRow("between bands, nearer 3") << ClickRow{61, QPointF(28, 20), 3};
+        QTest::newRow("right of the last band") << ClickRow{1201, QPointF(608, 20), 1200};
+        QTest::newRow("one frame") << ClickRow{1, QPointF(400, 30), 0};
     }
     void clicks()
     {
-        QFETCH(int, frames);
-        QFETCH(QPointF, point);
-        QFETCH(int, index);
+        QFETCH(ClickRow, row);
         SkinSlider slider;
         slider.resize(610, 40);
-        slider.setFileVideo(normal(frames));
+        slider.setFileVideo(normal(row.frames));
         QSignalSpy spy(&slider, &SkinSlider::changeFrameIndex);
-        mouse(&slider, QEvent::MouseButtonPress, point);
-        QCOMPARE(spy.size(), index < 0 ? 0 : 1);
-        if (index >= 0)
-            QCOMPARE(spy[0][0].toLongLong(), qint64(index));
+        mouse(&slider, QEvent::MouseButtonPress, row.point);
+        QCOMPARE(spy.size(), row.index < 0 ? 0 : 1);
+        if (row.index >= 0)
+            QCOMPARE(spy[0][0].toLongLong(), qint64(row.index));
     }
 
     // Only a press on the thumb drags; an event recording leaves the slider empty.
