@@ -56,9 +56,8 @@ double threadCpuMs()
     return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
 }
 
-// The first trips after the open, as the Trips tab shows them at once: no log is read, the
-// figures that need one wait. Only this thread works here.
-void BM_TripsShownAfterOpen(benchmark::State &state)
+// Trips from a freshly opened card, their sources gathered by `sources`; counts the card bytes read.
+template <typename Sources> void tripsAfterOpen(benchmark::State &state, Sources sources)
 {
     size_t trips = 0;
     qint64 bytes = 0;
@@ -67,7 +66,7 @@ void BM_TripsShownAfterOpen(benchmark::State &state)
         auto model = openCard();
         const uint64_t before = CardRead::bytes();
         state.ResumeTiming();
-        trips = TripBuilder::build(TripBuilder::sourcesAtOpen(*model), TripBuilder::defaultGapSeconds, {}).size();
+        trips = TripBuilder::build(sources(*model), TripBuilder::defaultGapSeconds, {}).size();
         state.PauseTiming();
         bytes = qint64(CardRead::bytes() - before);
         model.reset();
@@ -75,6 +74,13 @@ void BM_TripsShownAfterOpen(benchmark::State &state)
     }
     state.counters["trips"] = double(trips);
     state.counters["card_read_MB"] = double(bytes) / 1e6;
+}
+
+// The first trips after the open, as the Trips tab shows them at once: no log is read, the
+// figures that need one wait. Only this thread works here.
+void BM_TripsShownAfterOpen(benchmark::State &state)
+{
+    tripsAfterOpen(state, [](const FileManager &m) { return TripBuilder::sourcesAtOpen(m); });
 }
 
 // From the open until every figure is in, as the Trips tab gets them: the first trips on this
@@ -110,21 +116,7 @@ void BM_TripFiguresAfterOpen(benchmark::State &state)
 // Every figure at once, as `tumbo-cli trips` waits for them: the logs read in parallel.
 void BM_TripsFullRead(benchmark::State &state)
 {
-    size_t trips = 0;
-    qint64 bytes = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto model = openCard();
-        const uint64_t before = CardRead::bytes();
-        state.ResumeTiming();
-        trips = TripBuilder::build(TripBuilder::sourcesOf(*model), TripBuilder::defaultGapSeconds, {}).size();
-        state.PauseTiming();
-        bytes = qint64(CardRead::bytes() - before);
-        model.reset();
-        state.ResumeTiming();
-    }
-    state.counters["trips"] = double(trips);
-    state.counters["card_read_MB"] = double(bytes) / 1e6;
+    tripsAfterOpen(state, [](const FileManager &m) { return TripBuilder::sourcesOf(m); });
 }
 
 // Trips again, the logs already read (the Trips tab after a preference change).
