@@ -55,7 +55,8 @@ private slots:
         };
         const QList<double> runs{70, 70, 50, 70, 70, 0}, still{0, 0, 0, 0, 0};
         row("first record of each run", runs, "s", 60, {"0.0", "0.3"});
-        row("a speed at the limit is a hit", {60, 59, 60}, "s", 60, {"0.0", "0.2"});
+        // 250 knots in the log read back as exactly 463 km/h.
+        row("a speed at the limit is a hit", {463, 462, 463}, "s", 463, {"0.0", "0.2"});
         row("with the G box every record", runs, "sgx", 60, {"0.0", "0.1", "0.3", "0.4"});
         row("G box without an axis", runs, "sg", 60, {});
         row("standstill, a fix starts it", {-1, 0, 0, 30, 0, -1, 0}, "s", 0, {"0.1", "0.4"});
