@@ -27,6 +27,16 @@
 
 namespace {
 
+// The folders' entries, deepest first, so the renamed package is whole after a crash.
+bool syncFolders(const QString &root, QString *error)
+{
+    QStringList folders;
+    for (QDirIterator it(root, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories); it.hasNext();)
+        folders.prepend(it.next());
+    folders.append(root);
+    return std::all_of(folders.begin(), folders.end(), [error](const QString &f) { return EvidenceFiles::sync(f, error); });
+}
+
 const QString kOriginals = QStringLiteral("originals");
 // Room kept free beyond the estimate for the reports, tracks and manifest.
 constexpr qint64 kSpare = 16 * 1024 * 1024;
@@ -209,8 +219,10 @@ void EvidencePackage::build(const QString &outDir, const std::atomic_bool &cance
         _result.error = _result.cancelled ? QStringLiteral("cancelled") : error;
         return;
     }
-    // Never over a folder that appeared meanwhile.
-    if (::renameat2(AT_FDCWD, QFile::encodeName(root).constData(), AT_FDCWD, QFile::encodeName(target).constData(),
+    // Every file is already flushed; its folders' entries go to the disk before the rename too,
+    // and never over a folder that appeared meanwhile.
+    if (!syncFolders(root, &error)
+        || ::renameat2(AT_FDCWD, QFile::encodeName(root).constData(), AT_FDCWD, QFile::encodeName(target).constData(),
                     RENAME_NOREPLACE) != 0
         || !EvidenceFiles::sync(outDir, &error)) {
         _result.error = error.isEmpty() ? QStringLiteral("%1: %2").arg(target, QString::fromLocal8Bit(std::strerror(errno)))
@@ -284,14 +296,6 @@ bool EvidencePackage::finish(const QString &root, const std::atomic_bool &cancel
     if (!manifest.writeSums(root, error) || !derived.writeReports(manifest, error)
         || !manifest.writeManifest(root, derived.reports(), error))
         return false;
-    // The folders' entries too, deepest first, so the renamed package is whole after a crash.
-    QStringList folders;
-    for (QDirIterator it(root, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories); it.hasNext();)
-        folders.prepend(it.next());
-    folders.append(root);
-    for (const QString &folder : folders)
-        if (!EvidenceFiles::sync(folder, error))
-            return false;
     _result.sha256sums = manifest.sumsHash();
     _result.files = _originals.size() + derived.entries().size() + derived.reports().size() + 2;
     _result.bytes = 0;
