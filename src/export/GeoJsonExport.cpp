@@ -2,6 +2,7 @@
 
 #include "ExportFile.h"
 #include "TextLine.h"
+#include "ZonePieces.h"
 #include "vexa_log_file.h"
 #include "vexa_time.h"
 
@@ -38,6 +39,8 @@ struct LinePart {
     QByteArray coordinates, times, speeds;
     qint64 points = 0;
 
+    bool empty() const { return points == 0; }
+
     void add(const _vexa_log_info_t &r)
     {
         const char *comma = points ? "," : "";
@@ -62,23 +65,13 @@ struct LinePart {
 };
 
 // A log's line, broken where a privacy zone left positions out so that nothing joins across it.
-struct LogLine {
-    QList<LinePart> parts{LinePart()};
-    bool split = false;
-
-    void hidden() { split = split || parts.last().points > 0; }
-    void add(const _vexa_log_info_t &r)
-    {
-        if (split)
-            parts.append(LinePart());
-        split = false;
-        parts.last().add(r);
-    }
+struct LogLine : ZonePieces<LinePart> {
+    void add(const _vexa_log_info_t &r) { next().add(r); }
     // A line needs two positions: shorter pieces are left out.
     QList<const LinePart *> drawn() const
     {
         QList<const LinePart *> out;
-        for (const LinePart &part : parts)
+        for (const LinePart &part : pieces())
             if (part.points >= 2)
                 out.append(&part);
         return out;

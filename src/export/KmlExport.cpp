@@ -3,6 +3,7 @@
 #include "DisplayFormat.h"
 #include "ExportFile.h"
 #include "TextLine.h"
+#include "ZonePieces.h"
 #include "Texts.h"
 #include "vexa_log_file.h"
 #include "vexa_time.h"
@@ -122,19 +123,17 @@ void writeTrack(ExportFile &file, const QString &name, const char *style, const 
 
 // The car line and the raised line, each broken where a zone left positions out.
 struct Lines {
-    QList<QByteArray> tracks{QByteArray()}, speeds{QByteArray()};
-    bool split = false;
+    ZonePieces<QByteArray> tracks, speeds;
 
-    void hidden() { split = split || !tracks.last().isEmpty(); }
+    void hidden()
+    {
+        tracks.hidden();
+        speeds.hidden();
+    }
     void add(double lon, double lat, double height)
     {
-        if (split) {
-            tracks.append(QByteArray());
-            speeds.append(QByteArray());
-            split = false;
-        }
-        appendCoordinate(tracks.last(), lon, lat);
-        appendCoordinate(speeds.last(), lon, lat, &height);
+        appendCoordinate(tracks.next(), lon, lat);
+        appendCoordinate(speeds.next(), lon, lat, &height);
     }
 };
 
@@ -184,6 +183,8 @@ void writeEvents(ExportFile &file, const TrackExport::Logs &logs, const DrivingE
 struct GxPiece {
     QByteArray whens, coords, speeds;
 
+    bool empty() const { return whens.isEmpty(); }
+
     void add(const _vexa_log_info_t &r, double lat, double lon, const DisplayFormat &format)
     {
         const _vexa_time_t &t = r.time;
@@ -206,17 +207,10 @@ struct GxPiece {
 };
 
 // The replayed track, in pieces where a privacy zone left positions out.
-struct GxTrack {
-    QList<GxPiece> pieces{GxPiece()};
-    bool split = false;
-
-    void hidden() { split = split || !pieces.last().whens.isEmpty(); }
+struct GxTrack : ZonePieces<GxPiece> {
     void add(const _vexa_log_info_t &r, double lat, double lon, const DisplayFormat &format)
     {
-        if (split)
-            pieces.append(GxPiece());
-        split = false;
-        pieces.last().add(r, lat, lon, format);
+        next().add(r, lat, lon, format);
     }
 };
 
@@ -242,13 +236,13 @@ void writeGxTrack(ExportFile &file, const GxTrack &track, const DisplayFormat &f
     file.append(escaped(Texts::text("gui_car_track")));
     file.append("</name>\n");
     constexpr const char *Clamped = "<altitudeMode>clampToGround</altitudeMode>\n";
-    if (track.pieces.size() == 1) {
-        writeGxPiece(file, track.pieces.first(), Clamped);
+    if (track.pieces().size() == 1) {
+        writeGxPiece(file, track.pieces().first(), Clamped);
     } else {
         file.append("<gx:MultiTrack>");
         file.append(Clamped);
         file.append("<gx:interpolate>0</gx:interpolate>\n");
-        for (const GxPiece &piece : track.pieces)
+        for (const GxPiece &piece : track.pieces())
             writeGxPiece(file, piece, "\n");
         file.append("</gx:MultiTrack>\n");
     }
@@ -260,10 +254,10 @@ void writeFooter(ExportFile &file, const Lines &lines, const GxTrack *gx, const 
     const QString carTrack = Texts::text("gui_car_track");
     file.append("</Folder>\n");
     writeTrack(file, carTrack, "<Style><LineStyle><color>7FFF0000</color><width>5</width></LineStyle></Style>\n",
-               "CarRoute", "<tessellate>1</tessellate>\n", lines.tracks);
+               "CarRoute", "<tessellate>1</tessellate>\n", lines.tracks.pieces());
     writeTrack(file, QStringLiteral("%1 (%2)").arg(carTrack, Texts::text("gui_speed")),
                "<Style><LineStyle><color>7F00FFFF</color><width>4</width></LineStyle></Style>\n", "SpeedRoute",
-               "<tessellate>1</tessellate><altitudeMode>relativeToGround</altitudeMode>\n", lines.speeds);
+               "<tessellate>1</tessellate><altitudeMode>relativeToGround</altitudeMode>\n", lines.speeds.pieces());
     if (gx)
         writeGxTrack(file, *gx, format);
     file.append("</Folder>\n</kml>\n");
