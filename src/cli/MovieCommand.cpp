@@ -28,7 +28,7 @@ QString parse(const QStringList &args, MovieArgs &m)
         || !line.number("from", 0, qint64(1) << 40, from) || !line.number("until", 0, qint64(1) << 40, until) || !line.number("flip", 0, 3, o.flip)
         || !line.number("date-format", 0, 2, m.dateFormat) || !line.number("units", 0, 2, m.units))
         return line.problem();
-    if (QString problem; !CliOptions::privacyZones(line, o.zones, problem))
+    if (QString problem; !CliOptions::privacyZones(line, o.captions.zones, problem))
         return problem;
     if (from >= 0)
         o.fromMsec = from * 1000;

@@ -251,17 +251,17 @@ void write(vexa_vdd_file &reader, const QString &outPath, const MovieOptions &op
     const int band = MovieExport::bandHeight(options, join && mcuRows > 0 ? mcuRows : 16);
     MovieWriter writer;
     const QList<MovieSubtitles::Cue> cues = options.subtitles
-        ? MovieSubtitles::cues(reader, frames, options.perSecond, options.captions.format, options.zones)
+        ? MovieSubtitles::cues(reader, frames, options.perSecond, options.captions.format, options.captions.zones)
         : QList<MovieSubtitles::Cue>();
     writer.setSubtitles(cues);
     writer.setMetadata("creation_time", MovieSubtitles::creationTime(reader.header_at(quint64(frames.first())).time));
-    if (const QString place = MovieSubtitles::location(reader, frames, options.zones); !place.isEmpty())
+    if (const QString place = MovieSubtitles::location(reader, frames, options.captions.zones); !place.isEmpty())
         writer.setMetadata("location", place);
     bool ok = writer.open(file, options.codec, options.quality, size + QSize(0, band),
                           options.perSecond, copy || join);
     if (ok) {
         const MovieOverlay overlay =
-            options.overlay ? MovieOverlay(reader, size, options.captions.format, options.zones) : MovieOverlay();
+            options.overlay ? MovieOverlay(reader, size, options.captions.format, options.captions.zones) : MovieOverlay();
         const Job job{reader, writer, options, frames, overlay, cancel, progress, result};
         ok = copy ? job.copy() : join ? job.joinBand(size) : job.encode();
         ok = writer.finish() && ok;
@@ -300,7 +300,6 @@ MovieResult MovieExport::run(const QString &vddPath, const QString &outPath, Mov
         result.error = QStringLiteral("%1 cannot be read").arg(vddPath);
         return result;
     }
-    options.captions.zones = options.zones;
     const int fps = options.frameRate > 0 ? options.frameRate : framesPerSecond(*reader, 0);
     if (options.perSecond == 0)
         options.perSecond = fps;

@@ -29,9 +29,8 @@ struct MovieOptions {
     bool overlay = false;  // speed gauge, G-ball and mini-map over the picture
     bool subtitles = false;  // a mov_text track and an .srt file beside the movie
     int flip = 0;
-    // Positions inside these leave the captions, the overlay's map, the subtitles and the
-    // movie's location.
-    PrivacyZones zones;
+    // captions.zones: positions inside them leave the captions, the overlay's map, the
+    // subtitles and the movie's location too.
 };
 
 struct MovieResult {

@@ -166,7 +166,7 @@ bool SaveAviWindow::save(const QString &path)
     options.subtitles = _ui->chkSubtitles->isChecked();
     options.overlay = _ui->chkOverlay->isChecked();
     // The preferences' privacy zones: the movie's positions leave the program too.
-    options.zones = PrivacyZones::stored();
+    options.captions.zones = PrivacyZones::stored();
     const QString vdd = _fileVideo->path();
     const bool ok = runJob(
         [vdd, path, options, this](const std::atomic_bool &cancel, const Progress &progress) {

@@ -314,7 +314,7 @@ private slots:
             KmlExport::Options kml;
             kml.pointSeconds = 0, kml.lineSeconds = 0, kml.gxTrack = true, kml.zones = z;
             MovieOptions movie;
-            movie.subtitles = true, movie.zones = z;
+            movie.subtitles = true, movie.captions.zones = z;
             if (row.format == u"gpx")
                 return GpxExport::write(path, one, QStringLiteral("test"), cancel, {}, z).written;
             if (row.format == u"kml")
