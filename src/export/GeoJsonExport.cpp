@@ -39,7 +39,7 @@ struct LinePart {
     QByteArray coordinates, times, speeds;
     qint64 points = 0;
 
-    bool empty() const { return points == 0; }
+    bool isEmpty() const { return points == 0; }
 
     void add(const _vexa_log_info_t &r)
     {

@@ -183,7 +183,7 @@ void writeEvents(ExportFile &file, const TrackExport::Logs &logs, const DrivingE
 struct GxPiece {
     QByteArray whens, coords, speeds;
 
-    bool empty() const { return whens.isEmpty(); }
+    bool isEmpty() const { return whens.isEmpty(); }
 
     void add(const _vexa_log_info_t &r, double lat, double lon, const DisplayFormat &format)
     {

@@ -4,10 +4,10 @@
 #include <QList>
 
 // Positions after a hidden one start a new piece, so nothing joins across a zone. A piece
-// says with empty() whether it holds a position yet; an empty one is never left behind.
+// says with isEmpty() whether it holds a position yet; an empty one is never left behind.
 template <typename Piece> class ZonePieces {
 public:
-    void hidden() { _split = _split || !_pieces.last().empty(); }
+    void hidden() { _split = _split || !_pieces.last().isEmpty(); }
     // The piece the next position goes into.
     Piece &next()
     {
